@@ -23,8 +23,8 @@ std::int32_t Prossimo() {
 }  // namespace
 
 int NumeroCasuale(int n) {
-    if (n <= 0) return 0;
-    return Prossimo() % n;
+    if (n == 0) return 0;
+    return Prossimo() % n;  // a negative n gives 0 .. |n|-1, as C's remainder does
 }
 
 void InizializzaCasuale() {

@@ -4,7 +4,7 @@
 // reseed restarts the same sequence.
 #include <cstdint>
 
-// 0 for n <= 0; otherwise a 31-bit pseudo-random value modulo n (0 .. n-1).
+// 0 for n == 0; otherwise a 31-bit pseudo-random value modulo n (0 .. |n|-1).
 int NumeroCasuale(int n);
 
 // Reseeds: with the time in seconds, or with the fixed seed when one is set.
