@@ -1,0 +1,491 @@
+#include "project/FileProgetto.h"
+
+#include "platform/CartelleUtente.h"
+#include "platform/FileTesto.h"
+#include "platform/Stringhe.h"
+#include "project/Banner.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/PresetIntro.h"
+
+#include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+FunzioneApplicaLingua applicaLingua;
+
+const QString kNomeFile = QStringLiteral("ProgettoQuenvox.txt");
+const QString kChiaveTitolo = QStringLiteral("Titolo");
+const QString kChiaveVersione = QStringLiteral("Versione");
+const QString kTitolo = QStringLiteral("Quenvox progetto");
+const QString kVersioneScritta = QStringLiteral("2.3");
+const QString kFontPredefinito = QStringLiteral("Arial");
+
+// The codec keys of the older layouts, read as numbers and dropped.
+const char* const kCodec20[] = {"ProresCB1", "ProresCB2",  "ProresCB3",    "ProresCB4", "ProresQualita",
+                                "MP4CB1",    "MP4CB2",     "MP4CB3",       "MP4CB4",    "MP4Qualita",
+                                "H264Velocita", "H264Qualita"};
+const char* const kCodec22[] = {"X264Velocita", "X264Qualita",  "X264LossLess", "X264ImpTune",
+                                "X264Tune",     "X265Velocita", "X265Qualita",  "X265LossLess"};
+
+enum class Versione { V20, V22, V23 };
+
+// The 18-character prefix of a key line: the key padded to 16, then ": ".
+QString Prefisso(const QString& chiave)
+{
+    return chiave.leftJustified(16, QLatin1Char(' ')) + QStringLiteral(": ");
+}
+
+QString ChiaveFile(int slot) { return QStringLiteral("File %1").arg(slot + 1, 4, 10, QLatin1Char('0')); }
+
+// A text holding a line break would split its line and shift every later key.
+QString SenzaACapo(QString testo)
+{
+    testo.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    testo.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return testo;
+}
+
+Colore DaByte(int r, int g, int b)
+{
+    return static_cast<Colore>(r & 0xFF) | static_cast<Colore>(g & 0xFF) << 8
+           | static_cast<Colore>(b & 0xFF) << 16;
+}
+
+// The file layout, walked by the writer and by the reader alike, so both keep one order.
+template <class Visitatore, class Modello>
+void Percorri(Visitatore& v, Modello& m, Versione versione)
+{
+    v.Sezione("DATI INTERFACCIA");
+    v.Flag("Lingua0", m.Impostazioni_Lingua0);
+    v.Flag("Lingua1", m.Impostazioni_Lingua1);
+    v.Flag("Lingua2", m.Impostazioni_Lingua2);
+    v.Flag("Lingua3", m.Impostazioni_Lingua3);
+    v.Flag("Lingua4", m.Impostazioni_Lingua4);
+    v.Flag("JPG", m.UsaJpg);
+    v.DopoLingue(m);
+
+    v.Sezione("DATI PROGETTO");
+    v.CartellaOutput("Cartella Output");
+    v.Lista("Risoluzione", m.ProgettoRisoluzione);
+    v.Lista("Frame Rate", m.ProgettoFrameRate);
+    v.Durata("Durata", m.ProgettoDurata);
+    v.Lista("Intro", m.IntroLista);
+    v.DopoIntro(m);
+
+    v.Sezione("DATI CODIFICA");
+    if (versione == Versione::V23) {
+        v.Testo("Codec", m.ImpostazioniCodec);
+    } else {
+        v.Scarta("Codec");
+        for (const char* chiave : kCodec20) v.Scarta(chiave);
+        if (versione == Versione::V22)
+            for (const char* chiave : kCodec22) v.Scarta(chiave);
+    }
+
+    v.Sezione("DATI SFONDO");
+    v.Flag("SfondoColorato", m.SfondoCheckSfondoColorato);
+    v.Flag("SfondoTrasparen", m.SfondoCheckSfondoTrasparente);
+    v.Flag("SfondoBitmap", m.SfondoCheckSfondoBitmap);
+    v.Flag("SfondoFlares", m.SfondoCheckSfondoFlares);
+    v.Colore("SfondoColori1", m.SfondoColori.Colore1);
+    v.Colore("SfondoColori2", m.SfondoColori.Colore2);
+    v.Testo("SfondoBitmap", m.SfondoBitmap);
+
+    v.Sezione("DATI TESTO");
+    v.TestoLingua("Testo1", m.Testo1);
+    v.TestoLingua("Testo2", m.Testo2);
+    v.TestoLingua("Testo3", m.Testo3);
+    v.Memo("Testo4 nrighe", m.Testo);
+    v.Numero("AlignT1SX", m.AlignT1SX);
+    v.Numero("AlignT1Centro", m.AlignT1Centro);
+    v.Numero("AlignT1DX", m.AlignT1DX);
+    v.Numero("Logo1", m.Logo1);
+    v.Numero("LogoStyle1", m.LogoStyle1);
+    v.Numero("AlignT2SX", m.AlignT2SX);
+    v.Numero("AlignT2Centro", m.AlignT2Centro);
+    v.Numero("AlignT2DX", m.AlignT2DX);
+    v.Numero("Logo2", m.Logo2);
+    v.Numero("LogoStyle2", m.LogoStyle2);
+    v.Numero("AlignT3SX", m.AlignT3SX);
+    v.Numero("AlignT3Centro", m.AlignT3Centro);
+    v.Numero("AlignT3DX", m.AlignT3DX);
+    v.Numero("Logo3", m.Logo3);
+    v.Numero("LogoStyle3", m.LogoStyle3);
+    v.Numero("AlignT4SX", m.AlignT4SX);
+    v.Numero("AlignT4Centro", m.AlignT4Centro);
+    v.Numero("AlignT4DX", m.AlignT4DX);
+    v.Numero("Logo4", m.Logo4);
+    v.Numero("LogoStyle4", m.LogoStyle4);
+    v.Numero("Interlinea", m.Interlinea);
+    v.Numero("AlignVAlto", m.AlignVAlto);
+    v.Numero("AlignVCentro", m.AlignVCentro);
+    v.Numero("AlignVBasso", m.AlignVBasso);
+    v.Testo("Logo", m.Logo);
+
+    v.Sezione("DATI FONT");
+    v.NomeFont("Nome Font", m.FontElenco);
+    v.Numero("Font Size", m.FontSize);
+    v.Colore("FontColore1", m.FontColore.Colore1);
+    v.Colore("FontColore2", m.FontColore.Colore2);
+    v.Flag("FontTrasparente", m.FontTrasparente);
+    v.Flag("FontBold", m.FontBold);
+    v.Flag("FontItalic", m.FontItalic);
+    v.Flag("FontUnderline", m.FontUnderline);
+    v.Numero("FontOpacita", m.FontOpacita);
+    v.Flag("TestoFlat", m.TestoFlat);
+    v.Flag("Enfatizzare", m.Enfatizzare);
+    v.Flag("Outline1Check", m.FontOutline1Check);
+    v.Colore("Outline1Colore", m.FontOutline1Colore);
+    v.Numero("Outline1Size", m.FontOutline1Size);
+    v.Numero("Outline1Opacita", m.FontOutline1Opacita);
+    v.Flag("Outline2Check", m.FontOutline2Check);
+    v.Colore("Outline2Colore", m.FontOutline2Colore);
+    v.Numero("Outline2Size", m.FontOutline2Size);
+    v.Numero("Outline2Opacita", m.FontOutline2Opacita);
+    v.Flag("GlowCheck", m.FontGlowCheck);
+    v.Colore("GlowColore", m.FontGlowColore);
+    v.Numero("GlowSize", m.FontGlowSize);
+    v.Colore("GlowColoreint", m.FontGlowColoreInterno);
+    v.Flag("ShadowCheck", m.FontShadowCheck);
+    v.Colore("ShadowColore", m.FontShadowColore);
+    v.Numero("ShadowSize", m.FontShadowSize);
+    v.Numero("ShadowOffsetX", m.FontShadowOffsetX);
+    v.Numero("ShadowOffsetY", m.FontShadowOffsetY);
+
+    v.Sezione("DATI EFFETTI");
+    v.Flag("NeveCheck", m.EffettiNeveCheck);
+    v.Flag("LensFlareCheck", m.EffettiLensFlareCheck);
+    v.Lista("LensFlareLista", m.EffettoLensFlareLista);
+    v.Flag("ParticelleCheck", m.EffettiParticelleCheck);
+    v.Lista("ParticelleLista", m.EffettiParticelleLista);
+    v.Numero("ParticelleQuanti", m.EffettiParticelleQuantita);
+    v.Numero("ParticelleVita", m.EffettiParticelleVita);
+    v.Colore("ParticColore1", m.EffettiParticelleColore.Colore1);
+    v.Colore("ParticColore2", m.EffettiParticelleColore.Colore2);
+
+    v.Sezione("DATI CONFIGURAZIONE IMMAGINI");
+    for (int s = 0; s < NumeroSlotImmagini; ++s)
+        v.Immagine(ChiaveFile(s), m.TabellaImmagini[static_cast<size_t>(s)]);
+
+    v.Sezione("DATI INTRO 1");
+    v.Lista("Intro1Lista", m.Intro1Lista);
+    v.Flag("Intro1ZoomIn", m.Intro1ZoomIn);
+    v.Flag("TestoFlat1", m.TestoFlat1);
+
+    v.Sezione("DATI INTRO 2");
+    v.Testo("Intro2LogoDaUtil", m.Intro2LogoDaUtilizzare);
+    v.Numero("Intro2LogoScala", m.Intro2LogoScala);
+    v.Flag("Intro2Sfondo", m.Intro2Sfondo);
+    v.Testo("Intro2SfondoFile", m.Intro2SfondoFile);
+    v.Numero("Intro2_Smorzamen", m.Intro2_Smorzamento);
+    v.Numero("Intro2_Oscillazi", m.Intro2_Oscillazioni);
+
+    v.Sezione("DATI INTRO 3");
+    v.Testo("Intro3LogoDaUtil", m.Intro3LogoDaUtilizzare);
+    v.Numero("Intro3LogoScala", m.Intro3LogoScala);
+    v.Flag("Intro3Sfondo", m.Intro3Sfondo);
+    v.Testo("Intro3SfondoFile", m.Intro3SfondoFile);
+
+    v.Sezione("DATI INTRO 4");
+    v.Testo("Intro4LogoDaUtil", m.Intro4LogoDaUtilizzare);
+    v.Numero("Intro4LogoScala", m.Intro4LogoScala);
+    v.Numero("Intro4AsseX", m.Intro4AsseX);
+    v.Numero("Intro4AsseY", m.Intro4AsseY);
+    v.Numero("Intro4AsseZ", m.Intro4AsseZ);
+    v.Numero("Intro4Focale", m.Intro4Focale);
+    v.Numero("Intro4Posizione", m.Intro4Posizione);
+    v.Colore("Intro4Colore", m.Intro4Colore);
+    v.Numero("Intro4Dimensione", m.Intro4Dimensione);
+    v.Numero("Intro4Opacita", m.Intro4Opacita);
+    v.Numero("Intro4Onde", m.Intro4Onde);
+    v.Numero("Intro4Area", m.Intro4Area);
+
+    v.Sezione("DATI INTRO 5");
+    v.Testo("Intro5LogoDaUtil", m.Intro5LogoDaUtilizzare);
+    v.Numero("Intro5LogoScala", m.Intro5LogoScala);
+
+    v.Sezione("DATI INTRO 6");
+    v.Flag("Intro6Sfondo", m.Intro6Sfondo);
+    v.Testo("Intro6SfondoFile", m.Intro6SfondoFile);
+    v.Flag("Intro6Laser", m.Intro6Laser);
+    v.Flag("Intro6Fumo", m.Intro6Fumo);
+    v.TestoLingua("Intro6Messaggio", m.Intro6Messaggio);
+    v.Numero("Logo16", m.Logo16);
+    v.Testo("Logo6", m.Logo6);
+
+    v.Sezione("DATI INTRO 7");
+    v.TestoLingua("Intro7Messaggio", m.Intro7Messaggio);
+
+    v.Sezione("DATI INTRO 8");
+    v.Sezione("DATI INTRO 9");
+
+    v.Sezione("DATI INTRO 10");
+    v.Lista("Intro10Colori", m.Intro10Colori);
+    v.Flag("Intro10Rotazione", m.Intro10Rotazione);
+    v.Flag("Intro10Zoom", m.Intro10Zoom);
+    v.Flag("Intro10DimMini", m.Intro10DimMini);
+}
+
+class Scrittore {
+public:
+    ScrittoreTesto file;
+
+    void Riga(const QString& chiave, const QString& valore)
+    {
+        file.Riga(Prefisso(chiave) + SenzaACapo(valore));
+    }
+    void Sezione(const char* titolo)
+    {
+        file.Righe(RigheBanner(QString::fromLatin1(titolo), CorniceBanner::Commento));
+    }
+    void Numero(const QString& chiave, int valore) { Riga(chiave, QString::number(valore)); }
+    void Flag(const QString& chiave, bool valore) { Numero(chiave, valore ? 1 : 0); }
+    void Lista(const QString& chiave, const ListaVoci& lista) { Numero(chiave, lista.Voce()); }
+    void Durata(const QString& chiave, int valore) { Numero(chiave, valore); }
+    void Testo(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
+    void TestoLingua(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
+    void Immagine(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
+    void CartellaOutput(const QString& chiave) { Riga(chiave, PercorsoOutput); }
+    void Colore(const QString& chiave, ::Colore c)
+    {
+        Numero(chiave + QLatin1Char('R'), static_cast<int>(c & 0xFF));
+        Numero(chiave + QLatin1Char('G'), static_cast<int>((c >> 8) & 0xFF));
+        Numero(chiave + QLatin1Char('B'), static_cast<int>((c >> 16) & 0xFF));
+    }
+    void Memo(const QString& chiave, const QStringList& righe)
+    {
+        Numero(chiave, static_cast<int>(righe.size()));
+        for (const QString& r : righe) Riga(QString(), r);
+    }
+    void NomeFont(const QString& chiave, const ListaVoci& font)
+    {
+        const QString nome = font.Testo();
+        Riga(chiave, nome.isNull() ? kFontPredefinito : nome);
+    }
+    void Scarta(const char*) {}
+    void DopoLingue(const ImpostazioniProgetto&) {}
+    void DopoIntro(const ImpostazioniProgetto&) {}
+};
+
+class Lettore {
+public:
+    explicit Lettore(LettoreTesto& file) : file_(file) {}
+
+    bool ok = true;
+    QString nomeFont = kFontPredefinito;
+    // The five language-dependent texts as read, put back after the language is applied.
+    std::vector<std::pair<QString*, QString>> testiLetti;
+
+    void Sezione(const char*)
+    {
+        QString scartata;
+        for (int i = 0; i < 7; ++i) file_.LeggiRiga(scartata);
+    }
+    // The next line's value under the key, while no earlier key failed.
+    std::optional<QString> Valore(const QString& chiave)
+    {
+        if (!ok)
+            return std::nullopt;
+        QString riga;
+        QString valore;
+        ok = file_.LeggiRiga(riga) && LeggiCampoTesto(riga, Prefisso(chiave), valore);
+        if (!ok)
+            return std::nullopt;
+        return valore;
+    }
+    std::optional<int> ValoreNumero(const QString& chiave)
+    {
+        if (!ok)
+            return std::nullopt;
+        QString riga;
+        int valore = 0;
+        ok = file_.LeggiRiga(riga) && LeggiCampoNumero(riga, Prefisso(chiave), valore);
+        if (!ok)
+            return std::nullopt;
+        return valore;
+    }
+
+    void Numero(const QString& chiave, int& destinazione)
+    {
+        if (auto v = ValoreNumero(chiave)) destinazione = *v;
+    }
+    void Flag(const QString& chiave, bool& destinazione)
+    {
+        if (auto v = ValoreNumero(chiave)) destinazione = *v != 0;
+    }
+    void Lista(const QString& chiave, ListaVoci& lista)
+    {
+        if (auto v = ValoreNumero(chiave)) lista = *v;
+    }
+    void Durata(const QString& chiave, int& durata)
+    {
+        if (auto v = ValoreNumero(chiave)) {
+            durata = *v;
+            ImpostazioniGlobali.TotaleFrame = static_cast<float>(*v);
+        }
+    }
+    void Scarta(const char* chiave) { ValoreNumero(QString::fromLatin1(chiave)); }
+    void Testo(const QString& chiave, QString& destinazione)
+    {
+        if (auto v = Valore(chiave)) destinazione = *v;
+    }
+    void TestoLingua(const QString& chiave, QString& destinazione)
+    {
+        if (auto v = Valore(chiave)) {
+            destinazione = *v;
+            testiLetti.emplace_back(&destinazione, *v);
+        }
+    }
+    void Immagine(const QString& chiave, QString& destinazione)
+    {
+        if (auto v = Valore(chiave)) {
+            TogliSpaziFinali(*v);
+            destinazione = *v;
+        }
+    }
+    void CartellaOutput(const QString& chiave) { Valore(chiave); }  // the folder stays as built at start
+    void Colore(const QString& chiave, ::Colore& destinazione)
+    {
+        const auto r = ValoreNumero(chiave + QLatin1Char('R'));
+        const auto g = ValoreNumero(chiave + QLatin1Char('G'));
+        const auto b = ValoreNumero(chiave + QLatin1Char('B'));
+        if (r && g && b) destinazione = DaByte(*r, *g, *b);
+    }
+    void Memo(const QString& chiave, QStringList& righe)
+    {
+        const auto n = ValoreNumero(chiave);
+        if (!n)
+            return;
+        righe.clear();
+        for (int i = 0; i < *n && ok; ++i) {
+            if (auto v = Valore(QString())) {
+                TogliSpaziFinali(*v);
+                righe.append(*v);
+            }
+        }
+    }
+    void NomeFont(const QString& chiave, ListaVoci&)
+    {
+        nomeFont = kFontPredefinito;
+        if (auto v = Valore(chiave)) {
+            TogliSpaziFinali(*v);
+            nomeFont = *v;
+        }
+    }
+    void DopoLingue(ImpostazioniProgetto& m)
+    {
+        if (!ok)
+            return;
+        bool* caselle[] = {&m.Impostazioni_Lingua0, &m.Impostazioni_Lingua1, &m.Impostazioni_Lingua2,
+                           &m.Impostazioni_Lingua3, &m.Impostazioni_Lingua4};
+        int lingua = 0;
+        for (int i = 0; i < 5; ++i)
+            if (*caselle[i]) lingua = i;
+        // Only the box of the language applied stays on, so the boxes never disagree.
+        for (int i = 0; i < 5; ++i) *caselle[i] = i == lingua;
+        ImpostazioniGlobali.LinguaCorrente = lingua;
+        if (applicaLingua) applicaLingua(m);
+    }
+    void DopoIntro(ImpostazioniProgetto& m)
+    {
+        if (ok) ImpostaPredefinitiIntro(m);
+    }
+
+private:
+    LettoreTesto& file_;
+};
+
+std::optional<Versione> VersioneDi(const QString& valore)
+{
+    const QString tre = valore.left(3);
+    if (tre == QLatin1String("2.0")) return Versione::V20;
+    if (tre == QLatin1String("2.2")) return Versione::V22;
+    if (tre == QLatin1String("2.3")) return Versione::V23;
+    return std::nullopt;
+}
+
+}  // namespace
+
+void InstallaApplicaLingua(FunzioneApplicaLingua applica)
+{
+    applicaLingua = std::move(applica);
+}
+
+QString PercorsoFileProgetto()
+{
+    return PercorsoOutputPredefinito + QLatin1Char('/') + kNomeFile;
+}
+
+bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore)
+{
+    if (!riga.startsWith(chiave, Qt::CaseSensitive))
+        return false;
+    valore = riga.mid(chiave.size());
+    return true;
+}
+
+bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore)
+{
+    QString testo;
+    if (!LeggiCampoTesto(riga, chiave, testo))
+        return false;
+    TogliSpaziFinali(testo);
+    TogliSpaziIniziali(testo);
+    qsizetype i = 0;
+    bool negativo = false;
+    if (i < testo.size() && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+')))
+        negativo = testo[i++] == QLatin1Char('-');
+    // Collected as the magnitude in 64 bits, stopped once it is past any 32-bit value.
+    constexpr int64_t kLimite = static_cast<int64_t>(std::numeric_limits<int>::max()) + 1;
+    int64_t modulo = 0;
+    for (; i < testo.size() && testo[i] >= QLatin1Char('0') && testo[i] <= QLatin1Char('9'); ++i)
+        if (modulo <= kLimite) modulo = modulo * 10 + (testo[i].unicode() - '0');
+    const int64_t numero = negativo ? -modulo : modulo;
+    if (numero > std::numeric_limits<int>::max())
+        valore = std::numeric_limits<int>::max();
+    else if (numero < std::numeric_limits<int>::min())
+        valore = std::numeric_limits<int>::min();
+    else
+        valore = static_cast<int>(numero);
+    return true;
+}
+
+bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore, const QString& percorso)
+{
+    Scrittore s;
+    s.Testo(kChiaveTitolo, kTitolo);
+    s.Testo(kChiaveVersione, kVersioneScritta);
+    Percorri(s, impostazioni, Versione::V23);
+    return s.file.Salva(percorso, errore);
+}
+
+EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QString& percorso)
+{
+    EsitoCaricamento esito;
+    ImpostazioniGlobali.LinguaCorrente = LinguaItaliano;
+
+    LettoreTesto file;
+    if (!file.Apri(percorso)) {
+        if (applicaLingua) applicaLingua(impostazioni);
+        return esito;
+    }
+    esito.FileAperto = true;
+
+    Lettore lettore(file);
+    std::optional<Versione> versione;
+    if (lettore.Valore(kChiaveTitolo))
+        if (auto v = lettore.Valore(kChiaveVersione)) versione = VersioneDi(*v);
+    if (versione) {
+        Percorri(lettore, impostazioni, *versione);
+        esito.Completo = lettore.ok;
+        esito.NomeFontCorrente = lettore.nomeFont;
+    }
+
+    if (applicaLingua) applicaLingua(impostazioni);
+    // The language writes its own default texts; a project's own texts win.
+    for (auto& [destinazione, valore] : lettore.testiLetti) *destinazione = valore;
+    return esito;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The project file "ProgettoQuenvox.txt": every saved setting, one key line each, under
+// block-letter section banners. Written as version "2.3"; "2.0" and "2.2" files are read too.
+#include "project/ImpostazioniProgetto.h"
+
+#include <QString>
+
+#include <functional>
+
+// Fills the language table and applies LinguaCorrente to the windows and to the model's
+// language-dependent texts and list items. The main window installs it.
+using FunzioneApplicaLingua = std::function<void(ImpostazioniProgetto&)>;
+void InstallaApplicaLingua(FunzioneApplicaLingua applica);
+
+// Where the project lives: the default output folder, whatever folder the user picks later,
+// so the file is found again at the next start.
+QString PercorsoFileProgetto();
+
+struct EsitoCaricamento {
+    bool FileAperto = false;  // the file existed and could be read
+    bool Completo = false;    // every key of its version was read and applied
+    // The saved font name, for the first show to select in the font list.
+    QString NomeFontCorrente = QStringLiteral("Arial");
+};
+
+// Reads the file into the settings key by key; at the first key line that does not match,
+// that key and all later ones keep their values. Sets LinguaCorrente and TotaleFrame, runs
+// the intro presets after the "Intro" key and applies the language. Never fails loudly: a
+// missing or damaged file leaves the defaults.
+EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni,
+                                const QString& percorso = PercorsoFileProgetto());
+
+// Writes every saved setting. False, with the reason in errore, when the file cannot be
+// written; an older file then stays as it was.
+bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore = nullptr,
+                   const QString& percorso = PercorsoFileProgetto());
+
+// The two key readers: true when the line starts with the whole key; the value is the rest.
+bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore);
+// The number after trimming blanks: optional sign, digits up to the first other character,
+// 0 without digits; beyond 32 bits it saturates.
+bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore);
