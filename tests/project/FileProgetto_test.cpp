@@ -1,0 +1,509 @@
+#include "project/FileProgetto.h"
+
+#include "common/CasaTemporanea.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/PresetIntro.h"
+#include "project/TabellaImmagini.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QByteArray LeggiFile(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ScriviFile(const QString& percorso, const QByteArray& contenuto) {
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(contenuto);
+}
+
+QString Dati(const QString& nome) { return QFileInfo(__FILE__).absolutePath() + "/dati/" + nome; }
+
+QStringList Righe(const QByteArray& contenuto) {
+    QStringList righe = QString::fromUtf8(contenuto).split("\r\n");
+    if (!righe.isEmpty() && righe.last().isEmpty()) righe.removeLast();
+    return righe;
+}
+
+QByteArray Unisci(const QStringList& righe) { return (righe.join("\r\n") + "\r\n").toUtf8(); }
+
+int Indice(const QStringList& righe, const QString& inizio) {
+    for (int i = 0; i < righe.size(); ++i)
+        if (righe[i].startsWith(inizio)) return i;
+    ADD_FAILURE() << "no line " << inizio.toStdString();
+    return 0;
+}
+
+// A project with every kind of value moved off its default.
+ImpostazioniProgetto Cambiato() {
+    ImpostazioniProgetto p;
+    p.Impostazioni_Lingua0 = false;
+    p.Impostazioni_Lingua3 = true;
+    p.UsaJpg = true;
+    p.ProgettoRisoluzione = 2;
+    p.ProgettoFrameRate = 3;
+    p.ProgettoDurata = 5000;
+    p.IntroLista = 10;
+    p.ImpostazioniCodec = "4|x264 -crf 18|Qualità";
+    p.SfondoCheckSfondoColorato = false;
+    p.SfondoCheckSfondoBitmap = true;
+    p.SfondoColori = {0x010203, 0xFFFEFD};
+    p.SfondoBitmap = "/immagini/sfondo città.jpg";
+    p.Testo1 = "Città già pronta";
+    p.Testo2 = "perché";
+    p.Testo3 = "  con spazi  ";
+    p.Testo = {"prima riga", "  rientrata", "", "finisce con è"};
+    p.AlignT1Centro = 0, p.AlignT1SX = 1, p.AlignT2DX = 1, p.AlignT3Centro = 0, p.Logo3 = 1;
+    p.LogoStyle3 = 1, p.AlignT4SX = 1, p.Logo4 = 1;
+    p.Interlinea = -38;
+    p.AlignVCentro = 0, p.AlignVBasso = 1;
+    p.Logo = "/loghi/mio.png";
+    p.FontSize = 250;
+    p.FontColore = {0x00FF00, 0x0000FF};
+    p.FontTrasparente = true, p.FontBold = false, p.FontItalic = true, p.FontUnderline = true;
+    p.FontOpacita = 25;
+    p.TestoFlat = true, p.Enfatizzare = false;
+    p.FontOutline1Check = false, p.FontOutline1Colore = 0x102030, p.FontOutline1Size = 31;
+    p.FontOutline1Opacita = 0;
+    p.FontOutline2Check = true, p.FontOutline2Colore = 0x405060, p.FontOutline2Size = 0;
+    p.FontOutline2Opacita = 75;
+    p.FontGlowCheck = true, p.FontGlowColore = 0x708090, p.FontGlowSize = 30;
+    p.FontGlowColoreInterno = 0xA0B0C0;
+    p.FontShadowCheck = false, p.FontShadowColore = 0xD0E0F0, p.FontShadowSize = 1;
+    p.FontShadowOffsetX = -100, p.FontShadowOffsetY = -1;
+    p.EffettiNeveCheck = true, p.EffettiLensFlareCheck = true, p.EffettoLensFlareLista = 3;
+    p.EffettiParticelleCheck = true, p.EffettiParticelleLista = 5;
+    p.EffettiParticelleQuantita = 1000, p.EffettiParticelleVita = 0;
+    p.EffettiParticelleColore = {0x112233, 0x445566};
+    p.TabellaImmagini[0] = "/a/zero.png";
+    p.TabellaImmagini[4] = "/logo/mio logo.png";
+    p.TabellaImmagini[50] = "/dati/ünico.png";
+    p.TabellaImmagini[99] = "/ultimo.png";
+    p.Intro1Lista = 11, p.Intro1ZoomIn = true, p.TestoFlat1 = true;
+    p.Intro2LogoDaUtilizzare = "/l2.png", p.Intro2LogoScala = 1, p.Intro2_Oscillazioni = 300;
+    p.Intro2_Smorzamento = 1000, p.Intro2Sfondo = false, p.Intro2SfondoFile = "/s2.jpg";
+    p.Intro3LogoDaUtilizzare = "/l3.png", p.Intro3LogoScala = 300, p.Intro3Sfondo = false;
+    p.Intro3SfondoFile = "/s3.jpg";
+    p.Intro4LogoDaUtilizzare = "/l4.png", p.Intro4LogoScala = 2, p.Intro4AsseX = -1000;
+    p.Intro4AsseY = -999, p.Intro4AsseZ = 1000, p.Intro4Focale = 1, p.Intro4Posizione = 2000;
+    p.Intro4Colore = 0xABCDEF, p.Intro4Dimensione = 240, p.Intro4Onde = 10, p.Intro4Area = 10;
+    p.Intro4Opacita = 0;
+    p.Intro5LogoDaUtilizzare = "/l5.png", p.Intro5LogoScala = 299;
+    p.Intro6Sfondo = false, p.Intro6SfondoFile = "/s6.jpg", p.Intro6Laser = false, p.Intro6Fumo = false;
+    p.Intro6Messaggio = "Messaggio inciso", p.Logo16 = 1, p.Logo6 = "/l6.png";
+    p.Intro7Messaggio = "Scritto a mano";
+    p.Intro10Colori = 4, p.Intro10Rotazione = false, p.Intro10Zoom = false, p.Intro10DimMini = false;
+    return p;
+}
+
+// What a project read into a fresh model must equal: the saved model less what is not saved.
+ImpostazioniProgetto SenzaNonSalvati(ImpostazioniProgetto p) {
+    const ImpostazioniProgetto fresco;
+    p.FontShadowOpacita = fresco.FontShadowOpacita;
+    p.Intro6LogoScala = fresco.Intro6LogoScala;
+    p.FontElenco = fresco.FontElenco;
+    p.CartellaOutput = fresco.CartellaOutput;
+    return p;
+}
+
+// Stands in for the main window: a language applier that writes its own default texts, and
+// the preset callbacks, all counted.
+class FileProgetto : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallaApplicaLingua([this](ImpostazioniProgetto& p) {
+            lingueApplicate.push_back(ImpostazioniGlobali.LinguaCorrente);
+            p.Testo1 = p.Testo2 = p.Testo3 = p.Intro6Messaggio = p.Intro7Messaggio = "predefinito";
+        });
+        InstallaRichiamiPreset({[](int) {}, [this](const ImpostazioniProgetto&) { ++rese; }});
+        PercorsoOutput = "/casa/utente/Documenti/Drovaskent/Quenvox";
+        ImpostazioniGlobali.LinguaCorrente = 1;
+    }
+    void TearDown() override {
+        InstallaApplicaLingua({});
+        InstallaRichiamiPreset({});
+        ImpostazioniGlobali.TotaleFrame = 200.0f;
+        ImpostazioniGlobali.LinguaCorrente = 0;
+    }
+    QString File() const { return casa.Sotto("ProgettoQuenvox.txt"); }
+
+    CasaTemporanea casa;
+    std::vector<int> lingueApplicate;
+    int rese = 0;
+};
+
+TEST_F(FileProgetto, DefaultsGiveTheGoldenFile) {
+    ImpostazioniProgetto p;
+    CaricaElencoImmagini(p.TabellaImmagini, casa.Percorso(), "/opt/quenvox");
+    ASSERT_TRUE(SalvaProgetto(p, nullptr, File()));
+    EXPECT_EQ(LeggiFile(File()).toStdString(), LeggiFile(Dati("ProgettoPredefinito.txt")).toStdString());
+}
+
+TEST_F(FileProgetto, GoldenFileReadsBackAsTheDefaults) {
+    ImpostazioniProgetto p = Cambiato();
+    const EsitoCaricamento esito = CaricaProgetto(p, Dati("ProgettoPredefinito.txt"));
+    EXPECT_TRUE(esito.FileAperto);
+    EXPECT_TRUE(esito.Completo);
+    EXPECT_EQ(esito.NomeFontCorrente, "Arial");
+    ImpostazioniProgetto atteso;
+    CaricaElencoImmagini(atteso.TabellaImmagini, casa.Percorso(), "/opt/quenvox");
+    atteso.Intro6LogoScala = p.Intro6LogoScala;
+    EXPECT_TRUE(p == atteso);
+    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 0);
+}
+
+TEST_F(FileProgetto, RoundTripKeepsEverySavedSetting) {
+    ImpostazioniProgetto salvato = Cambiato();
+    salvato.FontShadowOpacita = 90;
+    salvato.Intro6LogoScala = 12;
+    QStringList font{"Calibri", "DejaVu Sans"};
+    salvato.FontElenco.ImpostaElenco(font);
+    salvato.FontElenco = 2;
+    ASSERT_TRUE(SalvaProgetto(salvato, nullptr, File()));
+
+    PercorsoOutput = "/altrove";
+    ImpostazioniProgetto letto;
+    const EsitoCaricamento esito = CaricaProgetto(letto, File());
+    EXPECT_TRUE(esito.Completo);
+    EXPECT_EQ(esito.NomeFontCorrente, "DejaVu Sans");
+    EXPECT_TRUE(letto == SenzaNonSalvati(salvato));
+    EXPECT_EQ(letto.Testo, salvato.Testo);
+    EXPECT_EQ(letto.Testo1, "Città già pronta");
+    EXPECT_EQ(letto.FontShadowOpacita, 7);
+    EXPECT_EQ(letto.Intro6LogoScala, 150);
+    EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 5000.0f);
+    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 3);
+    EXPECT_EQ(lingueApplicate, (std::vector<int>{3, 3}));
+    EXPECT_EQ(rese, 1);  // the intro presets after the "Intro" key
+    EXPECT_EQ(PercorsoOutput, "/altrove");  // the saved folder is not applied
+
+    // Saving what was read gives the same file again.
+    PercorsoOutput = "/casa/utente/Documenti/Drovaskent/Quenvox";
+    const QString secondo = casa.Sotto("secondo.txt");
+    letto.FontElenco = salvato.FontElenco;
+    ASSERT_TRUE(SalvaProgetto(letto, nullptr, secondo));
+    EXPECT_EQ(LeggiFile(secondo), LeggiFile(File()));
+}
+
+TEST_F(FileProgetto, FontNameFallsBackToArial) {
+    for (int voce : {0, 3}) {
+        ImpostazioniProgetto p;
+        p.FontElenco = voce;
+        ASSERT_TRUE(SalvaProgetto(p, nullptr, File()));
+        EXPECT_TRUE(Righe(LeggiFile(File())).contains("Nome Font       : Arial")) << voce;
+    }
+}
+
+TEST_F(FileProgetto, LineBreakInTextCannotBreakTheFile) {
+    ImpostazioniProgetto p;
+    p.Testo1 = "prima\r\nseconda";
+    p.Testo = {"a\nb"};
+    p.TabellaImmagini[7] = "/x\ny.png";
+    ASSERT_TRUE(SalvaProgetto(p, nullptr, File()));
+    EXPECT_EQ(Righe(LeggiFile(File())).size(), Righe(LeggiFile(Dati("ProgettoPredefinito.txt"))).size() + 1);
+    ImpostazioniProgetto letto;
+    EXPECT_TRUE(CaricaProgetto(letto, File()).Completo);
+    EXPECT_EQ(letto.Testo1, "prima  seconda");
+    EXPECT_EQ(letto.Testo, QStringList{"a b"});
+    EXPECT_EQ(letto.TabellaImmagini[7], "/x y.png");
+}
+
+TEST_F(FileProgetto, DamagedFiles) {
+    const ImpostazioniProgetto salvato = Cambiato();
+    ASSERT_TRUE(SalvaProgetto(salvato, nullptr, File()));
+    const QStringList base = Righe(LeggiFile(File()));
+    const ImpostazioniProgetto fresco;
+    // Intro 10's look with scheme 1, which the presets leave where the file stops.
+    const DueColori fontIntro10{0xFF8700, 0x621F00};
+
+    struct Caso {
+        const char* nome;
+        std::function<QByteArray(QStringList)> prepara;
+        std::function<void(const ImpostazioniProgetto&, const EsitoCaricamento&)> verifica;
+    };
+    const std::vector<Caso> casi = {
+        {"ends after the background section",
+         [](QStringList r) { return Unisci(r.mid(0, Indice(r, "Testo1") - 7)); },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_TRUE(p.UsaJpg);
+             EXPECT_EQ(p.ImpostazioniCodec, salvato.ImpostazioniCodec);
+             EXPECT_EQ(p.SfondoColori, salvato.SfondoColori);
+             EXPECT_EQ(p.SfondoBitmap, salvato.SfondoBitmap);
+             EXPECT_EQ(p.Testo1, "predefinito");
+             EXPECT_EQ(p.FontColore, fontIntro10);
+             EXPECT_EQ(p.Intro4AsseX, fresco.Intro4AsseX);
+         }},
+        {"cut in the middle of the font section",
+         [](QStringList r) { return Unisci(r.mid(0, Indice(r, "Font Size") + 1)); },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.Testo, salvato.Testo);
+             EXPECT_EQ(p.FontSize, salvato.FontSize);
+             EXPECT_EQ(p.FontColore, fontIntro10);
+         }},
+        {"a colour with only two of its lines",
+         [](QStringList r) { return Unisci(r.mid(0, Indice(r, "FontColore1B"))); },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento&) {
+             EXPECT_EQ(p.FontSize, salvato.FontSize);
+             EXPECT_EQ(p.FontColore, fontIntro10);
+         }},
+        {"wrong key",
+         [](QStringList r) {
+             r[Indice(r, "FontBold")].replace("FontBold", "FontBald");
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_TRUE(p.FontTrasparente);   // before the bad key
+             EXPECT_TRUE(p.FontBold);          // the presets' value stays
+             EXPECT_FALSE(p.FontItalic);       // nothing after it is read
+             EXPECT_EQ(p.Intro7Messaggio, "predefinito");
+         }},
+        {"unknown version",
+         [](QStringList r) {
+             r[1] = "Versione        : 2.1";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.FileAperto);
+             EXPECT_FALSE(e.Completo);
+             EXPECT_FALSE(p.UsaJpg);
+             EXPECT_EQ(p.IntroLista.Voce(), 1);
+             EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 0);
+         }},
+        {"no title line",
+         [](QStringList r) { return Unisci(r.mid(1)); },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_FALSE(p.UsaJpg);
+         }},
+        {"version with a suffix",
+         [](QStringList r) {
+             r[1] += "beta 7";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.Intro10Colori.Voce(), 4);
+         }},
+        {"version 2.0 codec block",
+         [](QStringList r) {
+             r[1] = "Versione        : 2.0";
+             const int i = Indice(r, "Codec");
+             QStringList vecchio{"Codec           : 3"};
+             for (const char* k : {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita",
+                                   "MP4CB1", "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita",
+                                   "H264Qualita"})
+                 vecchio << QString(k).leftJustified(16) + ": 1";
+             r.removeAt(i);
+             for (int k = 0; k < vecchio.size(); ++k) r.insert(i + k, vecchio[k]);
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.ImpostazioniCodec, fresco.ImpostazioniCodec);
+             EXPECT_EQ(p.Intro10Colori.Voce(), 4);
+         }},
+        {"version 2.2 codec block",
+         [](QStringList r) {
+             r[1] = "Versione        : 2.2";
+             const int i = Indice(r, "Codec");
+             QStringList vecchio{"Codec           : 3"};
+             for (const char* k : {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita",
+                                   "MP4CB1", "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita",
+                                   "H264Qualita", "X264Velocita", "X264Qualita", "X264LossLess",
+                                   "X264ImpTune", "X264Tune", "X265Velocita", "X265Qualita", "X265LossLess"})
+                 vecchio << QString(k).leftJustified(16) + ": 1";
+             r.removeAt(i);
+             for (int k = 0; k < vecchio.size(); ++k) r.insert(i + k, vecchio[k]);
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.ImpostazioniCodec, fresco.ImpostazioniCodec);
+             EXPECT_EQ(p.Intro10Colori.Voce(), 4);
+         }},
+        {"a 2.3 codec line in a 2.2 file",
+         [](QStringList r) {
+             r[1] = "Versione        : 2.2";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.ImpostazioniCodec, fresco.ImpostazioniCodec);
+             EXPECT_EQ(p.SfondoBitmap, fresco.SfondoBitmap);
+             EXPECT_FALSE(p.SfondoCheckSfondoBitmap);
+         }},
+        {"two language boxes on",
+         [](QStringList r) {
+             r[Indice(r, "Lingua1")] = "Lingua1         : 1";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento&) {
+             EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 3);
+             EXPECT_FALSE(p.Impostazioni_Lingua1);
+             EXPECT_TRUE(p.Impostazioni_Lingua3);
+         }},
+        {"no language box on",
+         [](QStringList r) {
+             r[Indice(r, "Lingua3")] = "Lingua3         : 0";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento&) {
+             EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 0);
+             EXPECT_TRUE(p.Impostazioni_Lingua0);
+         }},
+        {"over-long line",
+         [](QStringList r) {
+             r[Indice(r, "Testo1")] = "Testo1          : " + QString(100000, 'x');
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.Testo1.size(), 100000);
+             EXPECT_EQ(p.Testo2, salvato.Testo2);
+         }},
+        {"numbers out of range or with letters",
+         [](QStringList r) {
+             r[Indice(r, "Font Size")] = "Font Size       :  99999999999 ";
+             r[Indice(r, "Interlinea")] = "Interlinea      : -99999999999";
+             r[Indice(r, "Durata")] = "Durata          : 75 frame";
+             r[Indice(r, "Outline1Size")] = "Outline1Size    : abc";
+             r[Indice(r, "Intro4AsseX")] = "Intro4AsseX     : +12";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.FontSize, INT_MAX);
+             EXPECT_EQ(p.Interlinea, INT_MIN);
+             EXPECT_EQ(p.ProgettoDurata, 75);
+             EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 75.0f);
+             EXPECT_EQ(p.FontOutline1Size, 0);
+             EXPECT_EQ(p.Intro4AsseX, 12);
+         }},
+        {"list numbers outside their items",
+         [](QStringList r) {
+             r[Indice(r, "Intro1Lista")] = "Intro1Lista     : 12";
+             r[Indice(r, "Frame Rate")] = "Frame Rate      : -4";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento&) {
+             EXPECT_EQ(p.Intro1Lista.Voce(), 1);
+             EXPECT_EQ(p.ProgettoFrameRate.Voce(), 1);
+         }},
+        {"colour bytes above 255 keep their low byte",
+         [](QStringList r) {
+             r[Indice(r, "Intro4ColoreR")] = "Intro4ColoreR   : 257";
+             r[Indice(r, "Intro4ColoreB")] = "Intro4ColoreB   : -1";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento&) {
+             EXPECT_EQ(p.Intro4Colore, 0xFFCD01u);
+         }},
+        {"trailing blanks of image paths and memo lines",
+         [](QStringList r) {
+             r[Indice(r, "File 0005")] += "  \t";
+             r[Indice(r, "                : prima riga")] += "   ";
+             r[Indice(r, "Testo2")] += "  ";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.Completo);
+             EXPECT_EQ(p.TabellaImmagini[4], "/logo/mio logo.png");
+             EXPECT_EQ(p.Testo[0], "prima riga");
+             EXPECT_EQ(p.Testo2, "perché  ");  // text values are taken whole
+         }},
+        {"memo shorter than its count",
+         [](QStringList r) {
+             r.removeAt(Indice(r, "                : finisce"));
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.Testo.size(), 3);
+             EXPECT_EQ(p.AlignT1SX, fresco.AlignT1SX);
+         }},
+        {"binary file",
+         [](QStringList) {
+             QByteArray b;
+             for (int i = 0; i < 4096; ++i) b.append(static_cast<char>((i * 7919) % 256));
+             return b;
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_TRUE(e.FileAperto);
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.FontSize, fresco.FontSize);
+         }},
+    };
+
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto("danneggiato.txt");
+        ScriviFile(percorso, c.prepara(base));
+        lingueApplicate.clear();
+        ImpostazioniProgetto p;
+        const EsitoCaricamento e = CaricaProgetto(p, percorso);
+        c.verifica(p, e);
+        EXPECT_FALSE(lingueApplicate.empty());
+        EXPECT_EQ(lingueApplicate.back(), ImpostazioniGlobali.LinguaCorrente);
+        ImpostazioniGlobali.TotaleFrame = 200.0f;
+    }
+}
+
+TEST_F(FileProgetto, MissingFileAppliesTheLanguageOnly) {
+    ImpostazioniProgetto p;
+    const EsitoCaricamento e = CaricaProgetto(p, casa.Sotto("nessuno.txt"));
+    EXPECT_FALSE(e.FileAperto);
+    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 0);
+    EXPECT_EQ(lingueApplicate, std::vector<int>{0});
+    EXPECT_EQ(rese, 0);
+    EXPECT_EQ(p.FontSize, 160);
+}
+
+TEST_F(FileProgetto, NumberReader) {
+    struct Caso {
+        const char* riga;
+        bool letto;
+        int valore;
+    } casi[] = {
+        {"Chiave          : 42", true, 42},        {"Chiave          :   -7  ", true, -7},
+        {"Chiave          : 12abc", true, 12},     {"Chiave          : ", true, 0},
+        {"Chiave          : 2147483648", true, INT_MAX}, {"Chiave          : -2147483649", true, INT_MIN},
+        {"Chiave          : -2147483648", true, INT_MIN}, {"Chiave          : 99999999999999999999999", true, INT_MAX},
+        {"chiave          : 1", false, -1},       {"Chiave         : 1", false, -1},
+    };
+    for (const Caso& c : casi) {
+        int v = -1;
+        EXPECT_EQ(LeggiCampoNumero(c.riga, "Chiave          : ", v), c.letto) << c.riga;
+        EXPECT_EQ(v, c.valore) << c.riga;
+    }
+}
+
+TEST_F(FileProgetto, SaveFailureIsReported) {
+    ImpostazioniProgetto p;
+    QString errore;
+    EXPECT_FALSE(SalvaProgetto(p, &errore, casa.Sotto("manca/ProgettoQuenvox.txt")));
+    EXPECT_FALSE(errore.isEmpty());
+}
+
+TEST_F(FileProgetto, FileStaysInTheDefaultOutputFolder) {
+    const QString predefinito = PercorsoOutputPredefinito;
+    PercorsoOutputPredefinito = "/doc/Drovaskent/Quenvox";
+    PercorsoOutput = "/scelta/dall/utente";
+    EXPECT_EQ(PercorsoFileProgetto(), "/doc/Drovaskent/Quenvox/ProgettoQuenvox.txt");
+    PercorsoOutputPredefinito = predefinito;
+}
+
+}  // namespace
