@@ -127,6 +127,7 @@ protected:
             p.Testo1 = p.Testo2 = p.Testo3 = p.Intro6Messaggio = p.Intro7Messaggio = "predefinito";
         });
         InstallaRichiamiPreset({[](int) {}, [this](const ImpostazioniProgetto&) { ++rese; }});
+        percorsoPrima = PercorsoOutput;
         PercorsoOutput = "/casa/utente/Documenti/Drovaskent/Quenvox";
         ImpostazioniGlobali.LinguaCorrente = 1;
     }
@@ -135,10 +136,12 @@ protected:
         InstallaRichiamiPreset({});
         ImpostazioniGlobali.TotaleFrame = 200.0f;
         ImpostazioniGlobali.LinguaCorrente = 0;
+        PercorsoOutput = percorsoPrima;
     }
     QString File() const { return casa.Sotto("ProgettoQuenvox.txt"); }
 
     CasaTemporanea casa;
+    QString percorsoPrima;
     std::vector<int> lingueApplicate;
     int rese = 0;
 };
