@@ -1,0 +1,33 @@
+#include "encoding/AvviaCodifica.h"
+
+#include "encoding/ListaFrame.h"
+#include "encoding/TestiCodifica.h"
+
+#include <QDir>
+
+int LeggiFrameRate(const QString& caption) {
+    qint64 valore = 0;
+    for (QChar c : caption) {
+        if (!c.isDigit() || c.unicode() > '9') break;
+        valore = valore * 10 + (c.unicode() - '0');
+        if (valore >= 1000000) {  // no rate is that large; keeps the number in range
+            valore = 1000000;
+            break;
+        }
+    }
+    return static_cast<int>(valore);
+}
+
+ConsegnaCodifica AvviaCodifica(const DatiAvvioCodifica& dati) {
+    ConsegnaCodifica consegna;
+    consegna.PercorsoListaFrame = QDir(dati.PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::FileListaFrame));
+    consegna.ListaScritta = ScriviListaFrame(consegna.PercorsoListaFrame, dati.PercorsoOutput, dati.TotaleFrame,
+                                             dati.UsaJpg, &consegna.ErroreLista);
+    ParametriCodifica& p = consegna.Parametri;
+    p.CartellaVideo = QDir(dati.PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::CartellaVideo));
+    p.FrameAlSecondo = LeggiFrameRate(dati.FrameRate);
+    p.FrameInJpg = dati.UsaJpg;
+    p.NumeroFrame = dati.Durata;
+    p.PrefissoFrame = QString::fromLatin1(TestiCodifica::PrefissoFrame);
+    return consegna;
+}

@@ -1,0 +1,57 @@
+#include "encoding/TestiCodifica.h"
+
+#include <map>
+
+namespace TestiCodifica {
+
+namespace {
+
+// French entries are placeholders as wide as the Italian text.
+Testo5 Voce(const char* it, const char* en, const char* es, const char* de) {
+    const QString italiano = QString::fromUtf8(it);
+    return {italiano, QString::fromUtf8(en), QString::fromUtf8(es), QString::fromUtf8(de),
+            QString(italiano.size(), QLatin1Char('#'))};
+}
+
+const std::map<VoceFinestra, Testo5>& Tabella() {
+    static const std::map<VoceFinestra, Testo5> tabella = {
+        {VoceFinestra::Titolo,
+         Voce("Codifica del video", "Encoding video", "Codificación de vídeo", "Encoding Video")},
+        {VoceFinestra::Creazione, Voce("Creazione del video:", "Creation of the video:", "Creación del video:",
+                                       "Erstellung des Videos:")},
+        {VoceFinestra::FrameElaborati,
+         Voce("Numero di frame elaborati:", "Number of frames processed:", "Número de fotogramas procesados:",
+              "Anzahl der Frames verarbeitet:")},
+        {VoceFinestra::Velocita, Voce("Velocità di elaborazione:", "Processing speed:",
+                                      "Velocidad de procesamiento:", "Verarbeitungsgeschwindigkeit:")},
+        {VoceFinestra::Dimensioni, Voce("Dimensioni finali del video:", "Size of the video:", "Tamaño del vídeo:",
+                                        "Größe des Videos:")},
+        {VoceFinestra::Bitrate, Voce("Bitrate:", "Bitrate:", "Bitrate:", "Bitrate:")},
+        {VoceFinestra::Interrompi, Voce("Interrompi", "Stop", "Detener", "Stop")},
+        {VoceFinestra::Chiudi, Voce("Chiudi", "Close", "Cerrar", "Schließen")},
+        {VoceFinestra::RiepilogoCodec, Voce("Codec:", "Codec:", "Códec:", "Codec:")},
+        {VoceFinestra::RiepilogoProfilo, Voce("Profilo:", "Profile:", "Perfil:", "Profil:")},
+        {VoceFinestra::RiepilogoVelocita, Voce("Velocità:", "Speed:", "Speed:", "Speed:")},
+        {VoceFinestra::RiepilogoQualita, Voce("Qualità:", "Quality:", "Calidad:", "Qualität:")},
+        {VoceFinestra::RigaComando,
+         Voce("Riga Comando:", "Command Line:", "Línea de comandos:", "Befehlszeile:")},
+        {VoceFinestra::VideoCreato,
+         Voce("Il video è stato creato correttamente.", "The video was successfully created.",
+              "El video fue creado correctamente.", "Das Video wurde erfolgreich erstellt.")},
+        {VoceFinestra::ProceduraInterrotta,
+         Voce("Procedura interrotta. Vuoi visionare il file LOG ?",
+              "Procedure interrupted. Do you want to see the LOG file?",
+              "Procedimiento interrumpido. ¿Quieres ver el archivo de registro?",
+              "Verfahren unterbrochen. Möchten Sie die LOG-Datei sehen wollen?")},
+    };
+    return tabella;
+}
+
+}  // namespace
+
+QString TestoFinestra(VoceFinestra voce, int lingua) {
+    if (lingua < 0 || lingua > 4) lingua = 1;
+    return Tabella().at(voce)[static_cast<size_t>(lingua)];
+}
+
+}  // namespace TestiCodifica

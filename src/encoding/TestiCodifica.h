@@ -1,0 +1,63 @@
+#pragma once
+// The encoding subsystem's own texts: file names, the frame list header, the log's banners
+// and lines, and the encoding window's texts in the five languages. Kept here only.
+#include <QString>
+
+#include <array>
+
+namespace TestiCodifica {
+
+inline constexpr char FileListaFrame[] = "databaseqvt.txt";
+inline constexpr char IntestazioneListaFrame[] = "Quenvox : Database per prodotti Drovaskent";
+inline constexpr char CartellaVideo[] = "Video";
+inline constexpr char PrefissoFrame[] = "Frames/Image";
+inline constexpr char FileLog[] = "Log.TXT";
+inline constexpr char FileScript[] = "codifica.sh";
+inline constexpr char Encoder[] = "ffmpeg";
+
+// Banner titles of the log.
+inline constexpr char BannerLog[] = "LOG CODIFICA";
+inline constexpr char BannerScript[] = "SCRITTURA FILE BATCH";
+inline constexpr char BannerPipe[] = "CREAZIONE DEL PIPE";
+inline constexpr char BannerCodifica[] = "CODIFICA";
+inline constexpr char BannerRiuscita[] = "CODIFICA ANDATA A BUON FINE";
+inline constexpr char BannerErrore[] = "ERRORE NELLA CODIFICA";
+
+// Lines of the log; %1 is the value.
+inline constexpr char LogNomeScript[] = "Creo il nome del file bat";
+inline constexpr char LogNome[] = "Nome = %1";
+inline constexpr char LogParametri[] = "Creo i parametri da passare";
+inline constexpr char LogRigaComando[] = "Riga Comando: %1";
+inline constexpr char LogPipe[] = "Creo il Pipe";
+inline constexpr char LogHandle[] = "Creo l'Handle information";
+inline constexpr char LogProcesso[] = "creo il processo";
+inline constexpr char LogProcessoCreato[] = "processo creato correttamente";
+// Why a run failed: written just before the error banner.
+inline constexpr char LogErroreAvvio[] = "Errore: %1";
+inline constexpr char LogUscita[] = "Uscita dell'encoder: %1";
+inline constexpr char LogInterrotta[] = "Codifica interrotta dall'utente";
+inline constexpr char LogVideoMancante[] = "Il video non è stato scritto: %1";
+
+// The encoding window's texts, one per language (Italian, English, Spanish, German, French).
+using Testo5 = std::array<QString, 5>;
+enum class VoceFinestra {
+    Titolo,
+    Creazione,
+    FrameElaborati,
+    Velocita,
+    Dimensioni,
+    Bitrate,
+    Interrompi,
+    Chiudi,
+    RiepilogoCodec,
+    RiepilogoProfilo,
+    RiepilogoVelocita,
+    RiepilogoQualita,
+    RigaComando,
+    VideoCreato,
+    ProceduraInterrotta,
+};
+// The text of an entry in a language (0..4); a code out of range reads as English.
+QString TestoFinestra(VoceFinestra voce, int lingua);
+
+}  // namespace TestiCodifica

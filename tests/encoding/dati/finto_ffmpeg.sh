@@ -1,0 +1,45 @@
+#!/bin/sh
+# Stands in for the encoder: behaves as FINTO_MODO says, writes the last argument as the video.
+for a; do ultimo=$a; done
+stato() { printf 'frame=%5d fps= 25 q=28.0 size=%8dkB time=00:00:00.%02d bitrate=1234.5kbits/s speed=1x    \r' "$1" "$1" "$1"; }
+case "$FINTO_MODO" in
+ok)
+    echo "ffmpeg version finta" >&2
+    echo "Input #0, image2, from 'Frames/Image_%04d.jpg':"
+    for n in 1 2 3 4 5; do stato "$n"; done
+    printf 'video contents' > "$ultimo"
+    printf '\n'
+    ;;
+errore_dopo)
+    for n in 1 2 3 4 5; do stato "$n"; done
+    printf 'partial' > "$ultimo"
+    echo
+    echo "Error writing trailer: No space left on device" >&2
+    exit 1
+    ;;
+senza_video)
+    stato 5
+    echo
+    ;;
+argomenti)
+    for a; do printf 'arg:%s\n' "$a"; done
+    printf 'x' > "$ultimo"
+    ;;
+stdin)
+    if [ -t 0 ]; then echo "terminale"; else echo "non terminale"; fi
+    echo "letti=$(wc -c | tr -d ' ')"
+    printf 'x' > "$ultimo"
+    ;;
+lento|sordo)
+    [ "$FINTO_MODO" = sordo ] && trap '' INT
+    sleep 60 &
+    echo "figlio=$!"
+    printf 'partial' > "$ultimo"
+    n=0
+    while :; do n=$((n + 1)); stato "$n"; sleep 0.05; done
+    ;;
+*)
+    echo "modo sconosciuto: $FINTO_MODO" >&2
+    exit 2
+    ;;
+esac
