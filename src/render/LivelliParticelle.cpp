@@ -1,0 +1,264 @@
+#include "render/LivelliParticelle.h"
+
+#include "project/ImpostazioniGlobali.h"
+#include "render/Casuale.h"
+
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int Alpha(double valore) {
+    if (!std::isfinite(valore)) return 0;
+    return std::clamp(static_cast<int>(std::clamp(valore, -1.0, 256.0)), 0, 255);
+}
+
+// A life of 0 or less cannot come from the emitters; it is read as 1 so nothing divides by 0.
+int VitaSicura(int life) { return life > 0 ? life : 1; }
+
+struct Tinta {
+    std::array<float, 4> inizio;
+    std::array<float, 4> fine;
+};
+
+Tinta TintaDelTipo(int tipo) {
+    switch (tipo) {
+    case ParticelleFuoco: return {{255, 255, 0, 128}, {255, 255, 0, 0}};
+    case ParticelleBolle: return {{255, 255, 255, 255}, {255, 255, 255, 255}};
+    default: return {{255, 255, 255, 92}, {255, 255, 255, 0}};
+    }
+}
+
+// Which of the kind's sprites a variant draws; -1 for none.
+int SpriteDellaVariante(int tipo, int variante) {
+    switch (tipo) {
+    case ParticelleFuoco: return variante >= 0 && variante <= 4 ? variante : -1;
+    case ParticelleBolle: return variante >= 0 && variante <= 3 ? variante : -1;
+    case ParticellePolvere: return 0;
+    case ParticelleFumo: return variante >= 0 && variante <= 2 ? variante : -1;
+    default: return -1;
+    }
+}
+
+bool PassaStrato(std::uint8_t strato, StratiChiamata strati) {
+    return strato == 0 ? strati.dietro : strati.davanti;
+}
+
+int Componente(Colore c, int spostamento) { return static_cast<int>((c >> spostamento) & 0xFF); }
+
+// Colore1 + (Colore2 - Colore1) * age / life per component, in integers.
+QColor ColoreInterpolato(const DueColori& colori, int age, int life, int alpha) {
+    const auto mescola = [&](int s) {
+        const int a = Componente(colori.Colore1, s);
+        const int b = Componente(colori.Colore2, s);
+        return std::clamp(a + (b - a) * age / life, 0, 255);
+    };
+    return QColor(mescola(0), mescola(8), mescola(16), alpha);
+}
+
+ComandoPalla Palla(int x, int y, int life, int age, int size, bool rimbalzante, const DueColori& colori) {
+    life = VitaSicura(life);
+    const float q = static_cast<float>(life - age) / static_cast<float>(life);
+    const int d = size + 20;
+    ComandoPalla palla;
+    palla.rettangolo = rimbalzante ? QRect(x - 30, y - d / 2 + 4, d, d) : QRect(x - d / 2, y - d / 2, d, d);
+    palla.bordo = ColoreDa(colori.Colore1, Alpha(static_cast<int>(q * 8)));
+    palla.riempimento = ColoreInterpolato(colori, age, life, Alpha(q * 255));
+    if (rimbalzante) {
+        const int pavimento = ImpostazioniGlobali.LineaPavimento;
+        const int profondita = ImpostazioniGlobali.AltezzaFrame - pavimento;
+        if (pavimento > 0 && profondita > 0) {
+            const double k = static_cast<double>(profondita) / pavimento;
+            const double dist = std::min((pavimento - palla.rettangolo.top()) / k, static_cast<double>(profondita));
+            palla.riflesso = true;
+            palla.rettangoloRiflesso = QRect(palla.rettangolo.left(), static_cast<int>(pavimento + dist), d, d);
+            palla.coloreRiflesso = ColoreInterpolato(colori, age, life, Alpha((1 - dist / profondita) * q * 255));
+        }
+    }
+    return palla;
+}
+
+QRectF Normalizzato(const QRect& r) { return QRectF(r.x(), r.y(), r.width(), r.height()).normalized(); }
+
+}  // namespace
+
+QColor ColoreDa(Colore colore, int alpha) {
+    return QColor(Componente(colore, 0), Componente(colore, 8), Componente(colore, 16), alpha);
+}
+
+ParametriEmettitore ParametriTipo(int tipo, int vita, int w, int h) {
+    switch (tipo) {
+    case ParticelleFuoco: return {1, {0, -0.1}, 5, 10, 0, double(h), double(w), double(h), vita + 60, 1, 5, vita + 60};
+    case ParticelleBolle: return {1, {0.03, -0.03}, 5, 5, 0, 0, double(w), double(h), vita, 100, 4, vita};
+    case ParticellePolvere: return {1, {0.01, -0.01}, 5, 5, 0, 0, double(w), double(h), vita, 100, 4, vita};
+    case ParticelleFumo: return {4, {0, -0.1}, 5, 5, 0, double(h), double(w), double(h), 2 * vita, 100, 3, 4 * vita};
+    case ParticellePalleCadenti:
+        return {1, {0.01, 0.4}, 5, 5, 0, -50, double(w), -50, 2 * vita, 100, 4, 2 * vita};
+    case ParticellePalleRimbalzanti: return {2, {0, 0.5}, 5, -1, 0, 0, double(w), 0, vita, 20, 4, vita};
+    default: return {};
+    }
+}
+
+void PreparaEmettitore(int tipo, int vita, int quantita, Fire& fuoco, Bounce& rimbalzo,
+                       std::array<int, 5>& angoliFuoco) {
+    const int w = ImpostazioniGlobali.LarghezzaFrame;
+    const int h = ImpostazioniGlobali.AltezzaFrame;
+    const ParametriEmettitore p = ParametriTipo(tipo, vita, w, h);
+    const auto costruisci = [&](ParticleSystem& e) {
+        e.ImpostaModo(p.modo);
+        e.Inizializza(quantita, std::span(&p.deriva, 1), p.spreadX, p.spreadY, p.x1, p.y1, p.x2, p.y2,
+                      p.vitaMassima, p.rangeDimensione, p.rangeVariante);
+    };
+    if (tipo >= ParticelleFuoco && tipo <= ParticellePalleCadenti) {
+        if (fuoco.Inizializzato()) return;
+        costruisci(fuoco);
+        for (int i = 0; i < p.passiRiscaldamento; ++i) fuoco.Aggiorna();
+        if (tipo == ParticelleFuoco) {
+            for (int& a : angoliFuoco) a = NumeroCasuale(31) - 15;
+            // From now on the flames rise from below the lower edge.
+            fuoco.ImpostaPrimoAngolo(0, h + 64);
+            fuoco.ImpostaSecondoAngolo(w, h + 64);
+        }
+    } else if (tipo == ParticellePalleRimbalzanti) {
+        if (rimbalzo.Inizializzato()) return;
+        costruisci(rimbalzo);
+        for (int i = 0; i < p.passiRiscaldamento; ++i) rimbalzo.Aggiorna();
+    }
+}
+
+void PreparaCerchio(CerchioPalle& cerchio, int vita, bool rotazione, bool dimensioniMini) {
+    const int w = ImpostazioniGlobali.LarghezzaFrame;
+    const int h = ImpostazioniGlobali.AltezzaFrame;
+    cerchio.Inizializza(3000, 0.03, -0.03, 5, 5, 0, 0, w, h, 4 * vita, 1, rotazione ? 1 : 2);
+    for (int i = 0; i < 4 * vita; ++i) cerchio.Aggiorna(!dimensioniMini);
+}
+
+int RaggioCerchio(float t, float n, int centroY, bool rotazione, bool zoom) {
+    // A video of no frames has only its frame 0, drawn as the start of any other video.
+    if (!(n > 0) || !std::isfinite(t)) {
+        t = 0;
+        n = 1;
+    }
+    const float z = n / 6;
+    if (t > z || !rotazione || !zoom) return centroY;
+    return static_cast<int>(centroY * (t / z));
+}
+
+int AngoloFuoco(const std::array<int, 5>& angoliFuoco, int i, float t) {
+    const int fase = std::isfinite(t) ? static_cast<int>(std::clamp(t, -1.0e6f, 1.0e6f)) % 6 : 0;
+    return angoliFuoco[static_cast<std::size_t>(i)] * fase;
+}
+
+StratiChiamata StratiDellaChiamata(int idChiamata, int idDietro, int idDavanti) {
+    return {idChiamata == idDietro, idChiamata == idDavanti};
+}
+
+std::vector<ComandoSprite> ComandiSprite(int tipo, const ParticleSystem& emettitore, int quantita,
+                                         const std::vector<QSize>& dimensioni, StratiChiamata strati) {
+    std::vector<ComandoSprite> comandi;
+    const Tinta tinta = TintaDelTipo(tipo);
+    const int n = std::min(quantita, emettitore.Numero());
+    for (int i = 0; i < n; ++i) {
+        LetturaParticella p;
+        if (!emettitore.LeggiParticella(i, p) || !PassaStrato(p.layer, strati)) continue;
+        const int sprite = SpriteDellaVariante(tipo, p.variant);
+        if (sprite < 0 || sprite >= static_cast<int>(dimensioni.size())) continue;
+        const QSize dim = dimensioni[static_cast<std::size_t>(sprite)];
+        if (dim.isEmpty()) continue;
+        const float f = static_cast<float>(p.age) / static_cast<float>(VitaSicura(p.life));
+
+        ComandoSprite c;
+        c.sprite = sprite;
+        for (std::size_t k = 0; k < 4; ++k) c.fattori[k] = ((1 - f) * tinta.inizio[k] + f * tinta.fine[k]) / 255;
+        const int w = dim.width();
+        const int h = dim.height();
+        switch (tipo) {
+        case ParticelleFuoco:
+            c.destinazione = QRect(p.x - 128, p.y - 128, 256, 256);
+            c.sorgente = QRect(0, 0, 256, 256);
+            break;
+        case ParticelleFumo:
+            c.destinazione = QRect(p.x - w / 2, p.y - h / 2, w, h);
+            c.sorgente = QRect(0, 0, w, h);
+            break;
+        default: {
+            const int ws = static_cast<int>(w * p.size * 0.01);
+            const int hs = static_cast<int>(h * p.size * 0.01);
+            c.destinazione = QRect(p.x - ws / 2, p.y - hs / 2, ws, hs);
+            c.sorgente = QRect(0, 0, w, h);
+            break;
+        }
+        }
+        comandi.push_back(c);
+    }
+    return comandi;
+}
+
+std::vector<ComandoPalla> ComandiPalle(int tipo, const ParticleSystem& emettitore, int quantita,
+                                       const DueColori& colori, StratiChiamata strati) {
+    std::vector<ComandoPalla> comandi;
+    const int n = std::min(quantita, emettitore.Numero());
+    for (int i = 0; i < n; ++i) {
+        LetturaParticella p;
+        if (!emettitore.LeggiParticella(i, p) || !PassaStrato(p.layer, strati)) continue;
+        comandi.push_back(Palla(p.x, p.y, p.life, p.age, p.size, tipo == ParticellePalleRimbalzanti, colori));
+    }
+    return comandi;
+}
+
+std::vector<ComandoPalla> ComandiCerchio(const SistemaParticellare& cerchio, const DueColori& colori) {
+    std::vector<ComandoPalla> comandi;
+    comandi.reserve(static_cast<std::size_t>(cerchio.Numero()));
+    for (int i = 0; i < cerchio.Numero(); ++i) {
+        LetturaCerchio p;
+        if (!cerchio.LeggiParticella(i, p)) continue;
+        comandi.push_back(Palla(p.x, p.y, p.life, p.age, p.size, false, colori));
+    }
+    return comandi;
+}
+
+void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
+                   const std::vector<ComandoSprite>& comandi) {
+    grafica.save();
+    grafica.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const ComandoSprite& c : comandi) {
+        const QImage& immagine = sprite[static_cast<std::size_t>(c.sprite)];
+        if (immagine.isNull() || c.fattori[3] <= 0 || c.destinazione.isEmpty()) continue;
+        // The colour factors live in the sprites themselves (the fire's come without blue);
+        // here only the opacity is applied.
+        grafica.setOpacity(std::min(1.0f, c.fattori[3]));
+        grafica.drawImage(QRectF(c.destinazione), immagine, QRectF(c.sorgente));
+    }
+    grafica.restore();
+}
+
+void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi) {
+    grafica.save();
+    grafica.setRenderHint(QPainter::Antialiasing);
+    QPen penna;
+    penna.setJoinStyle(Qt::RoundJoin);
+    for (const ComandoPalla& c : comandi) {
+        const QRectF r = Normalizzato(c.rettangolo);
+        if (c.bordo.alpha() > 0) {
+            penna.setColor(c.bordo);
+            grafica.setBrush(Qt::NoBrush);
+            for (int larghezza = 1; larghezza <= 15; ++larghezza) {
+                penna.setWidth(larghezza);
+                grafica.setPen(penna);
+                grafica.drawEllipse(r);
+            }
+        }
+        grafica.setPen(Qt::NoPen);
+        if (c.riempimento.alpha() > 0) {
+            grafica.setBrush(c.riempimento);
+            grafica.drawEllipse(r);
+        }
+        if (c.riflesso && c.coloreRiflesso.alpha() > 0) {
+            grafica.setBrush(c.coloreRiflesso);
+            grafica.drawEllipse(Normalizzato(c.rettangoloRiflesso));
+        }
+    }
+    grafica.restore();
+}
