@@ -1,0 +1,223 @@
+#include "platform/Grafica.h"
+
+#include <QSysInfo>
+
+#include <algorithm>
+#include <cmath>
+
+MatriceColore MatriceColore::Identita() {
+    MatriceColore r;
+    for (int i = 0; i < 5; ++i) r.m[i][i] = 1.0f;
+    return r;
+}
+
+MatriceColore MatriceColore::Alfa(float fattore) {
+    MatriceColore r = Identita();
+    r.m[3][3] = fattore;
+    return r;
+}
+
+MatriceColore MatriceColore::Colori(float scala, float aggiunta, float fattoreAlfa) {
+    MatriceColore r = Identita();
+    for (int i = 0; i < 3; ++i) {
+        r.m[i][i] = scala;
+        r.m[4][i] = aggiunta;
+    }
+    r.m[3][3] = fattoreAlfa;
+    return r;
+}
+
+bool MatriceColore::SoloAlfa(float* fattore) const {
+    MatriceColore prova = Alfa(m[3][3]);
+    if (!(prova == *this)) return false;
+    if (fattore) *fattore = m[3][3];
+    return true;
+}
+
+QImage ApplicaMatriceColore(const QImage& sorgente, const MatriceColore& matrice) {
+    QImage img = sorgente.convertToFormat(QImage::Format_ARGB32);
+    if (img.isNull()) return img;
+    const auto& m = matrice.m;
+    for (int y = 0; y < img.height(); ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const float v[4] = {qRed(riga[x]) / 255.0f, qGreen(riga[x]) / 255.0f, qBlue(riga[x]) / 255.0f,
+                                qAlpha(riga[x]) / 255.0f};
+            int out[4];
+            for (int c = 0; c < 4; ++c) {
+                const float s = v[0] * m[0][c] + v[1] * m[1][c] + v[2] * m[2][c] + v[3] * m[3][c] + m[4][c];
+                out[c] = static_cast<int>(std::clamp(s, 0.0f, 1.0f) * 255.0f + 0.5f);
+            }
+            riga[x] = qRgba(out[0], out[1], out[2], out[3]);
+        }
+    }
+    return img;
+}
+
+void DisegnaConMatrice(QPainter& grafica, const QRectF& destinazione, const QImage& immagine,
+                       const QRectF& sorgente, const MatriceColore& matrice) {
+    if (immagine.isNull() || destinazione.isEmpty()) return;
+    float alfa = 1.0f;
+    if (matrice.SoloAlfa(&alfa) && alfa <= 1.0f) {
+        if (alfa <= 0.0f) return;
+        const qreal prima = grafica.opacity();
+        grafica.setOpacity(prima * alfa);
+        grafica.drawImage(destinazione, immagine, sorgente);
+        grafica.setOpacity(prima);
+        return;
+    }
+    const QRect parte = sorgente.toAlignedRect().intersected(immagine.rect());
+    if (parte.isEmpty()) return;
+    const QImage tinta = ApplicaMatriceColore(immagine.copy(parte), matrice);
+    grafica.drawImage(destinazione, tinta, QRectF(sorgente.topLeft() - parte.topLeft(), sorgente.size()));
+}
+
+void ImpostaBlend(QGradient& gradiente, const QColor& inizio, const QColor& fine,
+                  const std::vector<float>& fattori, const std::vector<float>& posizioni) {
+    QGradientStops fermate;
+    const size_t n = std::min(fattori.size(), posizioni.size());
+    float ultima = 0.0f;
+    for (size_t i = 0; i < n; ++i) {
+        const float f = std::isfinite(fattori[i]) ? std::clamp(fattori[i], 0.0f, 1.0f) : 0.0f;
+        float p = std::isfinite(posizioni[i]) ? std::clamp(posizioni[i], 0.0f, 1.0f) : ultima;
+        p = std::max(p, ultima);
+        ultima = p;
+        const auto mescola = [f](int a, int b) { return static_cast<int>(std::lround(a + f * (b - a))); };
+        const QColor c(mescola(inizio.red(), fine.red()), mescola(inizio.green(), fine.green()),
+                       mescola(inizio.blue(), fine.blue()), mescola(inizio.alpha(), fine.alpha()));
+        fermate.append({p, c});
+    }
+    if (fermate.isEmpty()) {
+        fermate = {{0.0, inizio}, {1.0, fine}};
+    }
+    gradiente.setStops(fermate);
+}
+
+namespace {
+
+// Keys' cubic with a = -0.5.
+double Cubica(double x) {
+    x = std::fabs(x);
+    if (x < 1.0) return (1.5 * x - 2.5) * x * x + 1.0;
+    if (x < 2.0) return ((-0.5 * x + 2.5) * x - 4.0) * x + 2.0;
+    return 0.0;
+}
+
+struct Pesi {
+    int inizio = 0;
+    std::vector<int> valori;  // fixed point, sum 1 << 14
+};
+
+constexpr int BitPeso = 14;
+
+std::vector<Pesi> CalcolaPesi(int sorgente, int destinazione) {
+    std::vector<Pesi> pesi(static_cast<size_t>(destinazione));
+    const double scala = static_cast<double>(sorgente) / destinazione;
+    const double allarga = std::max(1.0, scala);
+    const double raggio = 2.0 * allarga;
+    for (int i = 0; i < destinazione; ++i) {
+        const double centro = (i + 0.5) * scala - 0.5;
+        const int primo = static_cast<int>(std::floor(centro - raggio)) + 1;
+        const int ultimo = static_cast<int>(std::floor(centro + raggio));
+        std::vector<double> w;
+        double somma = 0.0;
+        for (int s = primo; s <= ultimo; ++s) {
+            const double v = Cubica((s - centro) / allarga);
+            w.push_back(v);
+            somma += v;
+        }
+        // Edge taps fold onto the border pixel.
+        Pesi& p = pesi[static_cast<size_t>(i)];
+        const int a = std::max(primo, 0);
+        const int b = std::min(ultimo, sorgente - 1);
+        p.inizio = a;
+        std::vector<double> raccolti(static_cast<size_t>(b - a + 1), 0.0);
+        for (int s = primo; s <= ultimo; ++s) {
+            const int k = std::clamp(s, a, b) - a;
+            raccolti[static_cast<size_t>(k)] += w[static_cast<size_t>(s - primo)];
+        }
+        int totale = 0;
+        for (double v : raccolti) {
+            const int q = static_cast<int>(std::lround(v / somma * (1 << BitPeso)));
+            p.valori.push_back(q);
+            totale += q;
+        }
+        // Rounding rest on the largest tap keeps flat areas exactly flat.
+        auto piu = std::max_element(p.valori.begin(), p.valori.end());
+        *piu += (1 << BitPeso) - totale;
+    }
+    return pesi;
+}
+
+inline std::uint8_t Taglia(int v) {
+    v = (v + (1 << (BitPeso - 1))) >> BitPeso;
+    return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
+}
+
+}  // namespace
+
+QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
+    if (sorgente.isNull() || dimensione.isEmpty()) return {};
+    const QImage src = sorgente.format() == QImage::Format_ARGB32_Premultiplied
+                           ? sorgente
+                           : sorgente.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int ws = src.width(), hs = src.height();
+    const int wd = dimensione.width(), hd = dimensione.height();
+    if (ws == wd && hs == hd) return src;
+    const std::vector<Pesi> px = CalcolaPesi(ws, wd);
+    const std::vector<Pesi> py = CalcolaPesi(hs, hd);
+
+    // Horizontal pass into bytes, then vertical; channels stay premultiplied.
+    QImage mezzo(wd, hs, QImage::Format_ARGB32_Premultiplied);
+    if (mezzo.isNull()) return {};
+    for (int y = 0; y < hs; ++y) {
+        const auto* in = src.constScanLine(y);
+        auto* out = mezzo.scanLine(y);
+        for (int x = 0; x < wd; ++x) {
+            const Pesi& p = px[static_cast<size_t>(x)];
+            int s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+            const std::uint8_t* q = in + 4 * p.inizio;
+            for (int w : p.valori) {
+                s0 += q[0] * w; s1 += q[1] * w; s2 += q[2] * w; s3 += q[3] * w;
+                q += 4;
+            }
+            std::uint8_t* o = out + 4 * x;
+            o[0] = Taglia(s0); o[1] = Taglia(s1); o[2] = Taglia(s2); o[3] = Taglia(s3);
+        }
+    }
+    QImage fine(wd, hd, QImage::Format_ARGB32_Premultiplied);
+    if (fine.isNull()) return {};
+    std::vector<int> somme(static_cast<size_t>(wd) * 4);
+    const int alfa = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? 3 : 0;
+    for (int y = 0; y < hd; ++y) {
+        std::fill(somme.begin(), somme.end(), 0);
+        const Pesi& p = py[static_cast<size_t>(y)];
+        for (size_t k = 0; k < p.valori.size(); ++k) {
+            const int w = p.valori[k];
+            const std::uint8_t* in = mezzo.constScanLine(p.inizio + static_cast<int>(k));
+            for (int i = 0; i < wd * 4; ++i) somme[static_cast<size_t>(i)] += in[i] * w;
+        }
+        std::uint8_t* out = fine.scanLine(y);
+        for (int x = 0; x < wd; ++x) {
+            std::uint8_t* o = out + 4 * x;
+            const int* s = &somme[static_cast<size_t>(x) * 4];
+            for (int c = 0; c < 4; ++c) o[c] = Taglia(s[c]);
+            // Ringing may push a colour above its alpha, which premultiplied data forbids.
+            for (int c = 0; c < 4; ++c)
+                if (c != alfa) o[c] = std::min(o[c], o[alfa]);
+        }
+    }
+    return fine;
+}
+
+void ImpostaModiGrafica(QPainter& grafica) {
+    grafica.setRenderHint(QPainter::Antialiasing, true);
+    grafica.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    grafica.setRenderHint(QPainter::TextAntialiasing, true);
+    grafica.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+QColor ColoreDaControllo(std::uint32_t colore, int alfa) {
+    return QColor(static_cast<int>(colore & 0xFF), static_cast<int>((colore >> 8) & 0xFF),
+                  static_cast<int>((colore >> 16) & 0xFF), std::clamp(alfa, 0, 255));
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Drawing tools that GDI+ offered and QPainter lacks: colour matrices on drawn images,
+// blend curves of linear gradients, a high-quality (prefiltered bicubic) scale, and the
+// colour conversion of the controls' 0x00BBGGRR values.
+#include <QColor>
+#include <QGradient>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A 5x5 colour matrix applied to the row [r g b a 1] (values 0..1), results clamped.
+struct MatriceColore {
+    std::array<std::array<float, 5>, 5> m{};
+
+    static MatriceColore Identita();
+    // Keeps red, green and blue, multiplies alpha by fattore.
+    static MatriceColore Alfa(float fattore);
+    // Red, green and blue scaled by scala and raised by aggiunta, alpha times fattoreAlfa.
+    static MatriceColore Colori(float scala, float aggiunta, float fattoreAlfa);
+
+    // True when the matrix only scales alpha (factor in *fattore): drawn through opacity.
+    bool SoloAlfa(float* fattore = nullptr) const;
+    bool operator==(const MatriceColore&) const = default;
+};
+
+// The picture with the matrix applied to every pixel, non-premultiplied ARGB32.
+QImage ApplicaMatriceColore(const QImage& sorgente, const MatriceColore& matrice);
+
+// Draws the sorgente rectangle of an image into destinazione through a colour matrix.
+void DisegnaConMatrice(QPainter& grafica, const QRectF& destinazione, const QImage& immagine,
+                       const QRectF& sorgente, const MatriceColore& matrice);
+
+// A GDI+ blend on a two-colour gradient: at each position (0..1) the colour is
+// inizio + fattore x (fine - inizio). Positions that do not rise are kept in order of
+// the list and clamped to 0..1, as stops must be.
+void ImpostaBlend(QGradient& gradiente, const QColor& inizio, const QColor& fine,
+                  const std::vector<float>& fattori, const std::vector<float>& posizioni);
+
+// The whole image scaled to dimensione with a prefiltered bicubic kernel (wider when
+// shrinking, so no detail aliases). Result ARGB32 premultiplied.
+QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione);
+
+// Anti-aliasing, smooth image scaling, source-over: the modes of every canvas painter.
+void ImpostaModiGrafica(QPainter& grafica);
+
+// A control colour 0x00BBGGRR (red in the low byte) with a separate alpha.
+QColor ColoreDaControllo(std::uint32_t colore, int alfa = 255);

@@ -1,0 +1,43 @@
+#include "render/CacheImmagini.h"
+
+#include "platform/Grafica.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
+    if (percorso.isEmpty()) return nullptr;
+    const QFileInfo info(percorso);
+    if (!info.isFile() || !info.isReadable()) {
+        voci_.remove(percorso);
+        return nullptr;
+    }
+    auto it = voci_.find(percorso);
+    if (it != voci_.end() && it->modificato == info.lastModified() && it->dimensioneFile == info.size())
+        return &*it;
+    QImageReader lettore(percorso);
+    lettore.setAutoTransform(false);
+    QImage img = lettore.read();
+    if (img.isNull()) {
+        voci_.remove(percorso);
+        return nullptr;
+    }
+    Voce v;
+    v.modificato = info.lastModified();
+    v.dimensioneFile = info.size();
+    v.immagine = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                       : img.convertToFormat(QImage::Format_RGB32);
+    return &*voci_.insert(percorso, v);
+}
+
+QImage CacheImmagini::Carica(const QString& percorso) {
+    Voce* v = Trova(percorso);
+    return v ? v->immagine : QImage();
+}
+
+QImage CacheImmagini::CaricaScalata(const QString& percorso, const QSize& dimensione) {
+    Voce* v = Trova(percorso);
+    if (!v) return {};
+    if (v->scalata.size() != dimensione) v->scalata = ScalaAltaQualita(v->immagine, dimensione);
+    return v->scalata;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Decoded pictures kept by path and modification time, so a sprite or background read on
+// every frame is decoded once while its file stays the same.
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class CacheImmagini {
+public:
+    // The picture of a file, or a null image when it cannot be read.
+    QImage Carica(const QString& percorso);
+    // The picture scaled with high quality to dimensione (kept as well).
+    QImage CaricaScalata(const QString& percorso, const QSize& dimensione);
+    void Svuota() { voci_.clear(); }
+
+private:
+    struct Voce {
+        QDateTime modificato;
+        qint64 dimensioneFile = -1;
+        QImage immagine;
+        QImage scalata;
+    };
+    Voce* Trova(const QString& percorso);
+    QHash<QString, Voce> voci_;
+};

@@ -1,0 +1,172 @@
+#include "render/ContestoRendering.h"
+
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/ImpostazioniProgetto.h"
+#include "render/Intro.h"
+#include "render/OggettiTesto.h"
+#include "render/SalvaFrame.h"
+#include "render/Sfondo.h"
+
+namespace {
+
+void ApriGrafica(QPainter& grafica, QImage& canvas) {
+    if (canvas.isNull()) return;
+    grafica.begin(&canvas);
+    ImpostaModiGrafica(grafica);
+}
+
+// A run that cannot write its frames ends here: Anima off, the error shown, no encoder.
+void InterrompiPerErrore(ContestoRendering& c) {
+    c.AnimazioneInCorso = false;
+    c.FrameCorrente = 0.0f;
+    c.Host.DeselezionaAnima();
+    c.Host.SegnalaErrore(c.MessaggioErrore);
+}
+
+void CicloAnimazione(ContestoRendering& c) {
+    c.CicloAttivo = true;
+    c.FrameCorrente = 0.0f;
+    c.ErroreFrame = false;
+    if (c.AnimazioneInCorso && !PreparaCartellaFrame(PercorsoOutput, &c.MessaggioErrore)) {
+        c.ErroreFrame = true;
+        InterrompiPerErrore(c);
+    }
+    while (c.AnimazioneInCorso) {
+        c.RidisegnaFrame = false;
+        DisegnaFrame(c);
+        if (c.ErroreFrame) {
+            InterrompiPerErrore(c);
+            break;
+        }
+        c.Host.ElaboraMessaggi();
+        // Stopped by the user (Anima unchecked) while messages ran: the frame in hand was the last.
+        if (!c.AnimazioneInCorso || !c.Anima()) break;
+        // A setting changed: the same frame again, under the new settings.
+        if (c.RidisegnaFrame) continue;
+        c.FrameCorrente += 1.0f;
+        if (!(c.FrameCorrente <= ImpostazioniGlobali.TotaleFrame - 1.0f)) {
+            c.FrameCorrente = 0.0f;
+            c.AnimazioneInCorso = false;
+            c.Host.DeselezionaAnima();
+            c.CicloAttivo = false;
+            c.Host.AvviaCodifica();
+            break;
+        }
+    }
+    c.CicloAttivo = false;
+}
+
+void Anteprima(ContestoRendering& c) {
+    // A render asked for while this one pumps messages is this one: it draws with the
+    // settings in force once the messages are done.
+    if (c.AnteprimaAttiva) return;
+    c.AnteprimaAttiva = true;
+    c.Host.CursoreAttesa(true);
+    c.Host.ElaboraMessaggi();
+    c.AnteprimaAttiva = false;
+    if (c.CicloAttivo || !c.Anima()) {
+        c.FrameCorrente = 0.0f;
+        DisegnaFrame(c);
+    }
+    c.Host.CursoreAttesa(false);
+}
+
+}  // namespace
+
+ContestoRendering::ContestoRendering(HostRendering& host)
+    : Host(host),
+      CanvasFrame(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
+                  QImage::Format_ARGB32_Premultiplied),
+      CanvasComposizione(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
+                         QImage::Format_ARGB32),
+      AttributiImmagine(MatriceColore::Identita()),
+      PennaOmbra(QColor(0, 0, 16, 0), 1.0),
+      PennaOutline1(QColor(0, 0, 16, 0), 1.0),
+      PennaOutline2(QColor(0, 0, 16, 0), 1.0),
+      PennaGlow(QColor(0, 0, 16, 0), 1.0),
+      PennelloGlowInterno(QColor(255, 0, 0, 255)) {
+    CanvasFrame.fill(Qt::transparent);
+    CanvasComposizione.fill(0);
+    ApriGrafica(GraficaFrame, CanvasFrame);
+    ApriGrafica(GraficaComposizione, CanvasComposizione);
+}
+
+ContestoRendering::~ContestoRendering() {
+    if (GraficaFrame.isActive()) GraficaFrame.end();
+    if (GraficaComposizione.isActive()) GraficaComposizione.end();
+}
+
+void ContestoRendering::ChiudiGraficaComposizione() {
+    if (GraficaComposizione.isActive()) GraficaComposizione.end();
+}
+
+void ContestoRendering::ApriGraficaComposizione() {
+    if (!GraficaComposizione.isActive()) ApriGrafica(GraficaComposizione, CanvasComposizione);
+}
+
+ContestoEffetti ContestoRendering::Effetto() {
+    return ContestoEffetti{*Impostazioni, FrameCorrente, ImpostazioniGlobali.TotaleFrame, CanvasFrame, GraficaFrame};
+}
+
+void EseguiRendering(ContestoRendering& c, const ImpostazioniProgetto& impostazioni) {
+    c.Impostazioni = &impostazioni;
+    if (c.CicloAttivo) {
+        if (c.Anima()) {
+            c.RidisegnaFrame = true;
+        } else {
+            // Anima was just unchecked: the preview of frame 0 at once; the loop then ends.
+            c.FrameCorrente = 0.0f;
+            DisegnaFrame(c);
+        }
+        return;
+    }
+    if (!c.Anima()) {
+        Anteprima(c);
+        return;
+    }
+    CicloAnimazione(c);
+    if (!c.Anima()) c.Host.CursoreAttesa(false);
+}
+
+void DisegnaFrame(ContestoRendering& c) {
+    switch (c.Imp().IntroLista.Voce()) {
+    case 2: DisegnaIntro2(c); break;
+    case 3: DisegnaIntro3(c); break;
+    case 4: DisegnaIntro4(c); break;
+    case 5: DisegnaIntro5(c); break;
+    case 6: DisegnaIntro6(c); break;
+    case 7: DisegnaIntro7(c); break;
+    case 8: DisegnaIntro8(c); break;
+    case 9: DisegnaIntro9(c); break;
+    case 10: DisegnaIntro10(c); break;
+    default: DisegnaIntro1(c); break;
+    }
+}
+
+void AvviaAnimazione(ContestoRendering& c) {
+    c.AnimazioneInCorso = true;
+    if (!c.CicloAttivo) c.FrameCorrente = 0.0f;
+}
+
+void FermaAnimazione(ContestoRendering& c) {
+    c.AnimazioneInCorso = false;
+}
+
+void PassiInizialiFrame(ContestoRendering& c) {
+    ContestoEffetti effetti = c.Effetto();
+    c.Effetti.PreparaParticelle(effetti);
+    ImpostaPenne(c);
+    DisegnaSfondo(c);
+    ContestoEffetti dietro = c.Effetto();
+    c.Effetti.DisegnaParticelleDietro(dietro);
+}
+
+void PassiFinaliFrame(ContestoRendering& c) {
+    ContestoEffetti effetti = c.Effetto();
+    c.Effetti.DisegnaParticelleDavanti(effetti);
+    c.Effetti.DisegnaLensFlare(effetti);
+    c.Effetti.DisegnaNeve(effetti);
+    SalvaFrame(c);
+    c.Host.ImpostaCaptionFrame(QString::number(static_cast<long long>(c.FrameCorrente) + 1));
+}

@@ -1,0 +1,97 @@
+#include "render/Sfondo.h"
+
+#include "project/ImpostazioniGlobali.h"
+#include "project/ImpostazioniProgetto.h"
+#include "render/ContestoRendering.h"
+
+#include <QLinearGradient>
+
+namespace {
+
+// The custom background of intros 2, 3 and 6: true when it applies (drawn or not).
+bool SfondoPersonalizzato(ContestoRendering& c, int larghezza, int altezza) {
+    const ImpostazioniProgetto& imp = c.Imp();
+    const QString* file = nullptr;
+    switch (imp.IntroLista.Voce()) {
+    case 2: if (imp.Intro2Sfondo) file = &imp.Intro2SfondoFile; break;
+    case 3: if (imp.Intro3Sfondo) file = &imp.Intro3SfondoFile; break;
+    case 6: if (imp.Intro6Sfondo) file = &imp.Intro6SfondoFile; break;
+    default: break;
+    }
+    if (!file) return false;
+    if (file->isEmpty()) return true;
+    const QImage immagine = c.Immagini.CaricaScalata(*file, QSize(larghezza, altezza));
+    if (!immagine.isNull()) c.GraficaFrame.drawImage(QPoint(0, 0), immagine);
+    return true;
+}
+
+void Scacchiera(QPainter& g, int larghezza, int altezza) {
+    g.save();
+    g.setCompositionMode(QPainter::CompositionMode_Source);
+    g.fillRect(QRect(0, 0, larghezza, altezza), QColor(192, 192, 192));
+    g.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QColor scuro(64, 64, 64);
+    for (int x = 0; x < larghezza + 100; x += 100) {
+        for (int y = 0; y < altezza + 100; y += 100) {
+            g.fillRect(QRect(x, y, 50, 50), scuro);
+            g.fillRect(QRect(x + 50, y + 50, 50, 50), scuro);
+        }
+    }
+    g.restore();
+}
+
+void Flares(ContestoRendering& c, int larghezza, int altezza) {
+    if (!c.EffettoLineeFlare.Inizializzato())
+        c.EffettoLineeFlare.Inizializza(200, 0, 0, (3 * larghezza) / 2, (3 * altezza) / 2, 60, 10);
+    QPainter& g = c.GraficaFrame;
+    const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0]);
+    if (!immagine.isNull()) {
+        // At its own scale from the top-left corner.
+        DisegnaConMatrice(g, QRectF(0, 0, larghezza, altezza), immagine, QRectF(0, 0, larghezza, altezza),
+                          c.AttributiImmagine);
+    }
+    c.EffettoLineeFlare.Aggiorna();
+    g.save();
+    QPen penna(QColor(153, 170, 242, 4));
+    penna.setCapStyle(Qt::FlatCap);
+    for (int i = 0; i < c.EffettoLineeFlare.Numero(); ++i) {
+        const LetturaLinea l = c.EffettoLineeFlare.LeggiLinea(i);
+        // Overlapping strokes of growing width: the ray's core is brighter than its edges.
+        for (int w = 0; w < l.ValoreB; w += 2) {
+            penna.setWidth(w);
+            g.setPen(penna);
+            g.drawLine(l.InizioX, l.InizioY, l.FineX, l.FineY);
+        }
+    }
+    g.setPen(Qt::NoPen);
+    g.setBrush(QColor(240, 240, 240, 120));
+    g.drawEllipse(QRect(-80, -80, 160, 160));
+    g.restore();
+}
+
+}  // namespace
+
+void DisegnaSfondo(ContestoRendering& c) {
+    const int w = ImpostazioniGlobali.LarghezzaFrame;
+    const int h = ImpostazioniGlobali.AltezzaFrame;
+    // Cleared to transparent, keeping the light grey under alpha 0 that the sharpen reads.
+    c.ChiudiGraficaComposizione();
+    c.CanvasComposizione.fill(qRgba(192, 192, 192, 0));
+    c.ApriGraficaComposizione();
+
+    if (SfondoPersonalizzato(c, w, h)) return;
+    const ImpostazioniProgetto& imp = c.Imp();
+    QPainter& g = c.GraficaFrame;
+    if (imp.SfondoCheckSfondoColorato) {
+        QLinearGradient gradiente(0, 0, 0, h);
+        gradiente.setColorAt(0.0, ColoreDaControllo(imp.SfondoColori.Colore1));
+        gradiente.setColorAt(1.0, ColoreDaControllo(imp.SfondoColori.Colore2));
+        g.fillRect(QRect(-1, -1, w + 2, h + 2), gradiente);
+    }
+    if (imp.SfondoCheckSfondoTrasparente) Scacchiera(g, w, h);
+    if (imp.SfondoCheckSfondoBitmap && !imp.SfondoBitmap.isEmpty()) {
+        const QImage immagine = c.Immagini.CaricaScalata(imp.SfondoBitmap, QSize(w, h));
+        if (!immagine.isNull()) g.drawImage(QPoint(0, 0), immagine);
+    }
+    if (imp.SfondoCheckSfondoFlares) Flares(c, w, h);
+}
