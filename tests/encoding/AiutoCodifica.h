@@ -1,0 +1,82 @@
+#pragma once
+// Shared by the run tests: small frame files and a run waited for to its end.
+#include "encoding/LavoroCodifica.h"
+#include "platform/Jpeg.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <vector>
+
+inline QString CartellaDati() {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/dati");
+}
+
+// Frames 1..numero of a small moving picture as the renderer names them.
+inline void ScriviFrame(const QString& cartellaVideo, int numero, bool jpg, int larghezza = 64, int altezza = 36) {
+    QDir().mkpath(cartellaVideo + QStringLiteral("/Frames"));
+    for (int i = 1; i <= numero; ++i) {
+        QImage img(larghezza, altezza, QImage::Format_RGB32);
+        img.fill(QColor(20, 40, 120));
+        QPainter p(&img);
+        p.fillRect(i * 6 % larghezza, 4, 12, altezza - 8, QColor(240, 200, 30));
+        p.end();
+        const QString nome = QStringLiteral("%1/Frames/Image_%2.%3")
+                                 .arg(cartellaVideo)
+                                 .arg(i, 4, 10, QLatin1Char('0'))
+                                 .arg(jpg ? "jpg" : "bmp");
+        if (jpg)
+            ASSERT_TRUE(ScriviJpeg(img, nome));
+        else
+            ASSERT_TRUE(img.save(nome, "BMP"));
+    }
+}
+
+// Keeps the events going until the condition holds; false when it did not in time.
+template <typename Condizione>
+bool AttendiFinche(Condizione condizione, int millisecondi = 10000) {
+    QElapsedTimer t;
+    t.start();
+    while (!condizione()) {
+        if (t.elapsed() > millisecondi) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// Everything a job reported.
+struct Registro {
+    explicit Registro(LavoroCodifica& lavoro) {
+        QObject::connect(&lavoro, &LavoroCodifica::rigaLetta, [this](const QString& r) { Righe << r; });
+        QObject::connect(&lavoro, &LavoroCodifica::progresso,
+                         [this](int v, int m) { Progresso.push_back({v, m}); });
+        QObject::connect(&lavoro, &LavoroCodifica::anteprima, [this](const QString& p) { Anteprime << p; });
+        QObject::connect(&lavoro, &LavoroCodifica::figureAggiornate,
+                         [this](const FigureCodifica& f) { Figure.push_back(f); });
+        QObject::connect(&lavoro, &LavoroCodifica::terminata, [this](const RisultatoCodifica&) { ++Fini; });
+    }
+    QStringList Righe;
+    std::vector<std::pair<int, int>> Progresso;
+    QStringList Anteprime;
+    std::vector<FigureCodifica> Figure;
+    int Fini = 0;
+};
+
+// Runs the job and waits for its end; the result, or a failed test when it never ends.
+inline RisultatoCodifica AttendiFine(LavoroCodifica& lavoro, int millisecondi = 30000) {
+    int fini = 0;
+    const auto c = QObject::connect(&lavoro, &LavoroCodifica::terminata, [&fini] { ++fini; });
+    lavoro.EseguiCodifica(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)));
+    EXPECT_TRUE(AttendiFinche([&] { return fini > 0; }, millisecondi)) << "the run did not end";
+    EXPECT_EQ(fini, 1);
+    QObject::disconnect(c);
+    return lavoro.Risultato();
+}

@@ -1,0 +1,248 @@
+#include "encoding/LavoroCodifica.h"
+
+#include "AiutoCodifica.h"
+#include "common/CasaTemporanea.h"
+#include "platform/FileTesto.h"
+#include "project/Banner.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <memory>
+
+namespace {
+
+// Runs the fake encoder in a mode; each test is its own process, so the variable stays local.
+class LavoroFinto : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cartella_ = casa_.Sotto("Video");
+        ScriviFrame(cartella_, 5, true);
+        // A copy that is surely executable, whatever the checkout did to the mode.
+        finto_ = casa_.Sotto("finto_ffmpeg");
+        ASSERT_TRUE(QFile::copy(CartellaDati() + "/finto_ffmpeg.sh", finto_));
+        QFile::setPermissions(finto_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        lavoro_ = std::make_unique<LavoroCodifica>();
+        Imposta(cartella_);
+    }
+
+    void Imposta(const QString& cartella) {
+        lavoro_->ImpostaParametri({cartella, 25, true, 5, QStringLiteral("Frames/Image")});
+        lavoro_->ImpostaCodec({4, false, 0, 23, QStringLiteral("medium"), false, false, QString()});
+        lavoro_->ImpostaEncoder(finto_);
+    }
+
+    static void Modo(const char* modo) { qputenv("FINTO_MODO", modo); }
+
+    QStringList Log() const { return LeggiTutteLeRighe(lavoro_->Risultato().PercorsoLog); }
+
+    CasaTemporanea casa_;
+    QString cartella_;
+    QString finto_;
+    std::unique_ptr<LavoroCodifica> lavoro_;
+};
+
+// Processes of a group that are still alive (zombies do not count).
+int ProcessiVivi(qint64 gruppo) {
+    int vivi = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray testo = stat.readAll();
+        const QList<QByteArray> campi = testo.mid(testo.lastIndexOf(')') + 2).split(' ');
+        if (campi.size() > 2 && campi[2].toLongLong() == gruppo && campi[0] != "Z") ++vivi;
+    }
+    return vivi;
+}
+
+int AttendiGruppoVuoto(qint64 gruppo) {
+    QElapsedTimer t;
+    t.start();
+    while (ProcessiVivi(gruppo) > 0 && t.elapsed() < 5000) QThread::msleep(20);
+    return ProcessiVivi(gruppo);
+}
+
+}  // namespace
+
+TEST_F(LavoroFinto, SuccessfulRunReportsFiguresProgressPreviewAndLog) {
+    Modo("ok");
+    Registro reg(*lavoro_);
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+
+    EXPECT_TRUE(r.Riuscita);
+    EXPECT_FALSE(r.Interrotta);
+    EXPECT_EQ(r.CodiceUscita, 0);
+    EXPECT_EQ(r.UltimoFrame, 5);
+    EXPECT_EQ(r.PercorsoVideo, cartella_ + "/Video_2026_12_10_09_05_03.mp4");
+    EXPECT_TRUE(QFileInfo(r.PercorsoVideo).size() > 0);
+    EXPECT_FALSE(QFileInfo::exists(cartella_ + "/codifica.sh"));
+    EXPECT_FALSE(lavoro_->InCorso());
+    EXPECT_EQ(lavoro_->Figure(), (FigureCodifica{"5", "25", "5kB", "1234.5kbits/s"}));
+
+    // Every status line, cut by CR alone, arrives as a line of its own.
+    const QStringList& lette = reg.Righe;
+    EXPECT_EQ(lette.filter(QRegularExpression("^frame=")).size(), 5);
+    EXPECT_TRUE(lette.contains("ffmpeg version finta"));
+
+    ASSERT_GE(reg.Progresso.size(), 2u);
+    EXPECT_EQ(reg.Progresso.front(), std::make_pair(0, 5));
+    EXPECT_EQ(reg.Progresso.back(), std::make_pair(5, 5));
+    ASSERT_EQ(reg.Anteprime.size(), 5);
+    EXPECT_EQ(reg.Anteprime.last(), cartella_ + "/Frames/Image_0005.jpg");
+    EXPECT_EQ(reg.Fini, 1);
+
+    const QStringList log = Log();
+    const QString logTesto = log.join('\n');
+    // The log in its order: banner, preparation, command, script, pipe, output, end banner.
+    QStringList attesi = {"Creo il nome del file bat", "Nome = " + cartella_ + "/codifica.sh",
+                          "Creo i parametri da passare"};
+    qsizetype da = 0;
+    auto Segue = [&](const QString& riga) {
+        const qsizetype i = log.indexOf(riga, da);
+        EXPECT_GE(i, da) << riga.toStdString();
+        if (i >= 0) da = i + 1;
+    };
+    EXPECT_EQ(log.mid(0, 7), RigheBanner("LOG CODIFICA", CorniceBanner::Commento));
+    for (const QString& a : attesi) Segue(a);
+    Segue("Riga Comando: " + lavoro_->Comando().Testo);
+    Segue(RigheBanner("SCRITTURA FILE BATCH", CorniceBanner::Commento)[1]);
+    Segue("#!/bin/sh");
+    Segue(QString());
+    Segue("exec " + lavoro_->Comando().Testo);
+    Segue(RigheBanner("CREAZIONE DEL PIPE", CorniceBanner::Commento)[1]);
+    for (const char* a : {"Creo il Pipe", "Creo l'Handle information", "creo il processo",
+                          "processo creato correttamente"})
+        Segue(a);
+    Segue(RigheBanner("CODIFICA", CorniceBanner::Commento)[1]);
+    Segue("ffmpeg version finta");
+    EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("CODIFICA ANDATA A BUON FINE", CorniceBanner::Commento));
+    EXPECT_FALSE(logTesto.contains("ERRORE"));
+}
+
+TEST_F(LavoroFinto, FailureAfterTheLastFrameIsAFailureAndLeavesNoVideo) {
+    Modo("errore_dopo");
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.UltimoFrame, 5);  // every frame reported, yet no video
+    EXPECT_EQ(r.CodiceUscita, 1);
+    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+    EXPECT_TRUE(QFileInfo::exists(cartella_ + "/Frames/Image_0005.jpg"));
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains("Error writing trailer: No space left on device"));
+    EXPECT_TRUE(log.contains("Uscita dell'encoder: 1"));
+    EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
+}
+
+TEST_F(LavoroFinto, ExitZeroWithoutAVideoIsAFailure) {
+    Modo("senza_video");
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.CodiceUscita, 0);
+    EXPECT_TRUE(Log().contains("Il video non è stato scritto: " + r.PercorsoVideo));
+}
+
+TEST_F(LavoroFinto, MissingEncoderEndsAsFailedWithItsMessageInTheLog) {
+    Modo("ok");
+    lavoro_->ImpostaEncoder(casa_.Sotto("manca/ffmpeg"));
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.CodiceUscita, 127);
+    EXPECT_TRUE(Log().join('\n').contains("not found"));
+    EXPECT_FALSE(QFileInfo::exists(cartella_ + "/codifica.sh"));
+}
+
+TEST_F(LavoroFinto, FolderThatCannotBeMadeIsReportedNotFatal) {
+    Modo("ok");
+    QFile blocco(casa_.Sotto("file"));
+    ASSERT_TRUE(blocco.open(QIODevice::WriteOnly));
+    blocco.close();
+    Imposta(casa_.Sotto("file/Video"));
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_FALSE(r.Errore.isEmpty());
+    EXPECT_FALSE(lavoro_->InCorso());
+}
+
+// A folder with every character that a shell treats specially: created, and the encoder
+// gets its arguments exactly.
+TEST_F(LavoroFinto, HostileFolderNameReachesTheEncoderIntact) {
+    Modo("argomenti");
+    const QString cartella = casa_.Sotto("it's \"q\" $HOME `touch pwned` \\ %d;rm x & é|*/Video");
+    ScriviFrame(cartella, 1, true);
+    Imposta(cartella);
+    Registro reg(*lavoro_);
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_TRUE(r.Riuscita) << r.Errore.toStdString();
+    QStringList argomenti;
+    for (const QString& a : reg.Righe)
+        if (a.startsWith("arg:")) argomenti << a.mid(4);
+    EXPECT_EQ(argomenti, lavoro_->Comando().Argomenti);
+    EXPECT_TRUE(QFileInfo(r.PercorsoVideo).size() > 0);
+    EXPECT_TRUE(r.PercorsoVideo.startsWith(cartella));
+    EXPECT_FALSE(QFileInfo::exists(casa_.Sotto("pwned")));
+    EXPECT_FALSE(QFileInfo::exists(cartella + "/pwned"));
+}
+
+TEST_F(LavoroFinto, MissingVideoFolderIsCreated) {
+    Modo("ok");
+    Imposta(casa_.Sotto("nuova/Video"));
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_TRUE(r.Riuscita);
+    EXPECT_TRUE(QFileInfo::exists(casa_.Sotto("nuova/Video/Log.TXT")));
+}
+
+TEST_F(LavoroFinto, StandardInputIsNotATerminal) {
+    Modo("stdin");
+    Registro reg(*lavoro_);
+    AttendiFine(*lavoro_);
+    EXPECT_TRUE(reg.Righe.contains("non terminale"));
+    EXPECT_TRUE(reg.Righe.contains("letti=0"));
+}
+
+TEST_F(LavoroFinto, StopEndsTheWholeGroupAndRemovesTheHalfVideo) {
+    struct Caso {
+        const char* modo;  // "sordo" ignores SIGINT and needs SIGKILL
+    };
+    for (const Caso c : {Caso{"lento"}, Caso{"sordo"}}) {
+        Modo(c.modo);
+        lavoro_->ImpostaAttesaArresto(300);
+        Registro reg(*lavoro_);
+        lavoro_->EseguiCodifica();
+        ASSERT_TRUE(lavoro_->InCorso());
+        ASSERT_TRUE(AttendiFinche([&] { return lavoro_->Figure().NumeroFrame() >= 2; })) << c.modo;
+        const qint64 gruppo = lavoro_->GruppoProcessi();
+        ASSERT_GT(gruppo, 0);
+        EXPECT_GE(ProcessiVivi(gruppo), 2);  // the encoder and the child it left in the background
+        lavoro_->Interrompi();
+        ASSERT_TRUE(AttendiFinche([&] { return reg.Fini > 0; }, 5000)) << c.modo;
+        const RisultatoCodifica r = lavoro_->Risultato();
+        EXPECT_TRUE(r.Interrotta);
+        EXPECT_FALSE(r.Riuscita);
+        EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo)) << c.modo;
+        EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0) << c.modo;
+        EXPECT_TRUE(Log().contains("Codifica interrotta dall'utente"));
+    }
+}
+
+TEST_F(LavoroFinto, DestroyingTheJobDuringARunEndsTheEncoder) {
+    Modo("sordo");
+    lavoro_->ImpostaAttesaArresto(300);
+    lavoro_->EseguiCodifica();
+    ASSERT_TRUE(AttendiFinche([&] { return lavoro_->Figure().NumeroFrame() >= 1; }));
+    const qint64 gruppo = lavoro_->GruppoProcessi();
+    ASSERT_GT(gruppo, 0);
+    lavoro_.reset();
+    EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
+}
+
+TEST_F(LavoroFinto, NewRunStartsItsFiguresAtZero) {
+    Modo("ok");
+    ASSERT_TRUE(AttendiFine(*lavoro_).Riuscita);
+    Modo("nessuno");  // fails before any status line
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.UltimoFrame, 0);
+    EXPECT_EQ(lavoro_->Figure(), FigureCodifica());
+}
