@@ -1,0 +1,35 @@
+#pragma once
+// What every benchmark file shares: a host that shows nothing, a render context on a
+// temporary output folder, and the default and heavy settings.
+#include "project/ImpostazioniProgetto.h"
+#include "render/ContestoRendering.h"
+#include "render/HostRendering.h"
+
+#include <QString>
+
+#include <memory>
+
+class HostBench : public HostRendering {
+public:
+    bool Anima = false;
+    bool AnimaSelezionato() const override { return Anima; }
+    void DeselezionaAnima() override { Anima = false; }
+    int AltezzaFinestra() const override { return 1024; }
+    void MostraAnteprima(const QImage&) override {}
+    void ImpostaCaptionFrame(const QString&) override {}
+    void ElaboraMessaggi() override {}
+    void CursoreAttesa(bool) override {}
+    void SegnalaErrore(const QString&) override {}
+    void AvviaCodifica() override {}
+};
+
+// The output and work folders under one temporary folder, the image table from the
+// program folder's "Intro" pictures, and a fixed random seed.
+void PreparaCartelleBench();
+
+// The defaults of a new project (image table filled in), or the heavy look: glow and
+// shadow at 30, flares background, sharpen on.
+ImpostazioniProgetto ImpostazioniBench(bool pesanti, int intro = 1);
+
+// Where frames are also written as PNG for a look ("" when QUENVOX_BENCH_PNG is not set).
+QString CartellaPngBench();
