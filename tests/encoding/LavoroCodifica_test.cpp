@@ -161,7 +161,7 @@ TEST_F(LavoroFinto, FolderThatCannotBeMadeIsReportedNotFatal) {
     Imposta(casa_.Sotto("file/Video"));
     const RisultatoCodifica r = AttendiFine(*lavoro_);
     EXPECT_FALSE(r.Riuscita);
-    EXPECT_FALSE(r.Errore.isEmpty());
+    EXPECT_TRUE(r.Errore.startsWith(casa_.Sotto("file/Video") + ": ")) << r.Errore.toStdString();
     EXPECT_FALSE(lavoro_->InCorso());
 }
 
