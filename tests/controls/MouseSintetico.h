@@ -58,3 +58,41 @@ private:
     QWidget* w;
     Qt::MouseButtons tenuti;
 };
+
+// Counts the paints a shown widget receives.
+class ContaPitture : public QObject {
+public:
+    explicit ContaPitture(QWidget* controllo) : w(controllo) {
+        w->installEventFilter(this);
+        w->show();
+        Attendi();
+        conto = 0;
+    }
+    // Lets pending repaints happen and returns how many paints there were since the last call.
+    int Pitture() {
+        Attendi();
+        const int n = conto;
+        conto = 0;
+        return n;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == w && e->type() == QEvent::Paint) ++conto;
+        return false;
+    }
+
+private:
+    void Attendi() {
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    }
+    QWidget* w;
+    int conto = 0;
+};
+
+// A solid skin of one colour, so that a grabbed picture shows which skin lies where.
+inline QImage SkinTinta(int larghezza, int altezza, QRgb colore) {
+    QImage immagine(larghezza, altezza, QImage::Format_RGB32);
+    immagine.fill(colore);
+    return immagine;
+}

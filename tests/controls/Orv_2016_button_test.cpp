@@ -1,0 +1,99 @@
+#include "controls/Orv_2016_button.h"
+
+#include "MouseSintetico.h"
+#include "controls/Orv_2016_stile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+const QRgb Normale = qRgb(200, 0, 0), Attivo = qRgb(0, 200, 0), Premuto = qRgb(0, 0, 200);
+
+struct Bottone {
+    ORV_2016_Button b;
+    MouseSintetico mouse{&b};
+    std::vector<std::string> eventi;
+    Bottone() {
+        b.move(300, 300);
+        using B = ORV_2016_Button;
+        for (int i = 0; i < 3; ++i) {
+            b.SetImmagine(B::Skin(B::ORV_OBJNormale1 + i), SkinTinta(5, 28, Normale));
+            b.SetImmagine(B::Skin(B::ORV_OBJAttivo1 + i), SkinTinta(5, 28, Attivo));
+            b.SetImmagine(B::Skin(B::ORV_OBJPremuto1 + i), SkinTinta(5, 28, Premuto));
+        }
+        b.OnClick = [this](QObject*) { eventi.push_back("click"); };
+        b.OnMouseEnter = [this](QObject*) { eventi.push_back("enter"); };
+        b.OnMouseLeave = [this](QObject*) { eventi.push_back("leave"); };
+    }
+    QImage Foto() { return b.grab().toImage(); }
+};
+
+// The brightest caption pixel's red, green and blue.
+QRgb PiuChiaro(const QImage& im, QRgb sfondo) {
+    QRgb migliore = sfondo;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 10; x < im.width() - 10; ++x)
+            if (qGray(im.pixel(x, y)) > qGray(migliore)) migliore = im.pixel(x, y);
+    return migliore;
+}
+}  // namespace
+
+TEST(Orv_2016_Button, AspettiSeguonoPuntatoreEPressione) {
+    Bottone t;
+    EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
+    t.mouse.Entra(60, 10);
+    EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
+    t.mouse.Premi(60, 10);
+    EXPECT_EQ(t.Foto().pixel(60, 2), Premuto);
+    t.mouse.Muovi(400, 10);
+    EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
+    t.mouse.Rilascia(400, 10);
+    EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "leave"}));  // released outside: no click
+}
+
+TEST(Orv_2016_Button, ClickAlRilascioSopra) {
+    Bottone t;
+    t.mouse.Entra(60, 10);
+    t.mouse.Click(60, 10);
+    t.mouse.Click(60, 10, Qt::RightButton);
+    EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "click"}));
+}
+
+TEST(Orv_2016_Button, LaDidascaliaArgentoDiventaBiancaSottoIlPuntatore) {
+    Bottone t;
+    t.b.SetCaption("OK");
+    t.b.SetORV_OmbraDistanza(0);
+    const QRgb prima = PiuChiaro(t.Foto(), Normale);
+    EXPECT_EQ(prima, qRgb(0xC0, 0xC0, 0xC0));
+    t.mouse.Entra(60, 10);
+    EXPECT_EQ(PiuChiaro(t.Foto(), Attivo), qRgb(255, 255, 255));
+}
+
+TEST(Orv_2016_Button, CorniceDiUnPixel) {
+    Bottone t;
+    t.b.SetORV_Bordo(true);
+    t.b.SetORV_BordoColore(0x0000FF);
+    const QImage im = t.Foto();
+    const QRgb rosso = qRgb(255, 0, 0);
+    EXPECT_EQ(im.pixel(0, 0), rosso);
+    EXPECT_EQ(im.pixel(60, 0), rosso);
+    EXPECT_EQ(im.pixel(119, 14), rosso);
+    EXPECT_EQ(im.pixel(60, 27), rosso);
+    EXPECT_EQ(im.pixel(1, 1), Normale);
+    EXPECT_EQ(im.pixel(118, 5), Normale);
+}
+
+TEST(Orv_2016_Button, StileCopiaFetteOmbraEAltezza) {
+    ORV_2016_Stile stile;
+    stile.SetImmagine(ORV_2016_Stile::ORV_OBJ_Normale2, SkinTinta(5, 30, Normale));
+    stile.SetORV_OmbraDistanza(2);
+    stile.SetORV_OmbraColore(0x101010);
+    ORV_2016_Button b;
+    b.SetORV_Stile(&stile);
+    EXPECT_EQ(b.height(), 30);
+    EXPECT_EQ(b.ORV_OmbraDistanza(), 2);
+    EXPECT_EQ(b.ORV_OmbraColore(), 0x101010u);
+    EXPECT_EQ(b.Immagine(ORV_2016_Button::ORV_OBJPremuto3).size(), QSize(5, 28));
+}
