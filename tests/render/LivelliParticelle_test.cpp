@@ -1,0 +1,191 @@
+#include "render/LivelliParticelle.h"
+
+#include "project/ImpostazioniGlobali.h"
+#include "render/Casuale.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+const std::vector<QSize> kCinqueSprite(5, QSize(256, 256));
+constexpr StratiChiamata kDietro{true, false};
+constexpr StratiChiamata kDavanti{false, true};
+
+// An emitter of n particles placed by hand.
+Fire EmettitoreFisso(int n) {
+    Fire f;
+    f.ImpostaModo(3);
+    f.Inizializza(n, {}, 0, 0, 0, 0, 0, 0, 10, 1, 1);
+    return f;
+}
+
+TEST(LivelliParticelle, BackAndFrontCallsPaintEachParticleOnce) {
+    FissaSemeCasuale(5);
+    Fire fuoco;
+    Bounce rimbalzo;
+    std::array<int, 5> angoli{};
+    PreparaEmettitore(ParticelleFuoco, 60, 300, fuoco, rimbalzo, angoli);
+    ASSERT_EQ(fuoco.Numero(), 300);
+    const auto dietro = ComandiSprite(ParticelleFuoco, fuoco, 300, kCinqueSprite, StratiDellaChiamata(1, 1, 0));
+    const auto davanti = ComandiSprite(ParticelleFuoco, fuoco, 300, kCinqueSprite, StratiDellaChiamata(2, 1, 2));
+    EXPECT_EQ(dietro.size() + davanti.size(), 300u);
+    EXPECT_GT(dietro.size(), 50u);
+    EXPECT_GT(davanti.size(), 50u);
+    std::set<std::pair<int, int>> visti;
+    for (const auto& c : dietro) visti.insert({c.destinazione.x(), c.destinazione.y()});
+    int ripetuti = 0;
+    for (const auto& c : davanti) ripetuti += visti.count({c.destinazione.x(), c.destinazione.y()}) ? 1 : 0;
+    EXPECT_LT(ripetuti, 5);
+}
+
+TEST(LivelliParticelle, FireWarmUpMovesTheSpawnBoxBelowTheFrame) {
+    FissaSemeCasuale(6);
+    Fire fuoco;
+    Bounce rimbalzo;
+    std::array<int, 5> angoli{};
+    PreparaEmettitore(ParticelleFuoco, 0, 40, fuoco, rimbalzo, angoli);
+    for (int a : angoli) {
+        EXPECT_GE(a, -15);
+        EXPECT_LE(a, 15);
+    }
+    for (int i = 0; i < fuoco.Numero(); ++i) fuoco.Rigenera(i);
+    for (int i = 0; i < fuoco.Numero(); ++i) EXPECT_EQ(fuoco.Dati(i).y, 1144);
+    EXPECT_FALSE(rimbalzo.Inizializzato()) << "only the chosen kind's emitter is built";
+
+    // A built emitter is kept, whatever the new count.
+    fuoco.Dati(0).x = -777;
+    PreparaEmettitore(ParticelleFuoco, 0, 10, fuoco, rimbalzo, angoli);
+    EXPECT_EQ(fuoco.Numero(), 40);
+    EXPECT_EQ(fuoco.Dati(0).x, -777);
+
+    PreparaEmettitore(ParticellePalleRimbalzanti, 80, 10, fuoco, rimbalzo, angoli);
+    EXPECT_TRUE(rimbalzo.Inizializzato());
+    EXPECT_EQ(rimbalzo.Modo(), 2);
+}
+
+TEST(LivelliParticelle, VariantChoosesTheSpriteOfTheKind) {
+    Fire f = EmettitoreFisso(6);
+    for (int i = 0; i < 6; ++i) f.Dati(i) = {100.0 * i, 100, 0, 0, 0, 10, 50, i, 0};
+    const std::vector<QSize> quattro(4, QSize(64, 64));
+    const struct {
+        int tipo;
+        std::vector<QSize> dimensioni;
+        std::vector<int> sprite;  // per variant 0..5, -1 not drawn
+    } casi[] = {
+        {ParticelleFuoco, kCinqueSprite, {0, 1, 2, 3, 4, -1}},
+        {ParticelleBolle, quattro, {0, 1, 2, 3, -1, -1}},
+        {ParticellePolvere, {QSize(64, 64)}, {0, 0, 0, 0, 0, 0}},
+        {ParticelleFumo, {QSize(64, 64), QSize(64, 64), QSize(64, 64)}, {0, 1, 2, -1, -1, -1}},
+    };
+    for (const auto& caso : casi) {
+        const auto comandi = ComandiSprite(caso.tipo, f, 6, caso.dimensioni, kDietro);
+        std::vector<int> sprite(6, -1);
+        for (const auto& c : comandi) sprite[static_cast<std::size_t>((c.destinazione.center().x() + 50) / 100)] = c.sprite;
+        EXPECT_EQ(sprite, caso.sprite) << "kind " << caso.tipo;
+    }
+    // A sprite that could not be read draws nothing.
+    std::vector<QSize> mancante = kCinqueSprite;
+    mancante[3] = QSize();
+    EXPECT_EQ(ComandiSprite(ParticelleFuoco, f, 6, mancante, kDietro).size(), 4u);
+}
+
+TEST(LivelliParticelle, SizeAndOpacityAtTheStartAndEndOfLife) {
+    Fire f = EmettitoreFisso(2);
+    f.Dati(0) = {500, 400, 0, 0, 0, 40, 50, 0, 0};   // f = 0
+    f.Dati(1) = {500, 400, 0, 0, 40, 40, 50, 0, 0};  // f = 1
+    const std::vector<QSize> bolla{QSize(120, 81)};
+    const struct {
+        int tipo;
+        std::vector<QSize> dimensioni;
+        QRect rettangolo;
+        QRect sorgente;
+        std::array<float, 4> inizio, fine;
+    } casi[] = {
+        {ParticelleFuoco, kCinqueSprite, QRect(372, 272, 256, 256), QRect(0, 0, 256, 256), {1, 1, 0, 128 / 255.f}, {1, 1, 0, 0}},
+        {ParticelleBolle, bolla, QRect(470, 380, 60, 40), QRect(0, 0, 120, 81), {1, 1, 1, 1}, {1, 1, 1, 1}},
+        {ParticellePolvere, bolla, QRect(470, 380, 60, 40), QRect(0, 0, 120, 81), {1, 1, 1, 92 / 255.f}, {1, 1, 1, 0}},
+        {ParticelleFumo, bolla, QRect(440, 360, 120, 81), QRect(0, 0, 120, 81), {1, 1, 1, 92 / 255.f}, {1, 1, 1, 0}},
+    };
+    for (const auto& caso : casi) {
+        const auto comandi = ComandiSprite(caso.tipo, f, 2, caso.dimensioni, kDietro);
+        ASSERT_EQ(comandi.size(), 2u);
+        EXPECT_EQ(comandi[0].destinazione, caso.rettangolo) << "kind " << caso.tipo;
+        EXPECT_EQ(comandi[0].sorgente, caso.sorgente) << "kind " << caso.tipo;
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_NEAR(comandi[0].fattori[k], caso.inizio[k], 1e-6) << "kind " << caso.tipo << " channel " << k;
+            EXPECT_NEAR(comandi[1].fattori[k], caso.fine[k], 1e-6) << "kind " << caso.tipo << " channel " << k;
+        }
+    }
+}
+
+TEST(LivelliParticelle, AQuantityAboveTheCountDrawsNoPhantoms) {
+    Fire f = EmettitoreFisso(3);
+    for (int i = 0; i < 3; ++i) f.Dati(i) = {300, 300, 0, 0, 0, 10, 50, 0, 0};
+    EXPECT_EQ(ComandiSprite(ParticellePolvere, f, 1000, {QSize(64, 64)}, kDietro).size(), 3u);
+    EXPECT_EQ(ComandiPalle(ParticellePalleCadenti, f, 1000, {}, kDietro).size(), 3u);
+    EXPECT_TRUE(ComandiSprite(ParticellePolvere, f, 0, {QSize(64, 64)}, kDietro).empty());
+}
+
+TEST(LivelliParticelle, BallColoursFadeAlongTheLife) {
+    Fire f = EmettitoreFisso(1);
+    f.Dati(0) = {200, 300, 0, 0, 10, 40, 6, 0, 1};  // q = 0.75, D = 26
+    const DueColori colori{0x0000FF, 0xFF0000};     // red to blue
+    const auto palle = ComandiPalle(ParticellePalleCadenti, f, 1, colori, kDavanti);
+    ASSERT_EQ(palle.size(), 1u);
+    EXPECT_EQ(palle[0].rettangolo, QRect(187, 287, 26, 26));
+    EXPECT_EQ(palle[0].bordo, QColor(255, 0, 0, 6));
+    EXPECT_EQ(palle[0].riempimento, QColor(255 - 255 * 10 / 40, 0, 255 * 10 / 40, 191));
+    EXPECT_FALSE(palle[0].riflesso);
+    EXPECT_TRUE(ComandiPalle(ParticellePalleCadenti, f, 1, colori, kDietro).empty()) << "layer 1 is the front";
+}
+
+TEST(LivelliParticelle, BouncingBallAtRestHasItsReflectionBelowTheFloor) {
+    ASSERT_EQ(ImpostazioniGlobali.LineaPavimento, 675);
+    Bounce b;
+    b.Inizializza(1, {}, 0, 0, 0, 0, 0, 0, 10, 1, 1);
+    b.Dati(0) = {400, 675, 0, 0, 0, 10, 10, 0, 0};  // D = 30, q = 1
+    const auto palle = ComandiPalle(ParticellePalleRimbalzanti, b, 1, {0xFFFFFF, 0x000000}, kDietro);
+    ASSERT_EQ(palle.size(), 1u);
+    const ComandoPalla& p = palle[0];
+    EXPECT_EQ(p.rettangolo, QRect(370, 675 - 15 + 4, 30, 30)) << "30 px left of x whatever the size";
+    ASSERT_TRUE(p.riflesso);
+    const double d = (15 - 4) * 5.0 / 3.0;
+    EXPECT_EQ(p.rettangoloRiflesso, QRect(370, static_cast<int>(675 + d), 30, 30));
+    EXPECT_EQ(p.coloreRiflesso.alpha(), static_cast<int>((1 - d / 405) * 255));
+
+    // High up, the reflection is gone.
+    b.Dati(0).y = 0;
+    const auto alta = ComandiPalle(ParticellePalleRimbalzanti, b, 1, {0xFFFFFF, 0x000000}, kDietro);
+    EXPECT_EQ(alta[0].coloreRiflesso.alpha(), 0);
+    EXPECT_EQ(alta[0].rettangoloRiflesso.top(), 1080);
+}
+
+TEST(LivelliParticelle, ANegativeDiameterIsDrawnAroundTheSameCentre) {
+    CerchioPalle c;
+    c.Inizializza(1, 0, 0, 0, 0, 0, 0, 200, 200, 1000, 1, 1);
+    c.ImpostaRaggio(0);
+    c.Aggiorna(false);
+    c.Dati(0).size = -60;  // D = -40
+    const auto palle = ComandiCerchio(c, {0xFFFFFF, 0xFFFFFF});
+    ASSERT_EQ(palle.size(), 1u);
+    QImage tela(200, 200, QImage::Format_ARGB32_Premultiplied);
+    tela.fill(Qt::black);
+    QPainter p(&tela);
+    DipingiPalle(p, palle);
+    p.end();
+    EXPECT_GT(qRed(tela.pixel(100, 100)), 200);
+    EXPECT_GT(qRed(tela.pixel(100, 84)), 200);
+    EXPECT_EQ(qRed(tela.pixel(100, 60)), 0);
+}
+
+TEST(LivelliParticelle, FireSpriteAnglesVaryWithTimeWithoutFading) {
+    const std::array<int, 5> angoli{10, -15, 0, 3, 7};
+    EXPECT_EQ(AngoloFuoco(angoli, 0, 0), 0);
+    EXPECT_EQ(AngoloFuoco(angoli, 0, 5), 50);
+    EXPECT_EQ(AngoloFuoco(angoli, 1, 7.9f), -15);
+    EXPECT_EQ(AngoloFuoco(angoli, 0, 11), 50) << "the angles do not collapse to 0 after frame 6";
+}
+
+}  // namespace
