@@ -1,0 +1,132 @@
+#include "render/HostFinto.h"
+
+#include "render/SalvaFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+QStringList NomiAttesi(int da, int a) {
+    QStringList l;
+    for (int i = da; i <= a; ++i) l << QStringLiteral("Image_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+    return l;
+}
+
+class CicloFrame : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+// A run writes the files 1..N (at least one), counts the caption up, and hands off once.
+TEST_P(CicloFrame, ScriveOgniFrameEPassaAllaCodificaUnaVolta) {
+    const auto [durata, attesi] = GetParam();
+    BancoRendering b;
+    ImpostazioniGlobali.TotaleFrame = static_cast<float>(durata);
+    b.Anima();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, attesi));
+    EXPECT_EQ(b.host.Codifiche, 1);
+    EXPECT_FALSE(b.host.Anima);
+    EXPECT_FALSE(b.contesto.AnimazioneInCorso);
+    EXPECT_EQ(b.contesto.FrameCorrente, 0.0f);
+    ASSERT_EQ(b.host.Caption.size(), attesi);
+    EXPECT_EQ(b.host.Caption.front(), QStringLiteral("1"));
+    EXPECT_EQ(b.host.Caption.back(), QString::number(attesi));
+    EXPECT_TRUE(b.host.Errori.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Durate, CicloFrame,
+                         ::testing::Values(std::pair{0, 1}, std::pair{1, 1}, std::pair{2, 2}, std::pair{200, 200}));
+
+TEST(EseguiRendering, LAnteprimaNonScriveFileEMostraIlFrameZero) {
+    BancoRendering b;
+    b.host.Altezza = 1024;
+    b.contesto.FrameCorrente = 37;
+    EseguiRendering(b.contesto, b.imp);
+    EXPECT_TRUE(b.FileFrame().isEmpty());
+    EXPECT_EQ(b.host.Anteprime, 1);
+    EXPECT_EQ(b.host.UltimaAnteprima.size(), QSize(1120, 635));
+    EXPECT_EQ(b.host.Caption, QStringList{QStringLiteral("1")});
+    EXPECT_EQ(b.host.Codifiche, 0);
+    EXPECT_EQ(b.host.Pompate, 1);
+}
+
+TEST(EseguiRendering, LoStopAlFrame50LasciaI51FileENonCodifica) {
+    BancoRendering b;
+    b.host.AllaPompa = [&] {
+        if (b.contesto.FrameCorrente == 50.0f && b.host.Anima) {
+            // The Anima click while unchecking: flag off, then a preview.
+            b.host.Anima = false;
+            FermaAnimazione(b.contesto);
+            EseguiRendering(b.contesto, b.imp);
+        }
+    };
+    b.Anima();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 51));
+    EXPECT_EQ(b.host.Codifiche, 0);
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("1"));  // the preview of frame 0
+
+    // The next run starts again at frame 0 and removes the files of the stopped one.
+    b.host.AllaPompa = nullptr;
+    b.host.Caption.clear();
+    ImpostazioniGlobali.TotaleFrame = 20;
+    b.Anima();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 20));
+    EXPECT_EQ(b.host.Caption.front(), QStringLiteral("1"));
+    EXPECT_EQ(b.host.Codifiche, 1);
+}
+
+TEST(EseguiRendering, UnCambioAlFrame50RidisegnaQuelFrameSenzaAnnidareIlCiclo) {
+    BancoRendering b;
+    int cambi = 0;
+    int profondita = 0, massima = 0;
+    b.host.AllaPompa = [&] {
+        ++profondita;
+        massima = std::max(massima, profondita);
+        if (b.contesto.FrameCorrente == 50.0f && cambi < 3) {
+            ++cambi;
+            b.imp.SfondoColori.Colore1 = 0x0000FF;
+            EseguiRendering(b.contesto, b.imp);
+        }
+        --profondita;
+    };
+    b.Anima();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 200));
+    EXPECT_EQ(b.host.Codifiche, 1);
+    EXPECT_EQ(massima, 1);
+    // Frame 51 was drawn four times: once, then again after each of the three changes.
+    EXPECT_EQ(b.host.Caption.count(QStringLiteral("51")), 4);
+    EXPECT_EQ(b.host.Caption.size(), 203);
+}
+
+TEST(EseguiRendering, UnFrameNonScrivibileFermaLaCorsaSenzaCodifica) {
+    BancoRendering b;
+    b.host.AllaPompa = [&] {
+        if (b.contesto.FrameCorrente == 3.0f) QDir(b.CartellaFrame()).removeRecursively();
+    };
+    b.Anima();
+    EXPECT_EQ(b.host.Codifiche, 0);
+    EXPECT_FALSE(b.host.Anima);
+    EXPECT_FALSE(b.contesto.AnimazioneInCorso);
+    ASSERT_EQ(b.host.Errori.size(), 1);
+    EXPECT_TRUE(b.host.Errori.front().contains(QStringLiteral("Image_0005.jpg")));
+    // Frame 4 (file 0005) failed; the loop did not go on to frame 5.
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("5"));
+}
+
+TEST(EseguiRendering, ConIlFlagGiaSpentoNonDisegnaNulla) {
+    BancoRendering b;
+    b.host.Anima = true;
+    EseguiRendering(b.contesto, b.imp);
+    EXPECT_TRUE(b.host.Caption.isEmpty());
+    EXPECT_EQ(b.host.Codifiche, 0);
+}
+
+TEST(DisegnaFrame, LIntro7NumeraIFileAlContrario) {
+    BancoRendering b;
+    b.imp.IntroLista = 7;
+    ImpostazioniGlobali.TotaleFrame = 5;
+    b.Anima();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 5));
+    EXPECT_EQ(b.host.Caption, (QStringList{"1", "2", "3", "4", "5"}));
+}
+
+}  // namespace
