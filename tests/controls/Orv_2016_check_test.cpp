@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_check.h"
 
-#include "CasaTemporanea.h"
+#include "common/CasaTemporanea.h"
 #include "MouseSintetico.h"
 #include "controls/Orv_2016_stile.h"
 #include "platform/Jpeg.h"

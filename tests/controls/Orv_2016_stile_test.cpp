@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_stile.h"
 
-#include "CasaTemporanea.h"
+#include "common/CasaTemporanea.h"
 #include "controls/Orv_2016_lista.h"
 
 #include <gtest/gtest.h>
