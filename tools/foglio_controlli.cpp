@@ -156,7 +156,8 @@ int main(int argc, char** argv) {
             if (modo == 2) {
                 v->SetORV_ProgressBar(true);
                 v->SetORV_ProgressUsaBitmap(true);
-                v->resize(217, 30);
+                // Track and cursor span the same range: 2 x 12 + 133 pixels.
+                v->resize(157, 30);
                 v->SetORV_ProgressBitmapColor1(0x07BFFD);
                 v->SetORV_ProgressBitmapColor2(0x0000C8);
             }
