@@ -11,7 +11,12 @@ ORV_2016_Stile::ORV_2016_Stile(QWidget* owner) : ORV_2016_Stile(SenzaSkin{}, own
     CreaBitmap();
 }
 
-ORV_2016_Stile::ORV_2016_Stile(SenzaSkin, QWidget* owner) : QWidget(owner) { resize(98, 24); }
+ORV_2016_Stile::ORV_2016_Stile(SenzaSkin, QWidget* owner) : QWidget(owner) {
+    resize(98, 24);
+    // Shown only to a form designer: at run time it must neither show nor take clicks.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setVisible(false);
+}
 
 void ORV_2016_Stile::SetImmagine(Skin skin, const QImage& immagine) { skins[skin] = immagine; }
 

@@ -23,6 +23,13 @@ TEST(Orv_2016_Stile, SkinPredefiniteComplete) {
     EXPECT_EQ(stile.ORV_ColoreSfondoScuro(), 0x2D2D2Du);
     EXPECT_EQ(stile.ORV_ColoreBordi(), 0x404040u);
 
+    // Placed on a window it stays hidden and lets clicks through to the controls below.
+    QWidget finestra;
+    ORV_2016_Stile sullaFinestra(&finestra);
+    finestra.show();
+    EXPECT_FALSE(sullaFinestra.isVisible());
+    EXPECT_TRUE(sullaFinestra.testAttribute(Qt::WA_TransparentForMouseEvents));
+
     ORV_2016_Stile vuoto(ORV_2016_Stile::SenzaSkin{});
     EXPECT_TRUE(vuoto.Immagine(S::ORV_OBJ_Normale1).isNull());
 }
