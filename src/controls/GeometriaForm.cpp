@@ -1,6 +1,7 @@
 #include "controls/GeometriaForm.h"
 
 #include <algorithm>
+#include <cmath>
 
 int ZonaPressione(int x, int y, int larghezza, int altezza) {
     int zona = ZonaNessuna;
@@ -99,4 +100,19 @@ QRect PassoRidimensiona(int zona, const QRect& f, QPoint puntatore, QPoint ancor
 bool DoppiaPressione(std::optional<std::uint64_t> precedente, std::uint64_t adesso, int y) {
     return precedente && adesso >= *precedente && adesso - *precedente < IntervalloDoppiaPressione &&
            InBandaTitolo(y);
+}
+
+QRegion RegioneArrotondata(QSize d) {
+    const int W = d.width(), H = d.height();
+    if (W <= 0 || H <= 0) return QRegion();
+    // Row by row, so that the region holds whole pixels and no polygon rounding.
+    const double r = 7.5;
+    QRegion regione;
+    for (int y = 0; y < H; ++y) {
+        const double dy = y + 0.5 < r ? r - (y + 0.5) : (y + 0.5 > H - r ? (y + 0.5) - (H - r) : 0);
+        const double dx = dy > 0 ? r - std::sqrt(std::max(0.0, r * r - dy * dy)) : 0;
+        const int rientro = int(dx + 0.5);
+        regione += QRect(rientro, y, W - 2 * rientro, 1);
+    }
+    return regione;
 }

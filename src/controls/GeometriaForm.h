@@ -60,3 +60,7 @@ QRect PassoRidimensiona(int zona, const QRect& finestra, QPoint puntatore, QPoin
 // press of all has no predecessor.
 constexpr std::uint64_t IntervalloDoppiaPressione = 200;
 bool DoppiaPressione(std::optional<std::uint64_t> precedente, std::uint64_t adesso, int y);
+
+#include <QRegion>
+// The window's outline: a rectangle whose corners are cut by ellipses of 15x15.
+QRegion RegioneArrotondata(QSize dimensione);

@@ -24,3 +24,18 @@ int LarghezzaAutomatica(int larghezzaSx, int larghezzaDx, int larghezzaTesto);
 
 // x of the check button's caption: 4 right of the On image whenever a state image was drawn.
 int XTestoVideoStato(bool immagineDisegnata, int larghezzaOn);
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+// The three-slice drawing of the caption buttons: nine images (idle left, centre, right,
+// then hovered, then pressed); positions and heights always from the idle ones.
+void DisegnaTreFette(QPainter& p, int larghezza, const std::array<const QImage*, 9>& fette, StatoPulsante stato);
+// The centred caption clipped to (3, y, larghezza - 6, y + text height); distanza 0 draws no shadow.
+void DisegnaCaptionCentrata(QPainter& p, int larghezza, int altezza, const QFont& font, const QString& testo,
+                            TColor colore, TColor ombra, int distanza);
