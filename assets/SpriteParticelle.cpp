@@ -38,7 +38,8 @@ QImage Fiamma(unsigned seme) {
     QImage img = Tela(lato);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    // Laid over each other, not added: added light runs to yellow-white, which the fire layer
+    // (no blue, half opacity) would turn into a muddy green over a blue background.
     std::mt19937 caso(seme);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const double cx = lato / 2.0;
@@ -49,15 +50,15 @@ QImage Fiamma(unsigned seme) {
         const double x = cx + (u(caso) - 0.5) * 2 * larghezza * 0.8 + std::sin(h * 5 + seme) * 10 * h;
         const double y = base - h * 150;
         const double r = (1.0 - h) * 42 + 12;
-        const QColor colore = h < 0.3 ? QColor(255, 140, 35, 52) : h < 0.65 ? QColor(240, 85, 20, 55)
-                                                                       : QColor(200, 40, 10, 45);
+        const QColor colore = h < 0.3 ? QColor(250, 105, 20, 115) : h < 0.65 ? QColor(230, 70, 15, 90)
+                                                                       : QColor(190, 35, 10, 60);
         Macchia(p, QPointF(x, y), r, colore);
     }
     // The hot core.
     for (int i = 0; i < 6; ++i) {
         const double x = cx + (u(caso) - 0.5) * 30;
         const double y = base - 10 - u(caso) * 40;
-        Macchia(p, QPointF(x, y), 28 + u(caso) * 14, QColor(255, 220, 140, 40));
+        Macchia(p, QPointF(x, y), 28 + u(caso) * 14, QColor(255, 180, 60, 150));
     }
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);

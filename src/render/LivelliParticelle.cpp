@@ -234,23 +234,39 @@ void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
     grafica.restore();
 }
 
-void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi) {
+CacheBordi::CacheBordi() { bordi_.setMaxCost(32 * 1024 * 1024); }
+
+const QImage& CacheBordi::Bordo(int d, QRgb colore) {
+    const quint64 chiave = (static_cast<quint64>(static_cast<quint32>(d)) << 32) | colore;
+    if (QImage* trovato = bordi_.object(chiave)) return *trovato;
+    const int lato = d + 2 * Margine;
+    auto* img = new QImage(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    img->fill(Qt::transparent);
+    QPainter p(img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen penna(QColor::fromRgba(colore));
+    penna.setJoinStyle(Qt::RoundJoin);
+    const QRectF r(Margine, Margine, d, d);
+    for (int larghezza = 1; larghezza <= 15; ++larghezza) {
+        penna.setWidth(larghezza);
+        p.setPen(penna);
+        p.drawEllipse(r);
+    }
+    p.end();
+    bordi_.insert(chiave, img, static_cast<int>(img->sizeInBytes()));
+    return *bordi_.object(chiave);
+}
+
+void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
     grafica.save();
     grafica.setRenderHint(QPainter::Antialiasing);
-    QPen penna;
-    penna.setJoinStyle(Qt::RoundJoin);
+    grafica.setPen(Qt::NoPen);
     for (const ComandoPalla& c : comandi) {
         const QRectF r = Normalizzato(c.rettangolo);
         if (c.bordo.alpha() > 0) {
-            penna.setColor(c.bordo);
-            grafica.setBrush(Qt::NoBrush);
-            for (int larghezza = 1; larghezza <= 15; ++larghezza) {
-                penna.setWidth(larghezza);
-                grafica.setPen(penna);
-                grafica.drawEllipse(r);
-            }
+            const QImage& bordo = bordi.Bordo(static_cast<int>(r.width()), c.bordo.rgba());
+            grafica.drawImage(QPointF(r.x() - CacheBordi::Margine, r.y() - CacheBordi::Margine), bordo);
         }
-        grafica.setPen(Qt::NoPen);
         if (c.riempimento.alpha() > 0) {
             grafica.setBrush(c.riempimento);
             grafica.drawEllipse(r);

@@ -6,6 +6,7 @@
 #include "render/ParticleSystem.h"
 #include "render/SistemaParticellare.h"
 
+#include <QCache>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -88,7 +89,20 @@ std::vector<ComandoPalla> ComandiCerchio(const SistemaParticellare& cerchio, con
 
 void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
                    const std::vector<ComandoSprite>& comandi);
-void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi);
+// The 15 rim strokes of a ball, drawn once per diameter, alpha and colour and then reused:
+// the strokes are what makes a ball expensive, and they sit on whole pixels.
+class CacheBordi {
+public:
+    CacheBordi();
+    // The rim of a ball of diameter d, its ellipse at (Margine, Margine) in the picture.
+    const QImage& Bordo(int d, QRgb colore);
+    static constexpr int Margine = 8;
+
+private:
+    QCache<quint64, QImage> bordi_;
+};
+
+void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi);
 
 // A colour 0x00BBGGRR as Qt's colour.
 QColor ColoreDa(Colore colore, int alpha = 255);

@@ -68,14 +68,15 @@ void MotoriEffetti::DisegnaParticelle(ContestoEffetti& contesto, int idChiamata,
             }
             DipingiPalle(contesto.GraficaFrame,
                          ComandiPalle(tipo, *emettitore, s.EffettiParticelleQuantita, s.EffettiParticelleColore,
-                                      StratiDellaChiamata(idChiamata, idDietro, idDavanti)));
+                                      StratiDellaChiamata(idChiamata, idDietro, idDavanti)),
+                         bordi_);
         }
     }
     if (idChiamata == 2 && s.IntroLista == 10) {
         cerchio_.ImpostaRaggio(RaggioCerchio(Tempo(contesto), contesto.TotaleFrame, cerchio_.LeggiCentroY(),
                                              s.Intro10Rotazione, s.Intro10Zoom));
         cerchio_.Aggiorna(true);
-        DipingiPalle(contesto.GraficaFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore));
+        DipingiPalle(contesto.GraficaFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore), bordi_);
     }
 }
 

@@ -2,6 +2,7 @@
 // The effect engines and their layers, owned for the program's whole life by whoever owns
 // the render members; the frame pipeline calls the layers in its fixed order.
 #include "render/CacheSprite.h"
+#include "render/LivelliParticelle.h"
 #include "render/Neve.h"
 #include "render/ParticleSystem.h"
 #include "render/SistemaParticellare.h"
@@ -74,4 +75,5 @@ private:
     ElencoFiocchiNeve neve_{};
     std::array<int, 5> angoliFuoco_{};
     CacheSprite sprite_;
+    CacheBordi bordi_;
 };

@@ -173,7 +173,8 @@ TEST(LivelliParticelle, ANegativeDiameterIsDrawnAroundTheSameCentre) {
     QImage tela(200, 200, QImage::Format_ARGB32_Premultiplied);
     tela.fill(Qt::black);
     QPainter p(&tela);
-    DipingiPalle(p, palle);
+    CacheBordi bordi;
+    DipingiPalle(p, palle, bordi);
     p.end();
     EXPECT_GT(qRed(tela.pixel(100, 100)), 200);
     EXPECT_GT(qRed(tela.pixel(100, 84)), 200);
