@@ -153,6 +153,11 @@ void MotoriEffetti::AzzeraParticelle() {
     cerchio_.Azzera();
 }
 
+void MotoriEffetti::PreparaAvvioAnimazione() {
+    fumo_.Spegni();
+    cerchio_.Azzera();
+}
+
 void MotoriEffetti::SeminaNeve() { ::SeminaNeve(neve_); }
 
 void MotoriEffetti::CambiaRotazioneCerchio(bool rotazione, bool dimensioniMini) {

@@ -43,9 +43,11 @@ public:
     // Advances every flake by one step and paints the snow.
     void DisegnaNeve(ContestoEffetti& contesto);
 
-    // The handlers and the text-layer builder call this so the next render rebuilds the
-    // emitters: the fire, the bouncing balls, the smoke, the sparks and the ring.
+    // The particle kind and amount handlers call this so the next render rebuilds every
+    // emitter: the fire, the bouncing balls, the smoke, the sparks and the ring.
     void AzzeraParticelle();
+    // Switching the animation on: the smoke goes out and the ring is rebuilt at its first frame.
+    void PreparaAvvioAnimazione();
     // The first show of the main window seeds the snow once.
     void SeminaNeve();
     // The ring's rotation or mini-size box changed: switch the ring's mode and lay it out

@@ -186,6 +186,12 @@ TEST(MotoriEffetti, ResetAndRingRotationSwitch) {
     EXPECT_FALSE(fumo.Inizializzato());
 
     b.Frame(0);
+    fumo.Inizializza(4, {}, 0, 0, 0, 0, 0, 0, 30, 100, 4);
+    fumo.PosizionaParticella(2, 10, 10);
+    b.motori.PreparaAvvioAnimazione();
+    EXPECT_EQ(fumo.Dati(2).variant, 0);
+    EXPECT_FALSE(b.motori.EffettoCerchioPalle().Inizializzato());
+    b.Frame(0);
     CerchioPalle& cerchio = b.motori.EffettoCerchioPalle();
     b.motori.CambiaRotazioneCerchio(false, true);
     EXPECT_EQ(cerchio.Modo(), 2);
