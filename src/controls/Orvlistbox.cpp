@@ -1,11 +1,27 @@
 #include "controls/Orvlistbox.h"
 
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include <algorithm>
 
+namespace {
+// Every row as high as the list says, whatever its text or font.
+class RigaFissa : public QStyledItemDelegate {
+public:
+    RigaFissa(const int* altezza, QObject* genitore) : QStyledItemDelegate(genitore), altezza(altezza) {}
+    QSize sizeHint(const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override {
+        return QSize(QStyledItemDelegate::sizeHint(opzioni, indice).width(), *altezza);
+    }
+
+private:
+    const int* altezza;
+};
+}  // namespace
+
 ORVListBox::ORVListBox(QWidget* owner) : QListWidget(owner) {
+    setItemDelegate(new RigaFissa(&altezzaVoce, this));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -14,9 +30,7 @@ ORVListBox::ORVListBox(QWidget* owner) : QListWidget(owner) {
 }
 
 void ORVListBox::SetItemHeight(int v) {
-    if (!CambiaValore(altezzaVoce, v)) return;
-    for (int i = 0; i < count(); ++i) item(i)->setSizeHint(QSize(-1, altezzaVoce));
-    doItemsLayout();
+    if (CambiaValore(altezzaVoce, v)) doItemsLayout();
 }
 
 int ORVListBox::TopIndex() const { return verticalScrollBar()->value(); }

@@ -45,6 +45,8 @@ public:
 
     EventoNotifica OnCambioPagina;
 
+    // Extent of tab i as last drawn (title mode: the page name in slot 0).
+    std::pair<int, int> EstensionePagina(int i) const { return estensioni.at(std::size_t(i)); }
     // The page shown in title mode; an empty list or a number out of range shows none.
     QString NomePagina() const;
     void Disegna(QPainter& p);

@@ -107,10 +107,13 @@ void ORVScrollBarVert::MouseMove(Qt::KeyboardModifiers, int, int y) {
     if (!Trascinamento) return;
     const float scala = Geometria().scala;
     const int d = ancoraY - y;
+    // Back at the press point the thumb is back where it was.
     if (d > 0)
         scostamento = std::max(0, int(float(scostamentoIniziale) - float(d) * scala));
     else if (d < 0)
         scostamento = int(float(scostamentoIniziale) + float(-d) * scala);
+    else
+        scostamento = scostamentoIniziale;
     Ricalcola();
 }
 

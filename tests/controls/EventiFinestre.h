@@ -8,11 +8,17 @@
 
 namespace eventi {
 
+// Events without a time of their own come a second apart, so no two make a double press.
+inline quint64 TempoAutomatico() {
+    static quint64 tempo = 1000000;
+    return tempo += 1000;
+}
+
 inline void Mouse(QWidget* w, QEvent::Type tipo, Qt::MouseButton tasto, QPoint p, quint64 tempo = 0,
                   Qt::MouseButtons tenuti = Qt::NoButton) {
     const QPointF locale(p);
     QMouseEvent e(tipo, locale, locale, w->mapToGlobal(locale), tasto, tenuti, Qt::NoModifier);
-    e.setTimestamp(tempo);
+    e.setTimestamp(tempo != 0 ? tempo : TempoAutomatico());
     QApplication::sendEvent(w, &e);
 }
 
