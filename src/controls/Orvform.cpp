@@ -2,6 +2,7 @@
 
 #include "controls/SkinFinestre.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -268,6 +269,17 @@ void ORVForm::Premi(QMouseEvent* e) {
 }
 
 void ORVForm::Ridimensiona(QPoint globale) {
+    // Where a window cannot place itself (Wayland) the compositor resizes it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        QWindow* w = window()->windowHandle();
+        static const Qt::Edges lati[] = {{}, Qt::LeftEdge, Qt::RightEdge, Qt::TopEdge, Qt::BottomEdge};
+        window()->setMinimumSize(larghezzaMinima, altezzaMinima);
+        if (w && w->startSystemResize(lati[zonaAttiva])) {
+            TastoPremuto = false;
+            zonaAttiva = ZonaNessuna;
+            return;
+        }
+    }
     // Measured from the bounds at the press, so a window that lags behind the pointer
     // does not feed its lag back into the next step.
     const QPoint puntatore = globale - geometriaAllaPressione.topLeft();
