@@ -200,6 +200,24 @@ TEST(MotoriEffetti, ResetAndRingRotationSwitch) {
     EXPECT_EQ(cerchio.Modo(), 1);
 }
 
+TEST(MotoriEffetti, FireIsDrawnWithoutBlueAndAtMostHalfOpaque) {
+    BancoEffetti b;
+    b.imp.EffettiParticelleCheck = true;
+    b.imp.EffettiParticelleLista = 1;
+    b.imp.EffettiParticelleQuantita = 1;
+    b.imp.EffettiParticelleVita = 20;
+    b.Frame(0);
+    int rossi = 0;
+    for (int y = 0; y < b.canvas.height(); ++y)
+        for (int x = 0; x < b.canvas.width(); ++x) {
+            const QRgb p = b.canvas.pixel(x, y);
+            ASSERT_EQ(qBlue(p), 0) << x << "," << y;
+            ASSERT_LE(qRed(p), 129) << "one puff over black shows at most half of its red";
+            rossi += qRed(p) > 0;
+        }
+    EXPECT_GT(rossi, 0);
+}
+
 // A frame reduced to 24 x 12 cells of mean brightness, as hex.
 std::string Firma(const QImage& canvas) {
     std::string firma;
