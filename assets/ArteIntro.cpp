@@ -262,17 +262,17 @@ QImage FuocoLaser(unsigned seme) {
 
 // A weld spark: a tiny hot point with a glow, some with a short trail.
 QImage Scintilla(int indice) {
-    constexpr int lato = 24;
+    constexpr int lato = 16;
     QImage img = Trasparente(lato, lato);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     const QPointF c(lato / 2.0, lato / 2.0);
-    const double r = 5.0 + indice * 1.1;
+    const double r = 2.5 + indice * 0.8;
     QRadialGradient g(c, r);
     g.setColorAt(0.0, QColor(255, 255, 245, 255));
-    g.setColorAt(0.3, QColor(255, 225, 130, 230));
-    g.setColorAt(0.7, QColor(255, 150, 40, 90));
+    g.setColorAt(0.25, QColor(255, 225, 130, 200));
+    g.setColorAt(0.6, QColor(255, 150, 40, 60));
     g.setColorAt(1.0, QColor(255, 110, 20, 0));
     p.setBrush(g);
     p.drawEllipse(c, r, r);
