@@ -85,6 +85,15 @@ QImage AnteprimaVuota()
     return immagine;
 }
 
+// The file size a BMP header declares; the reader fills a picture cut short with black.
+qsizetype DimensioneBmp(const QByteArray& blocco)
+{
+    if (blocco.size() < 6)
+        return 0;
+    const auto byte = [&](int i) { return static_cast<qsizetype>(static_cast<unsigned char>(blocco[i])); };
+    return byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24;
+}
+
 bool PercorsoPredefinito(const QString& percorso)
 {
     const QStringList& nomi = NomiStiliPredefiniti();
@@ -180,8 +189,9 @@ Colore ValoreColoreStile(const QString& riga)
 
 QImage DecodificaAnteprimaStile(const QByteArray& contenuto)
 {
-    QImage immagine = QImage::fromData(contenuto.left(DimensioneAnteprimaStile), "BMP");
-    if (immagine.isNull())
+    const QByteArray blocco = contenuto.left(DimensioneAnteprimaStile);
+    QImage immagine = QImage::fromData(blocco, "BMP");
+    if (immagine.isNull() || blocco.size() < DimensioneBmp(blocco))
         return AnteprimaVuota();
     if (immagine.width() != LarghezzaAnteprimaStile || immagine.height() != AltezzaAnteprimaStile)
         immagine = immagine.scaled(LarghezzaAnteprimaStile, AltezzaAnteprimaStile, Qt::IgnoreAspectRatio,
