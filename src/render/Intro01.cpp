@@ -205,7 +205,7 @@ LayoutIntro1 CalcolaLayoutIntro1(const DatiIntro1& d) {
         }
         l.Righe[3].Visibile = false;
     }
-    if ((tipo == 7 || tipo == 8 || tipo == 10 || tipo == 11) && anima && t >= N - 1.0)
+    if ((tipo == 7 || tipo == 8 || scorrimenti || tipo == 11) && anima && t >= N - 1.0)
         for (auto& r : l.Righe) r.Alfa = 0.0f;
     for (auto& r : l.Righe)
         if (!std::isfinite(r.Alfa)) r.Alfa = 0.0f;
