@@ -1,0 +1,78 @@
+#include "platform/Grafica.h"
+
+#include <gtest/gtest.h>
+
+#include <QLinearGradient>
+
+namespace {
+
+TEST(Grafica, ColoreDaControlloLeggeIlRossoNelByteBasso) {
+    EXPECT_EQ(ColoreDaControllo(0x00332211), QColor(0x11, 0x22, 0x33, 255));
+    EXPECT_EQ(ColoreDaControllo(0x0000FF, 32), QColor(255, 0, 0, 32));
+    EXPECT_EQ(ColoreDaControllo(0, 300).alpha(), 255);
+}
+
+TEST(Grafica, MatriciDiColore) {
+    QImage img(2, 1, QImage::Format_ARGB32);
+    img.setPixel(0, 0, qRgba(100, 150, 200, 200));
+    img.setPixel(1, 0, qRgba(10, 20, 30, 255));
+    EXPECT_TRUE(MatriceColore::Alfa(0.5f).SoloAlfa());
+    EXPECT_FALSE(MatriceColore::Colori(0.05f, 0, 0.6f).SoloAlfa());
+
+    const QImage mezzo = ApplicaMatriceColore(img, MatriceColore::Alfa(0.5f));
+    EXPECT_EQ(mezzo.pixel(0, 0), qRgba(100, 150, 200, 100));
+    // Colours raised by 1.0 are white; alpha times 0.6.
+    const QImage bianco = ApplicaMatriceColore(img, MatriceColore::Colori(1.0f, 1.0f, 0.6f));
+    EXPECT_EQ(bianco.pixel(1, 0), qRgba(255, 255, 255, 153));
+    const QImage scuro = ApplicaMatriceColore(img, MatriceColore::Colori(0.05f, 0.0f, 1.0f));
+    EXPECT_EQ(scuro.pixel(0, 0), qRgba(5, 8, 10, 200));
+
+    // Drawn through a matrix: opacity for alpha alone, a tinted copy otherwise.
+    QImage tela(2, 1, QImage::Format_ARGB32);
+    tela.fill(qRgba(0, 0, 0, 255));
+    QPainter p(&tela);
+    DisegnaConMatrice(p, QRectF(0, 0, 2, 1), img, img.rect(), MatriceColore::Colori(1.0f, 1.0f, 1.0f));
+    DisegnaConMatrice(p, QRectF(0, 0, 2, 1), img, img.rect(), MatriceColore::Alfa(0.0f));
+    p.end();
+    EXPECT_EQ(tela.pixel(1, 0), qRgba(255, 255, 255, 255));
+}
+
+TEST(Grafica, BlendComeFermateDelGradiente) {
+    QLinearGradient g(0, 0, 100, 0);
+    ImpostaBlend(g, QColor(64, 64, 64), QColor(255, 128, 64), {0, 0, 1, 0, 0}, {0.0f, 0.2f, 0.5f, 0.8f, 1.0f});
+    const QGradientStops f = g.stops();
+    ASSERT_EQ(f.size(), 5);
+    EXPECT_EQ(f[2].first, 0.5);
+    EXPECT_EQ(f[2].second, QColor(255, 128, 64));
+    EXPECT_EQ(f[1].second, QColor(64, 64, 64));
+    // Positions that do not rise, or leave 0..1, are kept in order and clamped.
+    ImpostaBlend(g, Qt::black, Qt::white, {0, 0, 1, 0, 0}, {0.0f, 0.0f, -0.07f, 0.23f, 1.0f});
+    const QGradientStops h = g.stops();
+    for (int i = 1; i < h.size(); ++i) EXPECT_GE(h[i].first, h[i - 1].first);
+    ImpostaBlend(g, Qt::black, Qt::white, {0, 0, 1, 0, 0}, {0.0f, 1.0f, 1.0f, 1.3f, 1.0f});
+    for (const auto& s : g.stops()) EXPECT_LE(s.first, 1.0);
+}
+
+TEST(Grafica, ScalaAltaQualita) {
+    QImage piatto(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    piatto.fill(qRgb(37, 140, 222));
+    const QImage s = ScalaAltaQualita(piatto, QSize(1280, 720));
+    ASSERT_EQ(s.size(), QSize(1280, 720));
+    EXPECT_EQ(s.pixel(0, 0), qRgb(37, 140, 222));  // a flat area stays exactly flat
+    EXPECT_EQ(s.pixel(640, 360), qRgb(37, 140, 222));
+    EXPECT_EQ(s.pixel(1279, 719), qRgb(37, 140, 222));
+
+    // A black/white edge shrinks to a soft edge without wrapping or colour past alpha.
+    QImage bordo(8, 2, QImage::Format_ARGB32_Premultiplied);
+    bordo.fill(Qt::transparent);
+    for (int x = 4; x < 8; ++x)
+        for (int y = 0; y < 2; ++y) bordo.setPixel(x, y, qRgba(255, 255, 255, 255));
+    const QImage b = ScalaAltaQualita(bordo, QSize(4, 1));
+    EXPECT_EQ(qAlpha(b.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(b.pixel(3, 0)), 255);
+    for (int x = 0; x < 4; ++x) EXPECT_LE(qRed(b.pixel(x, 0)), qAlpha(b.pixel(x, 0)));
+    EXPECT_TRUE(ScalaAltaQualita(QImage(), QSize(4, 4)).isNull());
+    EXPECT_TRUE(ScalaAltaQualita(bordo, QSize(0, 4)).isNull());
+}
+
+}  // namespace
