@@ -1,6 +1,7 @@
 #include "app/Allsystempaths.h"
 #include "app/VerInfo.h"
 #include "platform/CartelleUtente.h"
+#include "project/StiliTesto.h"
 #include "platform/ValoriProgramma.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
                                QCoreApplication::applicationDirPath()))
         std::fprintf(stderr, "Quenvox: some user folders could not be created under %s and %s\n",
                      qPrintable(cartelle.GetAppData()), qPrintable(cartelle.GetMyDocuments()));
+    // A first start gets the shipped text styles, as an installer would have put them there.
+    for (const QString& errore : InstallaStiliPredefiniti().Errori)
+        std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
 
     QWidget finestra;
     finestra.setWindowTitle(QStringLiteral("Quenvox"));
