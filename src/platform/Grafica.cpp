@@ -154,6 +154,18 @@ inline std::uint8_t Taglia(int v) {
     return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
 }
 
+struct Memoria {
+    int ws = -1, wd = -1, hs = -1, hd = -1;
+    std::vector<Pesi> px, py;
+    QImage mezzo, fine;
+};
+
+// A buffer of that size that nobody else holds, or a new one.
+void Riusa(QImage& buffer, const QSize& dimensione) {
+    if (buffer.size() == dimensione && buffer.isDetached()) return;
+    buffer = QImage(dimensione, QImage::Format_ARGB32_Premultiplied);
+}
+
 }  // namespace
 
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
@@ -164,11 +176,25 @@ QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
     const int ws = src.width(), hs = src.height();
     const int wd = dimensione.width(), hd = dimensione.height();
     if (ws == wd && hs == hd) return src;
-    const std::vector<Pesi> px = CalcolaPesi(ws, wd);
-    const std::vector<Pesi> py = CalcolaPesi(hs, hd);
+    // Weights and buffers are kept between calls: a frame is scaled the same way every time,
+    // and touching fresh pages for every frame costs more than the filter itself.
+    thread_local Memoria m;
+    if (m.ws != ws || m.wd != wd) {
+        m.px = CalcolaPesi(ws, wd);
+        m.ws = ws;
+        m.wd = wd;
+    }
+    if (m.hs != hs || m.hd != hd) {
+        m.py = CalcolaPesi(hs, hd);
+        m.hs = hs;
+        m.hd = hd;
+    }
+    const std::vector<Pesi>& px = m.px;
+    const std::vector<Pesi>& py = m.py;
 
     // Horizontal pass into bytes, then vertical; channels stay premultiplied.
-    QImage mezzo(wd, hs, QImage::Format_ARGB32_Premultiplied);
+    Riusa(m.mezzo, QSize(wd, hs));
+    QImage& mezzo = m.mezzo;
     if (mezzo.isNull()) return {};
     for (int y = 0; y < hs; ++y) {
         const auto* in = src.constScanLine(y);
@@ -185,7 +211,8 @@ QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
             o[0] = Taglia(s0); o[1] = Taglia(s1); o[2] = Taglia(s2); o[3] = Taglia(s3);
         }
     }
-    QImage fine(wd, hd, QImage::Format_ARGB32_Premultiplied);
+    Riusa(m.fine, QSize(wd, hd));
+    QImage& fine = m.fine;
     if (fine.isNull()) return {};
     std::vector<int> somme(static_cast<size_t>(wd) * 4);
     const int alfa = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? 3 : 0;

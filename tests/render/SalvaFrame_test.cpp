@@ -74,7 +74,10 @@ TEST_P(FormatoFrame, IlFileHaFormatoEDimensioneRichiesti) {
 
 INSTANTIATE_TEST_SUITE_P(Formati, FormatoFrame,
                          ::testing::Values(CasoFormato{true, 1, {1280, 720}}, CasoFormato{true, 2, {1920, 1080}},
-                                           CasoFormato{false, 1, {1280, 720}}, CasoFormato{false, 2, {1920, 1080}}));
+                                           CasoFormato{false, 1, {1280, 720}}, CasoFormato{false, 2, {1920, 1080}}),
+                         [](const ::testing::TestParamInfo<CasoFormato>& i) {
+                             return std::string(i.param.jpg ? "Jpg" : "Bmp") + std::to_string(i.param.dimensione.height());
+                         });
 
 TEST(SalvaFrame, IlFrameScrittoRiportaLaTela) {
     BancoRendering b;
