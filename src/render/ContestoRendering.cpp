@@ -41,7 +41,10 @@ void CicloAnimazione(ContestoRendering& c) {
         }
         c.Host.ElaboraMessaggi();
         // Stopped by the user (Anima unchecked) while messages ran: the frame in hand was the last.
-        if (!c.AnimazioneInCorso || !c.Anima()) break;
+        if (!c.AnimazioneInCorso || !c.Anima()) {
+            c.AnimazioneInCorso = false;
+            break;
+        }
         // A setting changed: the same frame again, under the new settings.
         if (c.RidisegnaFrame) continue;
         c.FrameCorrente += 1.0f;
