@@ -82,6 +82,12 @@ void DisegnaSfondo(ContestoRendering& c) {
     c.ChiudiGraficaComposizione();
     c.CanvasComposizione.fill(qRgba(192, 192, 192, 0));
     c.ApriGraficaComposizione();
+    // A background that draws nothing (no file, nothing checked) must not leave the
+    // previous frame underneath: moving text would smear into trails.
+    c.GraficaFrame.save();
+    c.GraficaFrame.setCompositionMode(QPainter::CompositionMode_Source);
+    c.GraficaFrame.fillRect(QRect(0, 0, w, h), Qt::transparent);
+    c.GraficaFrame.restore();
 
     if (SfondoPersonalizzato(c, w, h)) return;
     const ImpostazioniProgetto& imp = c.Imp();

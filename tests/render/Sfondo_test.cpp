@@ -65,13 +65,13 @@ TEST(DisegnaSfondo, SfondoPersonalizzatoDelleIntro) {
     verde.fill(qRgb(0, 255, 0));
     ASSERT_TRUE(verde.save(file));
 
-    // Intro 3 with an empty name leaves what the previous frame drew.
+    // Intro 3 with an empty name draws nothing, and nothing of the previous frame stays.
     b.contesto.CanvasFrame.fill(qRgb(10, 20, 30));
     b.imp.IntroLista = 3;
     b.imp.Intro3Sfondo = true;
     b.imp.Intro3SfondoFile.clear();
     DisegnaSfondo(b.contesto);
-    EXPECT_EQ(b.contesto.CanvasFrame.pixel(500, 500), qRgb(10, 20, 30));
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(500, 500), qRgba(0, 0, 0, 0));
 
     // With a file it shows the picture stretched, even with the flares kind chosen.
     SoloKind(b.imp, 3);
@@ -94,7 +94,7 @@ TEST(DisegnaSfondo, UnaFiguraIlleggibileSiSaltaInSilenzio) {
     SoloKind(b.imp, 2);
     b.imp.SfondoBitmap = b.casa.Sotto(QStringLiteral("manca.png"));
     DisegnaSfondo(b.contesto);
-    EXPECT_EQ(b.contesto.CanvasFrame.pixel(7, 7), qRgb(10, 20, 30));
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(7, 7), qRgba(0, 0, 0, 0));
 }
 
 TEST(DisegnaSfondo, IFlareGiranoAOgniAnteprima) {
