@@ -5,8 +5,11 @@
 #include "project/ImpostazioniProgetto.h"
 #include "render/Intro.h"
 #include "render/OggettiTesto.h"
+#include "render/PhotoShop.h"
 #include "render/SalvaFrame.h"
 #include "render/Sfondo.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -172,4 +175,20 @@ void PassiFinaliFrame(ContestoRendering& c) {
     c.Effetti.DisegnaNeve(effetti);
     SalvaFrame(c);
     c.Host.ImpostaCaptionFrame(QString::number(static_cast<long long>(c.FrameCorrente) + 1));
+}
+
+// Sharpens what was composed and lays it over the frame. Only the touched area (and a
+// margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
+void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato) {
+    const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
+    if (zona.isEmpty()) return;
+    c.ChiudiGraficaComposizione();
+    QImage parte = c.CanvasComposizione.copy(zona);
+    PhotoShop filtro;
+    filtro.AumentaNitidezza(&parte);
+    for (int y = 0; y < parte.height(); ++y)
+        std::copy_n(parte.constScanLine(y), parte.bytesPerLine(),
+                    c.CanvasComposizione.scanLine(zona.y() + y) + zona.x() * 4);
+    c.ApriGraficaComposizione();
+    c.GraficaFrame.drawImage(zona.topLeft(), parte);
 }

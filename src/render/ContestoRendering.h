@@ -125,3 +125,6 @@ void FermaAnimazione(ContestoRendering& contesto);
 // SalvaFrame and the frame caption.
 void PassiInizialiFrame(ContestoRendering& contesto);
 void PassiFinaliFrame(ContestoRendering& contesto);
+
+// Sharpens what was composed inside toccato and lays it over the frame.
+void EnfatizzaComposizione(ContestoRendering& contesto, const QRect& toccato);

@@ -3,7 +3,6 @@
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
-#include "render/PhotoShop.h"
 
 #include <algorithm>
 
@@ -39,17 +38,5 @@ void DisegnaNitido(ContestoRendering& c, const std::function<QRect(QPainter&)>& 
     c.CanvasComposizione.fill(qRgba(192, 192, 192, 0));
     c.ApriGraficaComposizione();
     const QRect toccato = disegna(c.GraficaComposizione);
-    // Only the drawn area (and a margin of clear pixels) is filtered: elsewhere the
-    // sharpened canvas has alpha 0 and shows nothing.
-    const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
-    if (zona.isEmpty()) return;
-    c.ChiudiGraficaComposizione();
-    QImage parte = c.CanvasComposizione.copy(zona);
-    PhotoShop filtro;
-    filtro.AumentaNitidezza(&parte);
-    for (int y = 0; y < parte.height(); ++y)
-        std::copy_n(parte.constScanLine(y), parte.bytesPerLine(),
-                    c.CanvasComposizione.scanLine(zona.y() + y) + zona.x() * 4);
-    c.ApriGraficaComposizione();
-    c.GraficaFrame.drawImage(zona.topLeft(), parte);
+    EnfatizzaComposizione(c, toccato);
 }

@@ -8,7 +8,6 @@
 #include "render/Intro.h"
 #include "render/NomiRendering.h"
 #include "render/OggettiTesto.h"
-#include "render/PhotoShop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -265,22 +264,6 @@ struct DisegnoLayer {
     }
 };
 
-// Sharpens what was composed and lays it over the frame. Only the touched area (and a
-// margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
-void Enfatizza(ContestoRendering& c, const QRect& toccato) {
-    const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
-    if (zona.isEmpty()) return;
-    c.ChiudiGraficaComposizione();
-    QImage parte = c.CanvasComposizione.copy(zona);
-    PhotoShop filtro;
-    filtro.AumentaNitidezza(&parte);
-    for (int y = 0; y < parte.height(); ++y)
-        std::copy_n(parte.constScanLine(y), parte.bytesPerLine(),
-                    c.CanvasComposizione.scanLine(zona.y() + y) + zona.x() * 4);
-    c.ApriGraficaComposizione();
-    c.GraficaFrame.drawImage(zona.topLeft(), parte);
-}
-
 void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, DisegnoLayer& disegno) {
     const float t = c.FrameCorrente;
     if (t == 0.0f || t == 1.0f) {
@@ -347,7 +330,7 @@ void DisegnaTesto(ContestoRendering& c) {
             disegno.Disegna(c.LayerOggetto[j], rettangoli[j], r.Colonne, std::min(1.0f, r.Alfa));
         }
     }
-    if (imp.Enfatizzare) Enfatizza(c, disegno.toccato);
+    if (imp.Enfatizzare) EnfatizzaComposizione(c, disegno.toccato);
 }
 
 }  // namespace
