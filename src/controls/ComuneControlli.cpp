@@ -152,6 +152,17 @@ bool InZonaPiu(int x, int y, int larghezza, int altezza) {
     return larghezza - altezza - 4 < x && x < larghezza - 2 && 2 < y && y < altezza - 2;
 }
 
+bool SegueZoneFrecce(int x, int y, int larghezza, int altezza, bool& zonaMeno, bool& zonaPiu,
+                     CursoreDimensiona& cursore) {
+    const bool meno = InZonaMeno(x, y, larghezza, altezza);
+    const bool piu = InZonaPiu(x, y, larghezza, altezza);
+    if (meno || piu) cursore.SopraZona();
+    if (meno == zonaMeno && piu == zonaPiu) return false;
+    zonaMeno = meno;
+    zonaPiu = piu;
+    return true;
+}
+
 void CursoreDimensiona::InizioMovimento() {
     precedente = attivo;
     attivo = true;

@@ -91,6 +91,7 @@ Qt::CursorShape Attuale();
 bool InZonaMeno(int x, int y, int larghezza, int altezza);
 bool InZonaPiu(int x, int y, int larghezza, int altezza);
 
+
 // The sizing-cursor flag of the drag controls. Qt sends the enter before the first move,
 // so an enter leaves the next move to show the cursor.
 class CursoreDimensiona {
@@ -111,6 +112,10 @@ private:
     bool precedente = false;
     bool daMostrare = false;
 };
+
+// Which arrow zone the pointer is over; true when that changed, so the control repaints.
+bool SegueZoneFrecce(int x, int y, int larghezza, int altezza, bool& zonaMeno, bool& zonaPiu,
+                     CursoreDimensiona& cursore);
 
 // What a control does with the mouse, in the order of the original framework.
 class RicevitoreMouse {

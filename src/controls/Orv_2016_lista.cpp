@@ -143,14 +143,7 @@ void ORV_2016_Lista::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
             if (OnCambiamentoValore) OnCambiamentoValore(this);
         });
     }
-    const bool meno = InZonaMeno(x, y, width(), height());
-    const bool piu = InZonaPiu(x, y, width(), height());
-    if (meno || piu) cursore.SopraZona();
-    if (meno != zonaMeno || piu != zonaPiu) {
-        zonaMeno = meno;
-        zonaPiu = piu;
-        update();
-    }
+    if (SegueZoneFrecce(x, y, width(), height(), zonaMeno, zonaPiu, cursore)) update();
     cursore.FineMovimento();
 }
 

@@ -274,14 +274,7 @@ void ORVVideoScrollBarNoLista::MouseMove(Qt::KeyboardModifiers shift, int x, int
         });
     }
     if (bottoni && !readOnly) {
-        const bool meno = InZonaMeno(x, y, width(), height());
-        const bool piu = InZonaPiu(x, y, width(), height());
-        if (meno || piu) cursore.SopraZona();
-        if (meno != zonaMeno || piu != zonaPiu) {
-            zonaMeno = meno;
-            zonaPiu = piu;
-            update();
-        }
+        if (SegueZoneFrecce(x, y, width(), height(), zonaMeno, zonaPiu, cursore)) update();
     }
     cursore.FineMovimento();
 }
