@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -17,7 +18,16 @@ int main(int argc, char** argv) {
     qputenv("XDG_CACHE_HOME", radice + "/.cache");
     qputenv("XDG_STATE_HOME", radice + "/.local/state");
     qputenv("XDG_RUNTIME_DIR", radice + "/.run");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen screen is a full-HD monitor, as the drag gesture's cursor wrap expects.
+    const QString plat = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (plat.isEmpty() || plat == QLatin1String("offscreen")) {
+        QFile schermo(casa.path() + QStringLiteral("/schermo.json"));
+        if (!schermo.open(QIODevice::WriteOnly)) return 1;
+        schermo.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                      R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        schermo.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo.fileName()));
+    }
     QApplication applicazione(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
