@@ -152,6 +152,18 @@ bool InZonaPiu(int x, int y, int larghezza, int altezza) {
     return larghezza - altezza - 4 < x && x < larghezza - 2 && 2 < y && y < altezza - 2;
 }
 
+void DisegnaCorpoFrecce(QPainter& p, int larghezza, int altezza, const QImage& sfondo,
+                        const QImage& sxPassivo, const QImage& sxAttivo, const QImage& dxPassivo,
+                        const QImage& dxAttivo, int frecciaPremuta, bool mouseDentro) {
+    const int lsx = BitmapPresente(sxPassivo) ? sxPassivo.width() : 0;
+    const int ldx = BitmapPresente(dxPassivo) ? dxPassivo.width() : 0;
+    StiraImmagine(p, lsx, 0, larghezza - ldx, altezza, sfondo);
+    const bool premuta = mouseDentro && frecciaPremuta != 0;
+    DisegnaImmagine(p, 0, 0, premuta && frecciaPremuta == 1 ? sxAttivo : sxPassivo);
+    const QImage& destra = premuta && frecciaPremuta == 2 ? dxAttivo : dxPassivo;
+    DisegnaImmagine(p, larghezza - destra.width(), 0, destra);
+}
+
 bool SegueZoneFrecce(int x, int y, int larghezza, int altezza, bool& zonaMeno, bool& zonaPiu,
                      CursoreDimensiona& cursore) {
     const bool meno = InZonaMeno(x, y, larghezza, altezza);

@@ -87,6 +87,12 @@ void Imposta(Qt::CursorShape forma);
 Qt::CursorShape Attuale();
 }  // namespace CursoreApplicazione
 
+// The body of the stepper and the spinner: the background stretched between the two arrow
+// buttons, an arrow drawn pressed while the pointer holds it (freccia 1 left, 2 right).
+void DisegnaCorpoFrecce(QPainter& p, int larghezza, int altezza, const QImage& sfondo,
+                        const QImage& sxPassivo, const QImage& sxAttivo, const QImage& dxPassivo,
+                        const QImage& dxAttivo, int frecciaPremuta, bool mouseDentro);
+
 // Button zones of the drag controls, all bounds exclusive.
 bool InZonaMeno(int x, int y, int larghezza, int altezza);
 bool InZonaPiu(int x, int y, int larghezza, int altezza);

@@ -70,11 +70,8 @@ void ORV_2016_Lista::paintEvent(QPaintEvent*) {
 void ORV_2016_Lista::Disegna(QPainter& p) {
     const int W = width(), H = height();
     const int lsx = Larghezza(ORV_BTN_SX_Passivo), ldx = Larghezza(ORV_BTN_DX_Passivo);
-    StiraImmagine(p, lsx, 0, W - ldx, H, skins[ORV_Sfondo]);
-    const bool premuta = MouseDentro && frecciaPremuta != 0;
-    DisegnaImmagine(p, 0, 0, skins[premuta && frecciaPremuta == 1 ? ORV_BTN_SX_Attivo : ORV_BTN_SX_Passivo]);
-    const QImage& destra = skins[premuta && frecciaPremuta == 2 ? ORV_BTN_DX_Attivo : ORV_BTN_DX_Passivo];
-    DisegnaImmagine(p, W - destra.width(), 0, destra);
+    DisegnaCorpoFrecce(p, W, H, skins[ORV_Sfondo], skins[ORV_BTN_SX_Passivo], skins[ORV_BTN_SX_Attivo],
+                       skins[ORV_BTN_DX_Passivo], skins[ORV_BTN_DX_Attivo], frecciaPremuta, MouseDentro);
 
     const int th = AltezzaTesto(font());
     const int y = YTestoCentrato(H, th);
