@@ -45,6 +45,17 @@ int Indice(const QStringList& righe, const QString& inizio) {
     return 0;
 }
 
+// An older file: its version, and the single "Codec" line replaced by the old block of keys.
+QByteArray VecchioBloccoCodec(QStringList r, const char* versione, std::initializer_list<const char*> chiavi) {
+    r[1] = QStringLiteral("Versione        : ") + versione;
+    const int i = Indice(r, "Codec");
+    QStringList vecchio{"Codec           : 3"};
+    for (const char* k : chiavi) vecchio << QString(k).leftJustified(16) + ": 1";
+    r.removeAt(i);
+    for (int k = 0; k < vecchio.size(); ++k) r.insert(i + k, vecchio[k]);
+    return Unisci(r);
+}
+
 // A project with every kind of value moved off its default.
 ImpostazioniProgetto Cambiato() {
     ImpostazioniProgetto p;
@@ -303,16 +314,9 @@ TEST_F(FileProgetto, DamagedFiles) {
          }},
         {"version 2.0 codec block",
          [](QStringList r) {
-             r[1] = "Versione        : 2.0";
-             const int i = Indice(r, "Codec");
-             QStringList vecchio{"Codec           : 3"};
-             for (const char* k : {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita",
-                                   "MP4CB1", "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita",
-                                   "H264Qualita"})
-                 vecchio << QString(k).leftJustified(16) + ": 1";
-             r.removeAt(i);
-             for (int k = 0; k < vecchio.size(); ++k) r.insert(i + k, vecchio[k]);
-             return Unisci(r);
+             return VecchioBloccoCodec(r, "2.0",
+                                       {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita", "MP4CB1",
+                                        "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita", "H264Qualita"});
          },
          [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
              EXPECT_TRUE(e.Completo);
@@ -321,17 +325,11 @@ TEST_F(FileProgetto, DamagedFiles) {
          }},
         {"version 2.2 codec block",
          [](QStringList r) {
-             r[1] = "Versione        : 2.2";
-             const int i = Indice(r, "Codec");
-             QStringList vecchio{"Codec           : 3"};
-             for (const char* k : {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita",
-                                   "MP4CB1", "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita",
-                                   "H264Qualita", "X264Velocita", "X264Qualita", "X264LossLess",
-                                   "X264ImpTune", "X264Tune", "X265Velocita", "X265Qualita", "X265LossLess"})
-                 vecchio << QString(k).leftJustified(16) + ": 1";
-             r.removeAt(i);
-             for (int k = 0; k < vecchio.size(); ++k) r.insert(i + k, vecchio[k]);
-             return Unisci(r);
+             return VecchioBloccoCodec(r, "2.2",
+                                       {"ProresCB1", "ProresCB2", "ProresCB3", "ProresCB4", "ProresQualita", "MP4CB1",
+                                        "MP4CB2", "MP4CB3", "MP4CB4", "MP4Qualita", "H264Velocita", "H264Qualita",
+                                        "X264Velocita", "X264Qualita", "X264LossLess", "X264ImpTune", "X264Tune",
+                                        "X265Velocita", "X265Qualita", "X265LossLess"});
          },
          [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
              EXPECT_TRUE(e.Completo);
