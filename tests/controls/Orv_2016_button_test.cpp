@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_button.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 #include "controls/Orv_2016_stile.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "controls/Orv_2016_check.h"
 
 #include "common/CasaTemporanea.h"
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 #include "controls/Orv_2016_stile.h"
 #include "platform/Jpeg.h"
 

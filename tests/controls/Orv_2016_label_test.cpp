@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_label.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 #include "controls/ComuneControlli.h"
 #include "controls/Orv_2016_stile.h"
 

@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_lista.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 #include "controls/ComuneControlli.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "controls/Orv_2016_spinnumber.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/Orvform.h"
 
-#include "controls/EventiFinestre.h"
+#include "common/EventiFinestre.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/Orvscrollbarvert.h"
 
-#include "controls/EventiFinestre.h"
+#include "common/EventiFinestre.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/Orvvideobuttonsemplice.h"
 
-#include "controls/EventiFinestre.h"
+#include "common/EventiFinestre.h"
 
 #include <gtest/gtest.h>
 

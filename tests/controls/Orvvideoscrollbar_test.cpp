@@ -1,6 +1,6 @@
 #include "controls/Orvvideoscrollbar.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/Orvvideoscrollbarnolista.h"
 
-#include "MouseSintetico.h"
+#include "common/MouseSintetico.h"
 
 #include <gtest/gtest.h>
 
