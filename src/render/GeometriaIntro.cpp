@@ -227,6 +227,35 @@ float ProgressoLaser(float t, float N, bool anima) {
     return std::clamp(r, 0.0f, 1.0f);
 }
 
+namespace {
+
+// From p toward c: the major axis moves 1 pixel a step, the minor one follows the line, so a
+// diagonal stroke gets points on itself rather than an L beside it.
+void PassiSegmento(std::vector<QPointF>& punti, QPointF p, QPointF c) {
+    const QPointF d = c - p;
+    const int nx = std::abs(static_cast<int>(d.x())), ny = std::abs(static_cast<int>(d.y()));
+    const int passi = std::max(nx, ny);
+    if (passi == 0) return;
+    const QPointF passo = d / (nx >= ny ? std::fabs(d.x()) : std::fabs(d.y()));
+    for (int j = 0; j < passi; ++j) punti.push_back(p + passo * j);
+}
+
+}  // namespace
+
+std::vector<QPointF> ContornoDenso(const QPainterPath& percorso) {
+    std::vector<QPointF> punti;
+    for (const QPolygonF& figura : percorso.toSubpathPolygons()) {
+        if (figura.isEmpty()) continue;
+        QPointF corrente = figura.front();
+        for (int i = 1; i < figura.size(); ++i) {
+            PassiSegmento(punti, figura[i], corrente);
+            corrente = figura[i];
+        }
+        PassiSegmento(punti, figura.front(), corrente);
+    }
+    return punti;
+}
+
 int StatoIntro7(float t, float N, bool anima) {
     if (!anima) return 3;
     int stato = 1;

@@ -3,6 +3,7 @@
 // each can be checked without drawing. Every quotient by a frame count is guarded: short or
 // empty intros give finite values, never NaN or infinity.
 #include <QImage>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 
@@ -101,6 +102,11 @@ std::vector<int> RigheLampi(const Griglia& griglia, int e, int lh) {
     }
     return righe;
 }
+
+// Intro 7: the dense outline the sparks settle on. Every segment is walked in 1-pixel steps
+// along its own line from its end back toward its start (as many steps as its longer side,
+// truncated), and every figure is closed back to its first point.
+std::vector<QPointF> ContornoDenso(const QPainterPath& percorso);
 
 // Intro 7: the state 1..7 and what it draws.
 int StatoIntro7(float t, float N, bool anima);

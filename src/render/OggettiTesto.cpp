@@ -6,6 +6,7 @@
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
+#include "render/GeometriaIntro.h"
 #include "render/NomiRendering.h"
 
 #include <QFont>
@@ -127,28 +128,8 @@ void SemiIntro6(ContestoRendering& c) {
     debug.save(PercorsoOutput + NomiRendering::GrigliaDebug, "PNG");
 }
 
-// Runs of 1-pixel steps from p toward c: horizontally at p's row, then vertically.
-void Corse(std::vector<QPointF>& punti, QPointF p, QPointF c) {
-    const int dx = static_cast<int>(p.x() - c.x());
-    const int dy = static_cast<int>(p.y() - c.y());
-    for (int j = 0; j < std::abs(dx); ++j) punti.emplace_back(dx > 0 ? p.x() - j : p.x() + j, p.y());
-    for (int j = 0; j < std::abs(dy); ++j) punti.emplace_back(p.x(), dy > 0 ? p.y() - j : p.y() + j);
-}
-
 void SemiIntro7(ContestoRendering& c, const QPainterPath& percorso) {
-    std::vector<QPointF> tutti;
-    for (const QPolygonF& figura : percorso.toSubpathPolygons()) {
-        if (figura.isEmpty()) continue;
-        std::vector<QPointF> punti;
-        const QPointF s = figura.front();
-        QPointF corrente = s;
-        for (int i = 1; i < figura.size(); ++i) {
-            Corse(punti, figura[i], corrente);
-            corrente = figura[i];
-        }
-        Corse(punti, s, corrente);  // the figure closes back to its start
-        tutti.insert(tutti.end(), punti.begin(), punti.end());
-    }
+    const std::vector<QPointF> tutti = ContornoDenso(percorso);
     c.PuntiContorno.clear();
     for (size_t i = 0; i + 1 < tutti.size() && static_cast<int>(c.PuntiContorno.size()) < PuntiContornoMassimi; ++i) {
         if (tutti[i].x() + tutti[i].y() > 2)

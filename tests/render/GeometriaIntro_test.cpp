@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFont>
+#include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -267,6 +270,55 @@ TEST(RigheLampi, RowsOfInkAtTheEdgeColumn) {
     EXPECT_TRUE(RigheLampi(griglia, 47, 400).empty());
     EXPECT_TRUE(RigheLampi(griglia, 1920, 400).empty());  // outside the grid: empty
     EXPECT_TRUE(RigheLampi(griglia, -1, 400).empty());
+}
+
+double DistanzaSegmento(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double l2 = QPointF::dotProduct(ab, ab);
+    const double u = l2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / l2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + ab * u);
+    return std::hypot(d.x(), d.y());
+}
+
+double DistanzaContorno(QPointF p, const QPainterPath& percorso) {
+    double minima = 1e9;
+    for (const QPolygonF& figura : percorso.toSubpathPolygons())
+        for (int i = 0; i < figura.size(); ++i)
+            minima = std::min(minima, DistanzaSegmento(p, figura[i], figura[(i + 1) % figura.size()]));
+    return minima;
+}
+
+// Straight segments keep their runs: back from each corner toward the one before it.
+TEST(ContornoDenso, StraightSegmentsWalkPixelByPixel) {
+    QPainterPath rettangolo;
+    rettangolo.addRect(0, 0, 3, 2);
+    const std::vector<QPointF> atteso = {{3, 0}, {2, 0}, {1, 0}, {3, 2}, {3, 1}, {0, 2}, {1, 2}, {2, 2}, {0, 0}, {0, 1}};
+    EXPECT_EQ(ContornoDenso(rettangolo), atteso);
+}
+
+// Diagonal strokes get their points on the stroke, one per pixel of the longer side; an
+// L-shaped walk put them up to a whole stroke's width beside the letter.
+TEST(ContornoDenso, DiagonalStrokesKeepTheirPointsOnTheOutline) {
+    QPainterPath diagonale;
+    diagonale.moveTo(10, 10);
+    diagonale.lineTo(40, 20);
+    const std::vector<QPointF> punti = ContornoDenso(diagonale);
+    ASSERT_EQ(punti.size(), 60u);  // 30 steps out, 30 back
+    EXPECT_EQ(punti.front(), QPointF(40, 20));
+
+    QFont font;
+    font.setPixelSize(200);
+    for (const QString& lettera : {QStringLiteral("V"), QStringLiteral("k"), QStringLiteral("A")}) {
+        QPainterPath percorso;
+        percorso.addText(QPointF(5, 200), font, lettera);
+        const std::vector<QPointF> seme = ContornoDenso(percorso);
+        ASSERT_GT(seme.size(), 200u) << lettera.toStdString();
+        for (const QPointF& p : seme) {
+            // The sparks sit on whole pixels.
+            const QPointF intero(static_cast<int>(p.x()), static_cast<int>(p.y()));
+            EXPECT_LE(DistanzaContorno(intero, percorso), 1.5) << lettera.toStdString() << " " << p.x() << "," << p.y();
+        }
+    }
 }
 
 TEST(StatoIntro7, LastHoldingConditionWins) {
