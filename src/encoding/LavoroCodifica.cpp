@@ -212,12 +212,14 @@ void LavoroCodifica::Concludi() {
     }
     inCorso_ = false;
     const int massimo = std::max(parametri_.NumeroFrame, 0);
+    // Only a video made fills the bar; otherwise it shows how far the encoder got.
+    const int fine = risultato_.Riuscita ? massimo : std::clamp(risultato_.UltimoFrame, 0, massimo);
     const RisultatoCodifica risultato = risultato_;
     // Always after EseguiCodifica has returned, even when the run could not start.
     QMetaObject::invokeMethod(
         this,
-        [this, massimo, risultato] {
-            emit progresso(massimo, massimo);
+        [this, fine, massimo, risultato] {
+            emit progresso(fine, massimo);
             emit terminata(risultato);
         },
         Qt::QueuedConnection);

@@ -81,15 +81,39 @@ QStringList ParteCodec(const ParametriCodec& c) {
 
 }  // namespace
 
-QString QuotaShell(const QString& parola) {
+namespace {
+
+// Characters that no POSIX shell treats specially anywhere in a word.
+bool CarattereSicuro(QChar c) {
+    const char16_t u = c.unicode();
+    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return true;
+    return u == '_' || u == '-' || u == '.' || u == '/' || u == ',' || u == ':' || u == '=' || u == '+' ||
+           u == '@' || u == '%';
+}
+
+bool DaQuotare(const QString& parola) {
+    return parola.isEmpty() || !std::all_of(parola.begin(), parola.end(), CarattereSicuro);
+}
+
+QString Quota(const QString& parola) {
     QString testo = parola;
     testo.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
     return QLatin1Char('\'') + testo + QLatin1Char('\'');
 }
 
+}  // namespace
+
+QString QuotaShell(const QString& parola) {
+    return DaQuotare(parola) ? Quota(parola) : parola;
+}
+
 QString QuotaShell(const QStringList& parole) {
     QStringList quotate;
-    for (const QString& p : parole) quotate << QuotaShell(p);
+    for (const QString& p : parole) {
+        // A first word with "=" would be read as an assignment, not as the program.
+        const bool assegnamento = quotate.isEmpty() && p.contains(QLatin1Char('='));
+        quotate << (assegnamento ? Quota(p) : QuotaShell(p));
+    }
     return quotate.join(QLatin1Char(' '));
 }
 

@@ -11,10 +11,11 @@ struct RigaComando {
     QString Programma;       // the encoder, found on PATH
     QStringList Argomenti;   // everything after the program
     QString PercorsoVideo;   // the output file, the last argument
-    QString Testo;           // program and arguments, each quoted for a POSIX shell
+    QString Testo;           // program and arguments, quoted where a POSIX shell needs it
 };
 
-// Quotes one word for a POSIX shell so that it reaches the program unchanged.
+// Quotes one word for a POSIX shell so that it reaches the program unchanged; a word of
+// plain characters (letters, digits, "_-./,:=+@%") stays as it is, so the line reads well.
 QString QuotaShell(const QString& parola);
 QString QuotaShell(const QStringList& parole);
 

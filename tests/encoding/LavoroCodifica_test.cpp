@@ -123,7 +123,13 @@ TEST_F(LavoroFinto, SuccessfulRunReportsFiguresProgressPreviewAndLog) {
 
 TEST_F(LavoroFinto, FailureAfterTheLastFrameIsAFailureAndLeavesNoVideo) {
     Modo("errore_dopo");
+    ScriviFrame(cartella_, 6, true);
+    lavoro_->ImpostaParametri({cartella_, 25, true, 6, QStringLiteral("Frames/Image")});
+    Registro reg(*lavoro_);
     const RisultatoCodifica r = AttendiFine(*lavoro_);
+    // The bar stays where the encoder got to: a failure never shows as complete.
+    ASSERT_FALSE(reg.Progresso.empty());
+    EXPECT_EQ(reg.Progresso.back(), std::make_pair(5, 6));
     EXPECT_FALSE(r.Riuscita);
     EXPECT_EQ(r.UltimoFrame, 5);  // every frame reported, yet no video
     EXPECT_EQ(r.CodiceUscita, 1);

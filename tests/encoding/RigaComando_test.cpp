@@ -134,5 +134,33 @@ TEST(RigaComando, QuotedTextGivesTheShellTheSameArguments) {
     QStringList argomenti;
     for (const QByteArray& a : ricevuti) argomenti << QString::fromUtf8(a);
     EXPECT_EQ(argomenti, riga.Argomenti);
-    EXPECT_TRUE(riga.Testo.startsWith("'printf' '-y' '-r' '25' '-i' 'Frames/Image_%04d.jpg' '-c:v' 'libx264'"));
+    EXPECT_TRUE(riga.Testo.startsWith("printf -y -r 25 -i Frames/Image_%04d.jpg -c:v libx264 -preset medium"));
+    EXPECT_TRUE(riga.Testo.endsWith("/Video_2016_03_14_09_05_03.mp4'"));
+}
+
+// Only the words a shell would change are quoted; the rest reads as typed.
+TEST(RigaComando, OnlyWordsThatNeedItAreQuoted) {
+    struct Caso {
+        const char* parola;
+        const char* quotata;
+    } casi[] = {
+        {"libx264", "libx264"},
+        {"-x265-params", "-x265-params"},
+        {"setsar=1/1,format=yuv420p", "setsar=1/1,format=yuv420p"},
+        {"partb8x8+partp4x4", "partb8x8+partp4x4"},
+        {"Frames/Image_%04d.jpg", "Frames/Image_%04d.jpg"},
+        {"0:0", "0:0"},
+        {"", "''"},
+        {"/a b/Video", "'/a b/Video'"},
+        {"it's", "'it'\\''s'"},
+        {"$HOME", "'$HOME'"},
+        {"~/x", "'~/x'"},
+        {"a*", "'a*'"},
+        {"x;y", "'x;y'"},
+        {"caff\u00e8", "'caff\u00e8'"},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(QuotaShell(QString::fromUtf8(c.parola)), QString::fromUtf8(c.quotata)) << c.parola;
+    // A program named with "=" would otherwise be taken for an assignment.
+    EXPECT_EQ(QuotaShell(QStringList{"A=b/ffmpeg", "crf=1"}), "'A=b/ffmpeg' crf=1");
 }
