@@ -154,7 +154,7 @@ void ORV_2016_Check::MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int
         bottone = 2;
     } else {
         if (bottoneApertura) bottone = 1;
-        checked = !checked;
+        if (!radio) checked = !checked;
     }
     update();
 }
@@ -166,6 +166,10 @@ void ORV_2016_Check::MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, 
 }
 
 void ORV_2016_Check::Click() {
+    if (radio && !(bottoneApertura && bottone == 2) && !checked) {
+        checked = true;
+        update();
+    }
     if (OnClick) OnClick(this);
 }
 

@@ -29,6 +29,10 @@ public:
     void SetCaption(const QString& testo);
     bool Checked() const { return checked; }
     void SetChecked(bool v);
+    // A member of a group of which one is always on: a press does not toggle, a click turns
+    // it on (never off) and fires the click.
+    bool Radio() const { return radio; }
+    void SetRadio(bool v) { radio = v; }
 
     const QImage& Immagine(Skin skin) const { return skins[skin]; }
     void SetImmagine(Skin skin, const QImage& immagine);
@@ -86,6 +90,7 @@ private:
     std::array<QImage, NumeroSkin> skins;
     QString caption;
     bool checked = false;
+    bool radio = false;
     bool bottoneApertura = false;
     int bottone = 1;
     QString percorsoImmagine;

@@ -1,5 +1,6 @@
 #include "controls/Orvlistbox.h"
 
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
@@ -8,29 +9,71 @@
 
 namespace {
 // Every row as high as the list says, whatever its text or font.
+// and drawn by the list itself when it has a drawing hook.
 class RigaFissa : public QStyledItemDelegate {
 public:
-    RigaFissa(const int* altezza, QObject* genitore) : QStyledItemDelegate(genitore), altezza(altezza) {}
+    RigaFissa(const ORVListBox* lista, const int* altezza)
+        : QStyledItemDelegate(const_cast<ORVListBox*>(lista)), lista(lista), altezza(altezza) {}
     QSize sizeHint(const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override {
         return QSize(QStyledItemDelegate::sizeHint(opzioni, indice).width(), *altezza);
     }
+    void paint(QPainter* p, const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override {
+        if (!lista->HaDisegnoVoce()) {
+            QStyledItemDelegate::paint(p, opzioni, indice);
+            return;
+        }
+        p->save();
+        lista->DisegnaRiga(*p, opzioni.rect, indice.row(), opzioni.state.testFlag(QStyle::State_Selected));
+        p->restore();
+    }
 
 private:
+    const ORVListBox* lista;
     const int* altezza;
 };
+
+// The selected row: the fill a shade lighter and a thin accent line at its left.
+constexpr int SchiarimentoSelezione = 0x1C;
+constexpr TColor ColoreSegnoSelezione = 0x07BFFD;
 }  // namespace
 
 ORVListBox::ORVListBox(QWidget* owner) : QListWidget(owner) {
-    setItemDelegate(new RigaFissa(&altezzaVoce, this));
+    setItemDelegate(new RigaFissa(this, &altezzaVoce));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setFrameShape(QFrame::NoFrame);
     setUniformItemSizes(true);
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::Base, ColoreDaTColor(coloreSfondo));
+    setPalette(tavolozza);
 }
 
 void ORVListBox::SetItemHeight(int v) {
     if (CambiaValore(altezzaVoce, v)) doItemsLayout();
+}
+
+void ORVListBox::SetDisegnoVoce(DisegnoVoce disegno) {
+    disegnoVoce = std::move(disegno);
+    viewport()->update();
+}
+
+void ORVListBox::SetColoreSfondo(TColor v) {
+    if (!CambiaValore(coloreSfondo, v)) return;
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::Base, ColoreDaTColor(v));
+    setPalette(tavolozza);
+    viewport()->update();
+}
+
+void ORVListBox::DisegnaRiga(QPainter& p, const QRect& riga, int indice, bool selezionato) const {
+    if (selezionato) {
+        p.fillRect(riga, ColoreDaTColor(SchiarisciTColor(coloreSfondo, SchiarimentoSelezione)));
+        p.fillRect(QRect(riga.left(), riga.top(), 2, riga.height()), ColoreDaTColor(ColoreSegnoSelezione));
+    } else {
+        p.fillRect(riga, ColoreDaTColor(coloreSfondo));
+    }
+    if (disegnoVoce) disegnoVoce(p, riga, indice, selezionato);
 }
 
 int ORVListBox::TopIndex() const { return verticalScrollBar()->value(); }

@@ -80,7 +80,7 @@ void ORVVideoStato::MouseEsce() {
 void ORVVideoStato::MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) {
     if (tasto != Qt::LeftButton) return;
     TastoPremuto = true;
-    checked = !checked;
+    if (!radio) checked = !checked;
     update();
 }
 
@@ -91,6 +91,10 @@ void ORVVideoStato::MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, i
 }
 
 void ORVVideoStato::Click() {
+    if (radio && !checked) {
+        checked = true;
+        update();
+    }
     if (OnClick) OnClick(this);
 }
 

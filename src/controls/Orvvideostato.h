@@ -23,6 +23,10 @@ public:
     void SetCaption(const QString& testo);
     bool Checked() const { return checked; }
     void SetChecked(bool v);
+    // A member of a group of which one is always on: a press does not toggle, a click turns
+    // it on (never off) and fires the click.
+    bool Radio() const { return radio; }
+    void SetRadio(bool v) { radio = v; }
     TColor ORV_ColoreSfondo() const { return coloreSfondo; }
     void SetORV_ColoreSfondo(TColor v);
     bool ORV_Bordo() const { return bordo; }
@@ -50,6 +54,7 @@ private:
     std::array<QImage, NumeroSkin> skins;
     QString caption = QStringLiteral("Drovaskent");
     bool checked = false;
+    bool radio = false;
     TColor coloreSfondo = 0x404040;
     bool bordo = false;
     TColor coloreFont = 0xC0C0C0;

@@ -1,0 +1,47 @@
+#include "dialogs/DialogoOrv.h"
+
+#include "controls/Orvform.h"
+#include "controls/Orvformclient.h"
+
+#include <QKeyEvent>
+
+DialogoOrv::DialogoOrv(QWidget* owner) : QDialog(owner) {
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setModal(true);
+    cornice = new ORVForm(this);
+    client = new ORVFormClient(cornice);
+}
+
+void DialogoOrv::Inizializza(int lingua, bool logo, const QString& parola1, const QString& parola2) {
+    linguaDialogo = LinguaDialogoValida(lingua);
+    cornice->SetLato1Alternativo(logo);
+    cornice->SetLato1AlternativoCaption1(parola1);
+    cornice->SetLato1AlternativoCaption2(parola2);
+    ApplicaTesti();
+}
+
+int DialogoOrv::EseguiModale() {
+    risultato = RisultatoNessuno;
+    exec();
+    return risultato;
+}
+
+void DialogoOrv::ChiudiCon(int valore) {
+    risultato = valore;
+    done(QDialog::Accepted);
+}
+
+void DialogoOrv::reject() {
+    if (PuoChiudere()) QDialog::reject();
+}
+
+void DialogoOrv::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        e->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(e);
+    }
+}

@@ -1,0 +1,5 @@
+#include "dialogs/RisultatoDialogo.h"
+
+int LinguaDialogoValida(int lingua) {
+    return lingua >= 0 && lingua <= 4 ? lingua : 1;
+}
