@@ -34,7 +34,7 @@ void ORV_2016_Check::SetORV_Immagine(const QString& percorso) {
     if (percorso == percorsoImmagine) return;
     percorsoImmagine = percorso;
     if (percorso.toUpper().endsWith(QLatin1String("JPG")) && QFileInfo(percorso).isReadable()) {
-        const QImage foto = LeggiJpeg(percorso);
+        const QImage foto = LeggiJpegRidotta(percorso, QSize(48, 28));
         if (!foto.isNull())
             miniatura = foto.scaled(48, 28, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                             .convertToFormat(QImage::Format_RGB32);

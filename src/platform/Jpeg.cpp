@@ -85,49 +85,109 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
 
 namespace {
 
-// Reads the header, and the pixels when immagine is given.
-bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, QString* errore) {
+// One decode in plain C data only: libjpeg's error exit jumps back over every frame between
+// the failing call and its setjmp, so no object with a destructor may live in those frames.
+// Each step below sets its own jump point and holds nothing but this struct.
+struct LetturaC {
+    jpeg_decompress_struct cinfo;
+    GestoreErrori gestore;
+};
+
+bool LeggiTestata(LetturaC& l, std::FILE* file, int denominatore) {
+    l.cinfo.err = jpeg_std_error(&l.gestore.base);
+    l.gestore.base.error_exit = UscitaErrore;
+    l.gestore.base.output_message = NessunMessaggio;
+    if (setjmp(l.gestore.salto)) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&l.cinfo);
+    jpeg_stdio_src(&l.cinfo, file);
+    jpeg_read_header(&l.cinfo, TRUE);
+    l.cinfo.out_color_space = JCS_RGB;
+    l.cinfo.scale_num = 1;
+    l.cinfo.scale_denom = static_cast<unsigned int>(denominatore);
+    jpeg_calc_output_dimensions(&l.cinfo);
+    return true;
+}
+
+// Decodes into rows of 3 bytes per pixel; the buffer belongs to the caller.
+bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo) {
+    if (setjmp(l.gestore.salto)) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return false;
+    }
+    jpeg_start_decompress(&l.cinfo);
+    while (l.cinfo.output_scanline < l.cinfo.output_height) {
+        JSAMPROW riga = pixel + passo * l.cinfo.output_scanline;
+        jpeg_read_scanlines(&l.cinfo, &riga, 1);
+    }
+    jpeg_finish_decompress(&l.cinfo);
+    jpeg_destroy_decompress(&l.cinfo);
+    return true;
+}
+
+bool EntroLimite(qint64 larghezza, qint64 altezza) {
+    return larghezza * altezza * 4 <= qint64(LimiteMegabyteJpeg) * 1024 * 1024;
+}
+
+// The largest power-of-two reduction (1, 2, 4 or 8) whose result still covers minima.
+int Denominatore(int larghezza, int altezza, const QSize& minima) {
+    int d = 8;
+    while (d > 1 && ((larghezza + d - 1) / d < minima.width() || (altezza + d - 1) / d < minima.height())) d /= 2;
+    return d;
+}
+
+// Reads the header, and the pixels when immagine is given (reduced to cover minima when it is valid).
+bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const QSize& minima, QString* errore) {
     FileC file;
     file.f = std::fopen(QFile::encodeName(percorso).constData(), "rb");
     if (!file.f) {
         if (errore) *errore = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    jpeg_decompress_struct cinfo{};
-    GestoreErrori gestore{};
-    cinfo.err = jpeg_std_error(&gestore.base);
-    gestore.base.error_exit = UscitaErrore;
-    gestore.base.output_message = NessunMessaggio;
-    if (setjmp(gestore.salto)) {
-        jpeg_destroy_decompress(&cinfo);
-        if (errore) *errore = QString::fromLocal8Bit(gestore.messaggio);
+    LetturaC l{};
+    if (!LeggiTestata(l, file.f, 1)) {
+        if (errore) *errore = QString::fromLocal8Bit(l.gestore.messaggio);
         return false;
     }
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file.f);
-    jpeg_read_header(&cinfo, TRUE);
-    info.Larghezza = static_cast<int>(cinfo.image_width);
-    info.Altezza = static_cast<int>(cinfo.image_height);
-    info.Componenti = cinfo.num_components;
-    info.Progressivo = jpeg_has_multiple_scans(&cinfo);
-    if (immagine) {
-        cinfo.out_color_space = JCS_RGB;
-        jpeg_start_decompress(&cinfo);
-        QImage risultato(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                         QImage::Format_RGB888);
-        if (risultato.isNull()) {
-            jpeg_destroy_decompress(&cinfo);
-            if (errore) *errore = QStringLiteral("image too large");
-            return false;
-        }
-        while (cinfo.output_scanline < cinfo.output_height) {
-            JSAMPROW riga = risultato.scanLine(static_cast<int>(cinfo.output_scanline));
-            jpeg_read_scanlines(&cinfo, &riga, 1);
-        }
-        jpeg_finish_decompress(&cinfo);
-        *immagine = risultato.convertToFormat(QImage::Format_RGB32);
+    info.Larghezza = static_cast<int>(l.cinfo.image_width);
+    info.Altezza = static_cast<int>(l.cinfo.image_height);
+    info.Componenti = l.cinfo.num_components;
+    info.Progressivo = jpeg_has_multiple_scans(&l.cinfo);
+    if (!immagine) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return true;
     }
-    jpeg_destroy_decompress(&cinfo);
+    // A few hundred bytes may declare 65500 x 65500 pixels: refused before any work.
+    if (!EntroLimite(info.Larghezza, info.Altezza)) {
+        jpeg_destroy_decompress(&l.cinfo);
+        if (errore)
+            *errore = QStringLiteral("picture too large: %1 x %2 pixels (at most %3 MB)")
+                          .arg(info.Larghezza)
+                          .arg(info.Altezza)
+                          .arg(LimiteMegabyteJpeg);
+        return false;
+    }
+    if (minima.isValid()) {
+        const int d = Denominatore(info.Larghezza, info.Altezza, minima);
+        if (d > 1) {
+            l.cinfo.scale_denom = static_cast<unsigned int>(d);
+            jpeg_calc_output_dimensions(&l.cinfo);
+        }
+    }
+    QImage risultato(static_cast<int>(l.cinfo.output_width), static_cast<int>(l.cinfo.output_height),
+                     QImage::Format_RGB888);
+    if (risultato.isNull()) {
+        jpeg_destroy_decompress(&l.cinfo);
+        if (errore) *errore = QStringLiteral("not enough memory for the picture");
+        return false;
+    }
+    if (!LeggiRighe(l, risultato.bits(), static_cast<std::size_t>(risultato.bytesPerLine()))) {
+        if (errore) *errore = QString::fromLocal8Bit(l.gestore.messaggio);
+        return false;
+    }
+    *immagine = risultato.convertToFormat(QImage::Format_RGB32);
     return true;
 }
 
@@ -136,10 +196,17 @@ bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, QStri
 QImage LeggiJpeg(const QString& percorso, QString* errore) {
     InfoJpeg info;
     QImage immagine;
-    if (!Decodifica(percorso, info, &immagine, errore)) return {};
+    if (!Decodifica(percorso, info, &immagine, QSize(), errore)) return {};
+    return immagine;
+}
+
+QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore) {
+    InfoJpeg info;
+    QImage immagine;
+    if (!Decodifica(percorso, info, &immagine, minima, errore)) return {};
     return immagine;
 }
 
 bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore) {
-    return Decodifica(percorso, info, nullptr, errore);
+    return Decodifica(percorso, info, nullptr, QSize(), errore);
 }

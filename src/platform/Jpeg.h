@@ -2,10 +2,19 @@
 // JPEG through libjpeg: baseline, 24-bit colour. libjpeg's own error exit would end the
 // process; here every error returns to the caller with its text.
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita = 90, QString* errore = nullptr);
+
+// Pictures whose pixels would take more than this are refused at the header, as Qt's own
+// image readers refuse theirs: a tiny damaged file may declare 65500 x 65500 pixels.
+inline constexpr int LimiteMegabyteJpeg = 256;
+
 QImage LeggiJpeg(const QString& percorso, QString* errore = nullptr);
+// For thumbnails: libjpeg decodes at 1/2, 1/4 or 1/8 of the size, the smallest that still
+// covers minima, which is far quicker than the whole picture.
+QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore = nullptr);
 
 struct InfoJpeg {
     int Larghezza = 0;
