@@ -9,6 +9,8 @@ DialogoOrv::DialogoOrv(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::FramelessWindowHint, true);
     setModal(true);
     cornice = new ORVForm(this);
+    // A dialog's layout is fixed: its edges do not resize it.
+    cornice->SetDimensionabile(false);
     client = new ORVFormClient(cornice);
 }
 

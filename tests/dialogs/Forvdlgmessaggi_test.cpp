@@ -1,0 +1,162 @@
+#include "dialogs/Forvdlgmessaggi.h"
+
+#include "common/EventiFinestre.h"
+#include "controls/Orv_2016_check.h"
+#include "controls/Orvform.h"
+#include "controls/Orvlrbutton.h"
+#include "dialogs/Forvdlgmessaggio.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+struct Vista {
+    QString titolo;
+    bool errore = false, info = false, domanda = false;
+    bool si = false, no = false, ok = false, ancora = false;
+    QString testoSi, testoNo, testoOk, messaggio;
+};
+
+Vista Guarda(const TORVDLGMessaggi& d) {
+    Vista v;
+    v.titolo = d.Cornice()->Caption();
+    v.errore = d.IMGError()->isVisible();
+    v.info = d.IMGInfo()->isVisible();
+    v.domanda = d.IMGQuestion()->isVisible();
+    v.si = d.BTN_1()->isVisible();
+    v.no = d.BTN_2()->isVisible();
+    v.ok = d.BTN_3()->isVisible();
+    v.ancora = d.Ancora()->isVisible() && !d.Ancora()->Checked();
+    v.testoSi = d.BTN_1()->Caption();
+    v.testoNo = d.BTN_2()->Caption();
+    v.testoOk = d.BTN_3()->Caption();
+    v.messaggio = d.Messaggio()->text();
+    return v;
+}
+
+// Shows the box, looks at it while it is up and answers through azione.
+int Mostra(TORVDLGMessaggi& d, int tipo, const QString& testo, Vista& vista,
+           const std::function<void()>& azione) {
+    QTimer::singleShot(0, &d, [&] {
+        vista = Guarda(d);
+        azione();
+    });
+    QTimer::singleShot(3000, &d, [&d] { d.done(0); });
+    return d.MostraMessaggio(tipo, testo);
+}
+
+void Premi(ORVLRButton* b) {
+    eventi::Entra(b, {50, 14});
+    eventi::Clicca(b, {50, 14});
+}
+
+TEST(TORVDLGMessaggi, OgniTipoInDueLingue) {
+    enum Risposta { Si, No, Ok };
+    struct Caso {
+        int tipo, lingua;
+        const char* titolo;
+        bool errore, info, domanda, ancora;
+        Risposta premuto;
+        int risultato;
+    };
+    const Caso casi[] = {
+        {1, 0, "Errore", true, false, false, false, Ok, 1},
+        {2, 0, "Avvertimento", false, true, false, false, Ok, 1},
+        {3, 0, "Domanda", false, false, true, false, Si, 6},
+        {4, 0, "Errore", true, false, false, true, Ok, 1},
+        {5, 0, "Avvertimento", false, true, false, true, Ok, 1},
+        {6, 0, "Domanda", false, false, true, true, No, 7},
+        {99, 0, "Avvertimento", false, true, false, false, Ok, 1},
+        {1, 1, "Error", true, false, false, false, Ok, 1},
+        {2, 1, "Warning", false, true, false, false, Ok, 1},
+        {3, 1, "Question", false, false, true, false, Si, 6},
+        {4, 1, "Error", true, false, false, true, Ok, 1},
+        {5, 1, "Warning", false, true, false, true, Ok, 1},
+        {6, 1, "Question", false, false, true, true, Si, 6},
+        {0, 1, "Warning", false, true, false, false, Ok, 1},
+        {-3, 4, "Warning", false, true, false, false, Ok, 1},
+    };
+    TORVDLGMessaggi d;
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(testing::Message() << "tipo " << c.tipo << " lingua " << c.lingua);
+        d.Inizializza(c.lingua, true, "QV", "Intro");
+        Vista v;
+        const int r = Mostra(d, c.tipo, "Testo di prova", v, [&] {
+            Premi(c.premuto == Si ? d.BTN_1() : c.premuto == No ? d.BTN_2() : d.BTN_3());
+        });
+        EXPECT_EQ(r, c.risultato);
+        EXPECT_EQ(v.titolo, c.titolo);
+        EXPECT_EQ(v.messaggio, "Testo di prova");
+        EXPECT_EQ(v.errore, c.errore);
+        EXPECT_EQ(v.info, c.info);
+        EXPECT_EQ(v.domanda, c.domanda);
+        EXPECT_EQ(v.ancora, c.ancora);
+        const bool domanda = c.domanda;
+        EXPECT_EQ(v.si, domanda);
+        EXPECT_EQ(v.no, domanda);
+        EXPECT_EQ(v.ok, !domanda);
+        if (domanda) {
+            EXPECT_EQ(v.testoSi, c.lingua == 0 ? "Si" : "Yes");
+            EXPECT_EQ(v.testoNo, "No");
+        } else {
+            EXPECT_EQ(v.testoOk, "Ok");
+        }
+    }
+}
+
+TEST(TORVDLGMessaggi, EscDopoUnSiDaZeroELAncoraSiRicorda) {
+    TORVDLGMessaggi d;
+    Vista v;
+    EXPECT_EQ(Mostra(d, 3, "a", v, [&] { Premi(d.BTN_1()); }), 6);
+    EXPECT_EQ(Mostra(d, 3, "a", v, [&] { QTest::keyClick(&d, Qt::Key_Escape); }), 0);
+    EXPECT_FALSE(d.RispostaAncora());
+
+    EXPECT_EQ(Mostra(d, 6, "a", v,
+                     [&] {
+                         d.Ancora()->SetChecked(true);
+                         Premi(d.BTN_2());
+                     }),
+              7);
+    EXPECT_TRUE(d.RispostaAncora());
+    // The next box starts with it off again.
+    EXPECT_EQ(Mostra(d, 5, "a", v, [&] { Premi(d.BTN_3()); }), 1);
+    EXPECT_TRUE(v.ancora);
+    EXPECT_FALSE(d.RispostaAncora());
+}
+
+TEST(TORVDLGMessaggio, DueRigheCentrateInUnRiquadro) {
+    TORVDLGMessaggio banner;
+    banner.resize(659, 351);
+    banner.SetRiga1("Quenvox");
+    banner.SetRiga2("");
+    QImage foto(banner.size(), QImage::Format_RGB32);
+    QPainter p(&foto);
+    banner.Disegna(p);
+    p.end();
+    EXPECT_EQ(foto.pixelColor(2, 2), QColor(0x28, 0x28, 0x28));
+    EXPECT_EQ(foto.pixelColor(6, 100), QColor(0x7F, 0x7F, 0xFF));
+    // Text lies in the upper quarter band only, and about the middle.
+    auto inchiostro = [&](int y0, int y1, int& xMin, int& xMax) {
+        xMin = 9999, xMax = -1;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 20; x < foto.width() - 20; ++x)
+                if (foto.pixelColor(x, y).blue() > 0x80) {
+                    xMin = std::min(xMin, x);
+                    xMax = std::max(xMax, x);
+                }
+        return xMax >= 0;
+    };
+    int a, b;
+    ASSERT_TRUE(inchiostro(20, 175, a, b));
+    EXPECT_NEAR((a + b) / 2.0, 659 / 2.0, 4);
+    EXPECT_FALSE(inchiostro(176, 331, a, b));
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// Writes a picture of each dialog in Italian and English, grabbed while the dialog runs:
+// finestre_dialoghi [folder] (default build/finestre_dialoghi). The choosers browse the
+// current folder, so start it where there is something to see.
+#include "controls/Orvform.h"
+#include "dialogs/Forvdlgmessaggi.h"
+#include "dialogs/Forvdlgmessaggio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString cartella;
+bool tuttoBene = true;
+
+void Salva(const QImage& immagine, const QString& nome) {
+    const QString percorso = QDir(cartella).filePath(nome + QStringLiteral(".png"));
+    if (!immagine.save(percorso)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
+        tuttoBene = false;
+        return;
+    }
+    std::printf("%s\n", qPrintable(percorso));
+}
+
+// Runs a modal dialog, grabs it once it is up (after prima has acted) and closes it.
+void FotoModale(QDialog& d, const QString& nome, const std::function<void()>& esegui,
+                const std::function<void()>& prima = {}) {
+    QTimer::singleShot(50, &d, [&d, nome, prima] {
+        if (prima) prima();
+        QApplication::processEvents();
+        Salva(d.grab().toImage(), nome);
+        d.done(0);
+    });
+    esegui();
+}
+
+const char* Sigla(int lingua) {
+    return lingua == 0 ? "it" : "en";
+}
+
+void Messaggi(int lingua) {
+    TORVDLGMessaggi d;
+    d.Inizializza(lingua, true, "QV", "Intro");
+    const QString testi[] = {
+        lingua == 0 ? "Impossibile scrivere il file dei fotogrammi nella cartella di output." :
+                      "The frame file cannot be written to the output folder.",
+        lingua == 0 ? "Il video è già presente. Vuoi sovrascriverlo?" :
+                      "The video already exists. Do you want to overwrite it?",
+        lingua == 0 ? "Interrompere la codifica del video in corso?" : "Stop the video encoding in progress?",
+    };
+    const int tipi[] = {1, 3, 6};
+    for (int i = 0; i < 3; ++i)
+        FotoModale(d, QString("messaggio_tipo%1_%2").arg(tipi[i]).arg(Sigla(lingua)),
+                   [&] { d.MostraMessaggio(tipi[i], testi[i]); });
+}
+
+void Banner() {
+    TORVDLGMessaggio b;
+    b.SetRiga1("Quenvox");
+    b.SetRiga2("Intro video");
+    b.show();
+    QApplication::processEvents();
+    Salva(b.grab().toImage(), "banner");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_dialoghi");
+    if (!QDir().mkpath(cartella)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella));
+        return 1;
+    }
+    for (int lingua : {0, 1}) Messaggi(lingua);
+    Banner();
+    return tuttoBene ? 0 : 1;
+}
