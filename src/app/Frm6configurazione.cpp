@@ -9,6 +9,7 @@
 #include "controls/Orvheader.h"
 #include "controls/Orvpannellobordo.h"
 #include "controls/Posizionamento.h"
+#include "dialogs/RisultatoDialogo.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
@@ -72,9 +73,6 @@ constexpr SchedaImmagini kSchede[] = {
 QString Testo(const char* italiano, const char* inglese) {
     return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
 }
-
-constexpr int MessaggioErrore = 1;
-constexpr int MessaggioAvviso = 2;
 
 // The flags beside the language boxes, 60x40.
 QImage Bandiera(int lingua) {
@@ -274,6 +272,8 @@ void TForm6Configurazione::CreaPaginaLingua() {
         casella->SetORV_Stile(stile);
         casella->setFont(FontPixel(QStringLiteral("Calibri"), 13));
         casella->SetCaption(QString::fromUtf8(nomi[n]));
+        // One box is always on: a click never turns the chosen language off.
+        casella->SetRadio(true);
         casella->setGeometry(XCasellaLingua, y, 228, casella->height());
         Impostazioni_Lingua[n] = casella;
 
@@ -383,7 +383,7 @@ void TForm6Configurazione::CercaImmagine(int slot) {
     const int lingua = ImpostazioniGlobali.LinguaCorrente;
     QString percorso;
     // Only Open with a file changes the slot: an empty answer is no choice.
-    if (porta->ScegliImmagine(lingua, percorso) != 1 || percorso.isEmpty()) return;
+    if (porta->ScegliImmagine(lingua, percorso) != RisultatoOk || percorso.isEmpty()) return;
     if (percorso.size() > LunghezzaMassimaPercorso) {
         porta->MostraMessaggio(lingua, MessaggioErrore,
                                Testo("Il percorso scelto è troppo lungo (più di 511 caratteri):\n",

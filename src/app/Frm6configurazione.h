@@ -45,9 +45,9 @@ QImage CreaMiniatura(const QString& percorso);
 class PortaConfigurazione {
 public:
     virtual ~PortaConfigurazione() = default;
-    // Runs the picture chooser in lingua; returns its result (1 Open) and, on 1, the path.
+    // Runs the picture chooser in lingua; returns its RisultatoDialogo and, on Open, the path.
     virtual int ScegliImmagine(int lingua, QString& percorso) = 0;
-    // tipo 1 error, 2 notice.
+    // tipo is a TipoMessaggio.
     virtual void MostraMessaggio(int lingua, int tipo, const QString& testo) = 0;
 };
 
