@@ -1,0 +1,912 @@
+#include "app/Frm2principale.h"
+
+#include "app/ElencoFont.h"
+#include "app/PortaDialoghi.h"
+#include "app/Tshape.h"
+#include "controls/ComuneControlli.h"
+#include "controls/Orv_2016_button.h"
+#include "controls/Orv_2016_check.h"
+#include "controls/Orv_2016_label.h"
+#include "controls/Orv_2016_lista.h"
+#include "controls/Orv_2016_spinnumber.h"
+#include "controls/Orv_2016_stile.h"
+#include "controls/Orvform.h"
+#include "controls/Orvformclient.h"
+#include "controls/Orvheader.h"
+#include "controls/Orvpannellobordo.h"
+#include "controls/Orvvideobuttonsemplice.h"
+#include "controls/Orvvideoscrollbar.h"
+#include "controls/Orvvideoscrollbarnolista.h"
+#include "controls/Orvvideotwocolors.h"
+#include "controls/Posizionamento.h"
+#include "controls/SkinFinestre.h"
+#include "encoding/ImpostazioniCodec.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/PresetIntro.h"
+#include "project/TabellaImmagini.h"
+#include "project/TabellaLingue.h"
+#include "render/SalvaFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The window and its three bands.
+constexpr int LarghezzaFinestra = 1281;
+constexpr int AltezzaFinestraStandard = 1024;
+constexpr int AltezzaBandaIntro = 47;
+constexpr int AltezzaBandaComandi = 275;
+constexpr int BordoHeader = 34;
+constexpr int AltezzaSchede = 40;
+
+// The grid of every page: rows of controls, a margin all round.
+constexpr int Margine = 6;
+constexpr int AltezzaRiga = 28;
+constexpr int PassoRiga = 33;
+constexpr int Spazio = 8;
+constexpr int LarghezzaCerca = 110;
+
+int Y(int riga) { return Margine + riga * PassoRiga; }
+
+const QString SfondoEdit = QStringLiteral(
+    "QLineEdit, QPlainTextEdit { background: #262626; color: #DCDCDC; border: 1px solid #4C4C4C;"
+    " selection-background-color: #07BFFD; selection-color: #1E1E1E; padding-left: 4px; }"
+    "QLineEdit:focus, QPlainTextEdit:focus { border: 1px solid #FDBF07; }"
+    "QLineEdit:disabled, QPlainTextEdit:disabled { color: #707070; }");
+
+}  // namespace
+
+// Builds the controls of the window and records each one as a view of its setting.
+class CostruttoreViste {
+public:
+    explicit CostruttoreViste(TForm2Principale& f) : f(f), imp(f.imp_) {}
+    using Imp = ImpostazioniProgetto;
+
+    template <class T>
+    T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a) {
+        auto* c = new T(genitore);
+        c->setObjectName(nome);
+        c->setGeometry(x, y, l, a);
+        return c;
+    }
+
+    ORV_2016_Label* Etichetta(QWidget* p, const QString& nome, int x, int y, int l,
+                              Qt::AlignmentFlag allinea = Qt::AlignLeft) {
+        auto* c = Nuovo<ORV_2016_Label>(p, nome, x, y, l, AltezzaRiga);
+        c->SetORV_Stile(f.stile_);
+        c->SetAlignment(allinea);
+        return c;
+    }
+
+    ORV_2016_Label* Percorso(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
+        auto* c = Etichetta(p, nome, x, y, l);
+        c->SetColoreFont(0x07BFFD);
+        Vista(c, [=, &imp = imp] { c->SetCaption(imp.*m); }, [=, &imp = imp] { imp.*m = c->Caption(); });
+        return c;
+    }
+
+    ORV_2016_Check* Check(QWidget* p, const QString& nome, bool Imp::*m, int x, int y, int l) {
+        auto* c = Nuovo<ORV_2016_Check>(p, nome, x, y, l, AltezzaRiga);
+        c->SetORV_Stile(f.stile_);
+        if (m) Vista(c, [=, &imp = imp] { c->SetChecked(imp.*m); }, [=, &imp = imp] { imp.*m = c->Checked(); });
+        return c;
+    }
+
+    ORV_2016_Button* Bottone(QWidget* p, const QString& nome, int x, int y, int l, const QString& caption = {}) {
+        auto* c = Nuovo<ORV_2016_Button>(p, nome, x, y, l, AltezzaRiga);
+        c->SetORV_Stile(f.stile_);
+        c->SetCaption(caption);
+        return c;
+    }
+
+    ORV_2016_Lista* Lista(QWidget* p, const QString& nome, ListaVoci Imp::*m, int x, int y, int l, int gap) {
+        auto* c = Nuovo<ORV_2016_Lista>(p, nome, x, y, l, AltezzaRiga);
+        c->SetORV_Stile(f.stile_);
+        c->SetORV_GapCambioValore(gap);
+        Vista(
+            c,
+            [=, &imp = imp] {
+                if (c->ORV_Elenco() != (imp.*m).Elenco()) c->SetORV_Elenco((imp.*m).Elenco());
+                c->SetORV_Voce((imp.*m).Voce());
+                // New items under the same number: the caption follows them.
+                if (c->Caption() != (imp.*m).Testo()) c->SetCaption((imp.*m).Testo());
+            },
+            [=, &imp = imp] { (imp.*m).ImpostaVoce(c->ORV_Voce()); });
+        return c;
+    }
+
+    ORV_2016_SpinNumber* Numero(QWidget* p, const QString& nome, int Imp::*m, int x, int y, int l, int minimo,
+                                int massimo, int gap, const QString& prefisso = {}) {
+        auto* c = Nuovo<ORV_2016_SpinNumber>(p, nome, x, y, l, AltezzaRiga);
+        c->SetORV_Stile(f.stile_);
+        c->SetORV_ValoreMin(minimo);
+        c->SetORV_ValoreMax(massimo);
+        c->SetORV_GapCambioValore(gap);
+        c->SetORV_PrefissoCaption(prefisso);
+        Vista(c, [=, &imp = imp] { c->SetORV_Valore(imp.*m); }, [=, &imp = imp] { imp.*m = c->ORV_Valore(); });
+        return c;
+    }
+
+    ORVVideoScrollBarNoLista* Slider(QWidget* p, const QString& nome, int Imp::*m, int x, int y, int l, int minimo,
+                                     int massimo, const QString& suffisso = {}, bool stop25 = false) {
+        auto* c = Nuovo<ORVVideoScrollBarNoLista>(p, nome, x, y + 4, l, 20);
+        c->SetValoreMin(minimo);
+        c->SetValoreMax(massimo);
+        c->SetGapCambioValore(2);
+        c->SetValoreSuffisso(suffisso);
+        c->SetStopMultipli25(stop25);
+        c->SetORV_Bottoni(true);
+        c->SetORV_ProgressBar(true);
+        Vista(c, [=, &imp = imp] { c->SetValore(imp.*m); }, [=, &imp = imp] { imp.*m = c->Valore(); });
+        return c;
+    }
+
+    ORVVideoTwoColors* Coppia(QWidget* p, const QString& nome, DueColori Imp::*m, int x, int y, int l, int a) {
+        auto* c = Nuovo<ORVVideoTwoColors>(p, nome, x, y, l, a);
+        Vista(
+            c,
+            [=, &imp = imp] {
+                c->SetColore1((imp.*m).Colore1);
+                c->SetColore2((imp.*m).Colore2);
+            },
+            [=, &imp = imp] { imp.*m = DueColori{c->Colore1(), c->Colore2()}; });
+        return c;
+    }
+
+    TShape* Forma(QWidget* p, const QString& nome, Colore Imp::*m, int x, int y) {
+        auto* c = Nuovo<TShape>(p, nome, x, y + 2, 24, 24);
+        Vista(c, [=, &imp = imp] { c->SetBrushColor(imp.*m); }, [=, &imp = imp] { imp.*m = c->BrushColor(); });
+        return c;
+    }
+
+    ORVVideoButtonSemplice* Pulsante(QWidget* p, const QString& nome, int Imp::*m, int x, int y,
+                                     SkinFinestre::Icona icona) {
+        auto* c = Nuovo<ORVVideoButtonSemplice>(p, nome, x, y, 28, 28);
+        c->SetImmagine(ORVVideoButtonSemplice::Normale, SkinFinestre::IconaBottone(icona, StatoPulsante::Normale));
+        c->SetImmagine(ORVVideoButtonSemplice::Attivo, SkinFinestre::IconaBottone(icona, StatoPulsante::Attivo));
+        c->SetImmagine(ORVVideoButtonSemplice::Premuto, SkinFinestre::IconaBottone(icona, StatoPulsante::Attivo));
+        c->SetImmagine(ORVVideoButtonSemplice::Selezionato,
+                       SkinFinestre::IconaBottone(icona, StatoPulsante::Selezionato));
+        Vista(c, [=, &imp = imp] { c->SetSelezionatoTipo(imp.*m); }, [=, &imp = imp] { imp.*m = c->SelezionatoTipo(); });
+        return c;
+    }
+
+    QLineEdit* Riga(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
+        auto* c = Nuovo<QLineEdit>(p, nome, x, y, l, AltezzaRiga);
+        c->setStyleSheet(SfondoEdit);
+        c->setFont(FontControllo("Calibri", 12));
+        Vista(
+            c,
+            [=, &imp = imp] {
+                if (c->text() == imp.*m) return;
+                const QSignalBlocker blocco(c);
+                c->setText(imp.*m);
+            },
+            [=, &imp = imp] { imp.*m = c->text(); });
+        return c;
+    }
+
+    QPlainTextEdit* Memo(QWidget* p, const QString& nome, QStringList Imp::*m, int x, int y, int l, int a) {
+        auto* c = Nuovo<QPlainTextEdit>(p, nome, x, y, l, a);
+        c->setStyleSheet(SfondoEdit);
+        c->setFont(FontControllo("Calibri", 12));
+        Vista(
+            c,
+            [=, &imp = imp] {
+                const QString testo = (imp.*m).join(QLatin1Char('\n'));
+                if (c->toPlainText() == testo) return;
+                const QSignalBlocker blocco(c);
+                c->setPlainText(testo);
+            },
+            [=, &imp = imp] {
+                const QString testo = c->toPlainText();
+                imp.*m = testo.isEmpty() ? QStringList() : testo.split(QLatin1Char('\n'));
+            });
+        return c;
+    }
+
+    void Vista(QWidget*, std::function<void()> scrivi, std::function<void()> leggi) {
+        f.viste_.push_back({std::move(scrivi), std::move(leggi)});
+    }
+
+    TForm2Principale& f;
+    Imp& imp;
+};
+
+TForm2Principale::TForm2Principale(PortaDialoghi* porta, QWidget* owner)
+    : QDialog(owner, Qt::Window | Qt::FramelessWindowHint), porta_(porta) {
+    setObjectName(QStringLiteral("Form2Principale"));
+    resize(LarghezzaFinestra, AltezzaFinestraStandard);
+    contesto_ = std::make_unique<ContestoRendering>(*this);
+    stile_ = new ORV_2016_Stile(this);
+    stile_->hide();
+    galleria_ = CaricaGalleriaStili();
+    CreaCornice();
+    // The window starts on the project's defaults: the duration mirrors TotaleFrame.
+    imp_.ProgettoDurata = static_cast<int>(ImpostazioniGlobali.TotaleFrame);
+    InstallaRichiami();
+    ApplicaLinguaFinestra();
+    MostraPaginaScheda(1);
+}
+
+TForm2Principale::~TForm2Principale() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Building
+
+QWidget* TForm2Principale::NuovaPagina(const QString& nome) {
+    auto* pagina = new QWidget;
+    pagina->setObjectName(nome);
+    header_->Pagine()->addWidget(pagina);
+    return pagina;
+}
+
+void TForm2Principale::CreaCornice() {
+    cornice_ = new ORVForm(this);
+    cornice_->setObjectName(QStringLiteral("ORVForm1"));
+    cornice_->SetLato1Alternativo(true);
+    cornice_->SetLato1AlternativoCaption1(QStringLiteral("QV"));
+    cornice_->SetLato1AlternativoCaption2(QStringLiteral("Intro"));
+    cornice_->SetBtnVisibleMinimize(true);
+    cornice_->SetBtnVisibleClose(true);
+    cornice_->SetDimensionabile(false);
+    auto* client = new ORVFormClient(cornice_);
+    client->setObjectName(QStringLiteral("ORVFormClient1"));
+    client->resize(LarghezzaFinestra - client->NonAreaClientSX() - client->NonAreaClientDX(),
+                   AltezzaFinestraStandard - client->NonAreaClientSU() - client->NonAreaClientGIU());
+
+    auto* completo = new ORVPannelloBordo(client);
+    completo->setObjectName(QStringLiteral("Z_PannelloCompleto"));
+    completo->setGeometry(0, 0, client->width(), client->height());
+    completo->SetColor(0x2D2D2D);
+    completo->SetBorderColor(0x404040);
+
+    const int l = completo->width();
+    auto banda = [&](const char* nome, int y, int a, TColor colore) {
+        auto* b = new ORVPannelloBordo(completo);
+        b->setObjectName(QLatin1String(nome));
+        b->setGeometry(0, y, l, a);
+        b->SetColor(colore);
+        b->SetBorderColor(0x404040);
+        return b;
+    };
+    CreaBandaIntro(banda("Z_PannelloIntro", 0, AltezzaBandaIntro, 0x363636));
+    CreaBandaComandi(banda("Z_PannelloComandi", AltezzaBandaIntro, AltezzaBandaComandi, 0x2D2D2D));
+    const int yImmagine = AltezzaBandaIntro + AltezzaBandaComandi;
+    CreaBandaImmagine(banda("Z_PannelloImmagine", yImmagine, completo->height() - yImmagine, 0x262626));
+}
+
+void TForm2Principale::CreaBandaIntro(QWidget* b) {
+    CostruttoreViste c(*this);
+    const int y = (b->height() - AltezzaRiga) / 2;
+    c.Etichetta(b, QStringLiteral("IntroLabel"), 12, y, 170, Qt::AlignRight);
+    c.Lista(b, QStringLiteral("IntroLista"), &ImpostazioniProgetto::IntroLista, 190, y, 420, 5);
+    c.Bottone(b, QStringLiteral("Configura"), b->width() - 12 - 160, y, 160);
+}
+
+void TForm2Principale::CreaBandaComandi(QWidget* b) {
+    header_ = new ORVHeader(b);
+    header_->setObjectName(QStringLiteral("PagineHeader"));
+    header_->CreaBitmap(AltezzaSchede);
+    header_->SetBorderWidth(BordoHeader);
+    header_->setGeometry(0, 0, b->width(), b->height());
+    header_->Pagine()->setObjectName(QStringLiteral("Pagine"));
+    CreaPaginaDatiProgetto(NuovaPagina(QStringLiteral("PaginaDatiProgetto")));
+    CreaPaginaSfondo(NuovaPagina(QStringLiteral("PaginaSfondo")));
+    CreaPaginaTesto(NuovaPagina(QStringLiteral("PaginaTesto")));
+    CreaPaginaFont(NuovaPagina(QStringLiteral("PaginaFont")));
+    CreaPaginaEffetti(NuovaPagina(QStringLiteral("PaginaEffetti")));
+    CreaPagineIntro();
+    NuovaPagina(QStringLiteral("PaginaCodifica"));
+    header_->OnCambioPagina = [this](QObject*) { MostraPaginaScheda(header_->ORV_PannelloAttivo()); };
+}
+
+void TForm2Principale::CreaPaginaDatiProgetto(QWidget* p) {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    const int xe = Margine, le = 170, xc = xe + le + Spazio;
+    c.Etichetta(p, QStringLiteral("Label2"), xe, Y(0), le, Qt::AlignRight);
+    c.Percorso(p, QStringLiteral("CartellaOutput"), &I::CartellaOutput, xc, Y(0), 760);
+    c.Bottone(p, QStringLiteral("CercaDirectoryOutput"), xc + 760 + Spazio, Y(0), LarghezzaCerca);
+
+    c.Etichetta(p, QStringLiteral("ProgettoLabelRisoluzione"), xe, Y(1), le, Qt::AlignRight);
+    c.Lista(p, QStringLiteral("ProgettoRisoluzione"), &I::ProgettoRisoluzione, xc, Y(1), 260, 30);
+    c.Etichetta(p, QStringLiteral("ProgettoLabelFrameRate"), xe, Y(2), le, Qt::AlignRight);
+    c.Lista(p, QStringLiteral("ProgettoFrameRate"), &I::ProgettoFrameRate, xc, Y(2), 260, 30);
+    c.Etichetta(p, QStringLiteral("ProgettoLabelDurata"), xe, Y(3), le, Qt::AlignRight);
+    auto* durata = c.Numero(p, QStringLiteral("ProgettoDurata"), &I::ProgettoDurata, xc, Y(3), 260, 0, 1000, 10);
+    durata->SetORV_FormatoVideo(true);
+    durata->SetORV_FormatoVideoFrameRate(25);
+
+    c.Check(p, QStringLiteral("UsaJpg"), &I::UsaJpg, xc, Y(4), 260)->SetCaption(QStringLiteral("JPG"));
+    c.Bottone(p, QStringLiteral("ImpostaCodec"), xc + 260 + 3 * Spazio, Y(1), 200, QStringLiteral("Codec..."));
+}
+
+void TForm2Principale::CreaPaginaSfondo(QWidget* p) {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    const int l = 260, x2 = Margine + l + 2 * Spazio;
+    c.Check(p, QStringLiteral("SfondoCheckSfondoColorato"), &I::SfondoCheckSfondoColorato, Margine, Y(0), l);
+    c.Check(p, QStringLiteral("SfondoCheckSfondoTrasparente"), &I::SfondoCheckSfondoTrasparente, Margine, Y(1), l);
+    c.Check(p, QStringLiteral("SfondoCheckSfondoBitmap"), &I::SfondoCheckSfondoBitmap, Margine, Y(2), l);
+    c.Check(p, QStringLiteral("SfondoCheckSfondoFlares"), &I::SfondoCheckSfondoFlares, Margine, Y(3), l);
+    c.Coppia(p, QStringLiteral("SfondoColori"), &I::SfondoColori, x2, Y(0), 97, 28);
+    c.Percorso(p, QStringLiteral("SfondoBitmap"), &I::SfondoBitmap, x2, Y(2), 700);
+    c.Bottone(p, QStringLiteral("SfondoBitmapCerca"), x2 + 700 + Spazio, Y(2), LarghezzaCerca);
+}
+
+void TForm2Principale::CreaPaginaTesto(QWidget* p) {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    using SkinFinestre::Icona;
+    const int le = 480, xb = Margine + le + Spazio;
+    c.Riga(p, QStringLiteral("Testo1"), &I::Testo1, Margine, Y(0), le);
+    c.Riga(p, QStringLiteral("Testo2"), &I::Testo2, Margine, Y(1), le);
+    c.Riga(p, QStringLiteral("Testo3"), &I::Testo3, Margine, Y(2), le);
+    c.Memo(p, QStringLiteral("Testo"), &I::Testo, Margine, Y(3), le, AltezzaRiga + PassoRiga);
+
+    struct RigaBottoni {
+        int I::*sx, I::*centro, I::*dx, I::*logo, I::*stile;
+    };
+    const RigaBottoni righe[] = {
+        {&I::AlignT1SX, &I::AlignT1Centro, &I::AlignT1DX, &I::Logo1, &I::LogoStyle1},
+        {&I::AlignT2SX, &I::AlignT2Centro, &I::AlignT2DX, &I::Logo2, &I::LogoStyle2},
+        {&I::AlignT3SX, &I::AlignT3Centro, &I::AlignT3DX, &I::Logo3, &I::LogoStyle3},
+        {&I::AlignT4SX, &I::AlignT4Centro, &I::AlignT4DX, &I::Logo4, &I::LogoStyle4},
+    };
+    for (int r = 0; r < 4; ++r) {
+        const QString n = QString::number(r + 1);
+        const int y = Y(r);
+        c.Pulsante(p, "AlignT" + n + "SX", righe[r].sx, xb, y, Icona::AllineaSinistra);
+        c.Pulsante(p, "AlignT" + n + "Centro", righe[r].centro, xb + 30, y, Icona::AllineaCentro);
+        c.Pulsante(p, "AlignT" + n + "DX", righe[r].dx, xb + 60, y, Icona::AllineaDestra);
+        c.Pulsante(p, "Logo" + n, righe[r].logo, xb + 100, y, Icona::Logo);
+        c.Pulsante(p, "LogoStyle" + n, righe[r].stile, xb + 130, y, Icona::LogoStile);
+    }
+
+    const int x2 = xb + 180, le2 = 110, xc2 = x2 + le2 + Spazio;
+    c.Numero(p, QStringLiteral("Interlinea"), &I::Interlinea, x2, Y(0), 300, -200, 200, 5);
+    c.Pulsante(p, QStringLiteral("AlignVAlto"), &I::AlignVAlto, x2, Y(1), Icona::AllineaAlto);
+    c.Pulsante(p, QStringLiteral("AlignVCentro"), &I::AlignVCentro, x2 + 30, Y(1), Icona::AllineaMezzo);
+    c.Pulsante(p, QStringLiteral("AlignVBasso"), &I::AlignVBasso, x2 + 60, Y(1), Icona::AllineaBasso);
+    c.Etichetta(p, QStringLiteral("LabelLogo"), x2, Y(2), le2, Qt::AlignRight);
+    c.Percorso(p, QStringLiteral("Logo"), &I::Logo, xc2, Y(2), 360);
+    c.Bottone(p, QStringLiteral("LogoCerca"), xc2 + 360 + Spazio, Y(2), LarghezzaCerca);
+    c.Bottone(p, QStringLiteral("Aggiorna"), x2, Y(4), 160);
+}
+
+void TForm2Principale::CreaPaginaFont(QWidget* p) {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    // The style gallery: 98x64 previews, three to a row.
+    const int lgal = 3 * (LarghezzaAnteprimaStile + 6) + 16;
+    galleriaVista_ = c.Nuovo<QListWidget>(p, QStringLiteral("RaccoglitoreAnteprime"), Margine, Margine, lgal,
+                                          Y(5) + AltezzaRiga - Margine);
+    galleriaVista_->setViewMode(QListView::IconMode);
+    galleriaVista_->setIconSize(QSize(LarghezzaAnteprimaStile, AltezzaAnteprimaStile));
+    galleriaVista_->setGridSize(QSize(LarghezzaAnteprimaStile + 6, AltezzaAnteprimaStile + 6));
+    galleriaVista_->setMovement(QListView::Static);
+    galleriaVista_->setResizeMode(QListView::Adjust);
+    galleriaVista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    galleriaVista_->setStyleSheet(QStringLiteral(
+        "QListWidget { background: #262626; border: 1px solid #404040; }"
+        "QListWidget::item:selected { background: #07BFFD; }"
+        "QScrollBar:vertical { background: #2D2D2D; width: 10px; }"
+        "QScrollBar::handle:vertical { background: #505050; min-height: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0px; }"));
+    for (const QImage& anteprima : galleria_.Anteprime)
+        galleriaVista_->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(anteprima)), QString()));
+
+    // Column A: the face.
+    const int xa = Margine + lgal + 2 * Spazio, lea = 76, xca = xa + lea + 4, lca = 196;
+    c.Etichetta(p, QStringLiteral("FontLabelFont"), xa, Y(0), lea, Qt::AlignRight);
+    auto* font = c.Nuovo<ORVVideoScrollBar>(p, QStringLiteral("FontElenco"), xca, Y(0) + 4, lca, 20);
+    font->SetORV_Bottoni(true);
+    font->SetGapCambioValore(5);
+    font->SetColoreFont(0x07BFFD);
+    font->setFont(FontPixel("Calibri", 13));
+    c.Vista(
+        font,
+        [this, font] {
+            if (font->ListaPossibiliValori() != imp_.FontElenco.Elenco())
+                font->SetListaPossibiliValori(imp_.FontElenco.Elenco());
+            font->SetListaPossibiliValoriVoce(imp_.FontElenco.Voce());
+        },
+        [this, font] { imp_.FontElenco.ImpostaVoce(font->ListaPossibiliValoriVoce()); });
+    c.Etichetta(p, QStringLiteral("FontLabelFontSize"), xa, Y(1), lea, Qt::AlignRight);
+    c.Slider(p, QStringLiteral("FontSize"), &I::FontSize, xca, Y(1), lca - 32, 0, 200);
+    c.Coppia(p, QStringLiteral("FontColore"), &I::FontColore, xca + lca - 25, Y(1) + 2, 25, 25);
+    c.Etichetta(p, QStringLiteral("FontLabelFontOpacita"), xa, Y(2), lea, Qt::AlignRight);
+    c.Slider(p, QStringLiteral("FontOpacita"), &I::FontOpacita, xca, Y(2), lca - 32, 0, 100, QStringLiteral("%"),
+             true);
+    const int la = lea + 4 + lca, lc = (la - 6) / 2;
+    c.Check(p, QStringLiteral("FontBold"), &I::FontBold, xa, Y(3), lc)->SetCaption(QStringLiteral("Grassetto"));
+    c.Check(p, QStringLiteral("FontItalic"), &I::FontItalic, xa + lc + 6, Y(3), lc)
+        ->SetCaption(QStringLiteral("Corsivo"));
+    c.Check(p, QStringLiteral("FontUnderline"), &I::FontUnderline, xa, Y(4), lc)
+        ->SetCaption(QStringLiteral("Sottolineato"));
+    c.Check(p, QStringLiteral("FontTrasparente"), &I::FontTrasparente, xa + lc + 6, Y(4), lc)
+        ->SetCaption(QStringLiteral("Trasparente"));
+    c.Check(p, QStringLiteral("Enfatizzare"), &I::Enfatizzare, xa, Y(5), lc);
+    c.Check(p, QStringLiteral("TestoFlat"), &I::TestoFlat, xa + lc + 6, Y(5), lc);
+
+    // Column B: outline 1, outline 2, glow and shadow, one group to a row.
+    const int xb = xa + la + 2 * Spazio;
+    const int lg = 86, xf = xb + 30 + lg + 4, xd = xf + 30, ld = 54, xs = xd + ld + 4, ls = 116, xo = xs + ls + 6,
+              lo = 128, xso = xo + lo + 4, lso = 96;
+    struct Gruppo {
+        const char *check, *etichetta, *colore, *etDim, *dim, *etSeconda, *seconda;
+        bool I::*attivo;
+        Colore I::*tinta;
+        int I::*misura;
+        int I::*opacita;
+        Colore I::*tintaSeconda;
+    };
+    const Gruppo gruppi[] = {
+        {"FontOutline1Check", "FontLabelOutline1", "FontOutline1Colore", "FontLabelOutline1Dim", "FontOutline1Size",
+         "FontLabelOutline1Opacita", "FontOutline1Opacita", &I::FontOutline1Check, &I::FontOutline1Colore,
+         &I::FontOutline1Size, &I::FontOutline1Opacita, nullptr},
+        {"FontOutline2Check", "FontLabelOutline2", "FontOutline2Colore", "FontLabelOutline2Dim", "FontOutline2Size",
+         "FontLabelOutline2Opacita", "FontOutline2Opacita", &I::FontOutline2Check, &I::FontOutline2Colore,
+         &I::FontOutline2Size, &I::FontOutline2Opacita, nullptr},
+        {"FontGlowCheck", "FontLabelGlow", "FontGlowColore", "FontLabelGlowDim", "FontGlowSize",
+         "FontLabelGlowColoreInterno", "FontGlowColoreInterno", &I::FontGlowCheck, &I::FontGlowColore,
+         &I::FontGlowSize, nullptr, &I::FontGlowColoreInterno},
+        {"FontShadowCheck", "FontLabelShadow", "FontShadowColore", "FontLabelShadowDim", "FontShadowSize",
+         "FontLabelShadowOpacita", "FontShadowOpacita", &I::FontShadowCheck, &I::FontShadowColore,
+         &I::FontShadowSize, &I::FontShadowOpacita, nullptr},
+    };
+    for (int r = 0; r < 4; ++r) {
+        const Gruppo& g = gruppi[r];
+        const int y = Y(r);
+        c.Check(p, QLatin1String(g.check), g.attivo, xb, y, 28);
+        c.Etichetta(p, QLatin1String(g.etichetta), xb + 30, y, lg);
+        c.Forma(p, QLatin1String(g.colore), g.tinta, xf, y);
+        c.Etichetta(p, QLatin1String(g.etDim), xd, y, ld, Qt::AlignRight);
+        c.Slider(p, QLatin1String(g.dim), g.misura, xs, y, ls, 0, 30, QStringLiteral("px"));
+        c.Etichetta(p, QLatin1String(g.etSeconda), xo, y, lo, Qt::AlignRight);
+        if (g.opacita)
+            c.Slider(p, QLatin1String(g.seconda), g.opacita, xso, y, lso, 0, 100, QStringLiteral("%"), true);
+        else
+            c.Forma(p, QLatin1String(g.seconda), g.tintaSeconda, xso, y);
+    }
+    c.Etichetta(p, QStringLiteral("FontLabelShadowOffset"), xb + 30, Y(4), lg);
+    c.Etichetta(p, QStringLiteral("FontLabelShadowOffsetX"), xd, Y(4), ld, Qt::AlignRight);
+    c.Slider(p, QStringLiteral("FontShadowOffsetX"), &I::FontShadowOffsetX, xs, Y(4), ls, -100, 100);
+    c.Etichetta(p, QStringLiteral("FontLabelShadowOffsetY"), xo, Y(4), lo, Qt::AlignRight);
+    c.Slider(p, QStringLiteral("FontShadowOffsetY"), &I::FontShadowOffsetY, xso, Y(4), lso, -100, 100);
+}
+
+void TForm2Principale::CreaPaginaEffetti(QWidget* p) {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    const int l = 260, x2 = Margine + l + 2 * Spazio;
+    c.Check(p, QStringLiteral("EffettiNeveCheck"), &I::EffettiNeveCheck, Margine, Y(0), l);
+    c.Check(p, QStringLiteral("EffettiLensFlareCheck"), &I::EffettiLensFlareCheck, Margine, Y(1), l);
+    c.Lista(p, QStringLiteral("EffettoLensFlareLista"), &I::EffettoLensFlareLista, x2, Y(1), 260, 5);
+    c.Check(p, QStringLiteral("EffettiParticelleCheck"), &I::EffettiParticelleCheck, Margine, Y(2), l);
+    c.Lista(p, QStringLiteral("EffettiParticelleLista"), &I::EffettiParticelleLista, x2, Y(2), 260, 5);
+    c.Numero(p, QStringLiteral("EffettiParticelleQuantita"), &I::EffettiParticelleQuantita, x2, Y(3), 260, 0, 1000,
+             5, QStringLiteral("Quantita:"));
+    c.Numero(p, QStringLiteral("EffettiParticelleVita"), &I::EffettiParticelleVita, x2 + 260 + Spazio, Y(3), 200, 0,
+             300, 5, QStringLiteral("Vita:"));
+    c.Etichetta(p, QStringLiteral("EffettiParticelleLabel"), Margine, Y(4), l, Qt::AlignRight);
+    c.Coppia(p, QStringLiteral("EffettiParticelleColore"), &I::EffettiParticelleColore, x2, Y(4), 97, 28);
+}
+
+void TForm2Principale::CreaPagineIntro() {
+    CostruttoreViste c(*this);
+    using I = ImpostazioniProgetto;
+    const int le = 190, xc = Margine + le + Spazio, lp = 560, xb = xc + lp + Spazio;
+
+    QWidget* p = NuovaPagina(QStringLiteral("PI1"));
+    c.Etichetta(p, QStringLiteral("Intro1Label"), Margine, Y(0), le, Qt::AlignRight);
+    c.Lista(p, QStringLiteral("Intro1Lista"), &I::Intro1Lista, xc, Y(0), 760, 5);
+    c.Check(p, QStringLiteral("Intro1ZoomIn"), &I::Intro1ZoomIn, xc, Y(1), 200);
+    c.Check(p, QStringLiteral("TestoFlat1"), &I::TestoFlat1, xc + 200 + Spazio, Y(1), 200);
+
+    // The logo row of intros 2 to 5: caption, path, search button, zoom.
+    auto rigaLogo = [&](QWidget* pagina, int n, QString I::*logo, int I::*scala) {
+        const QString s = QString::number(n);
+        c.Etichetta(pagina, "Intro" + s + "Label", Margine, Y(0), le, Qt::AlignRight);
+        c.Percorso(pagina, "Intro" + s + "LogoDaUtilizzare", logo, xc, Y(0), lp);
+        c.Bottone(pagina, "Intro" + s + "Cerca", xb, Y(0), LarghezzaCerca);
+        c.Numero(pagina, "Intro" + s + "LogoScala", scala, xb + LarghezzaCerca + 2 * Spazio, Y(0), 220, 1, 300, 3,
+                 QStringLiteral("Zoom:  "));
+    };
+    auto rigaSfondo = [&](QWidget* pagina, int n, int riga, bool I::*attivo, QString I::*file) {
+        const QString s = QString::number(n);
+        c.Check(pagina, "Intro" + s + "Sfondo", attivo, Margine, Y(riga), le);
+        c.Percorso(pagina, "Intro" + s + "SfondoFile", file, xc, Y(riga), lp);
+        c.Bottone(pagina, "Intro" + s + "SfondoCerca", xb, Y(riga), LarghezzaCerca);
+    };
+
+    p = NuovaPagina(QStringLiteral("PI2"));
+    rigaLogo(p, 2, &I::Intro2LogoDaUtilizzare, &I::Intro2LogoScala);
+    c.Numero(p, QStringLiteral("Intro2_Oscillazioni"), &I::Intro2_Oscillazioni, xc, Y(1), 270, 1, 300, 3,
+             QStringLiteral("Oscillazioni:  "));
+    c.Numero(p, QStringLiteral("Intro2_Smorzamento"), &I::Intro2_Smorzamento, xc + 270 + Spazio, Y(1), 270, 1,
+             1000, 3, QStringLiteral("Smorzamento:  "));
+    rigaSfondo(p, 2, 2, &I::Intro2Sfondo, &I::Intro2SfondoFile);
+
+    p = NuovaPagina(QStringLiteral("PI3"));
+    rigaLogo(p, 3, &I::Intro3LogoDaUtilizzare, &I::Intro3LogoScala);
+    rigaSfondo(p, 3, 1, &I::Intro3Sfondo, &I::Intro3SfondoFile);
+
+    p = NuovaPagina(QStringLiteral("PI4"));
+    rigaLogo(p, 4, &I::Intro4LogoDaUtilizzare, &I::Intro4LogoScala);
+    {
+        // Camera on the left, waves on the right.
+        const int l1 = 170, x1 = Margine + le - l1, n1 = xc, ln = 200;
+        const int x2 = n1 + ln + 3 * Spazio, l2 = 130, n2 = x2 + l2 + Spazio;
+        const int x3 = n2 + ln + 3 * Spazio, l3 = 130, n3 = x3 + l3 + Spazio;
+        c.Etichetta(p, QStringLiteral("Intro4LabelCamera"), n1, Y(1), ln)->SetColoreFont(0x07BFFD);
+        c.Etichetta(p, QStringLiteral("Intro4LabelOnde"), n2, Y(1), ln)->SetColoreFont(0x07BFFD);
+        struct Voce {
+            const char *etichetta, *numero;
+            int I::*valore;
+            int minimo, massimo, x, xn, l, riga;
+        };
+        const Voce voci[] = {
+            {"Intro4LabelPosX", "Intro4AsseX", &I::Intro4AsseX, -1000, 1000, x1, n1, l1, 2},
+            {"Intro4LabelPosY", "Intro4AsseY", &I::Intro4AsseY, -1000, 1000, x1, n1, l1, 3},
+            {"Intro4LabelPosZ", "Intro4AsseZ", &I::Intro4AsseZ, 1, 1000, x1, n1, l1, 4},
+            {"Intro4LabelFocale", "Intro4Focale", &I::Intro4Focale, 1, 1000, x2, n2, l2, 4},
+            {"Intro4LabelPosizione", "Intro4Posizione", &I::Intro4Posizione, 1, 2000, x2, n2, l2, 5},
+            {"Intro4LabelDimensione", "Intro4Dimensione", &I::Intro4Dimensione, 240, 960, x2, n2, l2, 2},
+            {"Intro4LabelNumero", "Intro4Onde", &I::Intro4Onde, 1, 10, x2, n2, l2, 3},
+            {"Intro4LabelArea", "Intro4Area", &I::Intro4Area, 10, 100, x3, n3, l3, 2},
+            {"Intro4LabelOpacita", "Intro4Opacita", &I::Intro4Opacita, 0, 100, x3, n3, l3, 3},
+        };
+        for (const Voce& v : voci) {
+            c.Etichetta(p, QLatin1String(v.etichetta), v.x, Y(v.riga), v.l, Qt::AlignRight);
+            c.Numero(p, QLatin1String(v.numero), v.valore, v.xn, Y(v.riga), ln, v.minimo, v.massimo, 3);
+        }
+        c.Etichetta(p, QStringLiteral("Intro4LabelColore"), x3, Y(4), l3, Qt::AlignRight);
+        c.Forma(p, QStringLiteral("Intro4Colore"), &I::Intro4Colore, n3, Y(4));
+    }
+
+    p = NuovaPagina(QStringLiteral("PI5"));
+    rigaLogo(p, 5, &I::Intro5LogoDaUtilizzare, &I::Intro5LogoScala);
+
+    p = NuovaPagina(QStringLiteral("PI6"));
+    rigaSfondo(p, 6, 0, &I::Intro6Sfondo, &I::Intro6SfondoFile);
+    c.Check(p, QStringLiteral("Intro6Laser"), &I::Intro6Laser, xc, Y(1), 200);
+    c.Check(p, QStringLiteral("Intro6Fumo"), &I::Intro6Fumo, xc + 200 + Spazio, Y(1), 200);
+    c.Etichetta(p, QStringLiteral("Intro6LabelMessaggio"), Margine, Y(2), le, Qt::AlignRight);
+    c.Riga(p, QStringLiteral("Intro6Messaggio"), &I::Intro6Messaggio, xc, Y(2), lp);
+    c.Bottone(p, QStringLiteral("Intro6Aggiorna"), xb, Y(2), LarghezzaCerca);
+    c.Pulsante(p, QStringLiteral("Logo16"), &I::Logo16, Margine + le - 28, Y(3), SkinFinestre::Icona::Logo);
+    c.Percorso(p, QStringLiteral("Logo6"), &I::Logo6, xc, Y(3), lp);
+    c.Bottone(p, QStringLiteral("Intro6Cerca"), xb, Y(3), LarghezzaCerca);
+    c.Numero(p, QStringLiteral("Intro6LogoScala"), &I::Intro6LogoScala, xb + LarghezzaCerca + 2 * Spazio, Y(3), 220,
+             1, 300, 3, QStringLiteral("Zoom:  "));
+
+    p = NuovaPagina(QStringLiteral("PI7"));
+    c.Etichetta(p, QStringLiteral("Intro7LabelMessaggio"), Margine, Y(0), le, Qt::AlignRight);
+    c.Riga(p, QStringLiteral("Intro7Messaggio"), &I::Intro7Messaggio, xc, Y(0), lp);
+    c.Bottone(p, QStringLiteral("Intro7Aggiorna"), xb, Y(0), LarghezzaCerca);
+
+    NuovaPagina(QStringLiteral("PI8"));
+    NuovaPagina(QStringLiteral("PI9"));
+
+    p = NuovaPagina(QStringLiteral("PI10"));
+    c.Etichetta(p, QStringLiteral("Intro10Label"), Margine, Y(0), le, Qt::AlignRight);
+    c.Lista(p, QStringLiteral("Intro10Colori"), &I::Intro10Colori, xc, Y(0), 260, 5);
+    c.Check(p, QStringLiteral("Intro10Rotazione"), &I::Intro10Rotazione, xc, Y(1), 260);
+    c.Check(p, QStringLiteral("Intro10Zoom"), &I::Intro10Zoom, xc, Y(2), 260);
+    c.Check(p, QStringLiteral("Intro10DimMini"), &I::Intro10DimMini, xc, Y(3), 260);
+
+    NuovaPagina(QStringLiteral("PI11"));
+}
+
+void TForm2Principale::CreaBandaImmagine(QWidget* b) {
+    CostruttoreViste c(*this);
+    const QSize dimensione = DimensioneAnteprima(AltezzaFinestraStandard);
+    anteprima_ = c.Nuovo<QLabel>(b, QStringLiteral("ImmagineASchermo"), 4, 3, dimensione.width(), dimensione.height());
+    anteprima_->setStyleSheet(QStringLiteral("background: #000000;"));
+    const int x = 4 + dimensione.width() + Spazio, l = b->width() - x - Spazio;
+    c.Check(b, QStringLiteral("Anima"), nullptr, x, Y(0), l);
+    auto* frame = c.Etichetta(b, QStringLiteral("LabelFrame"), x, Y(1), l, Qt::AlignHCenter);
+    frame->SetColoreFont(0x07BFFD);
+    frame->SetCaption(QStringLiteral("0"));
+    CreaControlliSviluppo(b);
+}
+
+void TForm2Principale::CreaControlliSviluppo(QWidget* b) {
+    // Developer test controls: built, hidden, never shown by the program.
+    CostruttoreViste c(*this);
+    const int x = b->width() - 140;
+    c.Nuovo<QPushButton>(b, QStringLiteral("Button1"), x, 200, 60, 24)->setText(QStringLiteral("Button1"));
+    const char* testi[] = {"-2", "1", "1", "1", "1", "6", "1", "1", "1", "1"};
+    for (int i = 0; i < 10; ++i)
+        c.Nuovo<QLineEdit>(b, QStringLiteral("M%1").arg(i), x + (i % 5) * 26, 230 + (i / 5) * 26, 24, 24)
+            ->setText(QLatin1String(testi[i]));
+    c.Nuovo<QPushButton>(b, QStringLiteral("Button2"), x, 290, 60, 24)->setText(QStringLiteral("Button2"));
+    c.Nuovo<QPushButton>(b, QStringLiteral("Crea"), x, 320, 60, 24)->setText(QStringLiteral("Crea"));
+    c.Nuovo<QPlainTextEdit>(b, QStringLiteral("Memo1"), x, 350, 130, 120)->setPlainText(QStringLiteral("Memo1"));
+    c.Nuovo<QPushButton>(b, QStringLiteral("Copia"), x, 480, 60, 24)->setText(QStringLiteral("Copia"));
+    c.Nuovo<QPushButton>(b, QStringLiteral("Button3"), x, 510, 60, 24)->setText(QStringLiteral("Button3"));
+    for (const char* nome : {"Button1", "Button2", "Crea", "Memo1", "Copia", "Button3"})
+        b->findChild<QWidget*>(QLatin1String(nome))->hide();
+    for (int i = 0; i < 10; ++i) b->findChild<QWidget*>(QStringLiteral("M%1").arg(i))->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Views of the model
+
+void TForm2Principale::AggiornaViste() {
+    for (const Vista& v : viste_) v.Scrivi();
+    AggiornaVisibilita();
+}
+
+void TForm2Principale::LeggiViste() {
+    for (const Vista& v : viste_) v.Leggi();
+}
+
+void TForm2Principale::AggiornaVisibilita() {
+    auto mostra = [this](const char* nome, bool visibile) {
+        if (QWidget* w = findChild<QWidget*>(QLatin1String(nome))) w->setVisible(visibile);
+    };
+    const bool zoom = imp_.Intro1Lista.Voce() == 9;
+    mostra("Intro1ZoomIn", zoom);
+    mostra("TestoFlat1", zoom);
+    mostra("SfondoBitmap", imp_.SfondoCheckSfondoBitmap);
+    mostra("SfondoBitmapCerca", imp_.SfondoCheckSfondoBitmap);
+    mostra("SfondoColori", imp_.SfondoCheckSfondoColorato);
+    const bool logo = imp_.Logo1 == 1 || imp_.Logo2 == 1 || imp_.Logo3 == 1 || imp_.Logo4 == 1;
+    mostra("LabelLogo", logo);
+    mostra("Logo", logo);
+    mostra("LogoCerca", logo);
+}
+
+std::function<void(QObject*)> TForm2Principale::Gesto(std::function<void()> gestore) {
+    return [this, gestore = std::move(gestore)](QObject*) {
+        LeggiViste();
+        gestore();
+        AggiornaViste();
+    };
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rendering
+
+void TForm2Principale::RichiediRendering() {
+    ++renderingRichiesti_;
+    if (caricamento_) return;
+    if (contesto_->CicloAttivo) {
+        // Inside a run: the frame in hand is drawn again with the new settings.
+        ++renderingEseguiti_;
+        if (disegnoAttivo_) EseguiRendering(*contesto_, imp_);
+        return;
+    }
+    if (renderingInAttesa_) return;
+    renderingInAttesa_ = true;
+    QTimer::singleShot(0, this, [this] { EseguiRenderingInAttesa(); });
+}
+
+void TForm2Principale::EseguiRenderingInAttesa() {
+    if (!renderingInAttesa_) return;
+    renderingInAttesa_ = false;
+    ++renderingEseguiti_;
+    if (disegnoAttivo_) EseguiRendering(*contesto_, imp_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// First show
+
+void TForm2Principale::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!aperta_) PrimaApertura();
+}
+
+void TForm2Principale::InstallaRichiami() {
+    InstallaApplicaLingua([this](ImpostazioniProgetto&) { ApplicaLinguaFinestra(); });
+    RichiamiPreset richiami;
+    richiami.MostraPaginaIntro = [this](int intro) {
+        if (header_->ORV_PannelloAttivo() == 6) MostraPagina(QStringLiteral("PI%1").arg(intro));
+    };
+    richiami.EseguiRendering = [this](const ImpostazioniProgetto&) {
+        AggiornaViste();
+        RichiediRendering();
+    };
+    InstallaRichiamiPreset(std::move(richiami));
+}
+
+void TForm2Principale::PrimaApertura() {
+    aperta_ = true;
+    caricamento_ = true;
+    CaricaElencoImmagini(imp_.TabellaImmagini);
+    const EsitoCaricamento esito = CaricaProgetto(imp_);
+    CentraRidimensionaForm(this, LarghezzaFinestra, AltezzaFinestraStandard);
+    CostruisciElencoFont(esito.NomeFontCorrente);
+    contesto_->Effetti.SeminaNeve();
+    if (imp_.Logo.size() < 3) imp_.Logo = imp_.TabellaImmagini[4];
+    imp_.Intro2LogoDaUtilizzare = imp_.Intro3LogoDaUtilizzare = imp_.Intro4LogoDaUtilizzare =
+        imp_.Intro5LogoDaUtilizzare = imp_.Logo;
+    imp_.CartellaOutput = PercorsoOutput;
+    if (imp_.ImpostazioniCodec.isEmpty()) imp_.ImpostazioniCodec = ScriviImpostazioniCodec(SceltaCodec());
+    if (porta_) porta_->ConsegnaImpostazioniCodec(imp_.ImpostazioniCodec);
+    caricamento_ = false;
+    AggiornaViste();
+    header_->SetORV_PannelloAttivo(1);
+    MostraPaginaScheda(1);
+    RichiediRendering();
+    if (esito.FileAperto && !esito.Completo && porta_)
+        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 2,
+                          QStringLiteral("The project file was damaged: what could be read was loaded. A copy of the "
+                                         "file is kept as \"ProgettoQuenvox.txt.bak\" beside it."));
+}
+
+void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
+    const SceltaFont scelta = SelezionaFont(FiltraFont(FontInstallati()), nomeFont, FontMappato);
+    imp_.FontElenco = ListaVoci(scelta.Elenco, scelta.Voce, ListaVoci::Regola::Libera);
+}
+
+void TForm2Principale::ApplicaLinguaFinestra() {
+    RiempiTabellaLingue();
+    ApplicaLingua(imp_, this);
+    AggiornaViste();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pages
+
+void TForm2Principale::MostraPagina(const QString& nome) {
+    if (QWidget* pagina = header_->Pagine()->findChild<QWidget*>(nome, Qt::FindDirectChildrenOnly))
+        header_->Pagine()->setCurrentWidget(pagina);
+}
+
+void TForm2Principale::SelezionaScheda(int scheda) {
+    header_->SetORV_PannelloAttivo(scheda);
+    MostraPaginaScheda(header_->ORV_PannelloAttivo());
+}
+
+void TForm2Principale::MostraPaginaScheda(int scheda) {
+    static const char* pagine[] = {"PaginaDatiProgetto", "PaginaSfondo", "PaginaTesto", "PaginaFont",
+                                   "PaginaEffetti"};
+    if (scheda >= 1 && scheda <= 5)
+        MostraPagina(QLatin1String(pagine[scheda - 1]));
+    else if (scheda == 6)
+        MostraPagina(QStringLiteral("PI%1").arg(imp_.IntroLista.Voce()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Close
+
+void TForm2Principale::reject() { close(); }
+
+bool TForm2Principale::SalvaAllaChiusura() {
+    LeggiViste();
+    QString errore;
+    if (SalvaProgetto(imp_, &errore)) return true;
+    const QString testo = QStringLiteral("Il progetto non può essere salvato:\n%1\n\nChiudere comunque?").arg(errore);
+    if (!porta_) {
+        std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
+        return true;
+    }
+    return porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 3, testo) == 6;
+}
+
+void TForm2Principale::closeEvent(QCloseEvent* e) {
+    if (!SalvaAllaChiusura()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+// ---------------------------------------------------------------------------------------------
+// HostRendering
+
+bool TForm2Principale::AnimaSelezionato() const {
+    auto* anima = findChild<ORV_2016_Check*>(QStringLiteral("Anima"));
+    return anima && anima->Checked();
+}
+
+void TForm2Principale::DeselezionaAnima() {
+    if (auto* anima = findChild<ORV_2016_Check*>(QStringLiteral("Anima"))) anima->SetChecked(false);
+}
+
+int TForm2Principale::AltezzaFinestra() const { return height(); }
+
+void TForm2Principale::MostraAnteprima(const QImage& immagine) {
+    anteprima_->resize(immagine.size());
+    anteprima_->setPixmap(QPixmap::fromImage(immagine));
+}
+
+void TForm2Principale::ImpostaCaptionFrame(const QString& caption) {
+    if (auto* frame = findChild<ORV_2016_Label*>(QStringLiteral("LabelFrame"))) frame->SetCaption(caption);
+}
+
+void TForm2Principale::ElaboraMessaggi() { QApplication::processEvents(); }
+
+void TForm2Principale::CursoreAttesa(bool attesa) {
+    CursoreApplicazione::Imposta(attesa ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void TForm2Principale::SegnalaErrore(const QString& messaggio) {
+    if (porta_)
+        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 1, messaggio);
+    else
+        std::fprintf(stderr, "Quenvox: %s\n", qPrintable(messaggio));
+}
+
+void TForm2Principale::AvviaCodifica() {
+    DatiAvvioCodifica dati;
+    dati.PercorsoOutput = PercorsoOutput;
+    dati.TotaleFrame = ImpostazioniGlobali.TotaleFrame;
+    dati.UsaJpg = imp_.UsaJpg;
+    dati.FrameRate = imp_.ProgettoFrameRate.Testo();
+    dati.Durata = imp_.ProgettoDurata;
+    const ConsegnaCodifica consegna = ::AvviaCodifica(dati);
+    if (porta_) porta_->Codifica(ImpostazioniGlobali.LinguaCorrente, consegna);
+}
+
+// ---------------------------------------------------------------------------------------------
+// DestinazioneLingua
+
+void TForm2Principale::ImpostaTesto(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
+                                    const QString& testo) {
+    if (finestra != FinestraLingua::Principale) return;
+    if (proprieta == ProprietaLingua::TitoloFinestra) {
+        setWindowTitle(testo);
+        return;
+    }
+    QObject* o = findChild<QObject*>(controllo);
+    if (!o) return;
+    switch (proprieta) {
+    case ProprietaLingua::Caption:
+        if (auto* l = qobject_cast<ORV_2016_Label*>(o))
+            l->SetCaption(testo);
+        else if (auto* c = qobject_cast<ORV_2016_Check*>(o))
+            c->SetCaption(testo);
+        else if (auto* b = qobject_cast<ORV_2016_Button*>(o))
+            b->SetCaption(testo);
+        else if (auto* f = qobject_cast<ORVForm*>(o))
+            f->SetCaption(testo);
+        else if (auto* w = qobject_cast<QWidget*>(o))
+            w->setWindowTitle(testo);  // a page's caption, shown by no tab
+        break;
+    case ProprietaLingua::Testo:
+        if (auto* e = qobject_cast<QLineEdit*>(o)) {
+            const QSignalBlocker blocco(e);
+            e->setText(testo);
+        }
+        break;
+    case ProprietaLingua::Prefisso:
+        if (auto* n = qobject_cast<ORV_2016_SpinNumber*>(o)) n->SetORV_PrefissoCaption(testo);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm2Principale::ImpostaVoci(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
+                                   const QStringList& voci) {
+    if (finestra != FinestraLingua::Principale) return;
+    if (proprieta == ProprietaLingua::Voce) {
+        if (auto* l = findChild<ORV_2016_Lista*>(controllo)) {
+            const int voce = l->ORV_Voce();
+            l->SetORV_Elenco(voci);
+            l->SetORV_Voce(voce);
+            if (voce >= 1 && voce <= voci.size()) l->SetCaption(voci.at(voce - 1));
+        }
+    } else if (proprieta == ProprietaLingua::Scheda && controllo == header_->objectName()) {
+        const int attiva = header_->ORV_PannelloAttivo();
+        header_->SetORV_Pannelli(voci);
+        header_->SetORV_PannelloAttivo(attiva);
+    }
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A port that answers from a script and records every call, in place of the real dialogs.
+#include "app/PortaDialoghi.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+class PortaFinta : public PortaDialoghi {
+public:
+    // Scripted answers, taken in order; when a queue is empty the call answers "closed" (0).
+    std::deque<EsitoColori> Colori;
+    std::deque<EsitoPercorso> File;
+    std::deque<EsitoPercorso> Cartelle;
+    std::deque<int> Risposte;
+    bool SlotCambiati = false;
+    QString CodecScelto;
+
+    // What was asked: one line per call ("ScegliColore", "Messaggio 1: ..."), and the languages.
+    QStringList Chiamate;
+    QList<int> Lingue;
+    QStringList Messaggi;
+    QString CodecConsegnato;
+    QList<ConsegnaCodifica> Codifiche;
+
+    EsitoColori ScegliColore(int lingua, Colore) override {
+        Registra("ScegliColore", lingua);
+        return Prendi(Colori);
+    }
+    EsitoColori ScegliDueColori(int lingua, Colore, Colore) override {
+        Registra("ScegliDueColori", lingua);
+        return Prendi(Colori);
+    }
+    EsitoPercorso ScegliFile(int lingua) override {
+        Registra("ScegliFile", lingua);
+        return Prendi(File);
+    }
+    EsitoPercorso ScegliCartella(int lingua) override {
+        Registra("ScegliCartella", lingua);
+        return Prendi(Cartelle);
+    }
+    int Messaggio(int lingua, int tipo, const QString& testo) override {
+        Registra("Messaggio", lingua);
+        Messaggi << QStringLiteral("%1: %2").arg(tipo).arg(testo);
+        return Risposte.empty() ? 0 : Prendi(Risposte);
+    }
+    bool Configura(int lingua, ImpostazioniProgetto&) override {
+        Registra("Configura", lingua);
+        return SlotCambiati;
+    }
+    void ConsegnaImpostazioniCodec(const QString& impostazioni) override {
+        Chiamate << QStringLiteral("ConsegnaImpostazioniCodec");
+        CodecConsegnato = impostazioni;
+    }
+    QString SceltaCodec(int lingua) override {
+        Registra("SceltaCodec", lingua);
+        return CodecScelto.isEmpty() ? CodecConsegnato : CodecScelto;
+    }
+    void Codifica(int lingua, const ConsegnaCodifica& consegna) override {
+        Registra("Codifica", lingua);
+        Codifiche << consegna;
+    }
+
+    int Conta(const QString& chiamata) const { return int(Chiamate.count(chiamata)); }
+
+private:
+    void Registra(const char* nome, int lingua) {
+        Chiamate << QLatin1String(nome);
+        Lingue << lingua;
+    }
+    template <class T>
+    static T Prendi(std::deque<T>& coda) {
+        if (coda.empty()) return T{};
+        T v = coda.front();
+        coda.pop_front();
+        return v;
+    }
+};

@@ -1,0 +1,109 @@
+// Pictures of the main window as a user sees it: the whole window, and every page of the
+// command band (the five pages and the ten intro sheets), in Italian, English and French.
+// finestra_principale [output folder]   (default: build/finestra_principale)
+#include "app/Frm2principale.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/StiliTesto.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+QImage Foto(QWidget* w) { return w->grab().toImage(); }
+
+// The command band of the window as it shows now.
+QImage Banda(TForm2Principale& f) {
+    QWidget* banda = f.findChild<QWidget*>(QStringLiteral("Z_PannelloComandi"));
+    QApplication::processEvents();
+    return Foto(banda);
+}
+
+// One column of pictures with a caption above each.
+QImage Foglio(const QList<QPair<QString, QImage>>& parti) {
+    int altezza = 8, larghezza = 0;
+    for (const auto& [titolo, im] : parti) {
+        altezza += 22 + im.height() + 8;
+        larghezza = std::max(larghezza, im.width() + 16);
+    }
+    QImage foglio(larghezza, altezza, QImage::Format_RGB32);
+    foglio.fill(QColor(0x1E, 0x1E, 0x1E));
+    QPainter p(&foglio);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    int y = 8;
+    for (const auto& [titolo, im] : parti) {
+        p.setPen(QColor(0xFD, 0xBF, 0x07));
+        p.drawText(8, y + 15, titolo);
+        p.drawImage(8, y + 22, im);
+        y += 22 + im.height() + 8;
+    }
+    return foglio;
+}
+
+bool Salva(const QImage& im, const QString& percorso) {
+    if (im.save(percorso)) {
+        std::printf("%s\n", qPrintable(percorso));
+        return true;
+    }
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestra_principale");
+    QDir().mkpath(uscita);
+    // A home of its own: the window reads and writes its project there, never the user's.
+    QTemporaryDir casa;
+    ImpostaCartelleUtente(casa.filePath(QStringLiteral("dati")), casa.filePath(QStringLiteral("documenti")),
+                          QCoreApplication::applicationDirPath());
+    InstallaStiliPredefiniti();
+
+    TForm2Principale finestra;
+    finestra.show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+
+    bool riuscito = true;
+    const struct {
+        int lingua;
+        const char* sigla;
+    } lingue[] = {{0, "it"}, {1, "en"}, {4, "fr"}};
+    for (const auto& l : lingue) {
+        ImpostazioniGlobali.LinguaCorrente = l.lingua;
+        finestra.ApplicaLinguaFinestra();
+        finestra.Impostazioni().IntroLista = 1;
+        finestra.AggiornaViste();
+        finestra.SelezionaScheda(1);
+        finestra.RichiediRendering();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        riuscito &= Salva(Foto(&finestra), QStringLiteral("%1/finestra_%2.png").arg(uscita, l.sigla));
+
+        QList<QPair<QString, QImage>> pagine;
+        for (int scheda = 1; scheda <= 5; ++scheda) {
+            finestra.SelezionaScheda(scheda);
+            pagine.append({QStringLiteral("Tab %1").arg(scheda), Banda(finestra)});
+            riuscito &= Salva(pagine.back().second, QStringLiteral("%1/scheda%2_%3.png").arg(uscita).arg(scheda).arg(l.sigla));
+        }
+        riuscito &= Salva(Foglio(pagine), QStringLiteral("%1/pagine_%2.png").arg(uscita, l.sigla));
+
+        QList<QPair<QString, QImage>> intro;
+        for (int n = 1; n <= 10; ++n) {
+            finestra.Impostazioni().IntroLista = n;
+            finestra.AggiornaViste();
+            finestra.SelezionaScheda(6);
+            intro.append({QStringLiteral("Intro %1").arg(n), Banda(finestra)});
+        }
+        riuscito &= Salva(Foglio(intro), QStringLiteral("%1/intro_%2.png").arg(uscita, l.sigla));
+    }
+    finestra.Impostazioni().IntroLista = 1;
+    return riuscito ? 0 : 1;
+}
