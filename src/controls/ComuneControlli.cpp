@@ -102,6 +102,7 @@ void InstallaSostituzioni() {
         QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
         QFont::insertSubstitutions("Tahoma", {"DejaVu Sans", "Liberation Sans"});
         QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Liberation Sans"});
+        QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
         return true;
     }();
     (void)fatto;
