@@ -48,8 +48,65 @@ double CadutaLogo(double s, double c) {
     return 0.0;
 }
 
+namespace {
+
+constexpr int AlfaInchiostro = 128;
+
+// The source columns (or rows) under [da, a) of a side drawn at scalato pixels.
+std::pair<int, int> SottoIntervallo(int da, int a, int sorgente, int scalato) {
+    const long long lo = static_cast<long long>(std::max(da, 0)) * sorgente / scalato;
+    const long long hi = (static_cast<long long>(std::min(a, scalato)) * sorgente + scalato - 1) / scalato;
+    return {static_cast<int>(lo), static_cast<int>(std::min<long long>(hi, sorgente))};
+}
+
+QImage ConAlfa(const QImage& immagine) {
+    return immagine.format() == QImage::Format_ARGB32 ? immagine : immagine.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
+std::optional<int> PrimaRigaInchiostro(const QImage& immagine, QSize dimensione, int da, int a) {
+    if (immagine.isNull() || dimensione.width() <= 0 || dimensione.height() <= 0 || a <= da) return std::nullopt;
+    const auto [x0, x1] = SottoIntervallo(da, a, immagine.width(), dimensione.width());
+    if (x1 <= x0) return std::nullopt;
+    const QImage img = ConAlfa(immagine);
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* riga = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = x0; x < x1; ++x)
+            if (qAlpha(riga[x]) >= AlfaInchiostro)
+                return static_cast<int>(static_cast<long long>(y) * dimensione.height() / img.height());
+    }
+    return std::nullopt;
+}
+
+std::optional<int> FineInchiostro(const QImage& immagine, QSize dimensione) {
+    if (immagine.isNull() || dimensione.width() <= 0 || dimensione.height() <= 0) return std::nullopt;
+    const QImage img = ConAlfa(immagine);
+    for (int y = img.height() - 1; y >= 0; --y) {
+        const auto* riga = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(riga[x]) >= AlfaInchiostro)
+                return static_cast<int>((static_cast<long long>(y + 1) * dimensione.height() + img.height() - 1) /
+                                        img.height());
+    }
+    return std::nullopt;
+}
+
+InchiostroLogo MisuraInchiostro(const QImage& logo, int scala, QSize catena) {
+    InchiostroLogo i;
+    if (logo.isNull()) return i;
+    const QSize d(logo.width() * scala / 100, logo.height() * scala / 100);
+    i.Fondo = FineInchiostro(logo, d);
+    if (catena.width() > 0) {
+        // The chains' columns in the logo, as the layout puts them.
+        i.SottoCatenaSinistra = PrimaRigaInchiostro(logo, d, 100, 100 + catena.width());
+        i.SottoCatenaDestra = PrimaRigaInchiostro(logo, d, d.width() - 100 - catena.width(), d.width() - 100);
+    }
+    return i;
+}
+
 LayoutIntro2 CalcolaLayoutIntro2(float s, int oscillazioni, int smorzamento, QSize logo, int scala,
-                                 QSize catena, int W, int H) {
+                                 QSize catena, int W, int H, const InchiostroLogo& inchiostro) {
     LayoutIntro2 l;
     const int lw = logo.width() * scala / 100, lh = logo.height() * scala / 100;
     const int x0 = (W - lw) / 2, y0 = (H - lh) / 2;
@@ -63,20 +120,41 @@ LayoutIntro2 CalcolaLayoutIntro2(float s, int oscillazioni, int smorzamento, QSi
         hs = 6;
         rialzo = -3;
     }
-    l.Ombra.Rettangolo = QRect(x0, y0 + lh + 10 + rialzo, lw, hs);
+    // The shadow lies under the logo's ink at rest, the chains hang from the ink of the logo
+    // as drawn; with no ink they keep the picture's edges.
+    const int fondo = inchiostro.Fondo.value_or(lh);
+    l.Ombra.Rettangolo = QRect(x0, y0 + fondo + 10 + rialzo, lw, hs);
     l.Ombra.Traslazione = -1.0f;
-    l.CatenaSinistra = QPoint(x0 + 100, y0 - catena.height() + 55);
-    l.CatenaDestra = QPoint(x0 + lw - 100 - catena.width(), y0 - catena.height() + 55);
+    const int altezzaDisegnata = std::max(0, l.Logo.Rettangolo.height());
+    const auto aggancio = [&](const std::optional<int>& riga) {
+        if (!riga || lh <= 0) return y0;
+        return y0 + static_cast<int>(static_cast<long long>(*riga) * altezzaDisegnata / lh);
+    };
+    l.CatenaSinistra = QPoint(x0 + 100, aggancio(inchiostro.SottoCatenaSinistra) - catena.height() + 55);
+    l.CatenaDestra = QPoint(x0 + lw - 100 - catena.width(), aggancio(inchiostro.SottoCatenaDestra) - catena.height() + 55);
     return l;
 }
 
-LayoutIntro3 CalcolaLayoutIntro3(float s, QSize logo, int scala, int altezzaOmbra, int W, int H) {
+float TempoIntro3(float t, float N, bool anima) {
+    if (t == 0.0f && !anima) return 70.0f;
+    return TempoCoreografia(t, N, anima);
+}
+
+LayoutIntro3 CalcolaLayoutIntro3(float s, QSize logo, int scala, int altezzaOmbra, int W, int H,
+                                 const InchiostroLogo& inchiostro) {
     LayoutIntro3 l;
     const int lw = logo.width() * scala / 100, lh = logo.height() * scala / 100;
     const int x0 = (W - lw) / 2, y0 = (H - lh) / 2;
+    const int fondo = inchiostro.Fondo.value_or(lh);
+    // The shadow lies under the bottom of the logo's ink; a logo flattened to d rows on its
+    // bottom edge keeps that share of its transparent bottom margin.
+    const auto lineaOmbra = [&](float d) {
+        if (lh <= 0) return y0 + lh - 8;
+        return TroncaIntero(y0 + lh - static_cast<double>(lh - fondo) * d / lh) - 8;
+    };
     if (s < 70.0f) {
         const int xs = s < 61.0f ? TroncaIntero(x0 - (180.0f - 3.0f * s)) : x0;
-        l.Ombra.Rettangolo = QRect(xs, y0 + lh - 8, lw, 16);
+        l.Ombra.Rettangolo = QRect(xs, y0 + fondo - 8, lw, 16);
         l.Logo.Rettangolo = QRect(x0, TroncaIntero(y0 - CadutaLogo(s, lh + y0)), lw, lh);
         return l;
     }
@@ -87,15 +165,15 @@ LayoutIntro3 CalcolaLayoutIntro3(float s, QSize logo, int scala, int altezzaOmbr
             a = 5.0f;
             d = altezzaOmbra * static_cast<float>(std::sin(Gradi(5.0)));
         }
-        l.Ombra.Rettangolo = QRect(x0, y0 + lh - 8, lw, 16);
         l.Logo.Rettangolo = QRect(x0, TroncaIntero(y0 + lh - d), lw, TroncaIntero(d));
+        l.Ombra.Rettangolo = QRect(x0, lineaOmbra(d), lw, 16);
         l.Logo.Traslazione = 1.0f - static_cast<float>(std::sin(Gradi(a)));
         return l;
     }
     const float d = std::max(lh * static_cast<float>(std::sin(Gradi(5.0))), 4.0f);
     const int x = TroncaIntero((s - 115.0f) * (s - 115.0f) * 1.5f + x0);
-    l.Ombra.Rettangolo = QRect(x, y0 + lh - 8, lw, 16);
     l.Logo.Rettangolo = QRect(x, TroncaIntero(y0 + lh - d), lw, TroncaIntero(d));
+    l.Ombra.Rettangolo = QRect(x, lineaOmbra(d), lw, 16);
     l.Logo.Traslazione = 1.0f;
     return l;
 }

@@ -30,6 +30,22 @@ struct PostoImmagine {
     bool Visibile = true;
 };
 
+// Where a logo drawn at its scale has ink (alpha at least half), in the drawn logo's own
+// rows; the layouts hang chains and lay shadows by it, so transparent margins never leave
+// a chain or a logo floating.
+struct InchiostroLogo {
+    std::optional<int> SottoCatenaSinistra;  // first ink row under the left chain's columns
+    std::optional<int> SottoCatenaDestra;
+    std::optional<int> Fondo;  // one past the last ink row
+};
+// The first ink row under the columns [da, a) of the picture drawn at dimensione.
+std::optional<int> PrimaRigaInchiostro(const QImage& immagine, QSize dimensione, int da, int a);
+// One past the last ink row of the picture drawn at dimensione.
+std::optional<int> FineInchiostro(const QImage& immagine, QSize dimensione);
+// The ink of a logo drawn at scala percent, under the chains of that size (an empty chain:
+// none under them).
+InchiostroLogo MisuraInchiostro(const QImage& logo, int scala, QSize catena = QSize());
+
 struct LayoutIntro2 {
     PostoImmagine Logo;
     PostoImmagine Ombra;
@@ -37,7 +53,7 @@ struct LayoutIntro2 {
     QPoint CatenaDestra;
 };
 LayoutIntro2 CalcolaLayoutIntro2(float s, int oscillazioni, int smorzamento, QSize logo, int scala,
-                                 QSize catena, int W = 1920, int H = 1080);
+                                 QSize catena, int W = 1920, int H = 1080, const InchiostroLogo& inchiostro = {});
 
 struct LayoutIntro3 {
     PostoImmagine Logo;
@@ -45,7 +61,10 @@ struct LayoutIntro3 {
 };
 // altezzaOmbra is the shadow picture's own height (the tilt's floor uses it).
 LayoutIntro3 CalcolaLayoutIntro3(float s, QSize logo, int scala, int altezzaOmbra, int W = 1920,
-                                 int H = 1080);
+                                 int H = 1080, const InchiostroLogo& inchiostro = {});
+// Intro 3's clock: as intros 2's, but the preview shows the logo landed, upright on its
+// shadow (the last step leaves the stage empty).
+float TempoIntro3(float t, float N, bool anima);
 
 // Intro 4.
 struct Punto3 {

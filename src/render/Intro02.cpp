@@ -14,7 +14,8 @@ void DisegnaIntro2(ContestoRendering& c) {
     const float s = TempoCoreografia(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
     const LayoutIntro2 l = CalcolaLayoutIntro2(s, imp.Intro2_Oscillazioni, imp.Intro2_Smorzamento, logo.size(),
                                                imp.Intro2LogoScala, catena.size(), ImpostazioniGlobali.LarghezzaFrame,
-                                               ImpostazioniGlobali.AltezzaFrame);
+                                               ImpostazioniGlobali.AltezzaFrame,
+                                               MisuraInchiostro(logo, imp.Intro2LogoScala, catena.size()));
     QPainter& g = c.GraficaFrame;
     DisegnaOrientata(g, l.Logo.Rettangolo, logo, MatriceColore::Colori(1.0f, l.Logo.Traslazione, 1.0f));
     DisegnaOrientata(g, l.Ombra.Rettangolo, ombra, MatriceColore::Colori(1.0f, l.Ombra.Traslazione, 1.0f));

@@ -10,9 +10,10 @@ void DisegnaIntro3(ContestoRendering& c) {
     const ImpostazioniProgetto& imp = c.Imp();
     const QImage logo = CaricaImmagine(c, imp.Intro3LogoDaUtilizzare);
     const QImage ombra = CaricaSlot(c, SlotIntro::Ombra);
-    const float s = TempoCoreografia(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
+    const float s = TempoIntro3(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
     const LayoutIntro3 l = CalcolaLayoutIntro3(s, logo.size(), imp.Intro3LogoScala, ombra.height(),
-                                               ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame);
+                                               ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
+                                               MisuraInchiostro(logo, imp.Intro3LogoScala));
     QPainter& g = c.GraficaFrame;
     DisegnaOrientata(g, l.Ombra.Rettangolo, ombra, MatriceColore::Identita());
     DisegnaOrientata(g, l.Logo.Rettangolo, logo, MatriceColore::Colori(1.0f, l.Logo.Traslazione, 1.0f));

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <cmath>
 
 namespace {
@@ -75,6 +76,88 @@ TEST(LayoutIntro2, SwingAwaySquashesDarkensAndMirrorsTheShadow) {
     // Beyond a full swing the logo's own height turns negative too.
     const LayoutIntro2 oltre = CalcolaLayoutIntro2(0, 0, 100, QSize(400, 200), 150, QSize(40, 600));
     EXPECT_EQ(oltre.Logo.Rettangolo.height(), -2);
+}
+
+// A 400 x 200 logo whose ink covers rows 60..139 and, above row 60, only columns 150..249.
+QImage LogoConMargini() {
+    QImage logo(400, 200, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 20; y < 140; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (y >= 60 || (x >= 150 && x < 250)) logo.setPixel(x, y, qRgba(200, 0, 0, y == 20 ? 127 : 255));
+    return logo;
+}
+
+TEST(MisuraInchiostro, FindsTheInkUnderEachChainAndItsBottomAtTheDrawnScale) {
+    const QImage logo = LogoConMargini();
+    struct Caso {
+        int scala;
+        QSize catena;
+        std::optional<int> sinistra, destra, fondo;
+    } casi[] = {
+        {100, {40, 600}, 60, 60, 140},
+        {150, {40, 600}, 90, 90, 210},     // drawn 600 x 300
+        {100, {100, 600}, 21, 21, 140},    // both chains reach the middle columns; row 20 is only half opaque
+        {100, {}, std::nullopt, std::nullopt, 140},
+    };
+    for (const Caso& c : casi) {
+        const InchiostroLogo i = MisuraInchiostro(logo, c.scala, c.catena);
+        EXPECT_EQ(i.SottoCatenaSinistra, c.sinistra) << c.scala << " " << c.catena.width();
+        EXPECT_EQ(i.SottoCatenaDestra, c.destra) << c.scala << " " << c.catena.width();
+        EXPECT_EQ(i.Fondo, c.fondo) << c.scala << " " << c.catena.width();
+    }
+    QImage vuoto(50, 50, QImage::Format_ARGB32);
+    vuoto.fill(Qt::transparent);
+    const InchiostroLogo nessuno = MisuraInchiostro(vuoto, 100, QSize(10, 10));
+    EXPECT_FALSE(nessuno.SottoCatenaSinistra || nessuno.SottoCatenaDestra || nessuno.Fondo);
+    EXPECT_FALSE(MisuraInchiostro(QImage(), 100, QSize(10, 10)).Fondo);
+    EXPECT_EQ(PrimaRigaInchiostro(logo, QSize(400, 200), 150, 151), 21);
+    EXPECT_FALSE(PrimaRigaInchiostro(logo, QSize(400, 200), 10, 10));
+}
+
+TEST(LayoutIntro2, ChainsHangFromTheInkAndTheShadowLiesUnderIt) {
+    // 400 x 200 at 100 %: x0 760, y0 440; ink from row 60 under both chains, down to row 140.
+    const QImage logo = LogoConMargini();
+    const QSize catena(40, 600);
+    const InchiostroLogo i = MisuraInchiostro(logo, 100, catena);
+    const LayoutIntro2 l = CalcolaLayoutIntro2(199, 20, 100, logo.size(), 100, catena, 1920, 1080, i);
+    EXPECT_EQ(l.CatenaSinistra, QPoint(860, 440 + 60 - 600 + 55));
+    EXPECT_EQ(l.CatenaDestra, QPoint(760 + 400 - 100 - 40, 440 + 60 - 600 + 55));
+    EXPECT_EQ(l.Ombra.Rettangolo, QRect(760, 440 + 140 + 10 - 3, 400, 6));
+    // Swinging away squashes the logo; the chains follow its ink up toward the top edge.
+    const LayoutIntro2 via = CalcolaLayoutIntro2(0, 20, 100, logo.size(), 100, catena, 1920, 1080, i);
+    const int altezza = via.Logo.Rettangolo.height();
+    EXPECT_EQ(via.CatenaSinistra.y(), 440 + 60 * altezza / 200 - 600 + 55);
+    EXPECT_EQ(via.Ombra.Rettangolo.y(), 440 + 140 + 10);
+    // No ink under a chain: it keeps the picture's top edge.
+    InchiostroLogo soloCentro = i;
+    soloCentro.SottoCatenaDestra.reset();
+    const LayoutIntro2 bordo = CalcolaLayoutIntro2(199, 20, 100, logo.size(), 100, catena, 1920, 1080, soloCentro);
+    EXPECT_EQ(bordo.CatenaDestra.y(), 440 - 600 + 55);
+}
+
+TEST(LayoutIntro3, TheShadowLiesUnderTheInkAsTheLogoIsDrawn) {
+    const QImage logo = LogoConMargini();
+    const InchiostroLogo i = MisuraInchiostro(logo, 100);
+    // At rest the ink ends at 440 + 140; during the tilt the logo flattens on its bottom edge.
+    EXPECT_EQ(CalcolaLayoutIntro3(30, logo.size(), 100, 64, 1920, 1080, i).Ombra.Rettangolo.y(), 580 - 8);
+    EXPECT_EQ(CalcolaLayoutIntro3(70, logo.size(), 100, 64, 1920, 1080, i).Ombra.Rettangolo.y(), 580 - 8);
+    const LayoutIntro3 inclinato = CalcolaLayoutIntro3(100, logo.size(), 100, 64, 1920, 1080, i);
+    const QRect r = inclinato.Logo.Rettangolo;
+    const float d = 200 * std::sin(30 * 3.14159265f / 180);  // s = 100 tilts to 30 degrees
+    EXPECT_EQ(inclinato.Ombra.Rettangolo.y(), static_cast<int>(640 - 60 * d / 200) - 8);
+    EXPECT_NEAR(inclinato.Ombra.Rettangolo.y(), r.y() + 140 * r.height() / 200 - 8, 1);
+    EXPECT_EQ(CalcolaLayoutIntro3(125, logo.size(), 100, 64, 1920, 1080, i).Ombra.Rettangolo.x(), 910);
+}
+
+TEST(TempoIntro3, PreviewShowsTheLandedLogo) {
+    EXPECT_FLOAT_EQ(TempoIntro3(0, 200, false), 70.0f);
+    EXPECT_FLOAT_EQ(TempoIntro3(0, 100, false), 70.0f);
+    EXPECT_FLOAT_EQ(TempoIntro3(0, 200, true), 0.0f);
+    EXPECT_FLOAT_EQ(TempoIntro3(100, 200, true), 75.0f);
+    const LayoutIntro3 l = CalcolaLayoutIntro3(TempoIntro3(0, 200, false), QSize(400, 200), 100, 64);
+    EXPECT_EQ(l.Logo.Rettangolo, QRect(760, 440, 400, 200));
+    EXPECT_FLOAT_EQ(l.Logo.Traslazione, 0.0f);
 }
 
 TEST(LayoutIntro3, FollowsDropTiltAndExit) {

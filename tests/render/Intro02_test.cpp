@@ -62,16 +62,46 @@ TEST(Intro3, FirstBounceLiftsTheLogo) {
     EXPECT_FALSE(Vicino(f.pixel(960, Y0 + 70), RossoLogo, 60));
 }
 
-TEST(Intro3, PreviewOfAHundredFramesShowsTheTiltWhitening) {
+// The preview shows the logo landed, upright and unwhitened on its shadow, whatever the
+// duration; the last step of the choreography has it far off to the right.
+TEST(Intro3, PreviewShowsTheLogoLandedOnItsShadow) {
     BancoIntro b(3);
-    // s = 99: tilted to 32 degrees, 52 px high on its bottom edge, red raised by 1 - sin 32.
-    const QImage f = b.Frame(0, false, 100);
-    EXPECT_TRUE(Vicino(f.pixel(960, Y0 + 80), qRgb(255, 120, 120), 4));
-    EXPECT_FALSE(Vicino(f.pixel(960, Y0 + 20), qRgb(255, 120, 120), 40));
-    // The default preview (N = 200) is past the exit: nothing of the logo.
-    const QImage uscito = b.Frame(0, false, 200);
-    EXPECT_FALSE(Vicino(uscito.pixel(960, Y0 + 90), qRgb(255, 120, 120), 40));
-    EXPECT_FALSE(Vicino(uscito.pixel(960, Y0 + 90), RossoLogo, 40));
+    for (float N : {100.0f, 200.0f, 30.0f}) {
+        const QImage f = b.Frame(0, false, N);
+        EXPECT_TRUE(Vicino(f.pixel(960, Y0 + 2), RossoLogo)) << N;
+        EXPECT_TRUE(Vicino(f.pixel(960, Y0 + 97), RossoLogo)) << N;
+        EXPECT_FALSE(Vicino(f.pixel(960, Y0 - 3), RossoLogo, 60)) << N;
+    }
+}
+
+// Chains hang from the logo's ink, not from the picture's transparent top margin, and the
+// shadow lies under the ink, not under the transparent bottom margin.
+TEST(Intro2, ChainsOverlapTheInkOfALogoWithTransparentMargins) {
+    BancoIntro b(2, QSize(400, 200));
+    QImage logo(400, 200, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 80; y < 160; ++y)
+        for (int x = 0; x < 400; ++x) logo.setPixel(x, y, RossoLogo);
+    logo.save(b.logo);
+    const int x0 = 760, y0 = 440;
+    const QImage f = b.Frame(0, false);
+    b.imp.TabellaImmagini[29].clear();
+    const QImage senzaCatene = b.Frame(0, false);
+    const int cw = QImage(PercorsoPredefinitoImmagine(29, CartellaProgramma)).width();
+    for (int xCatena : {x0 + 100, x0 + 400 - 100 - cw}) {
+        int fondo = -1;
+        for (int y = 0; y < 1080; ++y)
+            if (PixelDiversi(f, senzaCatene, QRect(xCatena, y, cw, 1)) > 0) fondo = y;
+        ASSERT_GE(fondo, 0) << xCatena;
+        // The chain's last rows lie over the logo's red.
+        EXPECT_GE(fondo, y0 + 80 + 20) << xCatena;
+        EXPECT_TRUE(Vicino(senzaCatene.pixel(xCatena + cw / 2, fondo), RossoLogo)) << xCatena;
+    }
+    // The thin shadow under the ink's bottom row (160), not under the picture's (200).
+    b.imp.TabellaImmagini[28].clear();
+    const QImage senzaOmbra = b.Frame(0, false);
+    EXPECT_GT(PixelDiversi(senzaCatene, senzaOmbra, QRect(x0, y0 + 160 + 7, 400, 6)), 1000);
+    EXPECT_EQ(PixelDiversi(senzaCatene, senzaOmbra, QRect(x0, y0 + 200, 400, 20)), 0);
 }
 
 }  // namespace
