@@ -1,0 +1,155 @@
+// Renders every intro with its template look and the shipped logo as the animation loop
+// draws it, frame after frame, and writes one contact sheet per intro: the preview and the
+// frames 0, N/4, N/2, 3N/4 and N-1, each also at full size.
+// fogli_intro [folder] [N] [intro ...]   (default: build/fogli_intro, 200 frames, all ten)
+// A frame list after "-f" (for instance -f 50,100,150) replaces the five sampled frames.
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/ImpostazioniProgetto.h"
+#include "project/PresetIntro.h"
+#include "project/TabellaImmagini.h"
+#include "render/Casuale.h"
+#include "render/ContestoRendering.h"
+#include "render/HostRendering.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <set>
+#include <vector>
+
+namespace {
+
+class HostFoglio : public HostRendering {
+public:
+    bool Anima = false;
+    bool AnimaSelezionato() const override { return Anima; }
+    void DeselezionaAnima() override { Anima = false; }
+    int AltezzaFinestra() const override { return 0; }
+    void MostraAnteprima(const QImage&) override {}
+    void ImpostaCaptionFrame(const QString&) override {}
+    void ElaboraMessaggi() override {}
+    void CursoreAttesa(bool) override {}
+    void SegnalaErrore(const QString& m) override { std::fprintf(stderr, "%s\n", qPrintable(m)); }
+    void AvviaCodifica() override {}
+};
+
+struct Scatto {
+    QString Etichetta;
+    QImage Frame;
+};
+
+ImpostazioniProgetto ProgettoIntro(int intro) {
+    ImpostazioniProgetto imp;
+    for (int s = 0; s < NumeroSlotPredefiniti; ++s)
+        imp.TabellaImmagini[static_cast<size_t>(s)] = PercorsoPredefinitoImmagine(s, CartellaProgramma);
+    const QString logo = imp.TabellaImmagini[4];
+    imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
+    imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;
+    imp.Logo = logo;
+    imp.IntroLista = intro;
+    ImpostaPredefinitiIntro(imp);
+    return imp;
+}
+
+QImage Foglio(int intro, const std::vector<Scatto>& scatti) {
+    constexpr int L = 480, A = 270, Margine = 12, Titolo = 28, Didascalia = 20;
+    const int colonne = 3;
+    const int righe = (static_cast<int>(scatti.size()) + colonne - 1) / colonne;
+    QImage foglio(Margine + colonne * (L + Margine), Titolo + righe * (A + Didascalia + Margine),
+                  QImage::Format_RGB32);
+    foglio.fill(QColor(0x2D, 0x2D, 0x2D));
+    QPainter p(&foglio);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(QColor(0xFD, 0xBF, 0x07));
+    p.drawText(Margine, 20, QStringLiteral("Intro %1").arg(intro));
+    for (size_t i = 0; i < scatti.size(); ++i) {
+        const int x = Margine + static_cast<int>(i % colonne) * (L + Margine);
+        const int y = Titolo + static_cast<int>(i / colonne) * (A + Didascalia + Margine);
+        p.drawImage(QRect(x, y, L, A), scatti[i].Frame);
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.drawRect(QRect(x - 1, y - 1, L + 1, A + 1));
+        p.setPen(QColor(0xC0, 0xC0, 0xC0));
+        p.drawText(x, y + A + 15, scatti[i].Etichetta);
+    }
+    return foglio;
+}
+
+std::vector<Scatto> RenderIntro(int intro, int N, const std::set<int>& frame) {
+    std::vector<Scatto> scatti;
+    ImpostazioniGlobali.TotaleFrame = static_cast<float>(N);
+    FissaSemeCasuale(7);
+    ImpostazioniProgetto imp = ProgettoIntro(intro);
+    HostFoglio host;
+    ContestoRendering contesto(host);
+    contesto.Impostazioni = &imp;
+    contesto.Effetti.SeminaNeve();
+    EseguiRendering(contesto, imp);
+    scatti.push_back({QStringLiteral("anteprima"), contesto.CanvasFrame.copy()});
+    host.Anima = true;
+    contesto.Effetti.PreparaAvvioAnimazione();
+    AvviaAnimazione(contesto);
+    for (int t = 0; t < N; ++t) {
+        contesto.FrameCorrente = static_cast<float>(t);
+        DisegnaFrame(contesto);
+        if (frame.count(t)) scatti.push_back({QStringLiteral("frame %1").arg(t), contesto.CanvasFrame.copy()});
+    }
+    return scatti;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList argomenti = app.arguments().mid(1);
+    QString frameScelti;
+    if (const qsizetype f = argomenti.indexOf(QStringLiteral("-f")); f >= 0 && f + 1 < argomenti.size()) {
+        frameScelti = argomenti[f + 1];
+        argomenti.remove(f, 2);
+    }
+    const QString cartella = argomenti.value(0, QStringLiteral("build/fogli_intro"));
+    const int N = std::max(1, argomenti.value(1, QStringLiteral("200")).toInt());
+    std::vector<int> intro;
+    for (qsizetype i = 2; i < argomenti.size(); ++i) intro.push_back(argomenti[i].toInt());
+    if (intro.empty())
+        for (int i = 1; i <= 10; ++i) intro.push_back(i);
+
+    std::set<int> frame = {0, N / 4, N / 2, 3 * N / 4, N - 1};
+    if (!frameScelti.isEmpty()) {
+        frame.clear();
+        for (const QString& f : frameScelti.split(QLatin1Char(','))) frame.insert(f.toInt());
+    }
+
+    QTemporaryDir casa;
+    if (!ImpostaCartelleUtente(casa.filePath(QStringLiteral("dati")), casa.filePath(QStringLiteral("documenti")),
+                               QCoreApplication::applicationDirPath())) {
+        std::fprintf(stderr, "cannot make the work folders\n");
+        return 1;
+    }
+    QDir().mkpath(PercorsoOutput + QStringLiteral("/Video/Frames"));
+    QDir().mkpath(cartella);
+    for (int i : intro) {
+        const std::vector<Scatto> scatti = RenderIntro(i, N, frame);
+        for (const Scatto& s : scatti) {
+            const QString nome = QStringLiteral("%1/intro%2_%3.png").arg(cartella).arg(i, 2, 10, QLatin1Char('0')).arg(
+                s.Etichetta == QStringLiteral("anteprima") ? s.Etichetta : s.Etichetta.mid(6).rightJustified(4, QLatin1Char('0')));
+            s.Frame.save(nome);
+        }
+        const QString nome = QStringLiteral("%1/foglio_intro%2.png").arg(cartella).arg(i, 2, 10, QLatin1Char('0'));
+        if (!Foglio(i, scatti).save(nome)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(nome));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(nome));
+    }
+    return 0;
+}
