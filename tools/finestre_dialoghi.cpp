@@ -2,12 +2,15 @@
 // finestre_dialoghi [folder] (default build/finestre_dialoghi). The choosers browse the
 // current folder, so start it where there is something to see.
 #include "controls/Orvform.h"
+#include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgmessaggio.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -60,6 +63,17 @@ void Messaggi(int lingua) {
                    [&] { d.MostraMessaggio(tipi[i], testi[i]); });
 }
 
+void Colori(int lingua) {
+    TORVDLGColor d;
+    d.Inizializza(lingua, true, "QV", "Intro");
+    TColor uno = 0x2080E0;
+    FotoModale(d, QString("colore_uno_%1").arg(Sigla(lingua)), [&] { d.EseguiUnColore(uno); },
+               [&] { d.Image1MouseMove({300, 120}); });
+    TColor alto = 0xFFFFFF, basso = 0x5A1E00;
+    FotoModale(d, QString("colore_due_%1").arg(Sigla(lingua)), [&] { d.EseguiDueColori(alto, basso); },
+               [&] { d.Image1MouseMove({820, 260}); });
+}
+
 void Banner() {
     TORVDLGMessaggio b;
     b.SetRiga1("Quenvox");
@@ -72,14 +86,27 @@ void Banner() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen on a full-HD screen, so that no dialog is clamped to a small one.
+    QTemporaryDir temporanea;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && temporanea.isValid()) {
+        QFile schermo(temporanea.filePath(QStringLiteral("schermo.json")));
+        if (schermo.open(QIODevice::WriteOnly)) {
+            schermo.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+            schermo.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo.fileName()));
+        }
+    }
     QApplication applicazione(argc, argv);
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_dialoghi");
     if (!QDir().mkpath(cartella)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella));
         return 1;
     }
-    for (int lingua : {0, 1}) Messaggi(lingua);
+    for (int lingua : {0, 1}) {
+        Messaggi(lingua);
+        Colori(lingua);
+    }
     Banner();
     return tuttoBene ? 0 : 1;
 }

@@ -1,0 +1,190 @@
+#include "dialogs/Forvdlgcolor.h"
+
+#include "common/MouseSintetico.h"
+#include "controls/Orv_2016_button.h"
+#include "controls/Orvpannellobordo.h"
+#include "controls/Orvvideoscrollbarnolista.h"
+#include "controls/Orvvideotwocolors.h"
+#include "dialogs/ConversioneHSL.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+TEST(ConversioneHSL, EsempiNeiDueSensi) {
+    struct {
+        TColor colore;
+        ValoriHSL hsl;
+    } daRGB[] = {
+        {0x0000FF, {0, 100, 50}},
+        {0xFFFFFF, {0, 0, 100}},
+        {0x000000, {0, 0, 0}},
+        {0x00FF00, {120, 100, 50}},
+        {0xFF0000, {240, 100, 50}},
+        {0x123456, {29, 65, 20}},
+    };
+    for (const auto& c : daRGB) EXPECT_EQ(ConvertiRGBInHSL(c.colore), c.hsl) << std::hex << c.colore;
+
+    struct {
+        ValoriHSL hsl;
+        TColor colore;
+    } daHSL[] = {
+        {{0, 0, 50}, 0x7F7F7F},
+        {{0, 0, 100}, 0xFFFFFF},
+        {{120, 100, 50}, 0x00FF00},
+        {{0, 100, 50}, 0x0000FF},
+        {{240, 100, 50}, 0xFF0000},
+        // The lossy round trip the picker must not apply on a plain click.
+        {{29, 65, 20}, 0x0F3054},
+    };
+    for (const auto& c : daHSL)
+        EXPECT_EQ(ConvertiHSLInRGB(c.hsl.h, c.hsl.s, c.hsl.l), c.colore) << c.hsl.h << "," << c.hsl.s << "," << c.hsl.l;
+}
+
+TEST(ConversioneHSL, LaTavolaSiLeggeAttraversoLoStiramento) {
+    const QSize vista(966, 366), tavola(962, 375);
+    struct {
+        QPoint controllo, immagine;
+    } casi[] = {
+        {{0, 0}, {0, 0}},         {{965, 0}, {961, 0}},     {{0, 365}, {0, 373}},
+        {{965, 365}, {961, 373}}, {{966, 366}, {961, 374}}, {{-4, -9}, {0, 0}},
+        {{483, 183}, {481, 187}}, {{5000, 20}, {961, 20}},
+    };
+    for (const auto& c : casi) EXPECT_EQ(PuntoTavola(c.controllo, vista, tavola), c.immagine) << c.controllo.x();
+}
+
+// Runs the picker and acts on it once it is up.
+int Esegui(TORVDLGColor& d, const std::function<void()>& azione, const std::function<int()>& run) {
+    QTimer::singleShot(0, &d, azione);
+    QTimer::singleShot(3000, &d, [&d] { d.done(0); });
+    return run();
+}
+
+void Premi(QWidget* w, int x = 20, int y = 10) {
+    MouseSintetico m(w);
+    m.Entra(x, y);
+    m.Click(x, y);
+}
+
+TEST(TORVDLGColor, UnColoreDallaTavola) {
+    TORVDLGColor d;
+    d.Inizializza(0, true, "QV", "Intro");
+    TColor colore = 0x123456;
+    TColor atteso = 0;
+    bool pannello2Visibile = true;
+    const int r = Esegui(
+        d,
+        [&] {
+            pannello2Visibile = d.ORVPannelloBordo3()->isVisible();
+            const QPoint punto(700, 120);
+            d.Image1MouseMove(punto);
+            d.Image1MouseDown(punto);
+            const QPoint nella = PuntoTavola(punto, d.Image1()->size(), d.Tavola().size());
+            atteso = TColorDaColore(d.Tavola().pixelColor(nella));
+            // The mouse row shows what lies under the pointer.
+            EXPECT_EQ(d.Valore(0, TORVDLGColor::R)->Valore(), int(atteso & 0xFF));
+            EXPECT_EQ(d.ColoriTrovati()->Colore1(), atteso);
+            EXPECT_EQ(d.ColoriTrovati()->Colore2(), atteso);
+            Premi(d.Esci());
+        },
+        [&] { return d.EseguiUnColore(colore); });
+    EXPECT_EQ(r, 6);
+    EXPECT_FALSE(pannello2Visibile);
+    EXPECT_EQ(colore, atteso);
+    EXPECT_NE(colore, 0x123456u);
+}
+
+TEST(TORVDLGColor, AnnullaEChiusuraNonScrivonoNulla) {
+    TORVDLGColor d;
+    TColor colore = 0x123456;
+    EXPECT_EQ(Esegui(
+                  d,
+                  [&] {
+                      d.Image1MouseDown({10, 10});
+                      Premi(d.Annulla());
+                  },
+                  [&] { return d.EseguiUnColore(colore); }),
+              7);
+    EXPECT_EQ(colore, 0x123456u);
+    EXPECT_EQ(Esegui(
+                  d,
+                  [&] {
+                      d.Image1MouseDown({10, 10});
+                      d.reject();
+                  },
+                  [&] { return d.EseguiUnColore(colore); }),
+              0);
+    EXPECT_EQ(colore, 0x123456u);
+}
+
+TEST(TORVDLGColor, UnClickSuHSLCheNonCambiaNullaLasciaIlColore) {
+    TORVDLGColor d;
+    TColor colore = 0x123456;
+    const int r = Esegui(
+        d,
+        [&] {
+            for (auto campo : {TORVDLGColor::H, TORVDLGColor::S, TORVDLGColor::L}) Premi(d.Valore(1, campo));
+            EXPECT_EQ(d.ColoriTrovati()->Colore1(), 0x123456u);
+            // A real change still goes through HSL.
+            d.Valore(1, TORVDLGColor::L)->SetValore(50);
+            d.ValoriHSLRilasciati(1);
+            EXPECT_EQ(d.ColoriTrovati()->Colore1(), ConvertiHSLInRGB(29, 65, 50));
+            EXPECT_EQ(d.Valore(1, TORVDLGColor::R)->Valore(), int(ConvertiHSLInRGB(29, 65, 50) & 0xFF));
+            Premi(d.Esci());
+        },
+        [&] { return d.EseguiUnColore(colore); });
+    EXPECT_EQ(r, 6);
+    EXPECT_EQ(colore, ConvertiHSLInRGB(29, 65, 50));
+}
+
+TEST(TORVDLGColor, DueColoriESegnoSulColoreInModifica) {
+    TORVDLGColor d;
+    d.Inizializza(1, true, "QV", "Intro");
+    TColor a = 0x102030, b = 0xA0B0C0;
+    // Ok at once gives both back unchanged.
+    EXPECT_EQ(Esegui(d, [&] { Premi(d.Esci()); }, [&] { return d.EseguiDueColori(a, b); }), 6);
+    EXPECT_EQ(a, 0x102030u);
+    EXPECT_EQ(b, 0xA0B0C0u);
+
+    bool segno1 = false, segno2 = true;
+    const int r = Esegui(
+        d,
+        [&] {
+            EXPECT_TRUE(d.ORVPannelloBordo3()->isVisible());
+            segno1 = d.Shape1()->isVisible();
+            segno2 = d.Shape2()->isVisible();
+            // Editing colour 2 through its fields moves the marker there, and the chart
+            // then paints colour 2.
+            d.Valore(2, TORVDLGColor::R)->SetValore(0xFF);
+            d.ValoriRGBRilasciati(2);
+            EXPECT_EQ(d.ColoriTrovati()->Colore2(), 0xA0B0FFu);
+            EXPECT_TRUE(d.Shape2()->isVisible());
+            EXPECT_FALSE(d.Shape1()->isVisible());
+            d.Image1MouseDown({3, 3});
+            EXPECT_EQ(d.ColoriTrovati()->Colore1(), 0x102030u);
+            Premi(d.Esci());
+        },
+        [&] { return d.EseguiDueColori(a, b); });
+    EXPECT_EQ(r, 6);
+    EXPECT_TRUE(segno1);
+    EXPECT_FALSE(segno2);
+    EXPECT_EQ(a, 0x102030u);
+    EXPECT_NE(b, 0xA0B0C0u);
+
+    // The next run starts on colour 1 again.
+    EXPECT_EQ(Esegui(
+                  d,
+                  [&] {
+                      EXPECT_EQ(d.ColoriTrovati()->ColoreSelezionato(), 1);
+                      EXPECT_TRUE(d.Shape1()->isVisible());
+                      Premi(d.Annulla());
+                  },
+                  [&] { return d.EseguiDueColori(a, b); }),
+              7);
+}
+
+}  // namespace
