@@ -210,6 +210,10 @@ std::array<Punto3, 8> AngoliCella(int x, int z, float altezza, int posizione, in
              {x1, basso, z1}}};
 }
 
+int XAngoliCella(int x, int area) {
+    return x < 0 ? x + 100 - area : x;
+}
+
 std::optional<std::pair<int, int>> TesseraCella(int x, int z) {
     if (z < 300 || z > 1200 || x < -900 || x > 1000) return std::nullopt;
     return std::make_pair(9 - (z - 300) / 100, x / 100 + 9);

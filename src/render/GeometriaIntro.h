@@ -78,6 +78,10 @@ float FaseOnde(int onde, float t, float N);
 float AltezzaOnda(int x, int z, float fase);
 // The eight corners C0..C7 of a cell.
 std::array<Punto3, 8> AngoliCella(int x, int z, float altezza, int posizione, int dimensione, int area);
+// Where cell x's corners start across: the left half is the right half mirrored, so its
+// cells end on the grid line (at x + 100) and the two centre columns meet on the axis;
+// cells of the full pitch (area 100) stay where they are.
+int XAngoliCella(int x, int area);
 // The logo tile on the top face of cell (x, z): {row, column}, or nothing.
 std::optional<std::pair<int, int>> TesseraCella(int x, int z);
 // Where tile (riga, colonna) lies in a picture of that size cut into colonne x righe.

@@ -97,7 +97,8 @@ void DisegnaIntro4(ContestoRendering& c) {
     g.setPen(Qt::NoPen);
     const auto cella = [&](int x, int z, const Pennelli& colori, bool destra) {
         const float h = AltezzaOnda(x, z, fase);
-        const auto angoli = AngoliCella(x, z, h, imp.Intro4Posizione, imp.Intro4Dimensione, imp.Intro4Area);
+        const auto angoli =
+            AngoliCella(XAngoliCella(x, imp.Intro4Area), z, h, imp.Intro4Posizione, imp.Intro4Dimensione, imp.Intro4Area);
         std::array<QPointF, 8> p;
         for (size_t k = 0; k < 8; ++k) {
             QPointF q;

@@ -192,6 +192,17 @@ TEST(LayoutIntro3, LowLogoHitsTheTiltFloorAndFarExitStaysFinite) {
     EXPECT_EQ(lontano.Logo.Rettangolo.x(), 1000000000);
 }
 
+TEST(XAngoliCella, TheLeftHalfMirrorsTheRight) {
+    struct Caso {
+        int x, area, atteso;
+    } casi[] = {
+        {0, 95, 0}, {4900, 95, 4900}, {-100, 95, -95}, {-5000, 95, -4995}, {-100, 100, -100}, {-100, 10, -10},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(XAngoliCella(c.x, c.area), c.atteso) << c.x << " " << c.area;
+    // The centre columns meet: the left one ends where the right one starts.
+    for (int area : {10, 50, 95, 100}) EXPECT_EQ(XAngoliCella(-100, area) + area, XAngoliCella(0, area)) << area;
+}
+
 TEST(ProiettaPunto, DefaultCameraAndPointsBehindTheEye) {
     const Punto3 camera{1, 120, 360};
     QPointF p;

@@ -50,6 +50,18 @@ TEST(Intro4, FrontCellProjectsBelowTheCentreInTheSeaColour) {
     EXPECT_TRUE(Vicino(trasparente.pixel(990, 915), qRgb(3, 189, 255), 2));
 }
 
+// The two halves of the sea meet on the eye's axis: no dark seam runs down the middle.
+TEST(Intro4, NoSeamDownTheMiddle) {
+    BancoIntro b(4);
+    b.imp.SfondoColori = {0x000000, 0x000000};
+    for (float t : {0.0f, 37.0f}) {
+        const QImage f = b.Frame(t, t > 0);
+        // Below the farthest row's top (about y 332 in the preview) the sea covers the axis.
+        for (int y = 400; y < 1080; ++y)
+            for (int x = 958; x <= 963; ++x) ASSERT_GT(Luminosita(f.pixel(x, y)), 60) << t << ": " << x << "," << y;
+    }
+}
+
 TEST(Intro4, CameraBehindTheSeaDrawsOnlyWhatLiesAhead) {
     BancoIntro b(4);
     // Every row nearer than z 1000 lies behind the eye. Ahead of it nothing projects above
