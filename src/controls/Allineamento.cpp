@@ -11,7 +11,11 @@ const char* const Proprieta = "quenvoxAllineamento";
 
 class SeguiGenitore : public QObject {
 public:
-    explicit SeguiGenitore(QWidget* genitore) : QObject(genitore) { genitore->installEventFilter(this); }
+    explicit SeguiGenitore(QWidget* genitore) : QObject(genitore) {
+        setObjectName(Nome);
+        genitore->installEventFilter(this);
+    }
+    static constexpr const char* Nome = "quenvoxSeguiAllineati";
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -69,7 +73,8 @@ void ImpostaAllineamento(QWidget* figlio, Allineamento allineamento) {
     figlio->setProperty(Proprieta, int(allineamento));
     QWidget* genitore = figlio->parentWidget();
     if (!genitore) return;
-    if (!genitore->findChild<SeguiGenitore*>(QString(), Qt::FindDirectChildrenOnly)) new SeguiGenitore(genitore);
+    if (!genitore->findChild<QObject*>(QLatin1String(SeguiGenitore::Nome), Qt::FindDirectChildrenOnly))
+        new SeguiGenitore(genitore);
     RiallineaFigli(genitore);
 }
 

@@ -22,10 +22,8 @@ void ORV_2016_Lista::SetORV_Elenco(const QStringList& voci) {
 
 void ORV_2016_Lista::SetORV_Voce(int v) {
     if (v == voce) return;
-    // Below 1 as well as past the end: the first item.
-    if (v < 1 || v > elenco.size()) v = 1;
-    voce = v;
-    caption = elenco.isEmpty() ? TestiControlli::NonDefinito : elenco.at(v - 1);
+    voce = TestiControlli::VoceValida(v, elenco.size());
+    caption = TestiControlli::TestoVoce(elenco, voce);
     update();
 }
 
