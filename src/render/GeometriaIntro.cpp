@@ -263,19 +263,18 @@ Riflesso CreaRiflesso(const QImage& sorgente, int rw, int rh, ModoRiflesso modo)
     for (int j = 0; j < rh; ++j) {
         auto* riga = reinterpret_cast<QRgb*>(img.scanLine(j));
         bool visibile = false;
-        if (modo == ModoRiflesso::SostituisciAlfa) {
-            const int alfa = AlfaRigaIntro5(j, rh);
-            for (int x = 0; x < rw; ++x) riga[x] = qRgba(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x]), alfa);
-            visibile = alfa != 0;
+        std::array<int, 256> tabella;
+        if (modo == ModoRiflesso::ScalaRigaIntro5) {
+            const int alfaRiga = AlfaRigaIntro5(j, rh);
+            for (int a = 0; a < 256; ++a) tabella[static_cast<size_t>(a)] = a * alfaRiga / 255;
         } else {
             const float f = FattoreRigaIntro9(j, rh);
-            std::array<int, 256> tabella;
             for (int a = 0; a < 256; ++a) tabella[static_cast<size_t>(a)] = static_cast<int>(a * f);
-            for (int x = 0; x < rw; ++x) {
-                const int alfa = tabella[static_cast<size_t>(qAlpha(riga[x]))];
-                riga[x] = qRgba(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x]), alfa);
-                visibile = visibile || alfa != 0;
-            }
+        }
+        for (int x = 0; x < rw; ++x) {
+            const int alfa = tabella[static_cast<size_t>(qAlpha(riga[x]))];
+            riga[x] = qRgba(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x]), alfa);
+            visibile = visibile || alfa != 0;
         }
         if (visibile && r.PrimaRigaVisibile == 99999) r.PrimaRigaVisibile = j;
     }

@@ -96,11 +96,14 @@ struct Riflesso {
     QImage Immagine;
     int PrimaRigaVisibile = 99999;
 };
-// Intro 5: row j's alpha replaces the pixel's.
+// Intro 5: the alpha row j gives an opaque pixel.
 int AlfaRigaIntro5(int j, int rh);
 // Intro 9: row j scales the pixel's alpha by this factor.
 float FattoreRigaIntro9(int j, int rh);
-enum class ModoRiflesso { SostituisciAlfa, ScalaAlfa };
+// Both scale each pixel's alpha by their row's, so a transparent surround stays transparent
+// (in place of a dark box under the logo): intro 5 gives an opaque pixel exactly its row
+// alpha, intro 9 scales by its row factor.
+enum class ModoRiflesso { ScalaRigaIntro5, ScalaAlfa };
 Riflesso CreaRiflesso(const QImage& sorgente, int rw, int rh, ModoRiflesso modo);
 
 // Intro 9's timeline over absolute frames: which line (0 none, 1 or 2) and its width factor.

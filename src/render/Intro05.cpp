@@ -18,7 +18,7 @@ void DisegnaIntro5(ContestoRendering& c) {
             const int x = (W - lw) / 2;
             c.GraficaFrame.drawImage(QRect(x, pavimento + 20 - lh, lw, lh), logo);
             const int rh = lh / 2;
-            const Riflesso riflesso = CreaRiflesso(logo, lw, rh, ModoRiflesso::SostituisciAlfa);
+            const Riflesso riflesso = CreaRiflesso(logo, lw, rh, ModoRiflesso::ScalaRigaIntro5);
             DisegnaRiflesso(c, riflesso, QRectF(x, pavimento + 20, lw, rh));
         }
     }

@@ -272,25 +272,27 @@ TEST(TessereLogo, CutRowByRowDroppingTheRemainder) {
     for (const QImage& vuota : TagliaTessere(QImage(10, 5, QImage::Format_ARGB32), 20, 10)) EXPECT_TRUE(vuota.isNull());
 }
 
-TEST(RiflessoIntro5, RowAlphaReplacesThePixelsAlpha) {
+// Opaque pixels take the row's alpha; transparent ones stay transparent, half transparent
+// ones get half of it.
+TEST(RiflessoIntro5, RowAlphaScalesThePixelsAlpha) {
     EXPECT_EQ(AlfaRigaIntro5(0, 150), 0);
     EXPECT_EQ(AlfaRigaIntro5(149, 150), 126);
     EXPECT_EQ(AlfaRigaIntro5(75, 150), 63);
     EXPECT_EQ(AlfaRigaIntro5(5, 0), 0);
     QImage logo(400, 301, QImage::Format_ARGB32);
     logo.fill(QColor(200, 30, 10, 255));
-    // A transparent band becomes a dark translucent one.
     for (int y = 0; y < 301; ++y)
-        for (int x = 0; x < 100; ++x) logo.setPixel(x, y, qRgba(0, 0, 0, 0));
-    const Riflesso r = CreaRiflesso(logo, 400, 301 / 2, ModoRiflesso::SostituisciAlfa);
+        for (int x = 0; x < 100; ++x) logo.setPixel(x, y, x < 50 ? qRgba(0, 0, 0, 0) : qRgba(200, 30, 10, 128));
+    const Riflesso r = CreaRiflesso(logo, 400, 301 / 2, ModoRiflesso::ScalaRigaIntro5);
     ASSERT_EQ(r.Immagine.size(), QSize(400, 150));
     const QRgb fondo = r.Immagine.pixel(300, 149);
     EXPECT_EQ(qAlpha(fondo), 126);
     EXPECT_NEAR(qRed(fondo), 200, 1);
     EXPECT_NEAR(qGreen(fondo), 30, 1);
     EXPECT_EQ(qAlpha(r.Immagine.pixel(300, 0)), 0);
-    EXPECT_EQ(r.Immagine.pixel(10, 149), qRgba(0, 0, 0, 126));
-    EXPECT_TRUE(CreaRiflesso(logo, 0, 10, ModoRiflesso::SostituisciAlfa).Immagine.isNull());
+    EXPECT_EQ(qAlpha(r.Immagine.pixel(10, 149)), 0);
+    EXPECT_NEAR(qAlpha(r.Immagine.pixel(75, 149)), 63, 1);
+    EXPECT_TRUE(CreaRiflesso(logo, 0, 10, ModoRiflesso::ScalaRigaIntro5).Immagine.isNull());
 }
 
 TEST(RiflessoIntro9, RowFactorScalesAlphaAndFindsFirstVisibleRow) {

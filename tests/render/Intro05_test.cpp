@@ -30,6 +30,23 @@ TEST(Intro5, LogoStandsOnTheFloorOverItsReflection) {
     EXPECT_EQ(PixelDiversi(f, dopo, QRect(760, 394, 400, 451)), 0);
 }
 
+// Under the transparent parts of a logo the reflection leaves the floor as it is: no dark
+// box the size of the picture.
+TEST(Intro5, TransparentPartsOfTheLogoReflectNothing) {
+    BancoIntro b(5, QSize(400, 300));
+    QImage logo(400, 300, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 200; ++x) logo.setPixel(x, y, RossoLogo);
+    logo.save(b.logo);
+    const QImage f = b.Frame(0, false);
+    // Logo (760, 395, 400, 300); the reflection under it, rows 695 to 844.
+    for (int y = 695; y < 845; ++y)
+        for (int x = 960 + 2; x < 1160; ++x) ASSERT_TRUE(Vicino(f.pixel(x, y), Fondo, 1)) << x << "," << y;
+    // Under the ink the reflection shows, strongest next to the logo.
+    EXPECT_GT(qRed(f.pixel(860, 696)), 0x30 + 40);
+}
+
 // Columns holding ink in the text band just above the centre line.
 int ColonneInchiostro(const QImage& f) {
     int n = 0;
