@@ -1,0 +1,17 @@
+#include "dialogs/ConsegnaCodificaVideo.h"
+
+#include "dialogs/Forvdlgcodificavideo.h"
+#include "dialogs/Forvdlgsceltacodec.h"
+
+int ConsegnaCodificaVideo(TORVDLGCodificaVideo& finestra, const DatiAvvioCodifica& dati, int lingua) {
+    // A list that cannot be written stops nothing: no program of ours reads it.
+    const ConsegnaCodifica consegna = AvviaCodifica(dati);
+    const ParametriCodifica& p = consegna.Parametri;
+    finestra.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+    finestra.ImpostaParametri(p.CartellaVideo, p.FrameAlSecondo, p.FrameInJpg, p.NumeroFrame, p.PrefissoFrame);
+    return finestra.Esegui();
+}
+
+void CollegaSceltaCodec(TORVDLGCodificaVideo& codifica, TORVDLGSceltaCodec& codec) {
+    codifica.ImpostaFonteCodec([&codec] { return codec.ApplicaImpostazioniCodec(); });
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The hand-off after the animation loop, for the main window: the frame list is written, the
+// encoding window is set up with the frames and the language and shown until closed.
+#include "encoding/AvviaCodifica.h"
+
+class TORVDLGCodificaVideo;
+class TORVDLGSceltaCodec;
+
+// The window's answer (1 video made, 7 not); the main window has no use for it.
+int ConsegnaCodificaVideo(TORVDLGCodificaVideo& finestra, const DatiAvvioCodifica& dati, int lingua);
+
+// From now on each run of the encoding window takes the codec window's choice.
+void CollegaSceltaCodec(TORVDLGCodificaVideo& codifica, TORVDLGSceltaCodec& codec);

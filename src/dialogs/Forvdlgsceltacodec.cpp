@@ -1,0 +1,570 @@
+#include "dialogs/Forvdlgsceltacodec.h"
+
+#include "controls/Orv_2016_button.h"
+#include "controls/Orv_2016_check.h"
+#include "controls/Orv_2016_label.h"
+#include "controls/Orv_2016_lista.h"
+#include "controls/Orv_2016_spinnumber.h"
+#include "controls/Orv_2016_stile.h"
+#include "controls/Orvform.h"
+#include "controls/Orvformclient.h"
+#include "controls/Orvheader.h"
+#include "controls/Orvpannellobordo.h"
+#include "controls/Orvvideostato.h"
+#include "controls/Posizionamento.h"
+#include "controls/TFlatMemo.h"
+#include "dialogs/TestiSceltaCodec.h"
+#include "encoding/RigaComando.h"
+#include "encoding/TestiCodifica.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniProgetto.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFontMetrics>
+#include <QStackedWidget>
+
+#include <algorithm>
+
+namespace {
+
+// The window and its bands, in client coordinates.
+constexpr int LarghezzaFinestra = 1280;
+constexpr int AltezzaFinestra = 840;
+constexpr int Margine = 8;
+constexpr int AltezzaBarraComando = 112;
+constexpr int BordoHeader = 40;
+
+// The grid of a page: label column, control column, help column.
+constexpr int XEtichette = 16;
+constexpr int SpazioColonne = 16;
+constexpr int LarghezzaControlli = 260;
+constexpr int SpazioAiuto = 32;
+constexpr int YPrimaRiga = 16;
+constexpr int SpazioRighe = 22;
+constexpr int AltezzaControllo = 28;
+constexpr int PassoRadio = 34;
+constexpr int RientroTesto = 6;
+constexpr int LarghezzaPulsante = 150;
+
+constexpr TColor ColoreEtichette = 0x0080FF;
+constexpr TColor ColoreValori = 0xC0C0C0;
+constexpr TColor ColoreGrigio = 0x404040;
+constexpr TColor ColoreRosso = 0x3C3CE0;
+
+int Limita(int valore, const ORV_2016_SpinNumber* n) {
+    return std::clamp(valore, n->ORV_ValoreMin(), n->ORV_ValoreMax());
+}
+
+// The member that is on (1-based), 0 when none is.
+template <class Membro>
+int MembroAcceso(const QList<Membro*>& gruppo) {
+    for (int i = 0; i < gruppo.size(); ++i)
+        if (gruppo[i]->Checked()) return i + 1;
+    return 0;
+}
+
+// Exactly the given member on; a value outside the group leaves it as it is, never empty.
+template <class Membro>
+void AccendiMembro(const QList<Membro*>& gruppo, int membro) {
+    if (membro < 1 || membro > gruppo.size()) return;
+    for (int i = 0; i < gruppo.size(); ++i) gruppo[i]->SetChecked(i + 1 == membro);
+}
+
+// The grey of the lossless switches reaches labels, values and help texts alike.
+void ImpostaColore(QWidget* w, TColor colore) {
+    if (auto* l = qobject_cast<ORV_2016_Label*>(w)) l->SetColoreFont(colore);
+    if (auto* l = qobject_cast<ORV_2016_Lista*>(w)) l->SetColoreFont(colore);
+    if (auto* n = qobject_cast<ORV_2016_SpinNumber*>(w)) n->SetColoreFont(colore);
+    if (auto* m = qobject_cast<TFlatMemo*>(w)) {
+        m->setProperty("ColoreTesto", colore);
+        m->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; border: none; color: %1; "
+                                        "padding: 0px; }")
+                             .arg(ColoreDaTColor(colore).name()));
+    }
+}
+
+QFont FontMemo() {
+    return FontControllo("Calibri", 11);
+}
+
+// The height a help text takes when wrapped at a width, with the memo's own margins.
+int AltezzaMemo(const QString& testo, int larghezza) {
+    const QFontMetrics m(FontMemo());
+    const QRect r = m.boundingRect(QRect(0, 0, larghezza - 12, 100000), Qt::TextWordWrap, testo);
+    return r.height() + 14;
+}
+
+// The widest caption of the label column in any language, so the grid is the same in all.
+int LarghezzaColonnaEtichette() {
+    const QFont font = FontControllo("Calibri", 12);
+    int larghezza = 0;
+    const VoceSceltaCodec voci[] = {VoceSceltaCodec::ProresProfilo, VoceSceltaCodec::ProresQualita,
+                                    VoceSceltaCodec::Mp4Profilo, VoceSceltaCodec::Qualita, VoceSceltaCodec::Preset};
+    for (VoceSceltaCodec v : voci)
+        for (int lingua = 0; lingua < 5; ++lingua)
+            larghezza = std::max(larghezza, LarghezzaTesto(font, TestoSceltaCodec(v, lingua)));
+    return larghezza;
+}
+
+int XControlli() {
+    return XEtichette + LarghezzaColonnaEtichette() + SpazioColonne;
+}
+
+int XAiuto() {
+    return XControlli() + LarghezzaControlli + SpazioAiuto;
+}
+
+// Walks down a page: one row per setting, its label, its controls and its help text.
+class Righe {
+public:
+    explicit Righe(int larghezzaPagina) : larghezza(larghezzaPagina) {}
+    int Y() const { return y; }
+    int LarghezzaAiuto() const { return larghezza - XAiuto() - XEtichette; }
+    int LarghezzaIntera() const { return larghezza - 2 * XEtichette; }
+    // The next row starts below the tallest of its parts.
+    void Avanza(int altezza) { y += altezza + SpazioRighe; }
+
+private:
+    int larghezza;
+    int y = YPrimaRiga;
+};
+
+}  // namespace
+
+TORVDLGSceltaCodec::TORVDLGSceltaCodec(QWidget* owner) : DialogoOrv(owner) {
+    setFixedSize(LarghezzaFinestra, AltezzaFinestra);
+    Cornice()->SetBtnVisibleClose(true);
+    Cornice()->SetDimensionabile(false);
+    CreaControlli();
+    Collega();
+    ImpostaScelta(SceltaCodec());
+    ApplicaTesti();
+    ApplicaImpostazioniCodec();
+}
+
+void TORVDLGSceltaCodec::CreaControlli() {
+    stile = new ORV_2016_Stile(this);
+    stile->hide();
+    const ORVFormClient* c = Client();
+    const int larghezzaClient = LarghezzaFinestra - c->NonAreaClientSX() - c->NonAreaClientDX();
+    const int altezzaClient = AltezzaFinestra - c->NonAreaClientSU() - c->NonAreaClientGIU();
+
+    header = new ORVHeader(Client());
+    header->setObjectName(QStringLiteral("HeaderCodec"));
+    header->CreaBitmap(40);
+    header->SetORV_Pannelli(SchedeCodec());
+    header->SetBorderWidth(BordoHeader);
+    header->setGeometry(Margine, Margine, larghezzaClient - 2 * Margine,
+                        altezzaClient - 3 * Margine - AltezzaBarraComando);
+    const QStringList nomiPagine = {"PaginaAppleProRes", "PaginaMp4",   "PaginaHuffYUV", "PaginaH264",
+                                    "PaginaX264",        "PaginaX265", "PaginaPreset"};
+    for (const QString& nome : nomiPagine) {
+        auto* pagina = new QWidget;
+        pagina->setObjectName(nome);
+        pagina->resize(header->width() - 2 * BordoHeader, header->height() - 2 * BordoHeader);
+        header->Pagine()->addWidget(pagina);
+        pagine << pagina;
+    }
+    CreaPaginaProres();
+    CreaPaginaMp4();
+    CreaPaginaHuffYUV();
+    CreaPaginaH264();
+    CreaPaginaX264();
+    CreaPaginaX265();
+    CreaPaginaPreset();
+
+    barraComando = new ORVPannelloBordo(Client());
+    barraComando->SetColor(0x2D2D2D);
+    barraComando->SetBorderColor(0x404040);
+    barraComando->setGeometry(Margine, altezzaClient - Margine - AltezzaBarraComando, larghezzaClient - 2 * Margine,
+                              AltezzaBarraComando);
+    CreaBarraComando();
+}
+
+ORV_2016_Label* TORVDLGSceltaCodec::Etichetta(QWidget* pagina, const QString& nome) {
+    auto* l = new ORV_2016_Label(pagina);
+    l->setObjectName(nome);
+    l->SetAlignment(Qt::AlignRight);
+    l->SetColoreFont(ColoreEtichette);
+    l->resize(LarghezzaColonnaEtichette() + 2 * RientroTesto, AltezzaControllo);
+    return l;
+}
+
+ORV_2016_Check* TORVDLGSceltaCodec::Check(QWidget* pagina, const QString& nome, const QString& caption) {
+    auto* c = new ORV_2016_Check(pagina);
+    c->setObjectName(nome);
+    c->SetORV_Stile(stile);
+    c->SetCaption(caption);
+    c->resize(LarghezzaControlli, c->height());
+    return c;
+}
+
+ORV_2016_SpinNumber* TORVDLGSceltaCodec::Numero(QWidget* pagina, const QString& nome, int minimo, int massimo) {
+    auto* n = new ORV_2016_SpinNumber(pagina);
+    n->setObjectName(nome);
+    n->SetORV_Stile(stile);
+    n->SetORV_ValoreMin(minimo);
+    n->SetORV_ValoreMax(massimo);
+    n->SetORV_ValoreIncremento(1);
+    n->SetORV_ValoreCambioCtrl(5);
+    n->SetORV_GapCambioValore(5);
+    n->SetColoreFont(ColoreValori);
+    n->resize(LarghezzaControlli, n->height());
+    return n;
+}
+
+ORV_2016_Lista* TORVDLGSceltaCodec::Lista(QWidget* pagina, const QString& nome, const QStringList& voci) {
+    auto* l = new ORV_2016_Lista(pagina);
+    l->setObjectName(nome);
+    l->SetORV_Stile(stile);
+    l->SetORV_Elenco(voci);
+    l->SetORV_GapCambioValore(30);
+    l->SetColoreFont(ColoreValori);
+    l->resize(LarghezzaControlli, l->height());
+    return l;
+}
+
+TFlatMemo* TORVDLGSceltaCodec::Memo(QWidget* pagina, const QString& nome, const QString& testo, int x, int y,
+                                    int larghezza) {
+    auto* m = new TFlatMemo(pagina);
+    m->setObjectName(nome);
+    m->setReadOnly(true);
+    m->setFont(FontMemo());
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setFocusPolicy(Qt::NoFocus);
+    m->SetText(testo);
+    ImpostaColore(m, ColoreValori);
+    m->setGeometry(x, y, larghezza, AltezzaMemo(testo, larghezza));
+    return m;
+}
+
+void TORVDLGSceltaCodec::CreaPaginaProres() {
+    QWidget* p = pagine[0];
+    Righe r(p->width());
+    const QString intro = TestoAiuto(AiutoCodec::ProresCodec);
+    Righe& righe = r;
+    auto* m1 = Memo(p, "ProresMemo1", intro, XEtichette, righe.Y(), righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+
+    auto* profilo = Etichetta(p, "ProresLabelProfilo");
+    profilo->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({profilo, int(VoceSceltaCodec::ProresProfilo)});
+    for (int i = 0; i < 4; ++i) {
+        auto* c = Check(p, QStringLiteral("ProresCB%1").arg(i + 1), VariantiProres()[i]);
+        c->SetRadio(true);
+        c->move(XControlli(), righe.Y() + i * PassoRadio);
+        proresCB << c;
+    }
+    auto* m2 = Memo(p, "ProresMemo2", TestoAiuto(AiutoCodec::ProresProfili), XAiuto(), righe.Y(),
+                    righe.LarghezzaAiuto());
+    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, m2->height()));
+
+    auto* qualita = Etichetta(p, "ProresLabelQualita");
+    qualita->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({qualita, int(VoceSceltaCodec::ProresQualita)});
+    proresQualita = Numero(p, "ProresQualita", 0, 32);
+    proresQualita->move(XControlli(), righe.Y());
+    Memo(p, "ProresMemo3", TestoAiuto(AiutoCodec::ProresQualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+}
+
+void TORVDLGSceltaCodec::CreaPaginaMp4() {
+    QWidget* p = pagine[1];
+    Righe righe(p->width());
+    auto* m1 = Memo(p, "MP4Memo1", TestoAiuto(AiutoCodec::Mp4Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+
+    auto* profilo = Etichetta(p, "MP4LabelProfilo");
+    profilo->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({profilo, int(VoceSceltaCodec::Mp4Profilo)});
+    for (int i = 0; i < 4; ++i) {
+        auto* c = Check(p, QStringLiteral("MP4CB%1").arg(i + 1), VariantiMp4()[i]);
+        c->SetRadio(true);
+        c->move(XControlli(), righe.Y() + i * PassoRadio);
+        mp4CB << c;
+    }
+    auto* m2 = Memo(p, "MP4Memo2", TestoAiuto(AiutoCodec::Mp4Profili), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, m2->height()));
+
+    auto* qualita = Etichetta(p, "MP4LabelQualita");
+    qualita->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
+    mp4Qualita = Numero(p, "MP4Qualita", 1, 31);
+    mp4Qualita->move(XControlli(), righe.Y());
+    Memo(p, "MP4Memo3", TestoAiuto(AiutoCodec::Mp4Qualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+}
+
+void TORVDLGSceltaCodec::CreaPaginaHuffYUV() {
+    QWidget* p = pagine[2];
+    Righe righe(p->width());
+    auto* m1 = Memo(p, "HuffYUVMemo1", TestoAiuto(AiutoCodec::HuffYUVCodec), XEtichette, righe.Y(),
+                    righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+    huffYUVVariante = Check(p, "HuffYUVVariante", QString());
+    huffYUVVariante->move(XControlli(), righe.Y());
+    Memo(p, "HuffYUVMemo2", TestoAiuto(AiutoCodec::HuffYUVVariante), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+}
+
+void TORVDLGSceltaCodec::CreaPaginaH264() {
+    QWidget* p = pagine[3];
+    Righe righe(p->width());
+    auto* m1 = Memo(p, "H264Memo1", TestoAiuto(AiutoCodec::H264Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+
+    auto* preset = Etichetta(p, "H264LabelPreset");
+    preset->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
+    h264Preset = Lista(p, "H264Preset", VociPresetCodec());
+    h264Preset->move(XControlli(), righe.Y());
+    auto* m2 = Memo(p, "H264Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+
+    auto* qualita = Etichetta(p, "H264LabelQualita");
+    qualita->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
+    h264Qualita = Numero(p, "H264Qualita", 0, 51);
+    h264Qualita->move(XControlli(), righe.Y());
+    Memo(p, "H264Memo3", TestoAiuto(AiutoCodec::Crf), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+}
+
+void TORVDLGSceltaCodec::CreaPaginaX264() {
+    QWidget* p = pagine[4];
+    Righe righe(p->width());
+    auto* m1 = Memo(p, "X264Memo1", TestoAiuto(AiutoCodec::X264Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+
+    auto* preset = Etichetta(p, "X264LabelPreset");
+    preset->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
+    x264Preset = Lista(p, "X264Preset", VociPresetCodec());
+    x264Preset->move(XControlli(), righe.Y());
+    auto* m2 = Memo(p, "X264Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+
+    auto* qualita = Etichetta(p, "X264LabelQualita");
+    qualita->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
+    x264Qualita = Numero(p, "X264Qualita", 0, 51);
+    x264Qualita->move(XControlli(), righe.Y());
+    auto* m3 = Memo(p, "X264Memo3", TestoAiuto(AiutoCodec::Crf), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m3->height()));
+
+    x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless));
+    x264Lossless->move(XControlli(), righe.Y());
+    auto* m4 = Memo(p, "X264Memo4", TestoAiuto(AiutoCodec::X264Lossless), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m4->height()));
+
+    x264Tune = Check(p, "X264Tune", QString::fromLatin1(CaptionTune));
+    x264Tune->move(XControlli(), righe.Y());
+    x264TuneValue = Lista(p, "X264TuneValue", VociTuneCodec());
+    x264TuneValue->move(XControlli(), righe.Y() + PassoRadio);
+    Memo(p, "X264Memo5", TestoAiuto(AiutoCodec::X264Tune), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+
+    // Lossless overrides the preset and the quality only; the tune stays in the command.
+    grigiX264 = {preset, x264Preset, m2, qualita, x264Qualita, m3};
+}
+
+void TORVDLGSceltaCodec::CreaPaginaX265() {
+    QWidget* p = pagine[5];
+    Righe righe(p->width());
+    auto* m1 = Memo(p, "X265Memo1", TestoAiuto(AiutoCodec::X265Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
+    righe.Avanza(m1->height());
+
+    auto* preset = Etichetta(p, "X265LabelPreset");
+    preset->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
+    x265Preset = Lista(p, "X265Preset", VociPresetCodec());
+    x265Preset->move(XControlli(), righe.Y());
+    auto* m2 = Memo(p, "X265Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+
+    auto* qualita = Etichetta(p, "X265LabelQualita");
+    qualita->move(XEtichette - RientroTesto, righe.Y());
+    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
+    x265Qualita = Numero(p, "X265Qualita", 0, 51);
+    x265Qualita->move(XControlli(), righe.Y());
+    auto* m3 = Memo(p, "X265Memo3", TestoAiuto(AiutoCodec::X265Qualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    righe.Avanza(std::max(AltezzaControllo, m3->height()));
+
+    x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless));
+    x265Lossless->move(XControlli(), righe.Y());
+    Memo(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+
+    grigiX265 = {preset, x265Preset, m2, qualita, x265Qualita, m3};
+}
+
+void TORVDLGSceltaCodec::CreaPaginaPreset() {
+    QWidget* p = pagine[6];
+    Righe righe(p->width());
+    for (int i = 0; i < 3; ++i) {
+        auto* s = new ORVVideoStato(p);
+        s->setObjectName(VariantiPresetWeb()[i]);
+        s->SetCaption(VariantiPresetWeb()[i]);
+        s->SetRadio(true);
+        s->SetORV_ColoreSfondo(0x363636);
+        s->setGeometry(XEtichette, righe.Y(), XAiuto() - XEtichette - SpazioAiuto, s->height());
+        presetWeb << s;
+        auto* m = Memo(p, QStringLiteral("PresetMemo%1").arg(i + 1), TestoPresetWeb(i + 1), XAiuto(),
+                       righe.Y() + (s->height() - AltezzaControllo) / 2, righe.LarghezzaAiuto());
+        righe.Avanza(std::max(s->height(), m->height()));
+    }
+}
+
+void TORVDLGSceltaCodec::CreaBarraComando() {
+    const int interno = 12;
+    rigaComandoLabel = new ORV_2016_Label(barraComando);
+    rigaComandoLabel->setObjectName(QStringLiteral("RigaComandoLabel"));
+    rigaComandoLabel->SetColoreFont(ColoreEtichette);
+    rigaComandoLabel->setGeometry(interno - RientroTesto, 6, 400, AltezzaControllo);
+    esci = new ORV_2016_Button(barraComando);
+    esci->setObjectName(QStringLiteral("Esci"));
+    esci->SetORV_Stile(stile);
+    esci->SetORV_Bordo(true);
+    esci->SetORV_BordoColore(ColoreRosso);
+    esci->setGeometry(barraComando->width() - interno - LarghezzaPulsante, barraComando->height() - interno - esci->height(),
+                      LarghezzaPulsante, esci->height());
+    rigaComandoMemo = new TFlatMemo(barraComando);
+    rigaComandoMemo->setObjectName(QStringLiteral("RigaComandoMemo"));
+    rigaComandoMemo->setReadOnly(true);
+    rigaComandoMemo->setFont(FontControllo("DejaVu Sans Mono", 9));
+    rigaComandoMemo->setGeometry(interno, 6 + AltezzaControllo + 2, esci->x() - 2 * interno,
+                                 barraComando->height() - AltezzaControllo - 8 - interno);
+}
+
+void TORVDLGSceltaCodec::Collega() {
+    header->OnCambioPagina = [this](QObject*) {
+        MostraPagina();
+        ApplicaImpostazioniCodec();
+    };
+    auto applica = [this](QObject*) { ApplicaImpostazioniCodec(); };
+    // A radio member's click has already turned it on; the others of its group go off.
+    auto gruppo = [this](auto& membri) {
+        for (auto* m : membri)
+            m->OnClick = [this, m, &membri](QObject*) {
+                for (auto* altro : membri) altro->SetChecked(altro == m);
+                ApplicaImpostazioniCodec();
+            };
+    };
+    gruppo(proresCB);
+    gruppo(mp4CB);
+    gruppo(presetWeb);
+    for (ORV_2016_Check* c : {huffYUVVariante, x264Lossless, x264Tune, x265Lossless}) c->OnClick = applica;
+    for (ORV_2016_SpinNumber* n : {proresQualita, mp4Qualita, h264Qualita, x264Qualita, x265Qualita})
+        n->OnCambiamentoValore = applica;
+    for (ORV_2016_Lista* l : {h264Preset, x264Preset, x264TuneValue, x265Preset}) l->OnCambiamentoValore = applica;
+    esci->OnClick = [this](QObject*) { ChiudiCon(RisultatoOk); };
+}
+
+void TORVDLGSceltaCodec::ApplicaTesti() {
+    const int lingua = LinguaDialogo();
+    Cornice()->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Titolo, lingua));
+    for (const auto& [etichetta, voce] : etichette) etichetta->SetCaption(TestoSceltaCodec(VoceSceltaCodec(voce), lingua));
+    huffYUVVariante->SetCaption(TestoSceltaCodec(VoceSceltaCodec::HuffYUVVariante, lingua));
+    rigaComandoLabel->SetCaption(TestoSceltaCodec(VoceSceltaCodec::RigaComando, lingua));
+    esci->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Esci, lingua));
+}
+
+int TORVDLGSceltaCodec::Esegui() {
+    EseguiModale();
+    return RisultatoOk;
+}
+
+void TORVDLGSceltaCodec::showEvent(QShowEvent* e) {
+    DialogoOrv::showEvent(e);
+    CentraForm(this);
+    MostraPagina();
+    ApplicaImpostazioniCodec();
+}
+
+void TORVDLGSceltaCodec::MostraPagina() {
+    header->Pagine()->setCurrentIndex(std::clamp(header->ORV_PannelloAttivo(), 1, 7) - 1);
+}
+
+int TORVDLGSceltaCodec::PaginaMostrata() const {
+    return header->Pagine()->currentIndex() + 1;
+}
+
+SceltaCodec TORVDLGSceltaCodec::Scelta() const {
+    SceltaCodec s;
+    s.Pagina = header->ORV_PannelloAttivo();
+    s.ProresVariante = MembroAcceso(proresCB);
+    s.ProresQualita = proresQualita->ORV_Valore();
+    s.Mp4Variante = MembroAcceso(mp4CB);
+    s.Mp4Qualita = mp4Qualita->ORV_Valore();
+    s.HuffYUVVariante = huffYUVVariante->Checked();
+    s.H264Preset = h264Preset->ORV_Voce();
+    s.H264Qualita = h264Qualita->ORV_Valore();
+    s.X264Preset = x264Preset->ORV_Voce();
+    s.X264Qualita = x264Qualita->ORV_Valore();
+    s.X264Lossless = x264Lossless->Checked();
+    s.X264Tune = x264Tune->Checked();
+    s.X264TuneValue = x264TuneValue->ORV_Voce();
+    s.X265Preset = x265Preset->ORV_Voce();
+    s.X265Qualita = x265Qualita->ORV_Valore();
+    s.X265Lossless = x265Lossless->Checked();
+    s.PresetWeb = MembroAcceso(presetWeb);
+    return s;
+}
+
+void TORVDLGSceltaCodec::ImpostaScelta(const SceltaCodec& s) {
+    header->SetORV_PannelloAttivo(s.Pagina);
+    AccendiMembro(proresCB, s.ProresVariante);
+    proresQualita->SetORV_Valore(Limita(s.ProresQualita, proresQualita));
+    AccendiMembro(mp4CB, s.Mp4Variante);
+    mp4Qualita->SetORV_Valore(Limita(s.Mp4Qualita, mp4Qualita));
+    huffYUVVariante->SetChecked(s.HuffYUVVariante);
+    h264Preset->SetORV_Voce(s.H264Preset);
+    h264Qualita->SetORV_Valore(Limita(s.H264Qualita, h264Qualita));
+    x264Preset->SetORV_Voce(s.X264Preset);
+    x264Qualita->SetORV_Valore(Limita(s.X264Qualita, x264Qualita));
+    x264Lossless->SetChecked(s.X264Lossless);
+    x264Tune->SetChecked(s.X264Tune);
+    x264TuneValue->SetORV_Voce(s.X264TuneValue);
+    x265Preset->SetORV_Voce(s.X265Preset);
+    x265Qualita->SetORV_Valore(Limita(s.X265Qualita, x265Qualita));
+    x265Lossless->SetChecked(s.X265Lossless);
+    AccendiMembro(presetWeb, s.PresetWeb);
+    MostraPagina();
+}
+
+ParametriCodifica TORVDLGSceltaCodec::FrameAnteprima() const {
+    if (!parametriFrame.CartellaVideo.isEmpty()) return parametriFrame;
+    ParametriCodifica f;
+    f.CartellaVideo = QDir(PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::CartellaVideo));
+    f.FrameAlSecondo = 25;
+    f.FrameInJpg = true;
+    f.PrefissoFrame = QString::fromLatin1(TestiCodifica::PrefissoFrame);
+    return f;
+}
+
+void TORVDLGSceltaCodec::ColoriLossless(const SceltaCodec& s) {
+    for (QWidget* w : grigiX264)
+        ImpostaColore(w, s.X264Lossless ? ColoreGrigio : (qobject_cast<ORV_2016_Label*>(w) ? ColoreEtichette
+                                                                                            : ColoreValori));
+    for (QWidget* w : grigiX265)
+        ImpostaColore(w, s.X265Lossless ? ColoreGrigio : (qobject_cast<ORV_2016_Label*>(w) ? ColoreEtichette
+                                                                                            : ColoreValori));
+}
+
+ParametriCodec TORVDLGSceltaCodec::ApplicaImpostazioniCodec() {
+    const SceltaCodec s = Scelta();
+    parametri = ::ApplicaImpostazioniCodec(s, parametri);
+    ColoriLossless(s);
+    rigaComandoMemo->SetText(CreaRigaComando(FrameAnteprima(), parametri, QDateTime::currentDateTime()).Testo);
+    if (modello) modello->ImpostazioniCodec = ::ScriviImpostazioniCodec(s);
+    return parametri;
+}
+
+QString TORVDLGSceltaCodec::ScriviImpostazioniCodec() const {
+    return ::ScriviImpostazioniCodec(Scelta());
+}
+
+void TORVDLGSceltaCodec::LeggiImpostazioniCodec(const QString& testo) {
+    ImpostaScelta(::LeggiImpostazioniCodec(testo, Scelta()));
+    ApplicaImpostazioniCodec();
+}
+
+QString TORVDLGSceltaCodec::RigaComandoMostrata() const {
+    return rigaComandoMemo->Text();
+}
