@@ -10,6 +10,7 @@
 #include "controls/Posizionamento.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "encoding/TestiCodifica.h"
+#include "platform/Jpeg.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -77,12 +78,18 @@ ORV_2016_Label* NuovaEtichetta(QWidget* owner, TColor colore, Qt::AlignmentFlag 
 }  // namespace
 
 QImage LeggiFrameRidotto(const QString& percorso, const QSize& dimensione) {
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(false);
-    const QSize originale = lettore.size();
-    if (!originale.isValid() || dimensione.isEmpty()) return QImage();
-    lettore.setScaledSize(originale.scaled(dimensione, Qt::KeepAspectRatio));
-    return lettore.read();
+    if (dimensione.isEmpty()) return QImage();
+    QImage letta;
+    if (percorso.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
+        letta = LeggiJpegRidotta(percorso, dimensione);
+    } else {
+        QImageReader lettore(percorso);
+        const QSize originale = lettore.size();
+        if (originale.isValid()) lettore.setScaledSize(originale.scaled(dimensione, Qt::KeepAspectRatio));
+        letta = lettore.read();
+    }
+    if (letta.isNull()) return QImage();
+    return letta.scaled(dimensione, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 AnteprimaFrame::AnteprimaFrame(QWidget* owner) : QWidget(owner) {
@@ -124,7 +131,9 @@ void AnteprimaFrame::paintEvent(QPaintEvent*) {
 TORVDLGCodificaVideo::TORVDLGCodificaVideo(QWidget* owner) : DialogoOrv(owner) {
     setFixedSize(LarghezzaFinestra, AltezzaFinestra);
     Cornice()->SetBtnVisibleClose(true);
-    Cornice()->SetDimensionabile(false);
+    ORVFormClient* c = Client();
+    c->resize(LarghezzaFinestra - c->NonAreaClientSX() - c->NonAreaClientDX(),
+              AltezzaFinestra - c->NonAreaClientSU() - c->NonAreaClientGIU());
     timer.setSingleShot(true);
     timer.setInterval(1000);
     CreaControlli();
@@ -145,7 +154,7 @@ void TORVDLGCodificaVideo::CreaControlli() {
 }
 
 void TORVDLGCodificaVideo::CreaFigure() {
-    const int colonna = LarghezzaColonnaEtichette(ORV_2016_Label().font());
+    const int colonna = LarghezzaColonnaEtichette(FontControllo("Calibri", 12));
     const int xValori = Margine + colonna + SpazioColonne;
     titoloFigure = NuovaEtichetta(pannello, ColoreAccento, Qt::AlignLeft);
     titoloFigure->setFont(FontControllo("Calibri", 13, true));
@@ -169,7 +178,7 @@ void TORVDLGCodificaVideo::CreaFigure() {
 }
 
 void TORVDLGCodificaVideo::CreaRiepilogo() {
-    const int colonna = LarghezzaColonnaEtichette(ORV_2016_Label().font());
+    const int colonna = LarghezzaColonnaEtichette(FontControllo("Calibri", 12));
     const int xValori = Margine + colonna + SpazioColonne;
     for (int r = 0; r < RigheRiepilogoMax; ++r) {
         const int y = YRiepilogo + r * PassoRiepilogo;

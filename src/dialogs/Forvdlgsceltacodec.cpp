@@ -135,7 +135,6 @@ private:
 TORVDLGSceltaCodec::TORVDLGSceltaCodec(QWidget* owner) : DialogoOrv(owner) {
     setFixedSize(LarghezzaFinestra, AltezzaFinestra);
     Cornice()->SetBtnVisibleClose(true);
-    Cornice()->SetDimensionabile(false);
     CreaControlli();
     Collega();
     ImpostaScelta(SceltaCodec());
@@ -146,9 +145,10 @@ TORVDLGSceltaCodec::TORVDLGSceltaCodec(QWidget* owner) : DialogoOrv(owner) {
 void TORVDLGSceltaCodec::CreaControlli() {
     stile = new ORV_2016_Stile(this);
     stile->hide();
-    const ORVFormClient* c = Client();
+    ORVFormClient* c = Client();
     const int larghezzaClient = LarghezzaFinestra - c->NonAreaClientSX() - c->NonAreaClientDX();
     const int altezzaClient = AltezzaFinestra - c->NonAreaClientSU() - c->NonAreaClientGIU();
+    c->resize(larghezzaClient, altezzaClient);
 
     header = new ORVHeader(Client());
     header->setObjectName(QStringLiteral("HeaderCodec"));
@@ -427,6 +427,8 @@ void TORVDLGSceltaCodec::CreaBarraComando() {
     rigaComandoMemo = new TFlatMemo(barraComando);
     rigaComandoMemo->setObjectName(QStringLiteral("RigaComandoMemo"));
     rigaComandoMemo->setReadOnly(true);
+    // Selectable and copyable with a click, but not where the keyboard starts.
+    rigaComandoMemo->setFocusPolicy(Qt::ClickFocus);
     rigaComandoMemo->setFont(FontControllo("DejaVu Sans Mono", 9));
     rigaComandoMemo->setGeometry(interno, 6 + AltezzaControllo + 2, esci->x() - 2 * interno,
                                  barraComando->height() - AltezzaControllo - 8 - interno);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -50,6 +51,35 @@ bool AttendiFinche(Condizione condizione, int millisecondi = 10000) {
         QThread::msleep(2);
     }
     return true;
+}
+
+// Processes of a group that are still alive (zombies do not count).
+inline int ProcessiVivi(qint64 gruppo) {
+    int vivi = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray testo = stat.readAll();
+        const QList<QByteArray> campi = testo.mid(testo.lastIndexOf(')') + 2).split(' ');
+        if (campi.size() > 2 && campi[2].toLongLong() == gruppo && campi[0] != "Z") ++vivi;
+    }
+    return vivi;
+}
+
+inline int AttendiGruppoVuoto(qint64 gruppo) {
+    QElapsedTimer t;
+    t.start();
+    while (ProcessiVivi(gruppo) > 0 && t.elapsed() < 5000) QThread::msleep(20);
+    return ProcessiVivi(gruppo);
+}
+
+// The fake encoder copied where it is surely executable, whatever the checkout did to the mode;
+// FINTO_MODO in the environment says how it behaves.
+inline QString CopiaFintoEncoder(const QString& destinazione) {
+    QFile::remove(destinazione);
+    EXPECT_TRUE(QFile::copy(CartellaDati() + "/finto_ffmpeg.sh", destinazione));
+    QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return destinazione;
 }
 
 // Everything a job reported.

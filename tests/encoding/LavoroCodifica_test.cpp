@@ -20,10 +20,7 @@ protected:
     void SetUp() override {
         cartella_ = casa_.Sotto("Video");
         ScriviFrame(cartella_, 5, true);
-        // A copy that is surely executable, whatever the checkout did to the mode.
-        finto_ = casa_.Sotto("finto_ffmpeg");
-        ASSERT_TRUE(QFile::copy(CartellaDati() + "/finto_ffmpeg.sh", finto_));
-        QFile::setPermissions(finto_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        finto_ = CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg"));
         lavoro_ = std::make_unique<LavoroCodifica>();
         Imposta(cartella_);
     }
@@ -43,26 +40,6 @@ protected:
     QString finto_;
     std::unique_ptr<LavoroCodifica> lavoro_;
 };
-
-// Processes of a group that are still alive (zombies do not count).
-int ProcessiVivi(qint64 gruppo) {
-    int vivi = 0;
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly)) continue;
-        const QByteArray testo = stat.readAll();
-        const QList<QByteArray> campi = testo.mid(testo.lastIndexOf(')') + 2).split(' ');
-        if (campi.size() > 2 && campi[2].toLongLong() == gruppo && campi[0] != "Z") ++vivi;
-    }
-    return vivi;
-}
-
-int AttendiGruppoVuoto(qint64 gruppo) {
-    QElapsedTimer t;
-    t.start();
-    while (ProcessiVivi(gruppo) > 0 && t.elapsed() < 5000) QThread::msleep(20);
-    return ProcessiVivi(gruppo);
-}
 
 }  // namespace
 

@@ -1,0 +1,305 @@
+#include "dialogs/Forvdlgcodificavideo.h"
+
+#include "AiutoCodificaVideo.h"
+#include "common/CasaTemporanea.h"
+#include "controls/BarraProgressoBlocchi.h"
+#include "controls/Orv_2016_button.h"
+#include "controls/Orv_2016_label.h"
+#include "controls/Orvform.h"
+#include "dialogs/RisultatoDialogo.h"
+#include "encoding/AiutoCodifica.h"
+#include "encoding/TestiCodifica.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct MessaggioMostrato {
+    int tipo;
+    QString testo;
+    bool operator==(const MessaggioMostrato&) const = default;
+};
+
+void PrintTo(const MessaggioMostrato& m, std::ostream* os) {
+    *os << m.tipo << " \"" << m.testo.toStdString() << "\"";
+}
+
+void Premi(QWidget* w, int tasto) {
+    QKeyEvent premuto(QEvent::KeyPress, tasto, Qt::NoModifier);
+    QApplication::sendEvent(w, &premuto);
+}
+
+// The encoding window over the fake encoder; messages and openings are answered and recorded.
+class FinestraCodifica : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cartella_ = casa_.Sotto("Video");
+        ScriviFrame(cartella_, 6, true);
+        f_.ImpostaEncoder(CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg")));
+        f_.ImpostaAttesaAvvio(10);
+        f_.ImpostaParametri(cartella_, 25, true, 5, QStringLiteral("Frames/Image"));
+        f_.ImpostaFonteCodec([this] {
+            ++richiesteCodec_;
+            return codec_;
+        });
+        f_.ImpostaMessaggio([this](int tipo, const QString& testo) {
+            messaggi_.push_back({tipo, testo});
+            return risposta_;
+        });
+        f_.ImpostaApertura([this](const QUrl& url) {
+            aperti_ << url.toLocalFile();
+            return apribile_;
+        });
+        f_.Inizializza(0, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+        QObject::connect(&f_.Lavoro(), &LavoroCodifica::terminata, [this] { ++runs_; });
+    }
+
+    static void Modo(const char* modo) { qputenv("FINTO_MODO", modo); }
+
+    // Shows the window for one run; see EseguiFinestra.
+    int Esegui(const std::function<void()>& passo = {}, bool chiudi = true) {
+        const EsitoFinestra esito = EseguiFinestra(f_, [this] { return f_.Esegui(); }, passo, chiudi);
+        chiudiVisto_ = esito.ChiudiVisto;
+        interrompiVisto_ = esito.InterrompiVisto;
+        return esito.Risultato;
+    }
+
+    CasaTemporanea casa_;
+    QString cartella_;
+    TORVDLGCodificaVideo f_;
+    ParametriCodec codec_{4, false, 0, 23, QStringLiteral("medium"), false, false, QString()};
+    int richiesteCodec_ = 0;
+    std::vector<MessaggioMostrato> messaggi_;
+    int risposta_ = RisultatoNo;
+    QStringList aperti_;
+    bool apribile_ = true;
+    int runs_ = 0;
+    bool chiudiVisto_ = false;
+    bool interrompiVisto_ = true;
+};
+
+QString Testo(TestiCodifica::VoceFinestra voce, int lingua = 0) {
+    return TestiCodifica::TestoFinestra(voce, lingua);
+}
+
+}  // namespace
+
+TEST_F(FinestraCodifica, VideoMadeFillsTheBarShowsThePreviewAndOpensTheFolderOnce) {
+    Modo("ok");
+    EXPECT_EQ(Esegui(), RisultatoOk);
+    EXPECT_TRUE(f_.CodificaRiuscita());
+    EXPECT_EQ(runs_, 1);
+    const QStringList figure = {f_.Figura(0), f_.Figura(1), f_.Figura(2), f_.Figura(3)};
+    EXPECT_EQ(figure, QStringList({"5", "25", "5kB", "1234.5kbits/s"}));
+    EXPECT_EQ(f_.Barra()->Max(), 5);
+    EXPECT_EQ(f_.Barra()->Percentuale(), 100);
+    // The preview is the last frame, decoded at the size shown.
+    EXPECT_EQ(f_.Anteprima()->Percorso(), cartella_ + "/Frames/Image_0005.jpg");
+    EXPECT_FALSE(f_.Anteprima()->Immagine().isNull());
+    EXPECT_LE(f_.Anteprima()->Immagine().width(), f_.Anteprima()->AreaImmagine().width());
+    EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{{MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato)}}));
+    EXPECT_EQ(aperti_, QStringList{cartella_});
+    EXPECT_TRUE(chiudiVisto_);
+    EXPECT_FALSE(interrompiVisto_);
+    EXPECT_TRUE(QFileInfo(f_.Lavoro().Risultato().PercorsoVideo).size() > 0);
+}
+
+TEST_F(FinestraCodifica, FailureAfterItsLastFrameAsksAndYesOpensExactlyTheLog) {
+    struct Caso {
+        int risposta;
+        bool apreLog;
+    } casi[] = {{RisultatoSi, true}, {RisultatoNo, false}, {RisultatoNessuno, false}};
+    for (const Caso& c : casi) {
+        Modo("errore_dopo");
+        f_.ImpostaParametri(cartella_, 25, true, 6, QStringLiteral("Frames/Image"));
+        messaggi_.clear();
+        aperti_.clear();
+        risposta_ = c.risposta;
+        EXPECT_EQ(Esegui(), RisultatoNo) << c.risposta;
+        EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
+                                 {MessaggioDomanda, Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta)}}));
+        const QString log = f_.Lavoro().Risultato().PercorsoLog;
+        EXPECT_EQ(log, cartella_ + "/Log.TXT");
+        EXPECT_EQ(aperti_, c.apreLog ? QStringList{log} : QStringList()) << c.risposta;
+        // Five frames of six: the bar says how far the encoder got, never full.
+        EXPECT_EQ(f_.Figura(0), "5");
+        EXPECT_EQ(f_.Barra()->Position(), 5);
+        EXPECT_EQ(f_.Barra()->Percentuale(), 83);
+        EXPECT_TRUE(chiudiVisto_);
+    }
+}
+
+TEST_F(FinestraCodifica, InterrompiEndsTheWholeGroupAndLeavesNoHalfVideo) {
+    Modo("lento");
+    f_.Lavoro().ImpostaAttesaArresto(300);
+    qint64 gruppo = 0;
+    bool cliccato = false;
+    const int risultato = Esegui([&] {
+        if (cliccato || !f_.Lavoro().InCorso() || f_.Lavoro().Figure().NumeroFrame() < 2) return;
+        gruppo = f_.Lavoro().GruppoProcessi();
+        EXPECT_GE(ProcessiVivi(gruppo), 2);
+        cliccato = true;
+        CliccaControllo(f_.BottoneInterrompi());
+    });
+    ASSERT_TRUE(cliccato);
+    EXPECT_EQ(risultato, RisultatoNo);
+    EXPECT_TRUE(f_.Lavoro().Risultato().Interrotta);
+    EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
+    EXPECT_FALSE(QFileInfo::exists(f_.Lavoro().Risultato().PercorsoVideo));
+    EXPECT_FALSE(QFileInfo::exists(cartella_ + "/codifica.sh"));
+    ASSERT_EQ(messaggi_.size(), 1u);
+    EXPECT_EQ(messaggi_[0].tipo, MessaggioDomanda);
+    EXPECT_LT(f_.Barra()->Percentuale(), 100);
+}
+
+TEST_F(FinestraCodifica, RunThatCannotStartShowsTheErrorAndTheWindowGoesOn) {
+    Modo("ok");
+    QFile ostacolo(casa_.Sotto("file"));
+    ASSERT_TRUE(ostacolo.open(QIODevice::WriteOnly));
+    ostacolo.close();
+    f_.ImpostaParametri(casa_.Sotto("file/Video"), 25, true, 5, QStringLiteral("Frames/Image"));
+    EXPECT_EQ(Esegui(), RisultatoNo);
+    ASSERT_EQ(messaggi_.size(), 1u);
+    EXPECT_EQ(messaggi_[0].tipo, MessaggioErrore);
+    EXPECT_TRUE(messaggi_[0].testo.startsWith(casa_.Sotto("file/Video") + ": ")) << messaggi_[0].testo.toStdString();
+    EXPECT_TRUE(aperti_.isEmpty());
+    EXPECT_TRUE(chiudiVisto_);
+    // And the next run works.
+    messaggi_.clear();
+    f_.ImpostaParametri(cartella_, 25, true, 5, QStringLiteral("Frames/Image"));
+    EXPECT_EQ(Esegui(), RisultatoOk);
+}
+
+TEST_F(FinestraCodifica, EscAndTheFrameDoNotCloseTheWindowWhileTheEncoderRuns) {
+    Modo("lento");
+    f_.Lavoro().ImpostaAttesaArresto(300);
+    bool provato = false, apertaDopoEsc = false, apertaDopoChiudi = false, escFinale = false;
+    const int risultato = Esegui(
+        [&] {
+            if (!provato && f_.Lavoro().InCorso() && f_.Lavoro().Figure().NumeroFrame() >= 1) {
+                provato = true;
+                Premi(&f_, Qt::Key_Escape);
+                apertaDopoEsc = f_.isVisible();
+                f_.close();
+                apertaDopoChiudi = f_.isVisible();
+                CliccaControllo(f_.BottoneInterrompi());
+            }
+            // Once the run has ended, Esc closes as usual.
+            if (provato && !f_.InEsecuzione() && !escFinale) {
+                escFinale = true;
+                Premi(&f_, Qt::Key_Escape);
+            }
+        },
+        false);
+    ASSERT_TRUE(provato);
+    EXPECT_TRUE(apertaDopoEsc);
+    EXPECT_TRUE(apertaDopoChiudi);
+    EXPECT_TRUE(escFinale);
+    EXPECT_EQ(risultato, RisultatoNo);
+    EXPECT_FALSE(f_.isVisible());
+}
+
+TEST_F(FinestraCodifica, ASecondShowingStartsCleanWithExactlyOneRun) {
+    Modo("ok");
+    ASSERT_EQ(Esegui(), RisultatoOk);
+    ASSERT_FALSE(f_.Anteprima()->Immagine().isNull());
+    Modo("nessuno");  // fails before any status line
+    // Long enough for the window to be seen before its run starts.
+    f_.ImpostaAttesaAvvio(200);
+    QStringList figureAllInizio;
+    bool anteprimaVuota = false;
+    int barraAllInizio = -1;
+    EXPECT_EQ(Esegui([&] {
+                  if (barraAllInizio >= 0) return;
+                  figureAllInizio = {f_.Figura(0), f_.Figura(1), f_.Figura(2), f_.Figura(3)};
+                  anteprimaVuota = f_.Anteprima()->Immagine().isNull();
+                  barraAllInizio = f_.Barra()->Position();
+              }),
+              RisultatoNo);
+    EXPECT_EQ(figureAllInizio, QStringList({"0", "0", "0", "0"}));
+    EXPECT_TRUE(anteprimaVuota);
+    EXPECT_EQ(barraAllInizio, 0);
+    EXPECT_EQ(f_.Figura(0), "0");
+    EXPECT_EQ(runs_, 2);
+    EXPECT_FALSE(f_.CodificaRiuscita());
+}
+
+TEST_F(FinestraCodifica, WhenNothingOpensTheFolderThePathIsShown) {
+    Modo("ok");
+    apribile_ = false;
+    EXPECT_EQ(Esegui(), RisultatoOk);
+    EXPECT_EQ(aperti_, QStringList{cartella_});
+    EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
+                             {MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato)},
+                             {MessaggioAvviso, cartella_}}));
+}
+
+// The summary shows the rows of the codec that is encoded, in the window's language, and
+// hides the others; the codec is asked for when the window shows and again as the run starts.
+TEST_F(FinestraCodifica, SummaryRowsFollowTheCodecOfTheRun) {
+    Modo("nessuno");
+    const ParametriCodec casi[] = {
+        {0, false, 2, 11, "", false, false, ""},        {1, false, 3, 15, "", false, false, ""},
+        {2, true, 0, 0, "", false, false, ""},          {3, false, 0, 23, "slow", false, false, ""},
+        {4, false, 0, 20, "fast", true, true, "grain"}, {5, false, 0, 28, "medium", false, false, ""},
+        {6, false, 2, 0, "", false, false, ""},
+    };
+    for (int lingua : {0, 1}) {
+        f_.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+        for (const ParametriCodec& c : casi) {
+            codec_ = c;
+            richiesteCodec_ = 0;
+            Esegui();
+            EXPECT_EQ(f_.RigheMostrate(), RigheRiepilogo(c, lingua)) << c.TipoCodec << " " << lingua;
+            EXPECT_EQ(f_.Codec(), c);
+            EXPECT_EQ(richiesteCodec_, 2);
+        }
+    }
+    EXPECT_EQ(f_.RigheMostrate().size(), 1);
+}
+
+TEST_F(FinestraCodifica, TextsFollowTheLanguageAndNoCaptionIsClipped) {
+    for (int lingua = 0; lingua < 5; ++lingua) {
+        f_.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+        EXPECT_EQ(f_.Cornice()->Caption(), Testo(TestiCodifica::VoceFinestra::Titolo, lingua));
+        EXPECT_EQ(f_.BottoneInterrompi()->Caption(), Testo(TestiCodifica::VoceFinestra::Interrompi, lingua));
+        EXPECT_EQ(f_.BottoneChiudi()->Caption(), Testo(TestiCodifica::VoceFinestra::Chiudi, lingua));
+        for (const ORV_2016_Label* l : f_.findChildren<ORV_2016_Label*>()) {
+            // A caption starts 6 pixels in from the label's edge and must end inside it.
+            EXPECT_LE(LarghezzaTesto(l->font(), l->Caption()) + 12, l->width())
+                << lingua << " \"" << l->Caption().toStdString() << "\"";
+        }
+    }
+    EXPECT_EQ(f_.Cornice()->Caption(), "##################");
+}
+
+TEST(AnteprimaFrame, DecodesReducedAndKeepsThePictureWhenAFileCannotBeRead) {
+    CasaTemporanea casa;
+    QImage grande(1920, 1080, QImage::Format_RGB32);
+    grande.fill(QColor(200, 30, 30));
+    ASSERT_TRUE(ScriviJpeg(grande, casa.Sotto("f.jpg")));
+    ASSERT_TRUE(grande.save(casa.Sotto("f.bmp"), "BMP"));
+    QFile rotto(casa.Sotto("rotto.jpg"));
+    ASSERT_TRUE(rotto.open(QIODevice::WriteOnly));
+    rotto.write("not a picture");
+    rotto.close();
+
+    AnteprimaFrame a;
+    for (const char* nome : {"f.jpg", "f.bmp"}) {
+        ASSERT_TRUE(a.Carica(casa.Sotto(nome))) << nome;
+        EXPECT_LE(a.Immagine().width(), a.AreaImmagine().width()) << nome;
+        EXPECT_LE(a.Immagine().height(), a.AreaImmagine().height()) << nome;
+        EXPECT_GE(a.Immagine().width(), a.AreaImmagine().width() - 1) << nome;
+    }
+    EXPECT_FALSE(a.Carica(casa.Sotto("rotto.jpg")));
+    EXPECT_FALSE(a.Carica(casa.Sotto("manca.jpg")));
+    EXPECT_EQ(a.Percorso(), casa.Sotto("f.bmp"));
+    a.Svuota();
+    EXPECT_TRUE(a.Immagine().isNull());
+}
