@@ -1,5 +1,6 @@
 #include "app/Frm2principale.h"
 
+#include "app/CreaClick.h"
 #include "app/ElencoFont.h"
 #include "app/PortaDialoghi.h"
 #include "app/Tshape.h"
@@ -20,15 +21,23 @@
 #include "controls/Orvvideotwocolors.h"
 #include "controls/Posizionamento.h"
 #include "controls/SkinFinestre.h"
+#include "controls/TFlatEdit.h"
+#include "controls/TFlatMemo.h"
+#include "dialogs/RisultatoDialogo.h"
 #include "encoding/ImpostazioniCodec.h"
 #include "platform/CartelleUtente.h"
+#include "platform/Grafica.h"
+#include "platform/Immagini.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
 #include "render/SalvaFrame.h"
+#include "render/Sfondo.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,12 +68,6 @@ constexpr int Spazio = 8;
 constexpr int LarghezzaCerca = 110;
 
 int Y(int riga) { return Margine + riga * PassoRiga; }
-
-const QString SfondoEdit = QStringLiteral(
-    "QLineEdit, QPlainTextEdit { background: #262626; color: #DCDCDC; border: 1px solid #4C4C4C;"
-    " selection-background-color: #07BFFD; selection-color: #1E1E1E; padding-left: 4px; }"
-    "QLineEdit:focus, QPlainTextEdit:focus { border: 1px solid #FDBF07; }"
-    "QLineEdit:disabled, QPlainTextEdit:disabled { color: #707070; }");
 
 }  // namespace
 
@@ -183,37 +186,27 @@ public:
         return c;
     }
 
-    QLineEdit* Riga(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
-        auto* c = Nuovo<QLineEdit>(p, nome, x, y, l, AltezzaRiga);
-        c->setStyleSheet(SfondoEdit);
+    TFlatEdit* Riga(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
+        auto* c = Nuovo<TFlatEdit>(p, nome, x, y, l, AltezzaRiga);
         c->setFont(FontControllo("Calibri", 12));
         Vista(
             c,
             [=, &imp = imp] {
-                if (c->text() == imp.*m) return;
-                const QSignalBlocker blocco(c);
-                c->setText(imp.*m);
+                if (c->Text() != imp.*m) c->SetText(imp.*m);
             },
-            [=, &imp = imp] { imp.*m = c->text(); });
+            [=, &imp = imp] { imp.*m = c->Text(); });
         return c;
     }
 
-    QPlainTextEdit* Memo(QWidget* p, const QString& nome, QStringList Imp::*m, int x, int y, int l, int a) {
-        auto* c = Nuovo<QPlainTextEdit>(p, nome, x, y, l, a);
-        c->setStyleSheet(SfondoEdit);
+    TFlatMemo* Memo(QWidget* p, const QString& nome, QStringList Imp::*m, int x, int y, int l, int a) {
+        auto* c = Nuovo<TFlatMemo>(p, nome, x, y, l, a);
         c->setFont(FontControllo("Calibri", 12));
         Vista(
             c,
             [=, &imp = imp] {
-                const QString testo = (imp.*m).join(QLatin1Char('\n'));
-                if (c->toPlainText() == testo) return;
-                const QSignalBlocker blocco(c);
-                c->setPlainText(testo);
+                if (c->Lines() != imp.*m) c->SetLines(imp.*m);
             },
-            [=, &imp = imp] {
-                const QString testo = c->toPlainText();
-                imp.*m = testo.isEmpty() ? QStringList() : testo.split(QLatin1Char('\n'));
-            });
+            [=, &imp = imp] { imp.*m = c->Lines(); });
         return c;
     }
 
@@ -236,12 +229,18 @@ TForm2Principale::TForm2Principale(PortaDialoghi* porta, QWidget* owner)
     CreaCornice();
     // The window starts on the project's defaults: the duration mirrors TotaleFrame.
     imp_.ProgettoDurata = static_cast<int>(ImpostazioniGlobali.TotaleFrame);
+    contesto_->Impostazioni = &imp_;
+    Collega();
     InstallaRichiami();
     ApplicaLinguaFinestra();
     MostraPaginaScheda(1);
 }
 
-TForm2Principale::~TForm2Principale() = default;
+TForm2Principale::~TForm2Principale() {
+    // The project code must not call back into a window that is gone.
+    InstallaApplicaLingua(nullptr);
+    InstallaRichiamiPreset({});
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building
@@ -310,7 +309,6 @@ void TForm2Principale::CreaBandaComandi(QWidget* b) {
     CreaPaginaEffetti(NuovaPagina(QStringLiteral("PaginaEffetti")));
     CreaPagineIntro();
     NuovaPagina(QStringLiteral("PaginaCodifica"));
-    header_->OnCambioPagina = [this](QObject*) { MostraPaginaScheda(header_->ORV_PannelloAttivo()); };
 }
 
 void TForm2Principale::CreaPaginaDatiProgetto(QWidget* p) {
@@ -733,9 +731,7 @@ void TForm2Principale::PrimaApertura() {
     CentraRidimensionaForm(this, LarghezzaFinestra, AltezzaFinestraStandard);
     CostruisciElencoFont(esito.NomeFontCorrente);
     contesto_->Effetti.SeminaNeve();
-    if (imp_.Logo.size() < 3) imp_.Logo = imp_.TabellaImmagini[4];
-    imp_.Intro2LogoDaUtilizzare = imp_.Intro3LogoDaUtilizzare = imp_.Intro4LogoDaUtilizzare =
-        imp_.Intro5LogoDaUtilizzare = imp_.Logo;
+    AggiornaCaptionLoghi();
     imp_.CartellaOutput = PercorsoOutput;
     if (imp_.ImpostazioniCodec.isEmpty()) imp_.ImpostazioniCodec = ScriviImpostazioniCodec(SceltaCodec());
     if (porta_) porta_->ConsegnaImpostazioniCodec(imp_.ImpostazioniCodec);
@@ -745,7 +741,7 @@ void TForm2Principale::PrimaApertura() {
     MostraPaginaScheda(1);
     RichiediRendering();
     if (esito.FileAperto && !esito.Completo && porta_)
-        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 2,
+        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
                           QStringLiteral("The project file was damaged: what could be read was loaded. A copy of the "
                                          "file is kept as \"ProgettoQuenvox.txt.bak\" beside it."));
 }
@@ -797,15 +793,23 @@ bool TForm2Principale::SalvaAllaChiusura() {
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
         return true;
     }
-    return porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 3, testo) == 6;
+    return porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda, testo) == RisultatoSi;
 }
 
 void TForm2Principale::closeEvent(QCloseEvent* e) {
-    if (!SalvaAllaChiusura()) {
+    if (contesto_->CicloAttivo) {
+        // Nothing closes under a running loop: it stops after its frame, then the window closes.
+        chiusuraInAttesa_ = true;
+        DeselezionaAnima();
+        FermaAnimazione(*contesto_);
         e->ignore();
         return;
     }
-    QDialog::closeEvent(e);
+    // Accepted here, not through the dialog's own close (which would reject and come back).
+    if (SalvaAllaChiusura())
+        e->accept();
+    else
+        e->ignore();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -839,7 +843,7 @@ void TForm2Principale::CursoreAttesa(bool attesa) {
 
 void TForm2Principale::SegnalaErrore(const QString& messaggio) {
     if (porta_)
-        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, 1, messaggio);
+        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioErrore, messaggio);
     else
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(messaggio));
 }
@@ -881,10 +885,7 @@ void TForm2Principale::ImpostaTesto(FinestraLingua finestra, ProprietaLingua pro
             w->setWindowTitle(testo);  // a page's caption, shown by no tab
         break;
     case ProprietaLingua::Testo:
-        if (auto* e = qobject_cast<QLineEdit*>(o)) {
-            const QSignalBlocker blocco(e);
-            e->setText(testo);
-        }
+        if (auto* e = qobject_cast<TFlatEdit*>(o)) e->SetText(testo);
         break;
     case ProprietaLingua::Prefisso:
         if (auto* n = qobject_cast<ORV_2016_SpinNumber*>(o)) n->SetORV_PrefissoCaption(testo);
@@ -908,5 +909,452 @@ void TForm2Principale::ImpostaVoci(FinestraLingua finestra, ProprietaLingua prop
         const int attiva = header_->ORV_PannelloAttivo();
         header_->SetORV_Pannelli(voci);
         header_->SetORV_PannelloAttivo(attiva);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Event bindings
+
+namespace {
+
+// A message of the window's own in the interface language: Italian, or English for the others.
+QString Testo(const char* italiano, const char* inglese) {
+    return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
+}
+
+using I = ImpostazioniProgetto;
+
+}  // namespace
+
+void TForm2Principale::Collega() {
+    CollegaFontElenco();
+    CollegaSfondo();
+    CollegaScelte();
+    CollegaTesto();
+    CollegaEffetti();
+    CollegaIntro();
+    CollegaProgetto();
+    CollegaSviluppo();
+}
+
+void TForm2Principale::FontElencoCambiamentoValore() {
+    // What it shows follows the model on every push (the zoom options of text motion 9).
+    RichiediRendering();
+}
+
+void TForm2Principale::CollegaFontElenco() {
+    const auto gestore = Gesto([this] { FontElencoCambiamentoValore(); });
+    for (const char* nome : {"FontTrasparente", "FontBold", "FontItalic", "FontUnderline", "FontOutline1Check",
+                             "FontOutline2Check", "FontGlowCheck", "FontShadowCheck", "EffettiNeveCheck",
+                             "EffettiParticelleCheck"})
+        findChild<ORV_2016_Check*>(QLatin1String(nome))->OnClick = gestore;
+    for (const char* nome : {"Interlinea", "EffettiParticelleVita", "Intro2LogoScala", "Intro2_Oscillazioni",
+                             "Intro2_Smorzamento", "Intro3LogoScala", "Intro4LogoScala", "Intro4AsseX", "Intro4AsseY",
+                             "Intro4AsseZ", "Intro4Focale", "Intro4Posizione", "Intro4Dimensione", "Intro4Onde",
+                             "Intro4Area", "Intro4Opacita", "Intro5LogoScala", "Intro6LogoScala"})
+        findChild<ORV_2016_SpinNumber*>(QLatin1String(nome))->OnClick = gestore;
+    findChild<ORV_2016_Lista*>(QStringLiteral("Intro1Lista"))->OnClick = gestore;
+    findChild<ORVVideoScrollBar*>(QStringLiteral("FontElenco"))->OnCambiamentoValore = gestore;
+    for (const char* nome : {"FontSize", "FontOpacita", "FontOutline1Size", "FontOutline1Opacita", "FontOutline2Size",
+                             "FontOutline2Opacita", "FontGlowSize", "FontShadowSize", "FontShadowOpacita",
+                             "FontShadowOffsetX", "FontShadowOffsetY"})
+        findChild<ORVVideoScrollBarNoLista*>(QLatin1String(nome))->OnCambiamentoValore = gestore;
+    auto* memo = findChild<TFlatMemo*>(QStringLiteral("Testo"));
+    connect(memo, &TFlatMemo::Modificato, this, [gestore] { gestore(nullptr); });
+}
+
+void TForm2Principale::ImpostaTipoSfondo(bool I::*scelto) {
+    for (bool I::*tipo : {&I::SfondoCheckSfondoColorato, &I::SfondoCheckSfondoTrasparente, &I::SfondoCheckSfondoBitmap,
+                          &I::SfondoCheckSfondoFlares})
+        imp_.*tipo = tipo == scelto;
+    RichiediRendering();
+}
+
+void TForm2Principale::CollegaSfondo() {
+    const struct {
+        const char* nome;
+        bool I::*tipo;
+    } tipi[] = {{"SfondoCheckSfondoColorato", &I::SfondoCheckSfondoColorato},
+                {"SfondoCheckSfondoTrasparente", &I::SfondoCheckSfondoTrasparente},
+                {"SfondoCheckSfondoBitmap", &I::SfondoCheckSfondoBitmap},
+                {"SfondoCheckSfondoFlares", &I::SfondoCheckSfondoFlares},
+                {"Intro3Sfondo", &I::SfondoCheckSfondoColorato}};
+    for (const auto& t : tipi)
+        findChild<ORV_2016_Check*>(QLatin1String(t.nome))->OnClick =
+            Gesto([this, tipo = t.tipo] { ImpostaTipoSfondo(tipo); });
+    // The four kinds are one radio group: a click never leaves it empty.
+    for (int i = 0; i < 4; ++i) findChild<ORV_2016_Check*>(QLatin1String(tipi[i].nome))->SetRadio(true);
+    // Sharpening is a setting of its own: it leaves the background kind alone.
+    findChild<ORV_2016_Check*>(QStringLiteral("Enfatizzare"))->OnClick = Gesto([this] { RichiediRendering(); });
+}
+
+void TForm2Principale::SceltaFile(QString I::*destinazione) {
+    if (porta_) {
+        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente);
+        // An empty path is no choice, whatever the answer.
+        if (esito.Risultato == RisultatoOk && !esito.Percorso.isEmpty()) imp_.*destinazione = esito.Percorso;
+    }
+    RichiediRendering();
+}
+
+void TForm2Principale::ScegliColore(int bersaglio) {
+    struct Bersaglio {
+        DueColori I::*coppia;
+        Colore I::*forma;
+    };
+    static const Bersaglio bersagli[] = {
+        {&I::FontColore, nullptr},           {&I::SfondoColori, nullptr},
+        {nullptr, &I::FontOutline1Colore},   {nullptr, &I::FontOutline2Colore},
+        {nullptr, &I::FontShadowColore},     {nullptr, &I::FontGlowColore},
+        {nullptr, &I::FontGlowColoreInterno}, {&I::EffettiParticelleColore, nullptr},
+        {nullptr, &I::Intro4Colore},
+    };
+    if (bersaglio < 1 || bersaglio > 9 || !porta_) return;
+    const Bersaglio& b = bersagli[bersaglio - 1];
+    const int lingua = ImpostazioniGlobali.LinguaCorrente;
+    if (b.forma) {
+        ImpostazioniGlobali.ModoSceltaColore = 1;
+        const EsitoColori esito = porta_->ScegliColore(lingua, imp_.*(b.forma));
+        if (esito.Risultato != RisultatoSi) return;
+        imp_.*(b.forma) = esito.Colore1;
+    } else {
+        ImpostazioniGlobali.ModoSceltaColore = 2;
+        const DueColori& c = imp_.*(b.coppia);
+        const EsitoColori esito = porta_->ScegliDueColori(lingua, c.Colore1, c.Colore2);
+        if (esito.Risultato != RisultatoSi) return;
+        imp_.*(b.coppia) = DueColori{esito.Colore1, esito.Colore2};
+    }
+    RichiediRendering();
+}
+
+void TForm2Principale::CollegaScelte() {
+    const struct {
+        const char* bottone;
+        QString I::*destinazione;
+    } file[] = {{"SfondoBitmapCerca", &I::SfondoBitmap},
+                {"Intro2SfondoCerca", &I::Intro2SfondoFile},
+                {"Intro3SfondoCerca", &I::Intro3SfondoFile},
+                {"Intro6SfondoCerca", &I::Intro6SfondoFile}};
+    for (const auto& f : file)
+        findChild<ORV_2016_Button*>(QLatin1String(f.bottone))->OnClick =
+            Gesto([this, d = f.destinazione] { SceltaFile(d); });
+
+    const struct {
+        const char* nome;
+        int bersaglio;
+    } coppie[] = {{"FontColore", 1}, {"SfondoColori", 2}, {"EffettiParticelleColore", 8}},
+      forme[] = {{"FontOutline1Colore", 3}, {"FontOutline2Colore", 4},    {"FontShadowColore", 5},
+                 {"FontGlowColore", 6},     {"FontGlowColoreInterno", 7}, {"Intro4Colore", 9}};
+    for (const auto& c : coppie)
+        findChild<ORVVideoTwoColors*>(QLatin1String(c.nome))->OnClick =
+            Gesto([this, n = c.bersaglio] { ScegliColore(n); });
+    for (const auto& f : forme) {
+        const auto gesto = Gesto([this, n = f.bersaglio] { ScegliColore(n); });
+        findChild<TShape*>(QLatin1String(f.nome))->OnMouseUp = [gesto](QObject* o, Qt::MouseButton, Qt::KeyboardModifiers,
+                                                                        int, int) { gesto(o); };
+    }
+}
+
+void TForm2Principale::LogoClick(int riga) {
+    int I::*bottoni[] = {&I::Logo1, &I::Logo2, &I::Logo3, &I::Logo4};
+    int& bottone = imp_.*bottoni[riga - 1];
+    bottone = bottone == 1 ? 0 : 1;
+    if (riga == 1) imp_.Logo16 = bottone;
+    const bool scelto = bottone == 1 || (riga == 1 && imp_.Logo16 == 1);
+    if (!scelto || imp_.Logo.isEmpty()) return;
+    const QString logo = QStringLiteral("#LOGO");
+    switch (riga) {
+    case 1: imp_.Testo1 = logo; break;
+    case 2: imp_.Testo2 = logo; break;
+    case 3: imp_.Testo3 = logo; break;
+    default: imp_.Testo = QStringList{logo}; break;
+    }
+}
+
+void TForm2Principale::AggiornaCaptionLoghi() {
+    if (imp_.Logo.size() < 3) imp_.Logo = imp_.TabellaImmagini[4];
+    imp_.Intro2LogoDaUtilizzare = imp_.Intro3LogoDaUtilizzare = imp_.Intro4LogoDaUtilizzare =
+        imp_.Intro5LogoDaUtilizzare = imp_.Logo;
+}
+
+void TForm2Principale::LogoCercaClick() {
+    if (porta_) {
+        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente);
+        if (esito.Risultato == RisultatoOk && !esito.Percorso.isEmpty()) {
+            imp_.Logo = esito.Percorso;
+            const QString logo = QStringLiteral("#LOGO");
+            if (imp_.Logo1 == 1) imp_.Testo1 = logo;
+            if (imp_.Logo2 == 1) imp_.Testo2 = logo;
+            if (imp_.Logo3 == 1) imp_.Testo3 = logo;
+            if (imp_.Logo4 == 1) imp_.Testo = QStringList{logo};
+            AggiornaCaptionLoghi();
+        }
+    }
+    RichiediRendering();
+}
+
+void TForm2Principale::CopiaMessaggio(QString I::*origine) {
+    const QString testo = imp_.*origine;
+    for (QString I::*copia : {&I::Testo1, &I::Intro6Messaggio, &I::Intro7Messaggio})
+        if (copia != origine) imp_.*copia = testo;
+}
+
+void TForm2Principale::TestoFlatClick() {
+    imp_.FontOutline1Check = imp_.FontOutline2Check = imp_.FontGlowCheck = imp_.FontShadowCheck = false;
+    imp_.Enfatizzare = false;
+    imp_.SfondoColori = DueColori{0x000000, 0x000000};
+    imp_.FontColore = DueColori{0xFFFFFF, 0xFFFFFF};
+    // Upper case by Unicode rules, accented letters included.
+    imp_.Testo1 = imp_.Testo1.toUpper();
+    imp_.Testo2 = imp_.Testo2.toUpper();
+    imp_.Testo3 = imp_.Testo3.toUpper();
+    const qsizetype lucida = imp_.FontElenco.Elenco().indexOf(QStringLiteral("Lucida Sans"));
+    if (lucida >= 0) imp_.FontElenco.ImpostaVoce(int(lucida) + 1);
+    RichiediRendering();
+    // A one-shot button: the check goes off again.
+    imp_.TestoFlat = imp_.TestoFlat1 = false;
+}
+
+void TForm2Principale::CollegaTesto() {
+    struct Gruppo {
+        const char* nomi[3];
+        int I::*membri[3];
+    };
+    const Gruppo gruppi[] = {
+        {{"AlignT1SX", "AlignT1Centro", "AlignT1DX"}, {&I::AlignT1SX, &I::AlignT1Centro, &I::AlignT1DX}},
+        {{"AlignT2SX", "AlignT2Centro", "AlignT2DX"}, {&I::AlignT2SX, &I::AlignT2Centro, &I::AlignT2DX}},
+        {{"AlignT3SX", "AlignT3Centro", "AlignT3DX"}, {&I::AlignT3SX, &I::AlignT3Centro, &I::AlignT3DX}},
+        {{"AlignT4SX", "AlignT4Centro", "AlignT4DX"}, {&I::AlignT4SX, &I::AlignT4Centro, &I::AlignT4DX}},
+        {{"AlignVAlto", "AlignVCentro", "AlignVBasso"}, {&I::AlignVAlto, &I::AlignVCentro, &I::AlignVBasso}},
+    };
+    for (const Gruppo& g : gruppi)
+        for (int i = 0; i < 3; ++i)
+            findChild<ORVVideoButtonSemplice*>(QLatin1String(g.nomi[i]))->OnClick = Gesto([this, g, i] {
+                for (int j = 0; j < 3; ++j) imp_.*(g.membri[j]) = j == i ? 1 : 0;
+                RichiediRendering();
+            });
+
+    for (int riga = 1; riga <= 4; ++riga) {
+        findChild<ORVVideoButtonSemplice*>(QStringLiteral("Logo%1").arg(riga))->OnClick =
+            Gesto([this, riga] { LogoClick(riga); });
+        int I::*stili[] = {&I::LogoStyle1, &I::LogoStyle2, &I::LogoStyle3, &I::LogoStyle4};
+        findChild<ORVVideoButtonSemplice*>(QStringLiteral("LogoStyle%1").arg(riga))->OnClick =
+            Gesto([this, m = stili[riga - 1]] {
+                imp_.*m = imp_.*m == 1 ? 0 : 1;
+                RichiediRendering();
+            });
+    }
+    for (const char* nome : {"LogoCerca", "Intro2Cerca", "Intro3Cerca", "Intro4Cerca", "Intro5Cerca", "Intro6Cerca"})
+        findChild<ORV_2016_Button*>(QLatin1String(nome))->OnClick = Gesto([this] { LogoCercaClick(); });
+    findChild<ORVVideoButtonSemplice*>(QStringLiteral("Logo16"))->OnClick = Gesto([this] {
+        imp_.Intro6Messaggio = imp_.Testo1 = QStringLiteral("#LOGO");
+        RichiediRendering();
+    });
+    for (const char* nome : {"Aggiorna", "Intro6Aggiorna", "Intro7Aggiorna"})
+        findChild<ORV_2016_Button*>(QLatin1String(nome))->OnClick = Gesto([this] { RichiediRendering(); });
+
+    // Every user edit of one message is copied into the other two; lines 2 and 3 only reach the model.
+    const struct {
+        const char* nome;
+        QString I::*membro;
+    } messaggi[] = {{"Testo1", &I::Testo1}, {"Intro6Messaggio", &I::Intro6Messaggio},
+                    {"Intro7Messaggio", &I::Intro7Messaggio}};
+    for (const auto& m : messaggi) {
+        const auto gesto = Gesto([this, membro = m.membro] { CopiaMessaggio(membro); });
+        connect(findChild<TFlatEdit*>(QLatin1String(m.nome)), &TFlatEdit::Modificato, this,
+                [gesto] { gesto(nullptr); });
+    }
+    const auto leggi = Gesto([] {});
+    for (const char* nome : {"Testo2", "Testo3"})
+        connect(findChild<TFlatEdit*>(QLatin1String(nome)), &TFlatEdit::Modificato, this, [leggi] { leggi(nullptr); });
+
+    for (const char* nome : {"TestoFlat", "TestoFlat1"})
+        findChild<ORV_2016_Check*>(QLatin1String(nome))->OnClick = Gesto([this] { TestoFlatClick(); });
+    connect(galleriaVista_, &QListWidget::itemDoubleClicked, this,
+            [gesto = Gesto([this] { RaccoglitoreAnteprimeDblClick(); })] { gesto(nullptr); });
+}
+
+void TForm2Principale::RaccoglitoreAnteprimeDblClick() {
+    ApplicaStileGalleria(imp_, galleria_, galleriaVista_->currentRow());
+    RichiediRendering();
+}
+
+void TForm2Principale::EffettiParticelleListaClick() {
+    static const int predefiniti[6][2] = {{150, 60}, {80, 60}, {80, 60}, {400, 100}, {80, 80}, {80, 80}};
+    const int voce = imp_.EffettiParticelleLista.Voce();
+    if (voce >= 1 && voce <= 6) {
+        imp_.EffettiParticelleQuantita = predefiniti[voce - 1][0];
+        imp_.EffettiParticelleVita = predefiniti[voce - 1][1];
+    }
+    contesto_->Effetti.AzzeraParticelle();
+    RichiediRendering();
+}
+
+void TForm2Principale::EffettiParticelleQuantitaClick() {
+    // A new amount ends a run after its frame in hand, without the hand-off.
+    DeselezionaAnima();
+    FermaAnimazione(*contesto_);
+    contesto_->Effetti.AzzeraParticelle();
+    ContestoEffetti effetti = contesto_->Effetto();
+    contesto_->Effetti.PreparaParticelle(effetti);
+    RichiediRendering();
+}
+
+void TForm2Principale::CollegaEffetti() {
+    findChild<ORV_2016_Lista*>(QStringLiteral("EffettiParticelleLista"))->OnClick =
+        Gesto([this] { EffettiParticelleListaClick(); });
+    findChild<ORV_2016_SpinNumber*>(QStringLiteral("EffettiParticelleQuantita"))->OnClick =
+        Gesto([this] { EffettiParticelleQuantitaClick(); });
+    findChild<ORV_2016_Lista*>(QStringLiteral("EffettoLensFlareLista"))->OnClick =
+        Gesto([this] { ApplicaLookLensFlare(imp_); });
+    findChild<ORV_2016_Check*>(QStringLiteral("Anima"))->OnClick = Gesto([this] { AnimaClick(); });
+}
+
+void TForm2Principale::CollegaIntro() {
+    findChild<ORV_2016_Lista*>(QStringLiteral("IntroLista"))->OnClick = Gesto([this] { ImpostaPredefinitiIntro(imp_); });
+    findChild<ORV_2016_Lista*>(QStringLiteral("Intro10Colori"))->OnClick =
+        Gesto([this] { ApplicaColoriIntro10(imp_); });
+    const auto rotazione = Gesto(
+        [this] { contesto_->Effetti.CambiaRotazioneCerchio(imp_.Intro10Rotazione, imp_.Intro10DimMini); });
+    for (const char* nome : {"Intro10Rotazione", "Intro10DimMini"})
+        findChild<ORV_2016_Check*>(QLatin1String(nome))->OnClick = rotazione;
+}
+
+void TForm2Principale::CercaDirectoryOutputClick() {
+    if (!porta_) return;
+    const EsitoPercorso esito = porta_->ScegliCartella(ImpostazioniGlobali.LinguaCorrente);
+    if (esito.Risultato != RisultatoOk || esito.Percorso.isEmpty()) return;
+    const QString frame = QDir(esito.Percorso).filePath(QStringLiteral("Video/Frames"));
+    if (!QDir().mkpath(frame)) {
+        SegnalaErrore(Testo("Impossibile creare la cartella:\n%1\nLa cartella di output resta quella di prima.",
+                            "The folder cannot be created:\n%1\nThe output folder stays as it was.")
+                          .arg(QDir::toNativeSeparators(frame)));
+        return;
+    }
+    PercorsoOutput = esito.Percorso;
+    imp_.CartellaOutput = esito.Percorso;
+}
+
+void TForm2Principale::ImpostaCodecClick() {
+    if (!porta_) return;
+    const QString scelta = porta_->SceltaCodec(ImpostazioniGlobali.LinguaCorrente);
+    if (!scelta.isEmpty()) imp_.ImpostazioniCodec = scelta;
+}
+
+void TForm2Principale::ConfiguraClick() {
+    if (!porta_) return;
+    const bool cambiati = porta_->Configura(ImpostazioniGlobali.LinguaCorrente, imp_);
+    // The language boxes live there: the window takes whatever language is now in force.
+    ApplicaLinguaFinestra();
+    if (cambiati) RichiediRendering();
+}
+
+void TForm2Principale::CollegaProgetto() {
+    // The length of the video follows the duration at every step, also during a drag.
+    const auto durata = Gesto([this] { ImpostazioniGlobali.TotaleFrame = static_cast<float>(imp_.ProgettoDurata); });
+    auto* progettoDurata = findChild<ORV_2016_SpinNumber*>(QStringLiteral("ProgettoDurata"));
+    progettoDurata->OnClick = durata;
+    progettoDurata->OnCambiamentoValore = durata;
+    findChild<ORV_2016_Button*>(QStringLiteral("CercaDirectoryOutput"))->OnClick =
+        Gesto([this] { CercaDirectoryOutputClick(); });
+    findChild<ORV_2016_Button*>(QStringLiteral("ImpostaCodec"))->OnClick = Gesto([this] { ImpostaCodecClick(); });
+    findChild<ORV_2016_Button*>(QStringLiteral("Configura"))->OnClick = Gesto([this] { ConfiguraClick(); });
+    header_->OnCambioPagina = [this](QObject*) { MostraPaginaScheda(header_->ORV_PannelloAttivo()); };
+}
+
+// ---------------------------------------------------------------------------------------------
+// The run
+
+void TForm2Principale::AnimaClick() {
+    if (AnimaSelezionato()) {
+        // Started from the event loop, not inside the check box's own mouse handling.
+        QTimer::singleShot(0, this, [this] { AvviaCorsa(); });
+        return;
+    }
+    FermaAnimazione(*contesto_);
+    contesto_->GraficaFrame.resetTransform();
+    RichiediRendering();
+}
+
+void TForm2Principale::AvviaCorsa() {
+    if (!AnimaSelezionato() || contesto_->CicloAttivo) return;
+    AvviaAnimazione(*contesto_);
+    contesto_->Effetti.PreparaAvvioAnimazione();
+    CongelaControlli(true);
+    renderingInAttesa_ = false;
+    ++renderingEseguiti_;
+    EseguiRendering(*contesto_, imp_);
+    CongelaControlli(false);
+    if (chiusuraInAttesa_) {
+        chiusuraInAttesa_ = false;
+        close();
+    }
+}
+
+void TForm2Principale::CongelaControlli(bool congela) {
+    // What would mix two kinds, sizes or folders of frames, or move the end of the run.
+    for (const char* nome : {"IntroLista", "Configura", "CartellaOutput", "CercaDirectoryOutput", "ImpostaCodec",
+                             "UsaJpg", "ProgettoRisoluzione", "ProgettoFrameRate", "ProgettoDurata"})
+        if (QWidget* w = findChild<QWidget*>(QLatin1String(nome))) w->setEnabled(!congela);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Developer controls
+
+void TForm2Principale::CollegaSviluppo() {
+    auto* m0 = findChild<QLineEdit*>(QStringLiteral("M0"));
+    connect(m0, &QLineEdit::textChanged, this, [this](const QString& testo) {
+        for (int i = 1; i <= 9; ++i) findChild<QLineEdit*>(QStringLiteral("M%1").arg(i))->setText(testo);
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
+            [this] { RichiediRendering(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Crea")), &QPushButton::clicked, this, [this] { CreaClick(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Button3")), &QPushButton::clicked, this, [this] { Button3Click(); });
+}
+
+void TForm2Principale::CreaClick() {
+    LeggiViste();
+    auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    memo->setPlainText(TestoCreaClick(imp_).join(QLatin1Char('\n')));
+    memo->selectAll();
+    QApplication::clipboard()->setText(memo->toPlainText());
+}
+
+void TForm2Principale::Button3Click() { AvviaCodifica(); }
+
+void TForm2Principale::Button1Click() {
+    // Rotating flares drawn straight into the preview, 200 rounds.
+    ContestoRendering& c = *contesto_;
+    const int cx = ImpostazioniGlobali.LarghezzaFrame / 2, cy = ImpostazioniGlobali.AltezzaFrame / 2;
+    const MatriceColore matrice = MatriceColore::Alfa(0.4f);
+    for (int r = 0; r < 200; ++r) {
+        const int dx = r * 1920 / 200, l = cx - dx, m = cy;
+        QPointF punti[20];
+        double scala[20];
+        for (int j = 0; j < 10; ++j) {
+            punti[j] = QPointF(cx - l * j / 10, cy - m * j / 10);
+            punti[j + 10] = QPointF(cx + l * j / 10, cy + m * j / 10);
+            scala[j] = scala[j + 10] = 1.0;
+        }
+        const int angoli[5] = {0, r, 2 * r, -r, -r / 2};
+        QImage sprite[5];
+        for (int k = 0; k < 5; ++k)
+            sprite[k] = RuotaImmagine(
+                QImage(QStringLiteral("%1/Intro/%2 Flare.png").arg(CartellaProgramma).arg(27 + k)), angoli[k]);
+        DisegnaSfondo(c);
+        punti[1] = punti[11] = punti[0];
+        scala[2] = 0.5;
+        const int quale[4] = {0, 1, 3, 4};
+        for (int j = 0; j < 4; ++j) {
+            const QImage& im = sprite[quale[j]];
+            if (im.isNull()) continue;
+            const QSizeF d(int(im.width() * scala[j]), int(im.height() * scala[j]));
+            const QImage tinta = ApplicaMatriceColore(im, matrice);
+            for (const QPointF& centro : {punti[j], punti[j + 10]})
+                c.GraficaFrame.drawImage(QRectF(centro - QPointF(d.width() / 2, d.height() / 2), d), tinta);
+        }
+        SalvaFrame(c);
+        ElaboraMessaggi();
     }
 }

@@ -123,6 +123,38 @@ private:
     // Runs a user gesture: pull, handler, push.
     std::function<void(QObject*)> Gesto(std::function<void()> gestore);
 
+    // The event bindings and their handlers.
+    void Collega();
+    void CollegaFontElenco();
+    void CollegaSfondo();
+    void CollegaScelte();
+    void CollegaTesto();
+    void CollegaEffetti();
+    void CollegaIntro();
+    void CollegaProgetto();
+    void CollegaSviluppo();
+    void FontElencoCambiamentoValore();
+    void ImpostaTipoSfondo(bool ImpostazioniProgetto::*scelto);
+    void SceltaFile(QString ImpostazioniProgetto::*destinazione);
+    void ScegliColore(int bersaglio);
+    void EffettiParticelleListaClick();
+    void EffettiParticelleQuantitaClick();
+    void AnimaClick();
+    void AvviaCorsa();
+    void CongelaControlli(bool congela);
+    void LogoClick(int riga);
+    void LogoCercaClick();
+    void AggiornaCaptionLoghi();
+    void CopiaMessaggio(QString ImpostazioniProgetto::*origine);
+    void TestoFlatClick();
+    void CercaDirectoryOutputClick();
+    void ImpostaCodecClick();
+    void ConfiguraClick();
+    void RaccoglitoreAnteprimeDblClick();
+    void Button1Click();
+    void CreaClick();
+    void Button3Click();
+
     void EseguiRenderingInAttesa();
 
     bool SalvaAllaChiusura();
@@ -144,7 +176,7 @@ private:
     bool disegnoAttivo_ = true;
     int renderingRichiesti_ = 0;
     int renderingEseguiti_ = 0;
-    bool chiusuraConfermata_ = false;
+    bool chiusuraInAttesa_ = false;
 
     template <class T>
     T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a);

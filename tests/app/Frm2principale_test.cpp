@@ -1,47 +1,180 @@
-#include "app/Frm2principale.h"
-#include "app/PortaFinta.h"
-#include "common/CasaTemporanea.h"
+#include "app/BancoFinestra.h"
+#include "controls/Orv_2016_button.h"
+#include "controls/Orv_2016_check.h"
+#include "controls/Orv_2016_label.h"
 #include "controls/Orv_2016_lista.h"
-#include "platform/CartelleUtente.h"
-#include "project/ImpostazioniGlobali.h"
+#include "controls/Orv_2016_spinnumber.h"
+#include "controls/Orvform.h"
+#include "controls/Orvheader.h"
+#include "controls/TFlatEdit.h"
+#include "encoding/ImpostazioniCodec.h"
+#include "project/ApplicaLingua.h"
+#include "project/FileProgetto.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QStackedWidget>
 
 namespace {
 
-void Attendi() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+QStringList Righe(const QString& percorso) {
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
 }
 
-struct Banco {
-    CasaTemporanea casa;
-    PortaFinta porta;
-    Banco() {
-        ImpostaCartelleUtente(casa.Sotto(QStringLiteral("dati")), casa.Sotto(QStringLiteral("documenti")),
-                              QCoreApplication::applicationDirPath());
-        ImpostazioniGlobali.LinguaCorrente = 1;
-        ImpostazioniGlobali.TotaleFrame = 200;
-    }
-};
+QString Chiave(const QString& riga) { return riga.left(16).trimmed(); }
 
 }  // namespace
 
 TEST(Frm2principale, OpensOnTheDefaultsWithAPreviewOfFrameZero) {
-    Banco b;
-    TForm2Principale f(&b.porta);
-    f.show();
-    Attendi();
-    EXPECT_EQ(f.size(), QSize(1281, 1024));
-    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 0);
-    EXPECT_EQ(f.RenderingEseguiti(), 1);
-    auto* anteprima = f.Controllo<QLabel>(QStringLiteral("ImmagineASchermo"));
-    ASSERT_NE(anteprima, nullptr);
+    BancoFinestra b(true);
+    EXPECT_EQ(b.f->size(), QSize(1281, 1024));
+    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaItaliano);
+    // The project's presets and the first show ask for one preview, drawn once.
+    EXPECT_EQ(b.f->RenderingEseguiti(), 1);
+    auto* anteprima = b.W<QLabel>("ImmagineASchermo");
     EXPECT_EQ(anteprima->pixmap().size(), QSize(1120, 635));
-    EXPECT_EQ(f.Controllo<ORV_2016_Lista>(QStringLiteral("IntroLista"))->Caption(), QStringLiteral("Intro 1 Semplice"));
-    EXPECT_EQ(b.porta.Conta("ConsegnaImpostazioniCodec"), 1);
-    f.close();
+    EXPECT_EQ(b.W<ORV_2016_Lista>("IntroLista")->Caption(), QStringLiteral("Intro 1 Semplice"));
+    EXPECT_EQ(b.W<ORV_2016_Label>("Logo")->Caption(), b.Imp().TabellaImmagini[4]);
+    EXPECT_EQ(b.W<ORV_2016_Label>("CartellaOutput")->Caption(), PercorsoOutput);
+    EXPECT_EQ(b.porta.CodecConsegnato, ScriviImpostazioniCodec(SceltaCodec()));
+    // The font list holds the project's font and shows it.
+    EXPECT_EQ(b.Imp().FontElenco.Testo(), QStringLiteral("Arial"));
+    EXPECT_TRUE(b.porta.Messaggi.isEmpty());
+}
+
+TEST(Frm2principale, RendersAskedTogetherAreDrawnOnce) {
+    BancoFinestra b;
+    const int prima = b.f->RenderingEseguiti();
+    for (int i = 0; i < 5; ++i) b.f->RichiediRendering();
+    Attendi();
+    EXPECT_EQ(b.f->RenderingEseguiti(), prima + 1);
+}
+
+TEST(Frm2principale, EveryLanguageTargetIsAControlOfTheRightClass) {
+    BancoFinestra b;
+    for (const BersaglioLingua& t : BersagliLingua()) {
+        if (t.Finestra != FinestraLingua::Principale || t.Proprieta == ProprietaLingua::TitoloFinestra) continue;
+        const QString nome = QLatin1String(t.Controllo);
+        QObject* o = b.f->findChild<QObject*>(nome);
+        ASSERT_NE(o, nullptr) << t.Voce << " " << t.Controllo;
+        bool giusto = false;
+        switch (t.Proprieta) {
+        case ProprietaLingua::Caption:
+            giusto = qobject_cast<ORV_2016_Label*>(o) || qobject_cast<ORV_2016_Check*>(o) ||
+                     qobject_cast<ORV_2016_Button*>(o) || qobject_cast<ORVForm*>(o) ||
+                     (o->parent() && o->parent()->objectName() == QLatin1String("Pagine"));
+            break;
+        case ProprietaLingua::Testo: giusto = qobject_cast<TFlatEdit*>(o); break;
+        case ProprietaLingua::Prefisso: giusto = qobject_cast<ORV_2016_SpinNumber*>(o); break;
+        case ProprietaLingua::Voce: giusto = qobject_cast<ORV_2016_Lista*>(o); break;
+        case ProprietaLingua::Scheda: giusto = qobject_cast<ORVHeader*>(o); break;
+        default: break;
+        }
+        EXPECT_TRUE(giusto) << t.Voce << " " << t.Controllo;
+    }
+}
+
+TEST(Frm2principale, SwitchingTheLanguageChangesCaptionsItemsAndTabs) {
+    BancoFinestra b;
+    b.Imp().IntroLista = 4;
+    b.f->AggiornaViste();
+    struct Caso {
+        int lingua;
+        const char* etichetta;
+        const char* intro;
+        const char* scheda1;
+        const char* testo2;
+    };
+    const Caso casi[] = {
+        {LinguaInglese, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents"},
+        {LinguaTedesco, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents"},
+        {LinguaFrancese, "################", "###################", "#############", "########"},
+        {LinguaItaliano, "Intro da creare:", "Intro 4 Onde Mare", "Dati Progetto", "Presenta"},
+    };
+    for (const Caso& c : casi) {
+        ImpostazioniGlobali.LinguaCorrente = c.lingua;
+        b.f->ApplicaLinguaFinestra();
+        EXPECT_EQ(b.W<ORV_2016_Label>("IntroLabel")->Caption(), QString::fromUtf8(c.etichetta)) << c.lingua;
+        EXPECT_EQ(b.W<ORV_2016_Lista>("IntroLista")->Caption(), QString::fromUtf8(c.intro)) << c.lingua;
+        EXPECT_EQ(b.W<ORV_2016_Lista>("IntroLista")->ORV_Voce(), 4);
+        EXPECT_EQ(b.W<ORVHeader>("PagineHeader")->ORV_Pannelli().value(0), QString::fromUtf8(c.scheda1));
+        EXPECT_EQ(b.W<TFlatEdit>("Testo2")->Text(), QString::fromUtf8(c.testo2)) << c.lingua;
+    }
+}
+
+// The first run, closed untouched, writes the default project file; only the logo paths and the
+// codec line differ from it, since the first show fills them.
+TEST(Frm2principale, FirstRunClosedWritesTheDefaultProjectFile) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    const QStringList scritte = Righe(PercorsoFileProgetto());
+    // __FILE__ is relative to the build's tests folder.
+    const QString qui = QFileInfo(QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../tests"))
+                                      .filePath(QStringLiteral(__FILE__)))
+                            .absolutePath();
+    QStringList attese = Righe(qui + QStringLiteral("/../project/dati/ProgettoPredefinito.txt"));
+    ASSERT_FALSE(attese.isEmpty());
+    ASSERT_EQ(scritte.size(), attese.size());
+    const QString logo = b.Imp().TabellaImmagini[4];
+    const QStringList chiaviLogo{"Logo", "Intro2LogoDaUtil", "Intro3LogoDaUtil", "Intro4LogoDaUtil",
+                                 "Intro5LogoDaUtil"};
+    for (int i = 0; i < attese.size(); ++i) {
+        QString attesa = attese[i];
+        attesa.replace(QStringLiteral("/opt/quenvox"), CartellaProgramma);
+        const QString chiave = Chiave(attesa);
+        if (chiave == QLatin1String("Cartella Output")) attesa = attesa.left(18) + PercorsoOutput;
+        if (chiaviLogo.contains(chiave)) attesa = attesa.left(18) + logo;
+        if (chiave == QLatin1String("Codec")) attesa = attesa.left(18) + ScriviImpostazioniCodec(SceltaCodec());
+        EXPECT_EQ(scritte[i].toStdString(), attesa.toStdString()) << "line " << i + 1;
+    }
+}
+
+TEST(Frm2principale, ClosedAndOpenedAgainHoldsTheSameSettings) {
+    BancoFinestra b;
+    ImpostazioniProgetto& m = b.Imp();
+    m.IntroLista = 4;
+    m.Testo1 = QStringLiteral("Perché no");
+    m.Testo = {QStringLiteral("riga uno"), QStringLiteral("riga due")};
+    m.FontSize = 97;
+    m.SfondoColori = {0x123456, 0x654321};
+    m.UsaJpg = true;
+    m.AlignT2DX = 1;
+    m.AlignT2Centro = 0;
+    m.FontElenco.ImpostaVoce(2);
+    m.FontShadowOpacita = 50;
+    m.Intro6LogoScala = 20;
+    b.f->AggiornaViste();
+    const ImpostazioniProgetto prima = m;
+    ASSERT_TRUE(b.f->close());
+    b.Apri(false);
+    ImpostazioniProgetto dopo = b.Imp();
+    // Not saved: back to their defaults at every start.
+    EXPECT_EQ(dopo.FontShadowOpacita, 7);
+    EXPECT_EQ(dopo.Intro6LogoScala, 150);
+    dopo.FontShadowOpacita = prima.FontShadowOpacita;
+    dopo.Intro6LogoScala = prima.Intro6LogoScala;
+    // The font list is built anew: the saved font is selected, "Arial" is no longer added.
+    EXPECT_EQ(dopo.FontElenco.Testo(), prima.FontElenco.Testo());
+    dopo.FontElenco = prima.FontElenco;
+    EXPECT_TRUE(dopo == prima);
+}
+
+TEST(Frm2principale, AFailedSaveIsShownAndTheUserChoosesToStayOrClose) {
+    BancoFinestra b;
+    // A folder where the project file should go: the file cannot be written.
+    ASSERT_TRUE(QDir().mkpath(PercorsoFileProgetto()));
+    b.porta.Risposte = {7};
+    EXPECT_FALSE(b.f->close());
+    EXPECT_TRUE(b.f->isVisible());
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("3: "))) << b.porta.Messaggi[0].toStdString();
+    b.porta.Risposte = {6};
+    EXPECT_TRUE(b.f->close());
+    EXPECT_EQ(b.porta.Messaggi.size(), 2);
 }
