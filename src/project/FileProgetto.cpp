@@ -7,6 +7,9 @@
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 #include <limits>
 #include <optional>
 #include <utility>
@@ -302,7 +305,9 @@ public:
             return std::nullopt;
         QString riga;
         int valore = 0;
-        ok = file_.LeggiRiga(riga) && LeggiCampoNumero(riga, Prefisso(chiave), valore);
+        // A number without digits is a line cut short or damaged, not a 0.
+        bool cifre = false;
+        ok = file_.LeggiRiga(riga) && LeggiCampoNumero(riga, Prefisso(chiave), valore, &cifre) && cifre;
         if (!ok)
             return std::nullopt;
         return valore;
@@ -398,6 +403,25 @@ private:
     LettoreTesto& file_;
 };
 
+// The file as it is, beside itself; an older copy is replaced.
+void TieniBackup(const QString& percorso, EsitoCaricamento& esito)
+{
+    const QString copia = percorso + QStringLiteral(".bak");
+    QFile originale(percorso);
+    QSaveFile destinazione(copia);
+    if (!originale.open(QIODevice::ReadOnly)) {
+        esito.ErroreBackup = originale.errorString();
+        return;
+    }
+    const QByteArray contenuto = originale.readAll();
+    if (!destinazione.open(QIODevice::WriteOnly) || destinazione.write(contenuto) != contenuto.size()
+        || !destinazione.commit()) {
+        esito.ErroreBackup = copia + QStringLiteral(": ") + destinazione.errorString();
+        return;
+    }
+    esito.PercorsoBackup = copia;
+}
+
 std::optional<Versione> VersioneDi(const QString& valore)
 {
     const QString tre = valore.left(3);
@@ -427,7 +451,7 @@ bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore
     return true;
 }
 
-bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore)
+bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore, bool* cifre)
 {
     QString testo;
     if (!LeggiCampoTesto(riga, chiave, testo))
@@ -441,8 +465,10 @@ bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore)
     // Collected as the magnitude in 64 bits, stopped once it is past any 32-bit value.
     constexpr int64_t kLimite = static_cast<int64_t>(std::numeric_limits<int>::max()) + 1;
     int64_t modulo = 0;
+    const qsizetype primaCifra = i;
     for (; i < testo.size() && testo[i] >= QLatin1Char('0') && testo[i] <= QLatin1Char('9'); ++i)
         if (modulo <= kLimite) modulo = modulo * 10 + (testo[i].unicode() - '0');
+    if (cifre) *cifre = i > primaCifra;
     const int64_t numero = negativo ? -modulo : modulo;
     if (numero > std::numeric_limits<int>::max())
         valore = std::numeric_limits<int>::max();
@@ -483,6 +509,8 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
         esito.Completo = lettore.ok;
         esito.NomeFontCorrente = lettore.nomeFont;
     }
+
+    if (!esito.Completo) TieniBackup(percorso, esito);
 
     if (applicaLingua) applicaLingua(impostazioni);
     // The language writes its own default texts; a project's own texts win.

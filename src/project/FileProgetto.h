@@ -19,6 +19,10 @@ QString PercorsoFileProgetto();
 struct EsitoCaricamento {
     bool FileAperto = false;  // the file existed and could be read
     bool Completo = false;    // every key of its version was read and applied
+    // A file opened but not read completely is copied beside itself before anything can
+    // replace it: the copy's path, or why it could not be made.
+    QString PercorsoBackup;
+    QString ErroreBackup;
     // The saved font name, for the first show to select in the font list.
     QString NomeFontCorrente = QStringLiteral("Arial");
 };
@@ -26,7 +30,8 @@ struct EsitoCaricamento {
 // Reads the file into the settings key by key; at the first key line that does not match,
 // that key and all later ones keep their values. Sets LinguaCorrente and TotaleFrame, runs
 // the intro presets after the "Intro" key and applies the language. Never fails loudly: a
-// missing or damaged file leaves the defaults.
+// missing or damaged file leaves the defaults, and a damaged one is first kept as
+// "ProgettoQuenvox.txt.bak" (replacing an older copy), since the next save overwrites it.
 EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni,
                                 const QString& percorso = PercorsoFileProgetto());
 
@@ -38,5 +43,5 @@ bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore = n
 // The two key readers: true when the line starts with the whole key; the value is the rest.
 bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore);
 // The number after trimming blanks: optional sign, digits up to the first other character,
-// 0 without digits; beyond 32 bits it saturates.
-bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore);
+// 0 without digits (cifre, when given, tells whether there were any); beyond 32 bits it saturates.
+bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore, bool* cifre = nullptr);

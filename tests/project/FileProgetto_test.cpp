@@ -381,7 +381,6 @@ TEST_F(FileProgetto, DamagedFiles) {
              r[Indice(r, "Font Size")] = "Font Size       :  99999999999 ";
              r[Indice(r, "Interlinea")] = "Interlinea      : -99999999999";
              r[Indice(r, "Durata")] = "Durata          : 75 frame";
-             r[Indice(r, "Outline1Size")] = "Outline1Size    : abc";
              r[Indice(r, "Intro4AsseX")] = "Intro4AsseX     : +12";
              return Unisci(r);
          },
@@ -391,8 +390,28 @@ TEST_F(FileProgetto, DamagedFiles) {
              EXPECT_EQ(p.Interlinea, INT_MIN);
              EXPECT_EQ(p.ProgettoDurata, 75);
              EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 75.0f);
-             EXPECT_EQ(p.FontOutline1Size, 0);
              EXPECT_EQ(p.Intro4AsseX, 12);
+         }},
+        {"a number with no digits stops the read there",
+         [](QStringList r) {
+             r[Indice(r, "Outline1Size")] = "Outline1Size    : abc";
+             return Unisci(r);
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.FontOutline1Check, salvato.FontOutline1Check);
+             EXPECT_NE(p.FontOutline1Size, 0);
+             EXPECT_EQ(p.Intro4AsseX, fresco.Intro4AsseX);
+         }},
+        {"cut inside its last line",
+         [](QStringList r) {
+             r.last() = r.last().left(18);
+             return r.join("\r\n").toUtf8();
+         },
+         [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
+             EXPECT_FALSE(e.Completo);
+             EXPECT_EQ(p.Intro10Zoom, salvato.Intro10Zoom);
+             EXPECT_EQ(p.Intro10DimMini, fresco.Intro10DimMini);
          }},
         {"list numbers outside their items",
          [](QStringList r) {
@@ -478,18 +497,64 @@ TEST_F(FileProgetto, NumberReader) {
         const char* riga;
         bool letto;
         int valore;
+        bool cifre;
     } casi[] = {
-        {"Chiave          : 42", true, 42},        {"Chiave          :   -7  ", true, -7},
-        {"Chiave          : 12abc", true, 12},     {"Chiave          : ", true, 0},
-        {"Chiave          : 2147483648", true, INT_MAX}, {"Chiave          : -2147483649", true, INT_MIN},
-        {"Chiave          : -2147483648", true, INT_MIN}, {"Chiave          : 99999999999999999999999", true, INT_MAX},
-        {"chiave          : 1", false, -1},       {"Chiave         : 1", false, -1},
+        {"Chiave          : 42", true, 42, true},
+        {"Chiave          :   -7  ", true, -7, true},
+        {"Chiave          : 12abc", true, 12, true},
+        {"Chiave          : ", true, 0, false},
+        {"Chiave          : -", true, 0, false},
+        {"Chiave          : abc", true, 0, false},
+        {"Chiave          : 2147483648", true, INT_MAX, true},
+        {"Chiave          : -2147483649", true, INT_MIN, true},
+        {"Chiave          : -2147483648", true, INT_MIN, true},
+        {"Chiave          : 99999999999999999999999", true, INT_MAX, true},
+        {"chiave          : 1", false, -1, false},
+        {"Chiave         : 1", false, -1, false},
     };
     for (const Caso& c : casi) {
         int v = -1;
-        EXPECT_EQ(LeggiCampoNumero(c.riga, "Chiave          : ", v), c.letto) << c.riga;
+        bool cifre = false;
+        EXPECT_EQ(LeggiCampoNumero(c.riga, "Chiave          : ", v, &cifre), c.letto) << c.riga;
         EXPECT_EQ(v, c.valore) << c.riga;
+        EXPECT_EQ(cifre, c.cifre) << c.riga;
     }
+}
+
+// The reader stops at the garbage and the rest goes back to defaults, so the next save would
+// lose the user's work: the file as it was is kept beside itself first.
+TEST_F(FileProgetto, DamagedFileIsKeptAsABackupBeforeASaveReplacesIt) {
+    ASSERT_TRUE(SalvaProgetto(Cambiato(), nullptr, File()));
+    QStringList r = Righe(LeggiFile(File()));
+    r[Indice(r, "GlowSize")] = QString::fromLatin1("\x01\x7f\xff garbage \x02");
+    const QByteArray danneggiato = Unisci(r);
+    ScriviFile(File(), danneggiato);
+    const QString backup = File() + ".bak";
+    ScriviFile(backup, "an older backup");
+
+    ImpostazioniProgetto p;
+    const EsitoCaricamento e = CaricaProgetto(p, File());
+    EXPECT_TRUE(e.FileAperto);
+    EXPECT_FALSE(e.Completo);
+    EXPECT_EQ(e.PercorsoBackup, backup);
+    EXPECT_TRUE(e.ErroreBackup.isEmpty());
+    EXPECT_EQ(LeggiFile(backup), danneggiato);
+
+    // Closing saves over the damaged file; the backup stays, and a complete read leaves it alone.
+    ASSERT_TRUE(SalvaProgetto(p, nullptr, File()));
+    ImpostazioniProgetto riletto;
+    const EsitoCaricamento dopo = CaricaProgetto(riletto, File());
+    EXPECT_TRUE(dopo.Completo);
+    EXPECT_TRUE(dopo.PercorsoBackup.isEmpty());
+    EXPECT_EQ(LeggiFile(backup), danneggiato);
+}
+
+TEST_F(FileProgetto, CompleteOrMissingFileMakesNoBackup) {
+    ImpostazioniProgetto p;
+    EXPECT_TRUE(CaricaProgetto(p, casa.Sotto("nessuno.txt")).PercorsoBackup.isEmpty());
+    ASSERT_TRUE(SalvaProgetto(p, nullptr, File()));
+    EXPECT_TRUE(CaricaProgetto(p, File()).PercorsoBackup.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(File() + ".bak"));
 }
 
 TEST_F(FileProgetto, SaveFailureIsReported) {
