@@ -1,5 +1,6 @@
 # make run: install what is missing, build, start Quenvox.
 # make test: install what is missing, build, run every test.
+# make fuzz: fuzz every reader with the sanitizers (see tests/fuzz/README.md).
 
 PACKAGES := qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake g++ make ffmpeg fonts-liberation2 fonts-crosextra-carlito \
@@ -7,7 +8,7 @@ PACKAGES := qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev libgtest-dev libgmo
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench clean fuzz
 
 all: build
 
@@ -41,6 +42,33 @@ test: build
 
 bench: build
 	@if [ -x $(BUILD)/bin/quenvox_bench ]; then $(BUILD)/bin/quenvox_bench; else echo "no benchmark built"; fi
+
+# Fuzzing: clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of its own. Each harness runs FUZZ_TIME seconds from a copy of its seed corpus, all
+# side by side at the lowest priority; findings land in $(FUZZ_BUILD)/trovati.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME ?= 600
+FUZZ_HARNESS := FileProgetto StiliTesto ElencoImmagini ImpostazioniCodec RigaStato FileTesto Jpeg
+
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVOX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzz_tutti -j$(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/trovati; \
+	for h in $(FUZZ_HARNESS); do \
+	  rm -rf $(FUZZ_BUILD)/corpus/$$h; mkdir -p $(FUZZ_BUILD)/corpus/$$h; \
+	  cp tests/fuzz/corpus/$$h/* $(FUZZ_BUILD)/corpus/$$h/; \
+	  ( cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    nice -n 19 bin/fuzz_$$h -max_total_time=$(FUZZ_TIME) -rss_limit_mb=4096 -timeout=30 \
+	    -artifact_prefix=trovati/$$h- corpus/$$h > fuzz_$$h.log 2>&1; echo $$? > fuzz_$$h.rc ) & \
+	done; wait; \
+	esito=0; \
+	for h in $(FUZZ_HARNESS); do \
+	  printf '%-18s exit %s  %s\n' $$h "$$(cat $(FUZZ_BUILD)/fuzz_$$h.rc)" \
+	    "$$(grep -h '^Done' $(FUZZ_BUILD)/fuzz_$$h.log | tail -1)"; \
+	  [ "$$(cat $(FUZZ_BUILD)/fuzz_$$h.rc)" = 0 ] || esito=1; \
+	done; exit $$esito
 
 clean:
 	rm -rf $(BUILD)
