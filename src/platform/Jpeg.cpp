@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -15,10 +16,12 @@ struct GestoreErrori {
     jpeg_error_mgr base;
     std::jmp_buf salto;
     char messaggio[JMSG_LENGTH_MAX];
+    int errnoSistema;  // errno when the error struck: why a write failed
 };
 
 void UscitaErrore(j_common_ptr info) {
     auto* gestore = reinterpret_cast<GestoreErrori*>(info->err);
+    gestore->errnoSistema = errno;
     (*info->err->format_message)(info, gestore->messaggio);
     std::longjmp(gestore->salto, 1);
 }
@@ -55,7 +58,10 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
         std::fclose(file.f);
         file.f = nullptr;
         QFile::remove(percorso);
-        if (errore) *errore = QString::fromLocal8Bit(gestore.messaggio);
+        // libjpeg says only "Output file write error"; the system knows why.
+        const bool scrittura = gestore.base.msg_code == JERR_FILE_WRITE && gestore.errnoSistema != 0;
+        if (errore)
+            *errore = QString::fromLocal8Bit(scrittura ? std::strerror(gestore.errnoSistema) : gestore.messaggio);
         return false;
     }
     jpeg_create_compress(&cinfo);

@@ -13,6 +13,8 @@
 #include <QImageWriter>
 
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 QString NomeFileFrame(const QString& percorsoOutput, long long numero, bool jpg) {
     return percorsoOutput + NomiRendering::PrefissoFrame + QStringLiteral("%1").arg(numero, 4, 10, QLatin1Char('0')) +
@@ -41,9 +43,16 @@ QSize DimensioneOutput(int voceRisoluzione) {
 
 bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
     QDir cartella(percorsoOutput + NomiRendering::CartellaFrame);
-    if (!cartella.exists() && !QDir().mkpath(cartella.path())) {
-        if (errore) *errore = cartella.path();
-        return false;
+    if (!cartella.exists()) {
+        // QDir::mkpath keeps the reason to itself; the system's words say what to do about it.
+        std::error_code codice;
+        std::filesystem::create_directories(QFile::encodeName(cartella.path()).toStdString(), codice);
+        if (codice || !cartella.exists()) {
+            if (errore)
+                *errore = cartella.path() + QStringLiteral("\n") +
+                          (codice ? QString::fromLocal8Bit(codice.message()) : QStringLiteral("not a folder"));
+            return false;
+        }
     }
     // Frames of a longer earlier run must not reach the video.
     const QStringList vecchi = cartella.entryList({NomiRendering::FiltroFrame}, QDir::Files);
@@ -58,10 +67,22 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
 
 namespace {
 
+// Through a file of our own: the image writer alone reports a full disk as "Unknown error".
 bool ScriviBmp(const QImage& immagine, const QString& percorso, QString* errore) {
-    QImageWriter scrittore(percorso, "bmp");
-    if (scrittore.write(immagine.convertToFormat(QImage::Format_RGB888))) return true;
-    if (errore) *errore = scrittore.errorString();
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (errore) *errore = file.errorString();
+        return false;
+    }
+    QImageWriter scrittore(&file, "bmp");
+    const bool scritto = scrittore.write(immagine.convertToFormat(QImage::Format_RGB888));
+    const bool svuotato = file.flush();
+    // Taken before close, which forgets an error of an earlier write.
+    QString motivo = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+    file.close();
+    if (motivo.isEmpty() && file.error() != QFileDevice::NoError) motivo = file.errorString();
+    if (scritto && svuotato && motivo.isEmpty()) return true;
+    if (errore) *errore = motivo.isEmpty() ? scrittore.errorString() : motivo;
     QFile::remove(percorso);
     return false;
 }

@@ -8,6 +8,12 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(SalvaFrame, NomiENumeriDeiFile) {
@@ -101,6 +107,102 @@ TEST(SalvaFrame, LaCartellaSiSvuotaDeiFrameVecchi) {
     ASSERT_TRUE(PreparaCartellaFrame(PercorsoOutput));
     EXPECT_TRUE(b.FileFrame().isEmpty());
     EXPECT_TRUE(QFile::exists(b.CartellaFrame() + QStringLiteral("/Altro.txt")));
+}
+
+// A file system of its own for the output folder, with the frame folder made: read-only, or
+// too small for one frame. Mounting needs root; elsewhere the test says why it skips.
+class DiscoDiProva {
+public:
+    enum Tipo { SolaLettura, Pieno };
+
+    DiscoDiProva(const QString& punto, Tipo tipo) : punto_(QFile::encodeName(punto)) {
+        QDir().mkpath(punto);
+        if (::mount("tmpfs", punto_.constData(), "tmpfs", 0, "size=16k") != 0) {
+            motivo_ = QStringLiteral("cannot mount a small tmpfs here (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        montato_ = true;
+        QDir().mkpath(punto + QStringLiteral("/Video/Frames"));
+        if (tipo == SolaLettura &&
+            ::mount("tmpfs", punto_.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=16k") != 0)
+            motivo_ = QStringLiteral("cannot make the tmpfs read-only (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    ~DiscoDiProva() {
+        if (montato_) ::umount2(punto_.constData(), MNT_DETACH);
+    }
+    // Empty when the file system is ready; otherwise why not.
+    QString Motivo() const { return motivo_; }
+
+private:
+    QByteArray punto_;
+    bool montato_ = false;
+    QString motivo_;
+};
+
+struct CasoDisco {
+    bool jpg;
+    DiscoDiProva::Tipo tipo;
+    int errnoAtteso;
+};
+
+void PrintTo(const CasoDisco& c, std::ostream* os) {
+    *os << (c.jpg ? "jpg" : "bmp") << (c.tipo == DiscoDiProva::Pieno ? " on a full disk" : " on a read-only disk");
+}
+
+class DiscoFrame : public ::testing::TestWithParam<CasoDisco> {};
+
+// The message names the frame and says why in the system's words, for JPEG and BMP alike.
+TEST_P(DiscoFrame, IlMessaggioDiceIlFrameEIlPerche) {
+    const CasoDisco caso = GetParam();
+    BancoRendering b;
+    const QString punto = b.casa.Sotto(QStringLiteral("disco"));
+    DiscoDiProva disco(punto, caso.tipo);
+    if (!disco.Motivo().isEmpty()) GTEST_SKIP() << disco.Motivo().toStdString();
+    const QString percorsoPrima = PercorsoOutput;
+    PercorsoOutput = punto;
+    b.imp.UsaJpg = caso.jpg;
+    b.host.Anima = true;
+    DisegnaIntro1(b.contesto);
+    PercorsoOutput = percorsoPrima;
+    EXPECT_TRUE(b.contesto.ErroreFrame);
+    const QString nome = caso.jpg ? QStringLiteral("Image_0001.jpg") : QStringLiteral("Image_0001.bmp");
+    EXPECT_TRUE(b.contesto.MessaggioErrore.contains(nome)) << b.contesto.MessaggioErrore.toStdString();
+    EXPECT_TRUE(b.contesto.MessaggioErrore.contains(QString::fromLocal8Bit(std::strerror(caso.errnoAtteso))))
+        << b.contesto.MessaggioErrore.toStdString();
+    EXPECT_FALSE(QFile::exists(punto + QStringLiteral("/Video/Frames/") + nome));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dischi, DiscoFrame,
+                         ::testing::Values(CasoDisco{true, DiscoDiProva::SolaLettura, EROFS},
+                                           CasoDisco{false, DiscoDiProva::SolaLettura, EROFS},
+                                           CasoDisco{true, DiscoDiProva::Pieno, ENOSPC},
+                                           CasoDisco{false, DiscoDiProva::Pieno, ENOSPC}),
+                         [](const ::testing::TestParamInfo<CasoDisco>& i) {
+                             return std::string(i.param.jpg ? "Jpg" : "Bmp") +
+                                    (i.param.tipo == DiscoDiProva::Pieno ? "DiscoPieno" : "SolaLettura");
+                         });
+
+// An ordinary user cannot write into a folder without write permission (root can).
+TEST(SalvaFrame, CartellaSenzaPermessoDiceIlPerche) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes through folder permissions";
+    BancoRendering b;
+    QFile::setPermissions(b.CartellaFrame(), QFile::ReadOwner | QFile::ExeOwner);
+    b.host.Anima = true;
+    DisegnaIntro1(b.contesto);
+    QFile::setPermissions(b.CartellaFrame(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(b.contesto.MessaggioErrore.contains(QString::fromLocal8Bit(std::strerror(EACCES))));
+}
+
+// A frame folder that cannot be made: its path and the reason.
+TEST(SalvaFrame, CartellaCheNonSiPuoCreareDiceIlPerche) {
+    BancoRendering b;
+    const QString punto = b.casa.Sotto(QStringLiteral("disco"));
+    DiscoDiProva disco(punto, DiscoDiProva::SolaLettura);
+    if (!disco.Motivo().isEmpty()) GTEST_SKIP() << disco.Motivo().toStdString();
+    QString errore;
+    EXPECT_FALSE(PreparaCartellaFrame(punto + QStringLiteral("/altro"), &errore));
+    EXPECT_TRUE(errore.contains(punto + QStringLiteral("/altro/Video/Frames"))) << errore.toStdString();
+    EXPECT_TRUE(errore.contains(QString::fromLocal8Bit(std::strerror(EROFS)))) << errore.toStdString();
 }
 
 }  // namespace
