@@ -49,6 +49,8 @@ bench: build
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME ?= 600
+# The readers write scratch files on every run: in memory they run ten times faster.
+FUZZ_TMP ?= $(shell [ -d /dev/shm ] && echo /dev/shm || echo /tmp)
 FUZZ_HARNESS := FileProgetto StiliTesto ElencoImmagini ImpostazioniCodec RigaStato FileTesto Jpeg
 
 fuzz:
@@ -59,7 +61,7 @@ fuzz:
 	for h in $(FUZZ_HARNESS); do \
 	  rm -rf $(FUZZ_BUILD)/corpus/$$h; mkdir -p $(FUZZ_BUILD)/corpus/$$h; \
 	  cp tests/fuzz/corpus/$$h/* $(FUZZ_BUILD)/corpus/$$h/; \
-	  ( cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ( cd $(FUZZ_BUILD) && TMPDIR=$(FUZZ_TMP) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    nice -n 19 bin/fuzz_$$h -max_total_time=$(FUZZ_TIME) -rss_limit_mb=4096 -timeout=30 \
 	    -artifact_prefix=trovati/$$h- corpus/$$h > fuzz_$$h.log 2>&1; echo $$? > fuzz_$$h.rc ) & \
 	done; wait; \
