@@ -1,5 +1,6 @@
 #include "encoding/LavoroCodifica.h"
 
+#include "encoding/ControlloFrame.h"
 #include "encoding/TestiCodifica.h"
 #include "project/Banner.h"
 
@@ -90,6 +91,17 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
         return;
     }
 
+    // A gap or a damaged frame would end the video early while ffmpeg still reports success.
+    if (const auto difettoso = PrimoFrameDifettoso(parametri_)) {
+        risultato_.FrameErrato = difettoso->Numero;
+        Fallimento(QFileInfo::exists(difettoso->Percorso)
+                       ? Testo(TestiCodifica::ErroreFrameIllegibile)
+                             .arg(difettoso->Numero)
+                             .arg(difettoso->Percorso, difettoso->Motivo)
+                       : Testo(TestiCodifica::ErroreFrameMancante).arg(difettoso->Numero).arg(difettoso->Percorso));
+        return;
+    }
+
     LogBanner(TestiCodifica::BannerScript);
     // exec, so the encoder itself is the process that is waited for and its status the run's.
     const QStringList script = {
@@ -155,11 +167,7 @@ void LavoroCodifica::ElaboraRiga(const QByteArray& byte) {
     emit figureAggiornate(figure_);
     const int numero = figure_.NumeroFrame();
     if (numero >= 1) {
-        const QString frame = QDir(parametri_.CartellaVideo)
-                                  .filePath(QStringLiteral("%1_%2.%3")
-                                                .arg(parametri_.PrefissoFrame)
-                                                .arg(numero, 4, 10, QLatin1Char('0'))
-                                                .arg(parametri_.FrameInJpg ? "jpg" : "bmp"));
+        const QString frame = PercorsoFrame(parametri_, numero);
         if (QFileInfo::exists(frame)) emit anteprima(frame);
     }
     if (parametri_.NumeroFrame > 0) emit progresso(std::clamp(numero, 0, parametri_.NumeroFrame), parametri_.NumeroFrame);
@@ -175,14 +183,33 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
     risultato_.CodiceUscita = stato == QProcess::NormalExit ? codice : -1;
     const QFileInfo video(comando_.PercorsoVideo);
     const bool videoScritto = video.exists() && video.size() > 0;
-    risultato_.Riuscita = !risultato_.Interrotta && stato == QProcess::NormalExit && codice == 0 && videoScritto;
-    if (risultato_.Interrotta)
+    // ffmpeg ends with 0 after a frame it could not decode, or at a gap in the numbering.
+    const int scritti = figure_.NumeroFrame();
+    const FrameAttesi attesi = FrameAttesiDallEncoder(parametri_, codec_);
+    const bool frameGiusti = parametri_.NumeroFrame <= 0 || attesi.Contiene(scritti);
+    risultato_.Riuscita =
+        !risultato_.Interrotta && stato == QProcess::NormalExit && codice == 0 && videoScritto && frameGiusti;
+    if (risultato_.Interrotta) {
         Log(Testo(TestiCodifica::LogInterrotta));
-    else if (stato != QProcess::NormalExit || codice != 0)
+    } else if (stato != QProcess::NormalExit || codice != 0) {
         Log(Testo(TestiCodifica::LogUscita)
                 .arg(stato == QProcess::NormalExit ? QString::number(codice) : processo_->errorString()));
-    else if (!videoScritto)
+    } else if (!videoScritto) {
         Log(Testo(TestiCodifica::LogVideoMancante).arg(comando_.PercorsoVideo));
+    } else if (!frameGiusti) {
+        Log(Testo(TestiCodifica::LogFrameScritti).arg(scritti).arg(attesi.Minimo));
+        // Without resampling the video holds frames 1..scritti: the next one is where it broke.
+        if (attesi.Minimo == attesi.Massimo && scritti < attesi.Minimo) {
+            risultato_.FrameErrato = scritti + 1;
+            risultato_.Errore = Testo(TestiCodifica::ErroreFrameNonCodificati)
+                                    .arg(scritti + 1)
+                                    .arg(PercorsoFrame(parametri_, scritti + 1))
+                                    .arg(scritti)
+                                    .arg(parametri_.NumeroFrame);
+        } else {
+            risultato_.Errore = Testo(TestiCodifica::ErroreFrameContati).arg(scritti).arg(attesi.Minimo);
+        }
+    }
     // A half-written video is no use to anyone; the frames stay.
     if (!risultato_.Riuscita && !videoEsistevaPrima_) QFile::remove(comando_.PercorsoVideo);
     Concludi();

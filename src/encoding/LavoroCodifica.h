@@ -16,11 +16,16 @@
 #include <QTimer>
 
 struct RisultatoCodifica {
-    // The encoder exited with status 0 and the video file exists and is not empty.
+    // The encoder exited with status 0, the video file exists and is not empty, and the
+    // encoder reported the frames the project asked for.
     bool Riuscita = false;
     bool Interrotta = false;
-    // The run could not start (folder, script or process): the system's text.
+    // Why the run failed, for the end message: it could not start (folder, script or
+    // process: the system's text), a frame file is missing or unreadable (then it never
+    // started), or the encoder wrote another number of frames. Empty on success and on a stop.
     QString Errore;
+    // The frame at fault (missing, unreadable, or the first one not in the video); 0 when none.
+    int FrameErrato = 0;
     int CodiceUscita = -1;
     int UltimoFrame = 0;
     QString PercorsoVideo;

@@ -147,5 +147,31 @@ TEST_F(CodificaReale, MissingFramesFailAndLeaveNoVideo) {
     EXPECT_FALSE(r.Riuscita);
     EXPECT_NE(r.CodiceUscita, 0);
     EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
-    EXPECT_TRUE(LeggiTutteLeRighe(r.PercorsoLog).join('\n').contains("No such file"));
+    EXPECT_EQ(r.FrameErrato, 1);
+}
+
+// ffmpeg stops at a gap in the numbering (two frames of five), or drops a frame it cannot
+// decode (four of five), and exits with 0 either way: the run must not call that a video.
+TEST_F(CodificaReale, GapOrDamagedFrameIsAFailureNamingTheFrame) {
+    for (const bool mancante : {true, false}) {
+        SCOPED_TRACE(mancante ? "missing" : "damaged");
+        CasaTemporanea casa;
+        const QString cartella = casa.Sotto("Video");
+        ScriviFrame(cartella, kFrame, true);
+        const QString terzo = cartella + "/Frames/Image_0003.jpg";
+        QFile::remove(terzo);
+        if (!mancante) {
+            QFile f(terzo);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(300, '\x33'));
+        }
+        LavoroCodifica lavoro;
+        lavoro.ImpostaParametri({cartella, 25, true, kFrame, QStringLiteral("Frames/Image")});
+        lavoro.ImpostaCodec(C(4, 0, 23, "ultrafast"));
+        const RisultatoCodifica r = AttendiFine(lavoro, 60000);
+        EXPECT_FALSE(r.Riuscita);
+        EXPECT_EQ(r.FrameErrato, 3);
+        EXPECT_TRUE(r.Errore.contains(terzo)) << r.Errore.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+    }
 }

@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -153,7 +155,7 @@ TEST_F(LavoroFinto, FolderThatCannotBeMadeIsReportedNotFatal) {
 TEST_F(LavoroFinto, HostileFolderNameReachesTheEncoderIntact) {
     Modo("argomenti");
     const QString cartella = casa_.Sotto("it's \"q\" $HOME `touch pwned` \\ %d;rm x & é|*/Video");
-    ScriviFrame(cartella, 1, true);
+    ScriviFrame(cartella, 5, true);
     Imposta(cartella);
     Registro reg(*lavoro_);
     const RisultatoCodifica r = AttendiFine(*lavoro_);
@@ -168,12 +170,73 @@ TEST_F(LavoroFinto, HostileFolderNameReachesTheEncoderIntact) {
     EXPECT_FALSE(QFileInfo::exists(cartella + "/pwned"));
 }
 
+// Without its folder there are no frames either: the log is still written there.
 TEST_F(LavoroFinto, MissingVideoFolderIsCreated) {
     Modo("ok");
     Imposta(casa_.Sotto("nuova/Video"));
     const RisultatoCodifica r = AttendiFine(*lavoro_);
-    EXPECT_TRUE(r.Riuscita);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.FrameErrato, 1);
     EXPECT_TRUE(QFileInfo::exists(casa_.Sotto("nuova/Video/Log.TXT")));
+}
+
+// A gap or a damaged frame would make ffmpeg end the video there and still exit with 0:
+// the run stops before the encoder and names the frame.
+TEST_F(LavoroFinto, MissingOrDamagedFrameIsAFailureNamingIt) {
+    const QString terzo = cartella_ + "/Frames/Image_0003.jpg";
+    struct Caso {
+        const char* nome;
+        std::function<void()> danneggia;
+        const char* motivo;
+    };
+    const std::vector<Caso> casi = {
+        {"missing", [&] { QFile::remove(terzo); }, "is missing"},
+        {"not a picture",
+         [&] {
+             QFile f(terzo);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write(QByteArray(300, '\x5a'));
+         },
+         "cannot be read"},
+        {"empty",
+         [&] {
+             QFile f(terzo);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+         },
+         "cannot be read"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Modo("ok");
+        ScriviFrame(cartella_, 5, true);
+        c.danneggia();
+        Registro reg(*lavoro_);
+        const RisultatoCodifica r = AttendiFine(*lavoro_);
+        EXPECT_FALSE(r.Riuscita);
+        EXPECT_EQ(r.FrameErrato, 3);
+        EXPECT_TRUE(r.Errore.contains(terzo)) << r.Errore.toStdString();
+        EXPECT_TRUE(r.Errore.contains(c.motivo)) << r.Errore.toStdString();
+        EXPECT_TRUE(reg.Righe.isEmpty());  // the encoder never ran
+        EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+        const QStringList log = Log();
+        EXPECT_TRUE(log.contains("Errore: " + r.Errore));
+        EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
+    }
+}
+
+TEST_F(LavoroFinto, EncoderStoppingEarlyWithExitZeroIsAFailureNamingTheNextFrame) {
+    Modo("breve");
+    const RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.CodiceUscita, 0);
+    EXPECT_EQ(r.UltimoFrame, 3);
+    EXPECT_EQ(r.FrameErrato, 4);
+    EXPECT_TRUE(r.Errore.contains(cartella_ + "/Frames/Image_0004.jpg")) << r.Errore.toStdString();
+    EXPECT_TRUE(r.Errore.contains("3 of 5")) << r.Errore.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+    const QStringList log = Log();
+    EXPECT_TRUE(log.contains("L'encoder ha scritto 3 frame, attesi 5"));
+    EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
 }
 
 TEST_F(LavoroFinto, StandardInputIsNotATerminal) {

@@ -21,8 +21,16 @@ senza_video)
     stato 5
     echo
     ;;
+breve)
+    # As ffmpeg at a gap in the numbering: stops there and still exits with 0.
+    for n in 1 2 3; do stato "$n"; done
+    printf 'video contents' > "$ultimo"
+    echo
+    ;;
 argomenti)
     for a; do printf 'arg:%s\n' "$a"; done
+    stato 5
+    echo
     printf 'x' > "$ultimo"
     ;;
 stdin)

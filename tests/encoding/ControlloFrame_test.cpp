@@ -1,0 +1,111 @@
+#include "encoding/ControlloFrame.h"
+
+#include "AiutoCodifica.h"
+#include "common/CasaTemporanea.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+ParametriCodifica Frame(const QString& cartella, int numero, bool jpg, int fps = 25) {
+    return {cartella, fps, jpg, numero, QStringLiteral("Frames/Image")};
+}
+
+ParametriCodec Preset(int variante) {
+    ParametriCodec c;
+    c.TipoCodec = 6;
+    c.VarianteCodec = variante;
+    return c;
+}
+
+TEST(ControlloFrame, FramePathAsTheEncoderReadsIt) {
+    EXPECT_EQ(PercorsoFrame(Frame("/v", 1, true), 7), "/v/Frames/Image_0007.jpg");
+    EXPECT_EQ(PercorsoFrame(Frame("/v", 1, false), 12345), "/v/Frames/Image_12345.bmp");
+}
+
+TEST(ControlloFrame, FirstMissingOrUnreadableFrameForEitherFormat) {
+    for (const bool jpg : {true, false}) {
+        SCOPED_TRACE(jpg ? "jpg" : "bmp");
+        CasaTemporanea casa;
+        const QString cartella = casa.Sotto("Video");
+        ScriviFrame(cartella, 6, jpg);
+        const ParametriCodifica p = Frame(cartella, 6, jpg);
+        EXPECT_FALSE(PrimoFrameDifettoso(p));
+        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 0, jpg)));
+
+        // The earliest fault wins: frame 4 unreadable before frame 5 missing.
+        QFile::remove(PercorsoFrame(p, 5));
+        QFile rotto(PercorsoFrame(p, 4));
+        ASSERT_TRUE(rotto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        rotto.write("not a picture at all");
+        rotto.close();
+        auto difettoso = PrimoFrameDifettoso(p);
+        ASSERT_TRUE(difettoso);
+        EXPECT_EQ(difettoso->Numero, 4);
+        EXPECT_EQ(difettoso->Percorso, PercorsoFrame(p, 4));
+        EXPECT_FALSE(difettoso->Motivo.isEmpty());
+
+        ScriviFrame(cartella, 4, jpg);
+        difettoso = PrimoFrameDifettoso(p);
+        ASSERT_TRUE(difettoso);
+        EXPECT_EQ(difettoso->Numero, 5);
+        EXPECT_EQ(difettoso->Motivo, "missing");
+        // Frames beyond the project's count do not matter.
+        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 4, jpg)));
+    }
+}
+
+TEST(ControlloFrame, ExactCountUnlessAPresetResamples) {
+    const ParametriCodifica p = Frame("/v", 30, true, 30);
+    for (int tipo = 0; tipo <= 5; ++tipo) {
+        ParametriCodec c;
+        c.TipoCodec = tipo;
+        const FrameAttesi a = FrameAttesiDallEncoder(p, c);
+        EXPECT_EQ(a.Minimo, 30);
+        EXPECT_EQ(a.Massimo, 30);
+    }
+    EXPECT_EQ(FrameAttesiDallEncoder(p, Preset(1)).Massimo, 30);  // YouTube keeps the rate
+    EXPECT_EQ(FrameAttesiDallEncoder(Frame("/v", 30, true, 25), Preset(2)).Massimo, 30);
+    // A gap at frame 15 of 30 leaves 14 frames, 11 or 12 after resampling: never inside the band.
+    EXPECT_FALSE(FrameAttesiDallEncoder(p, Preset(2)).Contiene(12));
+    EXPECT_FALSE(FrameAttesiDallEncoder(p, Preset(3)).Contiene(12));
+}
+
+// What Debian's ffmpeg 5.1 wrote for the Vimeo and Facebook presets ("-r 25") from n frames
+// at an input rate f: the band must hold every one of them.
+TEST(ControlloFrame, ResamplingBandHoldsWhatFfmpegWrites) {
+    const struct {
+        int n;
+        int fps;
+        int scritti;
+    } misurati[] = {
+        {1, 1, 25}, {1, 2, 12}, {1, 5, 5}, {1, 8, 3}, {1, 10, 2}, {1, 12, 2}, {1, 15, 2}, {1, 20, 1}, {1, 23, 1}, {1, 
+        24, 1}, {1, 25, 1}, {1, 26, 1}, {1, 29, 1}, {1, 30, 1}, {1, 48, 1}, {1, 50, 1}, {1, 59, 1}, {1, 60, 1}, {1, 
+        100, 1}, {2, 1, 50}, {2, 2, 25}, {2, 5, 10}, {2, 8, 6}, {2, 10, 5}, {2, 12, 4}, {2, 15, 4}, {2, 20, 2}, {2, 
+        23, 2}, {2, 24, 2}, {2, 25, 2}, {2, 26, 2}, {2, 29, 2}, {2, 30, 2}, {2, 48, 2}, {2, 50, 2}, {2, 59, 2}, {2, 
+        60, 2}, {2, 100, 2}, {3, 1, 75}, {3, 2, 37}, {3, 5, 15}, {3, 8, 9}, {3, 10, 7}, {3, 12, 6}, {3, 15, 5}, {3, 
+        20, 4}, {3, 23, 3}, {3, 24, 3}, {3, 25, 3}, {3, 26, 3}, {3, 29, 3}, {3, 30, 3}, {3, 48, 3}, {3, 50, 3}, {3, 
+        59, 3}, {3, 60, 3}, {3, 100, 2}, {7, 1, 175}, {7, 2, 87}, {7, 5, 35}, {7, 8, 22}, {7, 10, 17}, {7, 12, 15}, 
+        {7, 15, 12}, {7, 20, 9}, {7, 23, 8}, {7, 24, 7}, {7, 25, 7}, {7, 26, 7}, {7, 29, 7}, {7, 30, 7}, {7, 48, 6}, 
+        {7, 50, 5}, {7, 59, 5}, {7, 60, 5}, {7, 100, 3}, {13, 1, 325}, {13, 2, 162}, {13, 5, 65}, {13, 8, 41}, {13, 
+        10, 32}, {13, 12, 27}, {13, 15, 22}, {13, 20, 16}, {13, 23, 14}, {13, 24, 14}, {13, 25, 13}, {13, 26, 13}, 
+        {13, 29, 13}, {13, 30, 13}, {13, 48, 9}, {13, 50, 8}, {13, 59, 7}, {13, 60, 7}, {13, 100, 5}, {30, 1, 750}, 
+        {30, 2, 375}, {30, 5, 150}, {30, 8, 94}, {30, 10, 75}, {30, 12, 62}, {30, 15, 50}, {30, 20, 37}, {30, 23, 
+        33}, {30, 24, 31}, {30, 25, 30}, {30, 26, 30}, {30, 29, 28}, {30, 30, 27}, {30, 48, 18}, {30, 50, 17}, {30, 
+        59, 14}, {30, 60, 14}, {30, 100, 9}, {100, 1, 2500}, {100, 2, 1250}, {100, 5, 500}, {100, 8, 312}, {100, 10, 
+        250}, {100, 12, 208}, {100, 15, 167}, {100, 20, 125}, {100, 23, 109}, {100, 24, 104}, {100, 25, 100}, {100, 
+        26, 98}, {100, 29, 88}, {100, 30, 85}, {100, 48, 54}, {100, 50, 52}, {100, 59, 44}, {100, 60, 43}, {100, 100, 
+        27}, 
+    };
+    for (const auto& m : misurati) {
+        for (const int variante : {2, 3}) {
+            const FrameAttesi a = FrameAttesiDallEncoder(Frame("/v", m.n, true, m.fps), Preset(variante));
+            EXPECT_TRUE(a.Contiene(m.scritti)) << m.n << " frames at " << m.fps << " gave " << m.scritti << ", band "
+                                               << a.Minimo << ".." << a.Massimo;
+        }
+    }
+}
+
+}  // namespace
