@@ -3,7 +3,6 @@
 #include "platform/Grafica.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
     if (percorso.isEmpty()) return nullptr;
@@ -15,9 +14,7 @@ CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
     auto it = voci_.find(percorso);
     if (it != voci_.end() && it->modificato == info.lastModified() && it->dimensioneFile == info.size())
         return &*it;
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(false);
-    QImage img = lettore.read();
+    QImage img = illegibili_.Leggi(percorso, info);
     if (img.isNull()) {
         voci_.remove(percorso);
         return nullptr;

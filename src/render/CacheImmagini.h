@@ -1,11 +1,14 @@
 #pragma once
 // Decoded pictures kept by path and modification time, so a sprite or background read on
-// every frame is decoded once while its file stays the same.
+// every frame is decoded once while its file stays the same; so is a file that cannot be read.
+#include "render/ImmaginiIllegibili.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class CacheImmagini {
 public:
@@ -14,6 +17,8 @@ public:
     // The picture scaled with high quality to dimensione (kept as well).
     QImage CaricaScalata(const QString& percorso, const QSize& dimensione);
     void Svuota() { voci_.clear(); }
+    // Why pictures could not be read, once per path; emptied by the call.
+    QStringList PrendiAvvisi() { return illegibili_.PrendiAvvisi(); }
 
 private:
     struct Voce {
@@ -24,4 +29,5 @@ private:
     };
     Voce* Trova(const QString& percorso);
     QHash<QString, Voce> voci_;
+    ImmaginiIllegibili illegibili_;
 };

@@ -57,8 +57,8 @@ bool CacheSprite::Aggiorna(const QString& percorso, QImage& immagine) {
     for (const QString& k : chiavi)
         if (k.section(QLatin1Char('|'), 2) == percorso) derivate_.remove(k);
 
-    QImage letta;
-    if (!letta.load(percorso) || letta.isNull()) return false;
+    const QImage letta = illegibili_.Leggi(percorso, info);
+    if (letta.isNull()) return false;
     auto* s = new Sorgente{letta, info.size(), info.lastModified()};
     immagine = letta;
     sorgenti_.insert(percorso, s, CostoKb(letta));

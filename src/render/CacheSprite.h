@@ -1,11 +1,15 @@
 #pragma once
 // The effect sprites, decoded once and kept while their file stays the same (path, size and
 // modification time), with their turned copies. A file that is gone or unreadable gives a
-// null image and drops whatever was kept for it, so a stale picture is never drawn.
+// null image and drops whatever was kept for it, so a stale picture is never drawn; an
+// unreadable one is not decoded again until it changes.
+#include "render/ImmaginiIllegibili.h"
+
 #include <QCache>
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class CacheSprite {
 public:
@@ -19,6 +23,8 @@ public:
     QImage RuotataSenzaBlu(const QString& percorso, int angolo);
 
     void Svuota();
+    // Why sprites could not be read, once per path; emptied by the call.
+    QStringList PrendiAvvisi() { return illegibili_.PrendiAvvisi(); }
 
 private:
     struct Sorgente {
@@ -31,4 +37,5 @@ private:
 
     QCache<QString, Sorgente> sorgenti_;
     QCache<QString, QImage> derivate_;
+    ImmaginiIllegibili illegibili_;
 };

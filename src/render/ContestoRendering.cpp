@@ -175,6 +175,9 @@ void PassiFinaliFrame(ContestoRendering& c) {
     c.Effetti.DisegnaNeve(effetti);
     SalvaFrame(c);
     c.Host.ImpostaCaptionFrame(QString::number(static_cast<long long>(c.FrameCorrente) + 1));
+    // Pictures that could not be read in this frame, each path told once.
+    for (const QString& avviso : c.Immagini.PrendiAvvisi() + c.Effetti.Sprite().PrendiAvvisi())
+        c.Host.SegnalaAvviso(avviso);
 }
 
 // Sharpens what was composed and lays it over the frame. Only the touched area (and a

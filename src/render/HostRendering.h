@@ -25,6 +25,9 @@ public:
     virtual void CursoreAttesa(bool attesa) = 0;
     // Shows an error message under the title "Errore".
     virtual void SegnalaErrore(const QString& messaggio) = 0;
+    // Tells the user of something that did not stop the render, such as a picture that
+    // could not be read; shown as an error unless the window has a gentler place for it.
+    virtual void SegnalaAvviso(const QString& messaggio) { SegnalaErrore(messaggio); }
     // The encoding hand-off after the last frame of a completed run.
     virtual void AvviaCodifica() = 0;
 };

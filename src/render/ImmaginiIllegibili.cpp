@@ -1,0 +1,54 @@
+#include "render/ImmaginiIllegibili.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// The reason a picture cannot be decoded, or an empty text and the picture.
+QImage Decodifica(const QString& percorso, QString& motivo) {
+    QImageReader lettore(percorso);
+    lettore.setAutoTransform(false);
+    // Checked on the declared size, as Qt's own limit does, so the reason can say so.
+    const QSize dichiarata = lettore.size();
+    const qint64 limite = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (dichiarata.isValid() && limite > 0 && qint64(dichiarata.width()) * dichiarata.height() * 4 > limite) {
+        motivo = QStringLiteral("picture too large: %1 x %2 pixels").arg(dichiarata.width()).arg(dichiarata.height());
+        return {};
+    }
+    QImage immagine = lettore.read();
+    if (immagine.isNull()) motivo = lettore.errorString();
+    return immagine;
+}
+
+}  // namespace
+
+QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo) {
+    return QStringLiteral("The picture could not be read: %1 (%2)").arg(percorso, motivo);
+}
+
+QImage ImmaginiIllegibili::Leggi(const QString& percorso, const QFileInfo& info) {
+    const auto fallito = falliti_.constFind(percorso);
+    if (fallito != falliti_.constEnd() && fallito->dimensione == info.size() &&
+        fallito->modificato == info.lastModified())
+        return {};
+    QString motivo;
+    QImage immagine = Decodifica(percorso, motivo);
+    if (!immagine.isNull()) {
+        falliti_.remove(percorso);
+        segnalati_.remove(percorso);
+        return immagine;
+    }
+    falliti_.insert(percorso, Fallimento{info.lastModified(), info.size()});
+    if (!segnalati_.contains(percorso)) {
+        segnalati_.insert(percorso);
+        avvisi_ << MessaggioImmagineIllegibile(percorso, motivo);
+    }
+    return {};
+}
+
+QStringList ImmaginiIllegibili::PrendiAvvisi() {
+    QStringList avvisi;
+    avvisi.swap(avvisi_);
+    return avvisi;
+}

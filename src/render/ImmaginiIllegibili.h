@@ -1,0 +1,32 @@
+#pragma once
+// Reading a picture file for the renderer, with a memory of the files that failed: a file
+// that is not a picture, is cut short or is too large is decoded once, not on every frame,
+// while its size and modification time stay the same, and the user is told once per path.
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class QFileInfo;
+
+class ImmaginiIllegibili {
+public:
+    // The picture of an existing file, or a null image when it cannot be read.
+    QImage Leggi(const QString& percorso, const QFileInfo& info);
+    // The messages for the user not handed out yet; the list is emptied.
+    QStringList PrendiAvvisi();
+
+private:
+    struct Fallimento {
+        QDateTime modificato;
+        qint64 dimensione = -1;
+    };
+    QHash<QString, Fallimento> falliti_;
+    QSet<QString> segnalati_;
+    QStringList avvisi_;
+};
+
+// "The picture could not be read: <path> (<reason>)"
+QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);

@@ -1,0 +1,145 @@
+#include "render/ImmaginiIllegibili.h"
+
+#include "AiutoIntro.h"
+#include "render/CacheImmagini.h"
+#include "render/CacheSprite.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <functional>
+
+namespace {
+
+QByteArray Png(int w = 64, int h = 48) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgba(x * 4, y * 5, (x * y) & 255, 200));
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return dati;
+}
+
+quint32 Crc32(const char* dati, int n) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (int i = 0; i < n; ++i) {
+        crc ^= static_cast<quint8>(dati[i]);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A small PNG whose header, checksum and all, declares another size.
+QByteArray PngDichiarato(quint32 w, quint32 h) {
+    QByteArray dati = Png(8, 8);
+    qToBigEndian<quint32>(w, dati.data() + 16);
+    qToBigEndian<quint32>(h, dati.data() + 20);
+    qToBigEndian<quint32>(Crc32(dati.constData() + 12, 17), dati.data() + 29);
+    return dati;
+}
+
+void Scrivi(const QString& percorso, const QByteArray& dati) {
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(dati);
+}
+
+TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
+    const QByteArray png = Png();
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        const char* motivo;  // empty: any reason
+    } casi[] = {
+        {"testo.png", "not a picture at all", ""},
+        {"troncato.png", png.left(png.size() / 2), ""},
+        {"enorme.png", PngDichiarato(20000, 20000), "20000 x 20000"},
+    };
+    CasaTemporanea casa;
+    ImmaginiIllegibili illegibili;
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        Scrivi(percorso, c.dati);
+        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+        const QStringList avvisi = illegibili.PrendiAvvisi();
+        ASSERT_EQ(avvisi.size(), 1);
+        EXPECT_TRUE(avvisi[0].startsWith(MessaggioImmagineIllegibile(percorso, QString()).chopped(2)));
+        EXPECT_TRUE(avvisi[0].contains(QLatin1String(c.motivo))) << avvisi[0].toStdString();
+        EXPECT_FALSE(avvisi[0].endsWith(QStringLiteral("()")));
+        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+        EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
+    }
+}
+
+// A damaged file of the same size and time is not decoded again; a changed one is.
+TEST(ImmaginiIllegibili, FailureIsRememberedUntilTheFileChanges) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("logo.png");
+    const QByteArray buono = Png();
+    QByteArray rotto = buono;
+    for (qsizetype i = rotto.size() / 3; i < rotto.size() - 20; ++i) rotto[i] = 0;
+    Scrivi(percorso, rotto);
+    ImmaginiIllegibili illegibili;
+    ASSERT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
+
+    // The good bytes under the same size and time: taken as the file that failed.
+    const QDateTime quando = QFileInfo(percorso).lastModified();
+    Scrivi(percorso, buono);
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(quando, QFileDevice::FileModificationTime));
+    f.close();
+    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+
+    // A new time: read again, and a later failure is told again.
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(quando.addSecs(5), QFileDevice::FileModificationTime));
+    f.close();
+    EXPECT_EQ(illegibili.Leggi(percorso, QFileInfo(percorso)).size(), QSize(64, 48));
+    Scrivi(percorso, "broken again");
+    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
+}
+
+TEST(ImmaginiIllegibili, BothCachesReportTheirOwnFiles) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("rotto.png");
+    Scrivi(percorso, Png().left(100));
+    CacheImmagini immagini;
+    CacheSprite sprite;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(immagini.Carica(percorso).isNull());
+        EXPECT_TRUE(immagini.CaricaScalata(percorso, QSize(10, 10)).isNull());
+        EXPECT_TRUE(sprite.Ruotata(percorso, 30).isNull());
+        EXPECT_TRUE(sprite.Immagine(percorso).isNull());
+    }
+    EXPECT_EQ(immagini.PrendiAvvisi().size(), 1);
+    EXPECT_EQ(sprite.PrendiAvvisi().size(), 1);
+}
+
+// Over a 10-frame run a cut-short logo and a cut-short snowflake each reach the user once,
+// through the host, and the run still completes.
+TEST(ImmaginiIllegibili, ARunTellsTheUserOncePerPicture) {
+    BancoIntro b(2);
+    Scrivi(b.logo, Png(200, 100).left(300));
+    const QString fiocco = b.casa.Sotto("fiocco.png");
+    Scrivi(fiocco, Png(32, 32).left(120));
+    for (int slot = 5; slot <= 9; ++slot) b.imp.TabellaImmagini[static_cast<size_t>(slot)] = fiocco;
+    b.imp.EffettiNeveCheck = true;
+    ImpostazioniGlobali.TotaleFrame = 10;
+    b.Anima();
+    EXPECT_EQ(b.host.Codifiche, 1);
+    ASSERT_EQ(b.host.Errori.size(), 2) << b.host.Errori.join('\n').toStdString();
+    EXPECT_EQ(b.host.Errori.filter(b.logo).size(), 1);
+    EXPECT_EQ(b.host.Errori.filter(fiocco).size(), 1);
+}
+
+}  // namespace
