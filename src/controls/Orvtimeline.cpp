@@ -213,7 +213,9 @@ void ORVTimeLine::DisegnaOggetto(QPainter& p, const ElementoTimeLine& e) {
         const QString tp = QStringLiteral("%1%").arg(pct);
         const int larghezza = QFontMetrics(font).horizontalAdvance(tp);
         if (pct != 100) RettangoloClassico(p, R - 5 - larghezza, y + 2, R - 2, y + 20, 0x00F7FF, 0x00F7FF);
-        TestoRitagliato(p, L + 2, y + 4, R - 2, y + 34, R - 3 - larghezza, y + 4, tp, font, testo);
+        // On its yellow badge the number is always dark, so it reads on any bar.
+        TestoRitagliato(p, L + 2, y + 4, R - 2, y + 34, R - 3 - larghezza, y + 4, tp, font,
+                        pct != 100 ? TColor(0x404040) : testo);
     }
     const int t = e.traccia - 1;
     const QString etichetta = QString::fromLatin1(lingua == 1 ? Testi[t].barraInglese : Testi[t].barraItaliana);
