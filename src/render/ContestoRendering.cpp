@@ -182,7 +182,7 @@ void PassiFinaliFrame(ContestoRendering& c) {
 
 // Sharpens what was composed and lays it over the frame. Only the touched area (and a
 // margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
-void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato) {
+void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opacita) {
     const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
     if (zona.isEmpty()) return;
     c.ChiudiGraficaComposizione();
@@ -193,5 +193,12 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato) {
         std::copy_n(parte.constScanLine(y), parte.bytesPerLine(),
                     c.CanvasComposizione.scanLine(zona.y() + y) + zona.x() * 4);
     c.ApriGraficaComposizione();
-    c.GraficaFrame.drawImage(zona.topLeft(), parte);
+    if (opacita >= 1.0f) {
+        c.GraficaFrame.drawImage(zona.topLeft(), parte);
+    } else if (opacita > 0.0f) {
+        c.GraficaFrame.save();
+        c.GraficaFrame.setOpacity(opacita);
+        c.GraficaFrame.drawImage(zona.topLeft(), parte);
+        c.GraficaFrame.restore();
+    }
 }

@@ -126,5 +126,5 @@ void FermaAnimazione(ContestoRendering& contesto);
 void PassiInizialiFrame(ContestoRendering& contesto);
 void PassiFinaliFrame(ContestoRendering& contesto);
 
-// Sharpens what was composed inside toccato and lays it over the frame.
-void EnfatizzaComposizione(ContestoRendering& contesto, const QRect& toccato);
+// Sharpens what was composed inside toccato and lays it over the frame at the given opacity.
+void EnfatizzaComposizione(ContestoRendering& contesto, const QRect& toccato, float opacita = 1.0f);

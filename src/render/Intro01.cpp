@@ -330,7 +330,10 @@ void DisegnaTesto(ContestoRendering& c) {
             disegno.Disegna(c.LayerOggetto[j], rettangoli[j], r.Colonne, std::min(1.0f, r.Alfa));
         }
     }
-    if (imp.Enfatizzare) EnfatizzaComposizione(c, disegno.toccato);
+    // The zoom's composition is made at full strength; its sharpened copy takes the text's
+    // own alpha, or it would show the text while the text itself is still hidden.
+    const float opacita = dati.Tipo == 9 ? std::clamp(l.AlfaComposizione, 0.0f, 1.0f) : 1.0f;
+    if (imp.Enfatizzare) EnfatizzaComposizione(c, disegno.toccato, opacita);
 }
 
 }  // namespace

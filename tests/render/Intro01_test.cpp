@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -255,6 +256,34 @@ TEST(DisegnaIntro1, EnfatizzareAffilaIlTesto) {
     // grey stays close; the background far away is untouched.
     EXPECT_NEAR(qRed(affilato.pixel(960, 540)), 128, 16);
     EXPECT_EQ(affilato.pixel(100, 100), piano.pixel(100, 100));
+}
+
+// The zoom composes its text at frames 0 and 1; the sharpened copy of that composition takes
+// the text's alpha, so a text still hidden at frame 1 is not flashed by it.
+TEST(DisegnaIntro1, LoZoomAffilatoNonLampeggiaAlSecondoFrame) {
+    BancoRendering b;
+    b.imp.SfondoColori = {0x303030, 0x303030};
+    b.imp.Intro1Lista = 9;
+    b.imp.Enfatizzare = true;
+    b.host.Anima = true;
+    std::vector<QImage> frame;
+    for (float t : {0.0f, 1.0f, 2.0f, 30.0f}) {
+        b.contesto.FrameCorrente = t;
+        DisegnaIntro1(b.contesto);
+        frame.push_back(b.contesto.CanvasFrame.copy());
+    }
+    const QRgb sfondo = qRgb(0x30, 0x30, 0x30);
+    EXPECT_EQ(frame[1], frame[2]);
+    EXPECT_EQ(PixelDiTesto(frame[1], sfondo), 0);
+    // Faded in by frame 30 (K = 20 of 200), and sharpened: the preview is too.
+    EXPECT_GT(PixelDiTesto(frame[3], sfondo), 100);
+    b.host.Anima = false;
+    b.contesto.FrameCorrente = 0;
+    DisegnaIntro1(b.contesto);
+    const QImage affilata = b.contesto.CanvasFrame.copy();
+    b.imp.Enfatizzare = false;
+    DisegnaIntro1(b.contesto);
+    EXPECT_NE(affilata, b.contesto.CanvasFrame);
 }
 
 TEST(DisegnaIntro10, DisegnaComeLIntro1) {
