@@ -30,6 +30,11 @@ void PreparaCartelleBench();
 // The defaults of a new project (image table filled in), or the heavy look: glow and
 // shadow at 30, flares background, sharpen on.
 ImpostazioniProgetto ImpostazioniBench(bool pesanti, int intro = 1);
+// The heavy look over whatever is set; an intro's preset must come before it, or it resets it.
+void ApplicaLookPesante(ImpostazioniProgetto& impostazioni);
+
+// The table of the preview cases that ran, after all benchmarks.
+void StampaTabellaAnteprima();
 
 // Where frames are also written as PNG for a look ("" when QUENVOX_BENCH_PNG is not set).
 QString CartellaPngBench();

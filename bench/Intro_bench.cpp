@@ -15,8 +15,9 @@ struct BancoIntro {
     ImpostazioniProgetto imp;
     ContestoRendering contesto{host};
 
-    BancoIntro(int intro, bool pesanti) : imp(ImpostazioniBench(pesanti, intro)) {
+    BancoIntro(int intro, bool pesanti) : imp(ImpostazioniBench(false, intro)) {
         ImpostaPredefinitiIntro(imp);
+        if (pesanti) ApplicaLookPesante(imp);
         const QString logo = imp.TabellaImmagini[4];
         imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
         imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;

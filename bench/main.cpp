@@ -35,16 +35,18 @@ ImpostazioniProgetto ImpostazioniBench(bool pesanti, int intro) {
         imp.TabellaImmagini[static_cast<size_t>(s)] = PercorsoPredefinitoImmagine(s, CartellaProgramma);
     imp.IntroLista = intro;
     imp.Logo = imp.TabellaImmagini[4];
-    if (pesanti) {
-        imp.FontGlowCheck = true;
-        imp.FontGlowSize = 30;
-        imp.FontShadowCheck = true;
-        imp.FontShadowSize = 30;
-        imp.SfondoCheckSfondoColorato = false;
-        imp.SfondoCheckSfondoFlares = true;
-        imp.Enfatizzare = true;
-    }
+    if (pesanti) ApplicaLookPesante(imp);
     return imp;
+}
+
+void ApplicaLookPesante(ImpostazioniProgetto& imp) {
+    imp.FontGlowCheck = true;
+    imp.FontGlowSize = 30;
+    imp.FontShadowCheck = true;
+    imp.FontShadowSize = 30;
+    imp.SfondoCheckSfondoColorato = false;
+    imp.SfondoCheckSfondoFlares = true;
+    imp.Enfatizzare = true;
 }
 
 QString CartellaPngBench() {
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
+    StampaTabellaAnteprima();
     benchmark::Shutdown();
     delete cartellaTemporanea;
     return 0;

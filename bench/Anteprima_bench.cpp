@@ -1,0 +1,151 @@
+// The live preview as the main window asks for it: one setting changed, then frame 0 drawn
+// and scaled to the window. Every intro after a text, a style and a background change, with
+// its preset look and with the heavy look set over it; and intro 1 with one long line.
+// Each case reports the median of its previews; the program ends with the table of them.
+#include "BenchComune.h"
+
+#include "project/ImpostazioniGlobali.h"
+#include "project/PresetIntro.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+enum Modifica { Testo = 0, Stile = 1, Sfondo = 2 };
+const char* const NomiModifica[] = {"text", "style", "background"};
+
+// (intro, change, heavy) -> median ms; long lines: (length, heavy) -> median ms.
+std::map<std::tuple<int, int, int>, double> mediane;
+std::map<std::tuple<int, int>, double> medianeRigaLunga;
+
+struct BancoAnteprima {
+    HostBench host;
+    ImpostazioniProgetto imp;
+    ContestoRendering contesto{host};
+
+    BancoAnteprima(int intro, bool pesanti) : imp(ImpostazioniBench(false, intro)) {
+        ImpostaPredefinitiIntro(imp);
+        // After the preset, which would otherwise reset the heavy style.
+        if (pesanti) ApplicaLookPesante(imp);
+        ImpostazioniGlobali.TotaleFrame = 200;
+        host.Anima = false;
+        EseguiRendering(contesto, imp);
+    }
+
+    // Each step really changes the setting: it goes back and forth between two values.
+    void Cambia(Modifica m, int passo) {
+        const bool pari = passo % 2 == 0;
+        switch (m) {
+        case Testo:
+            if (pari) imp.Testo1 += QLatin1Char('!');
+            else imp.Testo1.chop(1);
+            break;
+        case Stile: imp.FontSize += pari ? 1 : -1; break;
+        case Sfondo: imp.SfondoColori.Colore1 ^= 0x202020; break;
+        }
+    }
+};
+
+double Mediana(std::vector<double> tempi) {
+    if (tempi.empty()) return 0.0;
+    std::sort(tempi.begin(), tempi.end());
+    const size_t n = tempi.size();
+    return n % 2 ? tempi[n / 2] : (tempi[n / 2 - 1] + tempi[n / 2]) / 2.0;
+}
+
+// Times each preview by itself: the change and the render, nothing of the set-up.
+double MisuraAnteprime(benchmark::State& stato, BancoAnteprima& b, Modifica m) {
+    std::vector<double> tempi;
+    int passo = 0;
+    for (auto _ : stato) {
+        const auto inizio = std::chrono::steady_clock::now();
+        b.Cambia(m, passo++);
+        EseguiRendering(b.contesto, b.imp);
+        const std::chrono::duration<double, std::milli> durata = std::chrono::steady_clock::now() - inizio;
+        tempi.push_back(durata.count());
+    }
+    const double mediana = Mediana(tempi);
+    stato.counters["median_ms"] = mediana;
+    return mediana;
+}
+
+void BM_AnteprimaDopoModifica(benchmark::State& stato) {
+    const int intro = static_cast<int>(stato.range(0));
+    const auto m = static_cast<Modifica>(stato.range(1));
+    const bool pesanti = stato.range(2) != 0;
+    BancoAnteprima b(intro, pesanti);
+    mediane[{intro, m, pesanti}] = MisuraAnteprime(stato, b, m);
+}
+
+void BM_AnteprimaRigaLunga(benchmark::State& stato) {
+    const int lunghezza = static_cast<int>(stato.range(0));
+    const bool pesanti = stato.range(1) != 0;
+    BancoAnteprima b(1, pesanti);
+    QString riga;
+    const QString parole = QStringLiteral("Quenvox intro ");
+    while (riga.size() < lunghezza) riga += parole;
+    riga.truncate(lunghezza);
+    b.imp.Testo1 = riga;
+    b.imp.Testo2.clear();
+    b.imp.Testo3.clear();
+    b.imp.FontSize = 40;
+    EseguiRendering(b.contesto, b.imp);
+    medianeRigaLunga[{lunghezza, pesanti}] = MisuraAnteprime(stato, b, Testo);
+}
+
+}  // namespace
+
+void StampaTabellaAnteprima() {
+    if (!mediane.empty()) {
+        std::printf("\nPreview after one change, median ms (heavy: glow and shadow at 30 over the preset)\n");
+        std::printf("%-6s", "intro");
+        for (int pesanti = 0; pesanti <= 1; ++pesanti)
+            for (const char* nome : NomiModifica) std::printf(" %12s", (std::string(nome) + (pesanti ? "/heavy" : "")).c_str());
+        std::printf("\n");
+        for (int intro = 1; intro <= 10; ++intro) {
+            std::printf("%-6d", intro);
+            for (int pesanti = 0; pesanti <= 1; ++pesanti)
+                for (int m = Testo; m <= Sfondo; ++m) {
+                    const auto it = mediane.find({intro, m, pesanti});
+                    if (it == mediane.end()) std::printf(" %12s", "-");
+                    else std::printf(" %12.1f", it->second);
+                }
+            std::printf("\n");
+        }
+    }
+    if (!medianeRigaLunga.empty()) {
+        std::printf("\nIntro 1, preview after a text change of one long line (40 px), median ms\n");
+        std::printf("%-10s %12s %12s\n", "characters", "default", "heavy");
+        std::map<int, std::pair<double, double>> righe;
+        for (const auto& [chiave, ms] : medianeRigaLunga) {
+            auto& r = righe.try_emplace(std::get<0>(chiave), -1.0, -1.0).first->second;
+            (std::get<1>(chiave) ? r.second : r.first) = ms;
+        }
+        for (const auto& [lunghezza, r] : righe) {
+            std::printf("%-10d", lunghezza);
+            for (double ms : {r.first, r.second}) {
+                if (ms < 0) std::printf(" %12s", "-");
+                else std::printf(" %12.1f", ms);
+            }
+            std::printf("\n");
+        }
+    }
+}
+
+BENCHMARK(BM_AnteprimaDopoModifica)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {Testo, Stile, Sfondo}, {0, 1}})
+    ->ArgNames({"intro", "change", "heavy"})
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnteprimaRigaLunga)
+    ->ArgsProduct({{250, 1000}, {0, 1}})
+    ->ArgNames({"chars", "heavy"})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,32 @@
+#pragma once
+// Stacks of concentric strokes drawn from a distance field. A stroke of width w with round
+// joins covers the pixels within w / 2 of the outline, so a whole stack of strokes of widths
+// 1, 2, ... is a function of each pixel's distance from the outline alone: the field is made
+// once, in time linear in the outline, and the stack is one table lookup per pixel.
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QSize>
+
+#include <vector>
+
+class CampoDistanza {
+public:
+    // The distance of each pixel centre of a picture of the given size to the outline of
+    // percorso (as flattened into segments); pixels farther than limite hold limite.
+    CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite);
+
+    QSize Dimensione() const { return dimensione_; }
+    float Limite() const { return limite_; }
+    float Distanza(int x, int y) const;
+
+    // What stroking the outline with colore at widths 1 .. larghezzaFine - 1 in turn, round
+    // joins, anti-aliased and composed source-over, leaves on a transparent picture.
+    QImage PilaTratti(const QColor& colore, int larghezzaFine) const;
+
+private:
+    void Segmento(QPointF a, QPointF b);
+    QSize dimensione_;
+    float limite_;
+    std::vector<float> distanze_;  // distances (squared until the constructor ends)
+};
