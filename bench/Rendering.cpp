@@ -89,6 +89,11 @@ void BM_ScalaAnteprima(benchmark::State& stato) {
     for (auto _ : stato) benchmark::DoNotOptimize(ScalaAltaQualita(b.contesto.CanvasFrame, DimensioneAnteprima(1024)));
 }
 
+void BM_ScalaAnteprimaVeloce(benchmark::State& stato) {
+    Banco b(1, false);
+    for (auto _ : stato) benchmark::DoNotOptimize(ScalaVeloce(b.contesto.CanvasFrame, DimensioneAnteprima(1024)));
+}
+
 // The floor: one 1920x1080 JPEG written, nothing drawn.
 void BM_ScriviJpeg1080(benchmark::State& stato) {
     Banco b(1, false);
@@ -105,4 +110,5 @@ BENCHMARK(BM_SalvaFrame)->Args({1, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Nitidezza)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScalaOutput720)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScalaAnteprima)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScalaAnteprimaVeloce)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScriviJpeg1080)->Unit(benchmark::kMillisecond);

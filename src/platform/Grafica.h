@@ -45,6 +45,10 @@ void ImpostaBlend(QGradient& gradiente, const QColor& inizio, const QColor& fine
 // shrinking, so no detail aliases). Result ARGB32 premultiplied.
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione);
 
+// The whole image scaled to dimensione by bilinear interpolation: for a picture shown on
+// screen, where speed counts more than the last detail. Result ARGB32 premultiplied.
+QImage ScalaVeloce(const QImage& sorgente, const QSize& dimensione);
+
 // Anti-aliasing, smooth image scaling, source-over: the modes of every canvas painter.
 void ImpostaModiGrafica(QPainter& grafica);
 

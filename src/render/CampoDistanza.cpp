@@ -8,6 +8,10 @@ namespace {
 
 // Steps of the distance table per pixel.
 constexpr int PassiPerPixel = 32;
+// The band around the outline where distances are measured to the segments themselves;
+// beyond it each pixel takes the nearest outline point of a neighbour.
+constexpr float Banda = 2.0f;
+constexpr float Lontano = 1.0e30f;
 
 // A byte times a byte over 255, rounded as the raster engine rounds.
 inline int PerByte(int x, int a) {
@@ -20,45 +24,119 @@ inline int PerByte(int x, int a) {
 CampoDistanza::CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite)
     : dimensione_(dimensione.isValid() ? dimensione : QSize(0, 0)), limite_(std::max(0.0f, limite)) {
     const size_t n = static_cast<size_t>(dimensione_.width()) * static_cast<size_t>(dimensione_.height());
-    distanze_.assign(n, limite_ * limite_);
+    distanze_.assign(n, Lontano);
     if (n == 0) return;
+    vicini_.assign(n, QPointF());
     for (const QPolygonF& figura : percorso.toSubpathPolygons()) {
         if (figura.size() == 1) Segmento(figura[0], figura[0]);
         for (qsizetype i = 0; i + 1 < figura.size(); ++i) Segmento(figura[i], figura[i + 1]);
     }
-    for (float& q : distanze_) q = std::sqrt(q);
+    Propaga();
+    vicini_ = {};
+    for (float& q : distanze_) q = std::min(std::sqrt(q), limite_);
 }
 
-// Lowers the distances of the pixels near one segment. A long segment goes in pieces no
-// longer than the limit, so each piece touches a box of a few limits squared.
+// Measures the pixels within the band of one segment. A long segment goes in pieces no longer
+// than the band, so each piece touches a box of a few pixels.
 void CampoDistanza::Segmento(QPointF a, QPointF b) {
+    const float raggio = std::min(Banda, limite_);
     const double lunghezza = std::hypot(b.x() - a.x(), b.y() - a.y());
-    const int pezzi = std::max(1, static_cast<int>(std::ceil(lunghezza / std::max(1.0f, limite_))));
+    const int pezzi = std::max(1, static_cast<int>(std::ceil(lunghezza / Banda)));
     const int W = dimensione_.width(), H = dimensione_.height();
     for (int k = 0; k < pezzi; ++k) {
         const QPointF p = a + (b - a) * (static_cast<double>(k) / pezzi);
         const QPointF q = a + (b - a) * (static_cast<double>(k + 1) / pezzi);
         // Pixel centres sit at x + 0.5.
-        const int x0 = std::max(0, static_cast<int>(std::floor(std::min(p.x(), q.x()) - limite_ - 0.5)));
-        const int x1 = std::min(W - 1, static_cast<int>(std::ceil(std::max(p.x(), q.x()) + limite_ - 0.5)));
-        const int y0 = std::max(0, static_cast<int>(std::floor(std::min(p.y(), q.y()) - limite_ - 0.5)));
-        const int y1 = std::min(H - 1, static_cast<int>(std::ceil(std::max(p.y(), q.y()) + limite_ - 0.5)));
+        const int x0 = std::max(0, static_cast<int>(std::floor(std::min(p.x(), q.x()) - raggio - 0.5)));
+        const int x1 = std::min(W - 1, static_cast<int>(std::ceil(std::max(p.x(), q.x()) + raggio - 0.5)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(std::min(p.y(), q.y()) - raggio - 0.5)));
+        const int y1 = std::min(H - 1, static_cast<int>(std::ceil(std::max(p.y(), q.y()) + raggio - 0.5)));
         if (x0 > x1 || y0 > y1) continue;
         const float ax = static_cast<float>(p.x()), ay = static_cast<float>(p.y());
         const float dx = static_cast<float>(q.x() - p.x()), dy = static_cast<float>(q.y() - p.y());
         const float ll = dx * dx + dy * dy;
         const float inverso = ll > 0.0f ? 1.0f / ll : 0.0f;
         for (int y = y0; y <= y1; ++y) {
-            float* riga = distanze_.data() + static_cast<size_t>(y) * static_cast<size_t>(W);
+            const size_t inizio = static_cast<size_t>(y) * static_cast<size_t>(W);
+            float* riga = distanze_.data() + inizio;
+            QPointF* vicini = vicini_.data() + inizio;
             const float py = static_cast<float>(y) + 0.5f - ay;
             for (int x = x0; x <= x1; ++x) {
                 const float px = static_cast<float>(x) + 0.5f - ax;
                 const float t = std::clamp((px * dx + py * dy) * inverso, 0.0f, 1.0f);
                 const float ex = px - t * dx, ey = py - t * dy;
-                riga[x] = std::min(riga[x], ex * ex + ey * ey);
+                const float q2 = ex * ex + ey * ey;
+                if (q2 < riga[x]) {
+                    riga[x] = q2;
+                    vicini[x] = QPointF(ax + t * dx, ay + t * dy);
+                }
             }
         }
     }
+}
+
+// Carries the nearest outline points outward over the picture: two sweeps, each pixel
+// trying the points of the neighbours already swept (the eight-neighbour vector transform).
+// The picture is walked with a border of one far pixel, so no neighbour needs a bounds test;
+// a pixel beyond the limit passes nothing on, as no pixel it reaches could use it.
+void CampoDistanza::Propaga() {
+    const int W = dimensione_.width(), H = dimensione_.height();
+    const int L = W + 2;
+    const size_t n = static_cast<size_t>(L) * static_cast<size_t>(H + 2);
+    std::vector<float> d2(n, Lontano), vx(n, 0.0f), vy(n, 0.0f);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const size_t i = static_cast<size_t>(y) * static_cast<size_t>(W) + static_cast<size_t>(x);
+            const size_t k = static_cast<size_t>(y + 1) * static_cast<size_t>(L) + static_cast<size_t>(x + 1);
+            d2[k] = distanze_[i];
+            vx[k] = static_cast<float>(vicini_[i].x());
+            vy[k] = static_cast<float>(vicini_[i].y());
+        }
+    const float oltre = (limite_ + 1.5f) * (limite_ + 1.5f);
+    const auto prova = [&](size_t k, float cx, float cy, size_t v) {
+        if (d2[v] > oltre) return;
+        const float ex = cx - vx[v], ey = cy - vy[v];
+        const float q2 = ex * ex + ey * ey;
+        if (q2 < d2[k]) {
+            d2[k] = q2;
+            vx[k] = vx[v];
+            vy[k] = vy[v];
+        }
+    };
+    const size_t l = static_cast<size_t>(L);
+    for (int y = 1; y <= H; ++y) {
+        const float cy = static_cast<float>(y) - 0.5f;
+        for (int x = 1; x <= W; ++x) {
+            const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
+            const float cx = static_cast<float>(x) - 0.5f;
+            prova(k, cx, cy, k - 1);
+            prova(k, cx, cy, k - l - 1);
+            prova(k, cx, cy, k - l);
+            prova(k, cx, cy, k - l + 1);
+        }
+        for (int x = W; x >= 1; --x) {
+            const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
+            prova(k, static_cast<float>(x) - 0.5f, cy, k + 1);
+        }
+    }
+    for (int y = H; y >= 1; --y) {
+        const float cy = static_cast<float>(y) - 0.5f;
+        for (int x = W; x >= 1; --x) {
+            const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
+            const float cx = static_cast<float>(x) - 0.5f;
+            prova(k, cx, cy, k + 1);
+            prova(k, cx, cy, k + l + 1);
+            prova(k, cx, cy, k + l);
+            prova(k, cx, cy, k + l - 1);
+        }
+        for (int x = 1; x <= W; ++x) {
+            const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
+            prova(k, static_cast<float>(x) - 0.5f, cy, k - 1);
+        }
+    }
+    for (int y = 0; y < H; ++y)
+        std::copy_n(d2.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(y + 1) * l + 1), W,
+                    distanze_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(y) * static_cast<size_t>(W)));
 }
 
 float CampoDistanza::Distanza(int x, int y) const {

@@ -2,7 +2,8 @@
 // Stacks of concentric strokes drawn from a distance field. A stroke of width w with round
 // joins covers the pixels within w / 2 of the outline, so a whole stack of strokes of widths
 // 1, 2, ... is a function of each pixel's distance from the outline alone: the field is made
-// once, in time linear in the outline, and the stack is one table lookup per pixel.
+// once, in time linear in the outline and the picture, and the stack is one table lookup per
+// pixel.
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -26,7 +27,9 @@ public:
 
 private:
     void Segmento(QPointF a, QPointF b);
+    void Propaga();
     QSize dimensione_;
     float limite_;
     std::vector<float> distanze_;  // distances (squared until the constructor ends)
+    std::vector<QPointF> vicini_;  // each pixel's nearest outline point found so far
 };

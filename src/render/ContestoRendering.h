@@ -5,6 +5,7 @@
 // the main window.
 #include "platform/Grafica.h"
 #include "render/CacheImmagini.h"
+#include "render/CacheTesto.h"
 #include "render/HostRendering.h"
 #include "render/LineeFlare.h"
 #include "render/MotoriEffetti.h"
@@ -80,6 +81,8 @@ public:
     std::array<QImage, NumeroRigheTesto> LayerOmbra;
     // Intro 1's composed text of its zoom kind, also written as "Completo.png".
     QImage ComposizioneCompleta;
+    // The layers above with the inputs they were drawn from.
+    CacheTesto CacheLayer;
 
     // Intro 6: cells [x / 16][y / 8] of line 1's layer holding non-black pixels.
     std::array<std::array<std::uint8_t, RigheGriglia>, ColonneGriglia> GrigliaOccupazione{};

@@ -5,10 +5,13 @@
 #include "platform/Stringhe.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/CampoDistanza.h"
 #include "render/ContestoRendering.h"
 #include "render/GeometriaIntro.h"
 #include "render/NomiRendering.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -17,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -157,124 +161,211 @@ QSize MarginiLayer(const ImpostazioniProgetto& imp) {
     return {std::abs(imp.FontShadowOffsetX) + spessori, std::abs(imp.FontShadowOffsetY) + spessori};
 }
 
+namespace {
+
+// The inputs of a picture, one after the other, as bytes that compare exactly.
+class Chiave {
+public:
+    Chiave() : flusso_(&dati_, QIODevice::WriteOnly) {}
+    template <class T>
+    Chiave& operator<<(const T& valore) {
+        flusso_ << valore;
+        return *this;
+    }
+    const QByteArray& Dati() const { return dati_; }
+
+private:
+    QByteArray dati_;
+    QDataStream flusso_;
+};
+
+// Writes a layer file unless this very picture is already there.
+void AggiornaFile(const QImage& nuovo, const QImage& vecchio, QString& scritto, const QString& modello, int riga) {
+    if (nuovo.isNull()) return;
+    const QString file = PercorsoOutput + modello.arg(riga);
+    if (scritto == file && nuovo == vecchio) return;
+    SalvaLayer(nuovo, modello, riga);
+    scritto = file;
+}
+
+// A stack of strokes of widths 1 .. fine - 1 along the outline, drawn from its distance field.
+QImage PilaDaContorno(const QPainterPath& percorso, QSize dimensione, const QColor& colore, int fine) {
+    const CampoDistanza campo(percorso, dimensione, fine * 0.5f + 1.0f);
+    return campo.PilaTratti(colore, fine);
+}
+
+struct Ingressi {
+    const ImpostazioniProgetto& imp;
+    ContestoRendering& c;
+    QFont font;
+    QString descrizioneFont;
+    int intro;
+    QImage logo;
+    int lw, lh, mx, my;
+};
+
+void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, QImage& layer) {
+    const ImpostazioniProgetto& imp = in.imp;
+    layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
+    if (layer.isNull() || !imp.FontShadowCheck) return;
+    const QPainterPath percorso = voce.Percorso.translated(imp.FontShadowOffsetX, imp.FontShadowOffsetY);
+    const int k = (3 * imp.FontShadowSize) / 2;
+    if (k > 1) layer = PilaDaContorno(percorso, layer.size(), in.c.PennaOmbra.color(), k);
+    QPainter p(&layer);
+    ImpostaModiGrafica(p);
+    p.fillPath(percorso, Qt::black);
+}
+
+void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& layer) {
+    const ImpostazioniProgetto& imp = in.imp;
+    ContestoRendering& c = in.c;
+    layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
+    if (layer.isNull()) return;
+    QPainter p(&layer);
+    ImpostaModiGrafica(p);
+    const QPainterPath& percorso = voce.Percorso;
+    const bool logoRiga = RigaLogo(c.RigheTesto[n]);
+    if (logoRiga && !in.logo.isNull()) {
+        const QRectF rettangolo(QPointF(in.mx - voce.Geometria.x(), in.my - voce.Geometria.y()), QSizeF(in.lw, in.lh));
+        if (in.intro == 6) {
+            DisegnaConMatrice(p, rettangolo.translated(0, 2), in.logo, in.logo.rect(), MatriceColore::Colori(1.0f, 1.0f, 0.6f));
+            DisegnaConMatrice(p, rettangolo, in.logo, in.logo.rect(), MatriceColore::Colori(0.05f, 0.0f, 0.6f));
+        } else {
+            p.drawImage(rettangolo, in.logo);
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    if (imp.FontGlowCheck) {
+        if (imp.FontGlowSize > 1) p.drawImage(0, 0, PilaDaContorno(percorso, layer.size(), c.PennaGlow.color(), imp.FontGlowSize));
+        if (!logoRiga) p.fillPath(percorso, c.PennelloGlowInterno);
+        return;
+    }
+    const int a = AlfaPercento(imp.FontOpacita);
+    const QRect limiti = LimitiInteri(percorso);
+    QLinearGradient riempimento(0, limiti.top(), 0, limiti.bottom() + 1);
+    riempimento.setColorAt(0.0, ColoreDaControllo(imp.FontColore.Colore1, a));
+    riempimento.setColorAt(1.0, ColoreDaControllo(imp.FontColore.Colore2, a));
+    if (imp.FontOutline2Check) {
+        p.setPen(PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF()));
+        p.drawPath(percorso);
+    }
+    if (imp.FontOutline1Check) {
+        if (in.intro == 6) {
+            ContornoMetallico(p, percorso, c);
+        } else {
+            p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
+            p.drawPath(percorso);
+        }
+    }
+    if (!logoRiga && !imp.FontTrasparente) p.fillPath(percorso, riempimento);
+}
+
+// Geometry and outline of a line, kept while its text, font, margins and logo stay.
+void AggiornaForma(const Ingressi& in, VoceCacheTesto& voce, int n) {
+    const QString& riga = in.c.RigheTesto[n];
+    const bool logoRiga = RigaLogo(riga);
+    Chiave forma;
+    forma << riga << in.descrizioneFont << in.mx << in.my;
+    if (logoRiga) forma << in.lw << in.lh << StileLogo(in.imp, n);
+    if (forma.Dati() == voce.ChiaveForma) return;
+    QPainterPath origine;
+    if (logoRiga) origine.addRect(0, 0, in.lw, in.lh);
+    else AggiungiTesto(origine, riga, in.font, QPointF(0, 0));
+    const QRect limiti = LimitiInteri(origine);
+    voce = {};
+    voce.ChiaveForma = forma.Dati();
+    voce.Geometria = QRect(limiti.x(), limiti.y(), 2 * in.mx + limiti.width(), 2 * in.my + limiti.height());
+    const QPointF posto(in.mx - limiti.x(), in.my - limiti.y());
+    // A logo line has an outline only when its style button is selected.
+    if (!logoRiga) voce.Percorso = origine.translated(posto);
+    else if (StileLogo(in.imp, n) == 1) voce.Percorso.addRect(QRectF(posto, QSizeF(in.lw, in.lh)));
+}
+
+QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
+    const ImpostazioniProgetto& imp = in.imp;
+    Chiave k;
+    k << voce.ChiaveForma << imp.FontShadowCheck;
+    if (imp.FontShadowCheck)
+        k << imp.FontShadowOffsetX << imp.FontShadowOffsetY << imp.FontShadowSize << in.c.PennaOmbra.color();
+    return k.Dati();
+}
+
+QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n) {
+    const ImpostazioniProgetto& imp = in.imp;
+    const ContestoRendering& c = in.c;
+    Chiave k;
+    k << voce.ChiaveForma << (in.intro == 6) << imp.FontGlowCheck;
+    if (RigaLogo(c.RigheTesto[n])) k << in.logo.cacheKey();
+    if (imp.FontGlowCheck) {
+        k << imp.FontGlowSize << c.PennaGlow.color() << c.PennelloGlowInterno.color();
+        return k.Dati();
+    }
+    k << imp.FontOpacita << imp.FontColore.Colore1 << imp.FontColore.Colore2 << imp.FontTrasparente;
+    k << imp.FontOutline2Check << c.PennaOutline2.color() << c.PennaOutline2.widthF();
+    k << imp.FontOutline1Check << c.PennaOutline1.color() << c.PennaOutline1.widthF();
+    // Intro 6's glint moves with the frame.
+    if (in.intro == 6 && imp.FontOutline1Check) k << c.FrameCorrente << ImpostazioniGlobali.TotaleFrame;
+    return k.Dati();
+}
+
+}  // namespace
+
 void CreaOggettiTesto(ContestoRendering& c) {
     ImpostaPenne(c);
     const ImpostazioniProgetto& imp = c.Imp();
     c.RigheTesto = {imp.Testo1, imp.Testo2, imp.Testo3, imp.Testo.join(QStringLiteral("\r\n"))};
     for (QString& riga : c.RigheTesto) riga.truncate(LunghezzaMassimaRiga);
 
-    const QFont font = FontTesto(imp);
-    const int intro = imp.IntroLista.Voce();
-    const QImage logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo);
-    int lw = logo.width(), lh = logo.height();
-    if (intro == 6) {
-        lw = lw * imp.Intro6LogoScala / 100;
-        lh = lh * imp.Intro6LogoScala / 100;
+    Ingressi in{imp, c, FontTesto(imp), {}, imp.IntroLista.Voce(), {}, 0, 0, 0, 0};
+    in.descrizioneFont = in.font.toString();
+    in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo);
+    in.lw = in.logo.width();
+    in.lh = in.logo.height();
+    if (in.intro == 6) {
+        in.lw = in.lw * imp.Intro6LogoScala / 100;
+        in.lh = in.lh * imp.Intro6LogoScala / 100;
     }
     const QSize margini = MarginiLayer(imp);
-    const int mx = margini.width(), my = margini.height();
+    in.mx = margini.width();
+    in.my = margini.height();
 
-    // Geometry: where each text sits when built at the origin, and its layer size.
+    static_assert(std::tuple_size_v<decltype(c.CacheLayer.Righe)> == NumeroRigheTesto);
     for (int n = 0; n < NumeroRigheTesto; ++n) {
-        GeometriaRiga& g = c.GeometriaOggetti[n];
-        g = {};
-        c.LayerOggetto[n] = QImage();
-        c.LayerOmbra[n] = QImage();
-        const QString& riga = c.RigheTesto[n];
-        if (riga.isEmpty()) continue;
-        QPainterPath percorso;
-        if (RigaLogo(riga)) percorso.addRect(0, 0, lw, lh);
-        else AggiungiTesto(percorso, riga, font, QPointF(0, 0));
-        const QRect limiti = LimitiInteri(percorso);
-        g.Sinistra = limiti.x();
-        g.Alto = limiti.y();
-        g.Larghezza = 2 * mx + limiti.width();
-        g.Altezza = 2 * my + limiti.height();
+        VoceCacheTesto& voce = c.CacheLayer.Righe[n];
+        if (c.RigheTesto[n].isEmpty()) {
+            // No layers and no new files; the older files of that number stay.
+            if (!c.LayerOggetto[n].isNull()) ++c.CacheLayer.Generazione;
+            voce = {};
+            c.GeometriaOggetti[n] = {};
+            c.LayerOggetto[n] = QImage();
+            c.LayerOmbra[n] = QImage();
+            continue;
+        }
+        AggiornaForma(in, voce, n);
+        const QRect& g = voce.Geometria;
+        c.GeometriaOggetti[n] = {g.x(), g.y(), g.width(), g.height()};
+
+        const QByteArray ombra = ChiaveOmbra(in, voce);
+        if (ombra != voce.ChiaveOmbra) {
+            QImage layer;
+            CreaOmbra(in, voce, layer);
+            AggiornaFile(layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
+            c.LayerOmbra[n] = layer;
+            voce.ChiaveOmbra = ombra;
+        }
+        const QByteArray oggetto = ChiaveOggetto(in, voce, n);
+        if (oggetto != voce.ChiaveOggetto) {
+            QImage layer;
+            CreaOggetto(in, voce, n, layer);
+            AggiornaFile(layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
+            if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
+            c.LayerOggetto[n] = layer;
+            voce.ChiaveOggetto = oggetto;
+        }
     }
 
-    // Shadows.
-    for (int n = 0; n < NumeroRigheTesto; ++n) {
-        const GeometriaRiga& g = c.GeometriaOggetti[n];
-        const QString& riga = c.RigheTesto[n];
-        QImage layer = NuovoLayer(g);
-        if (layer.isNull()) continue;
-        if (imp.FontShadowCheck) {
-            QPainter p(&layer);
-            ImpostaModiGrafica(p);
-            QPainterPath percorso;
-            const QPointF origine(mx + imp.FontShadowOffsetX - g.Sinistra, my + imp.FontShadowOffsetY - g.Alto);
-            if (!RigaLogo(riga)) AggiungiTesto(percorso, riga, font, origine);
-            else if (StileLogo(imp, n) == 1) percorso.addRect(QRectF(origine, QSizeF(lw, lh)));
-            const int k = (3 * imp.FontShadowSize) / 2;
-            p.setBrush(Qt::NoBrush);
-            for (int w = 1; w < k; ++w) {
-                p.setPen(PennaTonda(c.PennaOmbra, w));
-                p.drawPath(percorso);
-            }
-            p.fillPath(percorso, Qt::black);
-        }
-        c.LayerOmbra[n] = layer;
-        SalvaLayer(layer, NomiRendering::LayerOmbra, n + 1);
-    }
-
-    // Styled text or logo.
-    for (int n = 0; n < NumeroRigheTesto; ++n) {
-        const GeometriaRiga& g = c.GeometriaOggetti[n];
-        const QString& riga = c.RigheTesto[n];
-        QImage layer = NuovoLayer(g);
-        if (layer.isNull()) continue;
-        QPainter p(&layer);
-        ImpostaModiGrafica(p);
-        const QPointF origine(mx - g.Sinistra, my - g.Alto);
-        const bool logoRiga = RigaLogo(riga);
-        QPainterPath percorso;
-        if (!logoRiga) {
-            AggiungiTesto(percorso, riga, font, origine);
-        } else {
-            const QRectF rettangolo(origine, QSizeF(lw, lh));
-            if (StileLogo(imp, n) == 1) percorso.addRect(rettangolo);
-            if (!logo.isNull()) {
-                if (intro == 6) {
-                    DisegnaConMatrice(p, rettangolo.translated(0, 2), logo, logo.rect(), MatriceColore::Colori(1.0f, 1.0f, 0.6f));
-                    DisegnaConMatrice(p, rettangolo, logo, logo.rect(), MatriceColore::Colori(0.05f, 0.0f, 0.6f));
-                } else {
-                    p.drawImage(rettangolo, logo);
-                }
-            }
-        }
-        p.setBrush(Qt::NoBrush);
-        if (imp.FontGlowCheck) {
-            for (int w = 1; w < imp.FontGlowSize; ++w) {
-                p.setPen(PennaTonda(c.PennaGlow, w));
-                p.drawPath(percorso);
-            }
-            if (!logoRiga) p.fillPath(percorso, c.PennelloGlowInterno);
-        } else {
-            const int a = AlfaPercento(imp.FontOpacita);
-            const QRect limiti = LimitiInteri(percorso);
-            QLinearGradient riempimento(0, limiti.top(), 0, limiti.bottom() + 1);
-            riempimento.setColorAt(0.0, ColoreDaControllo(imp.FontColore.Colore1, a));
-            riempimento.setColorAt(1.0, ColoreDaControllo(imp.FontColore.Colore2, a));
-            if (imp.FontOutline2Check) {
-                p.setPen(PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF()));
-                p.drawPath(percorso);
-            }
-            if (imp.FontOutline1Check) {
-                if (intro == 6) {
-                    ContornoMetallico(p, percorso, c);
-                } else {
-                    p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
-                    p.drawPath(percorso);
-                }
-            }
-            if (!logoRiga && !imp.FontTrasparente) p.fillPath(percorso, riempimento);
-        }
-        p.end();
-        c.LayerOggetto[n] = layer;
-        SalvaLayer(layer, NomiRendering::LayerOggetto, n + 1);
-        if (n == 0 && c.FrameCorrente == 0.0f) {
-            if (intro == 6) SemiIntro6(c);
-            if (intro == 7) SemiIntro7(c, percorso);
-        }
+    if (c.FrameCorrente == 0.0f && !c.LayerOggetto[0].isNull()) {
+        if (in.intro == 6) SemiIntro6(c);
+        if (in.intro == 7) SemiIntro7(c, c.CacheLayer.Righe[0].Percorso);
     }
 }

@@ -94,7 +94,7 @@ void SalvaFrame(ContestoRendering& c) {
     const QImage& canvas = c.CanvasFrame;
     const QSize anteprima = DimensioneAnteprima(c.Host.AltezzaFinestra());
     if (!anteprima.isEmpty()) {
-        c.Host.MostraAnteprima(ScalaAltaQualita(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
+        c.Host.MostraAnteprima(ScalaVeloce(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
     }
     if (!c.Anima()) return;
 

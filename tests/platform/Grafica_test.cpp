@@ -75,4 +75,47 @@ TEST(Grafica, ScalaAltaQualita) {
     EXPECT_TRUE(ScalaAltaQualita(bordo, QSize(0, 4)).isNull());
 }
 
+// The preview's scaler: exact on flat areas, close to the high-quality one on smooth pictures,
+// never colour beyond alpha, and any size in or out.
+TEST(Grafica, ScalaVeloce) {
+    QImage piatto(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    piatto.fill(qRgb(37, 140, 222));
+    const QImage s = ScalaVeloce(piatto, QSize(1120, 630));
+    ASSERT_EQ(s.size(), QSize(1120, 630));
+    ASSERT_EQ(s.format(), QImage::Format_ARGB32_Premultiplied);
+    for (const QPoint p : {QPoint(0, 0), QPoint(560, 315), QPoint(1119, 629)}) EXPECT_EQ(s.pixel(p), qRgb(37, 140, 222));
+
+    QImage sfumato(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < sfumato.height(); ++y)
+        for (int x = 0; x < sfumato.width(); ++x) sfumato.setPixel(x, y, qRgb(x * 255 / 1919, y * 255 / 1079, (x + y) % 256 < 128 ? 40 : 41));
+    const QImage veloce = ScalaVeloce(sfumato, QSize(1120, 630));
+    const QImage fine = ScalaAltaQualita(sfumato, QSize(1120, 630));
+    int massimo = 0;
+    for (int y = 0; y < veloce.height(); ++y)
+        for (int x = 0; x < veloce.width(); ++x) {
+            const QRgb a = veloce.pixel(x, y), b = fine.pixel(x, y);
+            massimo = std::max({massimo, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+        }
+    EXPECT_LE(massimo, 2);
+
+    QImage bordo(8, 2, QImage::Format_ARGB32_Premultiplied);
+    bordo.fill(Qt::transparent);
+    for (int x = 4; x < 8; ++x)
+        for (int y = 0; y < 2; ++y) bordo.setPixel(x, y, qRgba(255, 255, 255, 255));
+    const QImage b = ScalaVeloce(bordo, QSize(4, 1));
+    EXPECT_EQ(qAlpha(b.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(b.pixel(3, 0)), 255);
+    for (int x = 0; x < 4; ++x) EXPECT_LE(qRed(b.pixel(x, 0)), qAlpha(b.pixel(x, 0)));
+
+    QImage punto(1, 1, QImage::Format_RGB32);
+    punto.fill(qRgb(9, 8, 7));
+    for (const QSize d : {QSize(1, 1), QSize(5, 3)}) {
+        const QImage p = ScalaVeloce(punto, d);
+        ASSERT_EQ(p.size(), d);
+        EXPECT_EQ(p.pixel(d.width() - 1, d.height() - 1), qRgb(9, 8, 7));
+    }
+    EXPECT_TRUE(ScalaVeloce(QImage(), QSize(4, 4)).isNull());
+    EXPECT_TRUE(ScalaVeloce(bordo, QSize(0, 4)).isNull());
+}
+
 }  // namespace

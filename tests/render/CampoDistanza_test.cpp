@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,6 +81,33 @@ TEST(CampoDistanza, LaDistanzaDaUnSegmentoEDaiSuoiEstremi) {
         {-1, 0, 8.0f},               // outside the picture
     };
     for (const auto& c : casi) EXPECT_NEAR(campo.Distanza(c.x, c.y), c.attesa, 1e-4) << c.x << "," << c.y;
+}
+
+// Far from the outline each pixel takes a neighbour's nearest point: against the distance
+// to every segment, measured pixel by pixel.
+TEST(CampoDistanza, LontanoDalContornoComeMisuratoDaOgniSegmento) {
+    const QPainterPath percorso = Testo(QStringLiteral("Sw@"), 60, QPointF(20, 70));
+    const QSize dimensione(200, 100);
+    const float limite = 16.0f;
+    const CampoDistanza campo(percorso, dimensione, limite);
+    std::vector<std::pair<QPointF, QPointF>> segmenti;
+    for (const QPolygonF& figura : percorso.toSubpathPolygons())
+        for (qsizetype i = 0; i + 1 < figura.size(); ++i) segmenti.emplace_back(figura[i], figura[i + 1]);
+    float scarto = 0;
+    for (int y = 0; y < dimensione.height(); ++y)
+        for (int x = 0; x < dimensione.width(); ++x) {
+            const QPointF p(x + 0.5, y + 0.5);
+            double minimo = limite;
+            for (const auto& [a, b] : segmenti) {
+                const QPointF d = b - a;
+                const double ll = QPointF::dotProduct(d, d);
+                const double t = ll > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / ll, 0.0, 1.0) : 0.0;
+                const QPointF e = p - (a + t * d);
+                minimo = std::min(minimo, std::hypot(e.x(), e.y()));
+            }
+            scarto = std::max(scarto, std::abs(campo.Distanza(x, y) - static_cast<float>(minimo)));
+        }
+    EXPECT_LT(scarto, 0.1f);
 }
 
 TEST(CampoDistanza, UnaPilaVuotaOSenzaColoreNonDisegnaNulla) {
