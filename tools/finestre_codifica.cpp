@@ -53,7 +53,7 @@ bool ScriviFrame(const QString& cartellaVideo) {
         p.fillRect(im.rect(), g);
         p.setPen(QColor(253, 191, 7));
         p.setFont(QFont(QStringLiteral("DejaVu Sans"), 96, QFont::Bold));
-        p.drawText(QRect(-600 + i * 10, 250, 1280, 200), Qt::AlignCenter, QStringLiteral("Quenvox"));
+        p.drawText(QRect(-400 + i * 5, 250, 1280, 200), Qt::AlignCenter, QStringLiteral("Quenvox"));
         p.end();
         if (!ScriviJpeg(im, QStringLiteral("%1/Frames/Image_%2.jpg").arg(cartellaVideo).arg(i, 4, 10, QLatin1Char('0'))))
             return false;

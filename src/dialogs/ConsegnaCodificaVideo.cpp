@@ -5,7 +5,10 @@
 
 int ConsegnaCodificaVideo(TORVDLGCodificaVideo& finestra, const DatiAvvioCodifica& dati, int lingua) {
     // A list that cannot be written stops nothing: no program of ours reads it.
-    const ConsegnaCodifica consegna = AvviaCodifica(dati);
+    return MostraCodificaVideo(finestra, AvviaCodifica(dati), lingua);
+}
+
+int MostraCodificaVideo(TORVDLGCodificaVideo& finestra, const ConsegnaCodifica& consegna, int lingua) {
     const ParametriCodifica& p = consegna.Parametri;
     finestra.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
     finestra.ImpostaParametri(p.CartellaVideo, p.FrameAlSecondo, p.FrameInJpg, p.NumeroFrame, p.PrefissoFrame);

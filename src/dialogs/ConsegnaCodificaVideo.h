@@ -8,6 +8,8 @@ class TORVDLGSceltaCodec;
 
 // The window's answer (1 video made, 7 not); the main window has no use for it.
 int ConsegnaCodificaVideo(TORVDLGCodificaVideo& finestra, const DatiAvvioCodifica& dati, int lingua);
+// The same once the frame list has been written.
+int MostraCodificaVideo(TORVDLGCodificaVideo& finestra, const ConsegnaCodifica& consegna, int lingua);
 
 // From now on each run of the encoding window takes the codec window's choice.
 void CollegaSceltaCodec(TORVDLGCodificaVideo& codifica, TORVDLGSceltaCodec& codec);

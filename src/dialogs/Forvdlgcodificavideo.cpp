@@ -208,7 +208,7 @@ void TORVDLGCodificaVideo::CreaPulsanti() {
 
 void TORVDLGCodificaVideo::Collega() {
     connect(&timer, &QTimer::timeout, this, &TORVDLGCodificaVideo::Avvia);
-    interrompi->OnClick = [this](QObject*) { lavoro.Interrompi(); };
+    interrompi->OnClick = [this](QObject*) { Interrompi(); };
     ok->OnClick = [this](QObject*) { ChiudiCon(riuscita ? RisultatoOk : RisultatoNo); };
     connect(&lavoro, &LavoroCodifica::figureAggiornate, this, [this](const FigureCodifica& f) {
         const QString valori[] = {f.Frame, f.Velocita, f.Dimensione, f.Bitrate};
@@ -289,6 +289,23 @@ void TORVDLGCodificaVideo::Avvia() {
     lavoro.EseguiCodifica();
 }
 
+void TORVDLGCodificaVideo::Interrompi() {
+    if (!timer.isActive()) {
+        lavoro.Interrompi();
+        return;
+    }
+    // Stopped before the encoder was started: nothing ran, so nothing to report.
+    timer.stop();
+    riuscita = false;
+    MostraChiudi();
+}
+
+void TORVDLGCodificaVideo::MostraChiudi() {
+    interrompi->hide();
+    ok->show();
+    inEsecuzione = false;
+}
+
 void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
     riuscita = r.Riuscita;
     if (!r.Errore.isEmpty()) Chiedi(MessaggioErrore, r.Errore);
@@ -300,9 +317,7 @@ void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
             RisultatoSi)
             Apri(r.PercorsoLog);
     }
-    interrompi->hide();
-    ok->show();
-    inEsecuzione = false;
+    MostraChiudi();
 }
 
 int TORVDLGCodificaVideo::Chiedi(int tipo, const QString& testo) {

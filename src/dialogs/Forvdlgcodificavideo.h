@@ -99,6 +99,8 @@ private:
     void PreparaRun();
     void MostraRiepilogo();
     void Avvia();
+    void Interrompi();
+    void MostraChiudi();
     void Fine(const RisultatoCodifica& r);
     void Apri(const QString& percorso);
     int Chiedi(int tipo, const QString& testo);

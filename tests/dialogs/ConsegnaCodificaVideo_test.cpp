@@ -64,6 +64,18 @@ TEST_F(Consegna, NoFramesStillShowsTheWindow) {
     EXPECT_EQ(f_.Cornice()->Caption(), "Codifica del video");
 }
 
+// The main window writes the list itself and hands over what the core made of it.
+TEST_F(Consegna, AListAlreadyWrittenIsShownAsItIs) {
+    const ConsegnaCodifica consegna = AvviaCodifica(dati_);
+    ASSERT_TRUE(consegna.ListaScritta);
+    QFile::remove(consegna.PercorsoListaFrame);
+    const EsitoFinestra esito = EseguiFinestra(f_, [&] { return MostraCodificaVideo(f_, consegna, 2); });
+    EXPECT_EQ(esito.Risultato, RisultatoOk);
+    EXPECT_FALSE(QFileInfo::exists(consegna.PercorsoListaFrame));
+    EXPECT_EQ(f_.Parametri(), consegna.Parametri);
+    EXPECT_EQ(f_.LinguaDialogo(), 2);
+}
+
 // Each run encodes what the codec window holds at that moment.
 TEST_F(Consegna, EachRunTakesTheCodecWindowsChoice) {
     TORVDLGSceltaCodec codec;

@@ -158,6 +158,22 @@ TEST_F(FinestraCodifica, InterrompiEndsTheWholeGroupAndLeavesNoHalfVideo) {
     EXPECT_LT(f_.Barra()->Percentuale(), 100);
 }
 
+TEST_F(FinestraCodifica, InterrompiBeforeTheRunStartsRunsNothing) {
+    Modo("ok");
+    f_.ImpostaAttesaAvvio(60000);
+    bool cliccato = false;
+    EXPECT_EQ(Esegui([&] {
+                  if (cliccato) return;
+                  cliccato = true;
+                  CliccaControllo(f_.BottoneInterrompi());
+              }),
+              RisultatoNo);
+    EXPECT_EQ(runs_, 0);
+    EXPECT_TRUE(messaggi_.empty());
+    EXPECT_TRUE(chiudiVisto_);
+    EXPECT_FALSE(QFileInfo::exists(cartella_ + "/Log.TXT"));
+}
+
 TEST_F(FinestraCodifica, RunThatCannotStartShowsTheErrorAndTheWindowGoesOn) {
     Modo("ok");
     QFile ostacolo(casa_.Sotto("file"));
