@@ -1,10 +1,14 @@
 // Writes a picture of each dialog in Italian and English, grabbed while the dialog runs:
-// finestre_dialoghi [folder] (default build/finestre_dialoghi). The choosers browse the
-// current folder, so start it where there is something to see.
+// finestre_dialoghi [folder [browsed]] (default build/finestre_dialoghi and the current
+// folder): the choosers show the browsed folder.
 #include "controls/Orvform.h"
+#include "controls/Orvlistbox.h"
+#include "dialogs/ListaPannello.h"
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgmessaggio.h"
+#include "dialogs/Forvdlgopendialog.h"
+#include "dialogs/Forvdlgselectdirectory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +18,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -74,6 +79,24 @@ void Colori(int lingua) {
                [&] { d.Image1MouseMove({820, 260}); });
 }
 
+void Cartelle(int lingua, const QString& storico) {
+    TORVDLGSelectDirectory d;
+    d.Inizializza(lingua, true, "QV", "Intro", storico);
+    QString scelta;
+    FotoModale(d, QString("cartelle_%1").arg(Sigla(lingua)), [&] { d.Esegui(scelta); },
+               [&] { d.ListaDirectory()->Lista()->setCurrentRow(d.ListaDirectory()->Lista()->count() - 1); });
+}
+
+void Immagini(int lingua, const QString& storico) {
+    TORVDLGOpenDialog d;
+    d.Inizializza(lingua, true, "QV", "Intro", storico, 1);
+    QString scelta;
+    FotoModale(d, QString("file_%1").arg(Sigla(lingua)), [&] { d.Esegui(scelta); }, [&] {
+        ORVListBox* files = d.ListaFiles()->Lista();
+        if (files->count() > 0) files->setCurrentRow(std::min(2, files->count() - 1));
+    });
+}
+
 void Banner() {
     TORVDLGMessaggio b;
     b.SetRiga1("Quenvox");
@@ -103,9 +126,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella));
         return 1;
     }
+    if (argc > 2 && !QDir::setCurrent(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot browse %s\n", argv[2]);
+        return 1;
+    }
+    // The history lives in a folder of its own, never the user's.
+    const QString storico = temporanea.filePath(QStringLiteral("storico.txt"));
     for (int lingua : {0, 1}) {
         Messaggi(lingua);
         Colori(lingua);
+        Cartelle(lingua, storico);
+        Immagini(lingua, storico);
     }
     Banner();
     return tuttoBene ? 0 : 1;

@@ -7,6 +7,7 @@
 #include "controls/Orvpannellobordo.h"
 #include "controls/Posizionamento.h"
 #include "dialogs/ArteDialoghi.h"
+#include "dialogs/ElementiDialogo.h"
 #include "dialogs/TestiDialogo.h"
 
 #include <QLabel>
@@ -33,13 +34,6 @@ QLabel* Icona(QWidget* genitore, ArteDialoghi::IconaMessaggio tipo) {
     l->setPixmap(QPixmap::fromImage(ArteDialoghi::Messaggio(tipo)));
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
-}
-
-ORVLRButton* Pulsante(QWidget* genitore, int x) {
-    auto* b = new ORVLRButton(genitore);
-    b->setGeometry(x, YPulsanti, 100, 28);
-    b->setFont(FontControllo("Calibri", 10));
-    return b;
 }
 
 }  // namespace
@@ -73,9 +67,9 @@ TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
     panel1->SetBorderColor(0x404040);
     // The three buttons sit around the middle; Si and No take the outer places.
     const int mezzo = W / 2;
-    btn1 = Pulsante(panel1, mezzo - 250);
-    btn3 = Pulsante(panel1, mezzo - 50);
-    btn2 = Pulsante(panel1, mezzo + 150);
+    btn1 = CreaPulsanteRisposta(panel1, mezzo - 250, YPulsanti);
+    btn3 = CreaPulsanteRisposta(panel1, mezzo - 50, YPulsanti);
+    btn2 = CreaPulsanteRisposta(panel1, mezzo + 150, YPulsanti);
     btn1->OnClick = [this](QObject*) { Rispondi(RisultatoSi); };
     btn2->OnClick = [this](QObject*) { Rispondi(RisultatoNo); };
     btn3->OnClick = [this](QObject*) { Rispondi(RisultatoOk); };

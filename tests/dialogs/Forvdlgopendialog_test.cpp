@@ -1,0 +1,196 @@
+#include "dialogs/Forvdlgopendialog.h"
+
+#include "common/CasaTemporanea.h"
+#include "common/EventiFinestre.h"
+#include "controls/Orvlistbox.h"
+#include "controls/Orvlrbutton.h"
+#include "controls/Orvvideobuttonsemplice.h"
+#include "controls/TFlatEdit.h"
+#include "dialogs/ListaPannello.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+struct LettoreFinto : LettoreAudio {
+    QStringList* chiamate;
+    explicit LettoreFinto(QStringList* c) : chiamate(c) {}
+    void Suona(const QString& p) override { *chiamate << "Suona " + QFileInfo(p).fileName(); }
+    void Pausa() override { *chiamate << "Pausa"; }
+    void Riprendi() override { *chiamate << "Riprendi"; }
+    void Ferma() override { *chiamate << "Ferma"; }
+    void Chiudi() override { *chiamate << "Chiudi"; }
+};
+
+class SelettoreFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        radice = casa.Sotto("Foto");
+        QDir().mkpath(radice + "/sotto");
+        QImage rossa(40, 10, QImage::Format_RGB32);
+        rossa.fill(Qt::red);
+        ASSERT_TRUE(rossa.save(radice + "/a.png"));
+        for (const char* n : {"b.PNG.txt", "c.gif", "brano.WAV", "nota.mp3"}) Scrivi(radice + "/" + n, 1536);
+        Scrivi(radice + "/D.JPG", 10);  // not really a picture
+        corrente = QDir::currentPath();
+        QDir::setCurrent(radice);
+        d.Inizializza(1, true, "QV", "Intro", casa.Sotto("Quenvox.txt"), 1);
+    }
+    void TearDown() override { QDir::setCurrent(corrente); }
+
+    static void Scrivi(const QString& percorso, int byte) {
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(byte, 'x'));
+    }
+    int Esegui(QString& uscita, const std::function<void()>& azione) {
+        QTimer::singleShot(0, &d, azione);
+        QTimer::singleShot(3000, &d, [this] { d.done(0); });
+        return d.Esegui(uscita);
+    }
+    void Scegli(const QString& nome) {
+        const int riga = int(d.ListaFiles()->Voci().indexOf(nome));
+        ASSERT_GE(riga, 0) << nome.toStdString();
+        d.ListaFiles()->Lista()->setCurrentRow(riga);
+    }
+    void Premi(QWidget* b, QPoint punto = {50, 14}) {
+        eventi::Entra(b, punto);
+        eventi::Clicca(b, punto);
+    }
+
+    CasaTemporanea casa;
+    QString radice, corrente;
+    TORVDLGOpenDialog d;
+};
+
+TEST_F(SelettoreFile, ImmaginiConAnteprimaEApriSoloConUnFile) {
+    QString uscita = "prima";
+    const int r = Esegui(uscita, [&] {
+        EXPECT_EQ(d.ListaFiles()->Voci(), QStringList({"a.png", "D.JPG"}));
+        EXPECT_TRUE(d.PannelloImmagini()->isVisible());
+        EXPECT_FALSE(d.PannelloAudio()->isVisible());
+        EXPECT_TRUE(d.NomeSelezionatoText()->isReadOnly());
+
+        // Nothing chosen yet: neither the button nor Enter closes.
+        Premi(d.BTN_2());
+        QTest::keyClick(&d, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+
+        Scegli("a.png");
+        EXPECT_EQ(d.NomeSelezionatoText()->Text(), radice + "/a.png");
+        EXPECT_FALSE(d.TestoDimensioni().isEmpty());
+        EXPECT_EQ(d.TestoDataFile(), TestoData(QFileInfo(radice + "/a.png").lastModified()));
+        // The small wide picture fills the whole preview.
+        const QImage& a = d.Anteprima();
+        EXPECT_EQ(a.size(), QSize(389, 253));
+        for (QPoint p : {QPoint(0, 0), QPoint(388, 252), QPoint(194, 126)}) EXPECT_EQ(a.pixelColor(p), QColor(Qt::red));
+
+        // A file that cannot be decoded leaves the grey background.
+        Scegli("D.JPG");
+        EXPECT_EQ(d.TestoDimensioni(), "10 Bytes");
+        EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(80, 80, 80));
+        QTest::keyClick(&d, Qt::Key_Enter);
+    });
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(uscita, radice + "/D.JPG");
+}
+
+TEST_F(SelettoreFile, FileSparitoECartellaCambiataNonDannoUnPercorso) {
+    QString uscita = "prima";
+    const int r = Esegui(uscita, [&] {
+        Scegli("a.png");
+        EXPECT_FALSE(d.TestoDimensioni().isEmpty());
+        QFile::remove(radice + "/D.JPG");
+        Scegli("D.JPG");
+        EXPECT_EQ(d.NomeSelezionatoText()->Text(), radice + "/D.JPG");
+        EXPECT_TRUE(d.TestoDimensioni().isEmpty());
+        EXPECT_TRUE(d.TestoDataFile().isEmpty());
+        Premi(d.BTN_2());
+        EXPECT_TRUE(d.isVisible());
+
+        Scegli("a.png");
+        const int riga = int(d.ListaDirectory()->Voci().indexOf(radice + "/sotto"));
+        d.ListaDirectory()->Lista()->setCurrentRow(riga);
+        d.ListaDirectoryDblClick();
+        EXPECT_TRUE(d.NomeSelezionatoText()->Text().isEmpty());
+        Premi(d.BTN_2());
+        EXPECT_TRUE(d.isVisible());
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(r, 2);
+    EXPECT_EQ(uscita, "prima");
+}
+
+TEST_F(SelettoreFile, AudioAttraversoIlLettore) {
+    QStringList chiamate;
+    d.ImpostaLettore(std::make_unique<LettoreFinto>(&chiamate));
+    d.Inizializza(0, true, "QV", "Intro", casa.Sotto("Quenvox.txt"), 11);
+    QString uscita;
+    const int r = Esegui(uscita, [&] {
+        EXPECT_EQ(d.ListaFiles()->Voci(), QStringList({"brano.WAV", "nota.mp3"}));
+        EXPECT_TRUE(d.PannelloAudio()->isVisible());
+        EXPECT_FALSE(d.PannelloImmagini()->isVisible());
+        EXPECT_FALSE(d.MediaPlay()->isVisible());
+        Scegli("brano.WAV");
+        EXPECT_TRUE(d.MediaPlay()->isVisible());
+        EXPECT_EQ(d.MediaPlay()->SelezionatoTipo(), 1);
+        Premi(d.MediaPause(), {14, 14});
+        EXPECT_EQ(d.MediaPlay()->SelezionatoTipo(), 0);
+        Premi(d.MediaPlay(), {14, 14});
+        Premi(d.MediaStop(), {14, 14});
+        Premi(d.MediaPlay(), {14, 14});
+        // A file that cannot be opened hides the player.
+        QFile::remove(radice + "/nota.mp3");
+        Scegli("nota.mp3");
+        EXPECT_FALSE(d.MediaPlay()->isVisible());
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(r, 2);
+    EXPECT_EQ(chiamate, QStringList({"Suona brano.WAV", "Pausa", "Riprendi", "Ferma", "Suona brano.WAV", "Chiudi",
+                                     "Chiudi", "Chiudi"}));
+}
+
+// A script in ffplay's place, so that the process control is tried on a real process.
+TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
+    CasaTemporanea casa;
+    const QString finto = casa.Sotto("ffplay");
+    {
+        QFile f(finto);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexec sleep 30\n");
+        f.setPermissions(f.permissions() | QFile::ExeOwner);
+    }
+    auto stato = [](qint64 pid) {
+        QFile f(QString("/proc/%1/stat").arg(pid));
+        if (!f.open(QIODevice::ReadOnly)) return QByteArray("?");
+        const QByteArray riga = f.readAll();
+        return riga.mid(riga.lastIndexOf(')') + 2, 1);
+    };
+    LettoreFfplay lettore(finto);
+    lettore.Suona("/tmp/brano.wav");
+    ASSERT_TRUE(lettore.InCorso());
+    const qint64 pid = lettore.Pid();
+    ASSERT_GT(pid, 0);
+    QTest::qWait(100);
+    lettore.Pausa();
+    QTest::qWait(50);
+    EXPECT_EQ(stato(pid), "T");
+    lettore.Riprendi();
+    QTest::qWait(50);
+    EXPECT_NE(stato(pid), "T");
+    lettore.Pausa();
+    QElapsedTimer tempo;
+    tempo.start();
+    lettore.Ferma();  // ends promptly even while stopped
+    EXPECT_FALSE(lettore.InCorso());
+    EXPECT_LT(tempo.elapsed(), 2000);
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+#include "dialogs/Forvdlgselectdirectory.h"
+
+#include "common/CasaTemporanea.h"
+#include "common/EventiFinestre.h"
+#include "controls/Orvlistbox.h"
+#include "controls/Orvscrollbarvert.h"
+#include "controls/Orvlrbutton.h"
+#include "controls/TFlatComboBox.h"
+#include "controls/TFlatEdit.h"
+#include "dialogs/ListaPannello.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class SelettoreCartelle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        radice = casa.Sotto("B");
+        for (const char* d : {"uno", "Due", "tre/quattro"}) QDir().mkpath(radice + "/" + d);
+        QFile f(radice + "/leggimi.txt");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        corrente = QDir::currentPath();
+        QDir::setCurrent(radice);
+        storico = casa.Sotto("Quenvox1.txt");
+        d.Inizializza(0, true, "QV", "Intro", storico);
+    }
+    void TearDown() override { QDir::setCurrent(corrente); }
+
+    int Esegui(QString& uscita, const std::function<void()>& azione) {
+        QTimer::singleShot(0, &d, azione);
+        QTimer::singleShot(3000, &d, [this] { d.done(0); });
+        return d.Esegui(uscita);
+    }
+    void Premi(ORVLRButton* b) {
+        eventi::Entra(b, {50, 14});
+        eventi::Clicca(b, {50, 14});
+    }
+    // Selects the row with this path and double-clicks it.
+    void DoppioSu(const QString& percorso) {
+        const int riga = int(d.ListaDirectory()->Voci().indexOf(percorso));
+        ASSERT_GE(riga, 0) << percorso.toStdString();
+        d.ListaDirectory()->Lista()->setCurrentRow(riga);
+        d.ListaDirectoryDblClick();
+    }
+    QByteArray Storico() {
+        QFile f(storico);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+    }
+
+    CasaTemporanea casa;
+    QString radice, corrente, storico;
+    TORVDLGSelectDirectory d;
+};
+
+TEST_F(SelettoreCartelle, PartenzaDallaCartellaCorrenteESceltaConOk) {
+    QStringList voci;
+    QString campo;
+    QString uscita = "prima";
+    const int r = Esegui(uscita, [&] {
+        voci = d.ListaDirectory()->Voci();
+        campo = d.DirectoryAttivaText()->Text();
+        EXPECT_EQ(d.ListaFiles()->Voci(), QStringList({"leggimi.txt"}));
+        EXPECT_FALSE(d.ListaDrive()->Voci().isEmpty());
+        DoppioSu(radice + "/tre");
+        EXPECT_EQ(d.DirectoryAttivaText()->Text(), radice + "/tre");
+        EXPECT_EQ(d.ListaDirectory()->Voci().last(), radice + "/tre/quattro");
+        Premi(d.BTN_2());
+    });
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(campo, radice);
+    EXPECT_EQ(voci.mid(voci.size() - 4), QStringList({radice, radice + "/Due", radice + "/tre", radice + "/uno"}));
+    EXPECT_EQ(voci.first(), "/");
+    EXPECT_EQ(uscita, radice + "/tre");
+    EXPECT_EQ(Storico(), (radice + "/tre\r\n").toUtf8());
+
+    // The next run starts at the current folder again, and confirming the same folder twice
+    // keeps one entry.
+    EXPECT_EQ(Esegui(uscita,
+                     [&] {
+                         EXPECT_EQ(d.Cartella(), radice);
+                         EXPECT_EQ(d.StoricoCartelleBox()->Voci(), QStringList({radice + "/tre"}));
+                         DoppioSu(radice + "/tre");
+                         Premi(d.BTN_2());
+                     }),
+              1);
+    EXPECT_EQ(Storico(), (radice + "/tre\r\n").toUtf8());
+}
+
+TEST_F(SelettoreCartelle, AnnullaEChiusuraLascianoTuttoComEra) {
+    QString uscita = "prima";
+    EXPECT_EQ(Esegui(uscita, [&] { Premi(d.BTN_2()); }), 1);
+    const QByteArray dopoPrimo = Storico();
+    EXPECT_EQ(Esegui(uscita,
+                     [&] {
+                         DoppioSu(radice + "/uno");
+                         Premi(d.BTN_1());
+                     }),
+              2);
+    EXPECT_EQ(uscita, radice);
+    EXPECT_EQ(Storico(), dopoPrimo);
+    EXPECT_EQ(Esegui(uscita, [&] { d.reject(); }), 0);
+    EXPECT_EQ(Storico(), dopoPrimo);
+}
+
+TEST_F(SelettoreCartelle, DoppioClickSenzaSelezioneEStoricoSparitoNonSfogliano) {
+    {
+        QFile f(storico);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write((radice + "/sparita\r\n" + radice + "/uno\r\n").toUtf8());
+    }
+    QString uscita;
+    const int r = Esegui(uscita, [&] {
+        d.ListaDirectory()->Lista()->clearSelection();
+        d.ListaDirectoryDblClick();
+        d.ListaDriveDblClick();
+        EXPECT_EQ(d.Cartella(), radice);
+
+        TFlatComboBox* box = d.StoricoCartelleBox();
+        ASSERT_EQ(box->Voci(), QStringList({radice + "/sparita", radice + "/uno"}));
+        EXPECT_FALSE(box->isEditable());
+        box->SetIndiceVoce(0);
+        d.StoricoCartelleChange();
+        EXPECT_EQ(d.Cartella(), radice);
+        box->SetIndiceVoce(1);
+        d.StoricoCartelleChange();
+        EXPECT_EQ(d.Cartella(), radice + "/uno");
+
+        // A drive row browses its root.
+        d.ListaDrive()->Lista()->setCurrentRow(0);
+        d.ListaDriveDblClick();
+        EXPECT_EQ(d.Cartella(), "/");
+        EXPECT_EQ(d.ListaDirectory()->Voci().first(), "/");
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(r, 2);
+}
+
+TEST_F(SelettoreCartelle, OgniListaSegueLaSuaRotella) {
+    for (int i = 0; i < 30; ++i) QDir().mkdir(radice + QString("/c%1").arg(i, 2, 10, QChar('0')));
+    QString uscita;
+    Esegui(uscita, [&] {
+        ORVListBox* cartelle = d.ListaDirectory()->Lista();
+        ORVListBox* drive = d.ListaDrive()->Lista();
+        const int driveInCima = drive->TopIndex();
+        eventi::Rotella(cartelle->viewport(), {20, 20}, -2);
+        EXPECT_EQ(cartelle->TopIndex(), 2);
+        EXPECT_EQ(drive->TopIndex(), driveInCima);
+        // The bar followed the list: a drag back to the top scrolls it back.
+        EXPECT_GT(d.ListaDirectory()->Barra()->ORV_Posizione(), d.ListaDirectory()->Barra()->height());
+        d.reject();
+    });
+}
+
+}  // namespace
