@@ -4,11 +4,9 @@
 
 #include <QPainter>
 
-ORVButton5::ORVButton5(QWidget* owner) : QWidget(owner), stileProprio(ORVButton5Style::Privato()) {
-    resize(100, 100);
+ORVButton5::ORVButton5(QWidget* owner) : PulsanteVecchio(owner, 0), stileProprio(ORVButton5Style::Privato()) {
     setFont(FontControllo("Verdana", 8));
     stile = stileProprio.get();
-    new TracciaMouse(this, this);
 }
 
 ORVButton5::~ORVButton5() = default;
@@ -35,32 +33,6 @@ void ORVButton5::SetStile(ORVButton5Style* s) {
 void ORVButton5::SetTipo(int v) {
     if (CambiaValore(tipo, v)) update();
 }
-void ORVButton5::SetStato(int v) {
-    if (!CambiaValore(stato, v)) return;
-    setEnabled(stato != 0);
-    update();
-}
-void ORVButton5::SetBordo(int v) {
-    if (CambiaValore(bordo, v)) update();
-}
-void ORVButton5::SetTipoBordo(int v) {
-    if (CambiaValore(tipoBordo, v)) update();
-}
-void ORVButton5::SetDistanzaOmbra(int v) {
-    if (CambiaValore(distanzaOmbra, v)) update();
-}
-void ORVButton5::SetCaption(const QString& testo) {
-    caption = testo;
-    update();
-}
-void ORVButton5::SetColoreFont(TColor v) {
-    if (CambiaValore(coloreFont, v)) update();
-}
-
-void ORVButton5::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    Disegna(p);
-}
 
 void ORVButton5::Disegna(QPainter& p) {
     const int W = width(), H = height();
@@ -75,24 +47,5 @@ void ORVButton5::Disegna(QPainter& p) {
     if (tipo == 2 && tastoPremuto) p.translate(2, 2);
     DisegnaCaptionCentrata(p, W, H, font(), caption, coloreFont, ColoreOmbraVideoButton(coloreFont), distanzaOmbra);
     p.restore();
-    if (bordo != 0) DisegnaBordoPulsante(p, W, H, BordoPulsante(tipoBordo, stato, mouseDentro, tastoPremuto));
-}
-
-void ORVButton5::MouseEntra() {
-    mouseDentro = true;
-    update();
-}
-void ORVButton5::MouseEsce() {
-    mouseDentro = false;
-    update();
-}
-void ORVButton5::MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) {
-    if (tasto != Qt::LeftButton) return;
-    tastoPremuto = true;
-    update();
-}
-void ORVButton5::MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) {
-    if (tasto != Qt::LeftButton) return;
-    tastoPremuto = false;
-    update();
+    DisegnaBordo(p);
 }

@@ -2,6 +2,8 @@
 
 #include "controls/TelaClassica.h"
 
+#include <QPainter>
+
 LineaBordo BordoPulsante(int tipoBordo, int stato, bool sopra, bool premuto) {
     if (stato != 0 && stato != 1) return LineaBordo::Nessuna;
     const bool disabilitato = stato == 0;
@@ -64,4 +66,61 @@ ImmaginePulsante ImmagineButton5(int stato, bool sopra, bool premuto, int tipo, 
     }
     if (sopra) return ImmaginePulsante::Attivo;
     return ImmaginePulsante::Normale;
+}
+
+PulsanteVecchio::PulsanteVecchio(QWidget* owner, int tipoBordoIniziale) : QWidget(owner), tipoBordo(tipoBordoIniziale) {
+    resize(100, 100);
+    new TracciaMouse(this, this);
+}
+
+void PulsanteVecchio::SetStato(int v) {
+    if (!CambiaValore(stato, v)) return;
+    // Enabled follows Stato when Stato is written, never while painting.
+    setEnabled(stato != 0);
+    update();
+}
+void PulsanteVecchio::SetBordo(int v) {
+    if (CambiaValore(bordo, v)) update();
+}
+void PulsanteVecchio::SetTipoBordo(int v) {
+    if (CambiaValore(tipoBordo, v)) update();
+}
+void PulsanteVecchio::SetDistanzaOmbra(int v) {
+    if (CambiaValore(distanzaOmbra, v)) update();
+}
+void PulsanteVecchio::SetCaption(const QString& testo) {
+    caption = testo;
+    update();
+}
+void PulsanteVecchio::SetColoreFont(TColor v) {
+    if (CambiaValore(coloreFont, v)) update();
+}
+
+void PulsanteVecchio::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Disegna(p);
+}
+
+void PulsanteVecchio::DisegnaBordo(QPainter& p) {
+    if (bordo != 0)
+        DisegnaBordoPulsante(p, width(), height(), BordoPulsante(tipoBordo, stato, mouseDentro, tastoPremuto));
+}
+
+void PulsanteVecchio::MouseEntra() {
+    mouseDentro = true;
+    update();
+}
+void PulsanteVecchio::MouseEsce() {
+    mouseDentro = false;
+    update();
+}
+void PulsanteVecchio::MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) {
+    if (tasto != Qt::LeftButton) return;
+    tastoPremuto = true;
+    update();
+}
+void PulsanteVecchio::MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) {
+    if (tasto != Qt::LeftButton) return;
+    tastoPremuto = false;
+    update();
 }
