@@ -742,8 +742,11 @@ void TForm2Principale::PrimaApertura() {
     RichiediRendering();
     if (esito.FileAperto && !esito.Completo && porta_)
         porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
-                          QStringLiteral("The project file was damaged: what could be read was loaded. A copy of the "
-                                         "file is kept as \"ProgettoQuenvox.txt.bak\" beside it."));
+                          esito.PercorsoBackup.isEmpty()
+                              ? QStringLiteral("The project file was damaged: what could be read was loaded. No copy "
+                                               "of it could be kept:\n%1").arg(esito.ErroreBackup)
+                              : QStringLiteral("The project file was damaged: what could be read was loaded. A copy of "
+                                               "the file as it was is kept as:\n%1").arg(esito.PercorsoBackup));
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {

@@ -79,6 +79,8 @@ public:
     std::array<GeometriaRiga, NumeroRigheTesto> GeometriaOggetti;
     std::array<QImage, NumeroRigheTesto> LayerOggetto;
     std::array<QImage, NumeroRigheTesto> LayerOmbra;
+    // Lines cut to the length limit whose cut the user was already told of.
+    std::array<bool, NumeroRigheTesto> RigheTagliateSegnalate{};
     // Intro 1's composed text of its zoom kind, also written as "Completo.png".
     QImage ComposizioneCompleta;
     // The layers above with the inputs they were drawn from.

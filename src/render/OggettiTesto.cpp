@@ -8,6 +8,7 @@
 #include "render/CampoDistanza.h"
 #include "render/ContestoRendering.h"
 #include "render/GeometriaIntro.h"
+#include "render/LimiteRighe.h"
 #include "render/NomiRendering.h"
 
 #include <QDataStream>
@@ -24,8 +25,6 @@
 
 namespace {
 
-// The longest text a line holds; longer texts are cut.
-constexpr int LunghezzaMassimaRiga = 2559;
 constexpr int PuntiContornoMassimi = 20000;
 
 int AlfaPercento(int percento) {
@@ -314,7 +313,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
     ImpostaPenne(c);
     const ImpostazioniProgetto& imp = c.Imp();
     c.RigheTesto = {imp.Testo1, imp.Testo2, imp.Testo3, imp.Testo.join(QStringLiteral("\r\n"))};
-    for (QString& riga : c.RigheTesto) riga.truncate(LunghezzaMassimaRiga);
+    for (const QString& nota : TagliaRigheLunghe(c.RigheTesto, c.RigheTagliateSegnalate)) c.Host.SegnalaAvviso(nota);
 
     Ingressi in{imp, c, FontTesto(imp), {}, imp.IntroLista.Voce(), {}, 0, 0, 0, 0};
     in.descrizioneFont = in.font.toString();

@@ -178,3 +178,31 @@ TEST(Frm2principale, AFailedSaveIsShownAndTheUserChoosesToStayOrClose) {
     EXPECT_TRUE(b.f->close());
     EXPECT_EQ(b.porta.Messaggi.size(), 2);
 }
+
+// Garbage in the middle of the project: the start says so once and where the copy is, and
+// the save at close leaves that copy alone.
+TEST(Frm2principale, ADamagedProjectIsToldOnceAtStartWithWhereItsCopyIs) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    QFile file(PercorsoFileProgetto());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray contenuto = file.readAll();
+    file.close();
+    const qsizetype meta = contenuto.indexOf("Font Size");
+    ASSERT_GT(meta, 0);
+    contenuto.replace(meta, 9, QByteArray("\x01\xfe\x7f garbage", 12));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contenuto);
+    file.close();
+
+    b.porta.Messaggi.clear();
+    b.Apri(false);
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: "))) << b.porta.Messaggi[0].toStdString();
+    EXPECT_TRUE(b.porta.Messaggi[0].contains(PercorsoFileProgetto() + QStringLiteral(".bak")));
+    ASSERT_TRUE(b.f->close());
+    EXPECT_EQ(b.porta.Messaggi.size(), 1);
+    QFile copia(PercorsoFileProgetto() + QStringLiteral(".bak"));
+    ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copia.readAll(), contenuto);
+}

@@ -1,0 +1,18 @@
+#include "render/LimiteRighe.h"
+
+QStringList TagliaRigheLunghe(std::array<QString, NumeroRigheTesto>& righe,
+                              std::array<bool, NumeroRigheTesto>& segnalate) {
+    QStringList note;
+    for (int n = 0; n < NumeroRigheTesto; ++n) {
+        QString& riga = righe[static_cast<size_t>(n)];
+        const bool lunga = riga.size() > LunghezzaMassimaRiga;
+        if (lunga && !segnalate[static_cast<size_t>(n)])
+            note << QStringLiteral("Text line %1 has %2 characters: only the first %3 are drawn")
+                        .arg(n + 1)
+                        .arg(riga.size())
+                        .arg(LunghezzaMassimaRiga);
+        segnalate[static_cast<size_t>(n)] = lunga;
+        if (lunga) riga.truncate(LunghezzaMassimaRiga);
+    }
+    return note;
+}
