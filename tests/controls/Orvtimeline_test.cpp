@@ -3,6 +3,7 @@
 #include "RigheTimeline.h"
 #include "common/MouseSintetico.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
@@ -185,6 +186,23 @@ TEST(ORVTimeLine, ValoriEstremiSiDisegnanoSubito) {
     t.resize(120, 340);  // narrower than the lane's margins
     t.grab();
     EXPECT_LT(tempo.elapsed(), 5000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ORVTimeLine, RiempieIlGenitore) {
+    QWidget genitore;
+    genitore.resize(900, 420);
+    ORVTimeLine t(&genitore);
+    EXPECT_EQ(t.geometry(), QRect(0, 0, 900, 420));
+    t.SetAlign(Allineamento::Nessuno);
+    t.resize(300, 340);
+    genitore.show();
+    genitore.resize(1000, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.size(), QSize(300, 340));
 }
 
 }  // namespace
