@@ -137,31 +137,29 @@ TEST_F(CodificaReale, VimeoAtAnotherRateSucceedsOnTheExitStatus) {
     EXPECT_GT(r.UltimoFrame, kFrame);
 }
 
-TEST_F(CodificaReale, MissingFramesFailAndLeaveNoVideo) {
-    cartella_ = casa_.Sotto("Video");
-    QDir().mkpath(cartella_);
-    LavoroCodifica lavoro;
-    lavoro.ImpostaParametri({cartella_, 25, true, kFrame, QStringLiteral("Frames/Image")});
-    lavoro.ImpostaCodec(C(4, 0, 23, "ultrafast"));
-    const RisultatoCodifica r = AttendiFine(lavoro, 60000);
-    EXPECT_FALSE(r.Riuscita);
-    EXPECT_NE(r.CodiceUscita, 0);
-    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
-    EXPECT_EQ(r.FrameErrato, 1);
-}
-
 // ffmpeg stops at a gap in the numbering (two frames of five), or drops a frame it cannot
 // decode (four of five), and exits with 0 either way: the run must not call that a video.
-TEST_F(CodificaReale, GapOrDamagedFrameIsAFailureNamingTheFrame) {
-    for (const bool mancante : {true, false}) {
-        SCOPED_TRACE(mancante ? "missing" : "damaged");
+TEST_F(CodificaReale, MissingOrDamagedFramesAreAFailureNamingTheFrame) {
+    const struct {
+        const char* nome;
+        int scritti;   // frames 1..scritti are written
+        int rotto;     // then this one is removed or damaged
+        bool danneggiato;
+    } casi[] = {
+        {"no frames at all", 0, 1, false},
+        {"a gap", kFrame, 3, false},
+        {"a damaged frame", kFrame, 3, true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
         CasaTemporanea casa;
         const QString cartella = casa.Sotto("Video");
-        ScriviFrame(cartella, kFrame, true);
-        const QString terzo = cartella + "/Frames/Image_0003.jpg";
-        QFile::remove(terzo);
-        if (!mancante) {
-            QFile f(terzo);
+        QDir().mkpath(cartella);
+        ScriviFrame(cartella, c.scritti, true);
+        const QString rotto = cartella + QStringLiteral("/Frames/Image_%1.jpg").arg(c.rotto, 4, 10, QLatin1Char('0'));
+        QFile::remove(rotto);
+        if (c.danneggiato) {
+            QFile f(rotto);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(QByteArray(300, '\x33'));
         }
@@ -170,8 +168,8 @@ TEST_F(CodificaReale, GapOrDamagedFrameIsAFailureNamingTheFrame) {
         lavoro.ImpostaCodec(C(4, 0, 23, "ultrafast"));
         const RisultatoCodifica r = AttendiFine(lavoro, 60000);
         EXPECT_FALSE(r.Riuscita);
-        EXPECT_EQ(r.FrameErrato, 3);
-        EXPECT_TRUE(r.Errore.contains(terzo)) << r.Errore.toStdString();
+        EXPECT_EQ(r.FrameErrato, c.rotto);
+        EXPECT_TRUE(r.Errore.contains(rotto)) << r.Errore.toStdString();
         EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
     }
 }
