@@ -16,5 +16,9 @@ int MostraCodificaVideo(TORVDLGCodificaVideo& finestra, const ConsegnaCodifica& 
 }
 
 void CollegaSceltaCodec(TORVDLGCodificaVideo& codifica, TORVDLGSceltaCodec& codec) {
-    codifica.ImpostaFonteCodec([&codec] { return codec.ApplicaImpostazioniCodec(); });
+    // The codec window's command line then shows the frames of the last run.
+    codifica.ImpostaFonteCodec([&codifica, &codec] {
+        codec.ImpostaParametriFrame(codifica.Parametri());
+        return codec.ApplicaImpostazioniCodec();
+    });
 }

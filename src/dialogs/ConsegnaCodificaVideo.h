@@ -11,5 +11,6 @@ int ConsegnaCodificaVideo(TORVDLGCodificaVideo& finestra, const DatiAvvioCodific
 // The same once the frame list has been written.
 int MostraCodificaVideo(TORVDLGCodificaVideo& finestra, const ConsegnaCodifica& consegna, int lingua);
 
-// From now on each run of the encoding window takes the codec window's choice.
+// From now on each run of the encoding window takes the codec window's choice, and the
+// codec window shows the command line for that run's frames.
 void CollegaSceltaCodec(TORVDLGCodificaVideo& codifica, TORVDLGSceltaCodec& codec);

@@ -92,13 +92,17 @@ TEST_F(Consegna, EachRunTakesTheCodecWindowsChoice) {
         SceltaCodec s = codec.Scelta();
         s.Pagina = c.pagina;
         s.Mp4Variante = 3;
+        dati_.FrameRate = c.pagina == 2 ? QStringLiteral("30") : QStringLiteral("25");
         codec.ImpostaScelta(s);
         Passa(0);
         EXPECT_EQ(f_.Codec(), codec.ParametriCorrenti());
         EXPECT_EQ(f_.Codec().TipoCodec, c.pagina - 1);
         const QStringList argomenti = f_.Lavoro().Comando().Argomenti;
+        EXPECT_TRUE(codec.RigaComandoMostrata().contains(" " + dati_.FrameRate + " -i "));
         EXPECT_GE(argomenti.indexOf(c.pezzo[0]), 0);
         EXPECT_EQ(argomenti.value(argomenti.indexOf(c.pezzo[0]) + 1), c.pezzo[1]);
         EXPECT_TRUE(f_.Lavoro().Risultato().PercorsoVideo.endsWith(QLatin1String(c.estensione)));
+        EXPECT_TRUE(codec.RigaComandoMostrata().contains(casa_.Sotto("Video/Video_")))
+            << codec.RigaComandoMostrata().toStdString();
     }
 }

@@ -6,6 +6,8 @@
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_label.h"
 #include "controls/Orvform.h"
+#include "controls/Orvlrbutton.h"
+#include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/RisultatoDialogo.h"
 #include "encoding/AiutoCodifica.h"
 #include "encoding/TestiCodifica.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include <functional>
@@ -254,6 +257,31 @@ TEST_F(FinestraCodifica, WhenNothingOpensTheFolderThePathIsShown) {
     EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
                              {MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato)},
                              {MessaggioAvviso, cartella_}}));
+}
+
+// Without an answer set, the end goes through the program's message box, set up in the
+// window's language and with its title words; the user answers it as any other.
+TEST_F(FinestraCodifica, TheEndMessageIsTheProgramsMessageBox) {
+    Modo("errore_dopo");
+    f_.ImpostaMessaggio(nullptr);
+    f_.Inizializza(1, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+    QString titolo, testo, parola1;
+    bool siVisto = false;
+    const int risultato = Esegui([&] {
+        auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget());
+        if (!box || !titolo.isEmpty()) return;
+        titolo = box->Cornice()->Caption();
+        testo = box->Messaggio()->text();
+        parola1 = box->Cornice()->Lato1AlternativoCaption1();
+        siVisto = box->BTN_1()->isVisible();
+        CliccaControllo(box->BTN_1());
+    });
+    EXPECT_EQ(risultato, RisultatoNo);
+    EXPECT_EQ(titolo, "Question");
+    EXPECT_EQ(testo, Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta, 1));
+    EXPECT_EQ(parola1, "QV");
+    EXPECT_TRUE(siVisto);
+    EXPECT_EQ(aperti_, QStringList{cartella_ + "/Log.TXT"});
 }
 
 // The summary shows the rows of the codec that is encoded, in the window's language, and
