@@ -1,5 +1,6 @@
 // Writes pictures of the encoding window during and after a run with Debian's ffmpeg on a few
-// frames drawn here, and of the codec window on pages 1, 5 and 7, in Italian and English:
+// frames drawn here, and of the codec window on pages 1, 5 (also lossless) and 7, in Italian
+// and English:
 // finestre_codifica [folder] (default build/finestre_codifica).
 #include "controls/Orv_2016_button.h"
 #include "controls/Orvheader.h"
@@ -96,19 +97,32 @@ void CodificaVideo(int lingua, const QString& uscita, TORVDLGSceltaCodec& codec)
     }
 }
 
+void FotoCodec(TORVDLGSceltaCodec& codec, const QString& nome) {
+    QTimer::singleShot(50, &codec, [&codec, nome] {
+        QApplication::processEvents();
+        Salva(codec.grab().toImage(), nome);
+        codec.done(0);
+    });
+    codec.Esegui();
+}
+
 void FotoSceltaCodec(int lingua, TORVDLGSceltaCodec& codec) {
     codec.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+    SceltaCodec s = codec.Scelta();
     for (int pagina : {1, 5, 7}) {
-        SceltaCodec s = codec.Scelta();
         s.Pagina = pagina;
         codec.ImpostaScelta(s);
-        QTimer::singleShot(50, &codec, [&codec, lingua, pagina] {
-            QApplication::processEvents();
-            Salva(codec.grab().toImage(), QStringLiteral("codec_pagina%1_%2").arg(pagina).arg(Sigla(lingua)));
-            codec.done(0);
-        });
-        codec.Esegui();
+        FotoCodec(codec, QStringLiteral("codec_pagina%1_%2").arg(pagina).arg(Sigla(lingua)));
     }
+    // x264 lossless with a tune: what it overrides greys out, the tune stays.
+    SceltaCodec lossless = s;
+    lossless.Pagina = 5;
+    lossless.X264Lossless = true;
+    lossless.X264Tune = true;
+    codec.ImpostaScelta(lossless);
+    codec.ApplicaImpostazioniCodec();
+    FotoCodec(codec, QStringLiteral("codec_pagina5_lossless_%1").arg(Sigla(lingua)));
+    codec.ImpostaScelta(s);
 }
 
 }  // namespace
