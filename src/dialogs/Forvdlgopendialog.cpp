@@ -227,6 +227,10 @@ void TORVDLGOpenDialog::MostraAnteprima(const QString& percorso) {
     anteprima.fill(FondoAnteprima);
     QImageReader lettura(percorso);
     lettura.setAutoTransform(true);
+    // Decoded at the preview's size where the format can (JPEG through libjpeg's own scaling),
+    // so a photo of many megapixels is never decoded whole for a thumbnail.
+    if (lettura.supportsOption(QImageIOHandler::ScaledSize))
+        lettura.setScaledSize(QSize(LarghezzaAnteprima, AltezzaAnteprima));
     const QImage immagine = lettura.read();
     if (!immagine.isNull()) {
         QPainter p(&anteprima);

@@ -49,8 +49,9 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
         std::filesystem::create_directories(QFile::encodeName(cartella.path()).toStdString(), codice);
         if (codice || !cartella.exists()) {
             if (errore)
-                *errore = cartella.path() + QStringLiteral("\n") +
-                          (codice ? QString::fromLocal8Bit(codice.message()) : QStringLiteral("not a folder"));
+                *errore = QStringLiteral("The frame folder could not be made:\n%1\n%2")
+                              .arg(cartella.path(),
+                                   codice ? QString::fromLocal8Bit(codice.message()) : QStringLiteral("not a folder"));
             return false;
         }
     }
@@ -108,6 +109,6 @@ void SalvaFrame(ContestoRendering& c) {
     const bool scritto = jpg ? ScriviJpeg(uscita, nome, 90, &errore) : ScriviBmp(uscita, nome, &errore);
     if (!scritto) {
         c.ErroreFrame = true;
-        c.MessaggioErrore = nome + QStringLiteral("\n") + errore;
+        c.MessaggioErrore = QStringLiteral("The frame could not be written:\n%1\n%2").arg(nome, errore);
     }
 }
