@@ -1,5 +1,6 @@
 #include "dialogs/Forvdlgsceltacodec.h"
 
+#include "common/CasaTemporanea.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_check.h"
@@ -11,6 +12,7 @@
 #include "controls/Orvvideostato.h"
 #include "controls/TFlatMemo.h"
 #include "dialogs/RisultatoDialogo.h"
+#include "project/FileProgetto.h"
 #include "project/ImpostazioniProgetto.h"
 
 #include <gtest/gtest.h>
@@ -288,6 +290,34 @@ TEST(TORVDLGSceltaCodec, OpensInTheLanguageItIsGivenWithNothingClipped) {
         }
     }
     f.hide();
+}
+
+// The choice made in one session is the choice of the next: through the model into the
+// project file, and back from the file into a new window.
+TEST(TORVDLGSceltaCodec, TheChoiceTravelsWithTheProjectFile) {
+    CasaTemporanea casa;
+    const QString file = casa.Sotto("ProgettoQuenvox.txt");
+    SceltaCodec scelta;
+    {
+        ImpostazioniProgetto modello;
+        TORVDLGSceltaCodec f;
+        f.ImpostaModello(&modello);
+        f.LeggiImpostazioniCodec(modello.ImpostazioniCodec);
+        ClickScheda(f.Header(), 6);
+        Piu(Controllo<ORV_2016_SpinNumber>(f, "X265Qualita"));
+        Clicca(Controllo<ORV_2016_Check>(f, "X265Lossless"));
+        scelta = f.Scelta();
+        QString errore;
+        ASSERT_TRUE(SalvaProgetto(modello, &errore, file)) << errore.toStdString();
+    }
+    ImpostazioniProgetto letto;
+    ASSERT_TRUE(CaricaProgetto(letto, file).FileAperto);
+    TORVDLGSceltaCodec f;
+    f.LeggiImpostazioniCodec(letto.ImpostazioniCodec);
+    EXPECT_EQ(f.Scelta(), scelta);
+    EXPECT_EQ(f.PaginaMostrata(), 6);
+    EXPECT_EQ(f.ParametriCorrenti().QualitaCodec, 29);
+    EXPECT_TRUE(f.ParametriCorrenti().LosslessCodec);
 }
 
 TEST(TORVDLGSceltaCodec, ExitAndEscBothReturnOne) {
