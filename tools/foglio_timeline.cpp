@@ -302,7 +302,6 @@ QImage FoglioControlli(const QImage& timeline) {
             b.move(10, 10);
             b.resize(130, 28);
             b.SetButtonImage(FondoPulsanteAA());
-            b.SetBackgroundColor(0xE8E8E8);
             b.SetShadowColor(0x404040);
             b.SetColoreFont(0x2D2D2D);
             b.SetAlignment(v.a);

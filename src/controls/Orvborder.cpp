@@ -4,6 +4,7 @@
 #include "controls/TelaClassica.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -200,6 +201,14 @@ void ORVBorder::MouseMove(Qt::KeyboardModifiers, int, int) {
         puntatore.rx() += g.width();
         break;
     default: return;
+    }
+    // Where a window cannot place itself (Wayland) the compositor resizes it.
+    if (P->isWindow() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        static const Qt::Edges lati[] = {{}, Qt::LeftEdge, Qt::RightEdge, Qt::TopEdge, Qt::BottomEdge};
+        if (P->windowHandle() && P->windowHandle()->startSystemResize(lati[zona])) {
+            tastoPremuto = false;
+            return;
+        }
     }
     QRect limiti(-100000, -100000, 200000, 200000);
     if (P->isWindow()) {
