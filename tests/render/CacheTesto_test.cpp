@@ -1,0 +1,208 @@
+// The text layers kept between renders: kept while their inputs stay, drawn again (and their
+// files written again) as soon as one of them changes, and then equal to a fresh drawing.
+#include "render/OggettiTesto.h"
+
+#include "render/HostFinto.h"
+#include "render/NomiRendering.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <functional>
+
+namespace {
+
+// A style with every part of the layers in use: shadow, both outlines, three lines.
+void StilePieno(ImpostazioniProgetto& imp) {
+    imp.Testo1 = QStringLiteral("Uno");
+    imp.Testo2 = QStringLiteral("Due");
+    imp.Testo3 = QStringLiteral("Tre");
+    imp.Testo.clear();
+    imp.FontShadowCheck = true;
+    imp.FontShadowSize = 6;
+    imp.FontShadowOpacita = 60;
+    imp.FontOutline1Check = true;
+    imp.FontOutline2Check = true;
+}
+
+QString File(const QString& modello, int riga) {
+    return PercorsoOutput + modello.arg(riga);
+}
+
+// The layers a context that never rendered draws from the same settings.
+struct Freschi {
+    std::array<QImage, NumeroRigheTesto> oggetto, ombra;
+};
+
+Freschi DisegnoFresco(BancoRendering& b) {
+    ContestoRendering fresco{b.host};
+    fresco.Impostazioni = &b.imp;
+    fresco.FrameCorrente = b.contesto.FrameCorrente;
+    CreaOggettiTesto(fresco);
+    return {fresco.LayerOggetto, fresco.LayerOmbra};
+}
+
+TEST(CacheTesto, UnaModificaCheNonToccaIlTestoNonRidisegnaNeScrive) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    CreaOggettiTesto(b.contesto);
+    const qint64 oggetto = b.contesto.LayerOggetto[0].cacheKey();
+    const qint64 ombra = b.contesto.LayerOmbra[0].cacheKey();
+    const auto generazione = b.contesto.CacheLayer.Generazione;
+    ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOggetto, 1)));
+    ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOmbra, 1)));
+
+    b.imp.SfondoColori.Colore1 = 0x123456;
+    b.imp.EffettiNeveCheck = true;
+    b.imp.Intro1Lista = 4;
+    ImpostazioniGlobali.TotaleFrame = 90;
+    b.contesto.FrameCorrente = 12;
+    CreaOggettiTesto(b.contesto);
+
+    EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), oggetto);
+    EXPECT_EQ(b.contesto.LayerOmbra[0].cacheKey(), ombra);
+    EXPECT_EQ(b.contesto.CacheLayer.Generazione, generazione);
+    EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOggetto, 1)));
+    EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOmbra, 1)));
+}
+
+TEST(CacheTesto, SoloLaRigaCambiataSiRidisegna) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    CreaOggettiTesto(b.contesto);
+    const qint64 primo = b.contesto.LayerOggetto[0].cacheKey();
+    const qint64 terzo = b.contesto.LayerOmbra[2].cacheKey();
+    const QImage secondo = b.contesto.LayerOggetto[1];
+    b.imp.Testo2 = QStringLiteral("Dueee");
+    CreaOggettiTesto(b.contesto);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), primo);
+    EXPECT_EQ(b.contesto.LayerOmbra[2].cacheKey(), terzo);
+    EXPECT_NE(b.contesto.LayerOggetto[1], secondo);
+    EXPECT_EQ(QImage(File(NomiRendering::LayerOggetto, 2)).size(), b.contesto.LayerOggetto[1].size());
+}
+
+// Every input of the layers, changed alone: the kept layers follow it and equal a fresh
+// drawing, and the file of the styled layer holds the new picture.
+struct CasoIngresso {
+    const char* nome;
+    std::function<void(ImpostazioniProgetto&)> cambia;
+    std::function<void(ImpostazioniProgetto&)> prima = {};  // the style before the change
+};
+
+void ConGlow(ImpostazioniProgetto& imp) {
+    imp.FontGlowCheck = true;
+}
+
+// Line 1 is the program's own logo picture.
+void ConLogo(ImpostazioniProgetto& imp) {
+    imp.Logo = imp.TabellaImmagini[4];
+    imp.Testo1 = QStringLiteral("#LOGO");
+}
+
+class OgniIngresso : public ::testing::TestWithParam<CasoIngresso> {};
+
+TEST_P(OgniIngresso, IlLayerTenutoSegueLaModifica) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    if (GetParam().prima) GetParam().prima(b.imp);
+    CreaOggettiTesto(b.contesto);
+    const QImage oggetto = b.contesto.LayerOggetto[0], ombra = b.contesto.LayerOmbra[0];
+    GetParam().cambia(b.imp);
+    CreaOggettiTesto(b.contesto);
+    EXPECT_TRUE(b.contesto.LayerOggetto[0] != oggetto || b.contesto.LayerOmbra[0] != ombra);
+    const Freschi f = DisegnoFresco(b);
+    for (int n = 0; n < NumeroRigheTesto; ++n) {
+        EXPECT_EQ(b.contesto.LayerOggetto[n], f.oggetto[n]) << n;
+        EXPECT_EQ(b.contesto.LayerOmbra[n], f.ombra[n]) << n;
+    }
+    const QImage scritto = QImage(File(NomiRendering::LayerOggetto, 1)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(scritto, b.contesto.LayerOggetto[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stile, OgniIngresso,
+    ::testing::Values(
+        CasoIngresso{"testo", [](ImpostazioniProgetto& i) { i.Testo1 = QStringLiteral("Unx"); }},
+        CasoIngresso{"font", [](ImpostazioniProgetto& i) { i.FontElenco = ListaVoci({QStringLiteral("DejaVu Serif")}, 1, ListaVoci::Regola::Libera); }},
+        CasoIngresso{"dimensione", [](ImpostazioniProgetto& i) { i.FontSize = 41; }},
+        CasoIngresso{"grassetto", [](ImpostazioniProgetto& i) { i.FontBold = !i.FontBold; }},
+        CasoIngresso{"corsivo", [](ImpostazioniProgetto& i) { i.FontItalic = !i.FontItalic; }},
+        CasoIngresso{"sottolineato", [](ImpostazioniProgetto& i) { i.FontUnderline = !i.FontUnderline; }},
+        CasoIngresso{"colore", [](ImpostazioniProgetto& i) { i.FontColore.Colore2 = 0x00FF00; }},
+        CasoIngresso{"opacita", [](ImpostazioniProgetto& i) { i.FontOpacita = 40; }},
+        CasoIngresso{"trasparente", [](ImpostazioniProgetto& i) { i.FontTrasparente = true; }},
+        CasoIngresso{"contorno1", [](ImpostazioniProgetto& i) { i.FontOutline1Colore = 0x0000FF; }},
+        CasoIngresso{"contorno1_spessore", [](ImpostazioniProgetto& i) { i.FontOutline1Size = 3; }},
+        CasoIngresso{"contorno1_opacita", [](ImpostazioniProgetto& i) { i.FontOutline1Opacita = 30; }},
+        CasoIngresso{"contorno2", [](ImpostazioniProgetto& i) { i.FontOutline2Check = false; }},
+        CasoIngresso{"contorno2_colore", [](ImpostazioniProgetto& i) { i.FontOutline2Colore = 0x00FFFF; }},
+        CasoIngresso{"ombra", [](ImpostazioniProgetto& i) { i.FontShadowCheck = false; }},
+        CasoIngresso{"ombra_colore", [](ImpostazioniProgetto& i) { i.FontShadowColore = 0xFF0000; }},
+        CasoIngresso{"ombra_opacita", [](ImpostazioniProgetto& i) { i.FontShadowOpacita = 100; }},
+        CasoIngresso{"ombra_spessore", [](ImpostazioniProgetto& i) { i.FontShadowSize = 9; }},
+        CasoIngresso{"ombra_spostata", [](ImpostazioniProgetto& i) { i.FontShadowOffsetX = -2; }},
+        CasoIngresso{"glow", [](ImpostazioniProgetto& i) { i.FontGlowCheck = true; }},
+        CasoIngresso{"glow_grande", [](ImpostazioniProgetto& i) { i.FontGlowSize = 12; }, ConGlow},
+        CasoIngresso{"glow_colore", [](ImpostazioniProgetto& i) { i.FontGlowColore = 0x00FF00; }, ConGlow},
+        CasoIngresso{"glow_interno", [](ImpostazioniProgetto& i) { i.FontGlowColoreInterno = 0x0000FF; }, ConGlow},
+        CasoIngresso{"intro6", [](ImpostazioniProgetto& i) { i.IntroLista = 6; }},
+        CasoIngresso{"logo_stile", [](ImpostazioniProgetto& i) { i.LogoStyle1 = 1; }, ConLogo},
+        CasoIngresso{"logo_intro6", [](ImpostazioniProgetto& i) { i.IntroLista = 6; }, ConLogo},
+        CasoIngresso{"logo_scala6", [](ImpostazioniProgetto& i) { i.Intro6LogoScala = 50; },
+                     [](ImpostazioniProgetto& i) { ConLogo(i); i.IntroLista = 6; }}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(CacheTesto, IlLuccichioDellIntro6CambiaColFrameLOmbraResta) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    b.imp.IntroLista = 6;
+    b.contesto.FrameCorrente = 10;
+    CreaOggettiTesto(b.contesto);
+    const QImage oggetto = b.contesto.LayerOggetto[0];
+    const qint64 ombra = b.contesto.LayerOmbra[0].cacheKey();
+    b.contesto.FrameCorrente = 100;
+    CreaOggettiTesto(b.contesto);
+    EXPECT_NE(b.contesto.LayerOggetto[0], oggetto);
+    EXPECT_EQ(b.contesto.LayerOmbra[0].cacheKey(), ombra);
+    EXPECT_EQ(b.contesto.LayerOggetto[0], DisegnoFresco(b).oggetto[0]);
+}
+
+TEST(CacheTesto, UnLogoRiscrittoSulDiscoSiRidisegna) {
+    BancoRendering b;
+    const QString file = b.casa.Sotto(QStringLiteral("logo.png"));
+    QImage logo(30, 20, QImage::Format_ARGB32);
+    logo.fill(qRgba(255, 0, 0, 255));
+    ASSERT_TRUE(logo.save(file));
+    b.imp.Logo = file;
+    b.imp.Testo1 = QStringLiteral("#LOGO");
+    CreaOggettiTesto(b.contesto);
+    const QImage rosso = b.contesto.LayerOggetto[0];
+
+    // Another picture of another size under the same name.
+    QImage blu(31, 20, QImage::Format_ARGB32);
+    blu.fill(qRgba(0, 0, 255, 255));
+    ASSERT_TRUE(blu.save(file));
+    CreaOggettiTesto(b.contesto);
+    EXPECT_NE(b.contesto.LayerOggetto[0], rosso);
+    EXPECT_EQ(b.contesto.LayerOggetto[0], DisegnoFresco(b).oggetto[0]);
+}
+
+TEST(CacheTesto, UnaRigaSvuotataELoStessoTestoDiNuovo) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    CreaOggettiTesto(b.contesto);
+    const QImage prima = b.contesto.LayerOggetto[1];
+    b.imp.Testo2.clear();
+    CreaOggettiTesto(b.contesto);
+    EXPECT_TRUE(b.contesto.LayerOggetto[1].isNull());
+    EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, 0);
+    // The file of that number stays, as an empty line writes nothing.
+    EXPECT_TRUE(QFile::exists(File(NomiRendering::LayerOggetto, 2)));
+    b.imp.Testo2 = QStringLiteral("Due");
+    CreaOggettiTesto(b.contesto);
+    EXPECT_EQ(b.contesto.LayerOggetto[1], prima);
+    EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, prima.width());
+}
+
+}  // namespace
