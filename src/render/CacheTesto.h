@@ -24,4 +24,6 @@ struct CacheTesto {
     std::array<VoceCacheTesto, 4> Righe;
     // Counts the changes of any styled layer, so that what is composed from them can tell.
     std::uint64_t Generazione = 0;
+    // Intro 1's composed text: the generation and places it was composed from.
+    QByteArray ChiaveComposizione;
 };

@@ -9,6 +9,7 @@
 #include "render/HostRendering.h"
 #include "render/LineeFlare.h"
 #include "render/MotoriEffetti.h"
+#include "render/ScritturaLayer.h"
 
 #include <QBrush>
 #include <QImage>
@@ -85,6 +86,8 @@ public:
     QImage ComposizioneCompleta;
     // The layers above with the inputs they were drawn from.
     CacheTesto CacheLayer;
+    // The layer files and "Completo.png", written in the background; Attendi before reading them.
+    ScritturaLayer ScritturaFile;
 
     // Intro 6: cells [x / 16][y / 8] of line 1's layer holding non-black pixels.
     std::array<std::array<std::uint8_t, RigheGriglia>, ColonneGriglia> GrigliaOccupazione{};

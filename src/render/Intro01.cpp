@@ -9,6 +9,9 @@
 #include "render/NomiRendering.h"
 #include "render/OggettiTesto.h"
 
+#include <QDataStream>
+#include <QIODevice>
+
 #include <algorithm>
 #include <cmath>
 
@@ -280,8 +283,16 @@ void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, Dise
             }
         }
         c.ChiudiGraficaComposizione();
-        c.CanvasComposizione.save(PercorsoOutput + NomiRendering::Completo, "PNG", 80);
-        c.ComposizioneCompleta = c.CanvasComposizione.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // Composed again from the same layers at the same places: the picture and its file stand.
+        QByteArray chiave;
+        QDataStream flusso(&chiave, QIODevice::WriteOnly);
+        flusso << quint64(c.CacheLayer.Generazione) << mostra << PercorsoOutput;
+        for (const PostoLayer& r : l.Righe) flusso << r.x << r.y;
+        if (chiave != c.CacheLayer.ChiaveComposizione || c.ComposizioneCompleta.isNull()) {
+            c.ScritturaFile.Accoda(PercorsoOutput + NomiRendering::Completo, c.CanvasComposizione, 80);
+            c.ComposizioneCompleta = c.CanvasComposizione.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            c.CacheLayer.ChiaveComposizione = chiave;
+        }
         c.ApriGraficaComposizione();
     }
     if (c.ComposizioneCompleta.isNull()) return;

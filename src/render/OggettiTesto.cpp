@@ -81,11 +81,6 @@ QImage NuovoLayer(const GeometriaRiga& g) {
     return layer;
 }
 
-void SalvaLayer(const QImage& layer, const QString& modello, int riga) {
-    if (layer.isNull()) return;
-    layer.save(PercorsoOutput + modello.arg(riga), "PNG", 80);
-}
-
 // Intro 6's outline: a white copy two pixels lower, then grey with an orange glint that runs
 // from left to right over the animation.
 void ContornoMetallico(QPainter& g, const QPainterPath& percorso, ContestoRendering& c) {
@@ -179,11 +174,12 @@ private:
 };
 
 // Writes a layer file unless this very picture is already there.
-void AggiornaFile(const QImage& nuovo, const QImage& vecchio, QString& scritto, const QString& modello, int riga) {
+void AggiornaFile(ContestoRendering& c, const QImage& nuovo, const QImage& vecchio, QString& scritto,
+                  const QString& modello, int riga) {
     if (nuovo.isNull()) return;
     const QString file = PercorsoOutput + modello.arg(riga);
     if (scritto == file && nuovo == vecchio) return;
-    SalvaLayer(nuovo, modello, riga);
+    c.ScritturaFile.Accoda(file, nuovo, 80);
     scritto = file;
 }
 
@@ -348,7 +344,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
         if (ombra != voce.ChiaveOmbra) {
             QImage layer;
             CreaOmbra(in, voce, layer);
-            AggiornaFile(layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
+            AggiornaFile(c, layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
             c.LayerOmbra[n] = layer;
             voce.ChiaveOmbra = ombra;
         }
@@ -356,7 +352,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
         if (oggetto != voce.ChiaveOggetto) {
             QImage layer;
             CreaOggetto(in, voce, n, layer);
-            AggiornaFile(layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
+            AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
             if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
             c.LayerOggetto[n] = layer;
             voce.ChiaveOggetto = oggetto;

@@ -50,6 +50,7 @@ TEST(CacheTesto, UnaModificaCheNonToccaIlTestoNonRidisegnaNeScrive) {
     const qint64 oggetto = b.contesto.LayerOggetto[0].cacheKey();
     const qint64 ombra = b.contesto.LayerOmbra[0].cacheKey();
     const auto generazione = b.contesto.CacheLayer.Generazione;
+    b.contesto.ScritturaFile.Attendi();
     ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOggetto, 1)));
     ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOmbra, 1)));
 
@@ -59,6 +60,7 @@ TEST(CacheTesto, UnaModificaCheNonToccaIlTestoNonRidisegnaNeScrive) {
     ImpostazioniGlobali.TotaleFrame = 90;
     b.contesto.FrameCorrente = 12;
     CreaOggettiTesto(b.contesto);
+    b.contesto.ScritturaFile.Attendi();
 
     EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), oggetto);
     EXPECT_EQ(b.contesto.LayerOmbra[0].cacheKey(), ombra);
@@ -79,6 +81,7 @@ TEST(CacheTesto, SoloLaRigaCambiataSiRidisegna) {
     EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), primo);
     EXPECT_EQ(b.contesto.LayerOmbra[2].cacheKey(), terzo);
     EXPECT_NE(b.contesto.LayerOggetto[1], secondo);
+    b.contesto.ScritturaFile.Attendi();
     EXPECT_EQ(QImage(File(NomiRendering::LayerOggetto, 2)).size(), b.contesto.LayerOggetto[1].size());
 }
 
@@ -116,6 +119,7 @@ TEST_P(OgniIngresso, IlLayerTenutoSegueLaModifica) {
         EXPECT_EQ(b.contesto.LayerOggetto[n], f.oggetto[n]) << n;
         EXPECT_EQ(b.contesto.LayerOmbra[n], f.ombra[n]) << n;
     }
+    b.contesto.ScritturaFile.Attendi();
     const QImage scritto = QImage(File(NomiRendering::LayerOggetto, 1)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(scritto, b.contesto.LayerOggetto[0]);
 }
@@ -198,11 +202,37 @@ TEST(CacheTesto, UnaRigaSvuotataELoStessoTestoDiNuovo) {
     EXPECT_TRUE(b.contesto.LayerOggetto[1].isNull());
     EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, 0);
     // The file of that number stays, as an empty line writes nothing.
+    b.contesto.ScritturaFile.Attendi();
     EXPECT_TRUE(QFile::exists(File(NomiRendering::LayerOggetto, 2)));
     b.imp.Testo2 = QStringLiteral("Due");
     CreaOggettiTesto(b.contesto);
     EXPECT_EQ(b.contesto.LayerOggetto[1], prima);
     EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, prima.width());
+}
+
+// Intro 1's zoom composes the text once: previews with the same text and places keep it
+// and its file; a text change composes and writes it again.
+TEST(CacheTesto, LaComposizioneDelloZoomSiRifaSoloSeCambiaQualcosa) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    b.imp.Intro1Lista = 9;
+    const QString completo = PercorsoOutput + NomiRendering::Completo;
+    EseguiRendering(b.contesto, b.imp);
+    b.contesto.ScritturaFile.Attendi();
+    const QImage prima = b.contesto.ComposizioneCompleta;
+    ASSERT_TRUE(QFile::remove(completo));
+
+    b.imp.SfondoColori.Colore1 = 0x203040;
+    EseguiRendering(b.contesto, b.imp);
+    b.contesto.ScritturaFile.Attendi();
+    EXPECT_EQ(b.contesto.ComposizioneCompleta.cacheKey(), prima.cacheKey());
+    EXPECT_FALSE(QFile::exists(completo));
+
+    b.imp.Testo3 = QStringLiteral("Treee");
+    EseguiRendering(b.contesto, b.imp);
+    b.contesto.ScritturaFile.Attendi();
+    EXPECT_NE(b.contesto.ComposizioneCompleta, prima);
+    EXPECT_EQ(QImage(completo).size(), QSize(1920, 1080));
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ TEST(CreaOggettiTesto, GeometriaDelleRighe) {
     EXPECT_EQ(g[1].Larghezza, 0);
     EXPECT_EQ(g[1].Altezza, 0);
     EXPECT_EQ(g[1].Sinistra, 0);
+    b.contesto.ScritturaFile.Attendi();
     EXPECT_FALSE(QFile::exists(PercorsoOutput + NomiRendering::LayerOggetto.arg(2)));
     EXPECT_FALSE(QFile::exists(PercorsoOutput + NomiRendering::LayerOmbra.arg(2)));
 
