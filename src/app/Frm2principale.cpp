@@ -69,6 +69,11 @@ constexpr int LarghezzaCerca = 110;
 
 int Y(int riga) { return Margine + riga * PassoRiga; }
 
+// A message of the window's own in the interface language: Italian, or English for the others.
+QString Testo(const char* italiano, const char* inglese) {
+    return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
+}
+
 }  // namespace
 
 // Builds the controls of the window and records each one as a view of its setting.
@@ -743,10 +748,16 @@ void TForm2Principale::PrimaApertura() {
     if (esito.FileAperto && !esito.Completo && porta_)
         porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
                           esito.PercorsoBackup.isEmpty()
-                              ? QStringLiteral("The project file was damaged: what could be read was loaded. No copy "
-                                               "of it could be kept:\n%1").arg(esito.ErroreBackup)
-                              : QStringLiteral("The project file was damaged: what could be read was loaded. A copy of "
-                                               "the file as it was is kept as:\n%1").arg(esito.PercorsoBackup));
+                              ? Testo("Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
+                                      "Non è stato possibile conservarne una copia:\n%1",
+                                      "The project file was damaged: what could be read was loaded. No copy of it "
+                                      "could be kept:\n%1")
+                                    .arg(esito.ErroreBackup)
+                              : Testo("Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
+                                      "Una copia del file com'era è conservata come:\n%1",
+                                      "The project file was damaged: what could be read was loaded. A copy of the "
+                                      "file as it was is kept as:\n%1")
+                                    .arg(esito.PercorsoBackup));
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -791,7 +802,9 @@ bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
     QString errore;
     if (SalvaProgetto(imp_, &errore)) return true;
-    const QString testo = QStringLiteral("Il progetto non può essere salvato:\n%1\n\nChiudere comunque?").arg(errore);
+    const QString testo = Testo("Il progetto non può essere salvato:\n%1\n\nChiudere comunque?",
+                                "The project cannot be saved:\n%1\n\nClose anyway?")
+                              .arg(errore);
     if (!porta_) {
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
         return true;
@@ -847,6 +860,13 @@ void TForm2Principale::CursoreAttesa(bool attesa) {
 void TForm2Principale::SegnalaErrore(const QString& messaggio) {
     if (porta_)
         porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioErrore, messaggio);
+    else
+        std::fprintf(stderr, "Quenvox: %s\n", qPrintable(messaggio));
+}
+
+void TForm2Principale::SegnalaAvviso(const QString& messaggio) {
+    if (porta_)
+        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso, messaggio);
     else
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(messaggio));
 }
@@ -920,10 +940,6 @@ void TForm2Principale::ImpostaVoci(FinestraLingua finestra, ProprietaLingua prop
 
 namespace {
 
-// A message of the window's own in the interface language: Italian, or English for the others.
-QString Testo(const char* italiano, const char* inglese) {
-    return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
-}
 
 using I = ImpostazioniProgetto;
 

@@ -75,6 +75,7 @@ public:
     void ElaboraMessaggi() override;
     void CursoreAttesa(bool attesa) override;
     void SegnalaErrore(const QString& messaggio) override;
+    void SegnalaAvviso(const QString& messaggio) override;
     void AvviaCodifica() override;
 
     // DestinazioneLingua

@@ -17,7 +17,7 @@ void TShape::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ColoreDaTColor(0x404040));
     p.fillRect(rect().adjusted(2, 2, -2, -2), ColoreDaTColor(0x1E1E1E));
     p.fillRect(rect().adjusted(3, 3, -3, -3), ColoreDaTColor(colore));
-    if (!isEnabled()) p.fillRect(rect(), QColor(0x2D, 0x2D, 0x2D, 150));
+    VelaDisabilitato(p, this);
 }
 
 void TShape::mouseReleaseEvent(QMouseEvent* e) {

@@ -279,3 +279,8 @@ bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
         return false;
     }
 }
+
+void VelaDisabilitato(QPainter& p, const QWidget* controllo) {
+    if (controllo->isEnabled()) return;
+    p.fillRect(controllo->rect(), QColor(0x2D, 0x2D, 0x2D, 160));
+}

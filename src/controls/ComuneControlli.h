@@ -73,6 +73,10 @@ int YTestoCentrato(int altezza, int altezzaTesto);
 void DisegnaTestoOmbra(QPainter& p, const QFont& font, const QRect& rettangolo, int x, int y, const QString& testo,
                        const QColor& coloreTesto, TColor coloreOmbra, int distanza);
 
+// A disabled control shows dimmed: the panel colour laid over what it drew. Called last by
+// each control's paint.
+void VelaDisabilitato(QPainter& p, const QWidget* controllo);
+
 // A font by the family the windows name (Calibri, Arial) at a point size of a 96-dpi screen,
 // held in pixels so that layouts are the same on every screen. The metric-compatible
 // families of Debian serve the names that are missing.

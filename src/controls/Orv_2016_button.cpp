@@ -53,6 +53,7 @@ void ORV_2016_Button::SetORV_Stile(const ORV_2016_Stile* stile) {
 void ORV_2016_Button::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORV_2016_Button::Disegna(QPainter& p) {

@@ -87,6 +87,7 @@ void ORV_2016_Check::SetORV_Stile(const ORV_2016_Stile* stile) {
 void ORV_2016_Check::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORV_2016_Check::DisegnaVettoriale(QPainter& p) {

@@ -46,6 +46,7 @@ void ORV_2016_Label::SetORV_Stile(const ORV_2016_Stile* stile) {
 void ORV_2016_Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORV_2016_Label::Disegna(QPainter& p) {

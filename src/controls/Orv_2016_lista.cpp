@@ -63,6 +63,7 @@ void ORV_2016_Lista::SetORV_Stile(const ORV_2016_Stile* stile) {
 void ORV_2016_Lista::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORV_2016_Lista::Disegna(QPainter& p) {

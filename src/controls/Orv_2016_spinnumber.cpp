@@ -61,6 +61,7 @@ QString ORV_2016_SpinNumber::Caption() const {
 void ORV_2016_SpinNumber::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORV_2016_SpinNumber::Disegna(QPainter& p) {

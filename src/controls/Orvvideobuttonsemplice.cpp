@@ -24,6 +24,7 @@ void ORVVideoButtonSemplice::SetSelezionatoTipo(int v) {
 void ORVVideoButtonSemplice::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORVVideoButtonSemplice::Disegna(QPainter& p) {

@@ -59,6 +59,7 @@ QString ORVVideoScrollBar::TestoVisualizzato() const {
 void ORVVideoScrollBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORVVideoScrollBar::Disegna(QPainter& p) {

@@ -145,6 +145,7 @@ QString ORVVideoScrollBarNoLista::TestoVisualizzato() const {
 void ORVVideoScrollBarNoLista::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORVVideoScrollBarNoLista::Disegna(QPainter& p) {

@@ -35,6 +35,7 @@ void ORVVideoTwoColors::SetColoreSelezionato(int v) {
 void ORVVideoTwoColors::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORVVideoTwoColors::Disegna(QPainter& p) {

@@ -414,11 +414,6 @@ void TieniBackup(const QString& percorso, EsitoCaricamento& esito)
         return;
     }
     const QByteArray contenuto = originale.readAll();
-    // Nothing to keep, and an older copy may hold what an earlier damage left.
-    if (contenuto.isEmpty()) {
-        esito.ErroreBackup = QStringLiteral("the file is empty");
-        return;
-    }
     if (!destinazione.open(QIODevice::WriteOnly) || destinazione.write(contenuto) != contenuto.size()
         || !destinazione.commit()) {
         esito.ErroreBackup = copia + QStringLiteral(": ") + destinazione.errorString();

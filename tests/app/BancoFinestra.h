@@ -7,6 +7,7 @@
 #include "common/MouseSintetico.h"
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
+#include "project/StiliTesto.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,11 @@ struct BancoFinestra {
     std::unique_ptr<TForm2Principale> f;
 
     // disegna: off for the handler tests, which count renders and need no pictures.
-    explicit BancoFinestra(bool disegna = false) {
+    // stili: the shipped text styles installed first, so the gallery holds them.
+    explicit BancoFinestra(bool disegna = false, bool stili = false) {
         ImpostaCartelleUtente(casa.Sotto(QStringLiteral("dati")), casa.Sotto(QStringLiteral("documenti")),
                               QCoreApplication::applicationDirPath());
+        if (stili) InstallaStiliPredefiniti();
         ImpostazioniGlobali.LinguaCorrente = LinguaInglese;  // as the program starts
         ImpostazioniGlobali.TotaleFrame = 200;
         Apri(disegna);

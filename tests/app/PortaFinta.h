@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 class PortaFinta : public PortaDialoghi {
 public:
@@ -15,6 +16,8 @@ public:
     std::deque<EsitoPercorso> Cartelle;
     std::deque<int> Risposte;
     bool SlotCambiati = false;
+    // Runs inside the configuration window, as the user's changes there.
+    std::function<void(ImpostazioniProgetto&)> AllaConfigurazione;
     QString CodecScelto;
 
     // What was asked: one line per call ("ScegliColore", "Messaggio 1: ..."), and the languages.
@@ -45,8 +48,9 @@ public:
         Messaggi << QStringLiteral("%1: %2").arg(tipo).arg(testo);
         return Risposte.empty() ? 0 : Prendi(Risposte);
     }
-    bool Configura(int lingua, ImpostazioniProgetto&) override {
+    bool Configura(int lingua, ImpostazioniProgetto& impostazioni) override {
         Registra("Configura", lingua);
+        if (AllaConfigurazione) AllaConfigurazione(impostazioni);
         return SlotCambiati;
     }
     void ConsegnaImpostazioniCodec(const QString& impostazioni) override {

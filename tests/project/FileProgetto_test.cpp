@@ -549,19 +549,6 @@ TEST_F(FileProgetto, DamagedFileIsKeptAsABackupBeforeASaveReplacesIt) {
     EXPECT_EQ(LeggiFile(backup), danneggiato);
 }
 
-// An empty file holds nothing to keep: an older copy stays as it is.
-TEST_F(FileProgetto, EmptyFileLeavesTheOlderBackupAlone) {
-    ScriviFile(File(), QByteArray());
-    ScriviFile(File() + ".bak", "what an earlier damage left");
-    ImpostazioniProgetto p;
-    const EsitoCaricamento e = CaricaProgetto(p, File());
-    EXPECT_TRUE(e.FileAperto);
-    EXPECT_FALSE(e.Completo);
-    EXPECT_TRUE(e.PercorsoBackup.isEmpty());
-    EXPECT_FALSE(e.ErroreBackup.isEmpty());
-    EXPECT_EQ(LeggiFile(File() + ".bak"), "what an earlier damage left");
-}
-
 TEST_F(FileProgetto, CompleteOrMissingFileMakesNoBackup) {
     ImpostazioniProgetto p;
     EXPECT_TRUE(CaricaProgetto(p, casa.Sotto("nessuno.txt")).PercorsoBackup.isEmpty());
