@@ -7,11 +7,13 @@
 #include "controls/Orvlrbutton.h"
 #include "controls/TFlatComboBox.h"
 #include "controls/TFlatEdit.h"
+#include "dialogs/ArteDialoghi.h"
 #include "dialogs/ListaPannello.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPainter>
 #include <QTimer>
 
 #include <functional>
@@ -139,6 +141,50 @@ TEST_F(SelettoreCartelle, DoppioClickSenzaSelezioneEStoricoSparitoNonSfogliano) 
         Premi(d.BTN_1());
     });
     EXPECT_EQ(r, 2);
+}
+
+// The icon a row shows at x, as the list draws it over its colour.
+QImage Ritaglio(const QImage& riga, int x) {
+    return riga.copy(x, 0, ArteDialoghi::LarghezzaIconaLista, ArteDialoghi::AltezzaIconaLista);
+}
+QImage IconaSuFondo(ArteDialoghi::IconaLista icona) {
+    QImage attesa(ArteDialoghi::LarghezzaIconaLista, ArteDialoghi::AltezzaIconaLista, QImage::Format_RGB32);
+    attesa.fill(ColoreDaTColor(ListaPannello::Colore));
+    QPainter p(&attesa);
+    p.drawImage(0, 0, ArteDialoghi::Lista(icona));
+    return attesa;
+}
+
+TEST_F(SelettoreCartelle, RigheRientrateDiQuindiciPixelPerLivello) {
+    QString uscita;
+    Esegui(uscita, [&] {
+        const QStringList voci = d.ListaDirectory()->Voci();
+        ORVListBox* lista = d.ListaDirectory()->Lista();
+        for (int i = 0; i < voci.size(); ++i) {
+            QImage riga(400, 19, QImage::Format_RGB32);
+            QPainter p(&riga);
+            lista->DisegnaRiga(p, riga.rect(), i, false);
+            p.end();
+            const int x = 15 * Profondita(voci[i]);
+            const auto icona = voci[i] == radice ? ArteDialoghi::IconaLista::CartellaAperta
+                                                 : ArteDialoghi::IconaLista::CartellaChiusa;
+            EXPECT_EQ(Ritaglio(riga, x), IconaSuFondo(icona)) << voci[i].toStdString();
+            // Nothing is drawn left of the indent.
+            for (int xx = 0; xx < x; ++xx) ASSERT_EQ(riga.pixelColor(xx, 9), ColoreDaTColor(ListaPannello::Colore));
+        }
+        // Each drive row shows the icon of its kind at the left.
+        const auto& volumi = d.Volumi();
+        for (int i = 0; i < int(volumi.size()); ++i) {
+            if (volumi[i].tipo < UnitaRimovibile) continue;
+            QImage riga(400, 19, QImage::Format_RGB32);
+            QPainter p(&riga);
+            d.ListaDrive()->Lista()->DisegnaRiga(p, riga.rect(), i, false);
+            p.end();
+            const auto icona = ArteDialoghi::IconaLista(int(ArteDialoghi::IconaLista::Rimovibile) + volumi[i].tipo - 2);
+            EXPECT_EQ(Ritaglio(riga, 0), IconaSuFondo(icona)) << i;
+        }
+        d.reject();
+    });
 }
 
 TEST_F(SelettoreCartelle, OgniListaSegueLaSuaRotella) {
