@@ -81,7 +81,8 @@ TORVDLGOpenDialog::TORVDLGOpenDialog(QWidget* owner)
     ListaFiles()->setGeometry(8, 88, 425, 297);
     label2->move(440, 68);
     ListaDirectory()->setGeometry(440, 88, 401, 137);
-    label4->move(440, 225);
+    // The drive caption sits in the narrow gap between the two lists.
+    label4->setGeometry(440, 225, label4->width(), 15);
     ListaDrive()->setGeometry(440, 240, 401, 145);
     label7->move(15, 394);
     StoricoCartelleBox()->setGeometry(64, 392, 777, 24);
@@ -117,13 +118,14 @@ void TORVDLGOpenDialog::CreaPannelli() {
     mediaPause->OnClick = [this](QObject*) { MediaPauseClick(); };
     mediaStop->OnClick = [this](QObject*) { MediaStopClick(); };
 
-    label6 = CreaEtichetta(c, 848, 288);
+    label6 = CreaEtichetta(c, 848, 289);
+    label6->resize(label6->width(), 15);
     pannelloInformazioni = Pannello(c, QRect(848, 304, 393, 81), 0x2D2D2D);
     labelDimensioni = CreaEtichetta(pannelloInformazioni, 12, 14);
     dimensioni = CreaEtichetta(pannelloInformazioni, 120, 14);
     labelData = CreaEtichetta(pannelloInformazioni, 12, 46);
     data = CreaEtichetta(pannelloInformazioni, 120, 46);
-    for (QLabel* l : {dimensioni, data}) l->setFixedWidth(260);
+    for (QLabel* l : {dimensioni, data}) l->resize(260, l->height());
 }
 
 QWidget* TORVDLGOpenDialog::Dimensioni() const {
@@ -162,13 +164,12 @@ void TORVDLGOpenDialog::ImpostaTestiLingua() {
     const int lingua = LinguaDialogo();
     const bool audio = tipoFile == 11;
     Cornice()->SetCaption((audio ? TitoloAudio : TitoloImmagine).Testo(lingua));
-    label1->setText((audio ? Label1Audio : Label1Immagine).Testo(lingua));
-    label3->setText((audio ? Label3Audio : Label3Immagine).Testo(lingua));
-    label5->setText(TestoLabel5.Testo(lingua));
-    label6->setText(TestoLabel6.Testo(lingua));
-    labelDimensioni->setText(CaptionDimensioni.Testo(lingua));
-    labelData->setText(CaptionData.Testo(lingua));
-    for (QLabel* l : {label1, label3, label5, label6, labelDimensioni, labelData}) l->adjustSize();
+    TestoEtichetta(label1, (audio ? Label1Audio : Label1Immagine).Testo(lingua));
+    TestoEtichetta(label3, (audio ? Label3Audio : Label3Immagine).Testo(lingua));
+    TestoEtichetta(label5, TestoLabel5.Testo(lingua));
+    TestoEtichetta(label6, TestoLabel6.Testo(lingua));
+    TestoEtichetta(labelDimensioni, CaptionDimensioni.Testo(lingua));
+    TestoEtichetta(labelData, CaptionData.Testo(lingua));
     TestiComuni(TestoLabel2.Testo(lingua), TestoLabel4.Testo(lingua), TestoLabel7.Testo(lingua));
     btn1->SetCaption(TestoAnnulla.Testo(lingua));
     btn2->SetCaption(TestoApri.Testo(lingua));

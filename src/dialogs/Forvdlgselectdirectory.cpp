@@ -58,9 +58,8 @@ TORVDLGSelectDirectory::TORVDLGSelectDirectory(QWidget* owner) : SelettoreComune
 void TORVDLGSelectDirectory::ImpostaTesti() {
     const int lingua = LinguaDialogo();
     Cornice()->SetCaption(Titolo.Testo(lingua));
-    label1->setText(TestoLabel1.Testo(lingua));
-    label3->setText(TestoLabel3.Testo(lingua));
-    for (QLabel* l : {label1, label3}) l->adjustSize();
+    TestoEtichetta(label1, TestoLabel1.Testo(lingua));
+    TestoEtichetta(label3, TestoLabel3.Testo(lingua));
     TestiComuni(TestoLabel2.Testo(lingua), TestoLabel4.Testo(lingua), TestoLabel7.Testo(lingua));
     btn1->SetCaption(TestoAnnulla.Testo(lingua));
     btn2->SetCaption(TestoOk.Testo(lingua));

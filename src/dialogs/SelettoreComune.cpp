@@ -61,10 +61,9 @@ void SelettoreComune::Inizializza(int lingua, bool logo, const QString& parola1,
 }
 
 void SelettoreComune::TestiComuni(const QString& cartelle, const QString& drive, const QString& testoStorico) {
-    label2->setText(cartelle);
-    label4->setText(drive);
-    label7->setText(testoStorico);
-    for (QLabel* l : {label2, label4, label7}) l->adjustSize();
+    TestoEtichetta(label2, cartelle);
+    TestoEtichetta(label4, drive);
+    TestoEtichetta(label7, testoStorico);
 }
 
 void SelettoreComune::Sfoglia(const QString& nuova) {

@@ -187,6 +187,23 @@ TEST_F(SelettoreCartelle, RigheRientrateDiQuindiciPixelPerLivello) {
     });
 }
 
+TEST_F(SelettoreCartelle, NessunaDidascaliaCopreUnControllo) {
+    QString uscita;
+    Esegui(uscita, [&] {
+        QWidget* client = d.StoricoCartelleBox()->parentWidget();
+        const QWidget* controlli[] = {d.StoricoCartelleBox(), d.DirectoryAttivaText(), d.ListaDirectory(),
+                                      d.ListaFiles(), d.ListaDrive(), d.BTN_1(), d.BTN_2()};
+        for (const QWidget* c : controlli) {
+            const QRect r = c->geometry();
+            for (QPoint p : {r.topLeft() + QPoint(3, 3), r.center(), r.bottomRight() - QPoint(3, 3)}) {
+                const QWidget* colpito = client->childAt(p);
+                EXPECT_TRUE(colpito == c || c->isAncestorOf(colpito)) << c->metaObject()->className();
+            }
+        }
+        d.reject();
+    });
+}
+
 TEST_F(SelettoreCartelle, OgniListaSegueLaSuaRotella) {
     for (int i = 0; i < 30; ++i) QDir().mkdir(radice + QString("/c%1").arg(i, 2, 10, QChar('0')));
     QString uscita;
