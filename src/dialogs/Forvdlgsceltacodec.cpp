@@ -115,18 +115,13 @@ int XAiuto() {
     return XControlli() + LarghezzaControlli + SpazioAiuto;
 }
 
-// Walks down a page: one row per setting, its label, its controls and its help text.
+// Walks down a page, one row per setting; the next row starts below the tallest part.
 class Righe {
 public:
-    explicit Righe(int larghezzaPagina) : larghezza(larghezzaPagina) {}
     int Y() const { return y; }
-    int LarghezzaAiuto() const { return larghezza - XAiuto() - XEtichette; }
-    int LarghezzaIntera() const { return larghezza - 2 * XEtichette; }
-    // The next row starts below the tallest of its parts.
-    void Avanza(int altezza) { y += altezza + SpazioRighe; }
+    void Avanza(int altezza) { y += std::max(altezza, AltezzaControllo) + SpazioRighe; }
 
 private:
-    int larghezza;
     int y = YPrimaRiga;
 };
 
@@ -182,25 +177,39 @@ void TORVDLGSceltaCodec::CreaControlli() {
     CreaBarraComando();
 }
 
-ORV_2016_Label* TORVDLGSceltaCodec::Etichetta(QWidget* pagina, const QString& nome) {
+ORV_2016_Label* TORVDLGSceltaCodec::Etichetta(QWidget* pagina, const QString& nome, VoceSceltaCodec voce, int y) {
     auto* l = new ORV_2016_Label(pagina);
     l->setObjectName(nome);
     l->SetAlignment(Qt::AlignRight);
     l->SetColoreFont(ColoreEtichette);
-    l->resize(LarghezzaColonnaEtichette() + 2 * RientroTesto, AltezzaControllo);
+    l->setGeometry(XEtichette - RientroTesto, y, LarghezzaColonnaEtichette() + 2 * RientroTesto, AltezzaControllo);
+    etichette.push_back({l, int(voce)});
     return l;
 }
 
-ORV_2016_Check* TORVDLGSceltaCodec::Check(QWidget* pagina, const QString& nome, const QString& caption) {
+ORV_2016_Check* TORVDLGSceltaCodec::Check(QWidget* pagina, const QString& nome, const QString& caption, int y) {
     auto* c = new ORV_2016_Check(pagina);
     c->setObjectName(nome);
     c->SetORV_Stile(stile);
     c->SetCaption(caption);
-    c->resize(LarghezzaControlli, c->height());
+    c->setGeometry(XControlli(), y, LarghezzaControlli, c->height());
     return c;
 }
 
-ORV_2016_SpinNumber* TORVDLGSceltaCodec::Numero(QWidget* pagina, const QString& nome, int minimo, int massimo) {
+// One member per caption, named prefisso1, prefisso2, ..., one under the other.
+QList<ORV_2016_Check*> TORVDLGSceltaCodec::GruppoRadio(QWidget* pagina, const QString& prefisso,
+                                                       const QStringList& captions, int y) {
+    QList<ORV_2016_Check*> gruppo;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* c = Check(pagina, prefisso + QString::number(i + 1), captions[i], y + i * PassoRadio);
+        c->SetRadio(true);
+        gruppo << c;
+    }
+    return gruppo;
+}
+
+ORV_2016_SpinNumber* TORVDLGSceltaCodec::Numero(QWidget* pagina, const QString& nome, int minimo, int massimo,
+                                                int y) {
     auto* n = new ORV_2016_SpinNumber(pagina);
     n->setObjectName(nome);
     n->SetORV_Stile(stile);
@@ -210,18 +219,18 @@ ORV_2016_SpinNumber* TORVDLGSceltaCodec::Numero(QWidget* pagina, const QString& 
     n->SetORV_ValoreCambioCtrl(5);
     n->SetORV_GapCambioValore(5);
     n->SetColoreFont(ColoreValori);
-    n->resize(LarghezzaControlli, n->height());
+    n->setGeometry(XControlli(), y, LarghezzaControlli, n->height());
     return n;
 }
 
-ORV_2016_Lista* TORVDLGSceltaCodec::Lista(QWidget* pagina, const QString& nome, const QStringList& voci) {
+ORV_2016_Lista* TORVDLGSceltaCodec::Lista(QWidget* pagina, const QString& nome, const QStringList& voci, int y) {
     auto* l = new ORV_2016_Lista(pagina);
     l->setObjectName(nome);
     l->SetORV_Stile(stile);
     l->SetORV_Elenco(voci);
     l->SetORV_GapCambioValore(30);
     l->SetColoreFont(ColoreValori);
-    l->resize(LarghezzaControlli, l->height());
+    l->setGeometry(XControlli(), y, LarghezzaControlli, l->height());
     return l;
 }
 
@@ -240,163 +249,116 @@ TFlatMemo* TORVDLGSceltaCodec::Memo(QWidget* pagina, const QString& nome, const 
     return m;
 }
 
+TFlatMemo* TORVDLGSceltaCodec::MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto) {
+    return Memo(pagina, nome, TestoAiuto(aiuto), XEtichette, YPrimaRiga, pagina->width() - 2 * XEtichette);
+}
+
+TFlatMemo* TORVDLGSceltaCodec::MemoAiuto(QWidget* pagina, const QString& nome, const QString& testo, int y) {
+    return Memo(pagina, nome, testo, XAiuto(), y, pagina->width() - XAiuto() - XEtichette);
+}
+
 void TORVDLGSceltaCodec::CreaPaginaProres() {
     QWidget* p = pagine[0];
-    Righe r(p->width());
-    const QString intro = TestoAiuto(AiutoCodec::ProresCodec);
-    Righe& righe = r;
-    auto* m1 = Memo(p, "ProresMemo1", intro, XEtichette, righe.Y(), righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "ProresMemo1", AiutoCodec::ProresCodec)->height());
 
-    auto* profilo = Etichetta(p, "ProresLabelProfilo");
-    profilo->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({profilo, int(VoceSceltaCodec::ProresProfilo)});
-    for (int i = 0; i < 4; ++i) {
-        auto* c = Check(p, QStringLiteral("ProresCB%1").arg(i + 1), VariantiProres()[i]);
-        c->SetRadio(true);
-        c->move(XControlli(), righe.Y() + i * PassoRadio);
-        proresCB << c;
-    }
-    auto* m2 = Memo(p, "ProresMemo2", TestoAiuto(AiutoCodec::ProresProfili), XAiuto(), righe.Y(),
-                    righe.LarghezzaAiuto());
-    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, m2->height()));
+    Etichetta(p, "ProresLabelProfilo", VoceSceltaCodec::ProresProfilo, righe.Y());
+    proresCB = GruppoRadio(p, "ProresCB", VariantiProres(), righe.Y());
+    auto* profili = MemoAiuto(p, "ProresMemo2", TestoAiuto(AiutoCodec::ProresProfili), righe.Y());
+    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, profili->height()));
 
-    auto* qualita = Etichetta(p, "ProresLabelQualita");
-    qualita->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({qualita, int(VoceSceltaCodec::ProresQualita)});
-    proresQualita = Numero(p, "ProresQualita", 0, 32);
-    proresQualita->move(XControlli(), righe.Y());
-    Memo(p, "ProresMemo3", TestoAiuto(AiutoCodec::ProresQualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    Etichetta(p, "ProresLabelQualita", VoceSceltaCodec::ProresQualita, righe.Y());
+    proresQualita = Numero(p, "ProresQualita", 0, 32, righe.Y());
+    MemoAiuto(p, "ProresMemo3", TestoAiuto(AiutoCodec::ProresQualita), righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaMp4() {
     QWidget* p = pagine[1];
-    Righe righe(p->width());
-    auto* m1 = Memo(p, "MP4Memo1", TestoAiuto(AiutoCodec::Mp4Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "MP4Memo1", AiutoCodec::Mp4Codec)->height());
 
-    auto* profilo = Etichetta(p, "MP4LabelProfilo");
-    profilo->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({profilo, int(VoceSceltaCodec::Mp4Profilo)});
-    for (int i = 0; i < 4; ++i) {
-        auto* c = Check(p, QStringLiteral("MP4CB%1").arg(i + 1), VariantiMp4()[i]);
-        c->SetRadio(true);
-        c->move(XControlli(), righe.Y() + i * PassoRadio);
-        mp4CB << c;
-    }
-    auto* m2 = Memo(p, "MP4Memo2", TestoAiuto(AiutoCodec::Mp4Profili), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, m2->height()));
+    Etichetta(p, "MP4LabelProfilo", VoceSceltaCodec::Mp4Profilo, righe.Y());
+    mp4CB = GruppoRadio(p, "MP4CB", VariantiMp4(), righe.Y());
+    auto* profili = MemoAiuto(p, "MP4Memo2", TestoAiuto(AiutoCodec::Mp4Profili), righe.Y());
+    righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, profili->height()));
 
-    auto* qualita = Etichetta(p, "MP4LabelQualita");
-    qualita->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
-    mp4Qualita = Numero(p, "MP4Qualita", 1, 31);
-    mp4Qualita->move(XControlli(), righe.Y());
-    Memo(p, "MP4Memo3", TestoAiuto(AiutoCodec::Mp4Qualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    Etichetta(p, "MP4LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
+    mp4Qualita = Numero(p, "MP4Qualita", 1, 31, righe.Y());
+    MemoAiuto(p, "MP4Memo3", TestoAiuto(AiutoCodec::Mp4Qualita), righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaHuffYUV() {
     QWidget* p = pagine[2];
-    Righe righe(p->width());
-    auto* m1 = Memo(p, "HuffYUVMemo1", TestoAiuto(AiutoCodec::HuffYUVCodec), XEtichette, righe.Y(),
-                    righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
-    huffYUVVariante = Check(p, "HuffYUVVariante", QString());
-    huffYUVVariante->move(XControlli(), righe.Y());
-    Memo(p, "HuffYUVMemo2", TestoAiuto(AiutoCodec::HuffYUVVariante), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "HuffYUVMemo1", AiutoCodec::HuffYUVCodec)->height());
+    huffYUVVariante = Check(p, "HuffYUVVariante", QString(), righe.Y());
+    MemoAiuto(p, "HuffYUVMemo2", TestoAiuto(AiutoCodec::HuffYUVVariante), righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaH264() {
     QWidget* p = pagine[3];
-    Righe righe(p->width());
-    auto* m1 = Memo(p, "H264Memo1", TestoAiuto(AiutoCodec::H264Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "H264Memo1", AiutoCodec::H264Codec)->height());
 
-    auto* preset = Etichetta(p, "H264LabelPreset");
-    preset->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
-    h264Preset = Lista(p, "H264Preset", VociPresetCodec());
-    h264Preset->move(XControlli(), righe.Y());
-    auto* m2 = Memo(p, "H264Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+    Etichetta(p, "H264LabelPreset", VoceSceltaCodec::Preset, righe.Y());
+    h264Preset = Lista(p, "H264Preset", VociPresetCodec(), righe.Y());
+    righe.Avanza(MemoAiuto(p, "H264Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y())->height());
 
-    auto* qualita = Etichetta(p, "H264LabelQualita");
-    qualita->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
-    h264Qualita = Numero(p, "H264Qualita", 0, 51);
-    h264Qualita->move(XControlli(), righe.Y());
-    Memo(p, "H264Memo3", TestoAiuto(AiutoCodec::Crf), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    Etichetta(p, "H264LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
+    h264Qualita = Numero(p, "H264Qualita", 0, 51, righe.Y());
+    MemoAiuto(p, "H264Memo3", TestoAiuto(AiutoCodec::Crf), righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaX264() {
     QWidget* p = pagine[4];
-    Righe righe(p->width());
-    auto* m1 = Memo(p, "X264Memo1", TestoAiuto(AiutoCodec::X264Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "X264Memo1", AiutoCodec::X264Codec)->height());
 
-    auto* preset = Etichetta(p, "X264LabelPreset");
-    preset->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
-    x264Preset = Lista(p, "X264Preset", VociPresetCodec());
-    x264Preset->move(XControlli(), righe.Y());
-    auto* m2 = Memo(p, "X264Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+    auto* etichettaPreset = Etichetta(p, "X264LabelPreset", VoceSceltaCodec::Preset, righe.Y());
+    x264Preset = Lista(p, "X264Preset", VociPresetCodec(), righe.Y());
+    auto* aiutoPreset = MemoAiuto(p, "X264Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
+    righe.Avanza(aiutoPreset->height());
 
-    auto* qualita = Etichetta(p, "X264LabelQualita");
-    qualita->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
-    x264Qualita = Numero(p, "X264Qualita", 0, 51);
-    x264Qualita->move(XControlli(), righe.Y());
-    auto* m3 = Memo(p, "X264Memo3", TestoAiuto(AiutoCodec::Crf), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m3->height()));
+    auto* etichettaQualita = Etichetta(p, "X264LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
+    x264Qualita = Numero(p, "X264Qualita", 0, 51, righe.Y());
+    auto* aiutoQualita = MemoAiuto(p, "X264Memo3", TestoAiuto(AiutoCodec::Crf), righe.Y());
+    righe.Avanza(aiutoQualita->height());
 
-    x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless));
-    x264Lossless->move(XControlli(), righe.Y());
-    auto* m4 = Memo(p, "X264Memo4", TestoAiuto(AiutoCodec::X264Lossless), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m4->height()));
+    x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
+    righe.Avanza(MemoAiuto(p, "X264Memo4", TestoAiuto(AiutoCodec::X264Lossless), righe.Y())->height());
 
-    x264Tune = Check(p, "X264Tune", QString::fromLatin1(CaptionTune));
-    x264Tune->move(XControlli(), righe.Y());
-    x264TuneValue = Lista(p, "X264TuneValue", VociTuneCodec());
-    x264TuneValue->move(XControlli(), righe.Y() + PassoRadio);
-    Memo(p, "X264Memo5", TestoAiuto(AiutoCodec::X264Tune), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    x264Tune = Check(p, "X264Tune", QString::fromLatin1(CaptionTune), righe.Y());
+    x264TuneValue = Lista(p, "X264TuneValue", VociTuneCodec(), righe.Y() + PassoRadio);
+    MemoAiuto(p, "X264Memo5", TestoAiuto(AiutoCodec::X264Tune), righe.Y());
 
     // Lossless overrides the preset and the quality only; the tune stays in the command.
-    grigiX264 = {preset, x264Preset, m2, qualita, x264Qualita, m3};
+    grigiX264 = {etichettaPreset, x264Preset, aiutoPreset, etichettaQualita, x264Qualita, aiutoQualita};
 }
 
 void TORVDLGSceltaCodec::CreaPaginaX265() {
     QWidget* p = pagine[5];
-    Righe righe(p->width());
-    auto* m1 = Memo(p, "X265Memo1", TestoAiuto(AiutoCodec::X265Codec), XEtichette, righe.Y(), righe.LarghezzaIntera());
-    righe.Avanza(m1->height());
+    Righe righe;
+    righe.Avanza(MemoIntro(p, "X265Memo1", AiutoCodec::X265Codec)->height());
 
-    auto* preset = Etichetta(p, "X265LabelPreset");
-    preset->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({preset, int(VoceSceltaCodec::Preset)});
-    x265Preset = Lista(p, "X265Preset", VociPresetCodec());
-    x265Preset->move(XControlli(), righe.Y());
-    auto* m2 = Memo(p, "X265Memo2", TestoAiuto(AiutoCodec::Preset), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m2->height()));
+    auto* etichettaPreset = Etichetta(p, "X265LabelPreset", VoceSceltaCodec::Preset, righe.Y());
+    x265Preset = Lista(p, "X265Preset", VociPresetCodec(), righe.Y());
+    auto* aiutoPreset = MemoAiuto(p, "X265Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
+    righe.Avanza(aiutoPreset->height());
 
-    auto* qualita = Etichetta(p, "X265LabelQualita");
-    qualita->move(XEtichette - RientroTesto, righe.Y());
-    etichette.push_back({qualita, int(VoceSceltaCodec::Qualita)});
-    x265Qualita = Numero(p, "X265Qualita", 0, 51);
-    x265Qualita->move(XControlli(), righe.Y());
-    auto* m3 = Memo(p, "X265Memo3", TestoAiuto(AiutoCodec::X265Qualita), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
-    righe.Avanza(std::max(AltezzaControllo, m3->height()));
+    auto* etichettaQualita = Etichetta(p, "X265LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
+    x265Qualita = Numero(p, "X265Qualita", 0, 51, righe.Y());
+    auto* aiutoQualita = MemoAiuto(p, "X265Memo3", TestoAiuto(AiutoCodec::X265Qualita), righe.Y());
+    righe.Avanza(aiutoQualita->height());
 
-    x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless));
-    x265Lossless->move(XControlli(), righe.Y());
-    Memo(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), XAiuto(), righe.Y(), righe.LarghezzaAiuto());
+    x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
+    MemoAiuto(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), righe.Y());
 
-    grigiX265 = {preset, x265Preset, m2, qualita, x265Qualita, m3};
+    grigiX265 = {etichettaPreset, x265Preset, aiutoPreset, etichettaQualita, x265Qualita, aiutoQualita};
 }
 
 void TORVDLGSceltaCodec::CreaPaginaPreset() {
     QWidget* p = pagine[6];
-    Righe righe(p->width());
+    Righe righe;
     for (int i = 0; i < 3; ++i) {
         auto* s = new ORVVideoStato(p);
         s->setObjectName(VariantiPresetWeb()[i]);
@@ -405,8 +367,9 @@ void TORVDLGSceltaCodec::CreaPaginaPreset() {
         s->SetORV_ColoreSfondo(0x363636);
         s->setGeometry(XEtichette, righe.Y(), XAiuto() - XEtichette - SpazioAiuto, s->height());
         presetWeb << s;
-        auto* m = Memo(p, QStringLiteral("PresetMemo%1").arg(i + 1), TestoPresetWeb(i + 1), XAiuto(),
-                       righe.Y() + (s->height() - AltezzaControllo) / 2, righe.LarghezzaAiuto());
+        // The text sits level with the caption's middle.
+        auto* m = MemoAiuto(p, QStringLiteral("PresetMemo%1").arg(i + 1), TestoPresetWeb(i + 1),
+                            righe.Y() + (s->height() - AltezzaControllo) / 2);
         righe.Avanza(std::max(s->height(), m->height()));
     }
 }

@@ -4,6 +4,7 @@
 // controls are the choice: every change converts them to a SceltaCodec, rebuilds the command
 // line and writes the settings string into the project model, so the project file carries it.
 #include "dialogs/DialogoOrv.h"
+#include "dialogs/TestiSceltaCodec.h"
 #include "encoding/ImpostazioniCodec.h"
 #include "encoding/ParametriCodifica.h"
 
@@ -74,11 +75,16 @@ private:
     void ColoriLossless(const SceltaCodec& s);
     ParametriCodifica FrameAnteprima() const;
 
-    ORV_2016_Label* Etichetta(QWidget* pagina, const QString& nome);
-    ORV_2016_Check* Check(QWidget* pagina, const QString& nome, const QString& caption);
-    ORV_2016_SpinNumber* Numero(QWidget* pagina, const QString& nome, int minimo, int massimo);
-    ORV_2016_Lista* Lista(QWidget* pagina, const QString& nome, const QStringList& voci);
+    // The controls of a page, each in its column of the page's grid at the row's top y.
+    ORV_2016_Label* Etichetta(QWidget* pagina, const QString& nome, VoceSceltaCodec voce, int y);
+    ORV_2016_Check* Check(QWidget* pagina, const QString& nome, const QString& caption, int y);
+    QList<ORV_2016_Check*> GruppoRadio(QWidget* pagina, const QString& prefisso, const QStringList& captions, int y);
+    ORV_2016_SpinNumber* Numero(QWidget* pagina, const QString& nome, int minimo, int massimo, int y);
+    ORV_2016_Lista* Lista(QWidget* pagina, const QString& nome, const QStringList& voci, int y);
     TFlatMemo* Memo(QWidget* pagina, const QString& nome, const QString& testo, int x, int y, int larghezza);
+    // The page's opening text across the page, and a setting's help in the right column.
+    TFlatMemo* MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto);
+    TFlatMemo* MemoAiuto(QWidget* pagina, const QString& nome, const QString& testo, int y);
 
     ImpostazioniProgetto* modello = nullptr;
     ParametriCodifica parametriFrame;
