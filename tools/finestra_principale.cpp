@@ -3,6 +3,7 @@
 // finestra_principale [output folder]   (default: build/finestra_principale)
 #include "app/Frm2principale.h"
 #include "platform/CartelleUtente.h"
+#include "platform/ValoriProgramma.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/StiliTesto.h"
 
@@ -10,13 +11,32 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QEnterEvent>
+#include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
 
 #include <cstdio>
 
 namespace {
 
 QImage Foto(QWidget* w) { return w->grab().toImage(); }
+
+// A left click in the middle of a control, as the user makes it.
+void Clicca(QWidget* w) {
+    const QPointF p(w->width() / 2, w->height() / 2);
+    QEnterEvent entra(p, p, w->mapToGlobal(p));
+    QApplication::sendEvent(w, &entra);
+    for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(tipo, p, p, w->mapToGlobal(p), Qt::LeftButton,
+                      tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
 
 // The command band of the window as it shows now.
 QImage Banda(TForm2Principale& f) {
@@ -58,8 +78,18 @@ bool Salva(const QImage& im, const QString& percorso) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen on a full-HD screen, so the window keeps its own size.
+    QTemporaryDir schermo;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile config(schermo.filePath(QStringLiteral("schermo.json")));
+        if (config.open(QIODevice::WriteOnly))
+            config.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                         R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        config.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    }
     QApplication applicazione(argc, argv);
+    AreaLavoro = MisuraAreaLavoro();
     const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestra_principale");
     QDir().mkpath(uscita);
     // A home of its own: the window reads and writes its project there, never the user's.
@@ -105,5 +135,31 @@ int main(int argc, char** argv) {
         riuscito &= Salva(Foglio(intro), QStringLiteral("%1/intro_%2.png").arg(uscita, l.sigla));
     }
     finestra.Impostazioni().IntroLista = 1;
+
+    // One picture in the middle of a run: the project settings frozen and dimmed.
+    ImpostazioniGlobali.LinguaCorrente = 0;
+    finestra.ApplicaLinguaFinestra();
+    finestra.SelezionaScheda(1);
+    finestra.Impostazioni().ProgettoDurata = 40;
+    ImpostazioniGlobali.TotaleFrame = 40;
+    finestra.AggiornaViste();
+    QWidget* anima = finestra.findChild<QWidget*>(QStringLiteral("Anima"));
+    int giri = 0;
+    QImage corsa;
+    std::function<void()> guarda = [&] {
+        if (finestra.Contesto().CicloAttivo && ++giri == 5) {
+            corsa = Foto(&finestra);
+            Clicca(anima);  // stops the run after the frame in hand
+            return;
+        }
+        if (giri < 5) QTimer::singleShot(20, &finestra, guarda);
+    };
+    QTimer::singleShot(0, &finestra, guarda);
+    Clicca(anima);
+    for (int i = 0; i < 400 && (corsa.isNull() || finestra.Contesto().CicloAttivo); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    riuscito &= !corsa.isNull() && Salva(corsa, QStringLiteral("%1/finestra_corsa_it.png").arg(uscita));
     return riuscito ? 0 : 1;
 }
