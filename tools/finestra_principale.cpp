@@ -1,6 +1,7 @@
 // Pictures of the main window as a user sees it: the whole window, and every page of the
 // command band (the five pages and the ten intro sheets), in Italian, English and French.
 // finestra_principale [output folder]   (default: build/finestra_principale)
+#include "SchermoOffscreen.h"
 #include "app/Frm2principale.h"
 #include "platform/CartelleUtente.h"
 #include "platform/ValoriProgramma.h"
@@ -80,14 +81,7 @@ bool Salva(const QImage& im, const QString& percorso) {
 int main(int argc, char** argv) {
     // Offscreen on a full-HD screen, so the window keeps its own size.
     QTemporaryDir schermo;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        QFile config(schermo.filePath(QStringLiteral("schermo.json")));
-        if (config.open(QIODevice::WriteOnly))
-            config.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
-                         R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-        config.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
-    }
+    ImpostaSchermoOffscreen(schermo);
     QApplication applicazione(argc, argv);
     AreaLavoro = MisuraAreaLavoro();
     const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestra_principale");

@@ -1,5 +1,6 @@
 // Writes pictures of the splash and of the configuration window (tabs 1, 4 and 11, Italian
 // and English) into a folder: finestre_avvio [folder]  (default: finestre_avvio)
+#include "SchermoOffscreen.h"
 #include "app/Frm1splash.h"
 #include "app/Frm6configurazione.h"
 #include "app/VerInfo.h"
@@ -90,14 +91,7 @@ bool FotoConfigurazione(const QString& cartella) {
 int main(int argc, char** argv) {
     // Offscreen on a full-HD screen, unless a display is asked for.
     QTemporaryDir casa;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        QFile schermo(casa.filePath(QStringLiteral("schermo.json")));
-        if (schermo.open(QIODevice::WriteOnly))
-            schermo.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
-                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-        schermo.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo.fileName()));
-    }
+    ImpostaSchermoOffscreen(casa);
     QApplication applicazione(argc, argv);
     AreaLavoro = MisuraAreaLavoro();
     VersioneProgramma = VerInfo().VersioneFile();

@@ -1,6 +1,7 @@
 // Writes a picture of each dialog in Italian and English, grabbed while the dialog runs:
 // finestre_dialoghi [folder [browsed]] (default build/finestre_dialoghi and the current
 // folder): the choosers show the browsed folder.
+#include "SchermoOffscreen.h"
 #include "controls/Orvform.h"
 #include "controls/Orvlistbox.h"
 #include "dialogs/ListaPannello.h"
@@ -111,15 +112,7 @@ void Banner() {
 int main(int argc, char** argv) {
     // Offscreen on a full-HD screen, so that no dialog is clamped to a small one.
     QTemporaryDir temporanea;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && temporanea.isValid()) {
-        QFile schermo(temporanea.filePath(QStringLiteral("schermo.json")));
-        if (schermo.open(QIODevice::WriteOnly)) {
-            schermo.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
-                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-            schermo.close();
-            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo.fileName()));
-        }
-    }
+    ImpostaSchermoOffscreen(temporanea);
     QApplication applicazione(argc, argv);
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_dialoghi");
     if (!QDir().mkpath(cartella)) {
