@@ -118,11 +118,12 @@ int XAiuto() {
 // Walks down a page, one row per setting; the next row starts below the tallest part.
 class Righe {
 public:
+    explicit Righe(int inizio = YPrimaRiga) : y(inizio) {}
     int Y() const { return y; }
     void Avanza(int altezza) { y += std::max(altezza, AltezzaControllo) + SpazioRighe; }
 
 private:
-    int y = YPrimaRiga;
+    int y;
 };
 
 }  // namespace
@@ -295,34 +296,43 @@ void TORVDLGSceltaCodec::CreaPaginaHuffYUV() {
     MemoAiuto(p, "HuffYUVMemo2", TestoAiuto(AiutoCodec::HuffYUVVariante), righe.Y());
 }
 
+QList<QWidget*> TORVDLGSceltaCodec::PresetQualita::Tutti() const {
+    return {EtichettaPreset, Preset, AiutoPreset, EtichettaQualita, Qualita, AiutoQualita};
+}
+
+TORVDLGSceltaCodec::PresetQualita TORVDLGSceltaCodec::CreaPresetQualita(QWidget* p, const QString& prefisso,
+                                                                       int massimo, AiutoCodec aiutoQualita, int y) {
+    Righe righe(y);
+    PresetQualita r;
+    r.EtichettaPreset = Etichetta(p, prefisso + "LabelPreset", VoceSceltaCodec::Preset, righe.Y());
+    r.Preset = Lista(p, prefisso + "Preset", VociPresetCodec(), righe.Y());
+    r.AiutoPreset = MemoAiuto(p, prefisso + "Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
+    righe.Avanza(r.AiutoPreset->height());
+    r.EtichettaQualita = Etichetta(p, prefisso + "LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
+    r.Qualita = Numero(p, prefisso + "Qualita", 0, massimo, righe.Y());
+    r.AiutoQualita = MemoAiuto(p, prefisso + "Memo3", TestoAiuto(aiutoQualita), righe.Y());
+    righe.Avanza(r.AiutoQualita->height());
+    r.YDopo = righe.Y();
+    return r;
+}
+
 void TORVDLGSceltaCodec::CreaPaginaH264() {
     QWidget* p = pagine[3];
     Righe righe;
     righe.Avanza(MemoIntro(p, "H264Memo1", AiutoCodec::H264Codec)->height());
-
-    Etichetta(p, "H264LabelPreset", VoceSceltaCodec::Preset, righe.Y());
-    h264Preset = Lista(p, "H264Preset", VociPresetCodec(), righe.Y());
-    righe.Avanza(MemoAiuto(p, "H264Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y())->height());
-
-    Etichetta(p, "H264LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
-    h264Qualita = Numero(p, "H264Qualita", 0, 51, righe.Y());
-    MemoAiuto(p, "H264Memo3", TestoAiuto(AiutoCodec::Crf), righe.Y());
+    const PresetQualita r = CreaPresetQualita(p, "H264", 51, AiutoCodec::Crf, righe.Y());
+    h264Preset = r.Preset;
+    h264Qualita = r.Qualita;
 }
 
 void TORVDLGSceltaCodec::CreaPaginaX264() {
     QWidget* p = pagine[4];
     Righe righe;
     righe.Avanza(MemoIntro(p, "X264Memo1", AiutoCodec::X264Codec)->height());
-
-    auto* etichettaPreset = Etichetta(p, "X264LabelPreset", VoceSceltaCodec::Preset, righe.Y());
-    x264Preset = Lista(p, "X264Preset", VociPresetCodec(), righe.Y());
-    auto* aiutoPreset = MemoAiuto(p, "X264Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
-    righe.Avanza(aiutoPreset->height());
-
-    auto* etichettaQualita = Etichetta(p, "X264LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
-    x264Qualita = Numero(p, "X264Qualita", 0, 51, righe.Y());
-    auto* aiutoQualita = MemoAiuto(p, "X264Memo3", TestoAiuto(AiutoCodec::Crf), righe.Y());
-    righe.Avanza(aiutoQualita->height());
+    const PresetQualita r = CreaPresetQualita(p, "X264", 51, AiutoCodec::Crf, righe.Y());
+    x264Preset = r.Preset;
+    x264Qualita = r.Qualita;
+    righe = Righe(r.YDopo);
 
     x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
     righe.Avanza(MemoAiuto(p, "X264Memo4", TestoAiuto(AiutoCodec::X264Lossless), righe.Y())->height());
@@ -332,28 +342,19 @@ void TORVDLGSceltaCodec::CreaPaginaX264() {
     MemoAiuto(p, "X264Memo5", TestoAiuto(AiutoCodec::X264Tune), righe.Y());
 
     // Lossless overrides the preset and the quality only; the tune stays in the command.
-    grigiX264 = {etichettaPreset, x264Preset, aiutoPreset, etichettaQualita, x264Qualita, aiutoQualita};
+    grigiX264 = r.Tutti();
 }
 
 void TORVDLGSceltaCodec::CreaPaginaX265() {
     QWidget* p = pagine[5];
     Righe righe;
     righe.Avanza(MemoIntro(p, "X265Memo1", AiutoCodec::X265Codec)->height());
-
-    auto* etichettaPreset = Etichetta(p, "X265LabelPreset", VoceSceltaCodec::Preset, righe.Y());
-    x265Preset = Lista(p, "X265Preset", VociPresetCodec(), righe.Y());
-    auto* aiutoPreset = MemoAiuto(p, "X265Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
-    righe.Avanza(aiutoPreset->height());
-
-    auto* etichettaQualita = Etichetta(p, "X265LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
-    x265Qualita = Numero(p, "X265Qualita", 0, 51, righe.Y());
-    auto* aiutoQualita = MemoAiuto(p, "X265Memo3", TestoAiuto(AiutoCodec::X265Qualita), righe.Y());
-    righe.Avanza(aiutoQualita->height());
-
-    x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
-    MemoAiuto(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), righe.Y());
-
-    grigiX265 = {etichettaPreset, x265Preset, aiutoPreset, etichettaQualita, x265Qualita, aiutoQualita};
+    const PresetQualita r = CreaPresetQualita(p, "X265", 51, AiutoCodec::X265Qualita, righe.Y());
+    x265Preset = r.Preset;
+    x265Qualita = r.Qualita;
+    x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless), r.YDopo);
+    MemoAiuto(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), r.YDopo);
+    grigiX265 = r.Tutti();
 }
 
 void TORVDLGSceltaCodec::CreaPaginaPreset() {

@@ -85,6 +85,19 @@ private:
     // The page's opening text across the page, and a setting's help in the right column.
     TFlatMemo* MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto);
     TFlatMemo* MemoAiuto(QWidget* pagina, const QString& nome, const QString& testo, int y);
+    // The preset and quality rows that H.264, x264 and x265 share, from y down.
+    struct PresetQualita {
+        ORV_2016_Label* EtichettaPreset;
+        ORV_2016_Lista* Preset;
+        TFlatMemo* AiutoPreset;
+        ORV_2016_Label* EtichettaQualita;
+        ORV_2016_SpinNumber* Qualita;
+        TFlatMemo* AiutoQualita;
+        int YDopo;  // where the next row starts
+        QList<QWidget*> Tutti() const;
+    };
+    PresetQualita CreaPresetQualita(QWidget* pagina, const QString& prefisso, int massimo, AiutoCodec aiutoQualita,
+                                    int y);
 
     ImpostazioniProgetto* modello = nullptr;
     ParametriCodifica parametriFrame;
