@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -68,6 +69,14 @@ QRect LimitiInteri(const QPainterPath& percorso) {
     return percorso.boundingRect().toAlignedRect();
 }
 
+void RiempiAPezzi(QPainter& p, const std::vector<QPainterPath>& pezzi, const QBrush& pennello) {
+    for (const QPainterPath& pezzo : pezzi) p.fillPath(pezzo, pennello);
+}
+
+void TracciaAPezzi(QPainter& p, const std::vector<QPainterPath>& pezzi) {
+    for (const QPainterPath& pezzo : pezzi) p.drawPath(pezzo);
+}
+
 QPen PennaTonda(QPen penna, qreal larghezza) {
     penna.setWidthF(larghezza);
     penna.setJoinStyle(Qt::RoundJoin);
@@ -83,14 +92,15 @@ QImage NuovoLayer(const GeometriaRiga& g) {
 
 // Intro 6's outline: a white copy two pixels lower, then grey with an orange glint that runs
 // from left to right over the animation.
-void ContornoMetallico(QPainter& g, const QPainterPath& percorso, ContestoRendering& c) {
+void ContornoMetallico(QPainter& g, const QPainterPath& percorso, const std::vector<QPainterPath>& pezzi,
+                       ContestoRendering& c) {
     g.save();
     g.translate(0, 2);
     QPen bianca = PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF());
     bianca.setColor(QColor(255, 255, 255, 200));
     g.setPen(bianca);
     g.setBrush(Qt::NoBrush);
-    g.drawPath(percorso);
+    TracciaAPezzi(g, pezzi);
     g.restore();
 
     const QRect limiti = LimitiInteri(percorso).adjusted(-100, 0, 100, 0);
@@ -104,7 +114,7 @@ void ContornoMetallico(QPainter& g, const QPainterPath& percorso, ContestoRender
     QPen metallo(QBrush(lucido), 8);
     metallo.setJoinStyle(Qt::RoundJoin);
     g.setPen(metallo);
-    g.drawPath(percorso);
+    TracciaAPezzi(g, pezzi);
 }
 
 void SemiIntro6(ContestoRendering& c) {
@@ -137,6 +147,51 @@ void SemiIntro7(ContestoRendering& c, const QPainterPath& percorso) {
 }
 
 }  // namespace
+
+std::vector<QPainterPath> PezziSeparati(const QPainterPath& percorso, qreal distacco) {
+    constexpr qreal LarghezzaMinima = 400;
+    // Every closed figure with its bounds, taken from left to right: a figure that starts
+    // beyond the right edge of all before it (plus distacco) lies apart from all of them.
+    std::vector<std::pair<QRectF, QPainterPath>> figure;
+    QPainterPath figura;
+    const auto chiudi = [&] {
+        if (!figura.isEmpty()) figure.emplace_back(figura.boundingRect(), figura);
+        figura = QPainterPath();
+    };
+    for (int i = 0; i < percorso.elementCount(); ++i) {
+        const QPainterPath::Element e = percorso.elementAt(i);
+        if (e.isMoveTo()) {
+            chiudi();
+            figura.moveTo(e);
+        } else if (e.isLineTo()) {
+            figura.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < percorso.elementCount()) {
+            figura.cubicTo(e, percorso.elementAt(i + 1), percorso.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    chiudi();
+    std::stable_sort(figure.begin(), figure.end(), [](const auto& a, const auto& b) { return a.first.left() < b.first.left(); });
+
+    std::vector<QPainterPath> pezzi;
+    QPainterPath pezzo;
+    qreal sinistra = 0, destra = 0;
+    for (const auto& [limiti, f] : figure) {
+        if (!pezzo.isEmpty() && destra - sinistra >= LarghezzaMinima && limiti.left() > destra + distacco) {
+            pezzi.push_back(pezzo);
+            pezzo = QPainterPath();
+        }
+        if (pezzo.isEmpty()) {
+            sinistra = limiti.left();
+            destra = limiti.right();
+        }
+        pezzo.addPath(f);
+        destra = std::max(destra, limiti.right());
+    }
+    if (!pezzo.isEmpty()) pezzi.push_back(pezzo);
+    for (QPainterPath& p : pezzi) p.setFillRule(percorso.fillRule());
+    return pezzi;
+}
 
 void ImpostaPenne(ContestoRendering& c) {
     const ImpostazioniProgetto& imp = c.Imp();
@@ -208,7 +263,7 @@ void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, QImage& layer) {
     if (k > 1) layer = PilaDaContorno(percorso, layer.size(), in.c.PennaOmbra.color(), k);
     QPainter p(&layer);
     ImpostaModiGrafica(p);
-    p.fillPath(percorso, Qt::black);
+    RiempiAPezzi(p, PezziSeparati(percorso, 2), QBrush(Qt::black));
 }
 
 void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& layer) {
@@ -230,9 +285,12 @@ void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& 
         }
     }
     p.setBrush(Qt::NoBrush);
+    // Apart by more than the widest pen reaches.
+    const qreal tratto = std::max({c.PennaOutline1.widthF(), c.PennaOutline2.widthF(), 8.0});
+    const std::vector<QPainterPath> pezzi = PezziSeparati(percorso, tratto / 2 + 2);
     if (imp.FontGlowCheck) {
         if (imp.FontGlowSize > 1) p.drawImage(0, 0, PilaDaContorno(percorso, layer.size(), c.PennaGlow.color(), imp.FontGlowSize));
-        if (!logoRiga) p.fillPath(percorso, c.PennelloGlowInterno);
+        if (!logoRiga) RiempiAPezzi(p, pezzi, c.PennelloGlowInterno);
         return;
     }
     const int a = AlfaPercento(imp.FontOpacita);
@@ -242,17 +300,17 @@ void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& 
     riempimento.setColorAt(1.0, ColoreDaControllo(imp.FontColore.Colore2, a));
     if (imp.FontOutline2Check) {
         p.setPen(PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF()));
-        p.drawPath(percorso);
+        TracciaAPezzi(p, pezzi);
     }
     if (imp.FontOutline1Check) {
         if (in.intro == 6) {
-            ContornoMetallico(p, percorso, c);
+            ContornoMetallico(p, percorso, pezzi, c);
         } else {
             p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
-            p.drawPath(percorso);
+            TracciaAPezzi(p, pezzi);
         }
     }
-    if (!logoRiga && !imp.FontTrasparente) p.fillPath(percorso, riempimento);
+    if (!logoRiga && !imp.FontTrasparente) RiempiAPezzi(p, pezzi, riempimento);
 }
 
 // Geometry and outline of a line, kept while its text, font, margins and logo stay.

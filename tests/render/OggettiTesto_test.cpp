@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
 
 namespace {
 
@@ -222,6 +225,63 @@ TEST(CreaOggettiTesto, LIntro7RaccoglieIPuntiDelContorno) {
         EXPECT_LE(p.x(), g.Larghezza);
         EXPECT_LE(p.y(), g.Altezza);
     }
+}
+
+}  // namespace
+
+namespace {
+
+QImage Disegna(const std::vector<QPainterPath>& pezzi, QSize dimensione, const QPen& penna, const QBrush& riempimento) {
+    QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(penna);
+    for (const QPainterPath& pezzo : pezzi) p.drawPath(pezzo);
+    p.setPen(Qt::NoPen);
+    for (const QPainterPath& pezzo : pezzi) p.fillPath(pezzo, riempimento);
+    return img;
+}
+
+// A long line goes in pieces; drawn one by one they give the picture of the whole line, even
+// with see-through pens, whose overlaps would show.
+TEST(PezziSeparati, UnaRigaLungaAPezziComeIntera) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    QPainterPath riga;
+    riga.addText(QPointF(10, 50), font, QStringLiteral("Quenvox intro, parole e spazi: ").repeated(6));
+    const QSize dimensione(static_cast<int>(riga.boundingRect().right()) + 20, 80);
+    QPen penna(QColor(255, 0, 0, 120), 6);
+    penna.setJoinStyle(Qt::RoundJoin);
+    const QLinearGradient gradiente(0, 10, 0, 60);
+    const qreal distacco = 3 + 2;
+
+    const std::vector<QPainterPath> pezzi = PezziSeparati(riga, distacco);
+    ASSERT_GT(pezzi.size(), 3u);
+    int elementi = 0;
+    for (size_t i = 0; i < pezzi.size(); ++i) {
+        elementi += pezzi[i].elementCount();
+        for (size_t j = i + 1; j < pezzi.size(); ++j)
+            EXPECT_FALSE(pezzi[i].boundingRect().adjusted(-distacco, -distacco, distacco, distacco).intersects(pezzi[j].boundingRect()));
+    }
+    EXPECT_EQ(elementi, riga.elementCount());
+    const QImage a = Disegna(pezzi, dimensione, penna, gradiente), b = Disegna({riga}, dimensione, penna, gradiente);
+    int diversi = 0, massimo = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++diversi;
+                massimo = std::max(massimo, std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y))));
+            }
+    // The rasterizer rounds a few edge pixels of a very wide path its own way.
+    EXPECT_LT(diversi, a.width() * a.height() / 1000);
+    EXPECT_LE(massimo, 32);
+
+    // A short text, or one with no gap wide enough, stays whole.
+    QPainterPath breve;
+    breve.addText(QPointF(0, 40), font, QStringLiteral("Breve"));
+    EXPECT_EQ(PezziSeparati(breve, distacco).size(), 1u);
+    EXPECT_TRUE(PezziSeparati(QPainterPath(), distacco).empty());
 }
 
 }  // namespace
