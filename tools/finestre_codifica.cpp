@@ -2,6 +2,7 @@
 // frames drawn here, and of the codec window on pages 1, 5 (also lossless) and 7, in Italian
 // and English:
 // finestre_codifica [folder] (default build/finestre_codifica).
+#include "SchermoOffscreen.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orvheader.h"
 #include "dialogs/ConsegnaCodificaVideo.h"
@@ -128,6 +129,8 @@ void FotoSceltaCodec(int lingua, TORVDLGSceltaCodec& codec) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QTemporaryDir schermo;
+    ImpostaSchermoOffscreen(schermo);
     QApplication app(argc, argv);
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_codifica");
     QDir().mkpath(cartella);
