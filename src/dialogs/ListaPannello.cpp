@@ -4,6 +4,8 @@
 
 #include <QScrollBar>
 
+#include <algorithm>
+
 ListaPannello::ListaPannello(QWidget* owner) : ORVPannelloBordo(owner) {
     SetColor(Colore);
     SetBorderColor(ColoreBordo);

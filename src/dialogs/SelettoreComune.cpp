@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int PassoProfondita = 15;
