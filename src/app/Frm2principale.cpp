@@ -478,10 +478,11 @@ void TForm2Principale::CreaPaginaFont(QWidget* p) {
         c.Etichetta(p, QLatin1String(g.etichetta), xb + 30, y, lg);
         c.Forma(p, QLatin1String(g.colore), g.tinta, xf, y);
         c.Etichetta(p, QLatin1String(g.etDim), xd, y, ld, Qt::AlignRight);
-        c.Slider(p, QLatin1String(g.dim), g.misura, xs, y, ls, 0, 30, QStringLiteral("px"));
+        // Only outline 1's width carries a unit, as the settings list gives them.
+        c.Slider(p, QLatin1String(g.dim), g.misura, xs, y, ls, 0, 30, r == 0 ? QStringLiteral("px") : QString());
         c.Etichetta(p, QLatin1String(g.etSeconda), xo, y, lo, Qt::AlignRight);
         if (g.opacita)
-            c.Slider(p, QLatin1String(g.seconda), g.opacita, xso, y, lso, 0, 100, QStringLiteral("%"), true);
+            c.Slider(p, QLatin1String(g.seconda), g.opacita, xso, y, lso, 0, 100, QString(), true);
         else
             c.Forma(p, QLatin1String(g.seconda), g.tintaSeconda, xso, y);
     }
@@ -1269,6 +1270,15 @@ void TForm2Principale::ConfiguraClick() {
 }
 
 void TForm2Principale::CollegaProgetto() {
+    // Settings without a handler of their own still reach the model at once; the next render uses them.
+    const auto leggi = Gesto([] {});
+    for (const char* nome : {"UsaJpg", "EffettiLensFlareCheck", "Intro1ZoomIn", "Intro2Sfondo", "Intro6Sfondo",
+                             "Intro6Laser", "Intro6Fumo", "Intro10Zoom"})
+        findChild<ORV_2016_Check*>(QLatin1String(nome))->OnClick = leggi;
+    for (const char* nome : {"ProgettoRisoluzione", "ProgettoFrameRate"}) {
+        findChild<ORV_2016_Lista*>(QLatin1String(nome))->OnClick = leggi;
+        findChild<ORV_2016_Lista*>(QLatin1String(nome))->OnCambiamentoValore = leggi;
+    }
     // The length of the video follows the duration at every step, also during a drag.
     const auto durata = Gesto([this] { ImpostazioniGlobali.TotaleFrame = static_cast<float>(imp_.ProgettoDurata); });
     auto* progettoDurata = findChild<ORV_2016_SpinNumber*>(QStringLiteral("ProgettoDurata"));

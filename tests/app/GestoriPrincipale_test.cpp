@@ -5,6 +5,7 @@
 #include "controls/Orv_2016_lista.h"
 #include "controls/Orv_2016_spinnumber.h"
 #include "controls/TFlatEdit.h"
+#include "render/Casuale.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,29 @@ TEST(GestoriPrincipale, CommonHandlerGroupRenders) {
     b.Scrivi("Testo", QStringLiteral("Ciao"));
     EXPECT_EQ(b.Imp().Testo, QStringList{"Ciao"});
     EXPECT_GE(b.Richiesti(), prima + 1);
+}
+
+// Settings without a handler reach the model at once and draw nothing until the next render.
+TEST(GestoriPrincipale, SettingsWithoutAHandlerOnlyReachTheModel) {
+    const struct {
+        const char* controllo;
+        int x;
+        Verifica modello;
+    } casi[] = {
+        {"UsaJpg", Centro, [](auto& m) { return m.UsaJpg; }},
+        {"EffettiLensFlareCheck", Centro, [](auto& m) { return m.EffettiLensFlareCheck; }},
+        {"Intro6Fumo", Centro, [](auto& m) { return !m.Intro6Fumo; }},
+        {"Intro10Zoom", Centro, [](auto& m) { return !m.Intro10Zoom; }},
+        {"ProgettoRisoluzione", FrecciaDestra, [](auto& m) { return m.ProgettoRisoluzione.Voce() == 2; }},
+        {"ProgettoFrameRate", FrecciaDestra, [](auto& m) { return m.ProgettoFrameRate.Testo() == "30"; }},
+    };
+    BancoFinestra b;
+    for (const auto& c : casi) {
+        const int prima = b.Richiesti();
+        b.Clicca(c.controllo, c.x);
+        EXPECT_TRUE(c.modello(b.Imp())) << c.controllo;
+        EXPECT_EQ(b.Richiesti(), prima) << c.controllo;
+    }
 }
 
 TEST(GestoriPrincipale, ZoomOptionsShowOnlyWithTextMotionNine) {
@@ -349,19 +373,45 @@ TEST(GestoriPrincipale, ParticleKindSetsItsDefaultsAndRebuildsTheEmitters) {
     }
 }
 
+// Without rotation the ring is laid out and flown 240 steps; the balls change size on the way
+// only when they do not start small.
 TEST(GestoriPrincipale, RingModeWarmsUpWithoutRendering) {
     BancoFinestra b;
-    const CerchioPalle& anello = b.f->Contesto().Effetti.EffettoCerchioPalle();
-    const int prima = b.Richiesti();
-    b.Clicca("Intro10Rotazione");
-    EXPECT_FALSE(b.Imp().Intro10Rotazione);
-    EXPECT_EQ(anello.Modo(), 2);
-    b.Clicca("Intro10Rotazione");
-    EXPECT_EQ(anello.Modo(), 1);
-    b.Clicca("Intro10DimMini");
-    EXPECT_FALSE(b.Imp().Intro10DimMini);
-    EXPECT_EQ(anello.Modo(), 1);
-    EXPECT_EQ(b.Richiesti(), prima);
+    CerchioPalle& anello = b.f->Contesto().Effetti.EffettoCerchioPalle();
+    anello.Inizializza(12, 0, 0, 10, 10, 0, 0, 1920, 1080, 100, 20, 1);
+    auto istantanea = [](const CerchioPalle& c) {
+        std::vector<int> v;
+        for (int i = 0; i < c.Numero(); ++i) {
+            LetturaCerchio l;
+            c.LeggiParticella(i, l);
+            v.insert(v.end(), {l.x, l.y, l.size, l.age});
+        }
+        return v;
+    };
+    struct Caso {
+        const char* controllo;
+        bool rotazione, mini;
+    };
+    const Caso casi[] = {{"Intro10Rotazione", false, true},
+                         {"Intro10DimMini", false, false},
+                         {"Intro10Rotazione", true, false}};
+    for (const Caso& c : casi) {
+        CerchioPalle atteso = anello;
+        FissaSemeCasuale(11);
+        atteso.ImpostaModo(c.rotazione ? 1 : 2);
+        atteso.InizializzaCerchio();
+        if (!c.rotazione)
+            for (int i = 0; i < 240; ++i) atteso.Aggiorna(!c.mini);
+        FissaSemeCasuale(11);
+        const int prima = b.Richiesti();
+        b.Clicca(c.controllo);
+        EXPECT_EQ(b.Imp().Intro10Rotazione, c.rotazione);
+        EXPECT_EQ(b.Imp().Intro10DimMini, c.mini);
+        EXPECT_EQ(anello.Modo(), c.rotazione ? 1 : 2) << c.controllo;
+        EXPECT_EQ(istantanea(anello), istantanea(atteso)) << c.controllo;
+        EXPECT_EQ(b.Richiesti(), prima);
+    }
+    ASSERT_GT(anello.Numero(), 0);
 }
 
 TEST(GestoriPrincipale, PresetListsApplyTheirLooks) {
