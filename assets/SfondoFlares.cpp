@@ -21,6 +21,28 @@ struct Dado {
     }
 };
 
+void Striscia(QImage& img) {
+    constexpr double centro = 30.0, nucleo = 3.2, alone = 11.0;
+    const int w = img.width();
+    for (int y = 0; y < 90 && y < img.height(); ++y) {
+        const double dy = y + 0.5 - centro;
+        const double forte = std::exp(-dy * dy / (2 * nucleo * nucleo));
+        const double largo = std::exp(-dy * dy / (2 * alone * alone));
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double u = static_cast<double>(x) / w;  // 0 at the light .. 1 at the far edge
+            const double lungo = std::pow(1.0 - u, 1.6);
+            const double luce = (forte * 0.50 + largo * 0.16) * lungo;
+            // Pale near the light, a cooler blue farther out.
+            const double r = 160 - 70 * u, g = 195 - 65 * u, b = 255;
+            const auto somma = [&](int canale, double colore) {
+                return std::min(255, static_cast<int>(canale + colore * luce + 0.5));
+            };
+            riga[x] = qRgba(somma(qRed(riga[x]), r), somma(qGreen(riga[x]), g), somma(qBlue(riga[x]), b), 255);
+        }
+    }
+}
+
 bool DisegnaSfondoFlares(const QString& cartella) {
     const int w = 1920, h = 1080;
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -68,17 +90,12 @@ bool DisegnaSfondoFlares(const QString& cartella) {
         p.drawEllipse(QPointF(x, y), r, r);
     }
 
-    // A thin anamorphic streak through the light.
-    QLinearGradient striscia(0, 0, w, 0);
-    striscia.setColorAt(0.0, QColor(150, 190, 255, 90));
-    striscia.setColorAt(0.5, QColor(90, 130, 255, 25));
-    striscia.setColorAt(1.0, QColor(0, 0, 0, 0));
-    for (int k = 0; k < 6; ++k) {
-        p.setBrush(striscia);
-        p.setOpacity(0.35 - k * 0.05);
-        p.drawRect(QRectF(0, 28 - k * 3, w, 4 + k * 6));
-    }
-    p.setOpacity(1.0);
+    // A thin anamorphic streak through the light: a bright core and a wider glow, both with
+    // a smooth bell across and fading along, added pixel by pixel so it has no steps.
+    p.end();
+    Striscia(img);
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
 
     // Darker edges keep the text readable wherever it stands.
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -4,11 +4,14 @@
 
 #include <QConicalGradient>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -32,34 +35,76 @@ void Macchia(QPainter& p, QPointF centro, double raggio, const QColor& colore) {
     p.drawEllipse(centro, raggio, raggio);
 }
 
-// A flame puff: a teardrop of glowing blobs, hot and pale at its base, red and thin at its tip.
+// A flame tongue: round at its base, narrowing to a swaying tip.
+QPainterPath Lingua(QPointF base, double larghezza, double altezza, double ondeggio) {
+    QPainterPath p;
+    const QPointF punta(base.x() + ondeggio, base.y() - altezza);
+    p.moveTo(base.x() - larghezza, base.y());
+    p.cubicTo(base.x() - larghezza * 1.05, base.y() - altezza * 0.45, punta.x() - larghezza * 0.5 - ondeggio * 0.6,
+              punta.y() + altezza * 0.35, punta.x(), punta.y());
+    p.cubicTo(punta.x() + larghezza * 0.35 - ondeggio * 0.4, punta.y() + altezza * 0.4, base.x() + larghezza * 1.05,
+              base.y() - altezza * 0.4, base.x() + larghezza, base.y());
+    p.arcTo(QRectF(base.x() - larghezza, base.y() - larghezza * 0.8, 2 * larghezza, 1.6 * larghezza), 0, -180);
+    p.closeSubpath();
+    return p;
+}
+
+// A flame: a few saturated orange-red tongues around a hot yellow core, opaque in their body,
+// with a soft glow around them. The fire layer strips the blue and halves the alpha, so the
+// body has to be full and the colours strong to read as flame over a light background too;
+// mixing towards white would turn grey-green there.
 QImage Fiamma(unsigned seme) {
     constexpr int lato = 256;
-    QImage img = Tela(lato);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Laid over each other, not added: added light runs to yellow-white, which the fire layer
-    // (no blue, half opacity) would turn into a muddy green over a blue background.
     std::mt19937 caso(seme);
     std::uniform_real_distribution<double> u(0.0, 1.0);
-    const double cx = lato / 2.0;
-    const double base = lato * 0.68;
-    for (int i = 0; i < 42; ++i) {
-        const double h = std::pow(u(caso), 1.4);             // 0 base .. 1 tip
-        const double larghezza = (1.0 - h) * 46 + 6;
-        const double x = cx + (u(caso) - 0.5) * 2 * larghezza * 0.8 + std::sin(h * 5 + seme) * 10 * h;
-        const double y = base - h * 150;
-        const double r = (1.0 - h) * 42 + 12;
-        const QColor colore = h < 0.3 ? QColor(250, 105, 20, 115) : h < 0.65 ? QColor(230, 70, 15, 90)
-                                                                       : QColor(190, 35, 10, 60);
-        Macchia(p, QPointF(x, y), r, colore);
+    const double cx = lato / 2.0, base = lato * 0.66;
+    QImage corpo = Tela(lato);
+    {
+        QPainter p(&corpo);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const auto riempi = [&](const QPainterPath& lingua, const QColor& sotto, const QColor& sopra) {
+            const QRectF r = lingua.boundingRect();
+            QLinearGradient g(0, r.bottom(), 0, r.top());
+            g.setColorAt(0.0, sotto);
+            g.setColorAt(0.55, sotto);
+            g.setColorAt(1.0, sopra);
+            p.setBrush(g);
+            p.drawPath(lingua);
+        };
+        // Outer tongues of several heights, swaying apart; then a smaller orange body and the
+        // hot core low in the flame. Red-orange throughout: a yellow that the layer halves
+        // over cyan reads green.
+        struct Strato {
+            int lingue;
+            double larghezza, altezza, apertura, sollievo;
+            QColor sotto, sopra;
+        };
+        const Strato strati[] = {
+            {5, 22, 120, 30, 0, QColor(230, 52, 6, 255), QColor(190, 24, 2, 0)},
+            {3, 19, 85, 16, 3, QColor(250, 100, 12, 255), QColor(240, 70, 8, 0)},
+            {2, 13, 52, 7, 6, QColor(255, 165, 35, 255), QColor(255, 120, 20, 0)},
+        };
+        for (const Strato& st : strati)
+            for (int i = 0; i < st.lingue; ++i) {
+                const double spostamento = st.lingue == 1 ? 0 : (i / (st.lingue - 1.0) - 0.5) * 2 * st.apertura;
+                const double alto = st.altezza * (i == st.lingue / 2 ? 1.0 : 0.55 + u(caso) * 0.4);
+                const QPointF b(cx + spostamento + (u(caso) - 0.5) * 6, base + st.sollievo - std::abs(spostamento) * 0.3);
+                riempi(Lingua(b, st.larghezza * (0.8 + u(caso) * 0.4), alto, (u(caso) - 0.5) * 0.35 * alto), st.sotto,
+                       st.sopra);
+            }
     }
-    // The hot core.
-    for (int i = 0; i < 6; ++i) {
-        const double x = cx + (u(caso) - 0.5) * 30;
-        const double y = base - 10 - u(caso) * 40;
-        Macchia(p, QPointF(x, y), 28 + u(caso) * 14, QColor(255, 180, 60, 150));
-    }
+    // The glow: the flame blurred, under the crisp body.
+    const QImage alone = corpo.scaled(lato / 8, lato / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .scaled(lato, lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage morbido = corpo.scaled(lato / 3, lato / 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .scaled(lato, lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage img = Tela(lato);
+    QPainter p(&img);
+    p.setOpacity(0.7);
+    p.drawImage(0, 0, alone);
+    p.setOpacity(1.0);
+    p.drawImage(0, 0, morbido);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -131,8 +176,9 @@ QImage Polvere() {
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-// A smoke puff: overlapping soft blobs, lighter on top and greyer underneath, so it has body
-// on dark and on light backgrounds.
+// A wisp of smoke: a few thin curling strands over a light haze, so that hundreds of puffs
+// laid over each other build a plume without hiding what lies under it. The strands are thin rather
+// than faint: at the very low opacity the plume is drawn with, faint pixels would round away.
 QImage Fumo(unsigned seme) {
     constexpr int lato = 256;
     QImage img = Tela(lato);
@@ -141,15 +187,42 @@ QImage Fumo(unsigned seme) {
     std::mt19937 caso(seme);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const QPointF c(lato / 2.0, lato / 2.0);
-    for (int i = 0; i < 34; ++i) {
-        const double a = u(caso) * 2 * M_PI;
-        const double d = std::sqrt(u(caso)) * 62;
-        const QPointF centro(c.x() + std::cos(a) * d, c.y() + std::sin(a) * d * 0.8);
-        const double r = 34 + u(caso) * 30;
-        const double sotto = (centro.y() - c.y() + 70) / 140;  // 0 top .. 1 bottom
-        const int grigio = static_cast<int>(235 - sotto * 90);
-        Macchia(p, centro, r, QColor(grigio, grigio, grigio + 4, 70));
+    // A soft body above the puff's point, so that sparse puffs still read as smoke.
+    for (int i = 0; i < 5; ++i)
+        Macchia(p, QPointF(c.x() + (u(caso) - 0.5) * 60, c.y() - 30 - u(caso) * 45), 30 + u(caso) * 18,
+                QColor(215, 215, 222, 56));
+    for (int i = 0; i < 6; ++i) {
+        // A strand rises from below the middle, swaying as it goes, and thins out at its top.
+        QPainterPath filo;
+        const double x0 = c.x() + (u(caso) - 0.5) * 50, y0 = c.y() + u(caso) * 15;
+        const double altezza = 100 + u(caso) * 15, ampiezza = 12 + u(caso) * 20, fase = u(caso) * 6.28;
+        const double deriva = (u(caso) - 0.5) * 60;
+        filo.moveTo(x0, y0);
+        for (int k = 1; k <= 24; ++k) {
+            const double h = k / 24.0;
+            filo.lineTo(x0 + deriva * h + std::sin(fase + h * 5.5) * ampiezza * h, y0 - altezza * h);
+        }
+        const int grigio = 205 + static_cast<int>(u(caso) * 40);
+        for (const auto& [larghezza, alfa] : {std::pair{11.0, 22}, std::pair{5.5, 45}, std::pair{2.2, 90}}) {
+            p.setPen(QPen(QColor(grigio, grigio, grigio + 6, alfa), larghezza, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(filo);
+        }
     }
+    // Nothing at the puff's own point (where the laser works) and toward the edges, so no
+    // square ever shows: the strands fade in as they rise and out near the top.
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    QLinearGradient salita(0, c.y() + 8, 0, 8);
+    salita.setColorAt(0.0, QColor(0, 0, 0, 0));
+    salita.setColorAt(0.3, QColor(0, 0, 0, 255));
+    salita.setColorAt(0.7, QColor(0, 0, 0, 255));
+    salita.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.fillRect(img.rect(), salita);
+    QRadialGradient bordo(c, lato / 2.0);
+    bordo.setColorAt(0.0, QColor(0, 0, 0, 255));
+    bordo.setColorAt(0.6, QColor(0, 0, 0, 200));
+    bordo.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.fillRect(img.rect(), bordo);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

@@ -2,8 +2,12 @@
 // draws it, frame after frame, and writes one contact sheet per intro: the preview and the
 // frames 0, N/4, N/2, 3N/4 and N-1, each also at full size.
 // fogli_intro [folder] [N] [intro ...]   (default: build/fogli_intro, 200 frames, all ten)
-// A frame list after "-f" (for instance -f 50,100,150) replaces the five sampled frames.
+// A frame list after "-f" (for instance -f 50,100,150) replaces the five sampled frames;
+// "-p K" lays particle kind K (1 fire .. 6 bouncing balls) over every intro.
+// fogli_intro [folder] sprite   writes the fire and smoke sprites at 1:1, drawn the way the
+// particle layers and intro 6 draw them, over the default gradient and over dark.
 #include "platform/CartelleUtente.h"
+#include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
 #include "project/PresetIntro.h"
@@ -16,10 +20,12 @@
 #include <QDir>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -39,6 +45,9 @@ public:
     void AvviaCodifica() override {}
 };
 
+// The particle kind laid over every intro (0: as the template has it).
+int Particelle = 0;
+
 struct Scatto {
     QString Etichetta;
     QImage Frame;
@@ -54,6 +63,10 @@ ImpostazioniProgetto ProgettoIntro(int intro) {
     imp.Logo = logo;
     imp.IntroLista = intro;
     ImpostaPredefinitiIntro(imp);
+    if (Particelle > 0) {
+        imp.EffettiParticelleCheck = true;
+        imp.EffettiParticelleLista = Particelle;
+    }
     return imp;
 }
 
@@ -105,6 +118,74 @@ std::vector<Scatto> RenderIntro(int intro, int N, const std::set<int>& frame) {
     return scatti;
 }
 
+// The fire sprites at their start tint (no blue, half opacity), the smoke at the particle
+// layer's start and at full strength, then a pile of smoke puffs as intro 6 lays them; each
+// over the default background's two colours and over dark.
+QImage FoglioSprite() {
+    constexpr int L = 256, Margine = 16, Pennacchio = 520;
+    const int larghezza = Margine + 5 * (L + Margine);
+    QImage foglio(larghezza, Margine + 4 * (L + Margine) + 2 * (Pennacchio + Margine), QImage::Format_RGB32);
+    foglio.fill(QColor(0x2D, 0x2D, 0x2D));
+    QPainter p(&foglio);
+    const auto fondo = [&](const QRect& r, bool chiaro) {
+        if (!chiaro) {
+            p.fillRect(r, QColor(0x18, 0x18, 0x18));
+            return;
+        }
+        QLinearGradient sfumatura(0, r.top(), 0, r.bottom());
+        sfumatura.setColorAt(0, QColor(0x00, 0xC7, 0xD6));
+        sfumatura.setColorAt(1, QColor(0x00, 0x07, 0x61));
+        p.fillRect(r, sfumatura);
+    };
+    const auto slot = [](int n) { return QImage(PercorsoPredefinitoImmagine(n, CartellaProgramma)); };
+    MatriceColore fuoco = MatriceColore::Identita();
+    fuoco.m[2][2] = 0.0f;
+    fuoco.m[3][3] = 0.5f;
+    int y = Margine;
+    for (bool chiaro : {true, false}) {
+        for (int i = 0; i < 5; ++i) {
+            const QRect r(Margine + i * (L + Margine), y, L, L);
+            fondo(r, chiaro);
+            const QImage f = slot(15 + i);
+            DisegnaConMatrice(p, r, f, f.rect(), fuoco);
+        }
+        y += L + Margine;
+    }
+    for (bool chiaro : {true, false}) {
+        for (int i = 0; i < 5; ++i) {
+            const QRect r(Margine + i * (L + Margine), y, L, L);
+            fondo(r, chiaro);
+            const QImage f = slot(25 + i % 3);
+            DisegnaConMatrice(p, r, f, f.rect(), i < 3 ? MatriceColore::Alfa(92 / 255.0f) : MatriceColore::Identita());
+        }
+        y += L + Margine;
+    }
+    // Intro 6's plume: 20 puffs a frame for 30 frames, each rising and drifting left as it ages.
+    for (bool chiaro : {true, false}) {
+        const QRect r(Margine, y, larghezza - 2 * Margine, Pennacchio);
+        fondo(r, chiaro);
+        std::mt19937 caso(3);
+        std::uniform_real_distribution<double> u(0, 1);
+        const QPointF sorgente(r.center().x(), r.bottom() - 140);
+        p.save();
+        p.setClipRect(r);
+        for (int eta = 29; eta >= 0; --eta)
+            for (int k = 0; k < 20; ++k) {
+                const QImage f = slot(25 + k % 3);
+                const QPointF c = sorgente + QPointF(-eta * eta * 0.4 + (u(caso) - 0.5) * 20, -eta * 9.0 + (u(caso) - 0.5) * 40);
+                DisegnaConMatrice(p, QRectF(c - QPointF(L / 2.0, L / 2.0), QSizeF(L, L)), f, f.rect(),
+                                  MatriceColore::Alfa((1.0f - eta / 30.0f) / 15.0f));
+            }
+        p.restore();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 140, 40));
+        p.drawEllipse(sorgente, 4, 4);  // the engraving point must stay visible
+        y += Pennacchio + Margine;
+    }
+    p.end();
+    return foglio;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -114,6 +195,10 @@ int main(int argc, char** argv) {
     QString frameScelti;
     if (const qsizetype f = argomenti.indexOf(QStringLiteral("-f")); f >= 0 && f + 1 < argomenti.size()) {
         frameScelti = argomenti[f + 1];
+        argomenti.remove(f, 2);
+    }
+    if (const qsizetype f = argomenti.indexOf(QStringLiteral("-p")); f >= 0 && f + 1 < argomenti.size()) {
+        Particelle = argomenti[f + 1].toInt();
         argomenti.remove(f, 2);
     }
     const QString cartella = argomenti.value(0, QStringLiteral("build/fogli_intro"));
@@ -137,6 +222,12 @@ int main(int argc, char** argv) {
     }
     QDir().mkpath(PercorsoOutput + QStringLiteral("/Video/Frames"));
     QDir().mkpath(cartella);
+    if (argomenti.value(1) == QStringLiteral("sprite")) {
+        const QString nome = cartella + QStringLiteral("/sprite_fuoco_fumo.png");
+        if (!FoglioSprite().save(nome)) return 1;
+        std::printf("%s\n", qPrintable(nome));
+        return 0;
+    }
     for (int i : intro) {
         const std::vector<Scatto> scatti = RenderIntro(i, N, frame);
         for (const Scatto& s : scatti) {
