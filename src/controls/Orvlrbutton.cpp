@@ -46,6 +46,7 @@ void ORVLRButton::AdattaLarghezza() {
 void ORVLRButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Disegna(p);
+    VelaDisabilitato(p, this);
 }
 
 void ORVLRButton::Disegna(QPainter& p) {

@@ -196,6 +196,11 @@ int TORVDLGOpenDialog::Esegui(QString& percorso) {
 
 void TORVDLGOpenDialog::CartellaCambiata() {
     nomeSelezionato->SetText(QString());
+    AggiornaApri();
+}
+
+void TORVDLGOpenDialog::AggiornaApri() {
+    btn2->setEnabled(QFileInfo(nomeSelezionato->Text()).isFile());
 }
 
 void TORVDLGOpenDialog::ListaFilesClick() {
@@ -203,6 +208,7 @@ void TORVDLGOpenDialog::ListaFilesClick() {
     if (!voce) return;
     const QString percorso = UnisciPercorso(Cartella(), voce->text());
     nomeSelezionato->SetText(percorso);
+    AggiornaApri();
     MostraInformazioni(percorso);
     if (tipoFile == 1)
         MostraAnteprima(percorso);
@@ -286,7 +292,9 @@ void TORVDLGOpenDialog::ChiudiLettore() {
 }
 
 void TORVDLGOpenDialog::Apri() {
-    if (!QFileInfo(nomeSelezionato->Text()).isFile()) return;
+    // The file may have gone since it was clicked.
+    AggiornaApri();
+    if (!btn2->isEnabled()) return;
     ChiudiLettore();
     ChiudiCon(RisultatoOk);
 }

@@ -70,6 +70,8 @@ private:
     void MostraAnteprima(const QString& percorso);
     void PreparaLettore(const QString& percorso);
     void ChiudiLettore();
+    // "Apri" is enabled only while the path names an existing file.
+    void AggiornaApri();
 
     int tipoFile = 1;
     QLabel* label1;

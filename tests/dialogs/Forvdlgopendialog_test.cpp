@@ -79,11 +79,13 @@ TEST_F(SelettoreFile, ImmaginiConAnteprimaEApriSoloConUnFile) {
         EXPECT_TRUE(d.NomeSelezionatoText()->isReadOnly());
 
         // Nothing chosen yet: neither the button nor Enter closes.
+        EXPECT_FALSE(d.BTN_2()->isEnabled());
         Premi(d.BTN_2());
         QTest::keyClick(&d, Qt::Key_Return);
         EXPECT_TRUE(d.isVisible());
 
         Scegli("a.png");
+        EXPECT_TRUE(d.BTN_2()->isEnabled());
         EXPECT_EQ(d.NomeSelezionatoText()->Text(), radice + "/a.png");
         EXPECT_FALSE(d.TestoDimensioni().isEmpty());
         EXPECT_EQ(d.TestoDataFile(), TestoData(QFileInfo(radice + "/a.png").lastModified()));
@@ -107,11 +109,17 @@ TEST_F(SelettoreFile, FileSparitoECartellaCambiataNonDannoUnPercorso) {
     const int r = Esegui(uscita, [&] {
         Scegli("a.png");
         EXPECT_FALSE(d.TestoDimensioni().isEmpty());
+        // Gone after it was clicked: "Apri" notices and does nothing.
+        QFile::remove(radice + "/a.png");
+        Premi(d.BTN_2());
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_FALSE(d.BTN_2()->isEnabled());
         QFile::remove(radice + "/D.JPG");
         Scegli("D.JPG");
         EXPECT_EQ(d.NomeSelezionatoText()->Text(), radice + "/D.JPG");
         EXPECT_TRUE(d.TestoDimensioni().isEmpty());
         EXPECT_TRUE(d.TestoDataFile().isEmpty());
+        EXPECT_FALSE(d.BTN_2()->isEnabled());
         Premi(d.BTN_2());
         EXPECT_TRUE(d.isVisible());
 
@@ -120,6 +128,7 @@ TEST_F(SelettoreFile, FileSparitoECartellaCambiataNonDannoUnPercorso) {
         d.ListaDirectory()->Lista()->setCurrentRow(riga);
         d.ListaDirectoryDblClick();
         EXPECT_TRUE(d.NomeSelezionatoText()->Text().isEmpty());
+        EXPECT_FALSE(d.BTN_2()->isEnabled());
         Premi(d.BTN_2());
         EXPECT_TRUE(d.isVisible());
         Premi(d.BTN_1());
