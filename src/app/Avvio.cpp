@@ -1,0 +1,106 @@
+#include "app/Avvio.h"
+
+#include "app/Allsystempaths.h"
+#include "app/Frm1splash.h"
+#include "app/Frm2principale.h"
+#include "app/Frm6configurazione.h"
+#include "app/PortaDialoghiReale.h"
+#include "app/VerInfo.h"
+#include "platform/CartelleUtente.h"
+#include "platform/ValoriProgramma.h"
+#include "project/ApplicaLingua.h"
+#include "project/FileProgetto.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/StiliTesto.h"
+#include "project/TabellaLingue.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString TitoloProgramma = QStringLiteral("Quenvox");
+
+// The language table's targets on both windows. The main window's own caption entry goes
+// nowhere: the title that the task bar shows stays the program's name.
+class DestinazioniFinestre : public DestinazioneLingua {
+public:
+    explicit DestinazioniFinestre(std::vector<DestinazioneLingua*> finestre) : finestre(std::move(finestre)) {}
+    void ImpostaTesto(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
+                      const QString& testo) override {
+        if (proprieta == ProprietaLingua::TitoloFinestra) return;
+        for (DestinazioneLingua* f : finestre) f->ImpostaTesto(finestra, proprieta, controllo, testo);
+    }
+    void ImpostaVoci(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
+                     const QStringList& voci) override {
+        for (DestinazioneLingua* f : finestre) f->ImpostaVoci(finestra, proprieta, controllo, voci);
+    }
+
+private:
+    std::vector<DestinazioneLingua*> finestre;
+};
+
+}  // namespace
+
+Programma::Programma(PortaDialoghi* portaSostituta) {
+    ImpostaValoriAvvio();
+    PreparaCartelle();
+
+    // The windows in their order; the configuration window installs the default pictures
+    // into the main window's model before the project is read at its first show.
+    splash = std::make_unique<TForm1Splash>();
+    principale = std::make_unique<TForm2Principale>();
+    principale->setWindowTitle(TitoloProgramma);
+    configurazione = std::make_unique<TForm6Configurazione>(principale->Impostazioni(), principale.get());
+    porta = std::make_unique<PortaDialoghiReale>(*principale, *configurazione);
+    principale->ImpostaPorta(portaSostituta ? portaSostituta : porta.get());
+    configurazione->SetPorta(porta.get());
+
+    // Every language change, the project reader's included, reaches both windows.
+    auto applica = [this](ImpostazioniProgetto&) { ApplicaLinguaFinestre(); };
+    InstallaApplicaLingua(applica);
+    configurazione->SetApplicaLingua(applica);
+
+    ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
+    ApplicaLinguaFinestre();
+}
+
+Programma::~Programma() {
+    // The reader must not reach windows that are going.
+    InstallaApplicaLingua({});
+}
+
+void Programma::ImpostaValoriAvvio() {
+    ModoPosizionamento = 2;
+    VersioneProgramma = VerInfo().VersioneFile();
+    AreaLavoro = MisuraAreaLavoro();
+    QCoreApplication::setApplicationName(TitoloProgramma);
+}
+
+void Programma::PreparaCartelle() {
+    const TAllSystemPaths cartelle;
+    if (!ImpostaCartelleUtente(cartelle.GetAppData(), cartelle.GetMyDocuments(),
+                               QCoreApplication::applicationDirPath()))
+        errori << QStringLiteral("some user folders could not be created under %1 and %2")
+                      .arg(cartelle.GetAppData(), cartelle.GetMyDocuments());
+    // A first start gets the shipped text styles, as an installer would have put them there.
+    errori << InstallaStiliPredefiniti().Errori;
+    for (const QString& errore : errori) std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
+}
+
+void Programma::ApplicaLinguaFinestre() {
+    RiempiTabellaLingue();
+    DestinazioniFinestre finestre({principale.get(), configurazione.get()});
+    ApplicaLingua(principale->Impostazioni(), &finestre);
+    principale->AggiornaViste();
+}
+
+void Programma::Avvia() {
+    splash->SetMostraPrincipale([this] {
+        principale->exec();
+        QCoreApplication::exit(0);
+    });
+    splash->show();
+}

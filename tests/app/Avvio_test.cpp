@@ -1,0 +1,147 @@
+#include "app/Avvio.h"
+
+#include "app/Frm1splash.h"
+#include "app/Frm2principale.h"
+#include "app/Frm6configurazione.h"
+#include "app/PortaDialoghiReale.h"
+#include "common/CasaTemporanea.h"
+#include "controls/Orv_2016_button.h"
+#include "controls/Orv_2016_check.h"
+#include "platform/CartelleUtente.h"
+#include "project/FileProgetto.h"
+#include "project/ImpostazioniGlobali.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <QLabel>
+
+#include <functional>
+
+namespace {
+
+// A home of its own for each start, so the user folders begin empty.
+class CasaProgramma {
+public:
+    CasaProgramma() {
+        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) vecchie.push_back({v, qgetenv(v)});
+        qputenv("HOME", casa.Percorso().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
+        DurataSplash = 10;
+    }
+    ~CasaProgramma() {
+        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
+        DurataSplash = 3000;
+    }
+    QString Sotto(const QString& nome) const { return casa.Sotto(nome); }
+
+private:
+    CasaTemporanea casa;
+    std::vector<std::pair<const char*, QByteArray>> vecchie;
+};
+
+// Runs the program's event loop until it ends. azione runs once the main window has opened
+// (its first show done); a run that hangs is ended and reported.
+bool EseguiFinoAllaFine(Programma& programma, const std::function<void()>& azione) {
+    bool aperta = false;
+    QTimer sonda;
+    sonda.setInterval(5);
+    QObject::connect(&sonda, &QTimer::timeout, [&] {
+        static int n = 0; if (++n % 50 == 0) fprintf(stderr, "probe %d %d\n", programma.Principale().isVisible(), programma.Principale().Aperta());
+        if (aperta || !programma.Principale().isVisible() || !programma.Principale().Aperta()) return;
+        aperta = true;
+        azione();
+    });
+    bool scaduto = false;
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        scaduto = true;
+        fprintf(stderr, "splash vis %d timer %d princ vis %d aperta %d modal %p\n", programma.Splash().isVisible(), programma.Splash().Timer1->isActive(), programma.Principale().isVisible(), programma.Principale().Aperta(), (void*)QApplication::activeModalWidget());
+        if (QWidget* modale = QApplication::activeModalWidget()) { fprintf(stderr, "modal %s\n", qPrintable(modale->objectName())); for (auto* l : modale->findChildren<QLabel*>()) fprintf(stderr, "  %s\n", qPrintable(l->text())); modale->close(); }
+        QCoreApplication::exit(1);
+    });
+    sonda.start();
+    guardia.start(3000);
+    programma.Avvia();
+    QApplication::exec();
+    EXPECT_FALSE(scaduto) << "the program did not end";
+    return aperta && !scaduto;
+}
+
+TEST(Avvio, StartUpPreparesTheFoldersAndTheWindowsInEnglish) {
+    CasaProgramma casa;
+    Programma programma;
+    EXPECT_TRUE(programma.Errori().isEmpty()) << programma.Errori().join("\n").toStdString();
+    EXPECT_EQ(CartellaLavoro, casa.Sotto(".local/share/Drovaskent/Quenvox"));
+    EXPECT_TRUE(QDir(PercorsoOutput + "/Video/Frames").exists());
+    EXPECT_FALSE(QDir(CartellaStili).entryList({"*.orvstyle"}).isEmpty());
+    EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaInglese);
+    EXPECT_EQ(programma.Configurazione().ORV_2016_Button5->Caption(), "Save");
+    EXPECT_EQ(programma.Principale().windowTitle(), "Quenvox");
+    // The splash was made before the language was set.
+    EXPECT_TRUE(programma.Splash().findChild<QObject*>("LabelVersione")->property("text").toString().startsWith(
+        "Versione "));
+    // The configuration window put the default pictures into the main window's model.
+    EXPECT_EQ(programma.Principale().Impostazioni().TabellaImmagini[0],
+              QCoreApplication::applicationDirPath() + "/Intro/00 SfondoFlares.png");
+}
+
+TEST(Avvio, TheSplashLeadsToTheMainWindowAndClosingItEndsTheProgramWithTheProjectSaved) {
+    CasaProgramma casa;
+    Programma programma;
+    ASSERT_FALSE(QFile::exists(PercorsoFileProgetto()));
+    bool splashNascosto = false;
+    const bool aperta = EseguiFinoAllaFine(programma, [&] {
+        splashNascosto = !programma.Splash().isVisible();
+        programma.Principale().close();
+    });
+    EXPECT_TRUE(aperta);
+    EXPECT_TRUE(splashNascosto);
+    EXPECT_FALSE(programma.Principale().isVisible());
+    EXPECT_FALSE(programma.Splash().isVisible());
+    EXPECT_TRUE(QFile::exists(PercorsoFileProgetto()));
+    EXPECT_EQ(programma.Principale().windowTitle(), "Quenvox");
+}
+
+TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
+    CasaProgramma casa;
+    {
+        Programma primo;
+        EseguiFinoAllaFine(primo, [&] {
+            // The project of a first start is Italian on both windows.
+            EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaItaliano);
+            EXPECT_EQ(primo.Configurazione().ORV_2016_Button5->Caption(), "Salva");
+            // German from the configuration window, as a user would pick it.
+            QTimer::singleShot(0, [&] {
+                primo.Configurazione().LinguaClick(LinguaTedesco);
+                primo.Configurazione().close();
+            });
+            EXPECT_TRUE(primo.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, primo.Principale().Impostazioni()))
+                << "the line texts changed with the language";
+            EXPECT_EQ(primo.Principale().Impostazioni().Testo2, "Presents");
+            EXPECT_EQ(primo.Principale().windowTitle(), "Quenvox");
+            primo.Principale().close();
+        });
+    }
+    Programma secondo;
+    EseguiFinoAllaFine(secondo, [&] {
+        EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaTedesco);
+        EXPECT_TRUE(secondo.Principale().Impostazioni().Impostazioni_Lingua3);
+        EXPECT_EQ(secondo.Configurazione().ORV_2016_Button5->Caption(), "Save");
+        QTimer::singleShot(0, [&] {
+            for (int n = 0; n < 5; ++n)
+                EXPECT_EQ(secondo.Configurazione().Impostazioni_Lingua[n]->Checked(), n == 3) << n;
+            secondo.Configurazione().close();
+        });
+        secondo.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, secondo.Principale().Impostazioni());
+        secondo.Principale().close();
+    });
+}
+
+}  // namespace
