@@ -1,6 +1,7 @@
 #include "app/PortaDialoghiReale.h"
 
 #include "app/Frm2principale.h"
+#include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgmessaggio.h"
 
@@ -10,17 +11,28 @@ const QString Parola2 = QStringLiteral("Intro");
 }  // namespace
 
 PortaDialoghiReale::PortaDialoghiReale(TForm2Principale& principale, TForm6Configurazione& configurazione)
-    : configurazione(configurazione), messaggi(new TORVDLGMessaggi(&principale)),
-      messaggio(new TORVDLGMessaggio(&principale)) {
+    : configurazione(configurazione), colore(new TORVDLGColor(&principale)),
+      messaggi(new TORVDLGMessaggi(&principale)), messaggio(new TORVDLGMessaggio(&principale)) {
     messaggio->hide();
 }
 
-EsitoColori PortaDialoghiReale::ScegliColore(int, Colore) {
-    return {};
+EsitoColori PortaDialoghiReale::ScegliColore(int lingua, Colore valore) {
+    colore->Inizializza(lingua, true, Parola1, Parola2);
+    TColor scelto = valore;
+    EsitoColori esito;
+    esito.Risultato = colore->EseguiUnColore(scelto);
+    esito.Colore1 = scelto;
+    return esito;
 }
 
-EsitoColori PortaDialoghiReale::ScegliDueColori(int, Colore, Colore) {
-    return {};
+EsitoColori PortaDialoghiReale::ScegliDueColori(int lingua, Colore colore1, Colore colore2) {
+    colore->Inizializza(lingua, true, Parola1, Parola2);
+    TColor scelto1 = colore1, scelto2 = colore2;
+    EsitoColori esito;
+    esito.Risultato = colore->EseguiDueColori(scelto1, scelto2);
+    esito.Colore1 = scelto1;
+    esito.Colore2 = scelto2;
+    return esito;
 }
 
 EsitoPercorso PortaDialoghiReale::ScegliFile(int) {

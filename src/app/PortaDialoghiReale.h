@@ -7,6 +7,7 @@
 #include "app/PortaDialoghi.h"
 
 class TForm2Principale;
+class TORVDLGColor;
 class TORVDLGMessaggi;
 class TORVDLGMessaggio;
 
@@ -33,6 +34,7 @@ public:
 
 private:
     TForm6Configurazione& configurazione;
+    TORVDLGColor* colore;
     TORVDLGMessaggi* messaggi;
     TORVDLGMessaggio* messaggio;
     QString impostazioniCodec;
