@@ -1,0 +1,91 @@
+#include "app/PortaDialoghiReale.h"
+
+#include "app/Frm2principale.h"
+#include "app/Frm6configurazione.h"
+#include "common/CasaTemporanea.h"
+#include "common/MouseSintetico.h"
+#include "controls/Orv_2016_button.h"
+#include "dialogs/DialogoOrv.h"
+#include "dialogs/Forvdlgcolor.h"
+#include "dialogs/Forvdlgmessaggi.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+struct Banco {
+    CasaTemporanea casa;
+    std::unique_ptr<TForm2Principale> principale;
+    std::unique_ptr<TForm6Configurazione> configurazione;
+    std::unique_ptr<PortaDialoghiReale> porta;
+    Banco() {
+        ImpostaCartelleUtente(casa.Sotto("dati"), casa.Sotto("documenti"), QCoreApplication::applicationDirPath());
+        principale = std::make_unique<TForm2Principale>();
+        configurazione = std::make_unique<TForm6Configurazione>(principale->Impostazioni(), principale.get());
+        porta = std::make_unique<PortaDialoghiReale>(*principale, *configurazione);
+    }
+    ~Banco() {
+        porta.reset();
+        configurazione.reset();
+    }
+};
+
+// Answers the window that the next modal run shows; a run nobody answers is ended.
+void Rispondi(std::function<void(QWidget* modale)> risposta, QWidget** vista) {
+    QTimer::singleShot(0, [=] {
+        QWidget* modale = QApplication::activeModalWidget();
+        *vista = modale;
+        if (modale) risposta(modale);
+    });
+    QTimer::singleShot(5000, [] {
+        if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+    });
+}
+
+void Clicca(QWidget* w) {
+    MouseSintetico(w).Click(w->width() / 2, w->height() / 2);
+}
+
+TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
+    Banco b;
+    QWidget* vista = nullptr;
+
+    // The message box in German, closed by its frame.
+    Rispondi([](QWidget* m) { m->close(); }, &vista);
+    EXPECT_EQ(b.porta->Messaggio(LinguaTedesco, 2, "Ciao"), 0);
+    auto* messaggi = qobject_cast<TORVDLGMessaggi*>(vista);
+    ASSERT_NE(messaggi, nullptr);
+    EXPECT_EQ(messaggi->LinguaDialogo(), LinguaTedesco);
+
+    // One colour, confirmed: the colour comes back unchanged with 6.
+    Rispondi([](QWidget* m) { Clicca(qobject_cast<TORVDLGColor*>(m)->Esci()); }, &vista);
+    EsitoColori uno = b.porta->ScegliColore(LinguaInglese, 0x123456);
+    auto* colore = qobject_cast<TORVDLGColor*>(vista);
+    ASSERT_NE(colore, nullptr);
+    EXPECT_EQ(colore->LinguaDialogo(), LinguaInglese);
+    EXPECT_EQ(colore->NumeroColori(), 1);
+    EXPECT_EQ(uno.Risultato, 6);
+    EXPECT_EQ(uno.Colore1, 0x123456u);
+
+    // Two colours, cancelled: 7, and the same picker runs again in Italian.
+    Rispondi([](QWidget* m) { Clicca(qobject_cast<TORVDLGColor*>(m)->Annulla()); }, &vista);
+    EsitoColori due = b.porta->ScegliDueColori(LinguaItaliano, 0x0000FF, 0x00FF00);
+    EXPECT_EQ(vista, colore) << "each dialog is created once";
+    EXPECT_EQ(colore->LinguaDialogo(), LinguaItaliano);
+    EXPECT_EQ(colore->NumeroColori(), 2);
+    EXPECT_EQ(due.Risultato, 7);
+
+    // The configuration window: nothing changed.
+    Rispondi([](QWidget* m) { m->close(); }, &vista);
+    EXPECT_FALSE(b.porta->Configura(LinguaItaliano, b.principale->Impostazioni()));
+    EXPECT_EQ(vista, b.configurazione.get());
+}
+
+}  // namespace
