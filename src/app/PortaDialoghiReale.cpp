@@ -1,9 +1,16 @@
 #include "app/PortaDialoghiReale.h"
 
 #include "app/Frm2principale.h"
+#include "dialogs/ConsegnaCodificaVideo.h"
+#include "dialogs/Forvdlgcodificavideo.h"
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgmessaggio.h"
+#include "dialogs/Forvdlgsceltacodec.h"
+#include "encoding/TestiCodifica.h"
+#include "platform/CartelleUtente.h"
+
+#include <QDir>
 
 namespace {
 const QString Parola1 = QStringLiteral("QV");
@@ -11,9 +18,15 @@ const QString Parola2 = QStringLiteral("Intro");
 }  // namespace
 
 PortaDialoghiReale::PortaDialoghiReale(TForm2Principale& principale, TForm6Configurazione& configurazione)
-    : configurazione(configurazione), colore(new TORVDLGColor(&principale)),
-      messaggi(new TORVDLGMessaggi(&principale)), messaggio(new TORVDLGMessaggio(&principale)) {
+    : principale(principale), configurazione(configurazione), colore(new TORVDLGColor(&principale)),
+      messaggi(new TORVDLGMessaggi(&principale)), messaggio(new TORVDLGMessaggio(&principale)),
+      codificaVideo(new TORVDLGCodificaVideo(&principale)), sceltaCodec(new TORVDLGSceltaCodec(&principale)) {
     messaggio->hide();
+    // The codec window's choice travels with the project and feeds every encoding run.
+    sceltaCodec->ImpostaModello(&principale.Impostazioni());
+    CollegaSceltaCodec(*codificaVideo, *sceltaCodec);
+    codificaVideo->ImpostaMessaggio(
+        [this](int tipo, const QString& testo) { return Messaggio(codificaVideo->LinguaDialogo(), tipo, testo); });
 }
 
 EsitoColori PortaDialoghiReale::ScegliColore(int lingua, Colore valore) {
@@ -53,14 +66,30 @@ bool PortaDialoghiReale::Configura(int, ImpostazioniProgetto&) {
 }
 
 void PortaDialoghiReale::ConsegnaImpostazioniCodec(const QString& impostazioni) {
-    impostazioniCodec = impostazioni;
+    sceltaCodec->LeggiImpostazioniCodec(impostazioni);
 }
 
-QString PortaDialoghiReale::SceltaCodec(int) {
-    return impostazioniCodec;
+QString PortaDialoghiReale::SceltaCodec(int lingua) {
+    // The command line shown is built for the frames of the project as it stands.
+    const ImpostazioniProgetto& m = principale.Impostazioni();
+    ParametriCodifica frame;
+    frame.CartellaVideo = QDir(PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::CartellaVideo));
+    frame.FrameAlSecondo = LeggiFrameRate(m.ProgettoFrameRate.Testo());
+    frame.FrameInJpg = m.UsaJpg;
+    frame.NumeroFrame = m.ProgettoDurata;
+    frame.PrefissoFrame = QString::fromLatin1(TestiCodifica::PrefissoFrame);
+    sceltaCodec->ImpostaParametriFrame(frame);
+    sceltaCodec->Inizializza(lingua, true, Parola1, Parola2);
+    sceltaCodec->Esegui();
+    return sceltaCodec->ScriviImpostazioniCodec();
 }
 
-void PortaDialoghiReale::Codifica(int, const ConsegnaCodifica&) {}
+void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) {
+    const ParametriCodifica& p = consegna.Parametri;
+    codificaVideo->Inizializza(lingua, true, Parola1, Parola2);
+    codificaVideo->ImpostaParametri(p.CartellaVideo, p.FrameAlSecondo, p.FrameInJpg, p.NumeroFrame, p.PrefissoFrame);
+    codificaVideo->Esegui();
+}
 
 int PortaDialoghiReale::ScegliImmagine(int, QString&) {
     return RisultatoAnnulla;

@@ -1,15 +1,16 @@
 #pragma once
-// The port of the main window over the real windows: the message box, the configuration
-// window and, as they exist, the choosers, the colour picker, the codec and encoding windows.
-// Each is created once, with the main window as its owner, and set up with the language given
-// right before each run.
+// The port of the main window over the real windows: the colour picker, the message box, the
+// choosers, the configuration window, the codec and encoding windows. Each is created once,
+// with the main window as its owner, and set up with the language given right before each run.
 #include "app/Frm6configurazione.h"
 #include "app/PortaDialoghi.h"
 
 class TForm2Principale;
+class TORVDLGCodificaVideo;
 class TORVDLGColor;
 class TORVDLGMessaggi;
 class TORVDLGMessaggio;
+class TORVDLGSceltaCodec;
 
 class PortaDialoghiReale : public PortaDialoghi, public PortaConfigurazione {
 public:
@@ -31,11 +32,15 @@ public:
     void MostraMessaggio(int lingua, int tipo, const QString& testo) override;
 
     TORVDLGMessaggi& Messaggi() { return *messaggi; }
+    TORVDLGCodificaVideo& CodificaVideo() { return *codificaVideo; }
+    TORVDLGSceltaCodec& SceltaCodecVideo() { return *sceltaCodec; }
 
 private:
+    TForm2Principale& principale;
     TForm6Configurazione& configurazione;
     TORVDLGColor* colore;
     TORVDLGMessaggi* messaggi;
     TORVDLGMessaggio* messaggio;
-    QString impostazioniCodec;
+    TORVDLGCodificaVideo* codificaVideo;
+    TORVDLGSceltaCodec* sceltaCodec;
 };

@@ -8,6 +8,8 @@
 #include "dialogs/DialogoOrv.h"
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
+#include "dialogs/Forvdlgsceltacodec.h"
+#include "encoding/ImpostazioniCodec.h"
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
 
@@ -86,6 +88,24 @@ TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
     Rispondi([](QWidget* m) { m->close(); }, &vista);
     EXPECT_FALSE(b.porta->Configura(LinguaItaliano, b.principale->Impostazioni()));
     EXPECT_EQ(vista, b.configurazione.get());
+}
+
+TEST(PortaDialoghiReale, TheCodecChoiceReadAtStartUpComesBackFromTheCodecWindow) {
+    Banco b;
+    SceltaCodec x264;
+    x264.Pagina = 5;
+    x264.X264Qualita = 18;
+    const QString testo = ScriviImpostazioniCodec(x264);
+    b.porta->ConsegnaImpostazioniCodec(testo);
+    QWidget* vista = nullptr;
+    Rispondi([](QWidget* m) { m->close(); }, &vista);
+    EXPECT_EQ(b.porta->SceltaCodec(LinguaInglese), testo);
+    auto* codec = qobject_cast<TORVDLGSceltaCodec*>(vista);
+    ASSERT_NE(codec, nullptr);
+    EXPECT_EQ(codec->LinguaDialogo(), LinguaInglese);
+    EXPECT_EQ(codec->PaginaMostrata(), 5);
+    // The encoding run takes the same choice.
+    EXPECT_EQ(b.porta->SceltaCodecVideo().ParametriCorrenti().TipoCodec, 4);
 }
 
 }  // namespace
