@@ -85,10 +85,7 @@ QString PortaDialoghiReale::SceltaCodec(int lingua) {
 }
 
 void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) {
-    const ParametriCodifica& p = consegna.Parametri;
-    codificaVideo->Inizializza(lingua, true, Parola1, Parola2);
-    codificaVideo->ImpostaParametri(p.CartellaVideo, p.FrameAlSecondo, p.FrameInJpg, p.NumeroFrame, p.PrefissoFrame);
-    codificaVideo->Esegui();
+    MostraCodificaVideo(*codificaVideo, consegna, lingua);
 }
 
 int PortaDialoghiReale::ScegliImmagine(int, QString&) {
