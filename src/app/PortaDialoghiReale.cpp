@@ -6,7 +6,9 @@
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgmessaggio.h"
+#include "dialogs/Forvdlgopendialog.h"
 #include "dialogs/Forvdlgsceltacodec.h"
+#include "dialogs/Forvdlgselectdirectory.h"
 #include "encoding/TestiCodifica.h"
 #include "platform/CartelleUtente.h"
 
@@ -15,11 +17,17 @@
 namespace {
 const QString Parola1 = QStringLiteral("QV");
 const QString Parola2 = QStringLiteral("Intro");
+constexpr int TipoFileImmagini = 1;
+
+// The choosers' folder histories in the work folder.
+QString FileStoricoImmagini() { return CartellaLavoro + QStringLiteral("/Quenvox.txt"); }
+QString FileStoricoCartelle() { return CartellaLavoro + QStringLiteral("/Quenvox1.txt"); }
 }  // namespace
 
 PortaDialoghiReale::PortaDialoghiReale(TForm2Principale& principale, TForm6Configurazione& configurazione)
     : principale(principale), configurazione(configurazione), colore(new TORVDLGColor(&principale)),
-      messaggi(new TORVDLGMessaggi(&principale)), messaggio(new TORVDLGMessaggio(&principale)),
+      messaggi(new TORVDLGMessaggi(&principale)), cartella(new TORVDLGSelectDirectory(&principale)),
+      messaggio(new TORVDLGMessaggio(&principale)), apri(new TORVDLGOpenDialog(&principale)),
       codificaVideo(new TORVDLGCodificaVideo(&principale)), sceltaCodec(new TORVDLGSceltaCodec(&principale)) {
     messaggio->hide();
     // The codec window's choice travels with the project and feeds every encoding run.
@@ -48,12 +56,18 @@ EsitoColori PortaDialoghiReale::ScegliDueColori(int lingua, Colore colore1, Colo
     return esito;
 }
 
-EsitoPercorso PortaDialoghiReale::ScegliFile(int) {
-    return {};
+EsitoPercorso PortaDialoghiReale::ScegliFile(int lingua) {
+    EsitoPercorso esito;
+    apri->Inizializza(lingua, true, Parola1, Parola2, FileStoricoImmagini(), TipoFileImmagini);
+    esito.Risultato = apri->Esegui(esito.Percorso);
+    return esito;
 }
 
-EsitoPercorso PortaDialoghiReale::ScegliCartella(int) {
-    return {};
+EsitoPercorso PortaDialoghiReale::ScegliCartella(int lingua) {
+    EsitoPercorso esito;
+    cartella->Inizializza(lingua, true, Parola1, Parola2, FileStoricoCartelle());
+    esito.Risultato = cartella->Esegui(esito.Percorso);
+    return esito;
 }
 
 int PortaDialoghiReale::Messaggio(int lingua, int tipo, const QString& testo) {
@@ -88,8 +102,10 @@ void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) 
     MostraCodificaVideo(*codificaVideo, consegna, lingua);
 }
 
-int PortaDialoghiReale::ScegliImmagine(int, QString&) {
-    return RisultatoAnnulla;
+int PortaDialoghiReale::ScegliImmagine(int lingua, QString& percorso) {
+    const EsitoPercorso esito = ScegliFile(lingua);
+    percorso = esito.Percorso;
+    return esito.Risultato;
 }
 
 void PortaDialoghiReale::MostraMessaggio(int lingua, int tipo, const QString& testo) {

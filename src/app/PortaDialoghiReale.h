@@ -10,7 +10,9 @@ class TORVDLGCodificaVideo;
 class TORVDLGColor;
 class TORVDLGMessaggi;
 class TORVDLGMessaggio;
+class TORVDLGOpenDialog;
 class TORVDLGSceltaCodec;
+class TORVDLGSelectDirectory;
 
 class PortaDialoghiReale : public PortaDialoghi, public PortaConfigurazione {
 public:
@@ -40,7 +42,9 @@ private:
     TForm6Configurazione& configurazione;
     TORVDLGColor* colore;
     TORVDLGMessaggi* messaggi;
+    TORVDLGSelectDirectory* cartella;
     TORVDLGMessaggio* messaggio;
+    TORVDLGOpenDialog* apri;
     TORVDLGCodificaVideo* codificaVideo;
     TORVDLGSceltaCodec* sceltaCodec;
 };

@@ -8,6 +8,9 @@
 #include "dialogs/DialogoOrv.h"
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
+#include "dialogs/Forvdlgopendialog.h"
+#include "dialogs/Forvdlgselectdirectory.h"
+#include "controls/Orvlrbutton.h"
 #include "dialogs/Forvdlgsceltacodec.h"
 #include "encoding/ImpostazioniCodec.h"
 #include "platform/CartelleUtente.h"
@@ -19,6 +22,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -83,6 +87,29 @@ TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
     EXPECT_EQ(colore->LinguaDialogo(), LinguaItaliano);
     EXPECT_EQ(colore->NumeroColori(), 2);
     EXPECT_EQ(due.Risultato, 7);
+
+    // The file chooser for pictures, closed by its frame; the configuration window's "Cerca"
+    // reaches the same one.
+    for (auto scegli : std::vector<std::function<int()>>{
+             [&] { return b.porta->ScegliFile(LinguaSpagnolo).Risultato; },
+             [&] {
+                 QString percorso;
+                 return b.porta->ScegliImmagine(LinguaSpagnolo, percorso);
+             }}) {
+        Rispondi([](QWidget* m) { m->close(); }, &vista);
+        EXPECT_EQ(scegli(), 0);
+        auto* apri = qobject_cast<TORVDLGOpenDialog*>(vista);
+        ASSERT_NE(apri, nullptr);
+        EXPECT_EQ(apri->LinguaDialogo(), LinguaSpagnolo);
+        EXPECT_EQ(apri->TipoFile(), 1);
+    }
+
+    // The folder chooser, cancelled ("Annulla" is its first button).
+    Rispondi([](QWidget* m) { Clicca(qobject_cast<TORVDLGSelectDirectory*>(m)->BTN_1()); }, &vista);
+    EXPECT_EQ(b.porta->ScegliCartella(LinguaFrancese).Risultato, 2);
+    auto* cartella = qobject_cast<TORVDLGSelectDirectory*>(vista);
+    ASSERT_NE(cartella, nullptr);
+    EXPECT_EQ(cartella->LinguaDialogo(), LinguaFrancese);
 
     // The configuration window: nothing changed.
     Rispondi([](QWidget* m) { m->close(); }, &vista);
