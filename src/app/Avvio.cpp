@@ -15,6 +15,8 @@
 #include "project/TabellaLingue.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
 
 #include <cstdio>
 #include <vector>
@@ -41,6 +43,32 @@ public:
 private:
     std::vector<DestinazioneLingua*> finestre;
 };
+
+// Ends a local event loop when its window is hidden by the program (not when it is minimised).
+class FineAllaChiusura : public QObject {
+public:
+    explicit FineAllaChiusura(QEventLoop& ciclo) : ciclo(ciclo) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Hide && !evento->spontaneous()) ciclo.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& ciclo;
+};
+
+// Shows the window and returns once it has closed. The first show draws the preview and lets
+// events through meanwhile, so a close may come before the loop starts: then there is no loop.
+void EseguiFinoAllaChiusura(QWidget& finestra) {
+    QEventLoop ciclo;
+    FineAllaChiusura fine(ciclo);
+    finestra.installEventFilter(&fine);
+    finestra.show();
+    if (finestra.isVisible()) ciclo.exec(QEventLoop::DialogExec);
+    finestra.removeEventFilter(&fine);
+}
 
 }  // namespace
 
@@ -99,7 +127,7 @@ void Programma::ApplicaLinguaFinestre() {
 
 void Programma::Avvia() {
     splash->SetMostraPrincipale([this] {
-        principale->exec();
+        EseguiFinoAllaChiusura(*principale);
         QCoreApplication::exit(0);
     });
     splash->show();

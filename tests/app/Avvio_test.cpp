@@ -15,8 +15,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 
 #include <functional>
@@ -56,18 +58,24 @@ bool EseguiFinoAllaFine(Programma& programma, const std::function<void()>& azion
         azione();
     });
     bool scaduto = false;
+    QString bloccata;
     QTimer guardia;
     guardia.setSingleShot(true);
     QObject::connect(&guardia, &QTimer::timeout, [&] {
         scaduto = true;
-        if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+        if (QWidget* modale = QApplication::activeModalWidget()) {
+            bloccata = QString::fromLatin1(modale->metaObject()->className());
+            for (QLabel* l : modale->findChildren<QLabel*>()) bloccata += QLatin1Char(' ') + l->text();
+            modale->close();
+        }
         QCoreApplication::exit(1);
     });
     sonda.start();
     guardia.start(30000);
     programma.Avvia();
     QApplication::exec();
-    EXPECT_FALSE(scaduto) << "the program did not end";
+    EXPECT_FALSE(scaduto) << "the program did not end; main window open: " << aperta
+                          << ", waiting on: " << bloccata.toStdString();
     return aperta && !scaduto;
 }
 
@@ -104,6 +112,42 @@ TEST(Avvio, TheSplashLeadsToTheMainWindowAndClosingItEndsTheProgramWithTheProjec
     EXPECT_FALSE(programma.Splash().isVisible());
     EXPECT_TRUE(QFile::exists(PercorsoFileProgetto()));
     EXPECT_EQ(programma.Principale().windowTitle(), "Quenvox");
+}
+
+// Closes its window as soon as it starts to show, as a user's click pumped during the first
+// preview would.
+class ChiudiAllaComparsa : public QObject {
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && !chiusa) {
+            chiusa = true;
+            static_cast<QWidget*>(o)->close();
+        }
+        return false;
+    }
+
+public:
+    bool chiusa = false;
+};
+
+TEST(Avvio, AMainWindowClosedWhileItOpensStillEndsTheProgram) {
+    CasaProgramma casa;
+    Programma programma;
+    ChiudiAllaComparsa chiudi;
+    programma.Principale().installEventFilter(&chiudi);
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    bool scaduto = false;
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        scaduto = true;
+        QCoreApplication::exit(1);
+    });
+    guardia.start(30000);
+    programma.Avvia();
+    QApplication::exec();
+    EXPECT_TRUE(chiudi.chiusa);
+    EXPECT_FALSE(scaduto) << "the program did not end";
+    EXPECT_FALSE(programma.Principale().isVisible());
 }
 
 TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
