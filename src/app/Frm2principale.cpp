@@ -880,6 +880,8 @@ void TForm2Principale::AvviaCodifica() {
     dati.FrameRate = imp_.ProgettoFrameRate.Testo();
     dati.Durata = imp_.ProgettoDurata;
     const ConsegnaCodifica consegna = ::AvviaCodifica(dati);
+    // The encoder reads the frames themselves; a missing list is told, and the run goes on.
+    if (!consegna.ListaScritta) SegnalaAvviso(consegna.ErroreLista);
     if (porta_) porta_->Codifica(ImpostazioniGlobali.LinguaCorrente, consegna);
 }
 

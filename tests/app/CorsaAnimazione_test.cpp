@@ -119,3 +119,14 @@ TEST(CorsaAnimazione, ClosingDuringARunClosesAndSavesOnceTheLoopHasEnded) {
     EXPECT_LT(b.File().size(), 50);
     EXPECT_TRUE(b.porta.Codifiche.isEmpty());
 }
+
+TEST(CorsaAnimazione, AFrameListThatCannotBeWrittenIsToldAndTheHandOffStillHappens) {
+    BancoCorsa b(2);
+    ASSERT_TRUE(QDir().mkpath(PercorsoOutput + QStringLiteral("/databaseqvt.txt")));
+    b.Anima();
+    EXPECT_EQ(b.File().size(), 2);
+    ASSERT_EQ(b.porta.Codifiche.size(), 1);
+    EXPECT_FALSE(b.porta.Codifiche[0].ListaScritta);
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: ")));
+}
