@@ -35,6 +35,8 @@ void ApplicaLookPesante(ImpostazioniProgetto& impostazioni);
 
 // The table of the preview cases that ran, after all benchmarks.
 void StampaTabellaAnteprima();
+// The table of the whole-run cases that ran, with their floor.
+void StampaTabellaFaseFrame();
 
 // Where frames are also written as PNG for a look ("" when QUENVOX_BENCH_PNG is not set).
 QString CartellaPngBench();

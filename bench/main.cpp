@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     StampaTabellaAnteprima();
+    StampaTabellaFaseFrame();
     benchmark::Shutdown();
     delete cartellaTemporanea;
     return 0;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -33,6 +34,23 @@ struct FileC {
     std::FILE* f = nullptr;
     ~FileC() { if (f) std::fclose(f); }
 };
+
+// The compression itself, into whatever destination cinfo has; errors jump to the caller's
+// setjmp, so nothing here may own anything.
+void Comprimi(jpeg_compress_struct& cinfo, const QImage& rgb, int qualita) {
+    cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
+    cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, qualita, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW riga = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &riga, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+}
 
 }  // namespace
 
@@ -66,18 +84,7 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
     }
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, file.f);
-    cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
-    cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, qualita, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW riga = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &riga, 1);
-    }
-    jpeg_finish_compress(&cinfo);
+    Comprimi(cinfo, rgb, qualita);
     jpeg_destroy_compress(&cinfo);
     const bool chiuso = std::fclose(file.f) == 0;
     file.f = nullptr;
@@ -86,6 +93,35 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
         QFile::remove(percorso);
         return false;
     }
+    return true;
+}
+
+bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita, QString* errore) {
+    uscita.clear();
+    if (immagine.isNull()) {
+        if (errore) *errore = QStringLiteral("empty image");
+        return false;
+    }
+    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct cinfo{};
+    GestoreErrori gestore{};
+    unsigned char* memoria = nullptr;
+    unsigned long dimensione = 0;
+    cinfo.err = jpeg_std_error(&gestore.base);
+    gestore.base.error_exit = UscitaErrore;
+    gestore.base.output_message = NessunMessaggio;
+    if (setjmp(gestore.salto)) {
+        jpeg_destroy_compress(&cinfo);
+        std::free(memoria);
+        if (errore) *errore = QString::fromLocal8Bit(gestore.messaggio);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &memoria, &dimensione);
+    Comprimi(cinfo, rgb, qualita);
+    jpeg_destroy_compress(&cinfo);
+    uscita = QByteArray(reinterpret_cast<const char*>(memoria), static_cast<qsizetype>(dimensione));
+    std::free(memoria);
     return true;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // JPEG through libjpeg: baseline, 24-bit colour. libjpeg's own error exit would end the
 // process; here every error returns to the caller with its text.
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
 bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita = 90, QString* errore = nullptr);
+// The same file's bytes, in memory.
+bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita = 90, QString* errore = nullptr);
 
 // Pictures whose pixels would take more than this are refused at the header, as Qt's own
 // image readers refuse theirs: a tiny damaged file may declare 65500 x 65500 pixels.

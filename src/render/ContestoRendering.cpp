@@ -27,14 +27,14 @@ void InterrompiPerErrore(ContestoRendering& c) {
     c.Host.SegnalaErrore(c.MessaggioErrore);
 }
 
-void CicloAnimazione(ContestoRendering& c) {
-    c.CicloAttivo = true;
-    c.FrameCorrente = 0.0f;
-    c.ErroreFrame = false;
-    if (c.AnimazioneInCorso && !PreparaCartellaFrame(PercorsoOutput, &c.MessaggioErrore)) {
-        c.ErroreFrame = true;
-        InterrompiPerErrore(c);
-    }
+// Every frame drawn so far in its file; false (message in the context) when one failed.
+bool FrameScritti(ContestoRendering& c) {
+    if (!c.Scrittura || c.Scrittura->Attendi(&c.MessaggioErrore)) return true;
+    c.ErroreFrame = true;
+    return false;
+}
+
+void Ciclo(ContestoRendering& c) {
     while (c.AnimazioneInCorso) {
         c.RidisegnaFrame = false;
         DisegnaFrame(c);
@@ -46,12 +46,17 @@ void CicloAnimazione(ContestoRendering& c) {
         // Stopped by the user (Anima unchecked) while messages ran: the frame in hand was the last.
         if (!c.AnimazioneInCorso || !c.Anima()) {
             c.AnimazioneInCorso = false;
+            if (!FrameScritti(c)) InterrompiPerErrore(c);
             break;
         }
         // A setting changed: the same frame again, under the new settings.
         if (c.RidisegnaFrame) continue;
         c.FrameCorrente += 1.0f;
         if (!(c.FrameCorrente <= ImpostazioniGlobali.TotaleFrame - 1.0f)) {
+            if (!FrameScritti(c)) {
+                InterrompiPerErrore(c);
+                break;
+            }
             c.FrameCorrente = 0.0f;
             c.AnimazioneInCorso = false;
             c.Host.DeselezionaAnima();
@@ -60,6 +65,22 @@ void CicloAnimazione(ContestoRendering& c) {
             break;
         }
     }
+}
+
+void CicloAnimazione(ContestoRendering& c) {
+    c.CicloAttivo = true;
+    c.FrameCorrente = 0.0f;
+    c.ErroreFrame = false;
+    c.OrologioAnteprima.invalidate();
+    if (c.AnimazioneInCorso && !PreparaCartellaFrame(PercorsoOutput, &c.MessaggioErrore)) {
+        c.ErroreFrame = true;
+        InterrompiPerErrore(c);
+    }
+    if (c.AnimazioneInCorso && c.LavoratoriScrittura > 0)
+        c.Scrittura = std::make_unique<ScritturaFrame>(c.LavoratoriScrittura);
+    Ciclo(c);
+    // Waits for whatever an error left queued; those frames are dropped.
+    c.Scrittura.reset();
     c.CicloAttivo = false;
 }
 

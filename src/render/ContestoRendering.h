@@ -9,9 +9,11 @@
 #include "render/HostRendering.h"
 #include "render/LineeFlare.h"
 #include "render/MotoriEffetti.h"
+#include "render/ScritturaFrame.h"
 #include "render/ScritturaLayer.h"
 
 #include <QBrush>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -21,6 +23,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class ImpostazioniProgetto;
@@ -111,6 +114,13 @@ public:
     // Set when a frame file could not be written; the loop stops on it.
     bool ErroreFrame = false;
     QString MessaggioErrore;
+    // Worker threads that make the frame files of a run; 0 makes each file in the loop's
+    // own thread before the next frame is drawn.
+    int LavoratoriScrittura = ScritturaFrame::LavoratoriPredefiniti();
+    // The workers of the run in hand.
+    std::unique_ptr<ScritturaFrame> Scrittura;
+    // When the run last showed a preview.
+    QElapsedTimer OrologioAnteprima;
 
     // Pictures read by the renderers (logo, backgrounds, sprites).
     CacheImmagini Immagini;

@@ -17,6 +17,8 @@ public:
     virtual int AltezzaFinestra() const = 0;
     // Shows the preview picture in ImmagineASchermo.
     virtual void MostraAnteprima(const QImage& anteprima) = 0;
+    // Pictures per second the screen shows: a run shows no more previews than that.
+    virtual double FrequenzaSchermo() const { return 60.0; }
     // Caption of LabelFrame.
     virtual void ImpostaCaptionFrame(const QString& caption) = 0;
     // Lets the window process its pending messages; handlers may run in here.

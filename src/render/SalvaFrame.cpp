@@ -2,15 +2,14 @@
 
 #include "platform/CartelleUtente.h"
 #include "platform/Grafica.h"
-#include "platform/Jpeg.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
 #include "render/NomiRendering.h"
+#include "render/ScritturaFrame.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImageWriter>
 
 #include <cmath>
 #include <filesystem>
@@ -68,24 +67,16 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
 
 namespace {
 
-// Through a file of our own: the image writer alone reports a full disk as "Unknown error".
-bool ScriviBmp(const QImage& immagine, const QString& percorso, QString* errore) {
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (errore) *errore = file.errorString();
-        return false;
-    }
-    QImageWriter scrittore(&file, "bmp");
-    const bool scritto = scrittore.write(immagine.convertToFormat(QImage::Format_RGB888));
-    const bool svuotato = file.flush();
-    // Taken before close, which forgets an error of an earlier write.
-    QString motivo = file.error() != QFileDevice::NoError ? file.errorString() : QString();
-    file.close();
-    if (motivo.isEmpty() && file.error() != QFileDevice::NoError) motivo = file.errorString();
-    if (scritto && svuotato && motivo.isEmpty()) return true;
-    if (errore) *errore = motivo.isEmpty() ? scrittore.errorString() : motivo;
-    QFile::remove(percorso);
-    return false;
+// During a run the window needs no more pictures than the screen shows; the last frame is
+// always shown.
+bool AnteprimaDovuta(ContestoRendering& c) {
+    if (!c.CicloAttivo || !c.Anima()) return true;
+    const double frequenza = c.Host.FrequenzaSchermo();
+    const qint64 intervallo = frequenza > 0.0 ? static_cast<qint64>(1000.0 / frequenza) : 0;
+    const bool ultimo = c.FrameCorrente >= ImpostazioniGlobali.TotaleFrame - 1.0f;
+    if (c.OrologioAnteprima.isValid() && c.OrologioAnteprima.elapsed() < intervallo && !ultimo) return false;
+    c.OrologioAnteprima.start();
+    return true;
 }
 
 }  // namespace
@@ -94,7 +85,7 @@ void SalvaFrame(ContestoRendering& c) {
     // The canvas painter stays open; its raster engine writes straight into the pixels.
     const QImage& canvas = c.CanvasFrame;
     const QSize anteprima = DimensioneAnteprima(c.Host.AltezzaFinestra());
-    if (!anteprima.isEmpty()) {
+    if (!anteprima.isEmpty() && AnteprimaDovuta(c)) {
         c.Host.MostraAnteprima(ScalaVeloce(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
     }
     if (!c.Anima()) return;
@@ -104,11 +95,18 @@ void SalvaFrame(ContestoRendering& c) {
     const QString nome = NomeFileFrame(
         PercorsoOutput, NumeroFileFrame(imp.IntroLista.Voce(), c.FrameCorrente, ImpostazioniGlobali.TotaleFrame), jpg);
     const QSize dimensione = DimensioneOutput(imp.ProgettoRisoluzione.Voce());
-    const QImage uscita = dimensione == canvas.size() ? canvas : ScalaAltaQualita(canvas, dimensione);
+    if (c.Scrittura) {
+        // Made and written by the workers; a failure shows at one of the next frames.
+        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome) || c.Scrittura->Fallito()) {
+            c.ErroreFrame = true;
+            c.Scrittura->Fallito(&c.MessaggioErrore);
+        }
+        return;
+    }
+    QByteArray dati;
     QString errore;
-    const bool scritto = jpg ? ScriviJpeg(uscita, nome, 90, &errore) : ScriviBmp(uscita, nome, &errore);
-    if (!scritto) {
+    if (!CodificaFrame(canvas, dimensione, jpg, dati, &errore) || !ScriviFileFrame(nome, dati, &errore)) {
         c.ErroreFrame = true;
-        c.MessaggioErrore = QStringLiteral("The frame could not be written:\n%1\n%2").arg(nome, errore);
+        c.MessaggioErrore = MessaggioFrameNonScritto(nome, errore);
     }
 }

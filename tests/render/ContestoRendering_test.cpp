@@ -99,6 +99,7 @@ TEST(EseguiRendering, UnCambioAlFrame50RidisegnaQuelFrameSenzaAnnidareIlCiclo) {
 
 TEST(EseguiRendering, UnFrameNonScrivibileFermaLaCorsaSenzaCodifica) {
     BancoRendering b;
+    b.contesto.LavoratoriScrittura = 0;
     b.host.AllaPompa = [&] {
         if (b.contesto.FrameCorrente == 3.0f) QDir(b.CartellaFrame()).removeRecursively();
     };
@@ -111,6 +112,33 @@ TEST(EseguiRendering, UnFrameNonScrivibileFermaLaCorsaSenzaCodifica) {
     // Frame 4 (file 0005) failed; the loop did not go on to frame 5.
     EXPECT_EQ(b.host.Caption.back(), QStringLiteral("5"));
 }
+
+class FrameBloccato : public ::testing::TestWithParam<int> {};
+
+// File 0005 cannot be made (a folder has its name). Whether the files are made in the loop or
+// by workers, the run ends on that frame's message, the files before it are all there, none
+// after it is written, and no encoder starts.
+TEST_P(FrameBloccato, LaCorsaFinisceSulFrameENonScriveOltre) {
+    BancoRendering b;
+    b.contesto.LavoratoriScrittura = GetParam();
+    ImpostazioniGlobali.TotaleFrame = 40;
+    ASSERT_TRUE(QDir().mkpath(b.CartellaFrame() + QStringLiteral("/Image_0005.jpg")));
+    b.Anima();
+    EXPECT_EQ(b.host.Codifiche, 0);
+    EXPECT_FALSE(b.host.Anima);
+    EXPECT_FALSE(b.contesto.AnimazioneInCorso);
+    EXPECT_FALSE(b.contesto.Scrittura);
+    ASSERT_EQ(b.host.Errori.size(), 1);
+    EXPECT_TRUE(b.host.Errori.front().contains(QStringLiteral("Image_0005.jpg"))) << b.host.Errori.front().toStdString();
+    EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 4));
+    // Workers notice the failure at most a queue later; the loop stops there.
+    ASSERT_FALSE(b.host.Caption.isEmpty());
+    EXPECT_GE(b.host.Caption.back().toInt(), 5);
+    EXPECT_LT(b.host.Caption.back().toInt(), 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scrittura, FrameBloccato, ::testing::Values(0, 1, 4),
+                         [](const ::testing::TestParamInfo<int>& i) { return "Lavoratori" + std::to_string(i.param); });
 
 TEST(EseguiRendering, ConIlFlagGiaSpentoNonDisegnaNulla) {
     BancoRendering b;

@@ -1,0 +1,153 @@
+// The frames phase of a whole run, as the main window starts it: Anima checked, every frame
+// drawn, scaled and written as JPEG. Every intro with its preset look (and with the heavy look
+// over it), at 1080p and at 720p. Beside each, the floor: the same number of frames encoded to
+// JPEG on 8 threads, nothing drawn, from pictures of that run. The program ends with the table.
+// QUENVOX_BENCH_FRAME=<n> runs n frames instead of 200.
+#include "BenchComune.h"
+
+#include "platform/CartelleUtente.h"
+#include "platform/Jpeg.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/PresetIntro.h"
+#include "render/SalvaFrame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+struct Misura {
+    double Secondi = 0.0;
+    double Core = 0.0;  // processor time over wall time
+};
+
+// (intro, heavy, height) -> the run; (intro, heavy) -> the floor in seconds.
+std::map<std::tuple<int, int, int>, Misura> corse;
+std::map<std::tuple<int, int>, double> pavimenti;
+
+int FrameBench() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("QUENVOX_BENCH_FRAME", &ok);
+    return ok && n > 0 ? n : 200;
+}
+
+double TempoProcessore() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    const auto secondi = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return secondi(uso.ru_utime) + secondi(uso.ru_stime);
+}
+
+// Sixteen frames of the run just written, spread over it, as the floor's pictures.
+std::vector<QImage> CampioniDellaCorsa(int frame) {
+    std::vector<QImage> campioni;
+    for (int k = 0; k < 16; ++k) {
+        const QImage img = LeggiJpeg(NomeFileFrame(PercorsoOutput, 1 + static_cast<long long>(k) * frame / 16, true));
+        if (!img.isNull()) campioni.push_back(img.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+    return campioni;
+}
+
+// The floor: frame pictures encoded and written by 8 threads, each taking the next number.
+double Pavimento(const std::vector<QImage>& campioni, int frame) {
+    if (campioni.empty()) return 0.0;
+    const QString cartella = PercorsoOutput + QStringLiteral("/Pavimento");
+    QDir().mkpath(cartella);
+    std::atomic<int> prossimo{0};
+    const auto inizio = std::chrono::steady_clock::now();
+    std::vector<std::thread> fili;
+    for (int t = 0; t < 8; ++t)
+        fili.emplace_back([&] {
+            for (int i = prossimo++; i < frame; i = prossimo++)
+                ScriviJpeg(campioni[static_cast<size_t>(i) % campioni.size()],
+                           cartella + QStringLiteral("/f%1.jpg").arg(i), 90);
+        });
+    for (auto& f : fili) f.join();
+    const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+    QDir(cartella).removeRecursively();
+    return durata.count();
+}
+
+void BM_FaseFrame(benchmark::State& stato) {
+    const int intro = static_cast<int>(stato.range(0));
+    const bool pesanti = stato.range(1) != 0;
+    const int altezza = static_cast<int>(stato.range(2));
+    const int frame = FrameBench();
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        HostBench host;
+        ImpostazioniProgetto imp = ImpostazioniBench(false, intro);
+        ImpostaPredefinitiIntro(imp);
+        if (pesanti) ApplicaLookPesante(imp);
+        const QString logo = imp.TabellaImmagini[4];
+        imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
+        imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;
+        imp.UsaJpg = true;
+        imp.ProgettoRisoluzione = altezza == 720 ? 1 : 2;
+        ImpostazioniGlobali.TotaleFrame = static_cast<float>(frame);
+        ContestoRendering contesto(host);
+        // The preview the window shows before Anima is checked.
+        EseguiRendering(contesto, imp);
+        stato.ResumeTiming();
+
+        const double processore = TempoProcessore();
+        const auto inizio = std::chrono::steady_clock::now();
+        host.Anima = true;
+        AvviaAnimazione(contesto);
+        EseguiRendering(contesto, imp);
+        const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+        const double core = (TempoProcessore() - processore) / durata.count();
+
+        stato.PauseTiming();
+        corse[{intro, pesanti, altezza}] = {durata.count(), core};
+        stato.counters["s"] = durata.count();
+        stato.counters["cores"] = core;
+        if (altezza == 1080) pavimenti[{intro, pesanti}] = Pavimento(CampioniDellaCorsa(frame), frame);
+        stato.ResumeTiming();
+    }
+}
+
+}  // namespace
+
+void StampaTabellaFaseFrame() {
+    if (corse.empty()) return;
+    std::printf("\nFrames phase of a run of %d frames, JPEG, seconds (cores: processor time / wall time;\n"
+                "floor: the same frames only encoded, on 8 threads; ratio: 1080p run / floor)\n",
+                FrameBench());
+    std::printf("%-6s %-7s %9s %6s %9s %6s %9s %8s\n", "intro", "look", "1080p", "cores", "720p", "cores", "floor",
+                "ratio");
+    for (int intro = 1; intro <= 10; ++intro)
+        for (int pesanti = 0; pesanti <= 1; ++pesanti) {
+            const auto a = corse.find({intro, pesanti, 1080});
+            const auto b = corse.find({intro, pesanti, 720});
+            if (a == corse.end() && b == corse.end()) continue;
+            std::printf("%-6d %-7s", intro, pesanti ? "heavy" : "preset");
+            for (const auto& it : {a, b}) {
+                if (it == corse.end()) std::printf(" %9s %6s", "-", "-");
+                else std::printf(" %9.2f %6.1f", it->second.Secondi, it->second.Core);
+            }
+            const auto p = pavimenti.find({intro, pesanti});
+            if (p == pavimenti.end() || p->second <= 0.0 || a == corse.end()) {
+                std::printf(" %9s %8s\n", "-", "-");
+            } else {
+                std::printf(" %9.2f %8.1f\n", p->second, a->second.Secondi / p->second);
+            }
+        }
+}
+
+BENCHMARK(BM_FaseFrame)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {0, 1}, {1080, 720}})
+    ->ArgNames({"intro", "heavy", "height"})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);

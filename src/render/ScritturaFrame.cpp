@@ -1,0 +1,156 @@
+#include "render/ScritturaFrame.h"
+
+#include "platform/Grafica.h"
+#include "platform/Jpeg.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+bool CodificaFrame(const QImage& tela, const QSize& dimensione, bool jpg, QByteArray& dati, QString* errore) {
+    const QImage uscita = dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione);
+    if (jpg) return CodificaJpeg(uscita, dati, 90, errore);
+    dati.clear();
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter scrittore(&buffer, "bmp");
+    if (scrittore.write(uscita.convertToFormat(QImage::Format_RGB888))) return true;
+    if (errore) *errore = scrittore.errorString();
+    return false;
+}
+
+bool ScriviFileFrame(const QString& nome, const QByteArray& dati, QString* errore) {
+    const QByteArray percorso = QFile::encodeName(nome);
+    std::FILE* file = std::fopen(percorso.constData(), "wb");
+    if (!file) {
+        if (errore) *errore = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    const size_t scritti = std::fwrite(dati.constData(), 1, static_cast<size_t>(dati.size()), file);
+    int motivo = scritti == static_cast<size_t>(dati.size()) ? 0 : errno;
+    // A full disk often shows only when the buffer is flushed at close.
+    if (std::fclose(file) != 0 && motivo == 0) motivo = errno;
+    if (motivo == 0) return true;
+    if (errore) *errore = QString::fromLocal8Bit(std::strerror(motivo));
+    std::remove(percorso.constData());
+    return false;
+}
+
+QString MessaggioFrameNonScritto(const QString& nome, const QString& motivo) {
+    return QStringLiteral("The frame could not be written:\n%1\n%2").arg(nome, motivo);
+}
+
+int ScritturaFrame::LavoratoriPredefiniti() {
+    const int core = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(core - 1, 1, 6);
+}
+
+ScritturaFrame::ScritturaFrame(int lavoratori) : capacita_(std::max(lavoratori, 1) + 2) {
+    for (int i = 0; i < std::max(lavoratori, 1); ++i) fili_.emplace_back(&ScritturaFrame::Lavora, this);
+}
+
+ScritturaFrame::~ScritturaFrame() {
+    Attendi();
+    {
+        std::lock_guard<std::mutex> blocco(mutex_);
+        fine_ = true;
+    }
+    lavoroArrivato_.notify_all();
+    for (std::thread& filo : fili_) filo.join();
+}
+
+bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome) {
+    std::unique_lock<std::mutex> blocco(mutex_);
+    spazioLibero_.wait(blocco, [this] { return inVolo_ < capacita_ || fallito_; });
+    if (fallito_) return false;
+    Lavoro lavoro{prossimaSequenza_++, {}, dimensione, jpg, nome};
+    if (!tele_.empty()) {
+        lavoro.tela = std::move(tele_.back());
+        tele_.pop_back();
+    }
+    ++inVolo_;
+    massimoInVolo_ = std::max(massimoInVolo_, inVolo_);
+    blocco.unlock();
+    // Into a buffer of an earlier frame when it fits: fresh pages for every frame cost more
+    // than the copy.
+    if (lavoro.tela.size() == tela.size() && lavoro.tela.format() == tela.format() &&
+        lavoro.tela.bytesPerLine() == tela.bytesPerLine() && lavoro.tela.isDetached())
+        std::memcpy(lavoro.tela.bits(), tela.constBits(), static_cast<size_t>(tela.sizeInBytes()));
+    else
+        lavoro.tela = tela.copy();
+    blocco.lock();
+    coda_.push_back(std::move(lavoro));
+    blocco.unlock();
+    lavoroArrivato_.notify_one();
+    return true;
+}
+
+bool ScritturaFrame::Fallito(QString* messaggio) const {
+    std::lock_guard<std::mutex> blocco(mutex_);
+    if (fallito_ && messaggio) *messaggio = messaggio_;
+    return fallito_;
+}
+
+bool ScritturaFrame::Attendi(QString* messaggio) {
+    std::unique_lock<std::mutex> blocco(mutex_);
+    spazioLibero_.wait(blocco, [this] { return inVolo_ == 0; });
+    if (fallito_ && messaggio) *messaggio = messaggio_;
+    return !fallito_;
+}
+
+int ScritturaFrame::MassimoInVolo() const {
+    std::lock_guard<std::mutex> blocco(mutex_);
+    return massimoInVolo_;
+}
+
+void ScritturaFrame::Lavora() {
+    std::unique_lock<std::mutex> blocco(mutex_);
+    for (;;) {
+        lavoroArrivato_.wait(blocco, [this] { return fine_ || !coda_.empty(); });
+        if (coda_.empty()) return;
+        Lavoro lavoro = std::move(coda_.front());
+        coda_.pop_front();
+        // After a failure the later frames are dropped unmade.
+        const bool salta = fallito_;
+        blocco.unlock();
+        Risultato risultato{false, {}, {}, lavoro.nome};
+        if (!salta)
+            risultato.codificato = CodificaFrame(lavoro.tela, lavoro.dimensione, lavoro.jpg, risultato.dati, &risultato.motivo);
+        blocco.lock();
+        if (static_cast<int>(tele_.size()) < capacita_) tele_.push_back(std::move(lavoro.tela));
+        pronti_[lavoro.sequenza] = std::move(risultato);
+        ScriviInOrdine(blocco);
+    }
+}
+
+// One worker at a time writes whatever is ready next in the queue's order; the others only
+// leave their results.
+void ScritturaFrame::ScriviInOrdine(std::unique_lock<std::mutex>& blocco) {
+    if (scrittoreAttivo_) return;
+    scrittoreAttivo_ = true;
+    for (auto it = pronti_.find(prossimoDaScrivere_); it != pronti_.end(); it = pronti_.find(prossimoDaScrivere_)) {
+        Risultato r = std::move(it->second);
+        pronti_.erase(it);
+        if (!fallito_) {
+            bool scritto = r.codificato;
+            if (scritto) {
+                blocco.unlock();
+                scritto = ScriviFileFrame(r.nome, r.dati, &r.motivo);
+                blocco.lock();
+            }
+            if (!scritto) {
+                fallito_ = true;
+                messaggio_ = MessaggioFrameNonScritto(r.nome, r.motivo);
+            }
+        }
+        ++prossimoDaScrivere_;
+        --inVolo_;
+        spazioLibero_.notify_all();
+    }
+    scrittoreAttivo_ = false;
+}

@@ -1,0 +1,118 @@
+#include "render/ScritturaFrame.h"
+
+#include "AiutoIntro.h"
+#include "project/PresetIntro.h"
+#include "render/SalvaFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+
+#include <map>
+
+namespace {
+
+QByteArray Contenuto(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A canvas that differs from frame to frame in colour and in edges, so a file mixed up with
+// its neighbour shows.
+QImage Tela(int i) {
+    QImage tela(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    tela.fill(QColor(20 + i * 7 % 200, 40, 90));
+    QPainter p(&tela);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(250, 200, 10));
+    p.drawEllipse(QPointF(100 + i * 61, 540), 300, 200 + i);
+    return tela;
+}
+
+struct CasoCoda {
+    int lavoratori;
+    QSize dimensione;
+    bool jpg;
+};
+
+class CodaFrame : public ::testing::TestWithParam<CasoCoda> {};
+
+// Thirty frames through the workers: each file holds exactly what the one-thread encoding of
+// its own canvas gives, and the queue never held more than its capacity.
+TEST_P(CodaFrame, OgniFileEIlSuoFrameEntroLaCapacita) {
+    const CasoCoda caso = GetParam();
+    CasaTemporanea casa;
+    constexpr int frame = 30;
+    std::map<int, QByteArray> attesi;
+    {
+        ScritturaFrame scrittura(caso.lavoratori);
+        for (int i = 0; i < frame; ++i) {
+            const QImage tela = Tela(i);
+            ASSERT_TRUE(scrittura.Accoda(tela, caso.dimensione, caso.jpg, casa.Sotto(QStringLiteral("f%1").arg(i))));
+            ASSERT_TRUE(CodificaFrame(tela, caso.dimensione, caso.jpg, attesi[i], nullptr));
+        }
+        QString messaggio;
+        EXPECT_TRUE(scrittura.Attendi(&messaggio)) << messaggio.toStdString();
+        EXPECT_LE(scrittura.MassimoInVolo(), scrittura.Capacita());
+        EXPECT_GE(scrittura.MassimoInVolo(), 1);
+    }
+    for (int i = 0; i < frame; ++i) EXPECT_EQ(Contenuto(casa.Sotto(QStringLiteral("f%1").arg(i))), attesi[i]) << "frame " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, CodaFrame,
+                         ::testing::Values(CasoCoda{1, {1280, 720}, true}, CasoCoda{4, {1280, 720}, true},
+                                           CasoCoda{4, {1920, 1080}, true}, CasoCoda{3, {1280, 720}, false}));
+
+// A frame whose file cannot be made: later frames are neither written nor queued, and the
+// message names the frame that failed.
+TEST(ScritturaFrame, DopoUnErroreNonScriveNullaEDiceQualeFrame) {
+    CasaTemporanea casa;
+    ASSERT_TRUE(QDir().mkpath(casa.Sotto(QStringLiteral("f3"))));
+    ScritturaFrame scrittura(4);
+    int accodati = 0;
+    for (int i = 0; i < 40; ++i) {
+        if (!scrittura.Accoda(Tela(i), {1280, 720}, true, casa.Sotto(QStringLiteral("f%1").arg(i)))) break;
+        ++accodati;
+    }
+    QString messaggio;
+    EXPECT_FALSE(scrittura.Attendi(&messaggio));
+    EXPECT_EQ(messaggio, MessaggioFrameNonScritto(casa.Sotto(QStringLiteral("f3")), QString::fromLocal8Bit(std::strerror(EISDIR))));
+    EXPECT_LT(accodati, 40);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(QFile::exists(casa.Sotto(QStringLiteral("f%1").arg(i))));
+    for (int i = 4; i < 40; ++i) EXPECT_FALSE(QFile::exists(casa.Sotto(QStringLiteral("f%1").arg(i)))) << i;
+    EXPECT_FALSE(scrittura.Accoda(Tela(0), {1280, 720}, true, casa.Sotto(QStringLiteral("g"))));
+}
+
+// The frames of a run of 30, every intro with its own look: the files the workers make are
+// byte for byte those the loop makes alone.
+class CorsaIdentica : public ::testing::TestWithParam<int> {};
+
+std::map<QString, QByteArray> Corsa(int intro, int lavoratori) {
+    BancoIntro b(intro);
+    ImpostaPredefinitiIntro(b.imp);
+    b.imp.Intro2LogoDaUtilizzare = b.imp.Intro3LogoDaUtilizzare = b.logo;
+    b.imp.Intro4LogoDaUtilizzare = b.imp.Intro5LogoDaUtilizzare = b.logo;
+    b.imp.UsaJpg = true;
+    b.imp.ProgettoRisoluzione = 1;
+    b.contesto.LavoratoriScrittura = lavoratori;
+    ImpostazioniGlobali.TotaleFrame = 30;
+    b.Anima();
+    std::map<QString, QByteArray> file;
+    for (const QString& nome : b.FileFrame()) file[nome] = Contenuto(b.CartellaFrame() + QLatin1Char('/') + nome);
+    EXPECT_EQ(b.host.Codifiche, 1);
+    return file;
+}
+
+TEST_P(CorsaIdentica, IFileDeiLavoratoriSonoQuelliDelCiclo) {
+    const std::map<QString, QByteArray> soli = Corsa(GetParam(), 0);
+    const std::map<QString, QByteArray> lavoratori = Corsa(GetParam(), 4);
+    ASSERT_EQ(soli.size(), 30u);
+    ASSERT_EQ(lavoratori.size(), soli.size());
+    for (const auto& [nome, dati] : soli) EXPECT_TRUE(lavoratori.at(nome) == dati) << nome.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Intro, CorsaIdentica, ::testing::Range(1, 11),
+                         [](const ::testing::TestParamInfo<int>& i) { return "Intro" + std::to_string(i.param); });
+
+}  // namespace
