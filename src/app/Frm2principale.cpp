@@ -877,7 +877,8 @@ void TForm2Principale::AvviaCodifica() {
     dati.PercorsoOutput = PercorsoOutput;
     dati.TotaleFrame = ImpostazioniGlobali.TotaleFrame;
     dati.UsaJpg = imp_.UsaJpg;
-    dati.FrameRate = imp_.ProgettoFrameRate.Testo();
+    // The rate by its item, not by its caption: the French captions are placeholders.
+    dati.FrameRate = VociPredefinite::ProgettoFrameRate().value(imp_.ProgettoFrameRate.Voce() - 1);
     dati.Durata = imp_.ProgettoDurata;
     const ConsegnaCodifica consegna = ::AvviaCodifica(dati);
     // The encoder reads the frames themselves; a missing list is told, and the run goes on.

@@ -130,3 +130,14 @@ TEST(CorsaAnimazione, AFrameListThatCannotBeWrittenIsToldAndTheHandOffStillHappe
     ASSERT_EQ(b.porta.Messaggi.size(), 1);
     EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: ")));
 }
+
+// The French interface shows "##" for every rate; the video still gets the rate of the item.
+TEST(CorsaAnimazione, TheRateHandedOffFollowsTheItemInEveryLanguage) {
+    BancoCorsa b(2);
+    ImpostazioniGlobali.LinguaCorrente = LinguaFrancese;
+    b.f->ApplicaLinguaFinestra();
+    ASSERT_EQ(b.Imp().ProgettoFrameRate.Testo(), QStringLiteral("##"));
+    b.Anima();
+    ASSERT_EQ(b.porta.Codifiche.size(), 1);
+    EXPECT_EQ(b.porta.Codifiche[0].Parametri.FrameAlSecondo, 25);
+}
