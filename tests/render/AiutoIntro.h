@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 
 #include <cstdlib>
 
@@ -40,6 +41,15 @@ struct BancoIntro : BancoRendering {
         return contesto.CanvasFrame.copy();
     }
 };
+
+// A logo of that size, transparent but for the red ink in inchiostro, written to file.
+inline void SalvaLogoConInchiostro(const QString& file, QSize dimensione, const QRect& inchiostro) {
+    QImage logo(dimensione, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = inchiostro.top(); y <= inchiostro.bottom(); ++y)
+        for (int x = inchiostro.left(); x <= inchiostro.right(); ++x) logo.setPixel(x, y, RossoLogo);
+    logo.save(file);
+}
 
 inline bool Vicino(QRgb a, QRgb b, int tolleranza = 3) {
     return std::abs(qRed(a) - qRed(b)) <= tolleranza && std::abs(qGreen(a) - qGreen(b)) <= tolleranza &&

@@ -78,11 +78,7 @@ TEST(Intro3, PreviewShowsTheLogoLandedOnItsShadow) {
 // shadow lies under the ink, not under the transparent bottom margin.
 TEST(Intro2, ChainsOverlapTheInkOfALogoWithTransparentMargins) {
     BancoIntro b(2, QSize(400, 200));
-    QImage logo(400, 200, QImage::Format_ARGB32);
-    logo.fill(Qt::transparent);
-    for (int y = 80; y < 160; ++y)
-        for (int x = 0; x < 400; ++x) logo.setPixel(x, y, RossoLogo);
-    logo.save(b.logo);
+    SalvaLogoConInchiostro(b.logo, QSize(400, 200), QRect(0, 80, 400, 80));
     const int x0 = 760, y0 = 440;
     const QImage f = b.Frame(0, false);
     b.imp.TabellaImmagini[29].clear();

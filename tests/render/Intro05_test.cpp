@@ -34,11 +34,7 @@ TEST(Intro5, LogoStandsOnTheFloorOverItsReflection) {
 // box the size of the picture.
 TEST(Intro5, TransparentPartsOfTheLogoReflectNothing) {
     BancoIntro b(5, QSize(400, 300));
-    QImage logo(400, 300, QImage::Format_ARGB32);
-    logo.fill(Qt::transparent);
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 200; ++x) logo.setPixel(x, y, RossoLogo);
-    logo.save(b.logo);
+    SalvaLogoConInchiostro(b.logo, QSize(400, 300), QRect(0, 0, 200, 300));
     const QImage f = b.Frame(0, false);
     // Logo (760, 395, 400, 300); the reflection under it, rows 695 to 844.
     for (int y = 695; y < 845; ++y)
