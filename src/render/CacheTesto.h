@@ -3,6 +3,7 @@
 // from; a render whose inputs are the same takes the kept picture, and a layer file is written
 // again only when its picture changed.
 #include <QByteArray>
+#include <QImage>
 #include <QPainterPath>
 #include <QRect>
 #include <QString>
@@ -18,6 +19,11 @@ struct VoceCacheTesto {
     QByteArray ChiaveOggetto;
     QString FileOmbra;         // where the kept picture was last written
     QString FileOggetto;
+    // Intro 6: the layer without its moving glint, kept apart so a frame only paints the glint.
+    QByteArray ChiaveLucido;
+    QImage SottoLucido;        // everything under the grey stroke
+    QImage MascheraLucido;     // the stroke's coverage
+    QImage SopraLucido;        // the fill over it (null without one)
 };
 
 struct CacheTesto {

@@ -90,10 +90,8 @@ QImage NuovoLayer(const GeometriaRiga& g) {
     return layer;
 }
 
-// Intro 6's outline: a white copy two pixels lower, then grey with an orange glint that runs
-// from left to right over the animation.
-void ContornoMetallico(QPainter& g, const QPainterPath& percorso, const std::vector<QPainterPath>& pezzi,
-                       ContestoRendering& c) {
+// Intro 6's outline: a white copy two pixels lower, under the grey stroke with its glint.
+void ContornoBianco(QPainter& g, const std::vector<QPainterPath>& pezzi, ContestoRendering& c) {
     g.save();
     g.translate(0, 2);
     QPen bianca = PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF());
@@ -102,7 +100,10 @@ void ContornoMetallico(QPainter& g, const QPainterPath& percorso, const std::vec
     g.setBrush(Qt::NoBrush);
     TracciaAPezzi(g, pezzi);
     g.restore();
+}
 
+// The grey of intro 6's outline with the orange glint that runs from left to right over the animation.
+QLinearGradient LucidoIntro6(const QPainterPath& percorso, const ContestoRendering& c) {
     const QRect limiti = LimitiInteri(percorso).adjusted(-100, 0, 100, 0);
     QLinearGradient lucido(limiti.left(), 0, limiti.right() + 1, 0);
     const float denominatore = ImpostazioniGlobali.TotaleFrame - 50.0f;
@@ -111,10 +112,41 @@ void ContornoMetallico(QPainter& g, const QPainterPath& percorso, const std::vec
     const float hi = p + 0.3f;
     ImpostaBlend(lucido, QColor(64, 64, 64), QColor(255, 128, 64), {0, 0, 1, 0, 0},
                  {0.0f, lo, std::min(p, 1.0f), hi, 1.0f});
-    QPen metallo(QBrush(lucido), 8);
+    return lucido;
+}
+
+// Where the 8-pixel grey stroke covers the layer, as alpha: the glint of every frame is
+// painted through it instead of stroking the outline again.
+QImage MascheraMetallo(const std::vector<QPainterPath>& pezzi, QSize dimensione) {
+    QImage maschera(dimensione, QImage::Format_ARGB32_Premultiplied);
+    maschera.fill(Qt::transparent);
+    QPainter g(&maschera);
+    ImpostaModiGrafica(g);
+    QPen metallo(QBrush(Qt::white), 8);
     metallo.setJoinStyle(Qt::RoundJoin);
     g.setPen(metallo);
+    g.setBrush(Qt::NoBrush);
     TracciaAPezzi(g, pezzi);
+    return maschera;
+}
+
+// Intro 6's layer for the frame in hand from its kept parts: what lies under the grey stroke,
+// the stroke in the frame's glint, and the fill over it.
+QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
+    QImage layer = voce.SottoLucido.copy();
+    QImage tinta(layer.size(), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull() || tinta.isNull()) return {};
+    {
+        QPainter t(&tinta);
+        t.setCompositionMode(QPainter::CompositionMode_Source);
+        t.fillRect(tinta.rect(), QBrush(LucidoIntro6(voce.Percorso, c)));
+        t.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        t.drawImage(0, 0, voce.MascheraLucido);
+    }
+    QPainter g(&layer);
+    g.drawImage(0, 0, tinta);
+    if (!voce.SopraLucido.isNull()) g.drawImage(0, 0, voce.SopraLucido);
+    return layer;
 }
 
 void SemiIntro6(ContestoRendering& c) {
@@ -266,9 +298,10 @@ void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, QImage& layer) {
     RiempiAPezzi(p, PezziSeparati(percorso, 2), QBrush(Qt::black));
 }
 
-void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& layer) {
+void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, QImage& layer) {
     const ImpostazioniProgetto& imp = in.imp;
     ContestoRendering& c = in.c;
+    voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
     layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
     if (layer.isNull()) return;
     QPainter p(&layer);
@@ -302,13 +335,24 @@ void CreaOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, QImage& 
         p.setPen(PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF()));
         TracciaAPezzi(p, pezzi);
     }
-    if (imp.FontOutline1Check) {
-        if (in.intro == 6) {
-            ContornoMetallico(p, percorso, pezzi, c);
-        } else {
-            p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
-            TracciaAPezzi(p, pezzi);
+    if (imp.FontOutline1Check && in.intro == 6) {
+        // Only the glint changes from frame to frame: the parts around it are kept.
+        ContornoBianco(p, pezzi, c);
+        p.end();
+        voce.SottoLucido = layer;
+        voce.MascheraLucido = MascheraMetallo(pezzi, layer.size());
+        if (!logoRiga && !imp.FontTrasparente) {
+            voce.SopraLucido = NuovoLayer({0, 0, layer.width(), layer.height()});
+            QPainter sopra(&voce.SopraLucido);
+            ImpostaModiGrafica(sopra);
+            RiempiAPezzi(sopra, pezzi, riempimento);
         }
+        layer = ComponiLucido(voce, c);
+        return;
+    }
+    if (imp.FontOutline1Check) {
+        p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
+        TracciaAPezzi(p, pezzi);
     }
     if (!logoRiga && !imp.FontTrasparente) RiempiAPezzi(p, pezzi, riempimento);
 }
@@ -343,7 +387,8 @@ QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
     return k.Dati();
 }
 
-QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n) {
+// With perFrame false, the key of everything but intro 6's glint.
+QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, bool perFrame = true) {
     const ImpostazioniProgetto& imp = in.imp;
     const ContestoRendering& c = in.c;
     Chiave k;
@@ -357,7 +402,7 @@ QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n) 
     k << imp.FontOutline2Check << c.PennaOutline2.color() << c.PennaOutline2.widthF();
     k << imp.FontOutline1Check << c.PennaOutline1.color() << c.PennaOutline1.widthF();
     // Intro 6's glint moves with the frame.
-    if (in.intro == 6 && imp.FontOutline1Check) k << c.FrameCorrente << ImpostazioniGlobali.TotaleFrame;
+    if (in.intro == 6 && imp.FontOutline1Check && perFrame) k << c.FrameCorrente << ImpostazioniGlobali.TotaleFrame;
     return k.Dati();
 }
 
@@ -409,7 +454,13 @@ void CreaOggettiTesto(ContestoRendering& c) {
         const QByteArray oggetto = ChiaveOggetto(in, voce, n);
         if (oggetto != voce.ChiaveOggetto) {
             QImage layer;
-            CreaOggetto(in, voce, n, layer);
+            const QByteArray parti = ChiaveOggetto(in, voce, n, false);
+            if (!voce.SottoLucido.isNull() && parti == voce.ChiaveLucido) {
+                layer = ComponiLucido(voce, c);
+            } else {
+                CreaOggetto(in, voce, n, layer);
+                voce.ChiaveLucido = parti;
+            }
             AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
             if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
             c.LayerOggetto[n] = layer;

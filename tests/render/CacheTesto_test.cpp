@@ -172,6 +172,41 @@ TEST(CacheTesto, IlLuccichioDellIntro6CambiaColFrameLOmbraResta) {
     EXPECT_EQ(b.contesto.LayerOggetto[0], DisegnoFresco(b).oggetto[0]);
 }
 
+// Intro 6 keeps its layer without the glint from frame to frame: a change of any input of
+// that layer between two frames draws it anew, equal to a fresh drawing of the second frame.
+class Intro6FrameDopoFrame : public ::testing::TestWithParam<CasoIngresso> {};
+
+TEST_P(Intro6FrameDopoFrame, LeParteTenuteSeguonoLaModifica) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    b.imp.IntroLista = 6;
+    if (GetParam().prima) GetParam().prima(b.imp);
+    for (float t : {40.0f, 41.0f}) {
+        b.contesto.FrameCorrente = t;
+        CreaOggettiTesto(b.contesto);
+    }
+    GetParam().cambia(b.imp);
+    b.contesto.FrameCorrente = 42;
+    CreaOggettiTesto(b.contesto);
+    const Freschi f = DisegnoFresco(b);
+    for (int n = 0; n < NumeroRigheTesto; ++n) EXPECT_EQ(b.contesto.LayerOggetto[n], f.oggetto[n]) << n;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stile, Intro6FrameDopoFrame,
+    ::testing::Values(
+        CasoIngresso{"nulla", [](ImpostazioniProgetto&) {}},
+        CasoIngresso{"testo", [](ImpostazioniProgetto& i) { i.Testo1 = QStringLiteral("Unx"); }},
+        CasoIngresso{"colore", [](ImpostazioniProgetto& i) { i.FontColore.Colore1 = 0x00FF00; }},
+        CasoIngresso{"trasparente", [](ImpostazioniProgetto& i) { i.FontTrasparente = true; }},
+        CasoIngresso{"contorno1_spessore", [](ImpostazioniProgetto& i) { i.FontOutline1Size = 3; }},
+        CasoIngresso{"contorno1_via", [](ImpostazioniProgetto& i) { i.FontOutline1Check = false; }},
+        CasoIngresso{"contorno2_colore", [](ImpostazioniProgetto& i) { i.FontOutline2Colore = 0x00FFFF; }},
+        CasoIngresso{"glow", [](ImpostazioniProgetto& i) { i.FontGlowCheck = true; }},
+        CasoIngresso{"durata", [](ImpostazioniProgetto&) { ImpostazioniGlobali.TotaleFrame = 90; }},
+        CasoIngresso{"logo_scala", [](ImpostazioniProgetto& i) { i.Intro6LogoScala = 50; }, ConLogo}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 TEST(CacheTesto, UnLogoRiscrittoSulDiscoSiRidisegna) {
     BancoRendering b;
     const QString file = b.casa.Sotto(QStringLiteral("logo.png"));
