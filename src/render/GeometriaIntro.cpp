@@ -92,9 +92,10 @@ std::optional<int> FineInchiostro(const QImage& immagine, QSize dimensione) {
     return std::nullopt;
 }
 
-InchiostroLogo MisuraInchiostro(const QImage& logo, int scala, QSize catena) {
+InchiostroLogo MisuraInchiostro(const QImage& immagine, int scala, QSize catena) {
     InchiostroLogo i;
-    if (logo.isNull()) return i;
+    if (immagine.isNull()) return i;
+    const QImage logo = ConAlfa(immagine);  // once, for the three scans below
     const QSize d(logo.width() * scala / 100, logo.height() * scala / 100);
     i.Fondo = FineInchiostro(logo, d);
     if (catena.width() > 0) {
