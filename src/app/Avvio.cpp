@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <cstdio>
 #include <vector>
@@ -128,7 +129,9 @@ void Programma::ApplicaLinguaFinestre() {
 void Programma::Avvia() {
     splash->SetMostraPrincipale([this] {
         EseguiFinoAllaChiusura(*principale);
-        QCoreApplication::exit(0);
+        // Queued: showing a splash lets events through, so a very short splash can run the
+        // whole session before the application's loop has started.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     });
     splash->show();
 }

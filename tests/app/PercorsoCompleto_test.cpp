@@ -1,0 +1,192 @@
+// The whole road of a video through the real windows: start, a short duration, Anima, the
+// frames, the encoding window with a stand-in encoder, the video and its log; then a second
+// start reads the project back.
+#include "app/Avvio.h"
+
+#include "app/Frm1splash.h"
+#include "app/Frm2principale.h"
+#include "app/PortaDialoghiReale.h"
+#include "common/CasaTemporanea.h"
+#include "common/MouseSintetico.h"
+#include "controls/Orv_2016_check.h"
+#include "controls/Orv_2016_spinnumber.h"
+#include "dialogs/Forvdlgcodificavideo.h"
+#include "dialogs/Forvdlgmessaggi.h"
+#include "encoding/LavoroCodifica.h"
+#include "platform/CartelleUtente.h"
+#include "project/ImpostazioniGlobali.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class Ambiente {
+public:
+    Ambiente() {
+        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "FINTO_MODO"}) vecchie.push_back({v, qgetenv(v)});
+        qputenv("HOME", casa.Percorso().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
+        qputenv("FINTO_MODO", "ok");
+        DurataSplash = 10;
+    }
+    ~Ambiente() {
+        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
+        DurataSplash = 3000;
+    }
+
+private:
+    CasaTemporanea casa;
+    std::vector<std::pair<const char*, QByteArray>> vecchie;
+};
+
+QString EncoderFinto() {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../encoding/dati/finto_ffmpeg.sh");
+}
+
+// Plays the user: step by step on a short timer, answering whatever window is up.
+class Utente : public QObject {
+public:
+    explicit Utente(Programma& p) : programma(p) {
+        QObject::connect(&passo, &QTimer::timeout, this, [this] { Passo(); });
+        QObject::connect(&p.Porta().CodificaVideo().Lavoro(), &LavoroCodifica::terminata, this,
+                         [this] { codificaFinita = true; });
+        passo.start(10);
+    }
+    QStringList messaggi;
+    bool codificaVista = false;
+    bool codificaRiuscita = false;
+    std::function<void()> allApertura;  // once the main window has opened
+    // Where the run stands, for a failure's message.
+    QString Stato() {
+        QWidget* m = QApplication::activeModalWidget();
+        return QStringLiteral("modal %1, encoding window shown %2 running %3 ended %4, main window shown %5 "
+                              "looping %6, messages: %7")
+            .arg(m ? QString::fromLatin1(m->metaObject()->className()) : QStringLiteral("none"))
+            .arg(programma.Porta().CodificaVideo().isVisible())
+            .arg(programma.Porta().CodificaVideo().InEsecuzione())
+            .arg(codificaFinita)
+            .arg(programma.Principale().isVisible())
+            .arg(programma.Principale().Contesto().CicloAttivo)
+            .arg(messaggi.join(QStringLiteral(" | ")));
+    }
+
+private:
+    void Passo() {
+        TForm2Principale& principale = programma.Principale();
+        TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
+        QWidget* modale = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<TORVDLGMessaggi*>(modale)) {
+            messaggi << box->Messaggio()->text();
+            box->close();
+            return;
+        }
+        if (modale == &codifica) {
+            codificaVista = true;
+            if (codificaFinita && !codifica.InEsecuzione()) {
+                codificaRiuscita = codifica.CodificaRiuscita();
+                codifica.close();
+            }
+            return;
+        }
+        if (!principale.isVisible() || !principale.Aperta()) return;
+        if (!aperta) {
+            aperta = true;
+            allApertura();
+            return;
+        }
+        if (codificaVista && !principale.Contesto().CicloAttivo) principale.close();
+    }
+
+    Programma& programma;
+    QTimer passo;
+    bool aperta = false;
+    bool codificaFinita = false;
+};
+
+// Runs the program to its end; false, with where it stood, when it hung.
+bool Esegui(Programma& programma, Utente& utente, QString& stato) {
+    bool scaduto = false;
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        scaduto = true;
+        stato = utente.Stato();
+        while (QWidget* m = QApplication::activeModalWidget()) {
+            m->close();
+            if (m->isVisible()) break;
+        }
+        programma.Principale().close();
+        QCoreApplication::exit(1);
+    });
+    guardia.start(60000);
+    programma.Avvia();
+    QApplication::exec();
+    return !scaduto;
+}
+
+TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
+    Ambiente ambiente;
+    {
+        Programma programma;
+        TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
+        codifica.ImpostaEncoder(EncoderFinto());
+        QStringList aperti;
+        codifica.ImpostaApertura([&](const QUrl& url) {
+            aperti << url.toLocalFile();
+            return true;
+        });
+        Utente utente(programma);
+        utente.allApertura = [&] {
+            // Five frames: the spinner reports its new value as at the end of a drag.
+            auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
+            ASSERT_NE(durata, nullptr);
+            durata->SetORV_Valore(5);
+            durata->OnCambiamentoValore(durata);
+            auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
+            ASSERT_NE(anima, nullptr);
+            MouseSintetico mouse(anima);
+            mouse.Entra(10, 10);
+            mouse.Click(10, 10);
+        };
+        QString stato;
+        ASSERT_TRUE(Esegui(programma, utente, stato)) << "the program did not end: " << stato.toStdString();
+        EXPECT_TRUE(utente.codificaVista);
+        const QDir video(PercorsoOutput + "/Video");
+        QFile log(video.filePath("Log.TXT"));
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        const QByteArray righe = log.readAll();
+        EXPECT_TRUE(utente.codificaRiuscita) << utente.messaggi.join(" | ").toStdString() << "\n" << righe.toStdString();
+        EXPECT_TRUE(righe.contains("frame="));
+        EXPECT_EQ(QDir(video.filePath("Frames")).entryList({"Image_*"}, QDir::Files).size(), 5);
+        const QStringList fatti = video.entryList({"Video_*"}, QDir::Files);
+        ASSERT_EQ(fatti.size(), 1);
+        QFile fatto(video.filePath(fatti[0]));
+        ASSERT_TRUE(fatto.open(QIODevice::ReadOnly));
+        EXPECT_EQ(fatto.readAll(), "video contents");
+        EXPECT_EQ(aperti, QStringList{video.path()}) << "the video's folder is shown once";
+        EXPECT_EQ(utente.messaggi.size(), 1);
+    }
+    Programma secondo;
+    Utente utente(secondo);
+    int durata = 0;
+    utente.allApertura = [&] {
+        durata = secondo.Principale().Impostazioni().ProgettoDurata;
+        secondo.Principale().close();
+    };
+    QString stato;
+    ASSERT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
+    EXPECT_EQ(durata, 5);
+    EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 5.0f);
+}
+
+}  // namespace
