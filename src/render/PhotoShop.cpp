@@ -50,7 +50,55 @@ void PhotoShop::ApplicaConvoluzione(QImage* immagine, const int* kernel, int n) 
     }
 }
 
+namespace {
+
+// One row's sums of each byte with its left and right neighbours of the same channel; the
+// pixels beyond the ends count as 0.
+void SommeOrizzontali(const std::uint8_t* __restrict riga, int w, std::int16_t* __restrict somme) {
+    const int n = w * 4;
+    for (int i = 0; i < n; ++i) somme[i] = riga[i];
+    for (int i = 4; i < n; ++i) somme[i] = static_cast<std::int16_t>(somme[i] + riga[i - 4]);
+    for (int i = 0; i < n - 4; ++i) somme[i] = static_cast<std::int16_t>(somme[i] + riga[i + 4]);
+}
+
+}  // namespace
+
+// The sharpen kernel is 44 x centre - 4 x (the sum of the 3 x 3 box), so a pass of box sums
+// by rows gives the very sums of the general convolution, in a form the compiler vectorises.
 void PhotoShop::AumentaNitidezza(QImage* immagine) {
-    static const int nitidezza[9] = {-4, -4, -4, -4, 40, -4, -4, -4, -4};
-    ApplicaConvoluzione(immagine, nitidezza, 3);
+    if (!immagine || immagine->isNull()) return;
+    if (immagine->format() != QImage::Format_ARGB32 && immagine->format() != QImage::Format_RGB32) return;
+    const int w = immagine->width(), h = immagine->height();
+    const int n = w * 4;
+    // Box sums of the rows above, at and below the row in hand; the source rows are kept
+    // aside because the row above is overwritten before the next one is read.
+    std::vector<std::int16_t> sopra(static_cast<size_t>(n)), qui(static_cast<size_t>(n)), sotto(static_cast<size_t>(n));
+    std::vector<std::uint8_t> originale(static_cast<size_t>(n)), seguente(static_cast<size_t>(n));
+    std::copy_n(immagine->constScanLine(0), n, originale.begin());
+    SommeOrizzontali(originale.data(), w, qui.data());
+    std::fill(sopra.begin(), sopra.end(), 0);
+    for (int y = 0; y < h; ++y) {
+        if (y + 1 < h) {
+            std::copy_n(immagine->constScanLine(y + 1), n, seguente.begin());
+            SommeOrizzontali(seguente.data(), w, sotto.data());
+        } else {
+            std::fill(sotto.begin(), sotto.end(), 0);
+        }
+        const std::int16_t* __restrict a = sopra.data();
+        const std::int16_t* __restrict b = qui.data();
+        const std::int16_t* __restrict c = sotto.data();
+        const std::uint8_t* __restrict p = originale.data();
+        std::uint8_t* __restrict uscita = immagine->scanLine(y);
+        // Every value fits 16 bits (-9180 .. 11220). Divided by 9 toward zero and clamped:
+        // (v * 7282) >> 16 is v / 9 for 0 <= v <= 11220.
+        for (int i = 0; i < n; ++i) {
+            const std::int16_t v = static_cast<std::int16_t>(44 * p[i] - 4 * (a[i] + b[i] + c[i]));
+            const std::int16_t positivo = std::max<std::int16_t>(v, 0);
+            const std::int16_t q = static_cast<std::int16_t>((static_cast<std::int32_t>(positivo) * 7282) >> 16);
+            uscita[i] = static_cast<std::uint8_t>(std::min<std::int16_t>(q, 255));
+        }
+        std::swap(sopra, qui);
+        std::swap(qui, sotto);
+        std::swap(originale, seguente);
+    }
 }

@@ -74,3 +74,35 @@ TEST(PhotoShop, UnKernelIdentitaLasciaTuttoComEra) {
 }
 
 }  // namespace
+
+namespace {
+
+class NitidezzaComeConvoluzione : public ::testing::TestWithParam<QSize> {};
+
+// The sharpen by rows gives, byte for byte, what the general convolution gives with the same
+// kernel: borders, corners, one-pixel rows and columns, bright and clear pixels alike.
+TEST_P(NitidezzaComeConvoluzione, StessiByte) {
+    const QSize dimensione = GetParam();
+    QImage img(dimensione, QImage::Format_ARGB32);
+    std::uint32_t seme = 12345u + static_cast<std::uint32_t>(dimensione.width() * 31 + dimensione.height());
+    for (int y = 0; y < img.height(); ++y) {
+        auto* riga = reinterpret_cast<std::uint32_t*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            seme = seme * 1664525u + 1013904223u;
+            // Mostly extremes, where the clamps and the division's rounding are tested.
+            riga[x] = (seme >> 8) % 3 == 0 ? seme : ((seme >> 4) & 1 ? 0xFFFFFFFFu : (seme & 0x00FFFFFFu));
+        }
+    }
+    QImage attesa = img.copy();
+    static const int kernel[9] = {-4, -4, -4, -4, 40, -4, -4, -4, -4};
+    PhotoShop filtro;
+    filtro.ApplicaConvoluzione(&attesa, kernel, 3);
+    filtro.AumentaNitidezza(&img);
+    EXPECT_EQ(img, attesa);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dimensioni, NitidezzaComeConvoluzione,
+                         ::testing::Values(QSize(1, 1), QSize(2, 1), QSize(1, 3), QSize(3, 3), QSize(17, 5), QSize(64, 2),
+                                           QSize(301, 47)));
+
+}  // namespace
