@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -234,28 +235,112 @@ void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
     grafica.restore();
 }
 
-CacheBordi::CacheBordi() { bordi_.setMaxCost(32 * 1024 * 1024); }
+CacheBordi::CacheBordi() {
+    bordi_.setMaxCost(32 * 1024 * 1024);
+    campi_.setMaxCost(16 * 1024 * 1024);
+    dischi_.setMaxCost(8 * 1024 * 1024);
+}
 
-const QImage& CacheBordi::Bordo(int d, QRgb colore) {
-    const quint64 chiave = (static_cast<quint64>(static_cast<quint32>(d)) << 32) | colore;
-    if (QImage* trovato = bordi_.object(chiave)) return *trovato;
-    const int lato = d + 2 * Margine;
-    auto* img = new QImage(lato, lato, QImage::Format_ARGB32_Premultiplied);
-    img->fill(Qt::transparent);
-    QPainter p(img);
+namespace {
+
+// The rim as the fifteen strokes themselves.
+QImage BordoATratti(int d, QRgb colore) {
+    const int lato = d + 2 * CacheBordi::Margine;
+    QImage img(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPen penna(QColor::fromRgba(colore));
     penna.setJoinStyle(Qt::RoundJoin);
-    const QRectF r(Margine, Margine, d, d);
-    for (int larghezza = 1; larghezza <= 15; ++larghezza) {
+    const QRectF r(CacheBordi::Margine, CacheBordi::Margine, d, d);
+    for (int larghezza = 1; larghezza < CacheBordi::LarghezzaBordo; ++larghezza) {
         penna.setWidth(larghezza);
         p.setPen(penna);
         p.drawEllipse(r);
     }
-    p.end();
+    return img;
+}
+
+}  // namespace
+
+// The rim is the stack of strokes of widths 1 .. 15 along the ellipse, drawn from the
+// ellipse's distance field: balls that change size every frame would otherwise stroke
+// fifteen ellipses for every new diameter. A ball narrower than the widest stroke keeps the
+// strokes, whose inner edges fold over its centre in a way the distances do not follow.
+const QImage& CacheBordi::Bordo(int d, QRgb colore) {
+    const quint64 chiave = (static_cast<quint64>(static_cast<quint32>(d)) << 32) | colore;
+    if (QImage* trovato = bordi_.object(chiave)) return *trovato;
+    QImage* img = nullptr;
+    if (d < LarghezzaBordo) {
+        img = new QImage(BordoATratti(d, colore));
+    } else {
+        const int lato = d + 2 * Margine;
+        CampoDistanza* campo = campi_.object(d);
+        if (!campo) {
+            QPainterPath ellisse;
+            ellisse.addEllipse(QRectF(Margine, Margine, d, d));
+            campo = new CampoDistanza(ellisse, QSize(lato, lato), LarghezzaBordo * 0.5f + 1.0f);
+            // Distances and nearest points: 24 bytes a pixel.
+            campi_.insert(d, campo, lato * lato * 24);
+            campo = campi_.object(d);
+        }
+        img = new QImage(campo->PilaTratti(QColor::fromRgba(colore), LarghezzaBordo));
+    }
     bordi_.insert(chiave, img, static_cast<int>(img->sizeInBytes()));
     return *bordi_.object(chiave);
 }
+
+const QImage& CacheBordi::Disco(int d) {
+    if (QImage* trovato = dischi_.object(d)) return *trovato;
+    auto* img = new QImage(std::max(d, 1), std::max(d, 1), QImage::Format_ARGB32_Premultiplied);
+    img->fill(Qt::transparent);
+    QPainter p(img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(0, 0, d, d));
+    p.end();
+    dischi_.insert(d, img, static_cast<int>(img->sizeInBytes()));
+    return *dischi_.object(d);
+}
+
+namespace {
+
+// x (premultiplied, four channels) times a / 255, rounded as the raster engine rounds.
+inline QRgb PerByte(QRgb x, std::uint32_t a) {
+    std::uint32_t t = (x & 0xFF00FFu) * a;
+    t = ((t + ((t >> 8) & 0xFF00FFu) + 0x800080u) >> 8) & 0xFF00FFu;
+    std::uint32_t u = ((x >> 8) & 0xFF00FFu) * a;
+    u = (u + ((u >> 8) & 0xFF00FFu) + 0x800080u) & 0xFF00FF00u;
+    return t | u;
+}
+
+// A disc of colore: each pixel the colour at the disc's coverage, which is what a fill of the
+// ellipse lays on the canvas pixel by pixel.
+QImage DiscoColorato(const QImage& disco, const QColor& colore) {
+    QImage tinta(disco.size(), QImage::Format_ARGB32_Premultiplied);
+    if (tinta.isNull()) return tinta;
+    const QRgb premoltiplicato = qPremultiply(colore.rgba());
+    for (int y = 0; y < disco.height(); ++y) {
+        const auto* copertura = reinterpret_cast<const QRgb*>(disco.constScanLine(y));
+        auto* uscita = reinterpret_cast<QRgb*>(tinta.scanLine(y));
+        for (int x = 0; x < disco.width(); ++x) uscita[x] = PerByte(premoltiplicato, qAlpha(copertura[x]));
+    }
+    return tinta;
+}
+
+// A filled ellipse on whole pixels: through the kept disc of its size when it is round.
+void Riempi(QPainter& grafica, const QRectF& r, const QColor& colore, CacheBordi& bordi) {
+    const int d = static_cast<int>(r.width());
+    if (d > 0 && d == r.height() && d == r.width() && r.x() == std::floor(r.x()) && r.y() == std::floor(r.y())) {
+        grafica.drawImage(r.topLeft(), DiscoColorato(bordi.Disco(d), colore));
+        return;
+    }
+    grafica.setBrush(colore);
+    grafica.drawEllipse(r);
+}
+
+}  // namespace
 
 void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
     grafica.save();
@@ -267,14 +352,8 @@ void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, C
             const QImage& bordo = bordi.Bordo(static_cast<int>(r.width()), c.bordo.rgba());
             grafica.drawImage(QPointF(r.x() - CacheBordi::Margine, r.y() - CacheBordi::Margine), bordo);
         }
-        if (c.riempimento.alpha() > 0) {
-            grafica.setBrush(c.riempimento);
-            grafica.drawEllipse(r);
-        }
-        if (c.riflesso && c.coloreRiflesso.alpha() > 0) {
-            grafica.setBrush(c.coloreRiflesso);
-            grafica.drawEllipse(Normalizzato(c.rettangoloRiflesso));
-        }
+        if (c.riempimento.alpha() > 0) Riempi(grafica, r, c.riempimento, bordi);
+        if (c.riflesso && c.coloreRiflesso.alpha() > 0) Riempi(grafica, Normalizzato(c.rettangoloRiflesso), c.coloreRiflesso, bordi);
     }
     grafica.restore();
 }

@@ -181,6 +181,78 @@ TEST(LivelliParticelle, ANegativeDiameterIsDrawnAroundTheSameCentre) {
     EXPECT_EQ(qRed(tela.pixel(100, 60)), 0);
 }
 
+struct CasoPalla {
+    int d;
+    QRgb riempimento;  // non-premultiplied
+    QRgb sfondo;       // premultiplied
+};
+
+class PallaDisegnata : public ::testing::TestWithParam<CasoPalla> {};
+
+// A ball without rim, drawn from the kept disc, lays exactly the pixels a fill of its ellipse
+// lays, on clear and coloured ground, opaque and faint.
+TEST_P(PallaDisegnata, IlDiscoTenutoEComeLEllisse) {
+    const CasoPalla caso = GetParam();
+    ComandoPalla palla;
+    palla.rettangolo = QRect(13, 7, caso.d, caso.d);
+    palla.bordo = QColor(0, 0, 0, 0);
+    palla.riempimento = QColor::fromRgba(caso.riempimento);
+    QImage attesa(caso.d + 30, caso.d + 30, QImage::Format_ARGB32_Premultiplied);
+    attesa.fill(caso.sfondo);
+    QImage tela = attesa.copy();
+    {
+        QPainter p(&attesa);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palla.riempimento);
+        p.drawEllipse(QRectF(palla.rettangolo));
+    }
+    QPainter p(&tela);
+    CacheBordi bordi;
+    DipingiPalle(p, {palla, palla}, bordi);
+    p.end();
+    QPainter q(&attesa);
+    q.setRenderHint(QPainter::Antialiasing);
+    q.setPen(Qt::NoPen);
+    q.setBrush(palla.riempimento);
+    q.drawEllipse(QRectF(palla.rettangolo));
+    q.end();
+    EXPECT_EQ(tela, attesa);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, PallaDisegnata,
+                         ::testing::Values(CasoPalla{1, 0xFFFF0000, 0xFF000000}, CasoPalla{7, 0x80FFFFFF, 0x00000000},
+                                           CasoPalla{20, 0xFF20A0F0, 0xFF402010}, CasoPalla{33, 0x11FF8000, 0x80402000},
+                                           CasoPalla{64, 0xC0FFFFFF, 0xFFFFFFFF}));
+
+// The rim stays within a few levels of the fifteen strokes it stands for, small balls to large.
+TEST(LivelliParticelle, IlBordoEVicinoAiQuindiciTratti) {
+    for (int d : {10, 14, 16, 18, 20, 24, 28, 32, 40, 90, 150}) {
+        const QRgb colore = qRgba(255, 200, 40, 8);
+        CacheBordi bordi;
+        const QImage bordo = bordi.Bordo(d, colore);
+        QImage tratti(bordo.size(), QImage::Format_ARGB32_Premultiplied);
+        tratti.fill(Qt::transparent);
+        QPainter p(&tratti);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen penna(QColor::fromRgba(colore));
+        penna.setJoinStyle(Qt::RoundJoin);
+        for (int larghezza = 1; larghezza <= 15; ++larghezza) {
+            penna.setWidth(larghezza);
+            p.setPen(penna);
+            p.drawEllipse(QRectF(CacheBordi::Margine, CacheBordi::Margine, d, d));
+        }
+        p.end();
+        int massimo = 0;
+        for (int y = 0; y < bordo.height(); ++y)
+            for (int x = 0; x < bordo.width(); ++x) {
+                const QRgb a = bordo.pixel(x, y), b = tratti.pixel(x, y);
+                massimo = std::max({massimo, std::abs(qAlpha(a) - qAlpha(b)), std::abs(qRed(a) - qRed(b))});
+            }
+        EXPECT_LE(massimo, 6) << "diameter " << d;
+    }
+}
+
 TEST(LivelliParticelle, FireSpriteAnglesVaryWithTimeWithoutFading) {
     const std::array<int, 5> angoli{10, -15, 0, 3, 7};
     EXPECT_EQ(AngoloFuoco(angoli, 0, 0), 0);
