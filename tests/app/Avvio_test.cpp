@@ -165,7 +165,10 @@ TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
             });
             EXPECT_TRUE(primo.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, primo.Principale().Impostazioni()))
                 << "the line texts changed with the language";
+            // German shows the English texts on both windows.
             EXPECT_EQ(primo.Principale().Impostazioni().Testo2, "Presents");
+            EXPECT_EQ(primo.Principale().Controllo<ORV_2016_Button>("Configura")->Caption(), "Configure");
+            EXPECT_EQ(primo.Configurazione().ORV_2016_Button5->Caption(), "Save");
             EXPECT_EQ(primo.Principale().windowTitle(), "Quenvox");
             primo.Principale().close();
         });
