@@ -27,7 +27,7 @@ namespace {
 const QString TitoloProgramma = QStringLiteral("Quenvox");
 
 // The language table's targets on both windows. The main window's own caption entry goes
-// nowhere: the title that the task bar shows stays the program's name.
+// nowhere: the title stays the program's name.
 class DestinazioniFinestre : public DestinazioneLingua {
 public:
     explicit DestinazioniFinestre(std::vector<DestinazioneLingua*> finestre) : finestre(std::move(finestre)) {}
@@ -43,6 +43,21 @@ public:
 
 private:
     std::vector<DestinazioneLingua*> finestre;
+};
+
+// Keeps a window's title at the program's name, the title the desktop's task bar shows,
+// whatever the language table writes there.
+class TitoloFisso : public QObject {
+public:
+    explicit TitoloFisso(QObject* genitore) : QObject(genitore) {}
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        auto* finestra = qobject_cast<QWidget*>(oggetto);
+        if (evento->type() == QEvent::WindowTitleChange && finestra && finestra->windowTitle() != TitoloProgramma)
+            finestra->setWindowTitle(TitoloProgramma);
+        return false;
+    }
 };
 
 // Ends a local event loop when its window is hidden by the program (not when it is minimised).
@@ -82,6 +97,7 @@ Programma::Programma(PortaDialoghi* portaSostituta) {
     splash = std::make_unique<TForm1Splash>();
     principale = std::make_unique<TForm2Principale>();
     principale->setWindowTitle(TitoloProgramma);
+    principale->installEventFilter(new TitoloFisso(principale.get()));
     configurazione = std::make_unique<TForm6Configurazione>(principale->Impostazioni(), principale.get());
     porta = std::make_unique<PortaDialoghiReale>(*principale, *configurazione);
     principale->ImpostaPorta(portaSostituta ? portaSostituta : porta.get());

@@ -5,6 +5,7 @@
 #include "app/Frm6configurazione.h"
 #include "app/PortaDialoghiReale.h"
 #include "common/CasaTemporanea.h"
+#include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_check.h"
 #include "platform/CartelleUtente.h"
@@ -158,16 +159,21 @@ TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
             // The project of a first start is Italian on both windows.
             EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaItaliano);
             EXPECT_EQ(primo.Configurazione().ORV_2016_Button5->Caption(), "Salva");
-            // German from the configuration window, as a user would pick it.
+            // German from the configuration window, opened by its button as a user would.
             QTimer::singleShot(0, [&] {
                 primo.Configurazione().LinguaClick(LinguaTedesco);
                 primo.Configurazione().close();
             });
-            EXPECT_TRUE(primo.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, primo.Principale().Impostazioni()))
-                << "the line texts changed with the language";
+            auto* configura = primo.Principale().Controllo<ORV_2016_Button>("Configura");
+            ASSERT_NE(configura, nullptr);
+            const int richiesti = primo.Principale().RenderingRichiesti();
+            MouseSintetico mouse(configura);
+            mouse.Entra(10, 10);
+            mouse.Click(10, 10);
+            EXPECT_GT(primo.Principale().RenderingRichiesti(), richiesti) << "the line texts changed with the language";
             // German shows the English texts on both windows.
             EXPECT_EQ(primo.Principale().Impostazioni().Testo2, "Presents");
-            EXPECT_EQ(primo.Principale().Controllo<ORV_2016_Button>("Configura")->Caption(), "Configure");
+            EXPECT_EQ(configura->Caption(), "Configure");
             EXPECT_EQ(primo.Configurazione().ORV_2016_Button5->Caption(), "Save");
             EXPECT_EQ(primo.Principale().windowTitle(), "Quenvox");
             primo.Principale().close();
