@@ -144,7 +144,7 @@ float CampoDistanza::Distanza(int x, int y) const {
     return distanze_[static_cast<size_t>(y) * static_cast<size_t>(dimensione_.width()) + static_cast<size_t>(x)];
 }
 
-QImage CampoDistanza::PilaTratti(const QColor& colore, int larghezzaFine) const {
+QImage CampoDistanza::PilaTratti(const QColor& colore, int larghezzaFine, QPoint spostamento) const {
     QImage pila(dimensione_, QImage::Format_ARGB32_Premultiplied);
     if (pila.isNull()) return pila;
     pila.fill(Qt::transparent);
@@ -173,11 +173,14 @@ QImage CampoDistanza::PilaTratti(const QColor& colore, int larghezzaFine) const 
         tabella[static_cast<size_t>(i)] = qRgba(pr, pg, pb, pa);
     }
 
-    const int W = dimensione_.width();
-    for (int y = 0; y < dimensione_.height(); ++y) {
+    // Pixel (x, y) reads the field at (x - dx, y - dy); beyond the field the stack is clear.
+    const int W = dimensione_.width(), H = dimensione_.height();
+    const int dx = spostamento.x(), dy = spostamento.y();
+    const int x0 = std::clamp(dx, 0, W), x1 = std::clamp(W + dx, 0, W);
+    for (int y = std::max(0, dy); y < std::min(H, H + dy); ++y) {
         auto* riga = reinterpret_cast<QRgb*>(pila.scanLine(y));
-        const float* distanze = distanze_.data() + static_cast<size_t>(y) * static_cast<size_t>(W);
-        for (int x = 0; x < W; ++x) {
+        const float* distanze = distanze_.data() + static_cast<size_t>(y - dy) * static_cast<size_t>(W) - dx;
+        for (int x = x0; x < x1; ++x) {
             const int i = static_cast<int>(distanze[x] * PassiPerPixel + 0.5f);
             if (i < passi) riga[x] = tabella[static_cast<size_t>(i)];
         }

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
+#include <QPoint>
 #include <QSize>
 
 #include <vector>
@@ -22,8 +23,9 @@ public:
     float Distanza(int x, int y) const;
 
     // What stroking the outline with colore at widths 1 .. larghezzaFine - 1 in turn, round
-    // joins, anti-aliased and composed source-over, leaves on a transparent picture.
-    QImage PilaTratti(const QColor& colore, int larghezzaFine) const;
+    // joins, anti-aliased and composed source-over, leaves on a transparent picture; with the
+    // outline moved by spostamento (whose strokes then stay inside the picture).
+    QImage PilaTratti(const QColor& colore, int larghezzaFine, QPoint spostamento = {}) const;
 
 private:
     void Segmento(QPointF a, QPointF b);

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -270,11 +271,23 @@ void AggiornaFile(ContestoRendering& c, const QImage& nuovo, const QImage& vecch
     scritto = file;
 }
 
-// A stack of strokes of widths 1 .. fine - 1 along the outline, drawn from its distance field.
-QImage PilaDaContorno(const QPainterPath& percorso, QSize dimensione, const QColor& colore, int fine) {
-    const CampoDistanza campo(percorso, dimensione, fine * 0.5f + 1.0f);
-    return campo.PilaTratti(colore, fine);
-}
+// The distance field of a line's outline, made at most once per render and shared by the
+// glow and the shadow (the shadow's outline is the same one moved by whole pixels).
+class CampoRiga {
+public:
+    CampoRiga(const QPainterPath& percorso, QSize dimensione, float limite)
+        : percorso_(percorso), dimensione_(dimensione), limite_(limite) {}
+    const CampoDistanza& operator()() {
+        if (!campo_) campo_.emplace(percorso_, dimensione_, limite_);
+        return *campo_;
+    }
+
+private:
+    const QPainterPath& percorso_;
+    QSize dimensione_;
+    float limite_;
+    std::optional<CampoDistanza> campo_;
+};
 
 struct Ingressi {
     const ImpostazioniProgetto& imp;
@@ -286,19 +299,19 @@ struct Ingressi {
     int lw, lh, mx, my;
 };
 
-void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, QImage& layer) {
+void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, CampoRiga& campo, QImage& layer) {
     const ImpostazioniProgetto& imp = in.imp;
     layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
     if (layer.isNull() || !imp.FontShadowCheck) return;
     const QPainterPath percorso = voce.Percorso.translated(imp.FontShadowOffsetX, imp.FontShadowOffsetY);
     const int k = (3 * imp.FontShadowSize) / 2;
-    if (k > 1) layer = PilaDaContorno(percorso, layer.size(), in.c.PennaOmbra.color(), k);
+    if (k > 1) layer = campo().PilaTratti(in.c.PennaOmbra.color(), k, QPoint(imp.FontShadowOffsetX, imp.FontShadowOffsetY));
     QPainter p(&layer);
     ImpostaModiGrafica(p);
     RiempiAPezzi(p, PezziSeparati(percorso, 2), QBrush(Qt::black));
 }
 
-void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, QImage& layer) {
+void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, CampoRiga& campo, QImage& layer) {
     const ImpostazioniProgetto& imp = in.imp;
     ContestoRendering& c = in.c;
     voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
@@ -322,7 +335,7 @@ void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, QImage& layer)
     const qreal tratto = std::max({c.PennaOutline1.widthF(), c.PennaOutline2.widthF(), 8.0});
     const std::vector<QPainterPath> pezzi = PezziSeparati(percorso, tratto / 2 + 2);
     if (imp.FontGlowCheck) {
-        if (imp.FontGlowSize > 1) p.drawImage(0, 0, PilaDaContorno(percorso, layer.size(), c.PennaGlow.color(), imp.FontGlowSize));
+        if (imp.FontGlowSize > 1) p.drawImage(0, 0, campo().PilaTratti(c.PennaGlow.color(), imp.FontGlowSize));
         if (!logoRiga) RiempiAPezzi(p, pezzi, c.PennelloGlowInterno);
         return;
     }
@@ -443,10 +456,13 @@ void CreaOggettiTesto(ContestoRendering& c) {
         const QRect& g = voce.Geometria;
         c.GeometriaOggetti[n] = {g.x(), g.y(), g.width(), g.height()};
 
+        // Far enough for the wider of the two stacks that may be drawn.
+        const float limite = std::max(imp.FontGlowCheck ? imp.FontGlowSize : 0, imp.FontShadowCheck ? (3 * imp.FontShadowSize) / 2 : 0) * 0.5f + 1.0f;
+        CampoRiga campo(voce.Percorso, g.size(), limite);
         const QByteArray ombra = ChiaveOmbra(in, voce);
         if (ombra != voce.ChiaveOmbra) {
             QImage layer;
-            CreaOmbra(in, voce, layer);
+            CreaOmbra(in, voce, campo, layer);
             AggiornaFile(c, layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
             c.LayerOmbra[n] = layer;
             voce.ChiaveOmbra = ombra;
@@ -458,7 +474,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
             if (!voce.SottoLucido.isNull() && parti == voce.ChiaveLucido) {
                 layer = ComponiLucido(voce, c);
             } else {
-                CreaOggetto(in, voce, n, layer);
+                CreaOggetto(in, voce, n, campo, layer);
                 voce.ChiaveLucido = parti;
             }
             AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);

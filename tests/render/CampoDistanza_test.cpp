@@ -110,6 +110,20 @@ TEST(CampoDistanza, LontanoDalContornoComeMisuratoDaOgniSegmento) {
     EXPECT_LT(scarto, 0.1f);
 }
 
+// The shadow's stack reads the text's field moved by its offset: as if the outline itself
+// were moved, with the part moved out of the picture gone.
+TEST(CampoDistanza, LaPilaSpostataComeIlContornoSpostato) {
+    const QPainterPath percorso = Testo(QStringLiteral("Ok"), 50, QPointF(30, 60));
+    const QSize dimensione(140, 100);
+    const QColor colore(0, 0, 0, 90);
+    const CampoDistanza campo(percorso, dimensione, 12.0f);
+    for (const QPoint spostamento : {QPoint(4, 4), QPoint(-7, 3), QPoint(0, -30), QPoint(200, 0)}) {
+        const CampoDistanza mosso(percorso.translated(spostamento), dimensione, 12.0f);
+        const Scarto s = Confronta(campo.PilaTratti(colore, 21, spostamento), mosso.PilaTratti(colore, 21));
+        EXPECT_LE(s.massimo, 1) << spostamento.x() << "," << spostamento.y();
+    }
+}
+
 TEST(CampoDistanza, UnaPilaVuotaOSenzaColoreNonDisegnaNulla) {
     const QPainterPath percorso = Testo(QStringLiteral("A"), 40, QPointF(10, 50));
     const CampoDistanza campo(percorso, QSize(60, 70), 10.0f);
