@@ -130,6 +130,18 @@ int main(int argc, char** argv) {
     }
     finestra.Impostazioni().IntroLista = 1;
 
+    // The text page with line 1 as the logo: the logo row shows.
+    ImpostazioniGlobali.LinguaCorrente = 0;
+    finestra.ApplicaLinguaFinestra();
+    const ImpostazioniProgetto prima = finestra.Impostazioni();
+    finestra.Impostazioni().Logo1 = 1;
+    finestra.Impostazioni().Testo1 = QStringLiteral("#LOGO");
+    finestra.AggiornaViste();
+    finestra.SelezionaScheda(3);
+    riuscito &= Salva(Banda(finestra), QStringLiteral("%1/scheda3_logo_it.png").arg(uscita));
+    finestra.Impostazioni() = prima;
+    finestra.AggiornaViste();
+
     // One picture in the middle of a run: the project settings frozen and dimmed.
     ImpostazioniGlobali.LinguaCorrente = 0;
     finestra.ApplicaLinguaFinestra();

@@ -58,6 +58,8 @@ constexpr int AltezzaFinestraStandard = 1024;
 constexpr int AltezzaBandaIntro = 47;
 constexpr int AltezzaBandaComandi = 275;
 constexpr int BordoHeader = 34;
+// The frame's client is 6 pixels in from each side; the pages sit inside the header's border.
+constexpr int LarghezzaPagina = LarghezzaFinestra - 2 * 6 - 2 * BordoHeader;
 constexpr int AltezzaSchede = 40;
 
 // The grid of every page: rows of controls, a margin all round.
@@ -380,21 +382,22 @@ void TForm2Principale::CreaPaginaTesto(QWidget* p) {
     }
 
     const int x2 = xb + 180, le2 = 110, xc2 = x2 + le2 + Spazio;
+    const int lLogo = LarghezzaPagina - Margine - LarghezzaCerca - Spazio - xc2;
     c.Numero(p, QStringLiteral("Interlinea"), &I::Interlinea, x2, Y(0), 300, -200, 200, 5);
     c.Pulsante(p, QStringLiteral("AlignVAlto"), &I::AlignVAlto, x2, Y(1), Icona::AllineaAlto);
     c.Pulsante(p, QStringLiteral("AlignVCentro"), &I::AlignVCentro, x2 + 30, Y(1), Icona::AllineaMezzo);
     c.Pulsante(p, QStringLiteral("AlignVBasso"), &I::AlignVBasso, x2 + 60, Y(1), Icona::AllineaBasso);
     c.Etichetta(p, QStringLiteral("LabelLogo"), x2, Y(2), le2, Qt::AlignRight);
-    c.Percorso(p, QStringLiteral("Logo"), &I::Logo, xc2, Y(2), 360);
-    c.Bottone(p, QStringLiteral("LogoCerca"), xc2 + 360 + Spazio, Y(2), LarghezzaCerca);
+    c.Percorso(p, QStringLiteral("Logo"), &I::Logo, xc2, Y(2), lLogo);
+    c.Bottone(p, QStringLiteral("LogoCerca"), xc2 + lLogo + Spazio, Y(2), LarghezzaCerca);
     c.Bottone(p, QStringLiteral("Aggiorna"), x2, Y(4), 160);
 }
 
 void TForm2Principale::CreaPaginaFont(QWidget* p) {
     CostruttoreViste c(*this);
     using I = ImpostazioniProgetto;
-    // The style gallery: 98x64 previews, three to a row.
-    const int lgal = 3 * (LarghezzaAnteprimaStile + 6) + 16;
+    // The style gallery: 98x64 previews, two to a row.
+    const int lgal = 2 * (LarghezzaAnteprimaStile + 6) + 16;
     galleriaVista_ = c.Nuovo<QListWidget>(p, QStringLiteral("RaccoglitoreAnteprime"), Margine, Margine, lgal,
                                           Y(5) + AltezzaRiga - Margine);
     galleriaVista_->setViewMode(QListView::IconMode);
@@ -447,8 +450,8 @@ void TForm2Principale::CreaPaginaFont(QWidget* p) {
 
     // Column B: outline 1, outline 2, glow and shadow, one group to a row.
     const int xb = xa + la + 2 * Spazio;
-    const int lg = 86, xf = xb + 30 + lg + 4, xd = xf + 30, ld = 54, xs = xd + ld + 4, ls = 116, xo = xs + ls + 6,
-              lo = 128, xso = xo + lo + 4, lso = 96;
+    const int lg = 100, xf = xb + 30 + lg + 4, xd = xf + 30, ld = 72, xs = xd + ld + 4, ls = 110, xo = xs + ls + 6,
+              lo = 160, xso = xo + lo + 4, lso = LarghezzaPagina - Margine - xso;
     struct Gruppo {
         const char *check, *etichetta, *colore, *etDim, *dim, *etSeconda, *seconda;
         bool I::*attivo;
@@ -513,7 +516,7 @@ void TForm2Principale::CreaPaginaEffetti(QWidget* p) {
 void TForm2Principale::CreaPagineIntro() {
     CostruttoreViste c(*this);
     using I = ImpostazioniProgetto;
-    const int le = 190, xc = Margine + le + Spazio, lp = 560, xb = xc + lp + Spazio;
+    const int le = 240, xc = Margine + le + Spazio, lp = 560, xb = xc + lp + Spazio;
 
     QWidget* p = NuovaPagina(QStringLiteral("PI1"));
     c.Etichetta(p, QStringLiteral("Intro1Label"), Margine, Y(0), le, Qt::AlignRight);

@@ -5,6 +5,7 @@
 #include "controls/Orv_2016_lista.h"
 #include "controls/Orv_2016_spinnumber.h"
 #include "controls/Orvform.h"
+#include "controls/ComuneControlli.h"
 #include "controls/Orvheader.h"
 #include "controls/TFlatEdit.h"
 #include "encoding/ImpostazioniCodec.h"
@@ -205,4 +206,42 @@ TEST(Frm2principale, ADamagedProjectIsToldOnceAtStartWithWhereItsCopyIs) {
     QFile copia(PercorsoFileProgetto() + QStringLiteral(".bak"));
     ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
     EXPECT_EQ(copia.readAll(), contenuto);
+}
+
+// Every control lies inside its page, and every caption fits its control in every language
+// (the French entries are runs of "#", the widest texts of all).
+TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {
+    BancoFinestra b;
+    auto* pagine = b.W<QStackedWidget>("Pagine");
+    const QRect pagina(QPoint(0, 0), pagine->size());
+    ASSERT_EQ(pagina.size(), QSize(1201, 207));
+    for (QWidget* p : pagine->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* c : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(pagina.contains(c->geometry())) << c->objectName().toStdString();
+
+    for (int lingua : {LinguaItaliano, LinguaInglese, LinguaFrancese}) {
+        ImpostazioniGlobali.LinguaCorrente = lingua;
+        b.f->ApplicaLinguaFinestra();
+        auto spazio = [](QWidget* w, const QString& testo, int margini) {
+            return LarghezzaTesto(w->font(), testo) + margini <= w->width();
+        };
+        // Paths are cut at their label's end, as a path field is.
+        const QStringList percorsi{"CartellaOutput", "SfondoBitmap", "Logo", "Logo6"};
+        for (auto* l : b.f->findChildren<ORV_2016_Label*>()) {
+            const QString nome = l->objectName();
+            if (percorsi.contains(nome) || nome.endsWith("File") || nome.endsWith("DaUtilizzare")) continue;
+            EXPECT_TRUE(spazio(l, l->Caption(), 12)) << lingua << " " << nome.toStdString();
+        }
+        for (auto* c : b.f->findChildren<ORV_2016_Check*>()) {
+            if (c->Caption().isEmpty()) continue;  // the led of a group whose caption is a label
+            EXPECT_TRUE(spazio(c, c->Caption(), 33 + 6)) << lingua << " " << c->objectName().toStdString();
+        }
+        for (auto* c : b.f->findChildren<ORV_2016_Button*>())
+            EXPECT_TRUE(spazio(c, c->Caption(), 16)) << lingua << " " << c->objectName().toStdString();
+        for (auto* c : b.f->findChildren<ORV_2016_Lista*>())
+            for (const QString& voce : c->ORV_Elenco())
+                EXPECT_TRUE(spazio(c, voce, 2 * 24)) << lingua << " " << c->objectName().toStdString();
+        auto* header = b.W<ORVHeader>("PagineHeader");
+        EXPECT_LT(header->Riga().xFinale, header->width()) << lingua;
+    }
 }
