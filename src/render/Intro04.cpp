@@ -1,6 +1,7 @@
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/ContestoRendering.h"
 #include "render/DisegnoIntro.h"
 #include "render/Intro.h"
@@ -11,6 +12,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -36,16 +38,32 @@ Pennelli ColoriRiga(Colore colore, int alfa, int z) {
             QColor(per(scuro(r)), per(scuro(g)), per(scuro(b)), alfa)};
 }
 
-void Faccia(QPainter& g, const std::array<QPointF, 8>& p, std::initializer_list<int> indici, const QColor& colore) {
-    QPointF quadro[4];
-    int n = 0;
+// Whether the points' bounds, widened by a pixel of anti-aliasing, reach the band.
+template <class Punti>
+bool NellaBanda(const Punti& punti, const QRect& banda) {
+    qreal x0 = punti[0].x(), x1 = x0, y0 = punti[0].y(), y1 = y0;
+    for (const QPointF& q : punti) {
+        x0 = std::min(x0, q.x());
+        x1 = std::max(x1, q.x());
+        y0 = std::min(y0, q.y());
+        y1 = std::max(y1, q.y());
+    }
+    return x1 >= banda.left() - 1 && x0 <= banda.right() + 2 && y1 >= banda.top() - 1 && y0 <= banda.bottom() + 2;
+}
+
+void Faccia(QPainter& g, const QRect& banda, const std::array<QPointF, 8>& p, std::initializer_list<int> indici,
+            const QColor& colore) {
+    std::array<QPointF, 4> quadro;
+    size_t n = 0;
     for (int i : indici) quadro[n++] = p[static_cast<size_t>(i)];
+    // Every band goes over every face: those wholly elsewhere are skipped before the painter.
+    if (!NellaBanda(quadro, banda)) return;
     g.setBrush(colore);
-    g.drawPolygon(quadro, 4);
+    g.drawPolygon(quadro.data(), 4);
 }
 
 // The tile on a top face: its top edge on the far edge (C3 to C2), its left edge down to C0.
-void Tessera(QPainter& g, const QImage& tessera, const std::array<QPointF, 8>& p) {
+void Tessera(QPainter& g, const QRect& banda, const QImage& tessera, const std::array<QPointF, 8>& p) {
     if (tessera.isNull()) return;
     const QPointF sup(static_cast<int>(p[3].x()), static_cast<int>(p[3].y()));
     const QPointF des(static_cast<int>(p[2].x()), static_cast<int>(p[2].y()));
@@ -53,6 +71,9 @@ void Tessera(QPainter& g, const QImage& tessera, const std::array<QPointF, 8>& p
     const double tw = tessera.width(), th = tessera.height();
     const QTransform t((des.x() - sup.x()) / tw, (des.y() - sup.y()) / tw, (inf.x() - sup.x()) / th,
                        (inf.y() - sup.y()) / th, sup.x(), sup.y());
+    const std::array<QPointF, 4> angoli = {t.map(QPointF(0, 0)), t.map(QPointF(tw, 0)), t.map(QPointF(0, th)),
+                                           t.map(QPointF(tw, th))};
+    if (!NellaBanda(angoli, banda)) return;
     g.save();
     g.setTransform(t, true);
     g.drawImage(QPointF(0, 0), tessera);
@@ -92,10 +113,8 @@ void DisegnaIntro4(ContestoRendering& c) {
         for (int j = 0; j < ColonneLogo; ++j)
             tessere[static_cast<size_t>(i * ColonneLogo + j)] = CaricaImmagine(c, PercorsoTessera(i, j));
 
-    QPainter& g = c.GraficaFrame;
-    g.save();
-    g.setPen(Qt::NoPen);
-    const auto cella = [&](int x, int z, const Pennelli& colori, bool destra) {
+    // A few thousand anti-aliased faces a frame: drawn band by band on every core.
+    const auto cella = [&](QPainter& g, const QRect& banda, int x, int z, const Pennelli& colori, bool destra) {
         const float h = AltezzaOnda(x, z, fase);
         const auto angoli =
             AngoliCella(XAngoliCella(x, imp.Intro4Area), z, h, imp.Intro4Posizione, imp.Intro4Dimensione, imp.Intro4Area);
@@ -106,23 +125,25 @@ void DisegnaIntro4(ContestoRendering& c) {
             if (!ProiettaPunto(angoli[k], camera, focale, q)) return;
             p[k] = QPointF(static_cast<float>(centro + q.x()), static_cast<float>(q.y()));
         }
-        Faccia(g, p, {0, 1, 5, 4}, colori.Base);
+        Faccia(g, banda, p, {0, 1, 5, 4}, colori.Base);
         if (const auto tessera = TesseraCella(x, z)) {
-            Tessera(g, tessere[static_cast<size_t>(tessera->first * ColonneLogo + tessera->second)], p);
+            Tessera(g, banda, tessere[static_cast<size_t>(tessera->first * ColonneLogo + tessera->second)], p);
         } else {
-            Faccia(g, p, {0, 1, 2, 3}, colori.Chiaro);
+            Faccia(g, banda, p, {0, 1, 2, 3}, colori.Chiaro);
         }
-        if (destra) Faccia(g, p, {3, 0, 4, 6}, colori.Scuro);
-        else Faccia(g, p, {2, 1, 5, 7}, colori.Scuro);
+        if (destra) Faccia(g, banda, p, {3, 0, 4, 6}, colori.Scuro);
+        else Faccia(g, banda, p, {2, 1, 5, 7}, colori.Scuro);
     };
-    for (int z = 3000; z >= 0; z -= 100) {
-        const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
-        for (int x = 5000; x >= 0; x -= 100) cella(x, z, colori, true);
-    }
-    for (int z = 3000; z >= 0; z -= 100) {
-        const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
-        for (int x = -5000; x <= -100; x += 100) cella(x, z, colori, false);
-    }
-    g.restore();
+    DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
+        g.setPen(Qt::NoPen);
+        for (int z = 3000; z >= 0; z -= 100) {
+            const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
+            for (int x = 5000; x >= 0; x -= 100) cella(g, banda, x, z, colori, true);
+        }
+        for (int z = 3000; z >= 0; z -= 100) {
+            const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
+            for (int x = -5000; x <= -100; x += 100) cella(g, banda, x, z, colori, false);
+        }
+    });
     PassiFinaliFrame(c);
 }

@@ -1,0 +1,18 @@
+#pragma once
+// Drawing of one picture by several threads at once: the canvas is cut into horizontal bands
+// and each band gets a painter of its own over its own rows, the same drawing translated so
+// it lands where it would on the whole canvas. The bands are fixed, whatever the number of
+// cores, so the pixels never depend on the machine.
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <functional>
+
+inline constexpr int NumeroBande = 16;
+
+// Calls disegna once per band, the bands shared out among a thread per core, and returns
+// when every band is drawn. The painter has the modes of every canvas painter; banda is the
+// band's rectangle in canvas coordinates, for skipping what lies wholly outside it. disegna
+// must only read what it shares.
+void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna);
