@@ -88,7 +88,7 @@ void EseguiFinoAllaChiusura(QWidget& finestra) {
 
 }  // namespace
 
-Programma::Programma(PortaDialoghi* portaSostituta) {
+Programma::Programma() {
     ImpostaValoriAvvio();
     PreparaCartelle();
 
@@ -100,7 +100,7 @@ Programma::Programma(PortaDialoghi* portaSostituta) {
     principale->installEventFilter(new TitoloFisso(principale.get()));
     configurazione = std::make_unique<TForm6Configurazione>(principale->Impostazioni(), principale.get());
     porta = std::make_unique<PortaDialoghiReale>(*principale, *configurazione);
-    principale->ImpostaPorta(portaSostituta ? portaSostituta : porta.get());
+    principale->ImpostaPorta(porta.get());
     configurazione->SetPorta(porta.get());
 
     // Every language change, the project reader's included, reaches both windows.

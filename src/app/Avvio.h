@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class PortaDialoghi;
 class PortaDialoghiReale;
 class TForm1Splash;
 class TForm2Principale;
@@ -13,8 +12,8 @@ class TForm6Configurazione;
 
 class Programma {
 public:
-    // Everything up to the splash; porta, when given, stands in for the real dialogs.
-    explicit Programma(PortaDialoghi* porta = nullptr);
+    // Everything up to the splash.
+    Programma();
     ~Programma();
 
     // Shows the splash; after DurataSplash it runs the main window, and when that closes the
