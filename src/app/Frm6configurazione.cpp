@@ -147,7 +147,6 @@ QImage CreaMiniatura(const QString& percorso) {
     if (percorso.isEmpty()) return miniatura;
     // Decoded straight at thumbnail size: a photo of many megapixels never sits in memory whole.
     QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
     if (lettore.size().isValid() && lettore.supportsOption(QImageIOHandler::ScaledSize))
         lettore.setScaledSize(DimensioneMiniatura);
     const QImage immagine = lettore.read();
