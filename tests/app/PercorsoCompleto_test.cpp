@@ -49,8 +49,12 @@ private:
     std::vector<std::pair<const char*, QByteArray>> vecchie;
 };
 
+// The source name may be relative to where the tests were compiled (build/tests), which is not
+// where the test runs from.
 QString EncoderFinto() {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../encoding/dati/finto_ffmpeg.sh");
+    const QDir compilazione(QCoreApplication::applicationDirPath() + QStringLiteral("/../tests"));
+    return QFileInfo(compilazione.filePath(QStringLiteral(__FILE__))).absolutePath() +
+           QStringLiteral("/../encoding/dati/finto_ffmpeg.sh");
 }
 
 // Plays the user: step by step on a short timer, answering whatever window is up.
