@@ -61,9 +61,15 @@ void BM_Sfondo(benchmark::State& stato) {
     for (auto _ : stato) DisegnaSfondo(b.contesto);
 }
 
+// The layers drawn anew: the font size goes back and forth, so nothing kept can serve.
 void BM_CreaOggettiTesto(benchmark::State& stato) {
     Banco b(static_cast<int>(stato.range(0)), stato.range(1) != 0);
-    for (auto _ : stato) CreaOggettiTesto(b.contesto);
+    int passo = 0;
+    for (auto _ : stato) {
+        b.imp.FontSize += passo++ % 2 ? -1 : 1;
+        CreaOggettiTesto(b.contesto);
+        b.contesto.ScritturaFile.Attendi();
+    }
 }
 
 void BM_SalvaFrame(benchmark::State& stato) {
