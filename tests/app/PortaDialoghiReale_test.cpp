@@ -10,6 +10,9 @@
 #include "dialogs/Forvdlgmessaggi.h"
 #include "dialogs/Forvdlgopendialog.h"
 #include "dialogs/Forvdlgselectdirectory.h"
+#include "controls/Orv_2016_label.h"
+#include "controls/Orvheader.h"
+#include "dialogs/ListaPannello.h"
 #include "controls/Orvlrbutton.h"
 #include "dialogs/Forvdlgsceltacodec.h"
 #include "encoding/ImpostazioniCodec.h"
@@ -19,6 +22,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -115,6 +122,39 @@ TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
     Rispondi([](QWidget* m) { m->close(); }, &vista);
     EXPECT_FALSE(b.porta->Configura(LinguaItaliano, b.principale->Impostazioni()));
     EXPECT_EQ(vista, b.configurazione.get());
+}
+
+TEST(PortaDialoghiReale, APictureChosenThroughTheConfigurationWindowFillsItsSlotAndHistory) {
+    Banco b;
+    const QString cartella = b.casa.Sotto("Foto");
+    QDir().mkpath(cartella);
+    QImage rossa(48, 27, QImage::Format_RGB32);
+    rossa.fill(Qt::red);
+    ASSERT_TRUE(rossa.save(cartella + "/fiocco.png"));
+    // The chooser opens on the process's folder.
+    const QString corrente = QDir::currentPath();
+    QDir::setCurrent(cartella);
+    b.configurazione->SetPorta(b.porta.get());
+    b.configurazione->show();
+    b.configurazione->ElencoPagine->SetORV_PannelloAttivo(4);
+    b.configurazione->ElencoPagineCambioPagina(b.configurazione->ElencoPagine);
+    QWidget* vista = nullptr;
+    Rispondi(
+        [](QWidget* m) {
+            auto* apri = qobject_cast<TORVDLGOpenDialog*>(m);
+            const int riga = int(apri->ListaFiles()->Voci().indexOf("fiocco.png"));
+            apri->ListaFiles()->Lista()->setCurrentRow(riga);
+            QTest::keyClick(apri, Qt::Key_Enter);
+        },
+        &vista);
+    b.configurazione->CercaClick(2);
+    QDir::setCurrent(corrente);
+    EXPECT_EQ(b.principale->Impostazioni().TabellaImmagini[6], cartella + "/fiocco.png");
+    EXPECT_EQ(b.configurazione->Imm[1]->Caption(), cartella + "/fiocco.png");
+    EXPECT_EQ(b.configurazione->Image[1]->Immagine().pixel(80, 45), qRgb(255, 0, 0));
+    QFile storico(CartellaLavoro + "/Quenvox.txt");
+    ASSERT_TRUE(storico.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(storico.readAll().contains(cartella.toUtf8()));
 }
 
 TEST(PortaDialoghiReale, TheCodecChoiceReadAtStartUpComesBackFromTheCodecWindow) {
