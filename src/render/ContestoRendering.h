@@ -91,6 +91,9 @@ public:
     CacheTesto CacheLayer;
     // The layer files and "Completo.png", written in the background; Attendi before reading them.
     ScritturaLayer ScritturaFile;
+    // The reflection last given to ScritturaFile, and its file.
+    QImage UltimoRiflesso;
+    QString FileRiflesso;
 
     // Intro 6: cells [x / 16][y / 8] of line 1's layer holding non-black pixels.
     std::array<std::array<std::uint8_t, RigheGriglia>, ColonneGriglia> GrigliaOccupazione{};

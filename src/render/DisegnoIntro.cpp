@@ -26,9 +26,18 @@ void DisegnaOrientata(QPainter& g, const QRect& r, const QImage& immagine, const
     DisegnaConMatrice(g, dest, img, img.rect(), matrice);
 }
 
+void ScriviRiflesso(ContestoRendering& c, const QImage& riflesso) {
+    if (riflesso.isNull()) return;
+    const QString file = CartellaLavoro + NomiIntro::Riflesso;
+    if (file == c.FileRiflesso && riflesso == c.UltimoRiflesso) return;
+    c.ScritturaFile.Accoda(file, riflesso, -1);
+    c.FileRiflesso = file;
+    c.UltimoRiflesso = riflesso;
+}
+
 void DisegnaRiflesso(ContestoRendering& c, const Riflesso& riflesso, const QRectF& destinazione) {
     if (riflesso.Immagine.isNull()) return;
-    riflesso.Immagine.save(CartellaLavoro + NomiIntro::Riflesso, "PNG");
+    ScriviRiflesso(c, riflesso.Immagine);
     const QImage capovolta = riflesso.Immagine.mirrored(false, true);
     DisegnaConMatrice(c.GraficaFrame, destinazione, capovolta, capovolta.rect(), c.AttributiImmagine);
 }

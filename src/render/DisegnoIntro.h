@@ -43,6 +43,10 @@ QImage CaricaSlot(ContestoRendering& contesto, int slot);
 void DisegnaOrientata(QPainter& grafica, const QRect& rettangolo, const QImage& immagine,
                       const MatriceColore& matrice);
 
+// Writes the reflection as "Flip.png" in the work folder, in the background and only when
+// it differs from the last one written.
+void ScriviRiflesso(ContestoRendering& contesto, const QImage& riflesso);
+
 // Writes the reflection as "Flip.png" in the work folder, flips it top to bottom and draws
 // it into destinazione.
 void DisegnaRiflesso(ContestoRendering& contesto, const Riflesso& riflesso, const QRectF& destinazione);

@@ -1,4 +1,3 @@
-#include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
@@ -24,7 +23,7 @@ void DisegnaOggetto(ContestoRendering& c, int k, float f) {
     const Riflesso riflesso = CreaRiflesso(layer, geo.Larghezza, rh, ModoRiflesso::ScalaAlfa);
     // Nothing visible in it: it would land far above the frame.
     if (riflesso.PrimaRigaVisibile == 99999 || larghezza <= 0.0f) {
-        if (!riflesso.Immagine.isNull()) riflesso.Immagine.save(CartellaLavoro + NomiIntro::Riflesso, "PNG");
+        ScriviRiflesso(c, riflesso.Immagine);
         return;
     }
     DisegnaRiflesso(c, riflesso, QRectF(x, H / 2 - 3 * riflesso.PrimaRigaVisibile, larghezza, rh));

@@ -23,6 +23,7 @@ TEST(Intro5, LogoStandsOnTheFloorOverItsReflection) {
     EXPECT_LE(qRed(vicino), 0x30 + (200 - 0x30) * 127 / 255 + 3);
     EXPECT_TRUE(Vicino(f.pixel(960, 846), Fondo));
     EXPECT_TRUE(Vicino(f.pixel(700, 700), Fondo));
+    b.contesto.ScritturaFile.Attendi();
     const QImage flip(CartellaLavoro + NomiIntro::Riflesso);
     EXPECT_EQ(flip.size(), QSize(400, 150));
     // Time plays no part: frame 50 of an animation shows the same logo and reflection.
@@ -67,6 +68,7 @@ TEST(Intro9, LinesOpenFromTheCentreOnTheirTimeline) {
     // The reflection is made from the whole layer at half its height.
     b.Frame(50, true);
     const GeometriaRiga& g = b.contesto.GeometriaOggetti[0];
+    b.contesto.ScritturaFile.Attendi();
     EXPECT_EQ(QImage(CartellaLavoro + NomiIntro::Riflesso).size(), QSize(g.Larghezza, g.Altezza / 2));
 }
 
