@@ -1,5 +1,6 @@
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/Casuale.h"
 #include "render/ContestoRendering.h"
 #include "render/DisegnoIntro.h"
@@ -7,6 +8,7 @@
 #include "render/OggettiTesto.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -83,15 +85,26 @@ void DisegnaIntro6(ContestoRendering& c) {
 
     if (imp.Intro6Fumo) {
         fumo.AggiornaFumo();
+        struct Nuvola {
+            QRect dove;
+            const QImage* sprite;
+            float alfa;
+        };
+        std::vector<Nuvola> nuvole;
         for (int i = 0; i <= fumo.UltimaAttiva(); ++i) {
             LetturaParticella p;
             if (!fumo.LeggiParticella(i, p) || p.variant == 0) continue;
             if (p.variant < 1 || p.variant > NumeroFumi) continue;
-            const QImage& sprite = fumi[static_cast<size_t>(p.variant - 1)];
             const float alfa = (1.0f - static_cast<float>(p.age) / (p.life != 0 ? p.life : 1)) / 15.0f;
-            DisegnaConMatrice(g, QRect(p.x - nuvola.width() / 2, p.y - nuvola.height() / 2, nuvola.width(), nuvola.height()),
-                              sprite, sprite.rect(), MatriceColore::Alfa(alfa));
+            nuvole.push_back({QRect(p.x - nuvola.width() / 2, p.y - nuvola.height() / 2, nuvola.width(), nuvola.height()),
+                              &fumi[static_cast<size_t>(p.variant - 1)], alfa});
         }
+        // Hundreds of faint clouds a frame: drawn band by band on every core, in the same order.
+        DisegnaABande(c.CanvasFrame, [&](QPainter& banda, const QRect& zona) {
+            for (const Nuvola& n : nuvole)
+                if (n.dove.intersects(zona))
+                    DisegnaConMatrice(banda, n.dove, *n.sprite, n.sprite->rect(), MatriceColore::Alfa(n.alfa));
+        });
     }
     PassiFinaliFrame(c);
 }
