@@ -24,16 +24,21 @@ inline int PerByte(int x, int a) {
 CampoDistanza::CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite)
     : dimensione_(dimensione.isValid() ? dimensione : QSize(0, 0)), limite_(std::max(0.0f, limite)) {
     const size_t n = static_cast<size_t>(dimensione_.width()) * static_cast<size_t>(dimensione_.height());
-    distanze_.assign(n, Lontano);
+    distanze_.assign(n, limite_);
     if (n == 0) return;
-    vicini_.assign(n, QPointF());
+    const int W = dimensione_.width(), H = dimensione_.height();
+    griglia_.assign(static_cast<size_t>(W + 2) * static_cast<size_t>(H + 2), Vicino{Lontano, 0.0f, 0.0f});
     for (const QPolygonF& figura : percorso.toSubpathPolygons()) {
         if (figura.size() == 1) Segmento(figura[0], figura[0]);
         for (qsizetype i = 0; i + 1 < figura.size(); ++i) Segmento(figura[i], figura[i + 1]);
     }
     Propaga();
-    vicini_ = {};
-    for (float& q : distanze_) q = std::min(std::sqrt(q), limite_);
+    for (int y = 0; y < H; ++y) {
+        const Vicino* riga = griglia_.data() + static_cast<size_t>(y + 1) * static_cast<size_t>(W + 2) + 1;
+        float* uscita = distanze_.data() + static_cast<size_t>(y) * static_cast<size_t>(W);
+        for (int x = 0; x < W; ++x) uscita[x] = std::min(std::sqrt(riga[x].d2), limite_);
+    }
+    griglia_ = {};
 }
 
 // Measures the pixels within the band of one segment. A long segment goes in pieces no longer
@@ -57,19 +62,14 @@ void CampoDistanza::Segmento(QPointF a, QPointF b) {
         const float ll = dx * dx + dy * dy;
         const float inverso = ll > 0.0f ? 1.0f / ll : 0.0f;
         for (int y = y0; y <= y1; ++y) {
-            const size_t inizio = static_cast<size_t>(y) * static_cast<size_t>(W);
-            float* riga = distanze_.data() + inizio;
-            QPointF* vicini = vicini_.data() + inizio;
+            Vicino* riga = griglia_.data() + static_cast<size_t>(y + 1) * static_cast<size_t>(W + 2) + 1;
             const float py = static_cast<float>(y) + 0.5f - ay;
             for (int x = x0; x <= x1; ++x) {
                 const float px = static_cast<float>(x) + 0.5f - ax;
                 const float t = std::clamp((px * dx + py * dy) * inverso, 0.0f, 1.0f);
                 const float ex = px - t * dx, ey = py - t * dy;
                 const float q2 = ex * ex + ey * ey;
-                if (q2 < riga[x]) {
-                    riga[x] = q2;
-                    vicini[x] = QPointF(ax + t * dx, ay + t * dy);
-                }
+                if (q2 < riga[x].d2) riga[x] = {q2, ax + t * dx, ay + t * dy};
             }
         }
     }
@@ -81,42 +81,29 @@ void CampoDistanza::Segmento(QPointF a, QPointF b) {
 // a pixel beyond the limit passes nothing on, as no pixel it reaches could use it.
 void CampoDistanza::Propaga() {
     const int W = dimensione_.width(), H = dimensione_.height();
-    const int L = W + 2;
-    const size_t n = static_cast<size_t>(L) * static_cast<size_t>(H + 2);
-    std::vector<float> d2(n, Lontano), vx(n, 0.0f), vy(n, 0.0f);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const size_t i = static_cast<size_t>(y) * static_cast<size_t>(W) + static_cast<size_t>(x);
-            const size_t k = static_cast<size_t>(y + 1) * static_cast<size_t>(L) + static_cast<size_t>(x + 1);
-            d2[k] = distanze_[i];
-            vx[k] = static_cast<float>(vicini_[i].x());
-            vy[k] = static_cast<float>(vicini_[i].y());
-        }
+    const size_t l = static_cast<size_t>(W + 2);
+    Vicino* g = griglia_.data();
     const float oltre = (limite_ + 1.5f) * (limite_ + 1.5f);
-    const auto prova = [&](size_t k, float cx, float cy, size_t v) {
-        if (d2[v] > oltre) return;
-        const float ex = cx - vx[v], ey = cy - vy[v];
+    const auto prova = [g, oltre](Vicino& pixel, float cx, float cy, size_t v) {
+        const Vicino& vicino = g[v];
+        if (vicino.d2 > oltre) return;
+        const float ex = cx - vicino.x, ey = cy - vicino.y;
         const float q2 = ex * ex + ey * ey;
-        if (q2 < d2[k]) {
-            d2[k] = q2;
-            vx[k] = vx[v];
-            vy[k] = vy[v];
-        }
+        if (q2 < pixel.d2) pixel = {q2, vicino.x, vicino.y};
     };
-    const size_t l = static_cast<size_t>(L);
     for (int y = 1; y <= H; ++y) {
         const float cy = static_cast<float>(y) - 0.5f;
         for (int x = 1; x <= W; ++x) {
             const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
             const float cx = static_cast<float>(x) - 0.5f;
-            prova(k, cx, cy, k - 1);
-            prova(k, cx, cy, k - l - 1);
-            prova(k, cx, cy, k - l);
-            prova(k, cx, cy, k - l + 1);
+            prova(g[k], cx, cy, k - 1);
+            prova(g[k], cx, cy, k - l - 1);
+            prova(g[k], cx, cy, k - l);
+            prova(g[k], cx, cy, k - l + 1);
         }
         for (int x = W; x >= 1; --x) {
             const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
-            prova(k, static_cast<float>(x) - 0.5f, cy, k + 1);
+            prova(g[k], static_cast<float>(x) - 0.5f, cy, k + 1);
         }
     }
     for (int y = H; y >= 1; --y) {
@@ -124,19 +111,16 @@ void CampoDistanza::Propaga() {
         for (int x = W; x >= 1; --x) {
             const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
             const float cx = static_cast<float>(x) - 0.5f;
-            prova(k, cx, cy, k + 1);
-            prova(k, cx, cy, k + l + 1);
-            prova(k, cx, cy, k + l);
-            prova(k, cx, cy, k + l - 1);
+            prova(g[k], cx, cy, k + 1);
+            prova(g[k], cx, cy, k + l + 1);
+            prova(g[k], cx, cy, k + l);
+            prova(g[k], cx, cy, k + l - 1);
         }
         for (int x = 1; x <= W; ++x) {
             const size_t k = static_cast<size_t>(y) * l + static_cast<size_t>(x);
-            prova(k, static_cast<float>(x) - 0.5f, cy, k - 1);
+            prova(g[k], static_cast<float>(x) - 0.5f, cy, k - 1);
         }
     }
-    for (int y = 0; y < H; ++y)
-        std::copy_n(d2.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(y + 1) * l + 1), W,
-                    distanze_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(y) * static_cast<size_t>(W)));
 }
 
 float CampoDistanza::Distanza(int x, int y) const {

@@ -32,6 +32,11 @@ private:
     void Propaga();
     QSize dimensione_;
     float limite_;
-    std::vector<float> distanze_;  // distances (squared until the constructor ends)
-    std::vector<QPointF> vicini_;  // each pixel's nearest outline point found so far
+    std::vector<float> distanze_;
+    // While the field is made: each pixel's squared distance and nearest outline point found
+    // so far, with a border of one far pixel all round.
+    struct Vicino {
+        float d2, x, y;
+    };
+    std::vector<Vicino> griglia_;
 };
