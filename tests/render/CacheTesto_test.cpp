@@ -2,6 +2,7 @@
 // files written again) as soon as one of them changes, and then equal to a fresh drawing.
 #include "render/OggettiTesto.h"
 
+#include "render/AiutoIntro.h"
 #include "render/HostFinto.h"
 #include "render/NomiRendering.h"
 
@@ -269,5 +270,40 @@ TEST(CacheTesto, LaComposizioneDelloZoomSiRifaSoloSeCambiaQualcosa) {
     EXPECT_NE(b.contesto.ComposizioneCompleta, prima);
     EXPECT_EQ(QImage(completo).size(), QSize(1920, 1080));
 }
+
+// The intros that ask for the layers on every frame of a run get the kept ones: no layer is
+// drawn or written again after frame 0 while nothing changes (intro 6 keeps its layer but for
+// the glint, and its shadow).
+class OgniFrame : public ::testing::TestWithParam<int> {};
+
+TEST_P(OgniFrame, IFrameDiUnaCorsaUsanoILayerTenuti) {
+    BancoIntro b(GetParam());
+    const bool lucido = GetParam() == 6;  // the styled layer follows the glint
+    StilePieno(b.imp);
+    b.Frame(0, true);
+    b.contesto.ScritturaFile.Attendi();
+    const qint64 ombra = b.contesto.LayerOmbra[1].cacheKey();
+    const qint64 oggetto = b.contesto.LayerOggetto[1].cacheKey();
+    for (int n : {1, 2, 3}) {
+        ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOmbra, n)));
+        if (!lucido) {
+            ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOggetto, n)));
+        }
+    }
+    for (float t : {1.0f, 2.0f, 60.0f}) b.Frame(t, true);
+    b.contesto.ScritturaFile.Attendi();
+    EXPECT_EQ(b.contesto.LayerOmbra[1].cacheKey(), ombra);
+    if (!lucido) {
+        EXPECT_EQ(b.contesto.LayerOggetto[1].cacheKey(), oggetto);
+    }
+    for (int n : {1, 2, 3}) {
+        EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOmbra, n))) << n;
+        if (!lucido) {
+            EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOggetto, n))) << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Intro, OgniFrame, ::testing::Values(1, 6, 7, 8, 9, 10));
 
 }  // namespace
