@@ -1,6 +1,7 @@
 #include "render/LivelliParticelle.h"
 
 #include "project/ImpostazioniGlobali.h"
+#include "render/Bande.h"
 #include "render/Casuale.h"
 
 #include <QPen>
@@ -315,45 +316,98 @@ inline QRgb PerByte(QRgb x, std::uint32_t a) {
     return t | u;
 }
 
-// A disc of colore: each pixel the colour at the disc's coverage, which is what a fill of the
-// ellipse lays on the canvas pixel by pixel.
-QImage DiscoColorato(const QImage& disco, const QColor& colore) {
-    QImage tinta(disco.size(), QImage::Format_ARGB32_Premultiplied);
+// Rows da .. a - 1 of a disc of colore: each pixel the colour at the disc's coverage, which is
+// what a fill of the ellipse lays on the canvas pixel by pixel.
+QImage DiscoColorato(const QImage& disco, const QColor& colore, int da, int a) {
+    QImage tinta(disco.width(), a - da, QImage::Format_ARGB32_Premultiplied);
     if (tinta.isNull()) return tinta;
     const QRgb premoltiplicato = qPremultiply(colore.rgba());
-    for (int y = 0; y < disco.height(); ++y) {
+    const int w = disco.width();
+    for (int y = da; y < a; ++y) {
         const auto* copertura = reinterpret_cast<const QRgb*>(disco.constScanLine(y));
-        auto* uscita = reinterpret_cast<QRgb*>(tinta.scanLine(y));
-        for (int x = 0; x < disco.width(); ++x) uscita[x] = PerByte(premoltiplicato, qAlpha(copertura[x]));
+        auto* uscita = reinterpret_cast<QRgb*>(tinta.scanLine(y - da));
+        for (int x = 0; x < w; ++x) {
+            // Inside and outside are whole; only the rim needs the product.
+            const std::uint32_t alfa = qAlpha(copertura[x]);
+            uscita[x] = alfa == 255 ? premoltiplicato : alfa == 0 ? 0 : PerByte(premoltiplicato, alfa);
+        }
     }
     return tinta;
 }
 
+// One step of drawing the balls: a picture at a point, a kept disc to colour at a point, or
+// (neither) an ellipse filled.
+struct PassoPalla {
+    QPointF dove;
+    QImage immagine;
+    QImage disco;
+    QRectF ellisse;
+    QColor colore;
+};
+
 // A filled ellipse on whole pixels: through the kept disc of its size when it is round.
-void Riempi(QPainter& grafica, const QRectF& r, const QColor& colore, CacheBordi& bordi) {
+PassoPalla Riempimento(const QRectF& r, const QColor& colore, CacheBordi& bordi) {
     const int d = static_cast<int>(r.width());
-    if (d > 0 && d == r.height() && d == r.width() && r.x() == std::floor(r.x()) && r.y() == std::floor(r.y())) {
-        grafica.drawImage(r.topLeft(), DiscoColorato(bordi.Disco(d), colore));
-        return;
+    if (d > 0 && d == r.height() && d == r.width() && r.x() == std::floor(r.x()) && r.y() == std::floor(r.y()))
+        return {r.topLeft(), {}, bordi.Disco(d), r, colore};
+    return {{}, {}, {}, r, colore};
+}
+
+// Every picture the balls need, taken from the caches in the calling thread.
+std::vector<PassoPalla> PassiPalle(const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
+    std::vector<PassoPalla> passi;
+    passi.reserve(comandi.size() * 2);
+    for (const ComandoPalla& c : comandi) {
+        const QRectF r = Normalizzato(c.rettangolo);
+        if (c.bordo.alpha() > 0)
+            passi.push_back({QPointF(r.x() - CacheBordi::Margine, r.y() - CacheBordi::Margine),
+                             bordi.Bordo(static_cast<int>(r.width()), c.bordo.rgba()), {}, {}, {}});
+        if (c.riempimento.alpha() > 0) passi.push_back(Riempimento(r, c.riempimento, bordi));
+        if (c.riflesso && c.coloreRiflesso.alpha() > 0)
+            passi.push_back(Riempimento(Normalizzato(c.rettangoloRiflesso), c.coloreRiflesso, bordi));
     }
-    grafica.setBrush(colore);
-    grafica.drawEllipse(r);
+    return passi;
+}
+
+// The steps in order; with a zone, only those that reach it, and of a disc only its rows
+// within the zone are coloured.
+void EseguiPassi(QPainter& grafica, const std::vector<PassoPalla>& passi, const QRect* zona) {
+    for (const PassoPalla& p : passi) {
+        const QRectF dove = p.immagine.isNull() ? p.ellisse : QRectF(p.dove, QSizeF(p.immagine.size()));
+        if (zona && !dove.adjusted(-1, -1, 1, 1).intersects(QRectF(*zona))) continue;
+        if (!p.immagine.isNull()) {
+            grafica.drawImage(p.dove, p.immagine);
+        } else if (!p.disco.isNull()) {
+            const int y0 = static_cast<int>(p.dove.y());
+            int da = 0, a = p.disco.height();
+            if (zona) {
+                da = std::clamp(zona->top() - y0, 0, a);
+                a = std::clamp(zona->bottom() + 1 - y0, da, a);
+            }
+            if (a > da) grafica.drawImage(QPointF(p.dove.x(), y0 + da), DiscoColorato(p.disco, p.colore, da, a));
+        } else {
+            grafica.setBrush(p.colore);
+            grafica.drawEllipse(p.ellisse);
+        }
+    }
 }
 
 }  // namespace
 
 void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
+    const std::vector<PassoPalla> passi = PassiPalle(comandi, bordi);
     grafica.save();
     grafica.setRenderHint(QPainter::Antialiasing);
     grafica.setPen(Qt::NoPen);
-    for (const ComandoPalla& c : comandi) {
-        const QRectF r = Normalizzato(c.rettangolo);
-        if (c.bordo.alpha() > 0) {
-            const QImage& bordo = bordi.Bordo(static_cast<int>(r.width()), c.bordo.rgba());
-            grafica.drawImage(QPointF(r.x() - CacheBordi::Margine, r.y() - CacheBordi::Margine), bordo);
-        }
-        if (c.riempimento.alpha() > 0) Riempi(grafica, r, c.riempimento, bordi);
-        if (c.riflesso && c.coloreRiflesso.alpha() > 0) Riempi(grafica, Normalizzato(c.rettangoloRiflesso), c.coloreRiflesso, bordi);
-    }
+    EseguiPassi(grafica, passi, nullptr);
     grafica.restore();
+}
+
+void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
+    const std::vector<PassoPalla> passi = PassiPalle(comandi, bordi);
+    // Hundreds of balls a frame: drawn band by band on every core, in the same order.
+    DisegnaABande(tela, [&](QPainter& grafica, const QRect& zona) {
+        grafica.setPen(Qt::NoPen);
+        EseguiPassi(grafica, passi, &zona);
+    });
 }

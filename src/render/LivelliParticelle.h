@@ -110,6 +110,8 @@ private:
 };
 
 void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi);
+// The same balls straight onto a canvas, drawn by every core at once.
+void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi);
 
 // A colour 0x00BBGGRR as Qt's colour.
 QColor ColoreDa(Colore colore, int alpha = 255);

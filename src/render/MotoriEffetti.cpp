@@ -66,7 +66,7 @@ void MotoriEffetti::DisegnaParticelle(ContestoEffetti& contesto, int idChiamata,
                 if (passo) rimbalzo_.Aggiorna();
                 emettitore = &rimbalzo_;
             }
-            DipingiPalle(contesto.GraficaFrame,
+            DipingiPalle(contesto.CanvasFrame,
                          ComandiPalle(tipo, *emettitore, s.EffettiParticelleQuantita, s.EffettiParticelleColore,
                                       StratiDellaChiamata(idChiamata, idDietro, idDavanti)),
                          bordi_);
@@ -76,7 +76,7 @@ void MotoriEffetti::DisegnaParticelle(ContestoEffetti& contesto, int idChiamata,
         cerchio_.ImpostaRaggio(RaggioCerchio(Tempo(contesto), contesto.TotaleFrame, cerchio_.LeggiCentroY(),
                                              s.Intro10Rotazione, s.Intro10Zoom));
         cerchio_.Aggiorna(true);
-        DipingiPalle(contesto.GraficaFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore), bordi_);
+        DipingiPalle(contesto.CanvasFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore), bordi_);
     }
 }
 

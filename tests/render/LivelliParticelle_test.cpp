@@ -190,7 +190,7 @@ struct CasoPalla {
 class PallaDisegnata : public ::testing::TestWithParam<CasoPalla> {};
 
 // A ball without rim, drawn from the kept disc, lays exactly the pixels a fill of its ellipse
-// lays, on clear and coloured ground, opaque and faint.
+// lays, on clear and coloured ground, opaque and faint, by one painter or band by band.
 TEST_P(PallaDisegnata, IlDiscoTenutoEComeLEllisse) {
     const CasoPalla caso = GetParam();
     ComandoPalla palla;
@@ -200,6 +200,7 @@ TEST_P(PallaDisegnata, IlDiscoTenutoEComeLEllisse) {
     QImage attesa(caso.d + 30, caso.d + 30, QImage::Format_ARGB32_Premultiplied);
     attesa.fill(caso.sfondo);
     QImage tela = attesa.copy();
+    QImage aBande = attesa.copy();
     {
         QPainter p(&attesa);
         p.setRenderHint(QPainter::Antialiasing);
@@ -218,6 +219,9 @@ TEST_P(PallaDisegnata, IlDiscoTenutoEComeLEllisse) {
     q.drawEllipse(QRectF(palla.rettangolo));
     q.end();
     EXPECT_EQ(tela, attesa);
+    // Cut into bands of a few rows each, every disc crosses band edges.
+    DipingiPalle(aBande, {palla, palla}, bordi);
+    EXPECT_EQ(aBande, attesa);
 }
 
 INSTANTIATE_TEST_SUITE_P(Casi, PallaDisegnata,
