@@ -2,9 +2,12 @@
 
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/ContestoRendering.h"
 
 #include <QLinearGradient>
+
+#include <vector>
 
 namespace {
 
@@ -51,26 +54,29 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
                           c.AttributiImmagine);
     }
     c.EffettoLineeFlare.Aggiorna();
-    g.save();
-    QPen penna(QColor(153, 170, 242, 4));
-    penna.setCapStyle(Qt::FlatCap);
-    for (int i = 0; i < c.EffettoLineeFlare.Numero(); ++i) {
-        const LetturaLinea l = c.EffettoLineeFlare.LeggiLinea(i);
-        // Overlapping strokes of growing width: the ray's core is brighter than its edges.
-        for (int w = 0; w < l.ValoreB; w += 2) {
-            // At alpha 4 a smoothed edge differs by under one level from a hard one, and
-            // hard wide strokes cost a fifth: only the thin core is anti-aliased.
-            g.setRenderHint(QPainter::Antialiasing, w == 0);
-            penna.setWidth(w);
-            g.setPen(penna);
-            g.drawLine(l.InizioX, l.InizioY, l.FineX, l.FineY);
+    std::vector<LetturaLinea> linee;
+    linee.reserve(static_cast<size_t>(c.EffettoLineeFlare.Numero()));
+    for (int i = 0; i < c.EffettoLineeFlare.Numero(); ++i) linee.push_back(c.EffettoLineeFlare.LeggiLinea(i));
+    // A thousand long strokes a frame: drawn band by band on every core.
+    DisegnaABande(c.CanvasFrame, [&linee](QPainter& g, const QRect&) {
+        QPen penna(QColor(153, 170, 242, 4));
+        penna.setCapStyle(Qt::FlatCap);
+        for (const LetturaLinea& l : linee) {
+            // Overlapping strokes of growing width: the ray's core is brighter than its edges.
+            for (int w = 0; w < l.ValoreB; w += 2) {
+                // At alpha 4 a smoothed edge differs by under one level from a hard one, and
+                // hard wide strokes cost a fifth: only the thin core is anti-aliased.
+                g.setRenderHint(QPainter::Antialiasing, w == 0);
+                penna.setWidth(w);
+                g.setPen(penna);
+                g.drawLine(l.InizioX, l.InizioY, l.FineX, l.FineY);
+            }
         }
-    }
-    g.setRenderHint(QPainter::Antialiasing, true);
-    g.setPen(Qt::NoPen);
-    g.setBrush(QColor(240, 240, 240, 120));
-    g.drawEllipse(QRect(-80, -80, 160, 160));
-    g.restore();
+        g.setRenderHint(QPainter::Antialiasing, true);
+        g.setPen(Qt::NoPen);
+        g.setBrush(QColor(240, 240, 240, 120));
+        g.drawEllipse(QRect(-80, -80, 160, 160));
+    });
 }
 
 }  // namespace
