@@ -26,14 +26,12 @@ namespace {
 
 const QString TitoloProgramma = QStringLiteral("Quenvox");
 
-// The language table's targets on both windows. The main window's own caption entry goes
-// nowhere: the title stays the program's name.
+// The language table's targets on both windows.
 class DestinazioniFinestre : public DestinazioneLingua {
 public:
     explicit DestinazioniFinestre(std::vector<DestinazioneLingua*> finestre) : finestre(std::move(finestre)) {}
     void ImpostaTesto(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
                       const QString& testo) override {
-        if (proprieta == ProprietaLingua::TitoloFinestra) return;
         for (DestinazioneLingua* f : finestre) f->ImpostaTesto(finestra, proprieta, controllo, testo);
     }
     void ImpostaVoci(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
@@ -43,21 +41,6 @@ public:
 
 private:
     std::vector<DestinazioneLingua*> finestre;
-};
-
-// Keeps a window's title at the program's name, the title the desktop's task bar shows,
-// whatever the language table writes there.
-class TitoloFisso : public QObject {
-public:
-    explicit TitoloFisso(QObject* genitore) : QObject(genitore) {}
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        auto* finestra = qobject_cast<QWidget*>(oggetto);
-        if (evento->type() == QEvent::WindowTitleChange && finestra && finestra->windowTitle() != TitoloProgramma)
-            finestra->setWindowTitle(TitoloProgramma);
-        return false;
-    }
 };
 
 // Ends a local event loop when its window is hidden by the program (not when it is minimised).
@@ -96,8 +79,6 @@ Programma::Programma() {
     // into the main window's model before the project is read at its first show.
     splash = std::make_unique<TForm1Splash>();
     principale = std::make_unique<TForm2Principale>();
-    principale->setWindowTitle(TitoloProgramma);
-    principale->installEventFilter(new TitoloFisso(principale.get()));
     configurazione = std::make_unique<TForm6Configurazione>(principale->Impostazioni(), principale.get());
     porta = std::make_unique<PortaDialoghiReale>(*principale, *configurazione);
     principale->ImpostaPorta(porta.get());

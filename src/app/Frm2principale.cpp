@@ -228,6 +228,8 @@ public:
 TForm2Principale::TForm2Principale(PortaDialoghi* porta, QWidget* owner)
     : QDialog(owner, Qt::Window | Qt::FramelessWindowHint), porta_(porta) {
     setObjectName(QStringLiteral("Form2Principale"));
+    // The program's name is the title the task bar shows, in every language.
+    setWindowTitle(QStringLiteral("Quenvox"));
     resize(LarghezzaFinestra, AltezzaFinestraStandard);
     contesto_ = std::make_unique<ContestoRendering>(*this);
     stile_ = new ORV_2016_Stile(this);
@@ -894,11 +896,8 @@ void TForm2Principale::AvviaCodifica() {
 
 void TForm2Principale::ImpostaTesto(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
                                     const QString& testo) {
-    if (finestra != FinestraLingua::Principale) return;
-    if (proprieta == ProprietaLingua::TitoloFinestra) {
-        setWindowTitle(testo);
-        return;
-    }
+    // The table's caption entry for the window itself has no visible place: the title stays.
+    if (finestra != FinestraLingua::Principale || proprieta == ProprietaLingua::TitoloFinestra) return;
     QObject* o = findChild<QObject*>(controllo);
     if (!o) return;
     switch (proprieta) {

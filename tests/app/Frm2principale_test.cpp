@@ -106,6 +106,8 @@ TEST(Frm2principale, SwitchingTheLanguageChangesCaptionsItemsAndTabs) {
         EXPECT_EQ(b.W<ORV_2016_Lista>("IntroLista")->ORV_Voce(), 4);
         EXPECT_EQ(b.W<ORVHeader>("PagineHeader")->ORV_Pannelli().value(0), QString::fromUtf8(c.scheda1));
         EXPECT_EQ(b.W<TFlatEdit>("Testo2")->Text(), QString::fromUtf8(c.testo2)) << c.lingua;
+        // The table's window-caption entry ("Form Main") shows nowhere; the task bar keeps the name.
+        EXPECT_EQ(b.f->windowTitle(), QStringLiteral("Quenvox")) << c.lingua;
     }
 }
 
@@ -244,4 +246,30 @@ TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {
         auto* header = b.W<ORVHeader>("PagineHeader");
         EXPECT_LT(header->Riga().xFinale, header->width()) << lingua;
     }
+}
+
+// What does not stop the render (an unreadable picture) comes as a notice, once; what stops it
+// (such as a frame that cannot be written) comes as an error.
+TEST(Frm2principale, UnreadablePicturesComeAsNoticesAndErrorsAsErrors) {
+    BancoFinestra b(true);
+    const QString rotto = b.casa.Sotto(QStringLiteral("rotto.png"));
+    QFile f(rotto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x89PNG\r\n\x1a\nnot a picture");
+    f.close();
+    b.porta.Messaggi.clear();
+    b.Imp().SfondoCheckSfondoBitmap = true;
+    b.Imp().SfondoBitmap = rotto;
+    b.f->AggiornaViste();
+    for (int n = 0; n < 2; ++n) {
+        b.f->RichiediRendering();
+        Attendi();
+    }
+    ASSERT_EQ(b.porta.Messaggi.size(), 1) << b.porta.Messaggi.join('\n').toStdString();
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: "))) << b.porta.Messaggi[0].toStdString();
+    EXPECT_TRUE(b.porta.Messaggi[0].contains(rotto));
+
+    HostRendering& host = *b.f;
+    host.SegnalaErrore(QStringLiteral("x"));
+    EXPECT_EQ(b.porta.Messaggi.value(1), QStringLiteral("1: x"));
 }
