@@ -119,3 +119,59 @@ TEST(Grafica, ScalaVeloce) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CasoScala {
+    QSize da, a;
+    quint64 impronta;  // of the bytes the scaler gave when its weights were set
+};
+
+void PrintTo(const CasoScala& c, std::ostream* os) {
+    *os << c.da.width() << "x" << c.da.height() << " -> " << c.a.width() << "x" << c.a.height();
+}
+
+// A picture with sharp edges, gradients, clear and half-clear pixels: where ringing, clamps
+// and the premultiplied limit all act.
+QImage Campione(QSize dimensione) {
+    QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
+    std::uint32_t seme = 7;
+    for (int y = 0; y < img.height(); ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            seme = seme * 1664525u + 1013904223u;
+            const int a = (x / 7 + y / 5) % 3 == 0 ? 255 : (x + y) % 4 == 0 ? 0 : static_cast<int>((seme >> 24) & 0xFF);
+            riga[x] = qPremultiply(qRgba((x * 5) & 0xFF, (seme >> 8) & 0xFF, (y * 3) & 0xFF, a));
+        }
+    }
+    return img;
+}
+
+quint64 Impronta(const QImage& img) {
+    quint64 h = 1469598103934665603ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* riga = img.constScanLine(y);
+        for (int i = 0; i < img.width() * 4; ++i) h = (h ^ riga[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+class ScalaStessiByte : public ::testing::TestWithParam<CasoScala> {};
+
+// However the scaler is computed, it gives the very bytes its weights gave from the start.
+TEST_P(ScalaStessiByte, LImprontaNonCambia) {
+    const CasoScala caso = GetParam();
+    const QImage s = ScalaAltaQualita(Campione(caso.da), caso.a);
+    ASSERT_EQ(s.size(), caso.a);
+    EXPECT_EQ(Impronta(s), caso.impronta) << std::hex << Impronta(s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, ScalaStessiByte,
+                         ::testing::Values(CasoScala{{1920, 1080}, {1280, 720}, 0xed6fef4fd9a6d7edull},
+                                           CasoScala{{333, 77}, {101, 50}, 0xaf23f28356b2a7b2ull},
+                                           CasoScala{{50, 31}, {97, 61}, 0xb5225226758c50f8ull},
+                                           CasoScala{{7, 3}, {5, 2}, 0x68b9222701f9d3c3ull},
+                                           CasoScala{{1, 1}, {3, 2}, 0xf21fbbab3d64e113ull},
+                                           CasoScala{{640, 480}, {639, 481}, 0xe25845ab9e774c92ull}));
+
+}  // namespace
