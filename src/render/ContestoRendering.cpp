@@ -57,6 +57,8 @@ void Ciclo(ContestoRendering& c) {
                 InterrompiPerErrore(c);
                 break;
             }
+            // The last frame, whatever the screen's rate.
+            MostraUltimaAnteprima(c);
             c.FrameCorrente = 0.0f;
             c.AnimazioneInCorso = false;
             c.Host.DeselezionaAnima();

@@ -67,25 +67,29 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
 
 namespace {
 
-// During a run the window needs no more pictures than the screen shows; the last frame is
-// always shown.
-bool AnteprimaDovuta(ContestoRendering& c) {
-    if (!c.CicloAttivo || !c.Anima()) return true;
+// During a run the window needs no more pictures than the screen shows.
+bool AnteprimaDovuta(const ContestoRendering& c) {
     const double frequenza = c.Host.FrequenzaSchermo();
     const qint64 intervallo = frequenza > 0.0 ? static_cast<qint64>(1000.0 / frequenza) : 0;
-    const bool ultimo = c.FrameCorrente >= ImpostazioniGlobali.TotaleFrame - 1.0f;
-    if (c.OrologioAnteprima.isValid() && c.OrologioAnteprima.elapsed() < intervallo && !ultimo) return false;
-    c.OrologioAnteprima.start();
-    return true;
+    return !c.OrologioAnteprima.isValid() || c.OrologioAnteprima.elapsed() >= intervallo;
 }
 
 }  // namespace
+
+void MostraUltimaAnteprima(ContestoRendering& c) {
+    QImage anteprima;
+    if (!c.Scrittura || !c.Scrittura->PrendiAnteprima(anteprima)) return;
+    c.Host.MostraAnteprima(anteprima);
+    c.OrologioAnteprima.start();
+}
 
 void SalvaFrame(ContestoRendering& c) {
     // The canvas painter stays open; its raster engine writes straight into the pixels.
     const QImage& canvas = c.CanvasFrame;
     const QSize anteprima = DimensioneAnteprima(c.Host.AltezzaFinestra());
-    if (!anteprima.isEmpty() && AnteprimaDovuta(c)) {
+    // In a run the workers scale the preview too; the window gets the newest one ready.
+    const bool lavoratori = c.Scrittura && c.Anima();
+    if (!anteprima.isEmpty() && !lavoratori) {
         c.Host.MostraAnteprima(ScalaVeloce(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
     }
     if (!c.Anima()) return;
@@ -97,10 +101,11 @@ void SalvaFrame(ContestoRendering& c) {
     const QSize dimensione = DimensioneOutput(imp.ProgettoRisoluzione.Voce());
     if (c.Scrittura) {
         // Made and written by the workers; a failure shows at one of the next frames.
-        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome) || c.Scrittura->Fallito()) {
+        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, anteprima) || c.Scrittura->Fallito()) {
             c.ErroreFrame = true;
             c.Scrittura->Fallito(&c.MessaggioErrore);
         }
+        if (AnteprimaDovuta(c)) MostraUltimaAnteprima(c);
         return;
     }
     QByteArray dati;

@@ -23,5 +23,10 @@ QSize DimensioneOutput(int voceRisoluzione);
 bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore = nullptr);
 
 // Shows the preview; while Anima is checked also writes the frame file. A file that cannot
-// be written sets ErroreFrame and MessaggioErrore on the context.
+// be written sets ErroreFrame and MessaggioErrore on the context. In a run with workers the
+// file and the preview are made by them: the window is shown the newest preview ready, at
+// most at the screen's rate.
 void SalvaFrame(ContestoRendering& contesto);
+
+// In a run with workers: shows the newest preview they made that was not shown yet.
+void MostraUltimaAnteprima(ContestoRendering& contesto);

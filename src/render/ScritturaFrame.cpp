@@ -64,11 +64,12 @@ ScritturaFrame::~ScritturaFrame() {
     for (std::thread& filo : fili_) filo.join();
 }
 
-bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome) {
+bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome,
+                            const QSize& anteprima) {
     std::unique_lock<std::mutex> blocco(mutex_);
     spazioLibero_.wait(blocco, [this] { return inVolo_ < capacita_ || fallito_; });
     if (fallito_) return false;
-    Lavoro lavoro{prossimaSequenza_++, {}, dimensione, jpg, nome};
+    Lavoro lavoro{prossimaSequenza_++, {}, dimensione, jpg, nome, anteprima};
     if (!tele_.empty()) {
         lavoro.tela = std::move(tele_.back());
         tele_.pop_back();
@@ -87,6 +88,14 @@ bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jp
     coda_.push_back(std::move(lavoro));
     blocco.unlock();
     lavoroArrivato_.notify_one();
+    return true;
+}
+
+bool ScritturaFrame::PrendiAnteprima(QImage& anteprima) {
+    std::lock_guard<std::mutex> blocco(mutex_);
+    if (!anteprimaNuova_) return false;
+    anteprima = anteprima_;
+    anteprimaNuova_ = false;
     return true;
 }
 
@@ -119,9 +128,18 @@ void ScritturaFrame::Lavora() {
         const bool salta = fallito_;
         blocco.unlock();
         Risultato risultato{false, {}, {}, lavoro.nome};
-        if (!salta)
+        QImage anteprima;
+        if (!salta) {
             risultato.codificato = CodificaFrame(lavoro.tela, lavoro.dimensione, lavoro.jpg, risultato.dati, &risultato.motivo);
+            if (!lavoro.anteprima.isEmpty())
+                anteprima = ScalaVeloce(lavoro.tela, lavoro.anteprima).convertToFormat(QImage::Format_RGB32);
+        }
         blocco.lock();
+        if (!anteprima.isNull() && lavoro.sequenza > sequenzaAnteprima_) {
+            anteprima_ = std::move(anteprima);
+            sequenzaAnteprima_ = lavoro.sequenza;
+            anteprimaNuova_ = true;
+        }
         if (static_cast<int>(tele_.size()) < capacita_) tele_.push_back(std::move(lavoro.tela));
         pronti_[lavoro.sequenza] = std::move(risultato);
         ScriviInOrdine(blocco);

@@ -38,9 +38,12 @@ public:
     ScritturaFrame(const ScritturaFrame&) = delete;
     ScritturaFrame& operator=(const ScritturaFrame&) = delete;
 
-    // Copies the canvas and queues its file; waits while Capacita() frames are held. False,
-    // queuing nothing, once a frame has failed.
-    bool Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome);
+    // Copies the canvas and queues its file (and, when anteprima is not empty, its preview
+    // scaled fast to that size); waits while Capacita() frames are held. False, queuing
+    // nothing, once a frame has failed.
+    bool Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome, const QSize& anteprima = {});
+    // The preview of the newest frame whose preview is made and was not taken yet.
+    bool PrendiAnteprima(QImage& anteprima);
     // Without waiting: true, with the message, once a frame has failed.
     bool Fallito(QString* messaggio = nullptr) const;
     // Waits until every queued frame is written or dropped; false with the message of the
@@ -58,6 +61,7 @@ private:
         QSize dimensione;
         bool jpg = true;
         QString nome;
+        QSize anteprima;
     };
     struct Risultato {
         bool codificato = false;
@@ -80,6 +84,9 @@ private:
     int inVolo_ = 0;
     int massimoInVolo_ = 0;
     bool scrittoreAttivo_ = false;
+    QImage anteprima_;
+    long long sequenzaAnteprima_ = -1;  // of anteprima_
+    bool anteprimaNuova_ = false;
     bool fallito_ = false;
     QString messaggio_;
     bool fine_ = false;

@@ -1,5 +1,6 @@
 #include "render/HostFinto.h"
 
+#include "platform/Grafica.h"
 #include "render/SalvaFrame.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +140,34 @@ TEST_P(FrameBloccato, LaCorsaFinisceSulFrameENonScriveOltre) {
 
 INSTANTIATE_TEST_SUITE_P(Scrittura, FrameBloccato, ::testing::Values(0, 1, 4),
                          [](const ::testing::TestParamInfo<int>& i) { return "Lavoratori" + std::to_string(i.param); });
+
+struct CasoAnteprimeCorsa {
+    int lavoratori;
+    double frequenza;
+    int minime, massime;
+};
+
+class AnteprimeCorsa : public ::testing::TestWithParam<CasoAnteprimeCorsa> {};
+
+// A run shows its frames no faster than the screen does, and always ends on its last frame.
+TEST_P(AnteprimeCorsa, AlPiuAllaFrequenzaEDaUltimaLUltimoFrame) {
+    const CasoAnteprimeCorsa caso = GetParam();
+    BancoRendering b;
+    b.contesto.LavoratoriScrittura = caso.lavoratori;
+    b.host.Altezza = 1024;
+    b.host.Frequenza = caso.frequenza;
+    ImpostazioniGlobali.TotaleFrame = 40;
+    b.Anima();
+    EXPECT_GE(b.host.Anteprime, caso.minime);
+    EXPECT_LE(b.host.Anteprime, caso.massime);
+    EXPECT_EQ(b.host.UltimaAnteprima,
+              ScalaVeloce(b.contesto.CanvasFrame, QSize(1120, 635)).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("40"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Frequenze, AnteprimeCorsa,
+                         ::testing::Values(CasoAnteprimeCorsa{0, 1.0, 40, 40}, CasoAnteprimeCorsa{4, 0.001, 1, 2},
+                                           CasoAnteprimeCorsa{4, 1.0e9, 1, 40}));
 
 TEST(EseguiRendering, ConIlFlagGiaSpentoNonDisegnaNulla) {
     BancoRendering b;

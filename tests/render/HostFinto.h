@@ -19,6 +19,7 @@ class HostFinto : public HostRendering {
 public:
     bool Anima = false;
     int Altezza = 0;  // no preview unless a test asks for one
+    double Frequenza = 60.0;
     int Anteprime = 0;
     int Pompate = 0;
     int Codifiche = 0;
@@ -35,6 +36,7 @@ public:
         ++Anteprime;
         UltimaAnteprima = a;
     }
+    double FrequenzaSchermo() const override { return Frequenza; }
     void ImpostaCaptionFrame(const QString& c) override { Caption << c; }
     void ElaboraMessaggi() override {
         ++Pompate;
