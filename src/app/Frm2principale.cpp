@@ -32,6 +32,7 @@
 #include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
+#include "project/TestiMessaggi.h"
 #include "render/SalvaFrame.h"
 #include "render/Sfondo.h"
 
@@ -70,11 +71,6 @@ constexpr int Spazio = 8;
 constexpr int LarghezzaCerca = 110;
 
 int Y(int riga) { return Margine + riga * PassoRiga; }
-
-// A message of the window's own in the interface language: Italian, or English for the others.
-QString Testo(const char* italiano, const char* inglese) {
-    return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
-}
 
 }  // namespace
 
@@ -754,16 +750,8 @@ void TForm2Principale::PrimaApertura() {
     if (esito.FileAperto && !esito.Completo && porta_)
         porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
                           esito.PercorsoBackup.isEmpty()
-                              ? Testo("Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
-                                      "Non è stato possibile conservarne una copia:\n%1",
-                                      "The project file was damaged: what could be read was loaded. No copy of it "
-                                      "could be kept:\n%1")
-                                    .arg(esito.ErroreBackup)
-                              : Testo("Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
-                                      "Una copia del file com'era è conservata come:\n%1",
-                                      "The project file was damaged: what could be read was loaded. A copy of the "
-                                      "file as it was is kept as:\n%1")
-                                    .arg(esito.PercorsoBackup));
+                              ? TestoMessaggio(VoceMessaggio::ProgettoDanneggiatoSenzaCopia).arg(esito.ErroreBackup)
+                              : TestoMessaggio(VoceMessaggio::ProgettoDanneggiato).arg(esito.PercorsoBackup));
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -808,9 +796,7 @@ bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
     QString errore;
     if (SalvaProgetto(imp_, &errore)) return true;
-    const QString testo = Testo("Il progetto non può essere salvato:\n%1\n\nChiudere comunque?",
-                                "The project cannot be saved:\n%1\n\nClose anyway?")
-                              .arg(errore);
+    const QString testo = TestoMessaggio(VoceMessaggio::ProgettoNonSalvato).arg(errore);
     if (!porta_) {
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
         return true;
@@ -1251,9 +1237,7 @@ void TForm2Principale::CercaDirectoryOutputClick() {
     if (esito.Risultato != RisultatoOk || esito.Percorso.isEmpty()) return;
     const QString frame = QDir(esito.Percorso).filePath(QStringLiteral("Video/Frames"));
     if (!QDir().mkpath(frame)) {
-        SegnalaErrore(Testo("Impossibile creare la cartella:\n%1\nLa cartella di output resta quella di prima.",
-                            "The folder cannot be created:\n%1\nThe output folder stays as it was.")
-                          .arg(QDir::toNativeSeparators(frame)));
+        SegnalaErrore(TestoMessaggio(VoceMessaggio::CartellaOutputNonCreata).arg(QDir::toNativeSeparators(frame)));
         return;
     }
     PercorsoOutput = esito.Percorso;

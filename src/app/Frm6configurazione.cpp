@@ -13,6 +13,7 @@
 #include "project/ImpostazioniGlobali.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
+#include "project/TestiMessaggi.h"
 
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -68,11 +69,6 @@ constexpr SchedaImmagini kSchede[] = {
     {30, 6, {"Fuoco Laser 1:", "Fuoco Laser 2:", "Fuoco Laser 3:", "Fuoco Laser 4:", "Fuoco Laser 5:",
              "Fuoco Laser 6:"}},
 };
-
-// The window's own messages: Italian, then English for every other language.
-QString Testo(const char* italiano, const char* inglese) {
-    return QString::fromUtf8(ImpostazioniGlobali.LinguaCorrente == LinguaItaliano ? italiano : inglese);
-}
 
 // The flags beside the language boxes, 60x40.
 QImage Bandiera(int lingua) {
@@ -385,9 +381,9 @@ void TForm6Configurazione::CercaImmagine(int slot) {
     if (porta->ScegliImmagine(lingua, percorso) != RisultatoOk || percorso.isEmpty()) return;
     if (percorso.size() > LunghezzaMassimaPercorso) {
         porta->MostraMessaggio(lingua, MessaggioErrore,
-                               Testo("Il percorso scelto è troppo lungo (più di 511 caratteri):\n",
-                                     "The chosen path is too long (more than 511 characters):\n") +
-                                   percorso);
+                               TestoMessaggio(VoceMessaggio::PercorsoTroppoLungo)
+                                   .arg(percorso)
+                                   .arg(LunghezzaMassimaPercorso));
         return;
     }
     impostazioni.TabellaImmagini[std::size_t(slot)] = percorso;
@@ -426,12 +422,10 @@ void TForm6Configurazione::ORV_2016_Button5Click(QObject*) {
     if (!porta) return;
     const int lingua = ImpostazioniGlobali.LinguaCorrente;
     if (salvato)
-        porta->MostraMessaggio(lingua, MessaggioAvviso, Testo("Configurazione salvata", "Configuration saved"));
+        porta->MostraMessaggio(lingua, MessaggioAvviso, TestoMessaggio(VoceMessaggio::ConfigurazioneSalvata));
     else
         porta->MostraMessaggio(lingua, MessaggioErrore,
-                               Testo("Impossibile salvare l'elenco delle immagini:\n",
-                                     "The image list could not be saved:\n") +
-                                   errore);
+                               TestoMessaggio(VoceMessaggio::ElencoImmaginiNonSalvato).arg(errore));
 }
 
 void TForm6Configurazione::ImpostaTesto(FinestraLingua finestra, ProprietaLingua proprieta,

@@ -2,6 +2,7 @@
 
 #include "encoding/ListaFrame.h"
 #include "encoding/TestiCodifica.h"
+#include "project/TestiMessaggi.h"
 
 #include <QDir>
 
@@ -21,8 +22,11 @@ int LeggiFrameRate(const QString& caption) {
 ConsegnaCodifica AvviaCodifica(const DatiAvvioCodifica& dati) {
     ConsegnaCodifica consegna;
     consegna.PercorsoListaFrame = QDir(dati.PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::FileListaFrame));
-    consegna.ListaScritta = ScriviListaFrame(consegna.PercorsoListaFrame, dati.PercorsoOutput, dati.TotaleFrame,
-                                             dati.UsaJpg, &consegna.ErroreLista);
+    QString motivo;
+    consegna.ListaScritta =
+        ScriviListaFrame(consegna.PercorsoListaFrame, dati.PercorsoOutput, dati.TotaleFrame, dati.UsaJpg, &motivo);
+    if (!consegna.ListaScritta)
+        consegna.ErroreLista = TestoMessaggio(VoceMessaggio::ListaFrameNonScritta).arg(consegna.PercorsoListaFrame, motivo);
     ParametriCodifica& p = consegna.Parametri;
     p.CartellaVideo = QDir(dati.PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::CartellaVideo));
     p.FrameAlSecondo = LeggiFrameRate(dati.FrameRate);

@@ -18,7 +18,7 @@ struct ConsegnaCodifica {
     ParametriCodifica Parametri;
     QString PercorsoListaFrame;
     bool ListaScritta = false;   // a list that cannot be written stops nothing
-    QString ErroreLista;
+    QString ErroreLista;         // for the user, when the list could not be written
 };
 
 // The caption's leading decimal digits; 0 when it has none.

@@ -3,6 +3,7 @@
 #include "encoding/ControlloFrame.h"
 #include "encoding/TestiCodifica.h"
 #include "project/Banner.h"
+#include "project/TestiMessaggi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -95,10 +96,10 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
     if (const auto difettoso = PrimoFrameDifettoso(parametri_)) {
         risultato_.FrameErrato = difettoso->Numero;
         Fallimento(QFileInfo::exists(difettoso->Percorso)
-                       ? Testo(TestiCodifica::ErroreFrameIllegibile)
+                       ? TestoMessaggio(VoceMessaggio::FrameIllegibile)
                              .arg(difettoso->Numero)
                              .arg(difettoso->Percorso, difettoso->Motivo)
-                       : Testo(TestiCodifica::ErroreFrameMancante).arg(difettoso->Numero).arg(difettoso->Percorso));
+                       : TestoMessaggio(VoceMessaggio::FrameMancante).arg(difettoso->Numero).arg(difettoso->Percorso));
         return;
     }
 
@@ -201,13 +202,13 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
         // Without resampling the video holds frames 1..scritti: the next one is where it broke.
         if (attesi.Minimo == attesi.Massimo && scritti < attesi.Minimo) {
             risultato_.FrameErrato = scritti + 1;
-            risultato_.Errore = Testo(TestiCodifica::ErroreFrameNonCodificati)
+            risultato_.Errore = TestoMessaggio(VoceMessaggio::FrameNonCodificati)
                                     .arg(scritti + 1)
                                     .arg(PercorsoFrame(parametri_, scritti + 1))
                                     .arg(scritti)
                                     .arg(parametri_.NumeroFrame);
         } else {
-            risultato_.Errore = Testo(TestiCodifica::ErroreFrameContati).arg(scritti).arg(attesi.Minimo);
+            risultato_.Errore = TestoMessaggio(VoceMessaggio::FrameContati).arg(scritti).arg(attesi.Minimo);
         }
     }
     // A half-written video is no use to anyone; the frames stay.

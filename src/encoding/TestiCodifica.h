@@ -39,13 +39,6 @@ inline constexpr char LogInterrotta[] = "Codifica interrotta dall'utente";
 inline constexpr char LogVideoMancante[] = "Il video non è stato scritto: %1";
 inline constexpr char LogFrameScritti[] = "L'encoder ha scritto %1 frame, attesi %2";
 
-// Why a video is not whole, for the user; %1 is the frame number, %2 its file.
-inline constexpr char ErroreFrameMancante[] = "Frame %1 is missing: %2";
-inline constexpr char ErroreFrameIllegibile[] = "Frame %1 cannot be read: %2 (%3)";
-inline constexpr char ErroreFrameNonCodificati[] =
-    "The encoder wrote %3 of %4 frames: frame %1 (%2) and those after it are not in the video";
-inline constexpr char ErroreFrameContati[] = "The encoder wrote %1 frames where %2 were expected";
-
 // The encoding window's texts, one per language (Italian, English, Spanish, German, French).
 using Testo5 = std::array<QString, 5>;
 enum class VoceFinestra {

@@ -1,5 +1,7 @@
 #include "render/ImmaginiIllegibili.h"
 
+#include "project/TestiMessaggi.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,7 +15,7 @@ QImage Decodifica(const QString& percorso, QString& motivo) {
     const QSize dichiarata = lettore.size();
     const qint64 limite = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (dichiarata.isValid() && limite > 0 && qint64(dichiarata.width()) * dichiarata.height() * 4 > limite) {
-        motivo = QStringLiteral("picture too large: %1 x %2 pixels").arg(dichiarata.width()).arg(dichiarata.height());
+        motivo = TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(dichiarata.width()).arg(dichiarata.height());
         return {};
     }
     QImage immagine = lettore.read();
@@ -24,7 +26,7 @@ QImage Decodifica(const QString& percorso, QString& motivo) {
 }  // namespace
 
 QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo) {
-    return QStringLiteral("The picture could not be read: %1 (%2)").arg(percorso, motivo);
+    return TestoMessaggio(VoceMessaggio::ImmagineIllegibile).arg(percorso, motivo);
 }
 
 QImage ImmaginiIllegibili::Leggi(const QString& percorso, const QFileInfo& info) {

@@ -28,5 +28,5 @@ private:
     QStringList avvisi_;
 };
 
-// "The picture could not be read: <path> (<reason>)"
+// "The picture could not be read: <path> (<reason>)", in the interface language.
 QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);

@@ -1,5 +1,7 @@
 #include "render/LimiteRighe.h"
 
+#include "project/TestiMessaggi.h"
+
 QStringList TagliaRigheLunghe(std::array<QString, NumeroRigheTesto>& righe,
                               std::array<bool, NumeroRigheTesto>& segnalate) {
     QStringList note;
@@ -7,7 +9,7 @@ QStringList TagliaRigheLunghe(std::array<QString, NumeroRigheTesto>& righe,
         QString& riga = righe[static_cast<size_t>(n)];
         const bool lunga = riga.size() > LunghezzaMassimaRiga;
         if (lunga && !segnalate[static_cast<size_t>(n)])
-            note << QStringLiteral("Text line %1 has %2 characters: only the first %3 are drawn")
+            note << TestoMessaggio(VoceMessaggio::RigaTroppoLunga)
                         .arg(n + 1)
                         .arg(riga.size())
                         .arg(LunghezzaMassimaRiga);

@@ -4,6 +4,7 @@
 #include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "project/TestiMessaggi.h"
 #include "render/ContestoRendering.h"
 #include "render/NomiRendering.h"
 #include "render/ScritturaFrame.h"
@@ -48,9 +49,9 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
         std::filesystem::create_directories(QFile::encodeName(cartella.path()).toStdString(), codice);
         if (codice || !cartella.exists()) {
             if (errore)
-                *errore = QStringLiteral("The frame folder could not be made:\n%1\n%2")
-                              .arg(cartella.path(),
-                                   codice ? QString::fromLocal8Bit(codice.message()) : QStringLiteral("not a folder"));
+                *errore = TestoMessaggio(VoceMessaggio::CartellaFrameNonCreata)
+                              .arg(cartella.path(), codice ? QString::fromLocal8Bit(codice.message())
+                                                           : TestoMessaggio(VoceMessaggio::NonUnaCartella));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "platform/Grafica.h"
 #include "platform/Jpeg.h"
+#include "project/TestiMessaggi.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -42,7 +43,7 @@ bool ScriviFileFrame(const QString& nome, const QByteArray& dati, QString* error
 }
 
 QString MessaggioFrameNonScritto(const QString& nome, const QString& motivo) {
-    return QStringLiteral("The frame could not be written:\n%1\n%2").arg(nome, motivo);
+    return TestoMessaggio(VoceMessaggio::FrameNonScritto).arg(nome, motivo);
 }
 
 int ScritturaFrame::LavoratoriPredefiniti() {

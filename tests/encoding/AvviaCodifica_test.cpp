@@ -33,4 +33,7 @@ TEST(AvviaCodifica, MissingOutputFolderStillHandsOver) {
     EXPECT_EQ(c.Parametri.FrameAlSecondo, 12);
     EXPECT_FALSE(c.Parametri.FrameInJpg);
     EXPECT_EQ(c.Parametri.CartellaVideo, casa.Sotto("manca/Video"));
+    // The notice says which file and why, not only the system's reason.
+    EXPECT_TRUE(c.ErroreLista.contains(c.PercorsoListaFrame)) << c.ErroreLista.toStdString();
+    EXPECT_GT(c.ErroreLista.size(), c.PercorsoListaFrame.size() + 2);
 }

@@ -2,6 +2,7 @@
 
 #include "AiutoCodifica.h"
 #include "common/CasaTemporanea.h"
+#include "common/LinguaTemporanea.h"
 #include "platform/FileTesto.h"
 #include "project/Banner.h"
 
@@ -37,6 +38,8 @@ protected:
 
     QStringList Log() const { return LeggiTutteLeRighe(lavoro_->Risultato().PercorsoLog); }
 
+    // The user's messages are compared in English; the log is Italian in every language.
+    LinguaTemporanea inglese_{LinguaInglese};
     CasaTemporanea casa_;
     QString cartella_;
     QString finto_;

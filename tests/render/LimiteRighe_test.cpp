@@ -1,5 +1,6 @@
 #include "render/LimiteRighe.h"
 
+#include "common/LinguaTemporanea.h"
 #include "render/HostFinto.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 namespace {
 
 TEST(LimiteRighe, LongLinesAreCutAndToldOnceUntilTheyChange) {
+    LinguaTemporanea inglese(LinguaInglese);
     std::array<QString, NumeroRigheTesto> righe;
     std::array<bool, NumeroRigheTesto> segnalate{};
     const struct {
@@ -38,6 +40,7 @@ TEST(LimiteRighe, LongLinesAreCutAndToldOnceUntilTheyChange) {
 
 // Through the preview: the note reaches the window once, however often the preview is drawn.
 TEST(LimiteRighe, PreviewTellsTheWindowOnce) {
+    LinguaTemporanea inglese(LinguaInglese);
     BancoRendering b;
     // A logo line draws no glyphs, so the long text costs nothing to lay out.
     b.imp.Testo1 = QStringLiteral("#LOGO") + QString(3000, QLatin1Char('x'));

@@ -1,0 +1,54 @@
+#include "project/TestiMessaggi.h"
+
+#include "project/ImpostazioniGlobali.h"
+
+const std::vector<RigaMessaggio>& TabellaMessaggi() {
+    using V = VoceMessaggio;
+    static const std::vector<RigaMessaggio> tabella{
+        {V::FrameNonScritto, "Impossibile scrivere il frame:\n%1\n%2", "The frame could not be written:\n%1\n%2"},
+        {V::CartellaFrameNonCreata, "Impossibile creare la cartella dei frame:\n%1\n%2",
+         "The frame folder could not be made:\n%1\n%2"},
+        {V::NonUnaCartella, "non è una cartella", "not a folder"},
+        {V::ImmagineIllegibile, "Impossibile leggere l'immagine: %1 (%2)", "The picture could not be read: %1 (%2)"},
+        {V::ImmagineTroppoGrande, "immagine troppo grande: %1 x %2 pixel", "picture too large: %1 x %2 pixels"},
+        {V::RigaTroppoLunga, "La riga di testo %1 ha %2 caratteri: vengono disegnati solo i primi %3",
+         "Text line %1 has %2 characters: only the first %3 are drawn"},
+        {V::FrameMancante, "Manca il frame %1: %2", "Frame %1 is missing: %2"},
+        {V::FrameIllegibile, "Impossibile leggere il frame %1: %2 (%3)", "Frame %1 cannot be read: %2 (%3)"},
+        {V::FrameNonCodificati,
+         "L'encoder ha scritto %3 frame su %4: il frame %1 (%2) e i successivi non sono nel video",
+         "The encoder wrote %3 of %4 frames: frame %1 (%2) and those after it are not in the video"},
+        {V::FrameContati, "L'encoder ha scritto %1 frame invece dei %2 attesi",
+         "The encoder wrote %1 frames where %2 were expected"},
+        {V::ListaFrameNonScritta, "Impossibile scrivere l'elenco dei frame:\n%1\n%2",
+         "The frame list could not be written:\n%1\n%2"},
+        {V::ProgettoNonSalvato, "Il progetto non può essere salvato:\n%1\n\nChiudere comunque?",
+         "The project cannot be saved:\n%1\n\nClose anyway?"},
+        {V::CartellaOutputNonCreata, "Impossibile creare la cartella:\n%1\nLa cartella di output resta quella di prima.",
+         "The folder cannot be created:\n%1\nThe output folder stays as it was."},
+        {V::ProgettoDanneggiato,
+         "Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
+         "Una copia del file com'era è conservata come:\n%1",
+         "The project file was damaged: what could be read was loaded. A copy of the "
+         "file as it was is kept as:\n%1"},
+        {V::ProgettoDanneggiatoSenzaCopia,
+         "Il file del progetto era danneggiato: è stato letto ciò che si poteva leggere. "
+         "Non è stato possibile conservarne una copia:\n%1",
+         "The project file was damaged: what could be read was loaded. No copy of it "
+         "could be kept:\n%1"},
+        {V::ElencoImmaginiNonSalvato, "Impossibile salvare l'elenco delle immagini:\n%1",
+         "The image list could not be saved:\n%1"},
+        {V::PercorsoTroppoLungo, "Il percorso scelto è troppo lungo (più di %2 caratteri):\n%1",
+         "The chosen path is too long (more than %2 characters):\n%1"},
+        {V::ConfigurazioneSalvata, "Configurazione salvata", "Configuration saved"},
+    };
+    return tabella;
+}
+
+QString TestoMessaggio(VoceMessaggio voce, int lingua) {
+    for (const RigaMessaggio& r : TabellaMessaggi())
+        if (r.Voce == voce) return QString::fromUtf8(lingua == LinguaItaliano ? r.Italiano : r.Inglese);
+    return {};
+}
+
+QString TestoMessaggio(VoceMessaggio voce) { return TestoMessaggio(voce, ImpostazioniGlobali.LinguaCorrente); }

@@ -1,0 +1,43 @@
+#pragma once
+// The messages of our own that reach the user (errors and notices from the renderer, the
+// encoding run and the windows), in Italian and English. Spanish, German and French show the
+// English text, as the dialogs do. Reasons given by the system (strerror, libjpeg, Qt's
+// readers) are passed in as arguments and stay as the system gives them.
+#include <QString>
+
+#include <vector>
+
+enum class VoceMessaggio {
+    FrameNonScritto,            // %1 file, %2 reason
+    CartellaFrameNonCreata,     // %1 folder, %2 reason
+    NonUnaCartella,             // a reason: the path is taken by a file
+    ImmagineIllegibile,         // %1 file, %2 reason
+    ImmagineTroppoGrande,       // a reason: %1 x %2 pixels
+    RigaTroppoLunga,            // %1 line, %2 its length, %3 the limit
+    FrameMancante,              // %1 number, %2 file
+    FrameIllegibile,            // %1 number, %2 file, %3 reason
+    FrameNonCodificati,         // %1 first frame not in the video, %2 its file, %3 written, %4 asked
+    FrameContati,               // %1 written, %2 expected
+    ListaFrameNonScritta,       // %1 file, %2 reason
+    ProgettoNonSalvato,         // %1 reason; asks whether to close anyway
+    CartellaOutputNonCreata,    // %1 folder
+    ProgettoDanneggiato,        // %1 the backup copy
+    ProgettoDanneggiatoSenzaCopia,  // %1 why no copy could be kept
+    ElencoImmaginiNonSalvato,   // %1 reason
+    PercorsoTroppoLungo,        // %1 the path, %2 the limit
+    ConfigurazioneSalvata,
+};
+
+struct RigaMessaggio {
+    VoceMessaggio Voce;
+    const char* Italiano;  // UTF-8
+    const char* Inglese;
+};
+
+// Every message, one row each.
+const std::vector<RigaMessaggio>& TabellaMessaggi();
+
+// The message in a language (a CodiceLingua); any language but Italian reads the English.
+QString TestoMessaggio(VoceMessaggio voce, int lingua);
+// The message in ImpostazioniGlobali.LinguaCorrente.
+QString TestoMessaggio(VoceMessaggio voce);
