@@ -32,6 +32,9 @@ void PreparaCartelleBench();
 ImpostazioniProgetto ImpostazioniBench(bool pesanti, int intro = 1);
 // The heavy look over whatever is set; an intro's preset must come before it, or it resets it.
 void ApplicaLookPesante(ImpostazioniProgetto& impostazioni);
+// An intro with the look its preset gives (the heavy look over it when asked), the program's
+// logo in the logo intros, JPEG frames at 1920x1080.
+ImpostazioniProgetto ImpostazioniIntroBench(int intro, bool pesanti);
 
 // The table of the preview cases that ran, after all benchmarks.
 void StampaTabellaAnteprima();

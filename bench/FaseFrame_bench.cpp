@@ -8,7 +8,6 @@
 #include "platform/CartelleUtente.h"
 #include "platform/Jpeg.h"
 #include "project/ImpostazioniGlobali.h"
-#include "project/PresetIntro.h"
 #include "render/SalvaFrame.h"
 
 #include <benchmark/benchmark.h>
@@ -87,13 +86,7 @@ void BM_FaseFrame(benchmark::State& stato) {
     for (auto _ : stato) {
         stato.PauseTiming();
         HostBench host;
-        ImpostazioniProgetto imp = ImpostazioniBench(false, intro);
-        ImpostaPredefinitiIntro(imp);
-        if (pesanti) ApplicaLookPesante(imp);
-        const QString logo = imp.TabellaImmagini[4];
-        imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
-        imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;
-        imp.UsaJpg = true;
+        ImpostazioniProgetto imp = ImpostazioniIntroBench(intro, pesanti);
         imp.ProgettoRisoluzione = altezza == 720 ? 1 : 2;
         ImpostazioniGlobali.TotaleFrame = static_cast<float>(frame);
         ContestoRendering contesto(host);

@@ -3,7 +3,6 @@
 #include "BenchComune.h"
 
 #include "project/ImpostazioniGlobali.h"
-#include "project/PresetIntro.h"
 #include "render/Intro.h"
 
 #include <benchmark/benchmark.h>
@@ -15,14 +14,7 @@ struct BancoIntro {
     ImpostazioniProgetto imp;
     ContestoRendering contesto{host};
 
-    BancoIntro(int intro, bool pesanti) : imp(ImpostazioniBench(false, intro)) {
-        ImpostaPredefinitiIntro(imp);
-        if (pesanti) ApplicaLookPesante(imp);
-        const QString logo = imp.TabellaImmagini[4];
-        imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
-        imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;
-        imp.UsaJpg = true;
-        imp.ProgettoRisoluzione = 2;
+    BancoIntro(int intro, bool pesanti) : imp(ImpostazioniIntroBench(intro, pesanti)) {
         contesto.Impostazioni = &imp;
         ImpostazioniGlobali.TotaleFrame = 200;
         // Frame 0 of a run: the tiles, grids and spark seeds that later frames use.

@@ -3,6 +3,7 @@
 #include "BenchComune.h"
 
 #include "platform/CartelleUtente.h"
+#include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
 #include "render/Casuale.h"
 
@@ -47,6 +48,18 @@ void ApplicaLookPesante(ImpostazioniProgetto& imp) {
     imp.SfondoCheckSfondoColorato = false;
     imp.SfondoCheckSfondoFlares = true;
     imp.Enfatizzare = true;
+}
+
+ImpostazioniProgetto ImpostazioniIntroBench(int intro, bool pesanti) {
+    ImpostazioniProgetto imp = ImpostazioniBench(false, intro);
+    ImpostaPredefinitiIntro(imp);
+    if (pesanti) ApplicaLookPesante(imp);
+    const QString logo = imp.TabellaImmagini[4];
+    imp.Intro2LogoDaUtilizzare = imp.Intro3LogoDaUtilizzare = logo;
+    imp.Intro4LogoDaUtilizzare = imp.Intro5LogoDaUtilizzare = logo;
+    imp.UsaJpg = true;
+    imp.ProgettoRisoluzione = 2;
+    return imp;
 }
 
 QString CartellaPngBench() {

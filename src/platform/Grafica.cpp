@@ -171,6 +171,12 @@ void Riusa(QImage& buffer, const QSize& dimensione) {
     buffer = QImage(dimensione, QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage Premoltiplicata(const QImage& immagine) {
+    return immagine.format() == QImage::Format_ARGB32_Premultiplied
+               ? immagine
+               : immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 // Every weight fits 16 bits, as the vector passes take them in pairs.
 bool PesiCorti(const std::vector<Pesi>& pesi) {
     for (const Pesi& p : pesi)
@@ -224,6 +230,11 @@ void VerticaleSemplice(const QImage& mezzo, QImage& fine, const std::vector<Pesi
 
 #ifdef __SSE2__
 
+// Two weights as the 16-bit pair a multiply-add takes: w0 low, w1 high.
+inline std::int32_t CoppiaPesi(int w0, int w1) {
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(w1) << 16) | (static_cast<std::uint32_t>(w0) & 0xFFFFu));
+}
+
 // Sums of 32 bits back to bytes as Taglia does: rounded, shifted, clamped to 0..255.
 inline __m128i TagliaQuattro(__m128i a, __m128i b, __m128i c, __m128i d) {
     const __m128i mezzo = _mm_set1_epi32(1 << (BitPeso - 1));
@@ -245,8 +256,7 @@ void OrizzontaleVettoriale(const QImage& src, QImage& mezzo, const std::vector<P
         const std::vector<int>& v = px[static_cast<size_t>(x)].valori;
         for (size_t k = 0; k < v.size(); k += 2) {
             const int w0 = v[k], w1 = k + 1 < v.size() ? v[k + 1] : 0;
-            coppie.push_back(static_cast<std::int32_t>((static_cast<std::uint32_t>(w1) << 16) |
-                                                       (static_cast<std::uint32_t>(w0) & 0xFFFFu)));
+            coppie.push_back(CoppiaPesi(w0, w1));
         }
         inizio[static_cast<size_t>(x) + 1] = static_cast<int>(coppie.size());
     }
@@ -288,8 +298,7 @@ void VerticaleVettoriale(const QImage& mezzo, QImage& fine, const std::vector<Pe
                 const int w0 = p.valori[static_cast<size_t>(k)];
                 const bool coppia = k + 1 < taps;
                 const int w1 = coppia ? p.valori[static_cast<size_t>(k) + 1] : 0;
-                const __m128i pesi = _mm_set1_epi32(static_cast<std::int32_t>((static_cast<std::uint32_t>(w1) << 16) |
-                                                                               (static_cast<std::uint32_t>(w0) & 0xFFFFu)));
+                const __m128i pesi = _mm_set1_epi32(CoppiaPesi(w0, w1));
                 const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mezzo.constScanLine(p.inizio + k) + i));
                 const __m128i r1 = coppia
                                        ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(mezzo.constScanLine(p.inizio + k + 1) + i))
@@ -327,9 +336,7 @@ void VerticaleVettoriale(const QImage& mezzo, QImage& fine, const std::vector<Pe
 
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
     if (sorgente.isNull() || dimensione.isEmpty()) return {};
-    const QImage src = sorgente.format() == QImage::Format_ARGB32_Premultiplied
-                           ? sorgente
-                           : sorgente.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage src = Premoltiplicata(sorgente);
     const int ws = src.width(), hs = src.height();
     const int wd = dimensione.width(), hd = dimensione.height();
     if (ws == wd && hs == hd) return src;
@@ -413,9 +420,7 @@ inline std::uint32_t Mescola(std::uint32_t a, std::uint32_t b, std::uint32_t pes
 
 QImage ScalaVeloce(const QImage& sorgente, const QSize& dimensione) {
     if (sorgente.isNull() || dimensione.isEmpty()) return {};
-    const QImage src = sorgente.format() == QImage::Format_ARGB32_Premultiplied
-                           ? sorgente
-                           : sorgente.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage src = Premoltiplicata(sorgente);
     if (src.size() == dimensione) return src;
     QImage uscita(dimensione, QImage::Format_ARGB32_Premultiplied);
     if (uscita.isNull()) return {};
