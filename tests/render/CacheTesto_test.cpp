@@ -94,6 +94,8 @@ struct CasoIngresso {
     std::function<void(ImpostazioniProgetto&)> prima = {};  // the style before the change
 };
 
+void PrintTo(const CasoIngresso& c, std::ostream* os) { *os << c.nome; }
+
 void ConGlow(ImpostazioniProgetto& imp) {
     imp.FontGlowCheck = true;
 }

@@ -151,6 +151,8 @@ struct CasoPila {
     int pixel;
 };
 
+void PrintTo(const CasoPila& c, std::ostream* os) { *os << c.nome; }
+
 class PilaComeITratti : public ::testing::TestWithParam<CasoPila> {};
 
 TEST_P(PilaComeITratti, EntroLaTolleranzaDeiFotogrammi) {

@@ -147,6 +147,10 @@ struct CasoAnteprimeCorsa {
     int minime, massime;
 };
 
+void PrintTo(const CasoAnteprimeCorsa& c, std::ostream* os) {
+    *os << c.lavoratori << " writers, screen at " << c.frequenza << " Hz";
+}
+
 class AnteprimeCorsa : public ::testing::TestWithParam<CasoAnteprimeCorsa> {};
 
 // A run shows its frames no faster than the screen does, and always ends on its last frame.

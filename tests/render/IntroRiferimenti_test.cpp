@@ -22,6 +22,8 @@ struct Caso {
     const char* nome;
 };
 
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class IntroRiferimenti : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(IntroRiferimenti, MatchesTheReferenceFrame) {

@@ -187,6 +187,10 @@ struct CasoPalla {
     QRgb sfondo;       // premultiplied
 };
 
+void PrintTo(const CasoPalla& c, std::ostream* os) {
+    *os << "d " << c.d << std::hex << std::uppercase << " fill " << c.riempimento << " on " << c.sfondo << std::dec;
+}
+
 class PallaDisegnata : public ::testing::TestWithParam<CasoPalla> {};
 
 // A ball without rim, drawn from the kept disc, lays exactly the pixels a fill of its ellipse

@@ -32,6 +32,8 @@ struct CasoModo {
     std::function<Atteso(const Copione&)> atteso;
 };
 
+void PrintTo(const CasoModo& c, std::ostream* os) { *os << "modo " << c.modo; }
+
 class ModiEmissione : public ::testing::TestWithParam<CasoModo> {};
 
 TEST_P(ModiEmissione, RespawnFollowsTheModeAndTheDrawOrder) {

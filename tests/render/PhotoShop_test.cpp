@@ -75,6 +75,9 @@ TEST(PhotoShop, UnKernelIdentitaLasciaTuttoComEra) {
 
 }  // namespace
 
+// In the global namespace, where argument lookup finds it for Qt's own type.
+static void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
+
 namespace {
 
 class NitidezzaComeConvoluzione : public ::testing::TestWithParam<QSize> {};

@@ -49,6 +49,10 @@ struct CasoFormato {
     QSize dimensione;
 };
 
+void PrintTo(const CasoFormato& c, std::ostream* os) {
+    *os << (c.jpg ? "jpg " : "bmp ") << c.dimensione.width() << "x" << c.dimensione.height();
+}
+
 class FormatoFrame : public ::testing::TestWithParam<CasoFormato> {};
 
 TEST_P(FormatoFrame, IlFileHaFormatoEDimensioneRichiesti) {

@@ -36,6 +36,11 @@ struct CasoCoda {
     bool jpg;
 };
 
+void PrintTo(const CasoCoda& c, std::ostream* os) {
+    *os << c.lavoratori << " writers, " << (c.jpg ? "jpg " : "bmp ") << c.dimensione.width() << "x"
+        << c.dimensione.height();
+}
+
 class CodaFrame : public ::testing::TestWithParam<CasoCoda> {};
 
 // Thirty frames through the workers: each file holds exactly what the one-thread encoding of
