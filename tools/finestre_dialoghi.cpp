@@ -10,6 +10,7 @@
 #include "dialogs/Forvdlgmessaggio.h"
 #include "dialogs/Forvdlgopendialog.h"
 #include "dialogs/Forvdlgselectdirectory.h"
+#include "project/TestiMessaggi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,9 +63,12 @@ void Messaggi(int lingua) {
         lingua == 0 ? "Il video è già presente. Vuoi sovrascriverlo?" :
                       "The video already exists. Do you want to overwrite it?",
         lingua == 0 ? "Interrompere la codifica del video in corso?" : "Stop the video encoding in progress?",
+        // The longest notice the program gives, with a path of a usual length.
+        TestoMessaggio(VoceMessaggio::ProgettoDanneggiato, lingua)
+            .arg("/home/utente/Documenti/Drovaskent/Quenvox/ProgettoQuenvox.txt.bak"),
     };
-    const int tipi[] = {1, 3, 6};
-    for (int i = 0; i < 3; ++i)
+    const int tipi[] = {1, 3, 6, 2};
+    for (int i = 0; i < 4; ++i)
         FotoModale(d, QString("messaggio_tipo%1_%2").arg(tipi[i]).arg(Sigla(lingua)),
                    [&] { d.MostraMessaggio(tipi[i], testi[i]); });
 }

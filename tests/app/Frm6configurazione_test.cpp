@@ -218,6 +218,9 @@ TEST_F(Configurazione, APathTooLongForTheProjectFileIsRefused) {
     EXPECT_EQ(impostazioni.TabellaImmagini[4], prima);
     ASSERT_EQ(porta.messaggi.size(), 1u);
     EXPECT_EQ(porta.messaggi[0].tipo, 1);
+    // The message says the limit and shows the path that was refused.
+    EXPECT_TRUE(porta.messaggi[0].testo.contains(QStringLiteral("511")));
+    EXPECT_TRUE(porta.messaggi[0].testo.endsWith(lungo));
 }
 
 TEST_F(Configurazione, AHiddenRowOrTheLanguageSheetAsksForNoFile) {
