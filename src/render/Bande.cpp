@@ -7,6 +7,14 @@
 #include <thread>
 #include <vector>
 
+namespace {
+std::atomic<int> filiRichiesti{0};
+}
+
+void ImpostaFiliBande(int fili) {
+    filiRichiesti = std::max(fili, 0);
+}
+
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna) {
     if (tela.isNull()) return;
     const int h = tela.height();
@@ -26,7 +34,9 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
     const auto lavora = [&] {
         for (int i = prossima++; i < NumeroBande; i = prossima++) banda(i);
     };
-    const int fili = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, NumeroBande);
+    const int richiesti = filiRichiesti.load();
+    const int core = static_cast<int>(std::thread::hardware_concurrency());
+    const int fili = std::clamp(richiesti > 0 ? richiesti : core, 1, NumeroBande);
     std::vector<std::thread> altri;
     altri.reserve(static_cast<size_t>(fili - 1));
     for (int i = 1; i < fili; ++i) altri.emplace_back(lavora);

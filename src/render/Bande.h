@@ -16,3 +16,7 @@ inline constexpr int NumeroBande = 16;
 // band's rectangle in canvas coordinates, for skipping what lies wholly outside it. disegna
 // must only read what it shares.
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna);
+
+// How many threads draw the bands: 0 (the default) one per core, 1 the calling thread alone.
+// The pixels are the same either way.
+void ImpostaFiliBande(int fili);

@@ -31,8 +31,12 @@ std::vector<std::pair<QPolygonF, QColor>> Facce() {
     return facce;
 }
 
-// Drawn band by band, the faces leave exactly the pixels one painter leaves on the whole canvas.
-TEST(Bande, StessiPixelDelDisegnoIntero) {
+class Bande : public ::testing::TestWithParam<int> {};
+
+// Drawn band by band, on one thread or many, the faces leave exactly the pixels one painter
+// leaves on the whole canvas.
+TEST_P(Bande, StessiPixelDelDisegnoIntero) {
+    ImpostaFiliBande(GetParam());
     const auto facce = Facce();
     QImage intera(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     intera.fill(QColor(30, 60, 90));
@@ -64,7 +68,10 @@ TEST(Bande, StessiPixelDelDisegnoIntero) {
     EXPECT_EQ(chiamate.load(), NumeroBande);
     EXPECT_EQ(static_cast<int>(alti.size()), NumeroBande);
     EXPECT_EQ(*alti.begin(), 0);
+    ImpostaFiliBande(0);
     EXPECT_EQ(bande, intera);
 }
+
+INSTANTIATE_TEST_SUITE_P(Fili, Bande, ::testing::Values(0, 1, 3, 64));
 
 }  // namespace

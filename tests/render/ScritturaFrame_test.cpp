@@ -2,6 +2,7 @@
 
 #include "AiutoIntro.h"
 #include "project/PresetIntro.h"
+#include "render/Bande.h"
 #include "render/SalvaFrame.h"
 
 #include <gtest/gtest.h>
@@ -89,11 +90,12 @@ TEST(ScritturaFrame, DopoUnErroreNonScriveNullaEDiceQualeFrame) {
     EXPECT_FALSE(scrittura.Accoda(Tela(0), {1280, 720}, true, casa.Sotto(QStringLiteral("g"))));
 }
 
-// The frames of a run of 30, every intro with its own look: the files the workers make are
-// byte for byte those the loop makes alone.
+// The frames of a run of 30, every intro with its own look: the files made by workers from
+// frames drawn on every core are byte for byte those the loop makes alone on one thread.
 class CorsaIdentica : public ::testing::TestWithParam<int> {};
 
 std::map<QString, QByteArray> Corsa(int intro, int lavoratori) {
+    ImpostaFiliBande(lavoratori == 0 ? 1 : 0);
     BancoIntro b(intro);
     ImpostaPredefinitiIntro(b.imp);
     b.imp.Intro2LogoDaUtilizzare = b.imp.Intro3LogoDaUtilizzare = b.logo;
@@ -103,6 +105,7 @@ std::map<QString, QByteArray> Corsa(int intro, int lavoratori) {
     b.contesto.LavoratoriScrittura = lavoratori;
     ImpostazioniGlobali.TotaleFrame = 30;
     b.Anima();
+    ImpostaFiliBande(0);
     std::map<QString, QByteArray> file;
     for (const QString& nome : b.FileFrame()) file[nome] = Contenuto(b.CartellaFrame() + QLatin1Char('/') + nome);
     EXPECT_EQ(b.host.Codifiche, 1);
