@@ -21,9 +21,11 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
     const auto banda = [&](int i) {
         const int y0 = h * i / NumeroBande, y1 = h * (i + 1) / NumeroBande;
         if (y1 <= y0) return;
-        // The band's rows of the canvas itself, not a copy.
-        QImage righe(tela.bits() + static_cast<qsizetype>(y0) * tela.bytesPerLine(), tela.width(), y1 - y0,
-                     tela.bytesPerLine(), tela.format());
+        // The band's rows of the canvas itself, not a copy: the very pixels the canvas's own
+        // open painter writes, which bits() could move away from it by detaching.
+        uchar* pixel = const_cast<uchar*>(tela.constBits());
+        QImage righe(pixel + static_cast<qsizetype>(y0) * tela.bytesPerLine(), tela.width(), y1 - y0, tela.bytesPerLine(),
+                     tela.format());
         QPainter g(&righe);
         ImpostaModiGrafica(g);
         g.translate(0, -y0);
