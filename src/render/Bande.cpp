@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -41,7 +42,11 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
     const int fili = std::clamp(richiesti > 0 ? richiesti : core, 1, NumeroBande);
     std::vector<std::thread> altri;
     altri.reserve(static_cast<size_t>(fili - 1));
-    for (int i = 1; i < fili; ++i) altri.emplace_back(lavora);
+    try {
+        for (int i = 1; i < fili; ++i) altri.emplace_back(lavora);
+    } catch (const std::system_error&) {
+        // No more threads to be had: the bands left are drawn by those there are.
+    }
     lavora();
     for (std::thread& filo : altri) filo.join();
 }

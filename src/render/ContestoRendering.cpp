@@ -10,6 +10,7 @@
 #include "render/Sfondo.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace {
 
@@ -78,8 +79,14 @@ void CicloAnimazione(ContestoRendering& c) {
         c.ErroreFrame = true;
         InterrompiPerErrore(c);
     }
-    if (c.AnimazioneInCorso && c.LavoratoriScrittura > 0)
-        c.Scrittura = std::make_unique<ScritturaFrame>(c.LavoratoriScrittura);
+    if (c.AnimazioneInCorso && c.LavoratoriScrittura > 0) {
+        try {
+            c.Scrittura = std::make_unique<ScritturaFrame>(c.LavoratoriScrittura);
+        } catch (const std::system_error&) {
+            // Without threads the loop makes each file itself, as it always could.
+            c.Scrittura.reset();
+        }
+    }
     Ciclo(c);
     // Waits for whatever an error left queued; those frames are dropped.
     c.Scrittura.reset();

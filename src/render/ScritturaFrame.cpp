@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
 
 bool CodificaFrame(const QImage& tela, const QSize& dimensione, bool jpg, QByteArray& dati, QString* errore) {
     const QImage uscita = dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione);
@@ -52,7 +53,12 @@ int ScritturaFrame::LavoratoriPredefiniti() {
 }
 
 ScritturaFrame::ScritturaFrame(int lavoratori) : capacita_(std::max(lavoratori, 1) + 2) {
-    for (int i = 0; i < std::max(lavoratori, 1); ++i) fili_.emplace_back(&ScritturaFrame::Lavora, this);
+    try {
+        for (int i = 0; i < std::max(lavoratori, 1); ++i) fili_.emplace_back(&ScritturaFrame::Lavora, this);
+    } catch (const std::system_error&) {
+        // Fewer workers than asked will do; none at all is the caller's to handle.
+        if (fili_.empty()) throw;
+    }
 }
 
 ScritturaFrame::~ScritturaFrame() {

@@ -32,6 +32,7 @@ public:
     // Worker threads for this machine: the cores beside the drawing thread, a few at most.
     static int LavoratoriPredefiniti();
 
+    // Throws std::system_error when not one worker thread can be started.
     explicit ScritturaFrame(int lavoratori);
     // Writes every frame still queued, then ends the workers.
     ~ScritturaFrame();
