@@ -40,6 +40,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -791,6 +792,16 @@ void TForm2Principale::MostraPaginaScheda(int scheda) {
 // Close
 
 void TForm2Principale::reject() { close(); }
+
+void TForm2Principale::keyPressEvent(QKeyEvent* e) {
+    // The dialog would take Esc as reject and end the program: the main window closes only
+    // from its frame or the window manager.
+    if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
 
 bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();

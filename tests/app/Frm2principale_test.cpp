@@ -273,3 +273,17 @@ TEST(Frm2principale, UnreadablePicturesComeAsNoticesAndErrorsAsErrors) {
     host.SegnalaErrore(QStringLiteral("x"));
     EXPECT_EQ(b.porta.Messaggi.value(1), QStringLiteral("1: x"));
 }
+
+// A dialog takes Esc as "reject"; for the main window that would end the program.
+TEST(Frm2principale, EscapeLeavesTheWindowOpen) {
+    BancoFinestra b;
+    QWidget* bersagli[] = {b.f.get(), b.W<TFlatEdit>("Testo1")};
+    for (QWidget* w : bersagli) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Escape);
+        Attendi();
+        EXPECT_TRUE(b.f->isVisible()) << w->objectName().toStdString();
+        EXPECT_EQ(b.f->result(), 0);
+    }
+    EXPECT_FALSE(QFileInfo::exists(PercorsoFileProgetto()));
+}
