@@ -1,32 +1,19 @@
 #include "controls/SkinFinestre.h"
 
-#include <QLinearGradient>
+#include "controls/ArteComune.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+using namespace ArteComune;
+
 namespace {
-const QColor Accento(0xFD, 0xBF, 0x07);  // 0x07BFFD
 const QColor AccentoScuro(0x8A, 0x62, 0x00);
-const QColor Argento(0xC0, 0xC0, 0xC0);
-const QColor Bordo(0x40, 0x40, 0x40);
 const QColor LineaInterna(0x4C, 0x4C, 0x4C);
 const QColor Nero(0x12, 0x12, 0x12);
 const QColor SfondoChiaro(0x36, 0x36, 0x36);
 const QColor SfondoScuro(0x2D, 0x2D, 0x2D);
-
-QImage Vuota(int larghezza, int altezza, QColor colore = Qt::transparent) {
-    QImage immagine(larghezza, altezza, QImage::Format_ARGB32_Premultiplied);
-    immagine.fill(colore);
-    return immagine;
-}
-
-QLinearGradient Verticale(qreal y1, qreal y2, QColor alto, QColor basso) {
-    QLinearGradient g(0, y1, 0, y2);
-    g.setColorAt(0, alto);
-    g.setColorAt(1, basso);
-    return g;
-}
 
 // ---- Window frame -------------------------------------------------------------------------
 // The whole frame drawn once at a size of its own; the nine pieces are cut from it.

@@ -1,21 +1,15 @@
 #include "controls/SkinPredefinite.h"
 
-#include <QLinearGradient>
+#include "controls/ArteComune.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace {
-const QColor Accento(0xFD, 0xBF, 0x07);  // 0x07BFFD
-const QColor Argento(0xC0, 0xC0, 0xC0);
-const QColor Bordo(0x40, 0x40, 0x40);
-const QColor BordoScuro(0x1C, 0x1C, 0x1C);
+using namespace ArteComune;
 
-QImage Vuota(int larghezza, int altezza) {
-    QImage immagine(larghezza, altezza, QImage::Format_ARGB32_Premultiplied);
-    immagine.fill(Qt::transparent);
-    return immagine;
-}
+namespace {
+const QColor BordoScuro(0x1C, 0x1C, 0x1C);
 
 struct Toni {
     QColor alto, basso, bordo, luce;
@@ -41,12 +35,9 @@ void DisegnaBarra(QPainter& p, const QRectF& area, const Toni& t, bool tondoSini
     QRectF forma = area.adjusted(0.5, 0.5, -0.5, -0.5);
     if (!tondoSinistra) forma.setLeft(forma.left() - 8);
     if (!tondoDestra) forma.setRight(forma.right() + 8);
-    QLinearGradient sfumatura(0, area.top(), 0, area.bottom());
-    sfumatura.setColorAt(0, t.alto);
-    sfumatura.setColorAt(1, t.basso);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(t.bordo, 1));
-    p.setBrush(sfumatura);
+    p.setBrush(Verticale(area.top(), area.bottom(), t.alto, t.basso));
     p.drawRoundedRect(forma, r, r);
     // One-pixel highlight under the top edge.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -104,10 +95,7 @@ QImage Led(bool acceso) {
     const QPointF c(14, 14);
     // Sunken socket.
     p.setPen(QPen(BordoScuro, 1));
-    QLinearGradient incavo(0, 6, 0, 22);
-    incavo.setColorAt(0, QColor(0x1A, 0x1A, 0x1A));
-    incavo.setColorAt(1, QColor(0x3A, 0x3A, 0x3A));
-    p.setBrush(incavo);
+    p.setBrush(Verticale(6, 22, QColor(0x1A, 0x1A, 0x1A), QColor(0x3A, 0x3A, 0x3A)));
     p.drawEllipse(c, 7.5, 7.5);
     if (acceso) {
         QRadialGradient luce(QPointF(12.5, 12.0), 7.0);

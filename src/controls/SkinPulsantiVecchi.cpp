@@ -1,25 +1,15 @@
 #include "controls/SkinPulsantiVecchi.h"
 
-#include <QLinearGradient>
+#include "controls/ArteComune.h"
+
 #include <QPainter>
 #include <QRadialGradient>
 
 #include <algorithm>
 
+using namespace ArteComune;
+
 namespace {
-QImage Vuota(int larghezza, int altezza, QColor colore = Qt::transparent) {
-    QImage im(larghezza, altezza, QImage::Format_ARGB32_Premultiplied);
-    im.fill(colore);
-    return im;
-}
-
-QLinearGradient Verticale(qreal y1, qreal y2, QColor alto, QColor basso) {
-    QLinearGradient g(0, y1, 0, y2);
-    g.setColorAt(0, alto);
-    g.setColorAt(1, basso);
-    return g;
-}
-
 // The amber body shared by the caps and the strips, so their edges meet.
 void CorpoAmbra(QPainter& p, int larghezza, bool attivo) {
     const QColor alto = attivo ? QColor(0xFF, 0xD2, 0x5A) : QColor(0xF2, 0xB4, 0x1E);

@@ -1,26 +1,15 @@
 #include "controls/SkinTimeline.h"
 
+#include "controls/ArteComune.h"
 #include "controls/SkinFinestre.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace ArteComune;
+
 namespace {
 const QColor Grigio(0xB0, 0xB0, 0xB0);
-
-QImage Vuota(int larghezza, int altezza, QColor colore = Qt::transparent) {
-    QImage im(larghezza, altezza, QImage::Format_ARGB32_Premultiplied);
-    im.fill(colore);
-    return im;
-}
-
-QLinearGradient Verticale(qreal y1, qreal y2, QColor alto, QColor basso) {
-    QLinearGradient g(0, y1, 0, y2);
-    g.setColorAt(0, alto);
-    g.setColorAt(1, basso);
-    return g;
-}
 }  // namespace
 
 namespace SkinTimeline {

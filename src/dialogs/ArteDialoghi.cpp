@@ -1,7 +1,8 @@
 #include "dialogs/ArteDialoghi.h"
 
+#include "controls/ArteComune.h"
+
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -9,15 +10,11 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace ArteComune;
+
 namespace ArteDialoghi {
 
 namespace {
-
-QImage Trasparente(int l, int a) {
-    QImage immagine(l, a, QImage::Format_ARGB32_Premultiplied);
-    immagine.fill(Qt::transparent);
-    return immagine;
-}
 
 void Distintivo(QPainter& p, QColor chiaro, QColor scuro) {
     const QPointF centro(38.5, 38.5);
@@ -37,11 +34,8 @@ void Distintivo(QPainter& p, QColor chiaro, QColor scuro) {
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
     p.drawEllipse(centro, 32, 32);
     // The gloss over the upper half.
-    QLinearGradient lucido(0, 8, 0, 38);
-    lucido.setColorAt(0, QColor(255, 255, 255, 90));
-    lucido.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(lucido);
+    p.setBrush(Verticale(8, 38, QColor(255, 255, 255, 90), QColor(255, 255, 255, 0)));
     p.drawEllipse(QRectF(16, 8, 45, 28));
 }
 
@@ -63,7 +57,7 @@ void Segno(QPainter& p, const QString& testo, int pixel) {
 }  // namespace
 
 QImage Messaggio(IconaMessaggio tipo) {
-    QImage immagine = Trasparente(LatoIconaMessaggio, LatoIconaMessaggio);
+    QImage immagine = Vuota(LatoIconaMessaggio, LatoIconaMessaggio);
     QPainter p(&immagine);
     p.setRenderHint(QPainter::Antialiasing, true);
     switch (tipo) {
@@ -104,16 +98,10 @@ void Cartella(QPainter& p, bool aperta) {
     retro.lineTo(23.5, 16.5);
     retro.lineTo(7.5, 16.5);
     retro.closeSubpath();
-    QLinearGradient g(0, 4, 0, 17);
-    g.setColorAt(0, QColor(0xE8, 0xB8, 0x40));
-    g.setColorAt(1, QColor(0xB8, 0x82, 0x18));
     p.setPen(QPen(bordo, 1));
-    p.setBrush(g);
+    p.setBrush(Verticale(4, 17, QColor(0xE8, 0xB8, 0x40), QColor(0xB8, 0x82, 0x18)));
     p.drawPath(retro);
-    QLinearGradient f(0, 8, 0, 17);
-    f.setColorAt(0, QColor(0xFF, 0xDC, 0x70));
-    f.setColorAt(1, QColor(0xE0, 0xA8, 0x30));
-    p.setBrush(f);
+    p.setBrush(Verticale(8, 17, QColor(0xFF, 0xDC, 0x70), QColor(0xE0, 0xA8, 0x30)));
     if (aperta) {
         // The front leans out, showing a sheet inside.
         p.fillRect(QRectF(10, 6, 11, 6), QColor(0xF2, 0xF2, 0xF2));
@@ -130,11 +118,8 @@ void Cartella(QPainter& p, bool aperta) {
 }
 
 void Unita(QPainter& p, const QColor& chiaro, const QColor& scuro) {
-    QLinearGradient g(0, 6, 0, 15);
-    g.setColorAt(0, chiaro);
-    g.setColorAt(1, scuro);
     p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
-    p.setBrush(g);
+    p.setBrush(Verticale(6, 15, chiaro, scuro));
     p.drawRoundedRect(QRectF(4.5, 6.5, 22, 8), 2, 2);
 }
 
@@ -147,10 +132,9 @@ void Led(QPainter& p, qreal x, qreal y, const QColor& c) {
 }  // namespace
 
 QImage Lista(IconaLista tipo) {
-    QImage immagine = Trasparente(LarghezzaIconaLista, AltezzaIconaLista);
+    QImage immagine = Vuota(LarghezzaIconaLista, AltezzaIconaLista);
     QPainter p(&immagine);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor accento(0xFD, 0xBF, 0x07);
     switch (tipo) {
     case IconaLista::CartellaChiusa:
         Cartella(p, false);
@@ -169,17 +153,14 @@ QImage Lista(IconaLista tipo) {
         p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
         p.setBrush(QColor(0xC8, 0xC8, 0xC8));
         p.drawRect(QRectF(19.5, 7.5, 6, 5));
-        QLinearGradient g(0, 5, 0, 15);
-        g.setColorAt(0, QColor(0x6A, 0xA8, 0xF0));
-        g.setColorAt(1, QColor(0x1C, 0x4C, 0x98));
-        p.setBrush(g);
+        p.setBrush(Verticale(5, 15, QColor(0x6A, 0xA8, 0xF0), QColor(0x1C, 0x4C, 0x98)));
         p.drawRoundedRect(QRectF(5.5, 5.5, 14, 9), 2, 2);
-        Led(p, 9, 10, accento);
+        Led(p, 9, 10, Accento);
         break;
     }
     case IconaLista::Rete:
         Unita(p, QColor(0xD8, 0xD8, 0xD8), QColor(0x80, 0x80, 0x80));
-        Led(p, 22.5, 10.5, accento);
+        Led(p, 22.5, 10.5, Accento);
         p.setPen(QPen(QColor(0x60, 0xB0, 0xFF), 1.5));
         p.drawLine(QPointF(15.5, 15), QPointF(15.5, 18));
         p.drawLine(QPointF(8, 18), QPointF(23, 18));
