@@ -238,6 +238,13 @@ bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
     case QEvent::Leave:
         if (QGuiApplication::mouseButtons() == Qt::NoButton) Esci();
         return false;
+    case QEvent::WindowBlocked:
+        // A modal window covers the control now, and no leave comes while it is up: the
+        // pointer is elsewhere until a move or an enter tells otherwise.
+        ++blocchi;
+        clickArmato = false;
+        Esci();
+        return false;
     case QEvent::Hide:
         dentro = false;
         clickArmato = false;
@@ -265,14 +272,16 @@ bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
         auto* m = static_cast<QMouseEvent*>(evento);
         const QPoint pos = m->position().toPoint();
         const bool sopra = controllo->rect().contains(pos);
+        const int blocchiPrima = blocchi;
         if (m->button() == Qt::LeftButton) {
             const bool click = clickArmato && sopra;
             clickArmato = false;
             if (click) ricevitore->Click();
         }
         ricevitore->MouseUp(m->button(), m->modifiers(), pos.x(), pos.y());
-        // After the release the pointer's place is known again.
-        if (m->buttons() == Qt::NoButton) SeguiPosizione(pos);
+        // After the release the pointer's place is known again, unless the click opened a
+        // modal window: where the pointer went meanwhile is not known.
+        if (m->buttons() == Qt::NoButton && blocchi == blocchiPrima) SeguiPosizione(pos);
         return true;
     }
     default:

@@ -164,4 +164,5 @@ private:
     RicevitoreMouse* ricevitore;
     bool dentro = false;
     bool clickArmato = false;
+    int blocchi = 0;  // modal windows that covered the control so far
 };

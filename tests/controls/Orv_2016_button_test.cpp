@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QTimer>
+
 #include <string>
 #include <vector>
 
@@ -96,4 +99,30 @@ TEST(Orv_2016_Button, StileCopiaFetteOmbraEAltezza) {
     EXPECT_EQ(b.ORV_OmbraDistanza(), 2);
     EXPECT_EQ(b.ORV_OmbraColore(), 0x101010u);
     EXPECT_EQ(b.Immagine(ORV_2016_Button::ORV_OBJPremuto3).size(), QSize(5, 28));
+}
+
+// A click that opens a modal window: no leave reaches the button while the window covers it,
+// so without care the button would keep its hover look after the window closes.
+TEST(Orv_2016_Button, UnaFinestraModaleToglieLAspettoAttivo) {
+    QWidget finestra;
+    finestra.resize(400, 100);
+    Bottone t;
+    t.b.setParent(&finestra);
+    t.b.move(10, 10);
+    finestra.show();
+    QApplication::processEvents();
+    t.b.OnClick = [&](QObject*) {
+        t.eventi.push_back("click");
+        QDialog modale(&finestra);
+        QTimer::singleShot(20, &modale, &QDialog::accept);
+        modale.exec();
+    };
+    t.mouse.Entra(60, 10);
+    ASSERT_EQ(t.Foto().pixel(60, 2), Attivo);
+    t.mouse.Click(60, 10);
+    EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
+    EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "click", "leave"}));
+    // The pointer found over it again lights it again.
+    t.mouse.Muovi(61, 10);
+    EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
 }
