@@ -311,11 +311,11 @@ void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
     if (!r.Errore.isEmpty()) Chiedi(MessaggioErrore, r.Errore);
     if (r.Riuscita) {
         Chiedi(MessaggioAvviso, TestoFinestra(VoceFinestra::VideoCreato, LinguaDialogo()));
-        Apri(parametri.CartellaVideo);
+        Apri(parametri.CartellaVideo, VoceFinestra::CartellaVideo);
     } else if (QFileInfo::exists(r.PercorsoLog)) {
         if (Chiedi(MessaggioDomanda, TestoFinestra(VoceFinestra::ProceduraInterrotta, LinguaDialogo())) ==
             RisultatoSi)
-            Apri(r.PercorsoLog);
+            Apri(r.PercorsoLog, VoceFinestra::FileLog);
     }
     MostraChiudi();
 }
@@ -328,11 +328,11 @@ int TORVDLGCodificaVideo::Chiedi(int tipo, const QString& testo) {
     return box.MostraMessaggio(tipo, testo);
 }
 
-void TORVDLGCodificaVideo::Apri(const QString& percorso) {
+void TORVDLGCodificaVideo::Apri(const QString& percorso, TestiCodifica::VoceFinestra dove) {
     const QUrl url = QUrl::fromLocalFile(percorso);
     const bool aperto = apertura ? apertura(url) : QDesktopServices::openUrl(url);
     // Without a program to open it, the user still learns where it is.
-    if (!aperto) Chiedi(MessaggioAvviso, percorso);
+    if (!aperto) Chiedi(MessaggioAvviso, TestoFinestra(dove, LinguaDialogo()).arg(percorso));
 }
 
 QString TORVDLGCodificaVideo::Figura(int indice) const {

@@ -7,6 +7,7 @@
 #include "encoding/LavoroCodifica.h"
 #include "encoding/ParametriCodifica.h"
 #include "encoding/RiepilogoCodec.h"
+#include "encoding/TestiCodifica.h"
 
 #include <QImage>
 #include <QList>
@@ -102,7 +103,8 @@ private:
     void Interrompi();
     void MostraChiudi();
     void Fine(const RisultatoCodifica& r);
-    void Apri(const QString& percorso);
+    // Opens a file or folder; when nothing can, tells where it is with the entry dove.
+    void Apri(const QString& percorso, TestiCodifica::VoceFinestra dove);
     int Chiedi(int tipo, const QString& testo);
 
     ParametriCodifica parametri;

@@ -6,11 +6,22 @@ namespace TestiCodifica {
 
 namespace {
 
-// French entries are placeholders as wide as the Italian text.
+// French entries are placeholders as wide as the Italian text; line breaks and the "%1" of a
+// value stay, so the value still shows.
+QString Segnaposto(const QString& italiano) {
+    QString testo = italiano;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i] == QLatin1Char('%') && i + 1 < testo.size() && testo[i + 1].isDigit())
+            ++i;
+        else if (testo[i] != QLatin1Char('\n'))
+            testo[i] = QLatin1Char('#');
+    }
+    return testo;
+}
+
 Testo5 Voce(const char* it, const char* en, const char* es, const char* de) {
     const QString italiano = QString::fromUtf8(it);
-    return {italiano, QString::fromUtf8(en), QString::fromUtf8(es), QString::fromUtf8(de),
-            QString(italiano.size(), QLatin1Char('#'))};
+    return {italiano, QString::fromUtf8(en), QString::fromUtf8(es), QString::fromUtf8(de), Segnaposto(italiano)};
 }
 
 const std::map<VoceFinestra, Testo5>& Tabella() {
@@ -43,6 +54,10 @@ const std::map<VoceFinestra, Testo5>& Tabella() {
               "Procedure interrupted. Do you want to see the LOG file?",
               "Procedimiento interrumpido. ¿Quieres ver el archivo de registro?",
               "Verfahren unterbrochen. Möchten Sie die LOG-Datei sehen wollen?")},
+        {VoceFinestra::CartellaVideo, Voce("Il video è nella cartella:\n%1", "The video is in the folder:\n%1",
+                                           "El vídeo está en la carpeta:\n%1", "Das Video ist im Ordner:\n%1")},
+        {VoceFinestra::FileLog, Voce("Il file di log è:\n%1", "The log file is:\n%1",
+                                     "El archivo de registro es:\n%1", "Die Protokolldatei ist:\n%1")},
     };
     return tabella;
 }

@@ -57,6 +57,8 @@ enum class VoceFinestra {
     RigaComando,
     VideoCreato,
     ProceduraInterrotta,
+    CartellaVideo,  // %1 the folder, when nothing could open it
+    FileLog,        // %1 the log file, when nothing could open it
 };
 // The text of an entry in a language (0..4); a code out of range reads as English.
 QString TestoFinestra(VoceFinestra voce, int lingua);

@@ -249,14 +249,36 @@ TEST_F(FinestraCodifica, ASecondShowingStartsCleanWithExactlyOneRun) {
     EXPECT_FALSE(f_.CodificaRiuscita());
 }
 
-TEST_F(FinestraCodifica, WhenNothingOpensTheFolderThePathIsShown) {
-    Modo("ok");
+// Without a program to open the folder or the log, a sentence in the window's language says
+// where it is; the path shows in every language, the French placeholders too.
+TEST_F(FinestraCodifica, WhenNothingOpensTheFolderOrTheLogASentenceSaysWhereItIs) {
     apribile_ = false;
-    EXPECT_EQ(Esegui(), RisultatoOk);
-    EXPECT_EQ(aperti_, QStringList{cartella_});
-    EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
-                             {MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato)},
-                             {MessaggioAvviso, cartella_}}));
+    risposta_ = RisultatoSi;
+    const QString log = cartella_ + "/Log.TXT";
+    const struct {
+        const char* modo;
+        int lingua;
+        const char* atteso;
+    } casi[] = {
+        {"ok", 0, "Il video è nella cartella:\n%1"},
+        {"ok", 1, "The video is in the folder:\n%1"},
+        {"ok", 4, "##########################\n%1"},
+        {"errore_dopo", 0, "Il file di log è:\n%1"},
+        {"errore_dopo", 1, "The log file is:\n%1"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::string(c.modo) + " " + std::to_string(c.lingua));
+        Modo(c.modo);
+        f_.Inizializza(c.lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
+        messaggi_.clear();
+        aperti_.clear();
+        Esegui();
+        const bool video = QByteArray(c.modo) == "ok";
+        const QString percorso = video ? cartella_ : log;
+        EXPECT_EQ(aperti_, QStringList{percorso});
+        ASSERT_FALSE(messaggi_.empty());
+        EXPECT_EQ(messaggi_.back(), (MessaggioMostrato{MessaggioAvviso, QString::fromUtf8(c.atteso).arg(percorso)}));
+    }
 }
 
 // Without an answer set, the end goes through the program's message box, set up in the
