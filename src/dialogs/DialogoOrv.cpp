@@ -22,6 +22,13 @@ void DialogoOrv::Inizializza(int lingua, bool logo, const QString& parola1, cons
     ApplicaTesti();
 }
 
+void DialogoOrv::Dimensiona(int larghezza, int altezza, bool pulsanteChiudi) {
+    resize(larghezza, altezza);
+    cornice->SetBtnVisibleClose(pulsanteChiudi);
+    client->resize(larghezza - client->NonAreaClientSX() - client->NonAreaClientDX(),
+                   altezza - client->NonAreaClientSU() - client->NonAreaClientGIU());
+}
+
 int DialogoOrv::EseguiModale() {
     risultato = RisultatoNessuno;
     exec();

@@ -34,6 +34,9 @@ protected:
     // False while the dialog must stay open (the encoding window while ffmpeg runs).
     virtual bool PuoChiudere() const { return true; }
 
+    // Gives the window its size and the frame its close button, and fits the client between
+    // the frame's edges.
+    void Dimensiona(int larghezza, int altezza, bool pulsanteChiudi);
     // Resets the result to 0, shows the dialog modally and returns the result field.
     int EseguiModale();
     // Stores the result and closes, whatever PuoChiudere says.

@@ -78,11 +78,7 @@ TColor Canali(int r, int g, int b) {
 }  // namespace
 
 TORVDLGColor::TORVDLGColor(QWidget* owner) : DialogoOrv(owner) {
-    resize(Larghezza, Altezza);
-    Cornice()->SetBtnVisibleClose(false);
-    ORVFormClient* c = Client();
-    c->resize(Larghezza - c->NonAreaClientSX() - c->NonAreaClientDX(),
-              Altezza - c->NonAreaClientSU() - c->NonAreaClientGIU());
+    Dimensiona(Larghezza, Altezza, false);
     CreaTavola();
     for (int gruppo = 0; gruppo < 3; ++gruppo) CreaGruppo(gruppo, XGruppo[gruppo]);
     CreaPulsanti();

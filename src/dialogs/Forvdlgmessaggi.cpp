@@ -39,11 +39,8 @@ QLabel* Icona(QWidget* genitore, ArteDialoghi::IconaMessaggio tipo) {
 }  // namespace
 
 TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
-    resize(Larghezza, Altezza);
-    Cornice()->SetBtnVisibleClose(false);
+    Dimensiona(Larghezza, Altezza, false);
     ORVFormClient* c = Client();
-    c->resize(Larghezza - c->NonAreaClientSX() - c->NonAreaClientDX(),
-              Altezza - c->NonAreaClientSU() - c->NonAreaClientGIU());
     const int W = c->width(), H = c->height();
 
     const int lato = ArteDialoghi::LatoIconaMessaggio;

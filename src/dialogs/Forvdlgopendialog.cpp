@@ -67,12 +67,8 @@ ORVPannelloBordo* Pannello(QWidget* genitore, const QRect& posto, TColor colore)
 
 TORVDLGOpenDialog::TORVDLGOpenDialog(QWidget* owner)
     : SelettoreComune(owner), lettore(std::make_unique<LettoreFfplay>()) {
-    resize(Larghezza, Altezza);
-    Cornice()->SetBtnVisibleClose(true);
+    Dimensiona(Larghezza, Altezza, true);
     ORVFormClient* c = Client();
-    c->resize(Larghezza - c->NonAreaClientSX() - c->NonAreaClientDX(),
-              Altezza - c->NonAreaClientSU() - c->NonAreaClientGIU());
-
     label1 = CreaEtichetta(c, 8, 8);
     nomeSelezionato = new TFlatEdit(c);
     nomeSelezionato->setGeometry(8, 32, 833, 24);

@@ -30,12 +30,8 @@ constexpr int Altezza = 492;
 }  // namespace
 
 TORVDLGSelectDirectory::TORVDLGSelectDirectory(QWidget* owner) : SelettoreComune(owner) {
-    resize(Larghezza, Altezza);
-    Cornice()->SetBtnVisibleClose(true);
+    Dimensiona(Larghezza, Altezza, true);
     ORVFormClient* c = Client();
-    c->resize(Larghezza - c->NonAreaClientSX() - c->NonAreaClientDX(),
-              Altezza - c->NonAreaClientSU() - c->NonAreaClientGIU());
-
     label1 = CreaEtichetta(c, 8, 8);
     directoryAttiva = new TFlatEdit(c);
     directoryAttiva->setGeometry(8, 32, 833, 24);
