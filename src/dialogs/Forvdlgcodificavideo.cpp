@@ -312,7 +312,7 @@ void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
     if (r.Riuscita) {
         Chiedi(MessaggioAvviso, TestoFinestra(VoceFinestra::VideoCreato, LinguaDialogo()));
         Apri(parametri.CartellaVideo, VoceFinestra::CartellaVideo);
-    } else if (QFileInfo::exists(r.PercorsoLog)) {
+    } else if (!r.EncoderMancante && QFileInfo::exists(r.PercorsoLog)) {
         if (Chiedi(MessaggioDomanda, TestoFinestra(VoceFinestra::ProceduraInterrotta, LinguaDialogo())) ==
             RisultatoSi)
             Apri(r.PercorsoLog, VoceFinestra::FileLog);

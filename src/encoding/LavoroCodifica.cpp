@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -89,6 +90,12 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
 
     if (!QDir().mkpath(cartella)) {
         Fallimento(QStringLiteral("%1: %2").arg(cartella, QString::fromLocal8Bit(strerror(errno))));
+        return;
+    }
+
+    // The shell would only say "not found" into the log, and the run would look stopped.
+    if (QStandardPaths::findExecutable(comando_.Programma).isEmpty()) {
+        EncoderMancante();
         return;
     }
 
@@ -192,6 +199,11 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
         !risultato_.Interrotta && stato == QProcess::NormalExit && codice == 0 && videoScritto && frameGiusti;
     if (risultato_.Interrotta) {
         Log(Testo(TestiCodifica::LogInterrotta));
+    } else if (stato == QProcess::NormalExit && codice == 127) {
+        // The shell's "command not found": the encoder went away since the run looked for it.
+        Log(Testo(TestiCodifica::LogUscita).arg(codice));
+        risultato_.EncoderMancante = true;
+        risultato_.Errore = MessaggioEncoderMancante();
     } else if (stato != QProcess::NormalExit || codice != 0) {
         Log(Testo(TestiCodifica::LogUscita)
                 .arg(stato == QProcess::NormalExit ? QString::number(codice) : processo_->errorString()));
@@ -219,6 +231,15 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
 void LavoroCodifica::ErroreProcesso(QProcess::ProcessError errore) {
     // A crash or a stop also ends in finished; only a start that failed ends here.
     if (errore == QProcess::FailedToStart) Fallimento(processo_->errorString());
+}
+
+QString LavoroCodifica::MessaggioEncoderMancante() const {
+    return TestoMessaggio(VoceMessaggio::EncoderNonTrovato).arg(QFileInfo(comando_.Programma).fileName());
+}
+
+void LavoroCodifica::EncoderMancante() {
+    risultato_.EncoderMancante = true;
+    Fallimento(MessaggioEncoderMancante());
 }
 
 void LavoroCodifica::Fallimento(const QString& errore) {

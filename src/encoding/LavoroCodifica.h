@@ -26,6 +26,8 @@ struct RisultatoCodifica {
     QString Errore;
     // The frame at fault (missing, unreadable, or the first one not in the video); 0 when none.
     int FrameErrato = 0;
+    // The encoder program is not there: nothing ran, and the log has nothing to tell.
+    bool EncoderMancante = false;
     int CodiceUscita = -1;
     int UltimoFrame = 0;
     QString PercorsoVideo;
@@ -80,6 +82,8 @@ private:
     void Finito(int codice, QProcess::ExitStatus stato);
     void ErroreProcesso(QProcess::ProcessError errore);
     void Fallimento(const QString& errore);
+    void EncoderMancante();
+    QString MessaggioEncoderMancante() const;
     void Concludi();
     void SegnaleGruppo(int segnale);
     void ArrestoSincrono();

@@ -41,6 +41,8 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::PercorsoTroppoLungo, "Il percorso scelto è troppo lungo (più di %2 caratteri):\n%1",
          "The chosen path is too long (more than %2 characters):\n%1"},
         {V::ConfigurazioneSalvata, "Configurazione salvata", "Configuration saved"},
+        {V::EncoderNonTrovato, "%1 non è stato trovato: installa il pacchetto ffmpeg",
+         "%1 was not found: install the ffmpeg package"},
     };
     return tabella;
 }

@@ -26,6 +26,7 @@ enum class VoceMessaggio {
     ElencoImmaginiNonSalvato,   // %1 reason
     PercorsoTroppoLungo,        // %1 the path, %2 the limit
     ConfigurazioneSalvata,
+    EncoderNonTrovato,          // %1 the encoder's name
 };
 
 struct RigaMessaggio {

@@ -11,6 +11,7 @@
 #include "dialogs/RisultatoDialogo.h"
 #include "encoding/AiutoCodifica.h"
 #include "encoding/TestiCodifica.h"
+#include "project/TestiMessaggi.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,18 @@ TEST_F(FinestraCodifica, RunThatCannotStartShowsTheErrorAndTheWindowGoesOn) {
     messaggi_.clear();
     f_.ImpostaParametri(cartella_, 25, true, 5, QStringLiteral("Frames/Image"));
     EXPECT_EQ(Esegui(), RisultatoOk);
+}
+
+// No encoder: one error that says so, and no question about a log, as nothing was stopped.
+TEST_F(FinestraCodifica, MissingEncoderIsAnErrorWithNoQuestionAboutTheLog) {
+    Modo("ok");
+    f_.ImpostaEncoder(casa_.Sotto("manca/ffmpeg"));
+    risposta_ = RisultatoSi;
+    EXPECT_EQ(Esegui(), RisultatoNo);
+    ASSERT_EQ(messaggi_.size(), 1u);
+    EXPECT_EQ(messaggi_[0].tipo, MessaggioErrore);
+    EXPECT_EQ(messaggi_[0].testo, TestoMessaggio(VoceMessaggio::EncoderNonTrovato).arg("ffmpeg"));
+    EXPECT_TRUE(aperti_.isEmpty());
 }
 
 TEST_F(FinestraCodifica, EscAndTheFrameDoNotCloseTheWindowWhileTheEncoderRuns) {

@@ -131,14 +131,39 @@ TEST_F(LavoroFinto, ExitZeroWithoutAVideoIsAFailure) {
     EXPECT_TRUE(Log().contains("Il video non è stato scritto: " + r.PercorsoVideo));
 }
 
-TEST_F(LavoroFinto, MissingEncoderEndsAsFailedWithItsMessageInTheLog) {
-    Modo("ok");
-    lavoro_->ImpostaEncoder(casa_.Sotto("manca/ffmpeg"));
-    const RisultatoCodifica r = AttendiFine(*lavoro_);
-    EXPECT_FALSE(r.Riuscita);
-    EXPECT_EQ(r.CodiceUscita, 127);
-    EXPECT_TRUE(Log().join('\n').contains("not found"));
-    EXPECT_FALSE(QFileInfo::exists(cartella_ + "/codifica.sh"));
+// An encoder that is not there is told as such, not as a run the user stopped: looked up
+// before the start (by path, or by name on a PATH without it), or the shell's 127.
+TEST_F(LavoroFinto, MissingEncoderIsToldAsMissing) {
+    const QByteArray path = qgetenv("PATH");
+    const QString vuota = casa_.Sotto("vuota");
+    QDir().mkpath(vuota);
+    const struct {
+        const char* nome;
+        QString encoder;
+        const char* modo;
+        int uscita;  // -1: never started
+    } casi[] = {
+        {"path", casa_.Sotto("manca/ffmpeg"), "ok", -1},
+        {"name", QStringLiteral("ffmpeg"), "ok", -1},
+        {"shell", finto_, "non_trovato", 127},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Modo(c.modo);
+        lavoro_->ImpostaEncoder(c.encoder);
+        qputenv("PATH", vuota.toLocal8Bit());
+        const RisultatoCodifica r = AttendiFine(*lavoro_);
+        qputenv("PATH", path);
+        EXPECT_FALSE(r.Riuscita);
+        EXPECT_FALSE(r.Interrotta);
+        EXPECT_TRUE(r.EncoderMancante);
+        EXPECT_EQ(r.CodiceUscita, c.uscita);
+        const QString nome = QFileInfo(c.encoder).fileName();
+        EXPECT_EQ(r.Errore, nome + " was not found: install the ffmpeg package");
+        EXPECT_TRUE(Log().contains("Errore: " + r.Errore) || c.uscita == 127);
+        EXPECT_FALSE(QFileInfo::exists(cartella_ + "/codifica.sh"));
+        EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+    }
 }
 
 TEST_F(LavoroFinto, FolderThatCannotBeMadeIsReportedNotFatal) {

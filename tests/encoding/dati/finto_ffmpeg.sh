@@ -46,6 +46,11 @@ lento|sordo)
     n=0
     while :; do n=$((n + 1)); stato "$n"; sleep 0.05; done
     ;;
+non_trovato)
+    # As the shell when the program is gone.
+    echo "ffmpeg: not found" >&2
+    exit 127
+    ;;
 *)
     echo "modo sconosciuto: $FINTO_MODO" >&2
     exit 2
