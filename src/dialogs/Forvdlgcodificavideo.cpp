@@ -291,6 +291,9 @@ void TORVDLGCodificaVideo::Avvia() {
 
 void TORVDLGCodificaVideo::Interrompi() {
     if (!timer.isActive()) {
+        // The encoder may take seconds to end: the click shows at once that it was taken.
+        interrompi->setEnabled(false);
+        titoloFigure->SetCaption(TestoFinestra(VoceFinestra::Arresto, LinguaDialogo()));
         lavoro.Interrompi();
         return;
     }
@@ -302,6 +305,8 @@ void TORVDLGCodificaVideo::Interrompi() {
 
 void TORVDLGCodificaVideo::MostraChiudi() {
     interrompi->hide();
+    interrompi->setEnabled(true);
+    titoloFigure->SetCaption(TestoFinestra(VoceFinestra::Creazione, LinguaDialogo()));
     ok->show();
     inEsecuzione = false;
 }

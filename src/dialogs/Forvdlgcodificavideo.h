@@ -85,6 +85,7 @@ public:
     AnteprimaFrame* Anteprima() const { return anteprima; }
     ORV_2016_Button* BottoneInterrompi() const { return interrompi; }
     ORV_2016_Button* BottoneChiudi() const { return ok; }
+    ORV_2016_Label* TitoloFigure() const { return titoloFigure; }
 
 protected:
     void ApplicaTesti() override;

@@ -54,6 +54,7 @@ const std::map<VoceFinestra, Testo5>& Tabella() {
               "Procedure interrupted. Do you want to see the LOG file?",
               "Procedimiento interrumpido. ¿Quieres ver el archivo de registro?",
               "Verfahren unterbrochen. Möchten Sie die LOG-Datei sehen wollen?")},
+        {VoceFinestra::Arresto, Voce("Interruzione in corso...", "Stopping...", "Deteniendo...", "Wird angehalten...")},
         {VoceFinestra::CartellaVideo, Voce("Il video è nella cartella:\n%1", "The video is in the folder:\n%1",
                                            "El vídeo está en la carpeta:\n%1", "Das Video ist im Ordner:\n%1")},
         {VoceFinestra::FileLog, Voce("Il file di log è:\n%1", "The log file is:\n%1",

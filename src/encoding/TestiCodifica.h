@@ -57,6 +57,7 @@ enum class VoceFinestra {
     RigaComando,
     VideoCreato,
     ProceduraInterrotta,
+    Arresto,        // the title while a stopped run ends
     CartellaVideo,  // %1 the folder, when nothing could open it
     FileLog,        // %1 the log file, when nothing could open it
 };

@@ -144,14 +144,23 @@ TEST_F(FinestraCodifica, InterrompiEndsTheWholeGroupAndLeavesNoHalfVideo) {
     f_.Lavoro().ImpostaAttesaArresto(300);
     qint64 gruppo = 0;
     bool cliccato = false;
+    bool disabilitatoSubito = false, titoloArresto = false;
     const int risultato = Esegui([&] {
         if (cliccato || !f_.Lavoro().InCorso() || f_.Lavoro().Figure().NumeroFrame() < 2) return;
         gruppo = f_.Lavoro().GruppoProcessi();
         EXPECT_GE(ProcessiVivi(gruppo), 2);
         cliccato = true;
         CliccaControllo(f_.BottoneInterrompi());
+        // Taken at once, while the encoder is still ending.
+        EXPECT_TRUE(f_.Lavoro().InCorso());
+        disabilitatoSubito = !f_.BottoneInterrompi()->isEnabled();
+        titoloArresto = f_.TitoloFigure()->Caption() == Testo(TestiCodifica::VoceFinestra::Arresto);
     });
     ASSERT_TRUE(cliccato);
+    EXPECT_TRUE(disabilitatoSubito);
+    EXPECT_TRUE(titoloArresto);
+    EXPECT_TRUE(f_.BottoneInterrompi()->isEnabled());  // ready for the next showing
+    EXPECT_EQ(f_.TitoloFigure()->Caption(), Testo(TestiCodifica::VoceFinestra::Creazione));
     EXPECT_EQ(risultato, RisultatoNo);
     EXPECT_TRUE(f_.Lavoro().Risultato().Interrotta);
     EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
