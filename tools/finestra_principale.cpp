@@ -1,6 +1,7 @@
 // Pictures of the main window as a user sees it: the whole window, and every page of the
 // command band (the five pages and the ten intro sheets), in Italian, English and French.
 // finestra_principale [output folder]   (default: build/finestra_principale)
+#include "AiutoStrumenti.h"
 #include "SchermoOffscreen.h"
 #include "app/Frm2principale.h"
 #include "platform/CartelleUtente.h"
@@ -24,8 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-QImage Foto(QWidget* w) { return w->grab().toImage(); }
 
 // A left click in the middle of a control, as the user makes it.
 void Clicca(QWidget* w) {
@@ -67,15 +66,6 @@ QImage Foglio(const QList<QPair<QString, QImage>>& parti) {
     return foglio;
 }
 
-bool Salva(const QImage& im, const QString& percorso) {
-    if (im.save(percorso)) {
-        std::printf("%s\n", qPrintable(percorso));
-        return true;
-    }
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,8 +78,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(uscita);
     // A home of its own: the window reads and writes its project there, never the user's.
     QTemporaryDir casa;
-    ImpostaCartelleUtente(casa.filePath(QStringLiteral("dati")), casa.filePath(QStringLiteral("documenti")),
-                          QCoreApplication::applicationDirPath());
+    CasaTemporanea(casa);
     InstallaStiliPredefiniti();
 
     TForm2Principale finestra;
@@ -109,15 +98,15 @@ int main(int argc, char** argv) {
         finestra.SelezionaScheda(1);
         finestra.RichiediRendering();
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        riuscito &= Salva(Foto(&finestra), QStringLiteral("%1/finestra_%2.png").arg(uscita, l.sigla));
+        riuscito &= SalvaFoto(Foto(&finestra), QStringLiteral("%1/finestra_%2.png").arg(uscita, l.sigla));
 
         QList<QPair<QString, QImage>> pagine;
         for (int scheda = 1; scheda <= 5; ++scheda) {
             finestra.SelezionaScheda(scheda);
             pagine.append({QStringLiteral("Tab %1").arg(scheda), Banda(finestra)});
-            riuscito &= Salva(pagine.back().second, QStringLiteral("%1/scheda%2_%3.png").arg(uscita).arg(scheda).arg(l.sigla));
+            riuscito &= SalvaFoto(pagine.back().second, QStringLiteral("%1/scheda%2_%3.png").arg(uscita).arg(scheda).arg(l.sigla));
         }
-        riuscito &= Salva(Foglio(pagine), QStringLiteral("%1/pagine_%2.png").arg(uscita, l.sigla));
+        riuscito &= SalvaFoto(Foglio(pagine), QStringLiteral("%1/pagine_%2.png").arg(uscita, l.sigla));
 
         QList<QPair<QString, QImage>> intro;
         for (int n = 1; n <= 10; ++n) {
@@ -126,7 +115,7 @@ int main(int argc, char** argv) {
             finestra.SelezionaScheda(6);
             intro.append({QStringLiteral("Intro %1").arg(n), Banda(finestra)});
         }
-        riuscito &= Salva(Foglio(intro), QStringLiteral("%1/intro_%2.png").arg(uscita, l.sigla));
+        riuscito &= SalvaFoto(Foglio(intro), QStringLiteral("%1/intro_%2.png").arg(uscita, l.sigla));
     }
     finestra.Impostazioni().IntroLista = 1;
 
@@ -138,7 +127,7 @@ int main(int argc, char** argv) {
     finestra.Impostazioni().Testo1 = QStringLiteral("#LOGO");
     finestra.AggiornaViste();
     finestra.SelezionaScheda(3);
-    riuscito &= Salva(Banda(finestra), QStringLiteral("%1/scheda3_logo_it.png").arg(uscita));
+    riuscito &= SalvaFoto(Banda(finestra), QStringLiteral("%1/scheda3_logo_it.png").arg(uscita));
     finestra.Impostazioni() = prima;
     finestra.AggiornaViste();
 
@@ -166,6 +155,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         QThread::msleep(10);
     }
-    riuscito &= !corsa.isNull() && Salva(corsa, QStringLiteral("%1/finestra_corsa_it.png").arg(uscita));
+    riuscito &= !corsa.isNull() && SalvaFoto(corsa, QStringLiteral("%1/finestra_corsa_it.png").arg(uscita));
     return riuscito ? 0 : 1;
 }

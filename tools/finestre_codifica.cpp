@@ -2,6 +2,7 @@
 // frames drawn here, and of the codec window on pages 1, 5 (also lossless) and 7, in Italian
 // and English:
 // finestre_codifica [folder] (default build/finestre_codifica).
+#include "AiutoStrumenti.h"
 #include "SchermoOffscreen.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orvheader.h"
@@ -30,17 +31,7 @@ bool tuttoBene = true;
 constexpr int NumeroFrame = 150;
 
 void Salva(const QImage& immagine, const QString& nome) {
-    const QString percorso = QDir(cartella).filePath(nome + QStringLiteral(".png"));
-    if (!immagine.save(percorso)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
-        tuttoBene = false;
-        return;
-    }
-    std::printf("%s\n", qPrintable(percorso));
-}
-
-const char* Sigla(int lingua) {
-    return lingua == 0 ? "it" : "en";
+    if (!SalvaFoto(immagine, QDir(cartella).filePath(nome + QStringLiteral(".png")))) tuttoBene = false;
 }
 
 // Frames of a title sliding over a gradient, as the renderer names them.

@@ -1,6 +1,7 @@
 // Writes a picture of each dialog in Italian and English, grabbed while the dialog runs:
 // finestre_dialoghi [folder [browsed]] (default build/finestre_dialoghi and the current
 // folder): the choosers show the browsed folder.
+#include "AiutoStrumenti.h"
 #include "SchermoOffscreen.h"
 #include "controls/Orvform.h"
 #include "controls/Orvlistbox.h"
@@ -29,13 +30,7 @@ QString cartella;
 bool tuttoBene = true;
 
 void Salva(const QImage& immagine, const QString& nome) {
-    const QString percorso = QDir(cartella).filePath(nome + QStringLiteral(".png"));
-    if (!immagine.save(percorso)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
-        tuttoBene = false;
-        return;
-    }
-    std::printf("%s\n", qPrintable(percorso));
+    if (!SalvaFoto(immagine, QDir(cartella).filePath(nome + QStringLiteral(".png")))) tuttoBene = false;
 }
 
 // Runs a modal dialog, grabs it once it is up (after prima has acted) and closes it.
@@ -48,10 +43,6 @@ void FotoModale(QDialog& d, const QString& nome, const std::function<void()>& es
         d.done(0);
     });
     esegui();
-}
-
-const char* Sigla(int lingua) {
-    return lingua == 0 ? "it" : "en";
 }
 
 void Messaggi(int lingua) {

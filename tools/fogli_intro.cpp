@@ -6,6 +6,7 @@
 // "-p K" lays particle kind K (1 fire .. 6 bouncing balls) over every intro.
 // fogli_intro [folder] sprite   writes the fire and smoke sprites at 1:1, drawn the way the
 // particle layers and intro 6 draw them, over the default gradient and over dark.
+#include "AiutoStrumenti.h"
 #include "platform/CartelleUtente.h"
 #include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
@@ -215,8 +216,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir casa;
-    if (!ImpostaCartelleUtente(casa.filePath(QStringLiteral("dati")), casa.filePath(QStringLiteral("documenti")),
-                               QCoreApplication::applicationDirPath())) {
+    if (!CasaTemporanea(casa)) {
         std::fprintf(stderr, "cannot make the work folders\n");
         return 1;
     }

@@ -1,5 +1,6 @@
 // Draws every skinned control in each of its states onto one sheet and writes it as PNG,
 // so the look can be judged at a glance: foglio_controlli [output.png]
+#include "AiutoStrumenti.h"
 #include "controls/ComuneControlli.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_check.h"
@@ -29,20 +30,6 @@ constexpr int LarghezzaColonna = 318;
 constexpr int AltezzaRiga = 44;
 constexpr int MargineSinistro = 190;
 constexpr int MargineAlto = 40;
-
-void Entra(QWidget* w, QPoint pos) {
-    QEnterEvent entra(pos, w->mapToGlobal(pos), w->mapToGlobal(pos));
-    QApplication::sendEvent(w, &entra);
-    QMouseEvent muovi(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &muovi);
-}
-
-void Premi(QWidget* w, QPoint pos) {
-    Entra(w, pos);
-    QMouseEvent premi(QEvent::MouseButtonPress, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &premi);
-}
 
 struct Riga {
     const char* nome;

@@ -1,6 +1,7 @@
 // Draws the window frame, the header, the panels, the list bar and the push buttons in each of
 // their states onto one sheet, and a sample window built from them, and writes both as PNG:
 // foglio_finestre [sheet.png] [window.png]
+#include "AiutoStrumenti.h"
 #include "controls/ComuneControlli.h"
 #include "controls/Orvform.h"
 #include "controls/Orvformclient.h"
@@ -32,23 +33,6 @@
 namespace {
 const QColor Fondo(0x1E, 0x1E, 0x1E);
 const QColor Scritta(0x90, 0x90, 0x90);
-
-void Entra(QWidget* w, QPoint pos) {
-    QEnterEvent entra(pos, pos, w->mapToGlobal(pos));
-    QApplication::sendEvent(w, &entra);
-    QMouseEvent muovi(QEvent::MouseMove, pos, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &muovi);
-}
-
-void Premi(QWidget* w, QPoint pos) {
-    Entra(w, pos);
-    QMouseEvent premi(QEvent::MouseButtonPress, pos, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &premi);
-}
-
-// The picture of a widget as it shows, without the window system.
-QImage Foto(QWidget* w) { return w->grab().toImage(); }
 
 class Foglio {
 public:
@@ -390,14 +374,9 @@ QImage FinestraEsempio() {
     QApplication::processEvents();
     lista->SetTopIndex(4);
     barra->ImpostaPosizione(lista->count(), lista->TopIndex(), 19);
-    QImage im = Foto(&finestra);
+    const QImage im = Foto(&finestra);
     // What lies outside the rounded outline is not part of the window.
-    QImage tagliata(im.size(), QImage::Format_ARGB32_Premultiplied);
-    tagliata.fill(QColor(0x5A, 0x6E, 0x82));
-    QPainter p(&tagliata);
-    p.setClipRegion(RegioneArrotondata(im.size()));
-    p.drawImage(0, 0, im);
-    return tagliata;
+    return Ritaglia(im, RegioneArrotondata(im.size()), QColor(0x5A, 0x6E, 0x82));
 }
 }  // namespace
 

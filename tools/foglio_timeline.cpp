@@ -2,6 +2,7 @@
 // states onto one sheet, and a sample window (four dark borders around a timeline), at rest
 // and in the middle of a drag, and writes them as PNG:
 // foglio_timeline [folder]
+#include "AiutoStrumenti.h"
 #include "controls/ComuneControlli.h"
 #include "controls/GeometriaTimeline.h"
 #include "controls/Orvadobebutton.h"
@@ -24,11 +25,6 @@
 #include <cstdio>
 
 namespace {
-void Mouse(QWidget* w, QEvent::Type tipo, QPoint pos, Qt::MouseButton tasto, Qt::MouseButtons tenuti) {
-    QMouseEvent e(tipo, pos, pos, w->mapToGlobal(pos), tasto, tenuti, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 QString Riga(int traccia, int id, int primo, int ultimo, const QString& nome, int r, int g, int b, char stato,
              int progresso, const QString& secondo) {
     QString riga(186, QLatin1Char(' '));
@@ -64,21 +60,6 @@ QStringList Elementi() {
 
 const QColor Fondo(0x1E, 0x1E, 0x1E);
 const QColor Scritta(0x90, 0x90, 0x90);
-
-void Entra(QWidget* w, QPoint pos) {
-    QEnterEvent e(pos, pos, w->mapToGlobal(pos));
-    QApplication::sendEvent(w, &e);
-    Mouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
-}
-void Premi(QWidget* w, QPoint pos) {
-    Entra(w, pos);
-    Mouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-}
-void Rilascia(QWidget* w, QPoint pos) { Mouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton); }
-void Esci(QWidget* w) {
-    QEvent e(QEvent::Leave);
-    QApplication::sendEvent(w, &e);
-}
 
 // A dark stand for the controls that leave their background to the parent.
 class Supporto : public QWidget {
@@ -125,11 +106,6 @@ private:
     QImage immagine;
     QPainter p;
 };
-
-void Scrivi(const QImage& im, const QString& percorso) {
-    if (!im.save(percorso)) std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
-    else std::printf("%s\n", qPrintable(percorso));
-}
 }  // namespace
 
 QImage FoglioControlli(const QImage& timeline) {
@@ -358,10 +334,10 @@ int main(int argc, char** argv) {
     t.SetCaption(QStringLiteral("Timeline"));
     t.SetListaElementiInTimeLine(Elementi());
     t.SetFrame(121);
-    Scrivi(FoglioControlli(t.grab().toImage()), cartella + "/foglio_timeline.png");
+    SalvaFoto(FoglioControlli(t.grab().toImage()), cartella + "/foglio_timeline.png");
 
     FinestraEsempio esempio;
-    Scrivi(esempio.finestra.grab().toImage(), cartella + "/finestra_timeline.png");
+    SalvaFoto(esempio.finestra.grab().toImage(), cartella + "/finestra_timeline.png");
     // Mid-drag: the logo of track 4 is carried to the start of its track.
     ORVTimeLine* tl = esempio.timeline;
     const BarraTimeline b = Barra(tl->Vista(), 80, 179);
@@ -369,6 +345,6 @@ int main(int argc, char** argv) {
     Premi(tl, presa);
     Mouse(tl, QEvent::MouseMove, presa + QPoint(40, 0), Qt::NoButton, Qt::LeftButton);
     Mouse(tl, QEvent::MouseMove, QPoint(XDaFrame(tl->Vista(), 21), 236), Qt::NoButton, Qt::LeftButton);
-    Scrivi(esempio.finestra.grab().toImage(), cartella + "/finestra_timeline_trascinamento.png");
+    SalvaFoto(esempio.finestra.grab().toImage(), cartella + "/finestra_timeline_trascinamento.png");
     return 0;
 }
