@@ -2,6 +2,7 @@
 // their states onto one sheet, and a sample window built from them, and writes both as PNG:
 // foglio_finestre [sheet.png] [window.png]
 #include "AiutoStrumenti.h"
+#include "Foglio.h"
 #include "controls/ComuneControlli.h"
 #include "controls/Orvform.h"
 #include "controls/Orvformclient.h"
@@ -31,35 +32,6 @@
 #include <vector>
 
 namespace {
-const QColor Fondo(0x1E, 0x1E, 0x1E);
-const QColor Scritta(0x90, 0x90, 0x90);
-
-class Foglio {
-public:
-    explicit Foglio(QSize dimensione) : immagine(dimensione, QImage::Format_ARGB32_Premultiplied), p(&immagine) {
-        immagine.fill(Fondo);
-        p.setFont(FontControllo("Calibri", 10));
-    }
-    void Titolo(int y, const QString& testo) {
-        p.setPen(QColor(0xFD, 0xBF, 0x07));
-        p.drawText(16, y, testo);
-    }
-    void Metti(int x, int y, const QImage& im, const QString& etichetta = QString()) {
-        p.drawImage(x, y, im);
-        if (etichetta.isEmpty()) return;
-        p.setPen(Scritta);
-        p.drawText(x, y + im.height() + 14, etichetta);
-    }
-    QImage Fine() {
-        p.end();
-        return immagine;
-    }
-
-private:
-    QImage immagine;
-    QPainter p;
-};
-
 QImage Ingrandita(const QImage& im, int fattore) {
     return im.scaled(im.size() * fattore, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }

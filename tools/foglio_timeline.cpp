@@ -3,6 +3,7 @@
 // and in the middle of a drag, and writes them as PNG:
 // foglio_timeline [folder]
 #include "AiutoStrumenti.h"
+#include "Foglio.h"
 #include "controls/ComuneControlli.h"
 #include "controls/GeometriaTimeline.h"
 #include "controls/Orvadobebutton.h"
@@ -58,9 +59,6 @@ QStringList Elementi() {
     };
 }
 
-const QColor Fondo(0x1E, 0x1E, 0x1E);
-const QColor Scritta(0x90, 0x90, 0x90);
-
 // A dark stand for the controls that leave their background to the parent.
 class Supporto : public QWidget {
 public:
@@ -76,41 +74,11 @@ public:
     }
 };
 
-class Foglio {
-public:
-    explicit Foglio(QSize dimensione) : immagine(dimensione, QImage::Format_ARGB32_Premultiplied), p(&immagine) {
-        immagine.fill(Fondo);
-        p.setFont(FontControllo("Calibri", 10));
-    }
-    void Titolo(int y, const QString& testo) {
-        p.setPen(QColor(0xFD, 0xBF, 0x07));
-        p.setFont(FontControllo("Calibri", 12, true));
-        p.drawText(16, y, testo);
-        p.setFont(FontControllo("Calibri", 10));
-    }
-    // Places a picture and returns the x after it.
-    int Metti(int x, int y, const QImage& im, const QString& etichetta = QString()) {
-        p.drawImage(x, y, im);
-        if (!etichetta.isEmpty()) {
-            p.setPen(Scritta);
-            p.drawText(x, y + im.height() + 14, etichetta);
-        }
-        return x + std::max(im.width(), QFontMetrics(p.font()).horizontalAdvance(etichetta)) + 16;
-    }
-    QImage Fine() {
-        p.end();
-        return immagine;
-    }
-
-private:
-    QImage immagine;
-    QPainter p;
-};
 }  // namespace
 
 QImage FoglioControlli(const QImage& timeline) {
     using namespace SkinPulsantiVecchi;
-    Foglio f(QSize(1300, 1290));
+    Foglio f(QSize(1300, 1290), FontControllo("Calibri", 12, true));
     int y = 28;
 
     // List button: idle, each arrow pressed, an empty list.
