@@ -30,13 +30,10 @@ const TestoDialogo Label1Immagine{"Nome dell'immagine:", "Image File Name:"};
 const TestoDialogo Label1Audio{"Nome del file Audio", "Audio File Name:"};
 const TestoDialogo Label3Immagine{"Files: (*.bmp;*.jpg;*.png)", "Files: (*.bmp;*.jpg;*.png)"};
 const TestoDialogo Label3Audio{"Files: (*.mp3;*.wav;*.ogg)", "Files: (*.mp3;*.wav;*.ogg)"};
-const TestoDialogo TestoLabel2{"Cartelle:", "Folders:"};
-const TestoDialogo TestoLabel4{"Drives:", "Drives:"};
 const TestoDialogo TestoLabel5{"Anteprima:", "Preview:"};
 const TestoDialogo TestoLabel6{"Informazioni:", "Information:"};
 const TestoDialogo CaptionDimensioni{"Dimensioni:", "Dimensions:"};
 const TestoDialogo CaptionData{"Data:", "Date:"};
-const TestoDialogo TestoLabel7{"Storico:", "History:"};
 const TestoDialogo TestoAnnulla{"Annulla", "Cancel"};
 const TestoDialogo TestoApri{"Apri", "Open"};
 
@@ -166,7 +163,7 @@ void TORVDLGOpenDialog::ImpostaTestiLingua() {
     TestoEtichetta(label6, TestoLabel6.Testo(lingua));
     TestoEtichetta(labelDimensioni, CaptionDimensioni.Testo(lingua));
     TestoEtichetta(labelData, CaptionData.Testo(lingua));
-    TestiComuni(TestoLabel2.Testo(lingua), TestoLabel4.Testo(lingua), TestoLabel7.Testo(lingua));
+    TestiComuni();
     btn1->SetCaption(TestoAnnulla.Testo(lingua));
     btn2->SetCaption(TestoApri.Testo(lingua));
 }

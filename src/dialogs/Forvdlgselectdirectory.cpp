@@ -17,10 +17,7 @@ namespace {
 
 const TestoDialogo Titolo{"Seleziona una cartella:", "Select a folder:"};
 const TestoDialogo TestoLabel1{"Nome della cartella:", "Folder name:"};
-const TestoDialogo TestoLabel2{"Cartelle:", "Folders:"};
 const TestoDialogo TestoLabel3{"Files: (*.*)", "Files: (*. *)"};
-const TestoDialogo TestoLabel4{"Drives:", "Drives:"};
-const TestoDialogo TestoLabel7{"Storico:", "History:"};
 const TestoDialogo TestoAnnulla{"Annulla", "Cancel"};
 const TestoDialogo TestoOk{"Ok", "Ok"};
 
@@ -56,7 +53,7 @@ void TORVDLGSelectDirectory::ImpostaTesti() {
     Cornice()->SetCaption(Titolo.Testo(lingua));
     TestoEtichetta(label1, TestoLabel1.Testo(lingua));
     TestoEtichetta(label3, TestoLabel3.Testo(lingua));
-    TestiComuni(TestoLabel2.Testo(lingua), TestoLabel4.Testo(lingua), TestoLabel7.Testo(lingua));
+    TestiComuni();
     btn1->SetCaption(TestoAnnulla.Testo(lingua));
     btn2->SetCaption(TestoOk.Testo(lingua));
 }

@@ -6,6 +6,7 @@
 #include "dialogs/ArteDialoghi.h"
 #include "dialogs/ElementiDialogo.h"
 #include "dialogs/ListaPannello.h"
+#include "dialogs/TestiDialogo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 #include <algorithm>
 
 namespace {
+
+const TestoDialogo TestoCartelle{"Cartelle:", "Folders:"};
+const TestoDialogo TestoDrive{"Drives:", "Drives:"};
+const TestoDialogo TestoStorico{"Storico:", "History:"};
 
 constexpr int PassoProfondita = 15;
 constexpr int LarghezzaIcona = 30;
@@ -62,10 +67,11 @@ void SelettoreComune::Inizializza(int lingua, bool logo, const QString& parola1,
     DialogoOrv::Inizializza(lingua, logo, parola1, parola2);
 }
 
-void SelettoreComune::TestiComuni(const QString& cartelle, const QString& drive, const QString& testoStorico) {
-    TestoEtichetta(label2, cartelle);
-    TestoEtichetta(label4, drive);
-    TestoEtichetta(label7, testoStorico);
+void SelettoreComune::TestiComuni() {
+    const int lingua = LinguaDialogo();
+    TestoEtichetta(label2, TestoCartelle.Testo(lingua));
+    TestoEtichetta(label4, TestoDrive.Testo(lingua));
+    TestoEtichetta(label7, TestoStorico.Testo(lingua));
 }
 
 void SelettoreComune::Sfoglia(const QString& nuova) {

@@ -49,8 +49,8 @@ protected:
     // Adds the folder when confirmed, then writes the history if that is safe.
     void ChiudiStorico(bool confermato);
     void RiempiListaDrive();
-    // Sets the shared captions: folders, drives, history.
-    void TestiComuni(const QString& cartelle, const QString& drive, const QString& storico);
+    // Sets the shared captions in the dialog's language: folders, drives, history.
+    void TestiComuni();
 
     QLabel* label2 = nullptr;  // folders
     QLabel* label4 = nullptr;  // drives
