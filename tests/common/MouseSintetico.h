@@ -91,7 +91,7 @@ private:
 };
 
 // A solid skin of one colour, so that a grabbed picture shows which skin lies where.
-inline QImage SkinTinta(int larghezza, int altezza, QRgb colore) {
+inline QImage SkinTinta(int larghezza, int altezza, const QColor& colore) {
     QImage immagine(larghezza, altezza, QImage::Format_RGB32);
     immagine.fill(colore);
     return immagine;

@@ -9,12 +9,6 @@
 
 namespace {
 
-QImage Pieno(int larghezza, int altezza, QColor colore) {
-    QImage im(larghezza, altezza, QImage::Format_RGB32);
-    im.fill(colore);
-    return im;
-}
-
 // Events at a fixed place on the screen, wherever the strip has gone meanwhile.
 void Evento(QWidget* w, QEvent::Type tipo, QPoint globale, Qt::MouseButton tasto, Qt::MouseButtons tenuti) {
     QCursor::setPos(globale);
@@ -54,7 +48,7 @@ TEST_F(Finestra, LeStriscePrendonoIlLoroBordo) {
     alto.SetStile(2);  // the dark title bar
     EXPECT_EQ(alto.geometry(), QRect(0, 0, 400, 30));
     EXPECT_EQ(sinistro.geometry(), QRect(0, 30, 5, 265));
-    alto.SetImmagine(ORVBorder::Sfondo, Pieno(20, 20, Qt::red));
+    alto.SetImmagine(ORVBorder::Sfondo, SkinTinta(20, 20, Qt::red));
     alto.SetStile(1);  // a background picture keeps the strip's size
     EXPECT_EQ(alto.height(), 30);
 }
@@ -129,9 +123,9 @@ TEST(ORVBorder, DisegnoDeiLatiEDelTitolo) {
     ORVBorder alto(&finestra);
     alto.SetStile(3);
     alto.SetAlign(Allineamento::Alto);
-    alto.SetImmagine(ORVBorder::TopSx, Pieno(40, 30, Qt::blue));
-    alto.SetImmagine(ORVBorder::TopCentro, Pieno(6, 30, Qt::black));
-    alto.SetImmagine(ORVBorder::TopDx, Pieno(12, 30, Qt::green));
+    alto.SetImmagine(ORVBorder::TopSx, SkinTinta(40, 30, Qt::blue));
+    alto.SetImmagine(ORVBorder::TopCentro, SkinTinta(6, 30, Qt::black));
+    alto.SetImmagine(ORVBorder::TopDx, SkinTinta(12, 30, Qt::green));
     alto.SetCaption("Quenvox");
     const QImage im = alto.grab().toImage();
     EXPECT_EQ(im.pixel(0, 0), qRgb(0, 0, 255));

@@ -6,12 +6,6 @@
 
 namespace {
 
-QImage Pieno(int larghezza, int altezza, QColor colore) {
-    QImage im(larghezza, altezza, QImage::Format_RGB32);
-    im.fill(colore);
-    return im;
-}
-
 TEST(ORVButtonLista, LeFrecceScorronoSenzaRicominciare) {
     ORVButtonLista b;
     b.SetElenco({"Uno", "Due", "Tre"});
@@ -50,9 +44,9 @@ TEST(ORVButtonLista, VociFuoriDallElenco) {
 TEST(ORVButtonLista, IlCapoDestroChiudeLaBarraEIlTestoSiFermaPrima) {
     ORVButtonLista b;
     b.resize(200, 26);
-    b.SetImmagine(ORVButtonLista::NormaleSX, Pieno(29, 26, Qt::green));
-    b.SetImmagine(ORVButtonLista::NormaleGrande, Pieno(3, 26, Qt::blue));
-    b.SetImmagine(ORVButtonLista::NormaleDX, Pieno(20, 26, Qt::red));
+    b.SetImmagine(ORVButtonLista::NormaleSX, SkinTinta(29, 26, Qt::green));
+    b.SetImmagine(ORVButtonLista::NormaleGrande, SkinTinta(3, 26, Qt::blue));
+    b.SetImmagine(ORVButtonLista::NormaleDX, SkinTinta(20, 26, Qt::red));
     b.SetColoreFont(0xFFFFFF);
     b.SetCaption(QString(60, QLatin1Char('W')));
     const QImage im = b.grab().toImage();
@@ -70,8 +64,8 @@ TEST(ORVButtonLista, IlCapoDestroChiudeLaBarraEIlTestoSiFermaPrima) {
 TEST(ORVButtonLista, LaFrecciaPremutaSiAccende) {
     ORVButtonLista b;
     b.SetElenco({"a", "b"});
-    b.SetImmagine(ORVButtonLista::NormaleDX, Pieno(26, 26, Qt::red));
-    b.SetImmagine(ORVButtonLista::AttivoDX, Pieno(26, 26, Qt::yellow));
+    b.SetImmagine(ORVButtonLista::NormaleDX, SkinTinta(26, 26, Qt::red));
+    b.SetImmagine(ORVButtonLista::AttivoDX, SkinTinta(26, 26, Qt::yellow));
     MouseSintetico m(&b);
     const int x = b.width() - 3;
     m.Entra(x, 5);

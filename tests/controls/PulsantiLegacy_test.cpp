@@ -11,12 +11,6 @@
 
 namespace {
 
-QImage Pieno(int larghezza, int altezza, QColor colore) {
-    QImage im(larghezza, altezza, QImage::Format_RGB32);
-    im.fill(colore);
-    return im;
-}
-
 // A button inside a grey parent, grabbed through the parent so what it leaves shows.
 struct SuFondo {
     QWidget fondo;
@@ -37,7 +31,7 @@ TEST(ORVButton4, StiliStatiEBordi) {
     for (auto [s, c] : {std::pair{ORVButton4::Normale, Qt::blue}, {ORVButton4::Attivo, Qt::cyan},
                         {ORVButton4::Premuto, Qt::magenta}, {ORVButton4::Disabilitato, Qt::darkGray},
                         {ORVButton4::Img_Normale, Qt::darkBlue}})
-        b.SetImmagine(s, Pieno(100, 100, c));
+        b.SetImmagine(s, SkinTinta(100, 100, c));
     // A new button draws nothing at all.
     EXPECT_EQ(f.Foto(&b).pixel(50, 10), qRgb(0x55, 0x55, 0x55));
     b.SetStile(1);
@@ -74,8 +68,8 @@ TEST(ORVButton5, LoStileCopiaImmaginiEDimensioni) {
     SuFondo f;
     ORVButton5Style stile(&f.fondo);
     EXPECT_EQ(stile.size(), QSize(114, 36));
-    stile.SetNormale(Pieno(80, 30, Qt::blue));
-    stile.SetAttivo(Pieno(80, 30, Qt::cyan));
+    stile.SetNormale(SkinTinta(80, 30, Qt::blue));
+    stile.SetAttivo(SkinTinta(80, 30, Qt::cyan));
     ORVButton5 b(&f.fondo);
     EXPECT_EQ(b.Stile()->size(), QSize(98, 24));  // its own, until one is written
     b.SetTipoBordo(3);
@@ -103,7 +97,7 @@ TEST(ORVButton5, OmbraSecondoIlColoreDelTesto) {
     SuFondo f;
     ORVButton5 b(&f.fondo);
     b.resize(120, 40);
-    b.SetImmagine(ORVButton5::Normale, Pieno(120, 40, QColor(0x80, 0x80, 0x80)));
+    b.SetImmagine(ORVButton5::Normale, SkinTinta(120, 40, QColor(0x80, 0x80, 0x80)));
     b.SetCaption("MMMM");
     b.SetDistanzaOmbra(2);
     auto colori = [&] {
@@ -179,7 +173,7 @@ TEST(ORVButtonAA, OmbraMorbidaEDimensioniNuove) {
         b.resize(3, 2);
         b.grab();
         b.resize(60, 20);
-        b.SetButtonImage(Pieno(1, 1, Qt::red));
+        b.SetButtonImage(SkinTinta(1, 1, Qt::red));
         b.grab();
     }
 }
@@ -189,7 +183,7 @@ TEST(ORVButtonAA, SfondoDaiQuartiDellImmagine) {
     b.resize(100, 20);
     b.SetCaption("");
     b.SetBordo(0);
-    QImage sfondo = Pieno(8, 8, Qt::green);
+    QImage sfondo = SkinTinta(8, 8, Qt::green);
     sfondo.setPixelColor(4, 4, Qt::blue);  // the centre's colour
     b.SetButtonImage(sfondo);
     const QImage im = b.grab().toImage();
