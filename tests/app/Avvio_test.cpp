@@ -4,7 +4,7 @@
 #include "app/Frm2principale.h"
 #include "app/Frm6configurazione.h"
 #include "app/PortaDialoghiReale.h"
-#include "common/CasaTemporanea.h"
+#include "CasaProgramma.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_check.h"
@@ -25,27 +25,6 @@
 #include <functional>
 
 namespace {
-
-// A home of its own for each start, so the user folders begin empty.
-class CasaProgramma {
-public:
-    CasaProgramma() {
-        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) vecchie.push_back({v, qgetenv(v)});
-        qputenv("HOME", casa.Percorso().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
-        DurataSplash = 10;
-    }
-    ~CasaProgramma() {
-        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
-        DurataSplash = 3000;
-    }
-    QString Sotto(const QString& nome) const { return casa.Sotto(nome); }
-
-private:
-    CasaTemporanea casa;
-    std::vector<std::pair<const char*, QByteArray>> vecchie;
-};
 
 // Runs the program's event loop until it ends. azione runs once the main window has opened
 // (its first show done); a run that hangs is ended and reported.

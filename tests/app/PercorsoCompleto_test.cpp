@@ -6,7 +6,7 @@
 #include "app/Frm1splash.h"
 #include "app/Frm2principale.h"
 #include "app/PortaDialoghiReale.h"
-#include "common/CasaTemporanea.h"
+#include "CasaProgramma.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_check.h"
 #include "controls/Orv_2016_spinnumber.h"
@@ -28,26 +28,6 @@
 #include <functional>
 
 namespace {
-
-class Ambiente {
-public:
-    Ambiente() {
-        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "FINTO_MODO"}) vecchie.push_back({v, qgetenv(v)});
-        qputenv("HOME", casa.Percorso().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
-        qputenv("FINTO_MODO", "ok");
-        DurataSplash = 10;
-    }
-    ~Ambiente() {
-        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
-        DurataSplash = 3000;
-    }
-
-private:
-    CasaTemporanea casa;
-    std::vector<std::pair<const char*, QByteArray>> vecchie;
-};
 
 // The source name may be relative to where the tests were compiled (build/tests), which is not
 // where the test runs from.
@@ -139,7 +119,7 @@ bool Esegui(Programma& programma, Utente& utente, QString& stato) {
 }
 
 TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
-    Ambiente ambiente;
+    CasaProgramma ambiente({{"FINTO_MODO", "ok"}});
     {
         Programma programma;
         TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();

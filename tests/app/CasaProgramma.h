@@ -1,0 +1,37 @@
+#pragma once
+// A home of its own for each start of the program, so the user folders begin empty: HOME and
+// the XDG data and config folders in a fresh folder, and a short splash. Further variables
+// (the stand-in encoder's mode) are set too; everything is put back at the end.
+#include "app/Frm1splash.h"
+#include "common/CasaTemporanea.h"
+
+#include <QByteArray>
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class CasaProgramma {
+public:
+    explicit CasaProgramma(std::initializer_list<std::pair<const char*, const char*>> altre = {}) {
+        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) vecchie.push_back({v, qgetenv(v)});
+        for (const auto& [nome, valore] : altre) vecchie.push_back({nome, qgetenv(nome)});
+        qputenv("HOME", casa.Percorso().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
+        for (const auto& [nome, valore] : altre) qputenv(nome, valore);
+        DurataSplash = 10;
+    }
+    ~CasaProgramma() {
+        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
+        DurataSplash = 3000;
+    }
+    CasaProgramma(const CasaProgramma&) = delete;
+    CasaProgramma& operator=(const CasaProgramma&) = delete;
+
+    QString Sotto(const QString& nome) const { return casa.Sotto(nome); }
+
+private:
+    CasaTemporanea casa;
+    std::vector<std::pair<const char*, QByteArray>> vecchie;
+};
