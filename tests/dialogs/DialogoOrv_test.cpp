@@ -1,6 +1,8 @@
 // The protocol every dialog follows, through real modal runs answered by timers.
 #include "dialogs/DialogoOrv.h"
 
+#include "AiutoModale.h"
+
 #include "common/EventiFinestre.h"
 #include "controls/GeometriaForm.h"
 #include "controls/Orvform.h"
@@ -30,10 +32,7 @@ protected:
 
 // Runs the dialog; risposta acts once the modal loop is running.
 int Esegui(Prova& d, const std::function<void()>& risposta) {
-    QTimer::singleShot(0, &d, risposta);
-    // A last resort so that a broken dialog never hangs the tests.
-    QTimer::singleShot(3000, &d, [&d] { d.done(0); });
-    return d.Esegui();
+    return EseguiModale(d, risposta, [&d] { return d.Esegui(); });
 }
 
 void PremiChiudiCornice(Prova& d) {

@@ -1,5 +1,7 @@
 #include "dialogs/Forvdlgcolor.h"
 
+#include "AiutoModale.h"
+
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orvpannellobordo.h"
@@ -57,13 +59,6 @@ TEST(ConversioneHSL, LaTavolaSiLeggeAttraversoLoStiramento) {
     for (const auto& c : casi) EXPECT_EQ(PuntoTavola(c.controllo, vista, tavola), c.immagine) << c.controllo.x();
 }
 
-// Runs the picker and acts on it once it is up.
-int Esegui(TORVDLGColor& d, const std::function<void()>& azione, const std::function<int()>& run) {
-    QTimer::singleShot(0, &d, azione);
-    QTimer::singleShot(3000, &d, [&d] { d.done(0); });
-    return run();
-}
-
 void Premi(QWidget* w, int x = 20, int y = 10) {
     MouseSintetico m(w);
     m.Entra(x, y);
@@ -76,7 +71,7 @@ TEST(TORVDLGColor, UnColoreDallaTavola) {
     TColor colore = 0x123456;
     TColor atteso = 0;
     bool pannello2Visibile = true;
-    const int r = Esegui(
+    const int r = EseguiModale(
         d,
         [&] {
             pannello2Visibile = d.ORVPannelloBordo3()->isVisible();
@@ -101,7 +96,7 @@ TEST(TORVDLGColor, UnColoreDallaTavola) {
 TEST(TORVDLGColor, AnnullaEChiusuraNonScrivonoNulla) {
     TORVDLGColor d;
     TColor colore = 0x123456;
-    EXPECT_EQ(Esegui(
+    EXPECT_EQ(EseguiModale(
                   d,
                   [&] {
                       d.Image1MouseDown({10, 10});
@@ -110,7 +105,7 @@ TEST(TORVDLGColor, AnnullaEChiusuraNonScrivonoNulla) {
                   [&] { return d.EseguiUnColore(colore); }),
               7);
     EXPECT_EQ(colore, 0x123456u);
-    EXPECT_EQ(Esegui(
+    EXPECT_EQ(EseguiModale(
                   d,
                   [&] {
                       d.Image1MouseDown({10, 10});
@@ -124,7 +119,7 @@ TEST(TORVDLGColor, AnnullaEChiusuraNonScrivonoNulla) {
 TEST(TORVDLGColor, UnClickSuHSLCheNonCambiaNullaLasciaIlColore) {
     TORVDLGColor d;
     TColor colore = 0x123456;
-    const int r = Esegui(
+    const int r = EseguiModale(
         d,
         [&] {
             for (auto campo : {TORVDLGColor::H, TORVDLGColor::S, TORVDLGColor::L}) Premi(d.Valore(1, campo));
@@ -146,12 +141,12 @@ TEST(TORVDLGColor, DueColoriESegnoSulColoreInModifica) {
     d.Inizializza(1, true, "QV", "Intro");
     TColor a = 0x102030, b = 0xA0B0C0;
     // Ok at once gives both back unchanged.
-    EXPECT_EQ(Esegui(d, [&] { Premi(d.Esci()); }, [&] { return d.EseguiDueColori(a, b); }), 6);
+    EXPECT_EQ(EseguiModale(d, [&] { Premi(d.Esci()); }, [&] { return d.EseguiDueColori(a, b); }), 6);
     EXPECT_EQ(a, 0x102030u);
     EXPECT_EQ(b, 0xA0B0C0u);
 
     bool segno1 = false, segno2 = true;
-    const int r = Esegui(
+    const int r = EseguiModale(
         d,
         [&] {
             EXPECT_TRUE(d.ORVPannelloBordo3()->isVisible());
@@ -176,7 +171,7 @@ TEST(TORVDLGColor, DueColoriESegnoSulColoreInModifica) {
     EXPECT_NE(b, 0xA0B0C0u);
 
     // The next run starts on colour 1 again.
-    EXPECT_EQ(Esegui(
+    EXPECT_EQ(EseguiModale(
                   d,
                   [&] {
                       EXPECT_EQ(d.ColoriTrovati()->ColoreSelezionato(), 1);

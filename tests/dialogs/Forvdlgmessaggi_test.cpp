@@ -1,5 +1,7 @@
 #include "dialogs/Forvdlgmessaggi.h"
 
+#include "AiutoModale.h"
+
 #include "common/EventiFinestre.h"
 #include "controls/Orv_2016_check.h"
 #include "controls/Orvform.h"
@@ -44,12 +46,13 @@ Vista Guarda(const TORVDLGMessaggi& d) {
 // Shows the box, looks at it while it is up and answers through azione.
 int Mostra(TORVDLGMessaggi& d, int tipo, const QString& testo, Vista& vista,
            const std::function<void()>& azione) {
-    QTimer::singleShot(0, &d, [&] {
-        vista = Guarda(d);
-        azione();
-    });
-    QTimer::singleShot(3000, &d, [&d] { d.done(0); });
-    return d.MostraMessaggio(tipo, testo);
+    return EseguiModale(
+        d,
+        [&] {
+            vista = Guarda(d);
+            azione();
+        },
+        [&] { return d.MostraMessaggio(tipo, testo); });
 }
 
 void Premi(ORVLRButton* b) {

@@ -1,5 +1,7 @@
 #include "dialogs/Forvdlgopendialog.h"
 
+#include "AiutoModale.h"
+
 #include "common/CasaTemporanea.h"
 #include "common/EventiFinestre.h"
 #include "controls/Orvlistbox.h"
@@ -51,9 +53,7 @@ protected:
         f.write(QByteArray(byte, 'x'));
     }
     int Esegui(QString& uscita, const std::function<void()>& azione) {
-        QTimer::singleShot(0, &d, azione);
-        QTimer::singleShot(3000, &d, [this] { d.done(0); });
-        return d.Esegui(uscita);
+        return EseguiModale(d, azione, [&] { return d.Esegui(uscita); });
     }
     void Scegli(const QString& nome) {
         const int riga = int(d.ListaFiles()->Voci().indexOf(nome));

@@ -1,5 +1,7 @@
 #include "dialogs/Forvdlgselectdirectory.h"
 
+#include "AiutoModale.h"
+
 #include "common/CasaTemporanea.h"
 #include "common/EventiFinestre.h"
 #include "controls/Orvlistbox.h"
@@ -35,9 +37,7 @@ protected:
     void TearDown() override { QDir::setCurrent(corrente); }
 
     int Esegui(QString& uscita, const std::function<void()>& azione) {
-        QTimer::singleShot(0, &d, azione);
-        QTimer::singleShot(3000, &d, [this] { d.done(0); });
-        return d.Esegui(uscita);
+        return EseguiModale(d, azione, [&] { return d.Esegui(uscita); });
     }
     void Premi(ORVLRButton* b) {
         eventi::Entra(b, {50, 14});
