@@ -28,7 +28,7 @@ QImage Traccia() {
     p.setPen(QColor(255, 255, 255, 24));
     p.drawLine(1, 1, 31, 1);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor segno(0xC0, 0xC0, 0xC0);
+    const QColor segno = Argento;
     p.setPen(QPen(segno, 1.2));
     p.setBrush(QColor(0x22, 0x22, 0x22));
     p.drawRoundedRect(QRectF(7.5, 11.5, 18, 17), 2, 2);
@@ -38,7 +38,7 @@ QImage Traccia() {
         p.drawRect(QRectF(9.5 + i * 4, 13, 2, 2));
         p.drawRect(QRectF(9.5 + i * 4, 25, 2, 2));
     }
-    p.setBrush(QColor(0xFD, 0xBF, 0x07));
+    p.setBrush(Accento);
     p.drawRect(QRectF(11, 16.5, 11, 7));
     return im;
 }
@@ -64,10 +64,10 @@ QImage Lente() {
     QImage im = Vuota(23, 20, QColor(0x40, 0x40, 0x40));
     QPainter p(&im);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 1.8));
+    p.setPen(QPen(Argento, 1.8));
     p.setBrush(QColor(0x9C, 0xC8, 0xE0, 60));
     p.drawEllipse(QPointF(10, 8.5), 5.5, 5.5);
-    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Argento, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(14.5, 13), QPointF(18.5, 17));
     return im;
 }
