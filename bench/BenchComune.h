@@ -3,24 +3,16 @@
 // temporary output folder, and the default and heavy settings.
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
-#include "render/HostRendering.h"
+#include "render/HostSenzaFinestra.h"
 
 #include <QString>
 
 #include <memory>
 
-class HostBench : public HostRendering {
+// The preview is sized as in a 1024-high main window.
+class HostBench : public HostSenzaFinestra {
 public:
-    bool Anima = false;
-    bool AnimaSelezionato() const override { return Anima; }
-    void DeselezionaAnima() override { Anima = false; }
-    int AltezzaFinestra() const override { return 1024; }
-    void MostraAnteprima(const QImage&) override {}
-    void ImpostaCaptionFrame(const QString&) override {}
-    void ElaboraMessaggi() override {}
-    void CursoreAttesa(bool) override {}
-    void SegnalaErrore(const QString&) override {}
-    void AvviaCodifica() override {}
+    HostBench() { Altezza = 1024; }
 };
 
 // The output and work folders under one temporary folder, the image table from the

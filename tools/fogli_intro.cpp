@@ -15,7 +15,7 @@
 #include "project/TabellaImmagini.h"
 #include "render/Casuale.h"
 #include "render/ContestoRendering.h"
-#include "render/HostRendering.h"
+#include "render/HostSenzaFinestra.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,20 +31,6 @@
 #include <vector>
 
 namespace {
-
-class HostFoglio : public HostRendering {
-public:
-    bool Anima = false;
-    bool AnimaSelezionato() const override { return Anima; }
-    void DeselezionaAnima() override { Anima = false; }
-    int AltezzaFinestra() const override { return 0; }
-    void MostraAnteprima(const QImage&) override {}
-    void ImpostaCaptionFrame(const QString&) override {}
-    void ElaboraMessaggi() override {}
-    void CursoreAttesa(bool) override {}
-    void SegnalaErrore(const QString& m) override { std::fprintf(stderr, "%s\n", qPrintable(m)); }
-    void AvviaCodifica() override {}
-};
 
 // The particle kind laid over every intro (0: as the template has it).
 int Particelle = 0;
@@ -102,7 +88,8 @@ std::vector<Scatto> RenderIntro(int intro, int N, const std::set<int>& frame) {
     ImpostazioniGlobali.TotaleFrame = static_cast<float>(N);
     FissaSemeCasuale(7);
     ImpostazioniProgetto imp = ProgettoIntro(intro);
-    HostFoglio host;
+    HostSenzaFinestra host;
+    host.Errore = [](const QString& m) { std::fprintf(stderr, "%s\n", qPrintable(m)); };
     ContestoRendering contesto(host);
     contesto.Impostazioni = &imp;
     contesto.Effetti.SeminaNeve();
