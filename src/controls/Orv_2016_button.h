@@ -2,6 +2,7 @@
 // The skinned push button: a 3-slice bar in three looks with a caption that brightens under
 // the pointer, and an optional one-pixel frame. The action is OnClick.
 #include "controls/ComuneControlli.h"
+#include "controls/StatiPulsanti.h"
 
 #include <QImage>
 #include <QString>
@@ -51,6 +52,7 @@ public:
     EventoNotifica OnMouseEnter;
     EventoNotifica OnMouseLeave;
 
+    StatoPulsante Stato() const { return StatoTreFette(MouseDentro, TastoPremuto); }
     void Disegna(QPainter& p);
 
 protected:

@@ -163,3 +163,30 @@ TEST(TORVDLGMessaggio, DueRigheCentrateInUnRiquadro) {
 }
 
 }  // namespace
+
+namespace {
+
+// The button that answered shows no hover when the box opens again, whichever kind it is.
+TEST(TORVDLGMessaggi, IlPulsanteCheRispondeNonRestaAttivo) {
+    TORVDLGMessaggi d;
+    d.Inizializza(0, true, "QV", "Intro");
+    struct Caso {
+        int tipo;
+        ORVLRButton* (TORVDLGMessaggi::*pulsante)() const;
+    };
+    for (const Caso& c : {Caso{2, &TORVDLGMessaggi::BTN_3}, Caso{3, &TORVDLGMessaggi::BTN_1},
+                          Caso{3, &TORVDLGMessaggi::BTN_2}}) {
+        ORVLRButton* b = (d.*c.pulsante)();
+        Vista v;
+        Mostra(d, c.tipo, "uno", v, [&] { Premi(b); });
+        EXPECT_EQ(b->Stato(), StatoPulsante::Normale) << c.tipo;
+        StatoPulsante allaRiapertura = StatoPulsante::Premuto;
+        Mostra(d, c.tipo, "due", v, [&] {
+            allaRiapertura = b->Stato();
+            Premi(b);
+        });
+        EXPECT_EQ(allaRiapertura, StatoPulsante::Normale) << c.tipo;
+    }
+}
+
+}  // namespace
