@@ -75,6 +75,8 @@ void CicloAnimazione(ContestoRendering& c) {
     c.FrameCorrente = 0.0f;
     c.ErroreFrame = false;
     c.OrologioAnteprima.invalidate();
+    c.OrologioRichiestaAnteprima.invalidate();
+    c.AnteprimeRichieste = 0;
     if (c.AnimazioneInCorso && !PreparaCartellaFrame(PercorsoOutput, &c.MessaggioErrore)) {
         c.ErroreFrame = true;
         InterrompiPerErrore(c);
