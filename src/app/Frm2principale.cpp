@@ -100,6 +100,8 @@ public:
     ORV_2016_Label* Percorso(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
         auto* c = Etichetta(p, nome, x, y, l);
         c->SetColoreFont(0x07BFFD);
+        // A long path keeps its folder's start and its file name.
+        c->SetElisione(Qt::ElideMiddle);
         Vista(c, [=, &imp = imp] { c->SetCaption(imp.*m); }, [=, &imp = imp] { imp.*m = c->Caption(); });
         return c;
     }
@@ -721,8 +723,10 @@ void TForm2Principale::showEvent(QShowEvent* e) {
 void TForm2Principale::InstallaRichiami() {
     InstallaApplicaLingua([this](ImpostazioniProgetto&) { ApplicaLinguaFinestra(); });
     RichiamiPreset richiami;
+    // Picking an intro opens its sheet on the "Dati per Intro" tab, from whatever tab was open.
     richiami.MostraPaginaIntro = [this](int intro) {
-        if (header_->ORV_PannelloAttivo() == 6) MostraPagina(QStringLiteral("PI%1").arg(intro));
+        header_->SetORV_PannelloAttivo(6);
+        MostraPagina(QStringLiteral("PI%1").arg(intro));
     };
     richiami.EseguiRendering = [this](const ImpostazioniProgetto&) {
         AggiornaViste();

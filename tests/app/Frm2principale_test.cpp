@@ -227,13 +227,19 @@ TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {
         auto spazio = [](QWidget* w, const QString& testo, int margini) {
             return LarghezzaTesto(w->font(), testo) + margini <= w->width();
         };
-        // Paths are cut at their label's end, as a path field is.
-        const QStringList percorsi{"CartellaOutput", "SfondoBitmap", "Logo", "Logo6"};
-        for (auto* l : b.f->findChildren<ORV_2016_Label*>()) {
-            const QString nome = l->objectName();
-            if (percorsi.contains(nome) || nome.endsWith("File") || nome.endsWith("DaUtilizzare")) continue;
-            EXPECT_TRUE(spazio(l, l->Caption(), 12)) << lingua << " " << nome.toStdString();
+        // Paths give way in the middle; the whole path is the tooltip.
+        const QString lungo = "/home/utente/una cartella dal nome molto lungo/e ancora un'altra/"
+                              "Drovaskent/Quenvox/Intro/04 Logo Quenvox.png";
+        b.Imp().Logo = b.Imp().SfondoBitmap = b.Imp().CartellaOutput = b.Imp().Intro2SfondoFile = lungo;
+        b.f->AggiornaViste();
+        const QStringList percorsi{"CartellaOutput", "SfondoBitmap", "Logo", "Intro2SfondoFile"};
+        for (const QString& nome : percorsi) {
+            auto* l = b.W<ORV_2016_Label>(qPrintable(nome));
+            EXPECT_TRUE(l->TestoMostrato().endsWith("Quenvox.png")) << l->TestoMostrato().toStdString();
+            EXPECT_EQ(l->toolTip(), lungo) << nome.toStdString();
         }
+        for (auto* l : b.f->findChildren<ORV_2016_Label*>())
+            EXPECT_TRUE(spazio(l, l->TestoMostrato(), 12)) << lingua << " " << l->objectName().toStdString();
         for (auto* c : b.f->findChildren<ORV_2016_Check*>()) {
             if (c->Caption().isEmpty()) continue;  // the led of a group whose caption is a label
             EXPECT_TRUE(spazio(c, c->Caption(), 33 + 6)) << lingua << " " << c->objectName().toStdString();
