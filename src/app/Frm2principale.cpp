@@ -100,6 +100,8 @@ public:
     ORV_2016_Label* Percorso(QWidget* p, const QString& nome, QString Imp::*m, int x, int y, int l) {
         auto* c = Etichetta(p, nome, x, y, l);
         c->SetColoreFont(0x07BFFD);
+        // A long path keeps its folder's start and its file name.
+        c->SetElisione(Qt::ElideMiddle);
         Vista(c, [=, &imp = imp] { c->SetCaption(imp.*m); }, [=, &imp = imp] { imp.*m = c->Caption(); });
         return c;
     }
@@ -721,8 +723,10 @@ void TForm2Principale::showEvent(QShowEvent* e) {
 void TForm2Principale::InstallaRichiami() {
     InstallaApplicaLingua([this](ImpostazioniProgetto&) { ApplicaLinguaFinestra(); });
     RichiamiPreset richiami;
+    // Picking an intro opens its sheet on the "Dati per Intro" tab, from whatever tab was open.
     richiami.MostraPaginaIntro = [this](int intro) {
-        if (header_->ORV_PannelloAttivo() == 6) MostraPagina(QStringLiteral("PI%1").arg(intro));
+        header_->SetORV_PannelloAttivo(6);
+        MostraPagina(QStringLiteral("PI%1").arg(intro));
     };
     richiami.EseguiRendering = [this](const ImpostazioniProgetto&) {
         AggiornaViste();
@@ -748,11 +752,9 @@ void TForm2Principale::PrimaApertura() {
     header_->SetORV_PannelloAttivo(1);
     MostraPaginaScheda(1);
     RichiediRendering();
-    if (esito.FileAperto && !esito.Completo && porta_)
-        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
-                          esito.PercorsoBackup.isEmpty()
-                              ? TestoMessaggio(VoceMessaggio::ProgettoDanneggiatoSenzaCopia).arg(esito.ErroreBackup)
-                              : TestoMessaggio(VoceMessaggio::ProgettoDanneggiato).arg(esito.PercorsoBackup));
+    if (esito.Illeggibile) erroreLetturaProgetto_ = esito.ErroreLettura;
+    const QString avviso = AvvisoCaricamento(esito);
+    if (!avviso.isEmpty()) SegnalaAvviso(avviso);
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -805,6 +807,15 @@ void TForm2Principale::keyPressEvent(QKeyEvent* e) {
 
 bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
+    // A project that could not be read at start is still the user's: replaced only on a Yes.
+    if (!erroreLetturaProgetto_.isNull()) {
+        if (!porta_) return true;
+        const int risposta = porta_->Messaggio(
+            ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda,
+            TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire).arg(PercorsoFileProgetto(), erroreLetturaProgetto_));
+        if (risposta == RisultatoNo) return true;
+        if (risposta != RisultatoSi) return false;
+    }
     QString errore;
     if (SalvaProgetto(imp_, &errore)) return true;
     const QString testo = TestoMessaggio(VoceMessaggio::ProgettoNonSalvato).arg(errore);

@@ -299,6 +299,7 @@ void TForm6Configurazione::CreaPaginaImmagini() {
         percorso->setObjectName(NomeRiga("Imm", riga));
         percorso->SetORV_Stile(stile);
         percorso->setGeometry(RettPercorso.translated(alto));
+        percorso->SetElisione(Qt::ElideMiddle);
         Imm[k] = percorso;
 
         auto* cerca = new ORV_2016_Button(P1);
@@ -363,7 +364,6 @@ void TForm6Configurazione::MostraPaginaImmagini() {
         const QString& percorso = impostazioni.TabellaImmagini[std::size_t(righe[k].Slot)];
         Label[k]->SetCaption(righe[k].Didascalia);
         Imm[k]->SetCaption(percorso);
-        Imm[k]->setToolTip(percorso);
         Image[k]->SetImmagine(CreaMiniatura(percorso));
     }
 }

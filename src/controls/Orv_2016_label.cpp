@@ -2,7 +2,11 @@
 
 #include "controls/Orv_2016_stile.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 ORV_2016_Label::ORV_2016_Label(QWidget* owner) : QWidget(owner) {
     resize(228, 28);
@@ -10,9 +14,38 @@ ORV_2016_Label::ORV_2016_Label(QWidget* owner) : QWidget(owner) {
     new TracciaMouse(this, this);
 }
 
+namespace {
+// The caption's room: 6 pixels in from each end.
+constexpr int RientroTesto = 6;
+}  // namespace
+
 void ORV_2016_Label::SetCaption(const QString& testo) {
     caption = testo;
+    AggiornaSuggerimento();
     update();
+}
+
+void ORV_2016_Label::SetElisione(Qt::TextElideMode v) {
+    if (!CambiaValore(elisione, v)) return;
+    AggiornaSuggerimento();
+    update();
+}
+
+QString ORV_2016_Label::TestoMostrato() const {
+    if (elisione == Qt::ElideNone) return caption;
+    return QFontMetrics(font()).elidedText(caption, elisione, std::max(0, width() - 2 * RientroTesto));
+}
+
+void ORV_2016_Label::AggiornaSuggerimento() {
+    if (elisione == Qt::ElideNone) return;
+    setToolTip(TestoMostrato() == caption ? QString() : caption);
+}
+
+void ORV_2016_Label::resizeEvent(QResizeEvent*) { AggiornaSuggerimento(); }
+
+void ORV_2016_Label::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) AggiornaSuggerimento();
+    QWidget::changeEvent(e);
 }
 
 void ORV_2016_Label::SetAlignment(Qt::AlignmentFlag v) {
@@ -59,15 +92,16 @@ void ORV_2016_Label::Disegna(QPainter& p) {
     StiraImmagine(p, BitmapPresente(s1) ? s1.width() : 0, 0, W, s2.height(), s2);
     DisegnaImmagine(p, W - s3.width(), 0, s3);
 
+    const QString testo = TestoMostrato();
     const int th = AltezzaTesto(font());
-    const int tw = LarghezzaTesto(font(), caption);
+    const int tw = LarghezzaTesto(font(), testo);
     const int y = YTestoCentrato(H, th);
-    int x = 6;
+    int x = RientroTesto;
     if (allineamento == Qt::AlignRight)
-        x = W - tw - 6;
+        x = W - tw - RientroTesto;
     else if (allineamento == Qt::AlignHCenter)
         x = (W - tw) / 2;
-    DisegnaTestoOmbra(p, font(), QRect(x, y, tw, th), x, y, caption, ColoreDaTColor(coloreFont), ombraColore,
+    DisegnaTestoOmbra(p, font(), QRect(x, y, tw, th), x, y, testo, ColoreDaTColor(coloreFont), ombraColore,
                       ombraDistanza);
 }
 

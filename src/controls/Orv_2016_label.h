@@ -23,6 +23,12 @@ public:
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
     Qt::AlignmentFlag Alignment() const { return allineamento; }
     void SetAlignment(Qt::AlignmentFlag v);
+    // How a caption wider than the field is shortened (none: it runs under the end cap).
+    // A shortened caption shows whole in the tooltip.
+    Qt::TextElideMode Elisione() const { return elisione; }
+    void SetElisione(Qt::TextElideMode v);
+    // The caption as drawn.
+    QString TestoMostrato() const;
 
     const QImage& Immagine(Skin skin) const { return skins[skin]; }
     void SetImmagine(Skin skin, const QImage& immagine);
@@ -44,6 +50,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void MouseEntra() override;
@@ -52,10 +60,12 @@ private:
     void MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) override;
     void Click() override;
     void DblClick() override;
+    void AggiornaSuggerimento();
 
     std::array<QImage, NumeroSkin> skins;
     QString caption;
     Qt::AlignmentFlag allineamento = Qt::AlignLeft;
+    Qt::TextElideMode elisione = Qt::ElideNone;
     TColor ombraColore = 0;
     int ombraDistanza = 1;
     TColor coloreFont = 0xC0C0C0;

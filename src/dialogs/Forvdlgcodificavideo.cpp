@@ -286,6 +286,7 @@ void TORVDLGCodificaVideo::Avvia() {
     MostraRiepilogo();
     lavoro.ImpostaParametri(parametri);
     lavoro.ImpostaCodec(codec);
+    lavoro.ImpostaLingua(LinguaDialogo());
     lavoro.EseguiCodifica();
 }
 

@@ -71,6 +71,8 @@ public:
     void ImpostaApertura(Apertura a) { apertura = std::move(a); }
     // The encoder program ("ffmpeg" from PATH unless set) and the wait before the run.
     void ImpostaEncoder(const QString& programma) { lavoro.ImpostaEncoder(programma); }
+    // The program that reads the video back ("ffprobe" from PATH unless set).
+    void ImpostaSonda(const QString& programma) { lavoro.ImpostaSonda(programma); }
     void ImpostaAttesaAvvio(int millisecondi) { timer.setInterval(millisecondi); }
 
     // The figures, the summary and the run as the window shows them.

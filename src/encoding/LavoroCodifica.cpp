@@ -24,6 +24,9 @@ QString Testo(const char* testo) {
 
 }  // namespace
 
+using TestiCodifica::TestoFinestra;
+using TestiCodifica::VoceFinestra;
+
 LavoroCodifica::LavoroCodifica(QObject* parent) : QObject(parent) {
     arresto_.setSingleShot(true);
     connect(&arresto_, &QTimer::timeout, this, [this] { SegnaleGruppo(SIGKILL); });
@@ -76,6 +79,8 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
     percorsoLog_ = QDir(cartella).filePath(Testo(TestiCodifica::FileLog));
     percorsoScript_ = QDir(cartella).filePath(Testo(TestiCodifica::FileScript));
     risultato_.PercorsoLog = percorsoLog_;
+    // Left behind by a run that was killed with the program.
+    QFile::remove(percorsoScript_);
 
     LogBanner(TestiCodifica::BannerLog);
     Log(Testo(TestiCodifica::LogNomeScript));
@@ -93,14 +98,37 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
         return;
     }
 
-    // The shell would only say "not found" into the log, and the run would look stopped.
-    if (QStandardPaths::findExecutable(comando_.Programma).isEmpty()) {
-        EncoderMancante();
-        return;
+    // The shell would only say "not found" into the log, and the run would look stopped; and
+    // without the prober no video could be called made.
+    for (const QString& programma : {comando_.Programma, sonda_}) {
+        if (QStandardPaths::findExecutable(programma).isEmpty()) {
+            ProgrammaMancante(programma);
+            return;
+        }
     }
 
-    // A gap or a damaged frame would end the video early while ffmpeg still reports success.
-    if (const auto difettoso = PrimoFrameDifettoso(parametri_)) {
+    // A gap, a damaged or a cut frame would end the video early, or grey, while ffmpeg still
+    // reports success. Read on worker threads, so the window stays alive on a long run.
+    annullaControllo_ = false;
+    controllo_ = std::thread([this, parametri = parametri_, lingua = lingua_] {
+        const std::optional<FrameDifettoso> difettoso = PrimoFrameDifettoso(parametri, lingua, &annullaControllo_);
+        QMetaObject::invokeMethod(this, [this, difettoso] { FrameControllati(difettoso); }, Qt::QueuedConnection);
+    });
+}
+
+void LavoroCodifica::FermaControllo() {
+    if (controllo_.joinable()) controllo_.join();
+}
+
+void LavoroCodifica::FrameControllati(const std::optional<FrameDifettoso>& difettoso) {
+    FermaControllo();
+    if (!inCorso_) return;
+    if (risultato_.Interrotta) {
+        Log(Testo(TestiCodifica::LogInterrotta));
+        Concludi();
+        return;
+    }
+    if (difettoso) {
         risultato_.FrameErrato = difettoso->Numero;
         Fallimento(QFileInfo::exists(difettoso->Percorso)
                        ? TestoMessaggio(VoceMessaggio::FrameIllegibile)
@@ -109,7 +137,11 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
                        : TestoMessaggio(VoceMessaggio::FrameMancante).arg(difettoso->Numero).arg(difettoso->Percorso));
         return;
     }
+    AvviaEncoder();
+}
 
+void LavoroCodifica::AvviaEncoder() {
+    const QString cartella = parametri_.CartellaVideo;
     LogBanner(TestiCodifica::BannerScript);
     // exec, so the encoder itself is the process that is waited for and its status the run's.
     const QStringList script = {
@@ -119,7 +151,7 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
     };
     QString errore;
     if (!ScriviScript(percorsoScript_, script, errore)) {
-        Fallimento(errore);
+        Fallimento(TestoFinestra(VoceFinestra::ScriptNonScritto, lingua_).arg(percorsoScript_, errore));
         return;
     }
     for (const QString& r : script) {
@@ -171,6 +203,7 @@ void LavoroCodifica::ElaboraRiga(const QByteArray& byte) {
     const QString riga = DecodificaRiga(byte);
     Log(riga);
     emit rigaLetta(riga);
+    if (const auto errore = RigaErrore(riga)) risultato_.UltimoErrore = *errore;
     if (!AggiornaFigure(riga, figure_)) return;
     emit figureAggiornate(figure_);
     const int numero = figure_.NumeroFrame();
@@ -185,46 +218,88 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
     arresto_.stop();
     // Whatever the encoder left running in its group goes with it.
     SegnaleGruppo(SIGKILL);
+    gruppo_ = 0;
     LeggiUscita();
     for (const QByteArray& riga : divisore_.Termina()) ElaboraRiga(riga);
 
     risultato_.CodiceUscita = stato == QProcess::NormalExit ? codice : -1;
+    risultato_.Crash = stato == QProcess::CrashExit && !risultato_.Interrotta;
     const QFileInfo video(comando_.PercorsoVideo);
-    const bool videoScritto = video.exists() && video.size() > 0;
-    // ffmpeg ends with 0 after a frame it could not decode, or at a gap in the numbering.
-    const int scritti = figure_.NumeroFrame();
-    const FrameAttesi attesi = FrameAttesiDallEncoder(parametri_, codec_);
-    const bool frameGiusti = parametri_.NumeroFrame <= 0 || attesi.Contiene(scritti);
-    risultato_.Riuscita =
-        !risultato_.Interrotta && stato == QProcess::NormalExit && codice == 0 && videoScritto && frameGiusti;
     if (risultato_.Interrotta) {
         Log(Testo(TestiCodifica::LogInterrotta));
     } else if (stato == QProcess::NormalExit && codice == 127) {
         // The shell's "command not found": the encoder went away since the run looked for it.
         Log(Testo(TestiCodifica::LogUscita).arg(codice));
         risultato_.EncoderMancante = true;
-        risultato_.Errore = MessaggioEncoderMancante();
+        risultato_.Errore = TestoMessaggio(VoceMessaggio::EncoderNonTrovato).arg(QFileInfo(comando_.Programma).fileName());
     } else if (stato != QProcess::NormalExit || codice != 0) {
         Log(Testo(TestiCodifica::LogUscita)
                 .arg(stato == QProcess::NormalExit ? QString::number(codice) : processo_->errorString()));
-    } else if (!videoScritto) {
+    } else if (!video.exists() || video.size() == 0) {
         Log(Testo(TestiCodifica::LogVideoMancante).arg(comando_.PercorsoVideo));
-    } else if (!frameGiusti) {
-        Log(Testo(TestiCodifica::LogFrameScritti).arg(scritti).arg(attesi.Minimo));
-        // Without resampling the video holds frames 1..scritti: the next one is where it broke.
-        if (attesi.Minimo == attesi.Massimo && scritti < attesi.Minimo) {
-            risultato_.FrameErrato = scritti + 1;
-            risultato_.Errore = TestoMessaggio(VoceMessaggio::FrameNonCodificati)
-                                    .arg(scritti + 1)
-                                    .arg(PercorsoFrame(parametri_, scritti + 1))
-                                    .arg(scritti)
-                                    .arg(parametri_.NumeroFrame);
-        } else {
-            risultato_.Errore = TestoMessaggio(VoceMessaggio::FrameContati).arg(scritti).arg(attesi.Minimo);
-        }
+        risultato_.Errore = TestoFinestra(VoceFinestra::VideoNonScritto, lingua_).arg(comando_.PercorsoVideo);
+    } else {
+        // ffmpeg ends with 0 after a frame it could not decode, or at a gap in the numbering,
+        // and a stand-in may write anything at all: only the video itself can tell.
+        AvviaSonda();
+        return;
     }
-    // A half-written video is no use to anyone; the frames stay.
-    if (!risultato_.Riuscita && !videoEsistevaPrima_) QFile::remove(comando_.PercorsoVideo);
+    Concludi();
+}
+
+void LavoroCodifica::AvviaSonda() {
+    Log(Testo(TestiCodifica::LogSonda).arg(comando_.PercorsoVideo));
+    SalvaLog();
+    sondaProcesso_ = new QProcess(this);
+    sondaProcesso_->setStandardInputFile(QProcess::nullDevice());
+    // Packets, not decoded frames: one packet per frame in every codec here, read at once.
+    sondaProcesso_->setProgram(sonda_);
+    sondaProcesso_->setArguments({QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                                  QStringLiteral("v:0"), QStringLiteral("-count_packets"),
+                                  QStringLiteral("-show_entries"), QStringLiteral("stream=nb_read_packets"),
+                                  QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), QStringLiteral("--"),
+                                  comando_.PercorsoVideo});
+    connect(sondaProcesso_, &QProcess::finished, this, &LavoroCodifica::SondaFinita);
+    connect(sondaProcesso_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError errore) {
+        if (errore == QProcess::FailedToStart) SondaFinita(-1, QProcess::CrashExit);
+    });
+    sondaProcesso_->start();
+}
+
+void LavoroCodifica::SondaFinita(int codice, QProcess::ExitStatus stato) {
+    if (!sondaProcesso_) return;
+    const QString uscita = QString::fromLocal8Bit(sondaProcesso_->readAllStandardOutput()).trimmed();
+    const QStringList errori =
+        QString::fromLocal8Bit(sondaProcesso_->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString erroreProcesso = sondaProcesso_->errorString();
+    sondaProcesso_->disconnect(this);
+    sondaProcesso_->deleteLater();
+    sondaProcesso_ = nullptr;
+    if (risultato_.Interrotta) {
+        Log(Testo(TestiCodifica::LogInterrotta));
+        Concludi();
+        return;
+    }
+    bool numero = false;
+    const int contati = uscita.section(QLatin1Char('\n'), 0, 0).toInt(&numero);
+    const QString video = comando_.PercorsoVideo;
+    if (stato != QProcess::NormalExit || codice != 0 || !numero) {
+        // ffprobe starts its reason with the file's name, which the message gives already.
+        QString motivo = errori.isEmpty() ? erroreProcesso : errori.last().trimmed();
+        if (motivo.startsWith(video + QLatin1String(": "))) motivo = motivo.mid(video.size() + 2);
+        if (stato == QProcess::NormalExit && codice == 0 && !numero) motivo = TestoFinestra(VoceFinestra::SenzaFlussoVideo, lingua_);
+        Log(Testo(TestiCodifica::LogSondaFallita).arg(motivo));
+        risultato_.Errore = TestoFinestra(VoceFinestra::VideoIllegibile, lingua_).arg(video, motivo);
+        Concludi();
+        return;
+    }
+    risultato_.FrameNelVideo = contati;
+    const FrameAttesi attesi = FrameAttesiDallEncoder(parametri_, codec_);
+    Log(Testo(TestiCodifica::LogFrameNelVideo).arg(contati).arg(attesi.Minimo));
+    if (parametri_.NumeroFrame > 0 && !attesi.Contiene(contati))
+        risultato_.Errore = TestoFinestra(VoceFinestra::VideoFrame, lingua_).arg(contati).arg(attesi.Minimo);
+    else
+        risultato_.Riuscita = true;
     Concludi();
 }
 
@@ -233,13 +308,9 @@ void LavoroCodifica::ErroreProcesso(QProcess::ProcessError errore) {
     if (errore == QProcess::FailedToStart) Fallimento(processo_->errorString());
 }
 
-QString LavoroCodifica::MessaggioEncoderMancante() const {
-    return TestoMessaggio(VoceMessaggio::EncoderNonTrovato).arg(QFileInfo(comando_.Programma).fileName());
-}
-
-void LavoroCodifica::EncoderMancante() {
+void LavoroCodifica::ProgrammaMancante(const QString& programma) {
     risultato_.EncoderMancante = true;
-    Fallimento(MessaggioEncoderMancante());
+    Fallimento(TestoMessaggio(VoceMessaggio::EncoderNonTrovato).arg(QFileInfo(programma).fileName()));
 }
 
 void LavoroCodifica::Fallimento(const QString& errore) {
@@ -254,6 +325,9 @@ void LavoroCodifica::Concludi() {
     LogBanner(risultato_.Riuscita ? TestiCodifica::BannerRiuscita : TestiCodifica::BannerErrore);
     SalvaLog();
     QFile::remove(percorsoScript_);
+    // A half-written video is no use to anyone; the frames stay.
+    if (!risultato_.Riuscita && !videoEsistevaPrima_ && !comando_.PercorsoVideo.isEmpty())
+        QFile::remove(comando_.PercorsoVideo);
     if (processo_) {
         processo_->disconnect(this);
         processo_->deleteLater();
@@ -261,8 +335,9 @@ void LavoroCodifica::Concludi() {
     }
     inCorso_ = false;
     const int massimo = std::max(parametri_.NumeroFrame, 0);
-    // Only a video made fills the bar; otherwise it shows how far the encoder got.
-    const int fine = risultato_.Riuscita ? massimo : std::clamp(risultato_.UltimoFrame, 0, massimo);
+    // Only a video made fills the bar; otherwise it shows how far the encoder got, short of
+    // full even when it got through every frame and then failed.
+    const int fine = risultato_.Riuscita ? massimo : std::clamp(risultato_.UltimoFrame, 0, std::max(massimo - 1, 0));
     const RisultatoCodifica risultato = risultato_;
     // Always after EseguiCodifica has returned, even when the run could not start.
     QMetaObject::invokeMethod(
@@ -279,20 +354,39 @@ void LavoroCodifica::SegnaleGruppo(int segnale) {
 }
 
 void LavoroCodifica::Interrompi() {
-    if (!inCorso_ || !processo_) return;
-    if (risultato_.Interrotta) return;
+    if (!inCorso_ || risultato_.Interrotta) return;
     risultato_.Interrotta = true;
-    if (gruppo_ > 0 && processo_->state() == QProcess::Running) {
+    // Checking the frames or reading the video back: the run ends as soon as that stops.
+    if (controllo_.joinable()) {
+        annullaControllo_ = true;
+        return;
+    }
+    if (sondaProcesso_) {
+        sondaProcesso_->kill();
+        return;
+    }
+    if (processo_ && gruppo_ > 0 && processo_->state() == QProcess::Running) {
         SegnaleGruppo(SIGINT);
         arresto_.start(attesaArresto_);
     }
 }
 
 void LavoroCodifica::ArrestoSincrono() {
-    if (!inCorso_ || !processo_) return;
+    if (!inCorso_) return;
     Interrompi();
-    if (!processo_->waitForFinished(attesaArresto_)) {
+    FermaControllo();
+    if (sondaProcesso_) sondaProcesso_->waitForFinished(1000);
+    if (processo_ && !processo_->waitForFinished(attesaArresto_)) {
         SegnaleGruppo(SIGKILL);
         processo_->waitForFinished(1000);
     }
+}
+
+QString MotivoFallimento(const RisultatoCodifica& r, int lingua) {
+    if (r.Riuscita || r.Interrotta) return QString();
+    if (!r.Errore.isEmpty()) return r.Errore;
+    if (r.Crash) return TestoFinestra(VoceFinestra::EncoderCrash, lingua);
+    if (!r.UltimoErrore.isEmpty()) return r.UltimoErrore;
+    if (r.CodiceUscita > 0) return TestoFinestra(VoceFinestra::EncoderCodice, lingua).arg(r.CodiceUscita);
+    return QString();
 }

@@ -1,8 +1,10 @@
 #pragma once
-// One encoding run as a job: writes the script "codifica.sh" into the video folder, runs it
-// with /bin/sh in a process group of its own (input from /dev/null, output and errors on
-// one pipe), logs every line the encoder prints into "Log.TXT", and reports lines, figures,
-// progress and the end through signals. Nothing here blocks the thread that owns it.
+// One encoding run as a job: checks that every frame file is whole (on worker threads),
+// writes the script "codifica.sh" into the video folder, runs it with /bin/sh in a process
+// group of its own (input from /dev/null, output and errors on one pipe), logs every line the
+// encoder prints into "Log.TXT", reads the video back with ffprobe, and reports lines,
+// figures, progress and the end through signals. Nothing here blocks the thread that owns it.
+#include "encoding/ControlloFrame.h"
 #include "encoding/DivisoreRighe.h"
 #include "encoding/ParametriCodifica.h"
 #include "encoding/RigaComando.h"
@@ -15,24 +17,37 @@
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
+#include <optional>
+#include <thread>
+
 struct RisultatoCodifica {
-    // The encoder exited with status 0, the video file exists and is not empty, and the
-    // encoder reported the frames the project asked for.
+    // The encoder exited with status 0 and ffprobe read back from the video the frames the
+    // project asked for.
     bool Riuscita = false;
     bool Interrotta = false;
-    // Why the run failed, for the end message: it could not start (folder, script or
-    // process: the system's text), a frame file is missing or unreadable (then it never
-    // started), or the encoder wrote another number of frames. Empty on success and on a stop.
+    // Why the run failed, in one line, when the job can tell it itself: it could not start
+    // (folder, script or process), a frame file is missing or not whole (then the encoder
+    // never started), or the video is missing, unreadable or short of frames. Empty on
+    // success, on a stop, and when the encoder failed (see MotivoFallimento).
     QString Errore;
-    // The frame at fault (missing, unreadable, or the first one not in the video); 0 when none.
+    // The frame at fault (missing or not whole); 0 when none.
     int FrameErrato = 0;
-    // The encoder program is not there: nothing ran, and the log has nothing to tell.
+    // The encoder or its prober is not there: nothing ran, and the log has nothing to tell.
     bool EncoderMancante = false;
     int CodiceUscita = -1;
+    bool Crash = false;          // the encoder died of a signal
+    QString UltimoErrore;        // the last error line the encoder printed
+    int FrameNelVideo = -1;      // what ffprobe counted; -1 when it did not read the video
     int UltimoFrame = 0;
     QString PercorsoVideo;
     QString PercorsoLog;
 };
+
+// The one line that says why a run failed, in a language (a CodiceLingua): the job's own
+// reason, else that the encoder crashed, else its last error line, else its exit code. Empty
+// on success and on a stop.
+QString MotivoFallimento(const RisultatoCodifica& risultato, int lingua);
 
 class LavoroCodifica : public QObject {
     Q_OBJECT
@@ -47,6 +62,10 @@ public:
     const ParametriCodec& Codec() const { return codec_; }
     // The encoder program; "ffmpeg" from PATH unless set.
     void ImpostaEncoder(const QString& programma) { encoder_ = programma; }
+    // The program that reads the video back; "ffprobe" from PATH unless set.
+    void ImpostaSonda(const QString& programma) { sonda_ = programma; }
+    // The language of the reasons the job words itself (a CodiceLingua); English unless set.
+    void ImpostaLingua(int lingua) { lingua_ = lingua; }
     // How long the encoder may take to end after SIGINT before the group gets SIGKILL.
     void ImpostaAttesaArresto(int millisecondi) { attesaArresto_ = millisecondi; }
 
@@ -76,14 +95,18 @@ private:
     void LogBanner(const char* titolo);
     void SalvaLog();
     bool ScriviScript(const QString& percorso, const QStringList& righe, QString& errore);
+    void FrameControllati(const std::optional<FrameDifettoso>& difettoso);
+    void AvviaEncoder();
+    void AvviaSonda();
+    void SondaFinita(int codice, QProcess::ExitStatus stato);
+    void FermaControllo();
     void LeggiUscita();
     void ElaboraRiga(const QByteArray& riga);
     void Avviato();
     void Finito(int codice, QProcess::ExitStatus stato);
     void ErroreProcesso(QProcess::ProcessError errore);
     void Fallimento(const QString& errore);
-    void EncoderMancante();
-    QString MessaggioEncoderMancante() const;
+    void ProgrammaMancante(const QString& programma);
     void Concludi();
     void SegnaleGruppo(int segnale);
     void ArrestoSincrono();
@@ -91,9 +114,14 @@ private:
     ParametriCodifica parametri_;
     ParametriCodec codec_;
     QString encoder_ = QStringLiteral("ffmpeg");
+    QString sonda_ = QStringLiteral("ffprobe");
+    int lingua_ = 1;
     int attesaArresto_ = 3000;
 
+    std::thread controllo_;
+    std::atomic<bool> annullaControllo_{false};
     QProcess* processo_ = nullptr;
+    QProcess* sondaProcesso_ = nullptr;
     QTimer arresto_;
     DivisoreRighe divisore_;
     ScrittoreTesto log_;

@@ -25,6 +25,12 @@ constexpr const char* kFacebook =
     "-refs 3 -sws_flags fast_bilinear -sc_threshold 40 -rc-lookahead 40 -keyint_min 24 -g 240 -qmin 3 "
     "-qmax 51 -copyts -threads 8 -sn -y";
 
+// Left to itself ffmpeg keeps the frames' 4:4:4 (BMP) or full-range 4:2:0 (JPEG), which
+// browsers, phones and televisions do not play; limited-range 4:2:0 plays everywhere.
+QStringList PixelPerOgniLettore() {
+    return {QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")};
+}
+
 QString Numero(int valore, int minimo, int massimo) {
     return QString::number(std::clamp(valore, minimo, massimo));
 }
@@ -49,7 +55,8 @@ QStringList ParteCodec(const ParametriCodec& c) {
         a << "-vcodec" << (c.VarianteHuffYUV ? "ffvhuff" : "huffyuv");
         break;
     case 3:
-        a << "-vcodec" << "h264" << "-preset" << c.PresetCodec << "-crf" << Numero(c.QualitaCodec, 0, 51);
+        a << "-vcodec" << "h264" << "-preset" << c.PresetCodec << "-crf" << Numero(c.QualitaCodec, 0, 51)
+          << PixelPerOgniLettore();
         break;
     case 4:
         a << "-c:v" << "libx264";
@@ -58,6 +65,8 @@ QStringList ParteCodec(const ParametriCodec& c) {
         else
             a << "-preset" << c.PresetCodec << "-crf" << Numero(c.QualitaCodec, 0, 51);
         if (c.TuneAttivo) a << "-tune" << c.TuneCodec;
+        // Lossless keeps the frames' own colour (4:4:4 from BMP), which only some players read.
+        if (!c.LosslessCodec) a << PixelPerOgniLettore();
         break;
     case 5:
         a << "-c:v" << "libx265";

@@ -1,5 +1,7 @@
 #include "encoding/RigaStato.h"
 
+#include <QRegularExpression>
+
 std::optional<QString> LeggiValoreCampo(const QString& riga, int n) {
     qsizetype i = -1;
     for (int trovati = 0; trovati < n; ++trovati) {
@@ -42,4 +44,21 @@ bool AggiornaFigure(const QString& riga, FigureCodifica& figure) {
     for (const Campo& c : campi)
         if (const auto valore = LeggiValoreCampo(riga, c.n)) figure.*c.figura = *valore;
     return true;
+}
+
+std::optional<QString> RigaErrore(const QString& riga) {
+    static const QRegularExpression contesto(QStringLiteral("^\\[[^\\]]*\\]\\s*"));
+    static const QRegularExpression parole(
+        QStringLiteral("error|failed|invalid|no space|no such|denied|cannot|could not|unable|not found|unknown|"
+                       "corrupt|out of memory|broken pipe|read-only"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (EUnaRigaStato(riga)) return std::nullopt;
+    QString testo = riga;
+    testo.remove(contesto);
+    testo = testo.trimmed();
+    if (testo.isEmpty() || testo == QLatin1String("Conversion failed!") ||
+        testo.startsWith(QLatin1String("Last message repeated")))
+        return std::nullopt;
+    if (!parole.match(testo).hasMatch()) return std::nullopt;
+    return testo;
 }

@@ -25,3 +25,8 @@ bool EUnaRigaStato(const QString& riga);
 // Updates the figures from a status line; a figure that the line lacks keeps its value.
 // False, and nothing changed, for any other line.
 bool AggiornaFigure(const QString& riga, FigureCodifica& figure);
+
+// An output line in which the encoder tells an error ("Error closing file x: No space left on
+// device"), without the "[muxer @ 0x...] " that names the part speaking; none for any other
+// line, and for the closing "Conversion failed!", which says nothing of why.
+std::optional<QString> RigaErrore(const QString& riga);

@@ -37,7 +37,9 @@ inline constexpr char LogErroreAvvio[] = "Errore: %1";
 inline constexpr char LogUscita[] = "Uscita dell'encoder: %1";
 inline constexpr char LogInterrotta[] = "Codifica interrotta dall'utente";
 inline constexpr char LogVideoMancante[] = "Il video non è stato scritto: %1";
-inline constexpr char LogFrameScritti[] = "L'encoder ha scritto %1 frame, attesi %2";
+inline constexpr char LogSonda[] = "Rilettura del video: %1";
+inline constexpr char LogSondaFallita[] = "Il video non è leggibile: %1";
+inline constexpr char LogFrameNelVideo[] = "Frame nel video: %1, attesi %2";
 
 // The encoding window's texts, one per language (Italian, English, Spanish, German, French).
 using Testo5 = std::array<QString, 5>;
@@ -60,6 +62,19 @@ enum class VoceFinestra {
     Arresto,        // the title while a stopped run ends
     CartellaVideo,  // %1 the folder, when nothing could open it
     FileLog,        // %1 the log file, when nothing could open it
+    // Why a frame file is not whole (after "cannot be read").
+    NonBmp,
+    TestataBmp,
+    DatiBmpTroncati,   // %1 bytes there, %2 bytes declared
+    DatiJpegTroncati,
+    // Why a run failed, the line above the end question.
+    EncoderCrash,
+    EncoderCodice,     // %1 the exit code
+    ScriptNonScritto,  // %1 the script, %2 why
+    VideoNonScritto,   // %1 the video
+    VideoIllegibile,   // %1 the video, %2 what the prober said
+    SenzaFlussoVideo,  // the prober's reason when the file holds no video
+    VideoFrame,        // %1 frames in the video, %2 frames expected
 };
 // The text of an entry in a language (0..4); a code out of range reads as English.
 QString TestoFinestra(VoceFinestra voce, int lingua);

@@ -210,6 +210,67 @@ TEST(Frm2principale, ADamagedProjectIsToldOnceAtStartWithWhereItsCopyIs) {
     EXPECT_EQ(copia.readAll(), contenuto);
 }
 
+// A project file that is there but cannot be read (a link to /proc/self/mem reads with EIO,
+// for root too) is told at start with the reason, and the close replaces it only on a Yes.
+TEST(Frm2principale, AnUnreadableProjectIsToldAndReplacedOnlyOnTheUsersWord) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    const QString percorso = PercorsoFileProgetto();
+    const auto ScriviOriginale = [&] {
+        QFile::remove(percorso);
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the user's project");
+    };
+    const auto Contenuto = [&] {
+        QFile f(percorso);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QFile::remove(percorso);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), percorso));
+
+    b.porta.Messaggi.clear();
+    b.Apri(false);
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: "))) << b.porta.Messaggi[0].toStdString();
+    EXPECT_TRUE(b.porta.Messaggi[0].contains(percorso));
+    EXPECT_FALSE(QFileInfo::exists(percorso + QStringLiteral(".bak")));
+
+    // The disk comes back: the file now holds what the user had. No keeps it and closes.
+    ScriviOriginale();
+    b.porta.Risposte = {7};
+    EXPECT_TRUE(b.f->close());
+    ASSERT_EQ(b.porta.Messaggi.size(), 2);
+    EXPECT_TRUE(b.porta.Messaggi[1].startsWith(QStringLiteral("3: "))) << b.porta.Messaggi[1].toStdString();
+    EXPECT_EQ(Contenuto(), "the user's project");
+
+    // The question closed without an answer leaves the window open and the file alone; Yes saves.
+    QFile::remove(percorso);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), percorso));
+    b.Apri(false);
+    ScriviOriginale();
+    b.porta.Risposte = {0};
+    EXPECT_FALSE(b.f->close());
+    EXPECT_EQ(Contenuto(), "the user's project");
+    b.porta.Risposte = {6};
+    EXPECT_TRUE(b.f->close());
+    EXPECT_TRUE(Contenuto().startsWith("Titolo"));
+}
+
+// An empty project file is no project: the defaults, no notice, no copy.
+TEST(Frm2principale, AnEmptyProjectFileOpensOnTheDefaultsWithoutANotice) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    QFile f(PercorsoFileProgetto());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    b.porta.Messaggi.clear();
+    b.Apri(false);
+    EXPECT_TRUE(b.porta.Messaggi.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(PercorsoFileProgetto() + QStringLiteral(".bak")));
+    EXPECT_EQ(b.Imp().FontSize, ImpostazioniProgetto().FontSize);
+}
+
 // Every control lies inside its page, and every caption fits its control in every language
 // (the French entries are runs of "#", the widest texts of all).
 TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {
@@ -227,13 +288,19 @@ TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {
         auto spazio = [](QWidget* w, const QString& testo, int margini) {
             return LarghezzaTesto(w->font(), testo) + margini <= w->width();
         };
-        // Paths are cut at their label's end, as a path field is.
-        const QStringList percorsi{"CartellaOutput", "SfondoBitmap", "Logo", "Logo6"};
-        for (auto* l : b.f->findChildren<ORV_2016_Label*>()) {
-            const QString nome = l->objectName();
-            if (percorsi.contains(nome) || nome.endsWith("File") || nome.endsWith("DaUtilizzare")) continue;
-            EXPECT_TRUE(spazio(l, l->Caption(), 12)) << lingua << " " << nome.toStdString();
+        // Paths give way in the middle; the whole path is the tooltip.
+        const QString lungo = "/home/utente/una cartella dal nome molto lungo/e ancora un'altra/"
+                              "Drovaskent/Quenvox/Intro/04 Logo Quenvox.png";
+        b.Imp().Logo = b.Imp().SfondoBitmap = b.Imp().CartellaOutput = b.Imp().Intro2SfondoFile = lungo;
+        b.f->AggiornaViste();
+        const QStringList percorsi{"CartellaOutput", "SfondoBitmap", "Logo", "Intro2SfondoFile"};
+        for (const QString& nome : percorsi) {
+            auto* l = b.W<ORV_2016_Label>(qPrintable(nome));
+            EXPECT_TRUE(l->TestoMostrato().endsWith("Quenvox.png")) << l->TestoMostrato().toStdString();
+            EXPECT_EQ(l->toolTip(), lungo) << nome.toStdString();
         }
+        for (auto* l : b.f->findChildren<ORV_2016_Label*>())
+            EXPECT_TRUE(spazio(l, l->TestoMostrato(), 12)) << lingua << " " << l->objectName().toStdString();
         for (auto* c : b.f->findChildren<ORV_2016_Check*>()) {
             if (c->Caption().isEmpty()) continue;  // the led of a group whose caption is a label
             EXPECT_TRUE(spazio(c, c->Caption(), 33 + 6)) << lingua << " " << c->objectName().toStdString();

@@ -4,6 +4,7 @@
 #include "controls/Orv_2016_label.h"
 #include "controls/Orv_2016_lista.h"
 #include "controls/Orv_2016_spinnumber.h"
+#include "controls/Orvheader.h"
 #include "controls/TFlatEdit.h"
 #include "render/Casuale.h"
 
@@ -412,6 +413,29 @@ TEST(GestoriPrincipale, RingModeWarmsUpWithoutRendering) {
         EXPECT_EQ(b.Richiesti(), prima);
     }
     ASSERT_GT(anello.Numero(), 0);
+}
+
+TEST(GestoriPrincipale, PickingAnIntroOpensItsSheetFromEveryTab) {
+    BancoFinestra b;
+    auto* header = b.W<ORVHeader>("PagineHeader");
+    auto* pagine = b.f->findChild<QStackedWidget*>("Pagine");
+    ASSERT_EQ(header->ORV_PannelloAttivo(), 1);
+    struct Caso {
+        int scheda, freccia, intro;
+    };
+    // From each tab, up and down the list; the sixth tab already open switches the sheet.
+    const Caso casi[] = {{1, FrecciaDestra, 2}, {2, FrecciaSinistra, 1}, {3, FrecciaDestra, 2},
+                         {4, FrecciaDestra, 3}, {5, FrecciaSinistra, 2}, {6, FrecciaDestra, 3}};
+    for (const Caso& c : casi) {
+        b.f->SelezionaScheda(c.scheda);
+        b.Clicca("IntroLista", c.freccia);
+        ASSERT_EQ(b.Imp().IntroLista.Voce(), c.intro);
+        EXPECT_EQ(header->ORV_PannelloAttivo(), 6) << "from tab " << c.scheda;
+        EXPECT_EQ(pagine->currentWidget()->objectName(), QStringLiteral("PI%1").arg(c.intro)) << "from tab " << c.scheda;
+    }
+    // A tab picked afterwards is shown as ever.
+    b.f->SelezionaScheda(2);
+    EXPECT_EQ(pagine->currentWidget()->objectName(), QStringLiteral("PaginaSfondo"));
 }
 
 TEST(GestoriPrincipale, PresetListsApplyTheirLooks) {

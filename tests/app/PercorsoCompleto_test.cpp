@@ -31,11 +31,12 @@ namespace {
 
 // The source name may be relative to where the tests were compiled (build/tests), which is not
 // where the test runs from.
-QString EncoderFinto() {
+QString ProgrammaFinto(const char* nome) {
     const QDir compilazione(QCoreApplication::applicationDirPath() + QStringLiteral("/../tests"));
     return QFileInfo(compilazione.filePath(QStringLiteral(__FILE__))).absolutePath() +
-           QStringLiteral("/../encoding/dati/finto_ffmpeg.sh");
+           QStringLiteral("/../encoding/dati/") + QString::fromLatin1(nome);
 }
+
 
 // Plays the user: step by step on a short timer, answering whatever window is up.
 class Utente : public QObject {
@@ -123,7 +124,8 @@ TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
     {
         Programma programma;
         TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
-        codifica.ImpostaEncoder(EncoderFinto());
+        codifica.ImpostaEncoder(ProgrammaFinto("finto_ffmpeg.sh"));
+        codifica.ImpostaSonda(ProgrammaFinto("finto_ffprobe.sh"));
         QStringList aperti;
         codifica.ImpostaApertura([&](const QUrl& url) {
             aperti << url.toLocalFile();
@@ -156,7 +158,7 @@ TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
         ASSERT_EQ(fatti.size(), 1);
         QFile fatto(video.filePath(fatti[0]));
         ASSERT_TRUE(fatto.open(QIODevice::ReadOnly));
-        EXPECT_EQ(fatto.readAll(), "video contents");
+        EXPECT_EQ(fatto.readAll(), "frames=5\n");
         EXPECT_EQ(aperti, QStringList{video.path()}) << "the video's folder is shown once";
         EXPECT_EQ(utente.messaggi.size(), 1);
     }

@@ -92,3 +92,42 @@ TEST(Orv_2016_Label, StileCopiaLeTreFetteELAltezza) {
     EXPECT_EQ(l.Immagine(ORV_2016_Label::ORV_Normale1).size(), QSize(5, 28));
     EXPECT_EQ(l.ORV_OmbraColore(), 0x010203u);
 }
+
+TEST(Orv_2016_Label, PercorsoLungoAccorciatoNelMezzoConIlTuttoNelSuggerimento) {
+    const QString lungo = "/home/utente/Documenti/Drovaskent/Quenvox/Intro/04 Logo Quenvox.png";
+    ORV_2016_Label l;
+    BarraNera(l);
+    l.resize(220, 28);
+    l.SetElisione(Qt::ElideMiddle);
+    l.SetCaption(lungo);
+    const QString mostrato = l.TestoMostrato();
+    // Both ends stay, the middle gives way to one ellipsis, and the text keeps inside the bar.
+    ASSERT_TRUE(mostrato.contains(QChar(0x2026))) << mostrato.toStdString();
+    EXPECT_TRUE(mostrato.startsWith("/home")) << mostrato.toStdString();
+    EXPECT_TRUE(mostrato.endsWith("Quenvox.png")) << mostrato.toStdString();
+    const auto [sinistra, destra] = EstremiTesto(l.grab().toImage());
+    EXPECT_GE(sinistra, 6);
+    EXPECT_LT(destra, 220 - 6);
+    EXPECT_EQ(l.toolTip(), lungo);
+
+    struct Caso {
+        QString caption;
+        int larghezza;
+        bool accorciato;
+    };
+    const Caso casi[] = {{"/tmp/a.png", 220, false}, {lungo, 700, false}, {lungo, 120, true}};
+    for (const Caso& c : casi) {
+        l.resize(c.larghezza, 28);
+        l.SetCaption(c.caption);
+        EXPECT_EQ(l.TestoMostrato() != c.caption, c.accorciato) << c.larghezza;
+        // The tooltip follows the width: only a shortened path needs it.
+        EXPECT_EQ(l.toolTip(), c.accorciato ? c.caption : QString()) << c.larghezza;
+    }
+
+    // Without the mode the caption runs on under the end cap, as before.
+    ORV_2016_Label semplice;
+    semplice.resize(120, 28);
+    semplice.SetCaption(lungo);
+    EXPECT_EQ(semplice.TestoMostrato(), lungo);
+    EXPECT_TRUE(semplice.toolTip().isEmpty());
+}

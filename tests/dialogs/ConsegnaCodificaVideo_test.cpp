@@ -17,6 +17,7 @@ protected:
     void SetUp() override {
         ScriviFrame(casa_.Sotto("Video"), 5, true);
         f_.ImpostaEncoder(CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg")));
+        f_.ImpostaSonda(CopiaFintaSonda(casa_.Sotto("finto_ffprobe")));
         f_.ImpostaAttesaAvvio(10);
         f_.ImpostaMessaggio([](int, const QString&) { return int(RisultatoNo); });
         f_.ImpostaApertura([](const QUrl&) { return true; });

@@ -46,6 +46,7 @@ protected:
         cartella_ = casa_.Sotto("Video");
         ScriviFrame(cartella_, 6, true);
         f_.ImpostaEncoder(CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg")));
+        f_.ImpostaSonda(CopiaFintaSonda(casa_.Sotto("finto_ffprobe")));
         f_.ImpostaAttesaAvvio(10);
         f_.ImpostaParametri(cartella_, 25, true, 5, QStringLiteral("Frames/Image"));
         f_.ImpostaFonteCodec([this] {

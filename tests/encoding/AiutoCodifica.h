@@ -82,6 +82,14 @@ inline QString CopiaFintoEncoder(const QString& destinazione) {
     return destinazione;
 }
 
+// The fake prober beside it, which reads what the fake encoder writes.
+inline QString CopiaFintaSonda(const QString& destinazione) {
+    QFile::remove(destinazione);
+    EXPECT_TRUE(QFile::copy(CartellaDati() + "/finto_ffprobe.sh", destinazione));
+    QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return destinazione;
+}
+
 // Everything a job reported.
 struct Registro {
     explicit Registro(LavoroCodifica& lavoro) {

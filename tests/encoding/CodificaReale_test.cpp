@@ -3,6 +3,7 @@
 
 #include "AiutoCodifica.h"
 #include "common/CasaTemporanea.h"
+#include "common/LinguaTemporanea.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,16 @@
 
 #include <map>
 
+#include <unistd.h>
+
 namespace {
 
-constexpr int kFrame = 5;
+constexpr int kFrame = 10;
 
 std::map<QString, QString> Sonda(const QString& video) {
     QProcess p;
     p.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "v:0", "-count_frames", "-show_entries",
-                                        "stream=codec_name,profile,nb_read_frames,codec_tag_string,pix_fmt", "-of",
+                                        "stream=codec_name,profile,nb_read_frames,codec_tag_string,pix_fmt,color_range", "-of",
                                         "default=nw=1", video});
     std::map<QString, QString> valori;
     if (!p.waitForFinished(30000)) return valori;
@@ -47,6 +50,7 @@ struct Famiglia {
     const char* codecName;
     const char* profilo;  // empty: not checked
     const char* tag;      // empty: not checked
+    const char* pixel = "";  // pixel format; empty: not checked
 };
 
 void PrintTo(const Famiglia& f, std::ostream* os) {
@@ -74,6 +78,7 @@ protected:
         return AttendiFine(lavoro, 60000);
     }
 
+    LinguaTemporanea inglese_{LinguaInglese};
     CasaTemporanea casa_;
     QString cartella_;
 };
@@ -94,6 +99,13 @@ TEST_P(CodificaReale, FramesBecomeTheChosenVideo) {
     if (*f.tag) {
         EXPECT_EQ(sonda["codec_tag_string"], f.tag);
     }
+    if (*f.pixel) {
+        EXPECT_EQ(sonda["pix_fmt"], f.pixel);
+    }
+    // Players take full range for limited and show it washed out.
+    if (QString(f.pixel) == "yuv420p") {
+        EXPECT_NE(sonda["color_range"], "pc");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,9 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
                       Famiglia{"Xvid", C(1, 3, 4), false, "mpeg4", "", "XVID"},
                       Famiglia{"HuffYUV", C(2, 0, 0), true, "huffyuv", "", "HFYU"},
                       Famiglia{"HuffYUVVariante", C(2, 0, 0, "", false, false, "", true), true, "ffvhuff", "", "FFVH"},
-                      Famiglia{"H264", C(3, 0, 23, "ultrafast"), true, "h264", "", ""},
-                      Famiglia{"X264Tune", C(4, 0, 23, "fast", false, true, "animation"), true, "h264", "", ""},
-                      Famiglia{"X264Lossless", C(4, 0, 23, "fast", true), true, "h264", "High 4:4:4 Predictive", ""},
+                      // What browsers, phones and televisions play, from either frame format.
+                      Famiglia{"H264", C(3, 0, 23, "medium"), true, "h264", "High", "", "yuv420p"},
+                      Famiglia{"H264Bmp", C(3, 0, 23, "medium"), false, "h264", "High", "", "yuv420p"},
+                      Famiglia{"X264Tune", C(4, 0, 23, "fast", false, true, "animation"), true, "h264", "High", "",
+                               "yuv420p"},
+                      Famiglia{"X264Bmp", C(4, 0, 23, "medium"), false, "h264", "High", "", "yuv420p"},
+                      // Lossless keeps the frames' colour: 4:4:4 from BMP, JPEG's own 4:2:0.
+                      Famiglia{"X264Lossless", C(4, 0, 23, "fast", true), false, "h264", "High 4:4:4 Predictive", "",
+                               "yuv444p"},
+                      Famiglia{"X264LosslessJpeg", C(4, 0, 23, "fast", true), true, "h264", "High 4:4:4 Predictive",
+                               "", "yuvj420p"},
                       Famiglia{"X265", C(5, 0, 28, "ultrafast"), true, "hevc", "Main", ""},
                       Famiglia{"YouTube", C(6, 1, 0), true, "h264", "High", ""},
                       Famiglia{"Vimeo", C(6, 2, 0), true, "h264", "Main", ""},
@@ -137,39 +157,99 @@ TEST_F(CodificaReale, VimeoAtAnotherRateSucceedsOnTheExitStatus) {
     EXPECT_GT(r.UltimoFrame, kFrame);
 }
 
-// ffmpeg stops at a gap in the numbering (two frames of five), or drops a frame it cannot
-// decode (four of five), and exits with 0 either way: the run must not call that a video.
+// ffmpeg stops at a gap in the numbering, drops a BMP frame whose pixels are cut, encodes a
+// cut JPEG grey, and exits with 0 each time: the run must not call that a video, and must
+// name the frame at fault, not the first one after what the encoder wrote.
 TEST_F(CodificaReale, MissingOrDamagedFramesAreAFailureNamingTheFrame) {
     const struct {
         const char* nome;
-        int scritti;   // frames 1..scritti are written
-        int rotto;     // then this one is removed or damaged
-        bool danneggiato;
+        bool jpg;
+        int scritti;  // frames 1..scritti are written
+        int rotto;    // then this one is removed, or cut to taglio bytes (-1: removed)
+        qint64 taglio;
+        const char* motivo;
     } casi[] = {
-        {"no frames at all", 0, 1, false},
-        {"a gap", kFrame, 3, false},
-        {"a damaged frame", kFrame, 3, true},
+        {"no frames at all", true, 0, 1, -1, "is missing"},
+        {"a gap", true, kFrame, 3, -1, "is missing"},
+        {"a damaged frame", true, kFrame, 3, 300, "(Not a JPEG file: starts with 0x33 0x33)"},
+        {"a JPEG cut in half", true, kFrame, 4, 0, "(its JPEG data is cut short)"},
+        {"a BMP cut in its pixels", false, kFrame, 5, 0, "(its picture data is cut short: "},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         CasaTemporanea casa;
         const QString cartella = casa.Sotto("Video");
         QDir().mkpath(cartella);
-        ScriviFrame(cartella, c.scritti, true);
-        const QString rotto = cartella + QStringLiteral("/Frames/Image_%1.jpg").arg(c.rotto, 4, 10, QLatin1Char('0'));
-        QFile::remove(rotto);
-        if (c.danneggiato) {
+        ScriviFrame(cartella, c.scritti, c.jpg, 320, 180);
+        const QString rotto =
+            cartella + QStringLiteral("/Frames/Image_%1.%2").arg(c.rotto, 4, 10, QLatin1Char('0')).arg(c.jpg ? "jpg" : "bmp");
+        if (c.taglio < 0) {
+            QFile::remove(rotto);
+        } else if (c.taglio > 0) {
             QFile f(rotto);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(300, '\x33'));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(c.taglio, '\x33'));
+        } else {
+            QFile f(rotto);
+            ASSERT_TRUE(f.resize(QFileInfo(rotto).size() / 2));
         }
         LavoroCodifica lavoro;
-        lavoro.ImpostaParametri({cartella, 25, true, kFrame, QStringLiteral("Frames/Image")});
+        lavoro.ImpostaParametri({cartella, 25, c.jpg, kFrame, QStringLiteral("Frames/Image")});
         lavoro.ImpostaCodec(C(4, 0, 23, "ultrafast"));
         const RisultatoCodifica r = AttendiFine(lavoro, 60000);
         EXPECT_FALSE(r.Riuscita);
         EXPECT_EQ(r.FrameErrato, c.rotto);
         EXPECT_TRUE(r.Errore.contains(rotto)) << r.Errore.toStdString();
+        EXPECT_TRUE(r.Errore.contains(c.motivo)) << r.Errore.toStdString();
+        EXPECT_TRUE(r.Errore.startsWith(QStringLiteral("Frame %1 ").arg(c.rotto))) << r.Errore.toStdString();
         EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
     }
+}
+
+// A stand-in that prints "frame= 10", writes noise and exits with 0: ffprobe cannot read it.
+TEST_F(CodificaReale, NoiseThatTheEncoderCallsAVideoIsAFailure) {
+    cartella_ = casa_.Sotto("Video");
+    ScriviFrame(cartella_, kFrame, true);
+    qputenv("FINTO_MODO", "bugiardo");
+    LavoroCodifica lavoro;
+    lavoro.ImpostaEncoder(CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg")));
+    lavoro.ImpostaParametri({cartella_, 25, true, kFrame, QStringLiteral("Frames/Image")});
+    lavoro.ImpostaCodec(C(4, 0, 23, "ultrafast"));
+    Registro reg(lavoro);
+    const RisultatoCodifica r = AttendiFine(lavoro);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.UltimoFrame, kFrame);
+    EXPECT_EQ(r.FrameNelVideo, -1);
+    EXPECT_TRUE(r.Errore.startsWith("The video " + r.PercorsoVideo + " cannot be read: ")) << r.Errore.toStdString();
+    EXPECT_EQ(MotivoFallimento(r, 1), r.Errore);
+    EXPECT_EQ(reg.Progresso.back(), std::make_pair(kFrame - 1, kFrame));
+    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+}
+
+// A disk that fills during the encode: the reason is the encoder's own last error line.
+TEST_F(CodificaReale, FullDiskGivesTheEncodersReason) {
+    cartella_ = casa_.Sotto("Video");
+    const QString frame = casa_.Sotto("frame");
+    ScriviFrame(frame, kFrame, false, 320, 180);
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    QDir().mkpath(cartella_);
+    QProcess monta;
+    monta.start("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", cartella_});
+    if (!monta.waitForFinished(10000) || monta.exitCode() != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << monta.readAllStandardError().toStdString();
+    struct Smonta {
+        QString cartella;
+        ~Smonta() { QProcess::execute("umount", {cartella}); }
+    } smonta{cartella_};
+    // The frames stay on the real disk; the video (lossless, so large) fills the small one.
+    ASSERT_TRUE(QFile::link(frame + "/Frames", cartella_ + "/Frames"));
+    LavoroCodifica lavoro;
+    lavoro.ImpostaParametri({cartella_, 25, false, kFrame, QStringLiteral("Frames/Image")});
+    lavoro.ImpostaCodec(C(2, 0, 0));
+    const RisultatoCodifica r = AttendiFine(lavoro, 60000);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_NE(r.CodiceUscita, 0);
+    EXPECT_TRUE(r.UltimoErrore.endsWith("No space left on device")) << r.UltimoErrore.toStdString();
+    EXPECT_EQ(MotivoFallimento(r, 1), r.UltimoErrore);
+    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
 }

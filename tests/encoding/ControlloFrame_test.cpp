@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 namespace {
 
 ParametriCodifica Frame(const QString& cartella, int numero, bool jpg, int fps = 25) {
@@ -32,8 +34,8 @@ TEST(ControlloFrame, FirstMissingOrUnreadableFrameForEitherFormat) {
         const QString cartella = casa.Sotto("Video");
         ScriviFrame(cartella, 6, jpg);
         const ParametriCodifica p = Frame(cartella, 6, jpg);
-        EXPECT_FALSE(PrimoFrameDifettoso(p));
-        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 0, jpg)));
+        EXPECT_FALSE(PrimoFrameDifettoso(p, 1));
+        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 0, jpg), 1));
 
         // The earliest fault wins: frame 4 unreadable before frame 5 missing.
         QFile::remove(PercorsoFrame(p, 5));
@@ -41,20 +43,75 @@ TEST(ControlloFrame, FirstMissingOrUnreadableFrameForEitherFormat) {
         ASSERT_TRUE(rotto.open(QIODevice::WriteOnly | QIODevice::Truncate));
         rotto.write("not a picture at all");
         rotto.close();
-        auto difettoso = PrimoFrameDifettoso(p);
+        auto difettoso = PrimoFrameDifettoso(p, 1);
         ASSERT_TRUE(difettoso);
         EXPECT_EQ(difettoso->Numero, 4);
         EXPECT_EQ(difettoso->Percorso, PercorsoFrame(p, 4));
         EXPECT_FALSE(difettoso->Motivo.isEmpty());
 
         ScriviFrame(cartella, 4, jpg);
-        difettoso = PrimoFrameDifettoso(p);
+        difettoso = PrimoFrameDifettoso(p, 1);
         ASSERT_TRUE(difettoso);
         EXPECT_EQ(difettoso->Numero, 5);
         EXPECT_EQ(difettoso->Motivo, "missing");
         // Frames beyond the project's count do not matter.
-        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 4, jpg)));
+        EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 4, jpg), 1));
     }
+}
+
+// A frame whose header is sound but whose data stops short is found, and said in words.
+TEST(ControlloFrame, CutOrDamagedFramesAreNamedWithTheReasonInWords) {
+    const struct {
+        const char* nome;
+        bool jpg;
+        std::function<void(QByteArray&)> danneggia;
+        const char* motivo;  // English
+    } casi[] = {
+        {"JPEG cut in half", true, [](QByteArray& b) { b.truncate(b.size() / 2); }, "its JPEG data is cut short"},
+        {"JPEG without its end marker", true, [](QByteArray& b) { b.chop(2); }, "its JPEG data is cut short"},
+        {"BMP cut in its pixels", false, [](QByteArray& b) { b.truncate(b.size() - 100); },
+         "its picture data is cut short: 6812 of 6912 bytes"},
+        {"BMP with only its header", false, [](QByteArray& b) { b.truncate(54); },
+         "its picture data is cut short: 0 of 6912 bytes"},
+        {"BMP with a zeroed header", false, [](QByteArray& b) { b.replace(0, 54, QByteArray(54, '\0')); },
+         "it is not a BMP picture: the file does not begin with \"BM\""},
+        {"BMP with a zeroed information header", false,
+         [](QByteArray& b) { b.replace(14, 40, QByteArray(40, '\0')); }, "its BMP header is damaged"},
+        {"BMP cut inside its header", false, [](QByteArray& b) { b.truncate(20); }, "its BMP header is damaged"},
+        {"empty BMP", false, [](QByteArray& b) { b.clear(); },
+         "it is not a BMP picture: the file does not begin with \"BM\""},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CasaTemporanea casa;
+        const QString cartella = casa.Sotto("Video");
+        ScriviFrame(cartella, 9, c.jpg, 48, 48);
+        const ParametriCodifica p = Frame(cartella, 9, c.jpg);
+        // Every frame is whole to begin with, also for the full reading.
+        ASSERT_FALSE(PrimoFrameDifettoso(p, 1));
+        for (const int n : {7, 3}) {
+            QFile f(PercorsoFrame(p, n));
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            QByteArray b = f.readAll();
+            c.danneggia(b);
+            f.resize(0);
+            f.write(b);
+        }
+        const auto difettoso = PrimoFrameDifettoso(p, 1);
+        ASSERT_TRUE(difettoso);
+        EXPECT_EQ(difettoso->Numero, 3);
+        EXPECT_EQ(difettoso->Motivo, c.motivo);
+        EXPECT_EQ(DifettoFrame(PercorsoFrame(p, 7), c.jpg, 0), PrimoFrameDifettoso(p, 0)->Motivo);
+        EXPECT_NE(PrimoFrameDifettoso(p, 0)->Motivo, c.motivo);  // Italian
+    }
+}
+
+TEST(ControlloFrame, ACancelledCheckFindsNothing) {
+    CasaTemporanea casa;
+    const QString cartella = casa.Sotto("Video");
+    ScriviFrame(cartella, 2, true);
+    const std::atomic<bool> annulla{true};
+    EXPECT_FALSE(PrimoFrameDifettoso(Frame(cartella, 5, true), 1, &annulla));
 }
 
 TEST(ControlloFrame, ExactCountUnlessAPresetResamples) {

@@ -24,6 +24,7 @@ protected:
         cartella_ = casa_.Sotto("Video");
         ScriviFrame(cartella_, 5, true);
         finto_ = CopiaFintoEncoder(casa_.Sotto("finto_ffmpeg"));
+        sonda_ = CopiaFintaSonda(casa_.Sotto("finto_ffprobe"));
         lavoro_ = std::make_unique<LavoroCodifica>();
         Imposta(cartella_);
     }
@@ -32,6 +33,7 @@ protected:
         lavoro_->ImpostaParametri({cartella, 25, true, 5, QStringLiteral("Frames/Image")});
         lavoro_->ImpostaCodec({4, false, 0, 23, QStringLiteral("medium"), false, false, QString()});
         lavoro_->ImpostaEncoder(finto_);
+        lavoro_->ImpostaSonda(sonda_);
     }
 
     static void Modo(const char* modo) { qputenv("FINTO_MODO", modo); }
@@ -43,6 +45,7 @@ protected:
     CasaTemporanea casa_;
     QString cartella_;
     QString finto_;
+    QString sonda_;
     std::unique_ptr<LavoroCodifica> lavoro_;
 };
 
@@ -121,6 +124,72 @@ TEST_F(LavoroFinto, FailureAfterTheLastFrameIsAFailureAndLeavesNoVideo) {
     EXPECT_TRUE(log.contains("Error writing trailer: No space left on device"));
     EXPECT_TRUE(log.contains("Uscita dell'encoder: 1"));
     EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
+    // The reason is the encoder's own last error line.
+    EXPECT_EQ(r.UltimoErrore, "Error writing trailer: No space left on device");
+    EXPECT_EQ(MotivoFallimento(r, 1), "Error writing trailer: No space left on device");
+}
+
+// An encoder that dies, or ends with an error code and no error line, says so in the
+// window's language; the bar never shows a failure as complete.
+TEST_F(LavoroFinto, CrashOrExitCodeIsTheReason) {
+    const struct {
+        const char* modo;
+        bool crash;
+        int codice;
+        const char* inglese;
+        const char* italiano;
+    } casi[] = {
+        {"crash", true, -1, "The encoder crashed", "L'encoder è andato in crash"},
+        {"codice", false, 3, "The encoder ended with code 3", "L'encoder è terminato con il codice 3"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.modo);
+        Modo(c.modo);
+        Registro reg(*lavoro_);
+        const RisultatoCodifica r = AttendiFine(*lavoro_);
+        EXPECT_FALSE(r.Riuscita);
+        EXPECT_FALSE(r.Interrotta);
+        EXPECT_EQ(r.Crash, c.crash);
+        EXPECT_EQ(r.CodiceUscita, c.codice);
+        EXPECT_TRUE(r.Errore.isEmpty()) << r.Errore.toStdString();
+        EXPECT_EQ(MotivoFallimento(r, 1), c.inglese);
+        EXPECT_EQ(MotivoFallimento(r, 0), c.italiano);
+        EXPECT_EQ(reg.Progresso.back(), std::make_pair(2, 5));
+        EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
+    }
+}
+
+// The encoder says it made every frame and exits with 0: the video itself must hold them.
+TEST_F(LavoroFinto, TheVideoIsReadBackAndItsFramesCounted) {
+    const struct {
+        const char* modo;
+        const char* errore;  // %1 the video
+        int nelVideo;
+    } casi[] = {
+        {"ok", "", 5},
+        {"breve", "The video holds 3 frames where 5 were expected", 3},
+        {"bugiardo", "The video %1 cannot be read: Invalid data found when processing input", -1},
+        {"senza_video", "The encoder did not write the video %1", -1},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.modo);
+        Modo(c.modo);
+        Registro reg(*lavoro_);
+        const RisultatoCodifica r = AttendiFine(*lavoro_);
+        EXPECT_EQ(r.Riuscita, !*c.errore);
+        EXPECT_EQ(r.CodiceUscita, 0);
+        EXPECT_EQ(r.FrameNelVideo, c.nelVideo);
+        EXPECT_EQ(r.Errore, QString::fromUtf8(c.errore).arg(r.PercorsoVideo));
+        EXPECT_EQ(MotivoFallimento(r, 1), r.Errore);
+        EXPECT_EQ(QFileInfo::exists(r.PercorsoVideo), r.Riuscita);
+        // Success fills the bar; a failure stops short of full whatever the encoder said.
+        ASSERT_FALSE(reg.Progresso.empty());
+        EXPECT_EQ(reg.Progresso.back().first == 5, r.Riuscita) << reg.Progresso.back().first;
+        const QStringList log = Log();
+        EXPECT_EQ(log.mid(log.size() - 7), RigheBanner(r.Riuscita ? "CODIFICA ANDATA A BUON FINE" : "ERRORE NELLA CODIFICA",
+                                                       CorniceBanner::Commento));
+        QFile::remove(r.PercorsoVideo);  // the next case's video has the same name
+    }
 }
 
 TEST_F(LavoroFinto, ExitZeroWithoutAVideoIsAFailure) {
@@ -129,6 +198,28 @@ TEST_F(LavoroFinto, ExitZeroWithoutAVideoIsAFailure) {
     EXPECT_FALSE(r.Riuscita);
     EXPECT_EQ(r.CodiceUscita, 0);
     EXPECT_TRUE(Log().contains("Il video non è stato scritto: " + r.PercorsoVideo));
+}
+
+// A script that cannot be written is named; one left by a killed run goes when the next starts.
+TEST_F(LavoroFinto, ScriptProblemsNameTheScript) {
+    Modo("ok");
+    const QString script = cartella_ + "/codifica.sh";
+    ASSERT_TRUE(QDir().mkpath(script + "/dentro"));  // root may write anywhere, but not over a folder
+    RisultatoCodifica r = AttendiFine(*lavoro_);
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_TRUE(r.Errore.startsWith("The encoding script " + script + " could not be written: "))
+        << r.Errore.toStdString();
+    EXPECT_GT(r.Errore.size(), QString("The encoding script " + script + " could not be written: ").size());
+    QDir(script).removeRecursively();
+
+    QFile vecchio(script);
+    ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+    vecchio.write("#!/bin/sh\nexec ffmpeg -i old\n");
+    vecchio.close();
+    QFile::remove(cartella_ + "/Frames/Image_0002.jpg");  // this run ends before it writes its own
+    r = AttendiFine(*lavoro_);
+    EXPECT_EQ(r.FrameErrato, 2);
+    EXPECT_FALSE(QFileInfo::exists(script));
 }
 
 // An encoder that is not there is told as such, not as a run the user stopped: looked up
@@ -147,6 +238,16 @@ TEST_F(LavoroFinto, MissingEncoderIsToldAsMissing) {
         {"name", QStringLiteral("ffmpeg"), "ok", -1},
         {"shell", finto_, "non_trovato", 127},
     };
+    // Without the prober no video could be called made: looked up before anything runs.
+    {
+        Modo("ok");
+        lavoro_->ImpostaSonda(casa_.Sotto("manca/ffprobe"));
+        const RisultatoCodifica r = AttendiFine(*lavoro_);
+        lavoro_->ImpostaSonda(sonda_);
+        EXPECT_TRUE(r.EncoderMancante);
+        EXPECT_EQ(r.CodiceUscita, -1);
+        EXPECT_EQ(r.Errore, "ffprobe was not found: install the ffmpeg package");
+    }
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Modo(c.modo);
@@ -232,6 +333,13 @@ TEST_F(LavoroFinto, MissingOrDamagedFrameIsAFailureNamingIt) {
              ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
          },
          "cannot be read"},
+        // ffmpeg would encode it grey and report every frame made.
+        {"cut in half",
+         [&] {
+             QFile f(terzo);
+             ASSERT_TRUE(f.resize(QFileInfo(terzo).size() / 2));
+         },
+         "(its JPEG data is cut short)"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -250,21 +358,6 @@ TEST_F(LavoroFinto, MissingOrDamagedFrameIsAFailureNamingIt) {
         EXPECT_TRUE(log.contains("Errore: " + r.Errore));
         EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
     }
-}
-
-TEST_F(LavoroFinto, EncoderStoppingEarlyWithExitZeroIsAFailureNamingTheNextFrame) {
-    Modo("breve");
-    const RisultatoCodifica r = AttendiFine(*lavoro_);
-    EXPECT_FALSE(r.Riuscita);
-    EXPECT_EQ(r.CodiceUscita, 0);
-    EXPECT_EQ(r.UltimoFrame, 3);
-    EXPECT_EQ(r.FrameErrato, 4);
-    EXPECT_TRUE(r.Errore.contains(cartella_ + "/Frames/Image_0004.jpg")) << r.Errore.toStdString();
-    EXPECT_TRUE(r.Errore.contains("3 of 5")) << r.Errore.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(r.PercorsoVideo));
-    const QStringList log = Log();
-    EXPECT_TRUE(log.contains("L'encoder ha scritto 3 frame, attesi 5"));
-    EXPECT_EQ(log.mid(log.size() - 7), RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento));
 }
 
 TEST_F(LavoroFinto, StandardInputIsNotATerminal) {

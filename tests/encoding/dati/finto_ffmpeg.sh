@@ -7,7 +7,7 @@ ok)
     echo "ffmpeg version finta" >&2
     echo "Input #0, image2, from 'Frames/Image_%04d.jpg':"
     for n in 1 2 3 4 5; do stato "$n"; done
-    printf 'video contents' > "$ultimo"
+    printf 'frames=5\n' > "$ultimo"
     printf '\n'
     ;;
 errore_dopo)
@@ -24,14 +24,33 @@ senza_video)
 breve)
     # As ffmpeg at a gap in the numbering: stops there and still exits with 0.
     for n in 1 2 3; do stato "$n"; done
-    printf 'video contents' > "$ultimo"
+    printf 'frames=3\n' > "$ultimo"
     echo
+    ;;
+bugiardo)
+    # Says it made every frame and writes noise.
+    stato 10
+    echo
+    head -c 4096 /dev/urandom > "$ultimo"
+    ;;
+crash)
+    for n in 1 2; do stato "$n"; done
+    echo
+    echo "[mp4 @ 0x55d0c0ffee00] Error muxing a packet" >&2
+    printf 'partial' > "$ultimo"
+    kill -SEGV $$
+    ;;
+codice)
+    stato 2
+    echo
+    echo "Press [q] to stop, [?] for help"
+    exit 3
     ;;
 argomenti)
     for a; do printf 'arg:%s\n' "$a"; done
     stato 5
     echo
-    printf 'x' > "$ultimo"
+    printf 'frames=5\n' > "$ultimo"
     ;;
 stdin)
     if [ -t 0 ]; then echo "terminale"; else echo "non terminale"; fi
