@@ -1094,7 +1094,7 @@ void TForm2Principale::CollegaSfondo() {
 
 void TForm2Principale::SceltaFile(QString I::*destinazione) {
     if (porta_) {
-        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente);
+        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente, imp_.*destinazione);
         // An empty path is no choice, whatever the answer.
         if (esito.Risultato == RisultatoOk && !esito.Percorso.isEmpty()) imp_.*destinazione = esito.Percorso;
     }
@@ -1183,7 +1183,7 @@ void TForm2Principale::AggiornaCaptionLoghi() {
 
 void TForm2Principale::LogoCercaClick() {
     if (porta_) {
-        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente);
+        const EsitoPercorso esito = porta_->ScegliFile(ImpostazioniGlobali.LinguaCorrente, imp_.Logo);
         if (esito.Risultato == RisultatoOk && !esito.Percorso.isEmpty()) {
             imp_.Logo = esito.Percorso;
             const QString logo = QStringLiteral("#LOGO");

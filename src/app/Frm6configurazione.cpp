@@ -399,7 +399,8 @@ void TForm6Configurazione::CercaClick(int riga) {
 void TForm6Configurazione::CercaImmagine(int slot) {
     if (!porta || slot < 0 || slot >= NumeroSlotPredefiniti) return;
     const int lingua = ImpostazioniGlobali.LinguaCorrente;
-    QString percorso;
+    // The chooser opens where the slot's picture lies.
+    QString percorso = impostazioni.TabellaImmagini[std::size_t(slot)];
     // Only Open with a file changes the slot: an empty answer is no choice.
     if (porta->ScegliImmagine(lingua, percorso) != RisultatoOk || percorso.isEmpty()) return;
     if (percorso.size() > LunghezzaMassimaPercorso) {

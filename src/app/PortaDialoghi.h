@@ -29,8 +29,9 @@ public:
     // The colour picker on one colour, or on a pair.
     virtual EsitoColori ScegliColore(int lingua, Colore colore) = 0;
     virtual EsitoColori ScegliDueColori(int lingua, Colore colore1, Colore colore2) = 0;
-    // The image file chooser (history "Quenvox.txt" in the work folder).
-    virtual EsitoPercorso ScegliFile(int lingua) = 0;
+    // The image file chooser (history "Quenvox.txt" in the work folder), opened where the file
+    // being replaced lies.
+    virtual EsitoPercorso ScegliFile(int lingua, const QString& fileAttuale) = 0;
     // The folder chooser (history "Quenvox1.txt" in the work folder).
     virtual EsitoPercorso ScegliCartella(int lingua) = 0;
     // The message box; tipo is a TipoMessaggio (1 error, 2 notice, 3 question). Returns the

@@ -56,10 +56,13 @@ EsitoColori PortaDialoghiReale::ScegliDueColori(int lingua, Colore colore1, Colo
     return esito;
 }
 
-EsitoPercorso PortaDialoghiReale::ScegliFile(int lingua) {
+EsitoPercorso PortaDialoghiReale::ScegliFile(int lingua, const QString& fileAttuale) {
     EsitoPercorso esito;
+    esito.Percorso = fileAttuale;
     apri->Inizializza(lingua, true, Parola1, Parola2, FileStoricoImmagini(), TipoFileImmagini);
     esito.Risultato = apri->Esegui(esito.Percorso);
+    // Only a chosen file is an answer; the starting file is not.
+    if (esito.Risultato != RisultatoOk) esito.Percorso.clear();
     return esito;
 }
 
@@ -103,7 +106,7 @@ void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) 
 }
 
 int PortaDialoghiReale::ScegliImmagine(int lingua, QString& percorso) {
-    const EsitoPercorso esito = ScegliFile(lingua);
+    const EsitoPercorso esito = ScegliFile(lingua, percorso);
     percorso = esito.Percorso;
     return esito.Risultato;
 }

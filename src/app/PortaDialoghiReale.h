@@ -21,7 +21,7 @@ public:
 
     EsitoColori ScegliColore(int lingua, Colore colore) override;
     EsitoColori ScegliDueColori(int lingua, Colore colore1, Colore colore2) override;
-    EsitoPercorso ScegliFile(int lingua) override;
+    EsitoPercorso ScegliFile(int lingua, const QString& fileAttuale) override;
     EsitoPercorso ScegliCartella(int lingua) override;
     int Messaggio(int lingua, int tipo, const QString& testo) override;
     bool Configura(int lingua, ImpostazioniProgetto& impostazioni) override;

@@ -205,7 +205,7 @@ int TORVDLGOpenDialog::Esegui(QString& percorso) {
     immagineAnteprima->clear();
     dimensioni->clear();
     data->clear();
-    Sfoglia(QDir::currentPath());
+    Sfoglia(CartellaIniziale(percorso, UltimaScelta(), VociStorico(), QDir::currentPath()));
     RiempiListaDrive();
     const int risultato = EseguiModale();
     if (risultato == RisultatoOk) percorso = nomeSelezionato->Text();

@@ -26,6 +26,7 @@ public:
                      const QString& fileStorico, int tipoFile);
     int TipoFile() const { return tipoFile; }
 
+    // The run opens in the folder of the file given in the path (the one being replaced).
     // On 1 the path becomes the chosen file, which always exists when the run ends.
     int Esegui(QString& percorso);
 

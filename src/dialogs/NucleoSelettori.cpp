@@ -118,6 +118,18 @@ QString NormalizzaCartella(const QString& cartella) {
     return c;
 }
 
+QString CartellaIniziale(const QString& fileAttuale, const QString& ultimaScelta, const QStringList& storico,
+                         const QString& riserva) {
+    if (!fileAttuale.isEmpty()) {
+        const QFileInfo file(fileAttuale);
+        if (file.isFile()) return file.absolutePath();
+    }
+    if (!ultimaScelta.isEmpty() && QFileInfo(ultimaScelta).isDir()) return ultimaScelta;
+    for (auto voce = storico.crbegin(); voce != storico.crend(); ++voce)
+        if (!voce->isEmpty() && QFileInfo(*voce).isDir()) return *voce;
+    return riserva;
+}
+
 QStringList Antenati(const QString& cartella) {
     const QString c = NormalizzaCartella(cartella);
     QStringList livelli{QStringLiteral("/")};

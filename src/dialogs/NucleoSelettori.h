@@ -66,6 +66,11 @@ ContenutoCartella ElencaCartella(const QString& cartella, FiltroFile filtro);
 QString UnisciPercorso(const QString& cartella, const QString& nome);
 // A usable absolute folder path for what was given (clean, no trailing slash but at the root).
 QString NormalizzaCartella(const QString& cartella);
+// Where the file chooser opens: the folder of the file being replaced; when that file is gone,
+// the folder chosen last in this session, else the history's last folder that still exists;
+// else the fallback.
+QString CartellaIniziale(const QString& fileAttuale, const QString& ultimaScelta, const QStringList& storico,
+                         const QString& riserva);
 
 // "5 MB", "1 KB", "1023 Bytes" (whole units, truncated).
 QString TestoDimensione(qint64 byte);

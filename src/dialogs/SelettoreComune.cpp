@@ -108,7 +108,10 @@ void SelettoreComune::ApriStorico() {
 }
 
 void SelettoreComune::ChiudiStorico(bool confermato) {
-    if (confermato) storico.Aggiungi(cartella);
+    if (confermato) {
+        storico.Aggiungi(cartella);
+        ultimaScelta = cartella;
+    }
     storico.Salva();
 }
 

@@ -49,6 +49,9 @@ protected:
     // Adds the folder when confirmed, then writes the history if that is safe.
     void ChiudiStorico(bool confermato);
     void RiempiListaDrive();
+    // The history as loaded by the run, and the folder confirmed last in this session.
+    const QStringList& VociStorico() const { return storico.Voci(); }
+    const QString& UltimaScelta() const { return ultimaScelta; }
     // Sets the shared captions in the dialog's language: folders, drives, history.
     void TestiComuni();
 
@@ -68,6 +71,7 @@ private:
     StoricoCartelle storico;
     QString fileStorico;
     QString cartella;
+    QString ultimaScelta;
     FiltroFile filtro = FiltroFile::Tutti;
     TColor coloreFiles = 0xC0C0C0;
     std::vector<Volume> volumi;

@@ -36,6 +36,7 @@ public:
     std::deque<Risposta> risposte;
     int scelte = 0;
     int linguaScelta = -1;
+    QString aperturaSu;  // the file the chooser was opened on
     struct Messaggio {
         int lingua, tipo;
         QString testo;
@@ -45,6 +46,7 @@ public:
     int ScegliImmagine(int lingua, QString& percorso) override {
         ++scelte;
         linguaScelta = lingua;
+        aperturaSu = percorso;
         if (risposte.empty()) return 2;
         const Risposta r = risposte.front();
         risposte.pop_front();
@@ -189,6 +191,7 @@ TEST_F(Configurazione, AChosenFileChangesOnlyItsSlotAndThumbnail) {
 
     EXPECT_EQ(porta.scelte, 1);
     EXPECT_EQ(porta.linguaScelta, LinguaItaliano);
+    EXPECT_EQ(porta.aperturaSu, prima[11]);
     for (int slot = 0; slot < NumeroSlotImmagini; ++slot)
         EXPECT_EQ(impostazioni.TabellaImmagini[slot], slot == 11 ? rosso : prima[slot]) << slot;
     EXPECT_EQ(finestra->Imm[1]->Caption(), rosso);

@@ -220,6 +220,8 @@ TEST(GestoriPrincipale, FileChoicesKeepTheOldPathUnlessAFileWasChosenAndAlwaysRe
         EXPECT_TRUE(c.modello(b.Imp())) << c.bottone << " " << c.risposta.Percorso.toStdString();
         EXPECT_EQ(b.Richiesti(), prima + 1) << c.bottone;
     }
+    // The chooser is opened on the file it may replace.
+    EXPECT_EQ(b.porta.FileAttuali[1], QStringLiteral("/foto/mare.jpg"));
 }
 
 TEST(GestoriPrincipale, AlignmentButtonsAreRadioGroups) {

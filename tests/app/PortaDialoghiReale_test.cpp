@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -98,7 +99,7 @@ TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
     // The file chooser for pictures, closed by its frame; the configuration window's "Cerca"
     // reaches the same one.
     for (auto scegli : std::vector<std::function<int()>>{
-             [&] { return b.porta->ScegliFile(LinguaSpagnolo).Risultato; },
+             [&] { return b.porta->ScegliFile(LinguaSpagnolo, QString()).Risultato; },
              [&] {
                  QString percorso;
                  return b.porta->ScegliImmagine(LinguaSpagnolo, percorso);
@@ -131,24 +132,23 @@ TEST(PortaDialoghiReale, APictureChosenThroughTheConfigurationWindowFillsItsSlot
     QImage rossa(48, 27, QImage::Format_RGB32);
     rossa.fill(Qt::red);
     ASSERT_TRUE(rossa.save(cartella + "/fiocco.png"));
-    // The chooser opens on the process's folder.
-    const QString corrente = QDir::currentPath();
-    QDir::setCurrent(cartella);
     b.configurazione->SetPorta(b.porta.get());
     b.configurazione->show();
     b.configurazione->ElencoPagine->SetORV_PannelloAttivo(4);
     b.configurazione->ElencoPagineCambioPagina(b.configurazione->ElencoPagine);
     QWidget* vista = nullptr;
     Rispondi(
-        [](QWidget* m) {
+        [&](QWidget* m) {
             auto* apri = qobject_cast<TORVDLGOpenDialog*>(m);
+            // It opens where the slot's default picture lies; the user goes to the photos.
+            EXPECT_EQ(apri->Cartella(), QFileInfo(b.principale->Impostazioni().TabellaImmagini[6]).absolutePath());
+            apri->Sfoglia(cartella);
             const int riga = int(apri->ListaFiles()->Voci().indexOf("fiocco.png"));
             apri->ListaFiles()->Lista()->setCurrentRow(riga);
             QTest::keyClick(apri, Qt::Key_Enter);
         },
         &vista);
     b.configurazione->CercaClick(2);
-    QDir::setCurrent(corrente);
     EXPECT_EQ(b.principale->Impostazioni().TabellaImmagini[6], cartella + "/fiocco.png");
     EXPECT_EQ(b.configurazione->Imm[1]->Caption(), cartella + "/fiocco.png");
     EXPECT_EQ(b.configurazione->Image[1]->Immagine().pixel(80, 45), qRgb(255, 0, 0));

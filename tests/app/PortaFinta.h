@@ -22,6 +22,7 @@ public:
 
     // What was asked: one line per call ("ScegliColore", "Messaggio 1: ..."), and the languages.
     QStringList Chiamate;
+    QStringList FileAttuali;  // the file each file chooser call was opened on
     QList<int> Lingue;
     QStringList Messaggi;
     QString CodecConsegnato;
@@ -35,8 +36,9 @@ public:
         Registra("ScegliDueColori", lingua);
         return Prendi(Colori);
     }
-    EsitoPercorso ScegliFile(int lingua) override {
+    EsitoPercorso ScegliFile(int lingua, const QString& fileAttuale) override {
         Registra("ScegliFile", lingua);
+        FileAttuali.push_back(fileAttuale);
         return Prendi(File);
     }
     EsitoPercorso ScegliCartella(int lingua) override {

@@ -127,6 +127,27 @@ TEST_F(SelettoreFile, ImmaginiConAnteprimaEApriSoloConUnFile) {
     EXPECT_EQ(uscita, radice + "/D.JPG");
 }
 
+// The chooser opens where the file being replaced lies; once that file is gone, in the folder
+// the user chose from last.
+TEST_F(SelettoreFile, SiApreNellaCartellaDelFileAttuale) {
+    QString uscita = radice + "/sotto/vecchio.png";
+    Scrivi(uscita, 10);
+    int r = Esegui(uscita, [&] {
+        EXPECT_EQ(d.Cartella(), radice + "/sotto");
+        EXPECT_EQ(d.ListaFiles()->Voci(), QStringList({"vecchio.png"}));
+        Scegli("vecchio.png");
+        Premi(d.BTN_2());
+    });
+    ASSERT_EQ(r, 1);
+    ASSERT_TRUE(QFile::remove(uscita));
+    QDir::setCurrent(casa.Sotto(""));
+    r = Esegui(uscita, [&] {
+        EXPECT_EQ(d.Cartella(), radice + "/sotto");
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(r, 2);
+}
+
 TEST_F(SelettoreFile, FileSparitoECartellaCambiataNonDannoUnPercorso) {
     QString uscita = "prima";
     const int r = Esegui(uscita, [&] {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -145,6 +146,30 @@ TEST(NucleoSelettori, TestiDiDimensioneEData) {
     };
     for (const auto& c : casi) EXPECT_EQ(TestoDimensione(c.byte), c.testo) << c.byte;
     EXPECT_EQ(TestoData(QDateTime(QDate(2015, 3, 7), QTime(9, 5))), "07/03/2015  09:05");
+}
+
+TEST(NucleoSelettori, CartellaInizialeDelSelettore) {
+    CasaTemporanea casa;
+    const QString a = casa.Sotto("a"), b = casa.Sotto("b"), foto = a + "/foto.png";
+    QDir().mkpath(a);
+    QDir().mkpath(b);
+    Crea(foto);
+    const QString sparito = casa.Sotto("sparita"), riserva = "/riserva";
+    const struct {
+        QString file, ultima;
+        QStringList storico;
+        QString attesa;
+    } casi[] = {
+        {foto, b, {b}, a},                          // the file's own folder first
+        {a + "/altro.png", b, {a}, b},              // file gone: the folder chosen last
+        {a + "/altro.png", sparito, {b, a}, a},     // that folder gone too: the history's last
+        {a, "", {sparito, b, sparito}, b},          // a folder is not a file; gone entries skipped
+        {"", "", {}, riserva},
+        {"", sparito, {sparito}, riserva},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(CartellaIniziale(c.file, c.ultima, c.storico, riserva), c.attesa)
+            << c.file.toStdString() << " | " << c.ultima.toStdString();
 }
 
 TEST(NucleoSelettori, Storico) {
