@@ -752,11 +752,9 @@ void TForm2Principale::PrimaApertura() {
     header_->SetORV_PannelloAttivo(1);
     MostraPaginaScheda(1);
     RichiediRendering();
-    if (esito.FileAperto && !esito.Completo && porta_)
-        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso,
-                          esito.PercorsoBackup.isEmpty()
-                              ? TestoMessaggio(VoceMessaggio::ProgettoDanneggiatoSenzaCopia).arg(esito.ErroreBackup)
-                              : TestoMessaggio(VoceMessaggio::ProgettoDanneggiato).arg(esito.PercorsoBackup));
+    if (esito.Illeggibile) erroreLetturaProgetto_ = esito.ErroreLettura;
+    const QString avviso = AvvisoCaricamento(esito);
+    if (!avviso.isEmpty()) SegnalaAvviso(avviso);
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -809,6 +807,15 @@ void TForm2Principale::keyPressEvent(QKeyEvent* e) {
 
 bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
+    // A project that could not be read at start is still the user's: replaced only on a Yes.
+    if (!erroreLetturaProgetto_.isNull()) {
+        if (!porta_) return true;
+        const int risposta = porta_->Messaggio(
+            ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda,
+            TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire).arg(PercorsoFileProgetto(), erroreLetturaProgetto_));
+        if (risposta == RisultatoNo) return true;
+        if (risposta != RisultatoSi) return false;
+    }
     QString errore;
     if (SalvaProgetto(imp_, &errore)) return true;
     const QString testo = TestoMessaggio(VoceMessaggio::ProgettoNonSalvato).arg(errore);

@@ -179,6 +179,8 @@ private:
     int renderingRichiesti_ = 0;
     int renderingEseguiti_ = 0;
     bool chiusuraInAttesa_ = false;
+    // Why the project file could not be read at start; null when it could (or was not there).
+    QString erroreLetturaProgetto_;
 
     template <class T>
     T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a);

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -14,22 +13,61 @@ constexpr char16_t kCp1252[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+QChar DaWindows1252(unsigned char b) { return b >= 0x80 && b < 0xA0 ? QChar(kCp1252[b - 0x80]) : QChar(b); }
+
 QString DaWindows1252(const QByteArray& riga) {
     QString testo;
     testo.reserve(riga.size());
-    for (char c : riga) {
-        const auto b = static_cast<unsigned char>(c);
-        testo.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252[b - 0x80]) : QChar(b));
-    }
+    for (char c : riga) testo.append(DaWindows1252(static_cast<unsigned char>(c)));
     return testo;
+}
+
+// The length of the well-formed UTF-8 sequence of two to four bytes at i, or 0.
+int SequenzaUtf8(const QByteArray& riga, qsizetype i, char32_t& codice) {
+    const auto b0 = static_cast<unsigned char>(riga[i]);
+    int n = 0;
+    char32_t minimo = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) { n = 2; codice = b0 & 0x1F; minimo = 0x80; }
+    else if (b0 >= 0xE0 && b0 <= 0xEF) { n = 3; codice = b0 & 0x0F; minimo = 0x800; }
+    else if (b0 >= 0xF0 && b0 <= 0xF4) { n = 4; codice = b0 & 0x07; minimo = 0x10000; }
+    else return 0;
+    if (i + n > riga.size()) return 0;
+    for (int k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(riga[i + k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        codice = codice << 6 | (b & 0x3F);
+    }
+    if (codice < minimo || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF)) return 0;
+    return n;
 }
 
 }  // namespace
 
-QString DecodificaRiga(const QByteArray& riga) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString testo = utf8.decode(riga);
-    if (utf8.hasError()) return DaWindows1252(riga);
+QString DecodificaRiga(const QByteArray& riga, bool* mista) {
+    if (mista) *mista = false;
+    QString testo;
+    testo.reserve(riga.size());
+    bool multibyte = false;
+    bool errati = false;
+    for (qsizetype i = 0; i < riga.size();) {
+        const auto b = static_cast<unsigned char>(riga[i]);
+        char32_t codice = 0;
+        if (b < 0x80) {
+            testo.append(QChar(b));
+            ++i;
+        } else if (const int n = SequenzaUtf8(riga, i, codice)) {
+            testo.append(QString::fromUcs4(&codice, 1));
+            multibyte = true;
+            i += n;
+        } else {
+            testo.append(DaWindows1252(b));
+            errati = true;
+            ++i;
+        }
+    }
+    // A line with no UTF-8 in it at all is a line of the Windows version, read whole as such.
+    if (errati && !multibyte) return DaWindows1252(riga);
+    if (errati && mista) *mista = true;
     return testo;
 }
 
@@ -38,10 +76,21 @@ LettoreTesto::LettoreTesto(const QByteArray& contenuto) : contenuto_(contenuto) 
 bool LettoreTesto::Apri(const QString& percorso) {
     contenuto_.clear();
     posizione_ = 0;
+    righeMiste_ = 0;
+    errore_.clear();
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    assente_ = !file.exists();
+    if (!file.open(QIODevice::ReadOnly)) {
+        errore_ = file.errorString();
+        return false;
+    }
     contenuto_ = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    if (file.error() != QFileDevice::NoError) {
+        errore_ = file.errorString();
+        contenuto_.clear();
+        return false;
+    }
+    return true;
 }
 
 bool LettoreTesto::LeggiRiga(QString& riga) {
@@ -51,7 +100,9 @@ bool LettoreTesto::LeggiRiga(QString& riga) {
     if (fine < 0) fine = contenuto_.size();
     qsizetype lunghezza = fine - posizione_;
     if (lunghezza > 0 && contenuto_[posizione_ + lunghezza - 1] == '\r') --lunghezza;
-    riga = DecodificaRiga(contenuto_.mid(posizione_, lunghezza));
+    bool mista = false;
+    riga = DecodificaRiga(contenuto_.mid(posizione_, lunghezza), &mista);
+    if (mista) ++righeMiste_;
     posizione_ = prossima;
     return true;
 }

@@ -6,10 +6,11 @@
 #include "project/Banner.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
+#include "project/TestiMessaggi.h"
 
-#include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -74,7 +75,7 @@ void Percorri(Visitatore& v, Modello& m, Versione versione)
     v.CartellaOutput("Cartella Output");
     v.Lista("Risoluzione", m.ProgettoRisoluzione);
     v.Lista("Frame Rate", m.ProgettoFrameRate);
-    v.Durata("Durata", m.ProgettoDurata);
+    v.Durata("Durata", m.ProgettoDurata, Intervalli::Durata);
     v.Lista("Intro", m.IntroLista);
     v.DopoIntro(m);
 
@@ -102,61 +103,61 @@ void Percorri(Visitatore& v, Modello& m, Versione versione)
     v.TestoLingua("Testo2", m.Testo2);
     v.TestoLingua("Testo3", m.Testo3);
     v.Memo("Testo4 nrighe", m.Testo);
-    v.Numero("AlignT1SX", m.AlignT1SX);
-    v.Numero("AlignT1Centro", m.AlignT1Centro);
-    v.Numero("AlignT1DX", m.AlignT1DX);
-    v.Numero("Logo1", m.Logo1);
-    v.Numero("LogoStyle1", m.LogoStyle1);
-    v.Numero("AlignT2SX", m.AlignT2SX);
-    v.Numero("AlignT2Centro", m.AlignT2Centro);
-    v.Numero("AlignT2DX", m.AlignT2DX);
-    v.Numero("Logo2", m.Logo2);
-    v.Numero("LogoStyle2", m.LogoStyle2);
-    v.Numero("AlignT3SX", m.AlignT3SX);
-    v.Numero("AlignT3Centro", m.AlignT3Centro);
-    v.Numero("AlignT3DX", m.AlignT3DX);
-    v.Numero("Logo3", m.Logo3);
-    v.Numero("LogoStyle3", m.LogoStyle3);
-    v.Numero("AlignT4SX", m.AlignT4SX);
-    v.Numero("AlignT4Centro", m.AlignT4Centro);
-    v.Numero("AlignT4DX", m.AlignT4DX);
-    v.Numero("Logo4", m.Logo4);
-    v.Numero("LogoStyle4", m.LogoStyle4);
-    v.Numero("Interlinea", m.Interlinea);
-    v.Numero("AlignVAlto", m.AlignVAlto);
-    v.Numero("AlignVCentro", m.AlignVCentro);
-    v.Numero("AlignVBasso", m.AlignVBasso);
+    v.Numero("AlignT1SX", m.AlignT1SX, Intervalli::Scelta);
+    v.Numero("AlignT1Centro", m.AlignT1Centro, Intervalli::Scelta);
+    v.Numero("AlignT1DX", m.AlignT1DX, Intervalli::Scelta);
+    v.Numero("Logo1", m.Logo1, Intervalli::Scelta);
+    v.Numero("LogoStyle1", m.LogoStyle1, Intervalli::Scelta);
+    v.Numero("AlignT2SX", m.AlignT2SX, Intervalli::Scelta);
+    v.Numero("AlignT2Centro", m.AlignT2Centro, Intervalli::Scelta);
+    v.Numero("AlignT2DX", m.AlignT2DX, Intervalli::Scelta);
+    v.Numero("Logo2", m.Logo2, Intervalli::Scelta);
+    v.Numero("LogoStyle2", m.LogoStyle2, Intervalli::Scelta);
+    v.Numero("AlignT3SX", m.AlignT3SX, Intervalli::Scelta);
+    v.Numero("AlignT3Centro", m.AlignT3Centro, Intervalli::Scelta);
+    v.Numero("AlignT3DX", m.AlignT3DX, Intervalli::Scelta);
+    v.Numero("Logo3", m.Logo3, Intervalli::Scelta);
+    v.Numero("LogoStyle3", m.LogoStyle3, Intervalli::Scelta);
+    v.Numero("AlignT4SX", m.AlignT4SX, Intervalli::Scelta);
+    v.Numero("AlignT4Centro", m.AlignT4Centro, Intervalli::Scelta);
+    v.Numero("AlignT4DX", m.AlignT4DX, Intervalli::Scelta);
+    v.Numero("Logo4", m.Logo4, Intervalli::Scelta);
+    v.Numero("LogoStyle4", m.LogoStyle4, Intervalli::Scelta);
+    v.Numero("Interlinea", m.Interlinea, Intervalli::Interlinea);
+    v.Numero("AlignVAlto", m.AlignVAlto, Intervalli::Scelta);
+    v.Numero("AlignVCentro", m.AlignVCentro, Intervalli::Scelta);
+    v.Numero("AlignVBasso", m.AlignVBasso, Intervalli::Scelta);
     v.Testo("Logo", m.Logo);
 
     v.Sezione("DATI FONT");
     v.NomeFont("Nome Font", m.FontElenco);
-    v.Numero("Font Size", m.FontSize);
+    v.Numero("Font Size", m.FontSize, Intervalli::FontSize);
     v.Colore("FontColore1", m.FontColore.Colore1);
     v.Colore("FontColore2", m.FontColore.Colore2);
     v.Flag("FontTrasparente", m.FontTrasparente);
     v.Flag("FontBold", m.FontBold);
     v.Flag("FontItalic", m.FontItalic);
     v.Flag("FontUnderline", m.FontUnderline);
-    v.Numero("FontOpacita", m.FontOpacita);
+    v.Numero("FontOpacita", m.FontOpacita, Intervalli::Opacita);
     v.Flag("TestoFlat", m.TestoFlat);
     v.Flag("Enfatizzare", m.Enfatizzare);
     v.Flag("Outline1Check", m.FontOutline1Check);
     v.Colore("Outline1Colore", m.FontOutline1Colore);
-    v.Numero("Outline1Size", m.FontOutline1Size);
-    v.Numero("Outline1Opacita", m.FontOutline1Opacita);
+    v.Numero("Outline1Size", m.FontOutline1Size, Intervalli::Spessore);
+    v.Numero("Outline1Opacita", m.FontOutline1Opacita, Intervalli::Opacita);
     v.Flag("Outline2Check", m.FontOutline2Check);
     v.Colore("Outline2Colore", m.FontOutline2Colore);
-    v.Numero("Outline2Size", m.FontOutline2Size);
-    v.Numero("Outline2Opacita", m.FontOutline2Opacita);
+    v.Numero("Outline2Size", m.FontOutline2Size, Intervalli::Spessore);
+    v.Numero("Outline2Opacita", m.FontOutline2Opacita, Intervalli::Opacita);
     v.Flag("GlowCheck", m.FontGlowCheck);
     v.Colore("GlowColore", m.FontGlowColore);
-    v.Numero("GlowSize", m.FontGlowSize);
+    v.Numero("GlowSize", m.FontGlowSize, Intervalli::Spessore);
     v.Colore("GlowColoreint", m.FontGlowColoreInterno);
     v.Flag("ShadowCheck", m.FontShadowCheck);
     v.Colore("ShadowColore", m.FontShadowColore);
-    v.Numero("ShadowSize", m.FontShadowSize);
-    v.Numero("ShadowOffsetX", m.FontShadowOffsetX);
-    v.Numero("ShadowOffsetY", m.FontShadowOffsetY);
+    v.Numero("ShadowSize", m.FontShadowSize, Intervalli::Spessore);
+    v.Numero("ShadowOffsetX", m.FontShadowOffsetX, Intervalli::SpostamentoOmbra);
+    v.Numero("ShadowOffsetY", m.FontShadowOffsetY, Intervalli::SpostamentoOmbra);
 
     v.Sezione("DATI EFFETTI");
     v.Flag("NeveCheck", m.EffettiNeveCheck);
@@ -164,8 +165,8 @@ void Percorri(Visitatore& v, Modello& m, Versione versione)
     v.Lista("LensFlareLista", m.EffettoLensFlareLista);
     v.Flag("ParticelleCheck", m.EffettiParticelleCheck);
     v.Lista("ParticelleLista", m.EffettiParticelleLista);
-    v.Numero("ParticelleQuanti", m.EffettiParticelleQuantita);
-    v.Numero("ParticelleVita", m.EffettiParticelleVita);
+    v.Numero("ParticelleQuanti", m.EffettiParticelleQuantita, Intervalli::ParticelleQuantita);
+    v.Numero("ParticelleVita", m.EffettiParticelleVita, Intervalli::ParticelleVita);
     v.Colore("ParticColore1", m.EffettiParticelleColore.Colore1);
     v.Colore("ParticColore2", m.EffettiParticelleColore.Colore2);
 
@@ -180,35 +181,35 @@ void Percorri(Visitatore& v, Modello& m, Versione versione)
 
     v.Sezione("DATI INTRO 2");
     v.Testo("Intro2LogoDaUtil", m.Intro2LogoDaUtilizzare);
-    v.Numero("Intro2LogoScala", m.Intro2LogoScala);
+    v.Numero("Intro2LogoScala", m.Intro2LogoScala, Intervalli::LogoScala);
     v.Flag("Intro2Sfondo", m.Intro2Sfondo);
     v.Testo("Intro2SfondoFile", m.Intro2SfondoFile);
-    v.Numero("Intro2_Smorzamen", m.Intro2_Smorzamento);
-    v.Numero("Intro2_Oscillazi", m.Intro2_Oscillazioni);
+    v.Numero("Intro2_Smorzamen", m.Intro2_Smorzamento, Intervalli::Smorzamento);
+    v.Numero("Intro2_Oscillazi", m.Intro2_Oscillazioni, Intervalli::Oscillazioni);
 
     v.Sezione("DATI INTRO 3");
     v.Testo("Intro3LogoDaUtil", m.Intro3LogoDaUtilizzare);
-    v.Numero("Intro3LogoScala", m.Intro3LogoScala);
+    v.Numero("Intro3LogoScala", m.Intro3LogoScala, Intervalli::LogoScala);
     v.Flag("Intro3Sfondo", m.Intro3Sfondo);
     v.Testo("Intro3SfondoFile", m.Intro3SfondoFile);
 
     v.Sezione("DATI INTRO 4");
     v.Testo("Intro4LogoDaUtil", m.Intro4LogoDaUtilizzare);
-    v.Numero("Intro4LogoScala", m.Intro4LogoScala);
-    v.Numero("Intro4AsseX", m.Intro4AsseX);
-    v.Numero("Intro4AsseY", m.Intro4AsseY);
-    v.Numero("Intro4AsseZ", m.Intro4AsseZ);
-    v.Numero("Intro4Focale", m.Intro4Focale);
-    v.Numero("Intro4Posizione", m.Intro4Posizione);
+    v.Numero("Intro4LogoScala", m.Intro4LogoScala, Intervalli::LogoScala);
+    v.Numero("Intro4AsseX", m.Intro4AsseX, Intervalli::Asse);
+    v.Numero("Intro4AsseY", m.Intro4AsseY, Intervalli::Asse);
+    v.Numero("Intro4AsseZ", m.Intro4AsseZ, Intervalli::AsseZ);
+    v.Numero("Intro4Focale", m.Intro4Focale, Intervalli::Focale);
+    v.Numero("Intro4Posizione", m.Intro4Posizione, Intervalli::Posizione);
     v.Colore("Intro4Colore", m.Intro4Colore);
-    v.Numero("Intro4Dimensione", m.Intro4Dimensione);
-    v.Numero("Intro4Opacita", m.Intro4Opacita);
-    v.Numero("Intro4Onde", m.Intro4Onde);
-    v.Numero("Intro4Area", m.Intro4Area);
+    v.Numero("Intro4Dimensione", m.Intro4Dimensione, Intervalli::Dimensione);
+    v.Numero("Intro4Opacita", m.Intro4Opacita, Intervalli::Opacita);
+    v.Numero("Intro4Onde", m.Intro4Onde, Intervalli::Onde);
+    v.Numero("Intro4Area", m.Intro4Area, Intervalli::Area);
 
     v.Sezione("DATI INTRO 5");
     v.Testo("Intro5LogoDaUtil", m.Intro5LogoDaUtilizzare);
-    v.Numero("Intro5LogoScala", m.Intro5LogoScala);
+    v.Numero("Intro5LogoScala", m.Intro5LogoScala, Intervalli::LogoScala);
 
     v.Sezione("DATI INTRO 6");
     v.Flag("Intro6Sfondo", m.Intro6Sfondo);
@@ -216,7 +217,7 @@ void Percorri(Visitatore& v, Modello& m, Versione versione)
     v.Flag("Intro6Laser", m.Intro6Laser);
     v.Flag("Intro6Fumo", m.Intro6Fumo);
     v.TestoLingua("Intro6Messaggio", m.Intro6Messaggio);
-    v.Numero("Logo16", m.Logo16);
+    v.Numero("Logo16", m.Logo16, Intervalli::Scelta);
     v.Testo("Logo6", m.Logo6);
 
     v.Sezione("DATI INTRO 7");
@@ -245,9 +246,10 @@ public:
         file.Righe(RigheBanner(QString::fromLatin1(titolo), CorniceBanner::Commento));
     }
     void Numero(const QString& chiave, int valore) { Riga(chiave, QString::number(valore)); }
+    void Numero(const QString& chiave, int valore, Intervallo) { Numero(chiave, valore); }
     void Flag(const QString& chiave, bool valore) { Numero(chiave, valore ? 1 : 0); }
     void Lista(const QString& chiave, const ListaVoci& lista) { Numero(chiave, lista.Voce()); }
-    void Durata(const QString& chiave, int valore) { Numero(chiave, valore); }
+    void Durata(const QString& chiave, int valore, Intervallo) { Numero(chiave, valore); }
     void Testo(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
     void TestoLingua(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
     void Immagine(const QString& chiave, const QString& valore) { Riga(chiave, valore); }
@@ -313,9 +315,11 @@ public:
         return valore;
     }
 
-    void Numero(const QString& chiave, int& destinazione)
+    // A number from a file is brought into its control's range: a glow of 100000 would take
+    // minutes to draw.
+    void Numero(const QString& chiave, int& destinazione, Intervallo intervallo)
     {
-        if (auto v = ValoreNumero(chiave)) destinazione = *v;
+        if (auto v = ValoreNumero(chiave)) destinazione = intervallo.Limita(*v);
     }
     void Flag(const QString& chiave, bool& destinazione)
     {
@@ -325,11 +329,11 @@ public:
     {
         if (auto v = ValoreNumero(chiave)) lista = *v;
     }
-    void Durata(const QString& chiave, int& durata)
+    void Durata(const QString& chiave, int& durata, Intervallo intervallo)
     {
         if (auto v = ValoreNumero(chiave)) {
-            durata = *v;
-            ImpostazioniGlobali.TotaleFrame = static_cast<float>(*v);
+            durata = intervallo.Limita(*v);
+            ImpostazioniGlobali.TotaleFrame = static_cast<float>(durata);
         }
     }
     void Scarta(const char* chiave) { ValoreNumero(QString::fromLatin1(chiave)); }
@@ -403,17 +407,11 @@ private:
     LettoreTesto& file_;
 };
 
-// The file as it is, beside itself; an older copy is replaced.
-void TieniBackup(const QString& percorso, EsitoCaricamento& esito)
+// The file as it was read, beside itself; an older copy is replaced.
+void TieniBackup(const QString& percorso, const QByteArray& contenuto, EsitoCaricamento& esito)
 {
     const QString copia = percorso + QStringLiteral(".bak");
-    QFile originale(percorso);
     QSaveFile destinazione(copia);
-    if (!originale.open(QIODevice::ReadOnly)) {
-        esito.ErroreBackup = originale.errorString();
-        return;
-    }
-    const QByteArray contenuto = originale.readAll();
     if (!destinazione.open(QIODevice::WriteOnly) || destinazione.write(contenuto) != contenuto.size()
         || !destinazione.commit()) {
         esito.ErroreBackup = copia + QStringLiteral(": ") + destinazione.errorString();
@@ -429,6 +427,21 @@ std::optional<Versione> VersioneDi(const QString& valore)
     if (tre == QLatin1String("2.2")) return Versione::V22;
     if (tre == QLatin1String("2.3")) return Versione::V23;
     return std::nullopt;
+}
+
+// A version after the last one this program writes ("2.4", "3.0"), by its leading numbers.
+bool VersionePiuNuova(const QString& valore)
+{
+    const QStringList parti = valore.trimmed().split(QLatin1Char('.'));
+    bool ok = false;
+    const int maggiore = parti.value(0).toInt(&ok);
+    if (!ok) return false;
+    int minore = 0;
+    for (QChar c : parti.value(1)) {
+        if (!c.isDigit() || c.unicode() > 127) break;
+        minore = std::min(minore * 10 + (c.unicode() - '0'), 100000);
+    }
+    return maggiore > 2 || (maggiore == 2 && minore > 3);
 }
 
 }  // namespace
@@ -494,7 +507,13 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
     ImpostazioniGlobali.LinguaCorrente = LinguaItaliano;
 
     LettoreTesto file;
-    if (!file.Apri(percorso)) {
+    // An empty file is no project: nothing to read and nothing worth a copy.
+    if (!file.Apri(percorso) || file.Contenuto().isEmpty()) {
+        // A file that is there but cannot be read is the user's project all the same.
+        if (!file.Assente() && !file.Errore().isEmpty()) {
+            esito.Illeggibile = true;
+            esito.ErroreLettura = file.Errore();
+        }
         if (applicaLingua) applicaLingua(impostazioni);
         return esito;
     }
@@ -502,18 +521,42 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
 
     Lettore lettore(file);
     std::optional<Versione> versione;
-    if (lettore.Valore(kChiaveTitolo))
-        if (auto v = lettore.Valore(kChiaveVersione)) versione = VersioneDi(*v);
+    if (lettore.Valore(kChiaveTitolo)) {
+        if (auto v = lettore.Valore(kChiaveVersione)) {
+            versione = VersioneDi(*v);
+            if (!versione && VersionePiuNuova(*v)) esito.VersioneNuova = v->trimmed().left(20);
+        }
+    }
     if (versione) {
+        esito.Riconosciuto = true;
         Percorri(lettore, impostazioni, *versione);
         esito.Completo = lettore.ok;
         esito.NomeFontCorrente = lettore.nomeFont;
     }
+    esito.RigheMiste = file.RigheMiste();
 
-    if (!esito.Completo) TieniBackup(percorso, esito);
+    if (!esito.Completo || esito.RigheMiste > 0) TieniBackup(percorso, file.Contenuto(), esito);
 
     if (applicaLingua) applicaLingua(impostazioni);
     // The language writes its own default texts; a project's own texts win.
     for (auto& [destinazione, valore] : lettore.testiLetti) *destinazione = valore;
     return esito;
+}
+
+QString AvvisoCaricamento(const EsitoCaricamento& esito, const QString& percorso)
+{
+    using V = VoceMessaggio;
+    if (esito.Illeggibile) return TestoMessaggio(V::ProgettoIlleggibile).arg(percorso, esito.ErroreLettura);
+    if (!esito.FileAperto || (esito.Completo && esito.RigheMiste == 0)) return {};
+    const auto copia = [&] {
+        return esito.PercorsoBackup.isEmpty() ? TestoMessaggio(V::CopiaProgettoNonConservata).arg(esito.ErroreBackup)
+                                              : TestoMessaggio(V::CopiaProgettoConservata).arg(esito.PercorsoBackup);
+    };
+    if (!esito.VersioneNuova.isEmpty())
+        return TestoMessaggio(V::ProgettoVersioneNuova).arg(esito.VersioneNuova) + QLatin1Char(' ') + copia();
+    if (!esito.Riconosciuto) return TestoMessaggio(V::ProgettoNonRiconosciuto) + QLatin1Char(' ') + copia();
+    if (esito.Completo) return TestoMessaggio(V::ProgettoTestoMisto) + QLatin1Char(' ') + copia();
+    return esito.PercorsoBackup.isEmpty()
+               ? TestoMessaggio(V::ProgettoDanneggiatoSenzaCopia).arg(esito.ErroreBackup)
+               : TestoMessaggio(V::ProgettoDanneggiato).arg(esito.PercorsoBackup);
 }

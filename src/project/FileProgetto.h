@@ -17,10 +17,18 @@ void InstallaApplicaLingua(FunzioneApplicaLingua applica);
 QString PercorsoFileProgetto();
 
 struct EsitoCaricamento {
-    bool FileAperto = false;  // the file existed and could be read
+    bool FileAperto = false;  // the file existed, could be read and was not empty
     bool Completo = false;    // every key of its version was read and applied
-    // A file opened but not read completely is copied beside itself before anything can
-    // replace it: the copy's path, or why it could not be made.
+    // The file is there but cannot be read (no permission, a read error): the system's
+    // reason. Such a file must not be saved over without the user's word.
+    bool Illeggibile = false;
+    QString ErroreLettura;
+    bool Riconosciuto = false;  // a title and a version this program reads
+    QString VersioneNuova;      // the version of a file written by a newer program
+    // Lines that mixed UTF-8 with stray bytes: read as well as could be, but not cleanly.
+    int RigheMiste = 0;
+    // A file opened but not read completely and cleanly is copied beside itself before
+    // anything can replace it: the copy's path, or why it could not be made.
     QString PercorsoBackup;
     QString ErroreBackup;
     // The saved font name, for the first show to select in the font list.
@@ -28,12 +36,17 @@ struct EsitoCaricamento {
 };
 
 // Reads the file into the settings key by key; at the first key line that does not match,
-// that key and all later ones keep their values. Sets LinguaCorrente and TotaleFrame, runs
-// the intro presets after the "Intro" key and applies the language. Never fails loudly: a
-// missing or damaged file leaves the defaults, and a damaged one is first kept as
-// "ProgettoQuenvox.txt.bak" (replacing an older copy), since the next save overwrites it.
+// that key and all later ones keep their values. Numbers are brought into their controls'
+// ranges. Sets LinguaCorrente and TotaleFrame, runs the intro presets after the "Intro" key
+// and applies the language. Never fails loudly: a missing, empty or damaged file leaves the
+// defaults, and a damaged one (or one of a newer version, or with stray bytes) is first kept
+// as "ProgettoQuenvox.txt.bak" (replacing an older copy), since the next save overwrites it.
 EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni,
                                 const QString& percorso = PercorsoFileProgetto());
+
+// What the start-up tells the user about the read, in the current language; empty when there
+// is nothing to tell (a missing or empty file, a clean read).
+QString AvvisoCaricamento(const EsitoCaricamento& esito, const QString& percorso = PercorsoFileProgetto());
 
 // Writes every saved setting. False, with the reason in errore, when the file cannot be
 // written; an older file then stays as it was.

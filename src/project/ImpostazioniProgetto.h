@@ -2,10 +2,12 @@
 // The project settings: one member per setting control of the main window (and the five
 // language boxes of the configuration window), holding the control's value. The renderer,
 // the project file and the presets read and write this model only; the controls are its
-// views. Values set here fire nothing and are never clamped, except a list's item number.
+// views. Values set here fire nothing and are never clamped, except a list's item number;
+// the readers of outside files (project, styles) clamp what they read to Intervalli.
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -56,6 +58,36 @@ private:
     int voce_ = 1;
     Regola regola_ = Regola::Correggi;
 };
+
+// The range of a number control; a value read from a file is brought into it.
+struct Intervallo {
+    int Minimo;
+    int Massimo;
+    int Limita(int valore) const { return std::clamp(valore, Minimo, Massimo); }
+};
+
+// The ranges of the number controls, shared by the project file and the text styles.
+namespace Intervalli {
+inline constexpr Intervallo Scelta{0, 1};  // a choice button's SelezionatoTipo
+inline constexpr Intervallo Durata{0, 1000};
+inline constexpr Intervallo Interlinea{-200, 200};
+inline constexpr Intervallo FontSize{0, 200};
+inline constexpr Intervallo Opacita{0, 100};
+inline constexpr Intervallo Spessore{0, 30};  // outlines, glow, shadow
+inline constexpr Intervallo SpostamentoOmbra{-100, 100};
+inline constexpr Intervallo ParticelleQuantita{0, 1000};
+inline constexpr Intervallo ParticelleVita{0, 300};
+inline constexpr Intervallo LogoScala{1, 300};
+inline constexpr Intervallo Oscillazioni{1, 300};
+inline constexpr Intervallo Smorzamento{1, 1000};
+inline constexpr Intervallo Asse{-1000, 1000};
+inline constexpr Intervallo AsseZ{1, 1000};
+inline constexpr Intervallo Focale{1, 1000};
+inline constexpr Intervallo Posizione{1, 2000};
+inline constexpr Intervallo Dimensione{240, 960};
+inline constexpr Intervallo Onde{1, 10};
+inline constexpr Intervallo Area{10, 100};
+}  // namespace Intervalli
 
 class ImpostazioniProgetto {
 public:

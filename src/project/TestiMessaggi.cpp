@@ -43,6 +43,42 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::ConfigurazioneSalvata, "Configurazione salvata", "Configuration saved"},
         {V::EncoderNonTrovato, "%1 non è stato trovato: installa il pacchetto ffmpeg",
          "%1 was not found: install the ffmpeg package"},
+        {V::ProgettoIlleggibile,
+         "Impossibile leggere il file del progetto:\n%1\n%2\nSi parte dalle impostazioni predefinite; "
+         "il file non sarà sostituito senza chiedertelo.",
+         "The project file cannot be read:\n%1\n%2\nThe program starts on the defaults; the file "
+         "will not be replaced without asking you."},
+        {V::ProgettoIlleggibileSostituire,
+         "All'avvio non è stato possibile leggere il file del progetto:\n%1\n%2\n\nSostituirlo con il "
+         "progetto attuale? Sì lo sostituisce; No lo lascia com'è e chiude senza salvare.",
+         "At start the project file could not be read:\n%1\n%2\n\nReplace it with the current "
+         "project? Yes replaces it; No leaves it as it is and closes without saving."},
+        {V::ProgettoVersioneNuova,
+         "Il file del progetto è stato scritto da una versione più recente di Quenvox (%1), che questa "
+         "versione non sa leggere: si usano le impostazioni predefinite.",
+         "The project file was written by a newer version of Quenvox (%1), which this version cannot "
+         "read: the defaults are used."},
+        {V::ProgettoNonRiconosciuto,
+         "Il file del progetto non è un progetto che questa versione sa leggere: si usano le "
+         "impostazioni predefinite.",
+         "The project file is not a project this version can read: the defaults are used."},
+        {V::ProgettoTestoMisto,
+         "Alcune righe del file del progetto contenevano caratteri non validi, letti come si poteva: "
+         "controlla i testi.",
+         "Some lines of the project file held characters that are not valid text; they were read as "
+         "well as could be: check the texts."},
+        {V::CopiaProgettoConservata, "Una copia del file com'era è conservata come:\n%1",
+         "A copy of the file as it was is kept as:\n%1"},
+        {V::CopiaProgettoNonConservata, "Non è stato possibile conservarne una copia:\n%1",
+         "No copy of it could be kept:\n%1"},
+        {V::StileNonValido, "Questo file non è uno stile di testo, non è stato applicato:\n%1",
+         "This file is not a text style and was not applied:\n%1"},
+        {V::TroppeScansioni, "immagine con più di %1 scansioni", "picture with over %1 scans"},
+        {V::ElencoImmaginiTroppoGrande,
+         "Il file dell'elenco immagini è troppo grande per essere un elenco (%2 MB), non è stato letto: "
+         "si usano le immagini predefinite.\n%1",
+         "The image list file is far too large to be a list (%2 MB) and was not read: the default "
+         "pictures are used.\n%1"},
     };
     return tabella;
 }

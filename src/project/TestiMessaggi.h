@@ -27,6 +27,16 @@ enum class VoceMessaggio {
     PercorsoTroppoLungo,        // %1 the path, %2 the limit
     ConfigurazioneSalvata,
     EncoderNonTrovato,          // %1 the encoder's name
+    ProgettoIlleggibile,        // %1 file, %2 reason
+    ProgettoIlleggibileSostituire,  // %1 file, %2 reason; asks whether to save over it
+    ProgettoVersioneNuova,      // %1 the file's version
+    ProgettoNonRiconosciuto,
+    ProgettoTestoMisto,
+    CopiaProgettoConservata,    // %1 the backup copy
+    CopiaProgettoNonConservata, // %1 why no copy could be kept
+    StileNonValido,             // %1 file
+    TroppeScansioni,            // a reason: %1 the limit of scans
+    ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
 };
 
 struct RigaMessaggio {

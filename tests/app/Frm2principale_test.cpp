@@ -210,6 +210,67 @@ TEST(Frm2principale, ADamagedProjectIsToldOnceAtStartWithWhereItsCopyIs) {
     EXPECT_EQ(copia.readAll(), contenuto);
 }
 
+// A project file that is there but cannot be read (a link to /proc/self/mem reads with EIO,
+// for root too) is told at start with the reason, and the close replaces it only on a Yes.
+TEST(Frm2principale, AnUnreadableProjectIsToldAndReplacedOnlyOnTheUsersWord) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    const QString percorso = PercorsoFileProgetto();
+    const auto ScriviOriginale = [&] {
+        QFile::remove(percorso);
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the user's project");
+    };
+    const auto Contenuto = [&] {
+        QFile f(percorso);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QFile::remove(percorso);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), percorso));
+
+    b.porta.Messaggi.clear();
+    b.Apri(false);
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_TRUE(b.porta.Messaggi[0].startsWith(QStringLiteral("2: "))) << b.porta.Messaggi[0].toStdString();
+    EXPECT_TRUE(b.porta.Messaggi[0].contains(percorso));
+    EXPECT_FALSE(QFileInfo::exists(percorso + QStringLiteral(".bak")));
+
+    // The disk comes back: the file now holds what the user had. No keeps it and closes.
+    ScriviOriginale();
+    b.porta.Risposte = {7};
+    EXPECT_TRUE(b.f->close());
+    ASSERT_EQ(b.porta.Messaggi.size(), 2);
+    EXPECT_TRUE(b.porta.Messaggi[1].startsWith(QStringLiteral("3: "))) << b.porta.Messaggi[1].toStdString();
+    EXPECT_EQ(Contenuto(), "the user's project");
+
+    // The question closed without an answer leaves the window open and the file alone; Yes saves.
+    QFile::remove(percorso);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), percorso));
+    b.Apri(false);
+    ScriviOriginale();
+    b.porta.Risposte = {0};
+    EXPECT_FALSE(b.f->close());
+    EXPECT_EQ(Contenuto(), "the user's project");
+    b.porta.Risposte = {6};
+    EXPECT_TRUE(b.f->close());
+    EXPECT_TRUE(Contenuto().startsWith("Titolo"));
+}
+
+// An empty project file is no project: the defaults, no notice, no copy.
+TEST(Frm2principale, AnEmptyProjectFileOpensOnTheDefaultsWithoutANotice) {
+    BancoFinestra b;
+    ASSERT_TRUE(b.f->close());
+    QFile f(PercorsoFileProgetto());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    b.porta.Messaggi.clear();
+    b.Apri(false);
+    EXPECT_TRUE(b.porta.Messaggi.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(PercorsoFileProgetto() + QStringLiteral(".bak")));
+    EXPECT_EQ(b.Imp().FontSize, ImpostazioniProgetto().FontSize);
+}
+
 // Every control lies inside its page, and every caption fits its control in every language
 // (the French entries are runs of "#", the widest texts of all).
 TEST(Frm2principale, EveryControlAndCaptionFitsInEveryLanguage) {

@@ -39,6 +39,47 @@ TEST(FileTesto, LineThatIsNotUtf8IsWindows1252) {
     EXPECT_EQ(r, QString::fromUtf8("Città €"));
 }
 
+// UTF-8 with a stray byte: the UTF-8 stays, the byte alone is read the old way, and the line
+// is counted as not read cleanly. Whole Windows-1252 lines and clean UTF-8 lines are not.
+TEST(FileTesto, StrayBytesInAUtf8LineAreReadAloneAndCounted) {
+    const struct {
+        QByteArray byte;
+        const char* testo;
+        bool mista;
+    } casi[] = {
+        {"Citt\xC3\xA0 gi\xC3\xA0 pronta \xFF", "Città già pronta ÿ", true},
+        {"\xE2\x82\xAC \x80", "€ €", true},
+        {"\xC3\xA0\xC3", "àÃ", true},                // a sequence cut at the end
+        {"\xE0\x80\x80 \xC3\xA8", "à€€ è", true},  // an overlong form is not UTF-8
+        {"\xED\xA0\x80\xC3\xA8", "í\xC2\xA0€è", true},  // nor is a surrogate
+        {"Citt\xE0", "Città", false},
+        {"\xF0\x9F\x98\x80 ok", "😀 ok", false},
+        {"plain", "plain", false},
+    };
+    for (const auto& c : casi) {
+        bool mista = !c.mista;
+        EXPECT_EQ(DecodificaRiga(c.byte, &mista), QString::fromUtf8(c.testo)) << c.testo;
+        EXPECT_EQ(mista, c.mista) << c.testo;
+    }
+    LettoreTesto l(QByteArray("a\r\n\xC3\xA0\xFF\r\nb\xE0\r\n"));
+    QString r;
+    while (l.LeggiRiga(r)) {}
+    EXPECT_EQ(l.RigheMiste(), 1);
+}
+
+// A file that is there but cannot be read tells why; a missing one is only missing.
+TEST(FileTesto, ReadErrorIsToldApartFromAMissingFile) {
+    CasaTemporanea casa;
+    LettoreTesto l;
+    EXPECT_FALSE(l.Apri(casa.Sotto("none.txt")));
+    EXPECT_TRUE(l.Assente());
+    ASSERT_TRUE(QFile::link("/proc/self/mem", casa.Sotto("eio.txt")));
+    EXPECT_FALSE(l.Apri(casa.Sotto("eio.txt")));
+    EXPECT_FALSE(l.Assente());
+    EXPECT_FALSE(l.Errore().isEmpty());
+    EXPECT_TRUE(l.Contenuto().isEmpty());
+}
+
 TEST(FileTesto, LongLineIsReadWhole) {
     const QByteArray lunga(100000, 'x');
     LettoreTesto l(lunga + "\r\nfine\r\n");

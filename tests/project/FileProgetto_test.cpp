@@ -29,6 +29,9 @@ void ScriviFile(const QString& percorso, const QByteArray& contenuto) {
 }
 
 QString Dati(const QString& nome) { return QFileInfo(__FILE__).absolutePath() + "/dati/" + nome; }
+QString Corpus(const QString& nome) {
+    return QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/FileProgetto/" + nome;
+}
 
 QStringList Righe(const QByteArray& contenuto) {
     QStringList righe = QString::fromUtf8(contenuto).split("\r\n");
@@ -64,7 +67,7 @@ ImpostazioniProgetto Cambiato() {
     p.UsaJpg = true;
     p.ProgettoRisoluzione = 2;
     p.ProgettoFrameRate = 3;
-    p.ProgettoDurata = 5000;
+    p.ProgettoDurata = 1000;
     p.IntroLista = 10;
     p.ImpostazioniCodec = "4|x264 -crf 18|Qualità";
     p.SfondoCheckSfondoColorato = false;
@@ -80,12 +83,12 @@ ImpostazioniProgetto Cambiato() {
     p.Interlinea = -38;
     p.AlignVCentro = 0, p.AlignVBasso = 1;
     p.Logo = "/loghi/mio.png";
-    p.FontSize = 250;
+    p.FontSize = 200;
     p.FontColore = {0x00FF00, 0x0000FF};
     p.FontTrasparente = true, p.FontBold = false, p.FontItalic = true, p.FontUnderline = true;
     p.FontOpacita = 25;
     p.TestoFlat = true, p.Enfatizzare = false;
-    p.FontOutline1Check = false, p.FontOutline1Colore = 0x102030, p.FontOutline1Size = 31;
+    p.FontOutline1Check = false, p.FontOutline1Colore = 0x102030, p.FontOutline1Size = 30;
     p.FontOutline1Opacita = 0;
     p.FontOutline2Check = true, p.FontOutline2Colore = 0x405060, p.FontOutline2Size = 0;
     p.FontOutline2Opacita = 75;
@@ -196,7 +199,7 @@ TEST_F(FileProgetto, RoundTripKeepsEverySavedSetting) {
     EXPECT_EQ(letto.Testo1, "Città già pronta");
     EXPECT_EQ(letto.FontShadowOpacita, 7);
     EXPECT_EQ(letto.Intro6LogoScala, 150);
-    EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 5000.0f);
+    EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 1000.0f);
     EXPECT_EQ(ImpostazioniGlobali.LinguaCorrente, 3);
     EXPECT_EQ(lingueApplicate, (std::vector<int>{3, 3}));
     EXPECT_EQ(rese, 1);  // the intro presets after the "Intro" key
@@ -386,8 +389,8 @@ TEST_F(FileProgetto, DamagedFiles) {
          },
          [&](const ImpostazioniProgetto& p, const EsitoCaricamento& e) {
              EXPECT_TRUE(e.Completo);
-             EXPECT_EQ(p.FontSize, INT_MAX);
-             EXPECT_EQ(p.Interlinea, INT_MIN);
+             EXPECT_EQ(p.FontSize, 200);  // into the controls' ranges
+             EXPECT_EQ(p.Interlinea, -200);
              EXPECT_EQ(p.ProgettoDurata, 75);
              EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 75.0f);
              EXPECT_EQ(p.Intro4AsseX, 12);
@@ -573,3 +576,138 @@ TEST_F(FileProgetto, FileStaysInTheDefaultOutputFolder) {
 }
 
 }  // namespace
+
+// What the start-up tells about each kind of file, and which ones are kept beside themselves.
+TEST_F(FileProgetto, EachKindOfFileIsToldOnceAndKeptWhenNotReadCleanly) {
+    ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
+    const QString copia = File() + ".bak";
+    struct Caso {
+        const char* nome;
+        QByteArray contenuto;
+        const char* avviso;  // the start of the notice; empty: none
+        bool copiato;
+    };
+    const Caso casi[] = {
+        {"empty", QByteArray(), "", false},
+        {"complete", LeggiFile(Corpus("predefinito.txt")), "", false},
+        {"Windows version, all Windows-1252", LeggiFile(Corpus("predefinito.txt")).replace("Drovaskent", "Citt\xe0"), "",
+         false},
+        {"a stray byte in a UTF-8 line", LeggiFile(Corpus("byte_spaiato.txt")),
+         "Some lines of the project file held characters", true},
+        {"newer version", LeggiFile(Corpus("versione_nuova.txt")),
+         "The project file was written by a newer version of Quenvox (2.4)", true},
+        {"no version", "Titolo          : Quenvox progetto\r\nVersione        : ?\r\n",
+         "The project file is not a project this version can read", true},
+        {"not a project", QByteArray("\x89PNG\r\n\x1a\n", 8), "The project file is not a project", true},
+        {"cut short", LeggiFile(Corpus("tagliato_ultima_riga.txt")), "The project file was damaged", true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QFile::remove(copia);
+        ScriviFile(File(), c.contenuto);
+        ImpostazioniProgetto p;
+        const EsitoCaricamento e = CaricaProgetto(p, File());
+        ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
+        const QString avviso = AvvisoCaricamento(e, File());
+        if (*c.avviso == 0)
+            EXPECT_TRUE(avviso.isEmpty()) << avviso.toStdString();
+        else
+            EXPECT_TRUE(avviso.startsWith(QLatin1String(c.avviso))) << avviso.toStdString();
+        EXPECT_EQ(QFileInfo::exists(copia), c.copiato);
+        if (c.copiato) {
+            EXPECT_EQ(LeggiFile(copia), c.contenuto);
+            EXPECT_TRUE(avviso.endsWith(copia)) << avviso.toStdString();
+        }
+        EXPECT_FALSE(e.Illeggibile);
+        ImpostazioniGlobali.TotaleFrame = 200.0f;
+    }
+}
+
+// One stray byte after UTF-8 text: the UTF-8 stays UTF-8, only the byte is read the old way.
+TEST_F(FileProgetto, AStrayByteGarblesNothingElse) {
+    ImpostazioniProgetto p;
+    const EsitoCaricamento e = CaricaProgetto(p, Corpus("byte_spaiato.txt"));
+    EXPECT_TRUE(e.Completo);
+    EXPECT_EQ(e.RigheMiste, 1);
+    EXPECT_EQ(p.Testo1, QString::fromUtf8("Città già pronta ÿ"));
+}
+
+TEST_F(FileProgetto, ANewerVersionLeavesTheDefaults) {
+    ImpostazioniProgetto p;
+    const EsitoCaricamento e = CaricaProgetto(p, Corpus("versione_nuova.txt"));
+    EXPECT_EQ(e.VersioneNuova, "2.4");
+    EXPECT_FALSE(e.Completo);
+    EXPECT_EQ(rese, 0);  // nothing read: the intro presets never ran
+    EXPECT_EQ(lingueApplicate, std::vector<int>{0});
+    for (const char* versione : {"2.10", "3", "10.0 beta"}) {
+        QByteArray c = LeggiFile(Corpus("versione_nuova.txt"));
+        c.replace("Versione        : 2.4", QByteArray("Versione        : ") + versione);
+        ScriviFile(File(), c);
+        EXPECT_FALSE(CaricaProgetto(p, File()).VersioneNuova.isEmpty()) << versione;
+    }
+    for (const char* versione : {"2.1", "1.9", "abc", ""}) {
+        QByteArray c = LeggiFile(Corpus("versione_nuova.txt"));
+        c.replace("Versione        : 2.4", QByteArray("Versione        : ") + versione);
+        ScriviFile(File(), c);
+        EXPECT_TRUE(CaricaProgetto(p, File()).VersioneNuova.isEmpty()) << versione;
+    }
+}
+
+// A file that is there but gives a read error (a symbolic link to /proc/self/mem reads with
+// EIO, for root too) is told with the system's reason, and no copy is attempted.
+TEST_F(FileProgetto, AFileThatCannotBeReadIsToldWithTheReason) {
+    ASSERT_TRUE(QFile::link("/proc/self/mem", File()));
+    ImpostazioniProgetto p;
+    const EsitoCaricamento e = CaricaProgetto(p, File());
+    EXPECT_TRUE(e.Illeggibile);
+    EXPECT_FALSE(e.FileAperto);
+    EXPECT_FALSE(e.ErroreLettura.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(File() + ".bak"));
+    ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
+    const QString avviso = AvvisoCaricamento(e, File());
+    EXPECT_TRUE(avviso.startsWith("The project file cannot be read:\n" + File() + "\n" + e.ErroreLettura))
+        << avviso.toStdString();
+    EXPECT_EQ(lingueApplicate, std::vector<int>{0});
+
+    QFile::remove(File());
+    EXPECT_FALSE(CaricaProgetto(p, File()).Illeggibile);  // a missing file is no error
+}
+
+// Every number is brought into its control's range: a glow of 100000 would take minutes.
+TEST_F(FileProgetto, NumbersAreClampedToTheirControls) {
+    ImpostazioniProgetto p;
+    EXPECT_TRUE(CaricaProgetto(p, Corpus("bagliore_enorme.txt")).Completo);
+    EXPECT_TRUE(p.FontGlowCheck);
+    EXPECT_EQ(p.FontGlowSize, 30);
+
+    QStringList r = Righe(LeggiFile(Corpus("predefinito.txt")));
+    const struct {
+        const char* chiave;
+        const char* valore;
+        int ImpostazioniProgetto::*membro;
+        int atteso;
+    } casi[] = {
+        {"Durata", "5000", &ImpostazioniProgetto::ProgettoDurata, 1000},
+        {"Font Size", "-3", &ImpostazioniProgetto::FontSize, 0},
+        {"Font Size", "99999999999", &ImpostazioniProgetto::FontSize, 200},
+        {"ShadowSize", "31", &ImpostazioniProgetto::FontShadowSize, 30},
+        {"ShadowOffsetX", "-101", &ImpostazioniProgetto::FontShadowOffsetX, -100},
+        {"Outline1Opacita", "250", &ImpostazioniProgetto::FontOutline1Opacita, 100},
+        {"AlignT1SX", "7", &ImpostazioniProgetto::AlignT1SX, 1},
+        {"ParticelleQuanti", "1000000", &ImpostazioniProgetto::EffettiParticelleQuantita, 1000},
+        {"Intro2LogoScala", "0", &ImpostazioniProgetto::Intro2LogoScala, 1},
+        {"Intro4Dimensione", "10", &ImpostazioniProgetto::Intro4Dimensione, 240},
+        {"Intro4Onde", "500", &ImpostazioniProgetto::Intro4Onde, 10},
+        {"Interlinea", "-38", &ImpostazioniProgetto::Interlinea, -38},
+    };
+    for (const auto& c : casi) {
+        QStringList righe = r;
+        const int i = Indice(righe, c.chiave);
+        righe[i] = QString(c.chiave).leftJustified(16) + ": " + c.valore;
+        ScriviFile(File(), Unisci(righe));
+        ImpostazioniProgetto letto;
+        EXPECT_TRUE(CaricaProgetto(letto, File()).Completo) << c.chiave;
+        EXPECT_EQ(letto.*c.membro, c.atteso) << c.chiave << " " << c.valore;
+    }
+    EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 200.0f);
+}
