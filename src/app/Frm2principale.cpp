@@ -293,6 +293,26 @@ void TForm2Principale::CreaCornice() {
     CreaBandaComandi(banda("Z_PannelloComandi", AltezzaBandaIntro, AltezzaBandaComandi, 0x2D2D2D));
     const int yImmagine = AltezzaBandaIntro + AltezzaBandaComandi;
     CreaBandaImmagine(banda("Z_PannelloImmagine", yImmagine, completo->height() - yImmagine, 0x262626));
+    client->installEventFilter(this);
+}
+
+void TForm2Principale::DisponiBande(QSize dimensione) {
+    auto pannello = [this](const char* nome) { return findChild<QWidget*>(QLatin1String(nome)); };
+    const int l = dimensione.width();
+    const int yImmagine = AltezzaBandaIntro + AltezzaBandaComandi;
+    pannello("Z_PannelloCompleto")->setGeometry(QRect(QPoint(0, 0), dimensione));
+    pannello("Z_PannelloIntro")->resize(l, AltezzaBandaIntro);
+    pannello("Z_PannelloComandi")->resize(l, AltezzaBandaComandi);
+    header_->resize(l, AltezzaBandaComandi);
+    pannello("Z_PannelloImmagine")->setGeometry(0, yImmagine, l, std::max(0, dimensione.height() - yImmagine));
+    QWidget* configura = pannello("Configura");
+    configura->move(l - 12 - configura->width(), configura->y());
+}
+
+bool TForm2Principale::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Resize && oggetto == findChild<QWidget*>(QStringLiteral("ORVFormClient1")))
+        DisponiBande(static_cast<QWidget*>(oggetto)->size());
+    return QDialog::eventFilter(oggetto, evento);
 }
 
 void TForm2Principale::CreaBandaIntro(QWidget* b) {

@@ -91,6 +91,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // One control as a view of one setting.
@@ -112,6 +113,9 @@ private:
     void CreaPagineIntro();
     void CreaControlliSviluppo(QWidget* banda);
     QWidget* NuovaPagina(const QString& nome);
+    // The bands follow the frame's client: the intro and command bands keep their height,
+    // the picture band takes the rest.
+    void DisponiBande(QSize client);
 
     // First show, in order: project, placement, fonts, snow, logo captions, preview.
     void PrimaApertura();

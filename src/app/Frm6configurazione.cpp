@@ -8,6 +8,7 @@
 #include "controls/Orvformclient.h"
 #include "controls/Orvheader.h"
 #include "controls/Orvpannellobordo.h"
+#include "controls/PaginaScorrevole.h"
 #include "controls/Posizionamento.h"
 #include "dialogs/RisultatoDialogo.h"
 #include "project/ImpostazioniGlobali.h"
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QPainter>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -281,28 +283,31 @@ void TForm6Configurazione::CreaPaginaLingua() {
 }
 
 void TForm6Configurazione::CreaPaginaImmagini() {
-    P1 = new QWidget;
+    // Six rows of 100 do not fit a short screen: the sheet scrolls there.
+    righeImmagini = new PaginaScorrevole;
+    P1 = righeImmagini;
     P1->setObjectName(QStringLiteral("P1"));
     Pagine->addWidget(P1);
+    QWidget* righe = righeImmagini->Contenuto();
     for (int k = 0; k < NumeroRigheImmagini; ++k) {
         const QPoint alto(0, YPrimaRiga + PassoRighe * k);
         const int riga = k + 1;
 
-        auto* didascalia = new ORV_2016_Label(P1);
+        auto* didascalia = new ORV_2016_Label(righe);
         didascalia->setObjectName(NomeRiga("Label", riga));
         didascalia->SetORV_Stile(stile);
         didascalia->SetAlignment(Qt::AlignRight);
         didascalia->setGeometry(RettDidascalia.translated(alto));
         Label[k] = didascalia;
 
-        auto* percorso = new ORV_2016_Label(P1);
+        auto* percorso = new ORV_2016_Label(righe);
         percorso->setObjectName(NomeRiga("Imm", riga));
         percorso->SetORV_Stile(stile);
         percorso->setGeometry(RettPercorso.translated(alto));
         percorso->SetElisione(Qt::ElideMiddle);
         Imm[k] = percorso;
 
-        auto* cerca = new ORV_2016_Button(P1);
+        auto* cerca = new ORV_2016_Button(righe);
         cerca->setObjectName(NomeRiga("Cerca", riga));
         cerca->SetORV_Stile(stile);
         cerca->SetCaption(QStringLiteral("Cerca"));
@@ -311,7 +316,7 @@ void TForm6Configurazione::CreaPaginaImmagini() {
         cerca->setGeometry(RettCerca.translated(alto));
         Cerca[k] = cerca;
 
-        auto* miniatura = new ImmagineFissa(P1);
+        auto* miniatura = new ImmagineFissa(righe);
         miniatura->setObjectName(QStringLiteral("Image%1").arg(riga));
         miniatura->setGeometry(RettMiniatura.translated(alto));
         Image[k] = miniatura;
@@ -345,6 +350,8 @@ void TForm6Configurazione::FormShow() {
 
 void TForm6Configurazione::ElencoPagineCambioPagina(QObject*) {
     Pagine->setCurrentWidget(ElencoPagine->ORV_PannelloAttivo() == 1 ? P2 : P1);
+    // Another tab's rows start from the top.
+    righeImmagini->verticalScrollBar()->setValue(0);
     MostraPaginaImmagini();
 }
 
@@ -366,6 +373,7 @@ void TForm6Configurazione::MostraPaginaImmagini() {
         Imm[k]->SetCaption(percorso);
         Image[k]->SetImmagine(CreaMiniatura(percorso));
     }
+    righeImmagini->Adatta();
 }
 
 void TForm6Configurazione::CercaClick(int riga) {

@@ -21,6 +21,7 @@ class ORV_2016_Button;
 class ORV_2016_Check;
 class ORV_2016_Label;
 class ORV_2016_Stile;
+class PaginaScorrevole;
 class QStackedWidget;
 
 inline constexpr int NumeroSchedeConfigurazione = 11;
@@ -105,7 +106,7 @@ public:
     ORVFormClient* Client;
     ORVHeader* ElencoPagine;
     QStackedWidget* Pagine;
-    QWidget* P1;  // the image sheet of tabs 2 to 11
+    QWidget* P1;  // the image sheet of tabs 2 to 11; it scrolls where the window is short
     QWidget* P2;  // the language sheet
     ORVPannelloBordo* PannelloBasso;
     ORV_2016_Button* ORV_2016_Button5;
@@ -131,5 +132,6 @@ private:
     PortaConfigurazione* porta = nullptr;
     std::function<void(ImpostazioniProgetto&)> applicaLingua;
     ORV_2016_Stile* stile;
+    PaginaScorrevole* righeImmagini = nullptr;  // P1 itself
     bool testiCambiati = false;
 };

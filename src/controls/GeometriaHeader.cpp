@@ -1,5 +1,7 @@
 #include "controls/GeometriaHeader.h"
 
+#include <algorithm>
+
 RigaSchede DisponiSchede(const LarghezzePezzi& pezzi, const QVector<int>& testi, int attiva) {
     RigaSchede riga;
     int x = InizioSchede;
@@ -28,6 +30,33 @@ RigaSchede DisponiSchede(const LarghezzePezzi& pezzi, const QVector<int>& testi,
         riga.schede.push_back(s);
     }
     return riga;
+}
+
+QVector<int> AdattaLarghezzeTesto(const RigaSchede& riga, const QVector<int>& testi, int limite) {
+    if (riga.schede.isEmpty()) return testi;
+    const int eccesso = riga.schede.back().fine - limite;
+    if (eccesso <= 0) return testi;
+    long long totale = 0;
+    for (int w : testi) totale += w;
+    const long long budget = std::max(0LL, totale - eccesso);
+    // The largest common cap whose row fits: captions below it keep their width.
+    QVector<int> ordinate = testi;
+    std::sort(ordinate.begin(), ordinate.end());
+    long long sotto = 0;  // sum of the captions narrower than the cap
+    int tetto = 0;
+    for (int i = 0; i < ordinate.size(); ++i) {
+        const long long restanti = ordinate.size() - i;
+        const long long possibile = (budget - sotto) / restanti;
+        if (possibile <= ordinate[i]) {
+            tetto = int(std::max(0LL, possibile));
+            break;
+        }
+        sotto += ordinate[i];
+        tetto = ordinate[i];
+    }
+    QVector<int> adattate = testi;
+    for (int& w : adattate) w = std::min(w, tetto);
+    return adattate;
 }
 
 int SchedaColpita(const RigaSchede& riga, int x, int y) {

@@ -38,6 +38,10 @@ constexpr int InizioSchede = 20;
 // attiva is 1-based (0 or out of range: none).
 RigaSchede DisponiSchede(const LarghezzePezzi& pezzi, const QVector<int>& larghezzeTesto, int attiva);
 
+// The caption widths that make a row end by limite: the widest captions are cut down to one
+// common width, as little as needed; a row that fits keeps every width.
+QVector<int> AdattaLarghezzeTesto(const RigaSchede& riga, const QVector<int>& larghezzeTesto, int limite);
+
 // 1-based tab under (x, y) or 0; the band is 6 <= y <= 34 for both skin heights and the
 // later of two touching tabs wins.
 int SchedaColpita(const RigaSchede& riga, int x, int y);

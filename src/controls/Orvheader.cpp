@@ -2,7 +2,9 @@
 
 #include "controls/SkinFinestre.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QStackedWidget>
 
 ORVHeader::ORVHeader(QWidget* owner) : QWidget(owner), pagine(new QStackedWidget(this)) {
@@ -72,7 +74,27 @@ RigaSchede ORVHeader::Riga() const {
     }
     QVector<int> testi;
     for (const QString& c : pannelli) testi.push_back(LarghezzaTesto(font(), c));
-    return DisponiSchede(pezzi, testi, attivo);
+    const RigaSchede intera = DisponiSchede(pezzi, testi, attivo);
+    return DisponiSchede(pezzi, AdattaLarghezzeTesto(intera, testi, width() - InizioSchede), attivo);
+}
+
+QString ORVHeader::CaptionMostrata(int i) const {
+    const RigaSchede riga = Riga();
+    if (i < 0 || i >= riga.schede.size()) return {};
+    const QString& intera = pannelli[i];
+    if (LarghezzaTesto(font(), intera) <= riga.schede[i].larghezzaTesto) return intera;
+    return QFontMetrics(font()).elidedText(intera, Qt::ElideRight, riga.schede[i].larghezzaTesto);
+}
+
+bool ORVHeader::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    const QPoint pos = static_cast<QHelpEvent*>(e)->pos();
+    const int n = SchedaColpita(Riga(), pos.x(), pos.y());
+    if (n > 0 && CaptionMostrata(n - 1) != pannelli[n - 1])
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), pannelli[n - 1], this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void ORVHeader::paintEvent(QPaintEvent*) {
@@ -107,7 +129,7 @@ void ORVHeader::Disegna(QPainter& p) {
         const QImage& corpo = skins[s.attiva ? ORV_Centro_On : ORV_Centro_Off];
         StiraImmagine(p, s.xTesto, 0, s.xTesto + s.larghezzaTesto, corpo.height(), corpo);
         p.setPen(ColoreDaTColor(coloreFont));
-        p.drawText(s.xTesto, yTesto + ascesa, pannelli[i]);
+        p.drawText(s.xTesto, yTesto + ascesa, CaptionMostrata(i));
     }
     DisegnaImmagine(p, riga.xFinale, 0, ImmaginePezzo(riga.pezzoFinale));
 }

@@ -52,13 +52,18 @@ public:
     EventoNotifica OnMouseEnter;
     EventoNotifica OnMouseLeave;
 
-    // The tab row as last laid out (the hit test uses it).
+    // The tab row as last laid out (the hit test uses it). A row wider than the header ends
+    // InizioSchede from its right edge: the widest captions give way.
     RigaSchede Riga() const;
+    // Tab i's caption (0-based) as drawn: whole, or cut with an ellipsis to its room.
+    QString CaptionMostrata(int i) const;
     void Disegna(QPainter& p);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    // A cut caption shows whole in the tooltip of its tab.
+    bool event(QEvent* e) override;
 
 private:
     void MouseEntra() override;

@@ -18,6 +18,8 @@ inline constexpr int AltezzaVoce = 19;
 
 // The style sheet of one box class ("QLineEdit", "QPlainTextEdit", "QComboBox").
 QString Foglio(const QString& classe);
+// The dark vertical scroll bar of the boxes, for any scrolled view.
+QString FoglioBarraVerticale();
 // Gives the box its font and sheet.
 void Applica(QWidget* box, const QString& classe);
 }  // namespace StileFlat

@@ -11,6 +11,7 @@
 #include "controls/Orvheader.h"
 #include "controls/Orvpannellobordo.h"
 #include "controls/Orvvideostato.h"
+#include "controls/PaginaScorrevole.h"
 #include "controls/Posizionamento.h"
 #include "controls/TFlatMemo.h"
 #include "dialogs/TestiSceltaCodec.h"
@@ -129,7 +130,7 @@ private:
 }  // namespace
 
 TORVDLGSceltaCodec::TORVDLGSceltaCodec(QWidget* owner) : DialogoOrv(owner) {
-    setFixedSize(LarghezzaFinestra, AltezzaFinestra);
+    resize(LarghezzaFinestra, AltezzaFinestra);
     Cornice()->SetBtnVisibleClose(true);
     CreaControlli();
     Collega();
@@ -156,11 +157,12 @@ void TORVDLGSceltaCodec::CreaControlli() {
     const QStringList nomiPagine = {"PaginaAppleProRes", "PaginaMp4",   "PaginaHuffYUV", "PaginaH264",
                                     "PaginaX264",        "PaginaX265", "PaginaPreset"};
     for (const QString& nome : nomiPagine) {
-        auto* pagina = new QWidget;
+        // On a short screen a page's help texts scroll; its controls are built on the content.
+        auto* pagina = new PaginaScorrevole;
         pagina->setObjectName(nome);
-        pagina->resize(header->width() - 2 * BordoHeader, header->height() - 2 * BordoHeader);
+        pagina->Contenuto()->resize(header->width() - 2 * BordoHeader, header->height() - 2 * BordoHeader);
         header->Pagine()->addWidget(pagina);
-        pagine << pagina;
+        pagine << pagina->Contenuto();
     }
     CreaPaginaProres();
     CreaPaginaMp4();
@@ -176,6 +178,24 @@ void TORVDLGSceltaCodec::CreaControlli() {
     barraComando->setGeometry(Margine, altezzaClient - Margine - AltezzaBarraComando, larghezzaClient - 2 * Margine,
                               AltezzaBarraComando);
     CreaBarraComando();
+}
+
+void TORVDLGSceltaCodec::Disponi() {
+    // The window follows the work area as every window does: the command bar keeps its height
+    // at the bottom and the pages take what is left.
+    const ORVFormClient* c = Client();
+    const int larghezzaClient = width() - c->NonAreaClientSX() - c->NonAreaClientDX();
+    const int altezzaClient = height() - c->NonAreaClientSU() - c->NonAreaClientGIU();
+    header->setGeometry(Margine, Margine, larghezzaClient - 2 * Margine,
+                        std::max(0, altezzaClient - 3 * Margine - AltezzaBarraComando));
+    barraComando->setGeometry(Margine, std::max(Margine, altezzaClient - Margine - AltezzaBarraComando),
+                              larghezzaClient - 2 * Margine, AltezzaBarraComando);
+    DisponiBarraComando();
+}
+
+void TORVDLGSceltaCodec::resizeEvent(QResizeEvent* e) {
+    DialogoOrv::resizeEvent(e);
+    Disponi();
 }
 
 ORV_2016_Label* TORVDLGSceltaCodec::Etichetta(QWidget* pagina, const QString& nome, VoceSceltaCodec voce, int y) {
@@ -389,14 +409,19 @@ void TORVDLGSceltaCodec::CreaBarraComando() {
     esci->SetORV_Stile(stile);
     esci->SetORV_Bordo(true);
     esci->SetORV_BordoColore(ColoreRosso);
-    esci->setGeometry(barraComando->width() - interno - LarghezzaPulsante, barraComando->height() - interno - esci->height(),
-                      LarghezzaPulsante, esci->height());
     rigaComandoMemo = new TFlatMemo(barraComando);
     rigaComandoMemo->setObjectName(QStringLiteral("RigaComandoMemo"));
     rigaComandoMemo->setReadOnly(true);
     // Selectable and copyable with a click, but not where the keyboard starts.
     rigaComandoMemo->setFocusPolicy(Qt::ClickFocus);
     rigaComandoMemo->setFont(FontControllo("DejaVu Sans Mono", 9));
+    DisponiBarraComando();
+}
+
+void TORVDLGSceltaCodec::DisponiBarraComando() {
+    const int interno = 12;
+    esci->setGeometry(barraComando->width() - interno - LarghezzaPulsante, barraComando->height() - interno - esci->height(),
+                      LarghezzaPulsante, esci->height());
     rigaComandoMemo->setGeometry(interno, 6 + AltezzaControllo + 2, esci->x() - 2 * interno,
                                  barraComando->height() - AltezzaControllo - 8 - interno);
 }
@@ -442,7 +467,7 @@ int TORVDLGSceltaCodec::Esegui() {
 
 void TORVDLGSceltaCodec::showEvent(QShowEvent* e) {
     DialogoOrv::showEvent(e);
-    CentraForm(this);
+    CentraRidimensionaForm(this, LarghezzaFinestra, AltezzaFinestra);
     MostraPagina();
     ApplicaImpostazioniCodec();
 }

@@ -59,6 +59,7 @@ public:
 protected:
     void ApplicaTesti() override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void CreaControlli();
@@ -70,6 +71,9 @@ private:
     void CreaPaginaX265();
     void CreaPaginaPreset();
     void CreaBarraComando();
+    // Places the pages and the command bar in the window's present size.
+    void Disponi();
+    void DisponiBarraComando();
     void Collega();
     void MostraPagina();
     void ColoriLossless(const SceltaCodec& s);

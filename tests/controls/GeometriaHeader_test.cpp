@@ -64,3 +64,32 @@ TEST(GeometriaHeader, LimitiEAltezzaTesto) {
 }
 
 }  // namespace
+
+TEST(GeometriaHeader, UnaRigaTroppoLungaTagliaLeDidascaliePiuLarghe) {
+    // Pieces: 35 in front of each tab, 30 after the last; the row starts at 20.
+    struct Caso {
+        QVector<int> testi;
+        int limite;
+        QVector<int> attese;
+    };
+    const Caso casi[] = {
+        // Fits (20 + 2*35 + 130 + 30 = 250): unchanged, also exactly at the limit.
+        {{80, 50}, 300, {80, 50}},
+        {{80, 50}, 250, {80, 50}},
+        // 20 too long: only the wide one gives way.
+        {{80, 50}, 230, {60, 50}},
+        // 70 too long over 200 + 100 + 20: the cap is 130, the narrow ones stay.
+        {{200, 100, 20}, 20 + 3 * 35 + 320 + 30 - 70, {130, 100, 20}},
+        // So tight that the cap reaches the narrow ones too.
+        {{200, 100, 20}, 20 + 3 * 35 + 30 + 60, {20, 20, 20}},
+        // No room at all for captions.
+        {{200, 100}, 20, {0, 0}},
+        {{}, 10, {}},
+    };
+    for (const Caso& c : casi) {
+        const QVector<int> adattate = AdattaLarghezzeTesto(DisponiSchede(Pezzi40(), c.testi, 1), c.testi, c.limite);
+        EXPECT_EQ(adattate, c.attese) << c.limite;
+        if (c.testi.isEmpty() || c.limite <= 20 + 35 * int(c.testi.size()) + 30) continue;
+        EXPECT_LE(DisponiSchede(Pezzi40(), adattate, 1).schede.back().fine, c.limite) << c.limite;
+    }
+}

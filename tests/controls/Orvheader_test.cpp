@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QStackedWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -90,3 +92,29 @@ TEST_F(Header, SchedaAttivaSiVede) {
 }
 
 }  // namespace
+
+TEST_F(Header, UnaRigaPiuLargaDelHeaderTagliaLeDidascalieEOgniSchedaResta) {
+    const QString lunga = "Per Intro 2 e 3 (Logo oscillante, cadente)";
+    h.SetORV_Pannelli({"Interfaccia", "Sfondi", lunga, "Laser"});
+    const int intera = h.Riga().schede.back().fine;
+    ASSERT_LT(intera, 700);
+    EXPECT_EQ(h.CaptionMostrata(2), lunga);
+
+    h.resize(intera - 60, 300);
+    const RigaSchede riga = h.Riga();
+    EXPECT_LE(riga.schede.back().fine, h.width() - InizioSchede);
+    // Only the long caption gives way; the others stay whole.
+    EXPECT_EQ(h.CaptionMostrata(0), QStringLiteral("Interfaccia"));
+    EXPECT_EQ(h.CaptionMostrata(3), QStringLiteral("Laser"));
+    EXPECT_TRUE(h.CaptionMostrata(2).endsWith(QChar(0x2026))) << h.CaptionMostrata(2).toStdString();
+    EXPECT_LE(LarghezzaTesto(h.font(), h.CaptionMostrata(2)), riga.schede[2].larghezzaTesto);
+
+    // The last tab is still there for a click, and the cut one says its whole caption.
+    eventi::Clicca(&h, {riga.schede[3].xTesto + 5, 20});
+    EXPECT_EQ(h.ORV_PannelloAttivo(), 4);
+    QHelpEvent suggerimento(QEvent::ToolTip, QPoint(riga.schede[2].xTesto + 5, 20),
+                            h.mapToGlobal(QPoint(riga.schede[2].xTesto + 5, 20)));
+    QApplication::sendEvent(&h, &suggerimento);
+    EXPECT_EQ(QToolTip::text(), lunga);
+    QToolTip::hideText();
+}
