@@ -102,8 +102,7 @@ QString TestoAiuto(AiutoCodec aiuto) {
          "colour (yuv420p), the form every player reads."},
         {AiutoCodec::X264Codec,
          "x264 is the best-known H.264 encoder, with its full set of options: presets, constant rate factor, a "
-         "lossless mode and tunes. The video is written as an .mp4 file, with 4:2:0 colour (yuv420p), the form "
-         "every player reads, unless LossLess is on."},
+         "lossless mode and tunes. The video is written as an .mp4 file."},
         {AiutoCodec::X265Codec,
          "x265 encodes HEVC (H.265), which makes files of about half the size of H.264 at the same quality, but "
          "encodes more slowly and needs a recent player. The video is written as an .mkv file."},
@@ -122,9 +121,8 @@ QString TestoAiuto(AiutoCodec aiuto) {
          "larger file. 18 is close to visually lossless, 23 is the default, from 28 the picture gets visibly "
          "softer. Six steps up roughly halve the file."},
         {AiutoCodec::X264Lossless,
-         "LossLess keeps every frame exactly (quantizer 0, veryslow preset), with all of its colour: 4:4:4 from "
-         "BMP frames (JPEG frames hold 4:2:0 already). The preset and the quality are then not used, the tune "
-         "still is. The file is very large, and many players, browsers, phones and televisions do not play it."},
+         "LossLess keeps every frame exactly, colour too (4:4:4 from BMP frames), with quantizer 0 and the "
+         "veryslow preset; the tune still applies. The file is very large and many players do not play it."},
         {AiutoCodec::X264Tune,
          "Tune fits the encoder to the content: film for live action, animation for cartoons and flat colours, "
          "grain to keep film grain, stillimage for slide shows, psnr and ssim for measurements, fastdecode for "
@@ -136,9 +134,8 @@ QString TestoAiuto(AiutoCodec aiuto) {
 QString TestoAiuto(AiutoCodec aiuto, int lingua) {
     static const std::map<AiutoCodec, const char*> italiano = {
         {AiutoCodec::X264Lossless,
-         "LossLess conserva ogni frame esattamente (quantizzatore 0, preset veryslow), con tutto il suo colore: "
-         "4:4:4 dai frame BMP (i frame JPEG sono già 4:2:0). Il preset e la qualità non vengono usati, il tune "
-         "sì. Il file è molto grande, e molti lettori, browser, telefoni e televisori non lo riproducono."},
+         "LossLess conserva ogni frame esattamente, colore compreso (4:4:4 dai frame BMP), con quantizzatore 0 "
+         "e preset veryslow; il tune resta. Il file è molto grande e molti lettori non lo riproducono."},
     };
     const auto it = italiano.find(aiuto);
     return lingua == 0 && it != italiano.end() ? QString::fromUtf8(it->second) : TestoAiuto(aiuto);
