@@ -352,7 +352,7 @@ bool DisegnaStili(const QString& cartella)
         ImpostazioniProgetto m;
         const QString famiglia = QString::fromUtf8(s.Font);
         m.FontElenco = ListaVoci({famiglia}, 0, ListaVoci::Regola::Libera);
-        if (ApplicaStileTesto(m, QByteArray(DimensioneAnteprimaStile, '\0') + valori, percorso) !=
+        if (ApplicaStileTesto(m, "BM" + QByteArray(DimensioneAnteprimaStile - 2, '\0') + valori, percorso) !=
                 EsitoStile::Applicato ||
             m.FontElenco.Voce() != 1) {
             std::fprintf(stderr, "arte: %s does not read back\n", qPrintable(nome));

@@ -5,6 +5,7 @@
 #include "app/Frm2principale.h"
 #include "app/Frm6configurazione.h"
 #include "app/PortaDialoghiReale.h"
+#include "app/SegnaliSessione.h"
 #include "app/VerInfo.h"
 #include "platform/CartelleUtente.h"
 #include "platform/ValoriProgramma.h"
@@ -17,6 +18,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <cstdio>
@@ -91,9 +94,16 @@ Programma::Programma() {
 
     ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
     ApplicaLinguaFinestre();
+
+    // A logout or a shutdown saves the project as closing the window does.
+    segnali = std::make_unique<SegnaliSessione>(
+        [this] { principale->ChiudiPerFineSessione([] { QCoreApplication::exit(0); }); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, principale.get(),
+                     [this](QSessionManager&) { principale->SalvaPerFineSessione(); });
 }
 
 Programma::~Programma() {
+    segnali.reset();
     // The reader must not reach windows that are going.
     InstallaApplicaLingua({});
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class PortaDialoghiReale;
+class SegnaliSessione;
 class TForm1Splash;
 class TForm2Principale;
 class TForm6Configurazione;
@@ -39,4 +40,5 @@ private:
     std::unique_ptr<TForm2Principale> principale;
     std::unique_ptr<TForm6Configurazione> configurazione;
     std::unique_ptr<PortaDialoghiReale> porta;
+    std::unique_ptr<SegnaliSessione> segnali;
 };

@@ -51,6 +51,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -758,7 +759,7 @@ void TForm2Principale::InstallaRichiami() {
 void TForm2Principale::PrimaApertura() {
     aperta_ = true;
     caricamento_ = true;
-    CaricaElencoImmagini(imp_.TabellaImmagini);
+    const QString avvisoElenco = CaricaElencoImmagini(imp_.TabellaImmagini);
     const EsitoCaricamento esito = CaricaProgetto(imp_);
     CentraRidimensionaForm(this, LarghezzaFinestra, AltezzaFinestraStandard);
     CostruisciElencoFont(esito.NomeFontCorrente);
@@ -775,6 +776,7 @@ void TForm2Principale::PrimaApertura() {
     if (esito.Illeggibile) erroreLetturaProgetto_ = esito.ErroreLettura;
     const QString avviso = AvvisoCaricamento(esito);
     if (!avviso.isEmpty()) SegnalaAvviso(avviso);
+    if (!avvisoElenco.isEmpty()) SegnalaAvviso(avvisoElenco);
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -825,8 +827,41 @@ void TForm2Principale::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
+void TForm2Principale::ChiudiPerFineSessione(std::function<void()> fatto) {
+    if (!aperta_) {
+        if (fatto) fatto();
+        return;
+    }
+    fineSessione_ = true;
+    allaFineSessione_ = std::move(fatto);
+    close();  // with a run in progress the close waits for its frame and comes back
+}
+
+void TForm2Principale::SalvaPerFineSessione() {
+    if (!aperta_ || contesto_->CicloAttivo) return;
+    LeggiViste();
+    SalvaSenzaChiedere();
+}
+
+// The session's save: nobody is there to answer, so nothing is asked and nothing replaced
+// that the user did not agree to.
+void TForm2Principale::SalvaSenzaChiedere() {
+    QString percorso = PercorsoFileProgetto();
+    if (!erroreLetturaProgetto_.isNull()) percorso += QStringLiteral(".nuovo");
+    QString errore;
+    if (!SalvaProgetto(imp_, &errore, percorso))
+        std::fprintf(stderr, "Quenvox: %s: %s\n", qPrintable(percorso), qPrintable(errore));
+    else if (!erroreLetturaProgetto_.isNull())
+        std::fprintf(stderr, "Quenvox: the project file could not be read at start; the project is saved as %s\n",
+                     qPrintable(percorso));
+}
+
 bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
+    if (fineSessione_) {
+        SalvaSenzaChiedere();
+        return true;
+    }
     // A project that could not be read at start is still the user's: replaced only on a Yes.
     if (!erroreLetturaProgetto_.isNull()) {
         if (!porta_) return true;
@@ -860,6 +895,7 @@ void TForm2Principale::closeEvent(QCloseEvent* e) {
         e->accept();
     else
         e->ignore();
+    if (fineSessione_ && allaFineSessione_) std::exchange(allaFineSessione_, {})();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1228,7 +1264,8 @@ void TForm2Principale::CollegaTesto() {
 }
 
 void TForm2Principale::RaccoglitoreAnteprimeDblClick() {
-    ApplicaStileGalleria(imp_, galleria_, galleriaVista_->currentRow());
+    if (ApplicaStileGalleria(imp_, galleria_, galleriaVista_->currentRow()) == EsitoStile::NonValido)
+        SegnalaErrore(TestoMessaggio(VoceMessaggio::StileNonValido).arg(galleria_.Percorsi.value(galleriaVista_->currentRow())));
     RichiediRendering();
 }
 

@@ -65,6 +65,12 @@ public:
 
     // True once the first show has loaded the project and built the font list.
     bool Aperta() const { return aperta_; }
+    // The session ends (SIGTERM, logout): a run in progress stops after its frame, then the
+    // project is saved as the close saves it, without asking (one that could not be read at
+    // start is saved beside it), and fatto runs. A window never opened saves nothing.
+    void ChiudiPerFineSessione(std::function<void()> fatto);
+    // The session manager asks for the work to be saved; the window stays open.
+    void SalvaPerFineSessione();
 
     // HostRendering
     bool AnimaSelezionato() const override;
@@ -164,6 +170,7 @@ private:
     void EseguiRenderingInAttesa();
 
     bool SalvaAllaChiusura();
+    void SalvaSenzaChiedere();
 
     ImpostazioniProgetto imp_;
     std::unique_ptr<ContestoRendering> contesto_;
@@ -185,6 +192,8 @@ private:
     bool chiusuraInAttesa_ = false;
     // Why the project file could not be read at start; null when it could (or was not there).
     QString erroreLetturaProgetto_;
+    bool fineSessione_ = false;
+    std::function<void()> allaFineSessione_;
 
     template <class T>
     T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a);

@@ -10,6 +10,8 @@ PaginaScorrevole::PaginaScorrevole(QWidget* owner) : QScrollArea(owner), contenu
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(true);
+    // A page takes no keyboard focus of its own, as before it scrolled.
+    setFocusPolicy(Qt::NoFocus);
     verticalScrollBar()->setStyleSheet(StileFlat::FoglioBarraVerticale());
     setWidget(contenuto);
     // The page's own background shows through (setWidget turned the fill on).

@@ -180,6 +180,8 @@ int Denominatore(int larghezza, int altezza, const QSize& minima) {
     return d;
 }
 
+bool Marcatore(uchar m) { return m != 0x00 && m != 0xFF && !(m >= 0xD0 && m <= 0xD7); }
+
 // Reads the header, and the pixels when immagine is given (reduced to cover minima when it is valid).
 bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const QSize& minima, QString* errore) {
     FileC file;
@@ -211,6 +213,14 @@ bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const
                           .arg(LimiteMegabyteJpeg);
         return false;
     }
+    if (info.Progressivo) {
+        const int scansioni = ContaScansioniJpeg(percorso);
+        if (scansioni > LimiteScansioniJpeg) {
+            jpeg_destroy_decompress(&l.cinfo);
+            if (errore) *errore = QStringLiteral("too many scans: over %1").arg(LimiteScansioniJpeg);
+            return false;
+        }
+    }
     if (minima.isValid()) {
         const int d = Denominatore(info.Larghezza, info.Altezza, minima);
         if (d > 1) {
@@ -234,6 +244,38 @@ bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const
 }
 
 }  // namespace
+
+int ContaScansioniJpeg(const uchar* d, qint64 n, int limite) {
+    if (n < 2 || d[0] != 0xFF || d[1] != 0xD8) return 0;
+    int scansioni = 0;
+    qint64 i = 2;
+    while (i < n) {
+        while (i < n && d[i] != 0xFF) ++i;  // tolerates junk between segments, as libjpeg does
+        while (i < n && d[i] == 0xFF) ++i;  // fill bytes
+        if (i >= n) break;
+        const uchar m = d[i++];
+        if (m == 0xD9) break;  // end of image
+        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) continue;  // markers without a length
+        if (i + 2 > n) break;
+        const qint64 lunghezza = qint64(d[i]) << 8 | d[i + 1];
+        if (lunghezza < 2) break;
+        i += lunghezza;
+        if (m != 0xDA) continue;
+        if (++scansioni > limite) break;
+        // The entropy-coded data runs to the next marker; 0xFF 0x00 and restarts belong to it.
+        while (i + 1 < n && !(d[i] == 0xFF && Marcatore(d[i + 1]))) ++i;
+    }
+    return scansioni;
+}
+
+int ContaScansioniJpeg(const QString& percorso, int limite) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    if (file.size() <= 0) return 0;
+    if (const uchar* mappa = file.map(0, file.size())) return ContaScansioniJpeg(mappa, file.size(), limite);
+    const QByteArray dati = file.readAll();
+    return ContaScansioniJpeg(reinterpret_cast<const uchar*>(dati.constData()), dati.size(), limite);
+}
 
 QImage LeggiJpeg(const QString& percorso, QString* errore) {
     InfoJpeg info;

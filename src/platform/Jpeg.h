@@ -14,6 +14,17 @@ bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita = 90, 
 // image readers refuse theirs: a tiny damaged file may declare 65500 x 65500 pixels.
 inline constexpr int LimiteMegabyteJpeg = 256;
 
+// A progressive picture may hold any number of scans, each a pass over every block: thousands
+// of empty ones in a few hundred KB keep a decoder busy for a minute. Real encoders write
+// about ten; a picture with more than this is refused before decoding.
+inline constexpr int LimiteScansioniJpeg = 100;
+
+// The scans (SOS markers) of JPEG data, counted by walking its markers without decoding;
+// the count stops once it is past limite. 0 for data that is not a JPEG.
+int ContaScansioniJpeg(const uchar* dati, qint64 dimensione, int limite = LimiteScansioniJpeg);
+// The same for a file; -1 when it cannot be read.
+int ContaScansioniJpeg(const QString& percorso, int limite = LimiteScansioniJpeg);
+
 QImage LeggiJpeg(const QString& percorso, QString* errore = nullptr);
 // For thumbnails: libjpeg decodes at 1/2, 1/4 or 1/8 of the size, the smallest that still
 // covers minima, which is far quicker than the whole picture.

@@ -111,36 +111,60 @@ void ApplicaRiga(ImpostazioniProgetto& m, int numero, const QString& riga, const
             m.FontElenco.ImpostaVoce(static_cast<int>(i) + 1);
         break;
     }
-    case RigaDimensione: m.FontSize = ValoreDimensioneStile(riga); break;
+    case RigaDimensione: m.FontSize = Intervalli::FontSize.Limita(ValoreDimensioneStile(riga)); break;
     case RigaGrassetto: m.FontBold = ValoreFlagStile(riga); break;
     case RigaCorsivo: m.FontItalic = ValoreFlagStile(riga); break;
     case RigaSottolineato: m.FontUnderline = ValoreFlagStile(riga); break;
     case RigaColore1: m.FontColore.Colore1 = ValoreColoreStile(riga); break;
     case RigaColore2: m.FontColore.Colore2 = ValoreColoreStile(riga); break;
-    case RigaOpacita: m.FontOpacita = Intero(riga); break;
+    case RigaOpacita: m.FontOpacita = Intervalli::Opacita.Limita(Intero(riga)); break;
     case RigaOutline1: m.FontOutline1Check = ValoreFlagStile(riga); break;
     case RigaOutline1Colore: m.FontOutline1Colore = ValoreColoreStile(riga); break;
-    case RigaOutline1Dimensione: m.FontOutline1Size = ValoreDimensioneStile(riga); break;
-    case RigaOutline1Opacita: m.FontOutline1Opacita = Intero(riga); break;
+    case RigaOutline1Dimensione: m.FontOutline1Size = Intervalli::Spessore.Limita(ValoreDimensioneStile(riga)); break;
+    case RigaOutline1Opacita: m.FontOutline1Opacita = Intervalli::Opacita.Limita(Intero(riga)); break;
     case RigaOutline2: m.FontOutline2Check = ValoreFlagStile(riga); break;
     case RigaOutline2Colore: m.FontOutline2Colore = ValoreColoreStile(riga); break;
-    case RigaOutline2Dimensione: m.FontOutline2Size = ValoreDimensioneStile(riga); break;
-    case RigaOutline2Opacita: m.FontOutline2Opacita = Intero(riga); break;
+    case RigaOutline2Dimensione: m.FontOutline2Size = Intervalli::Spessore.Limita(ValoreDimensioneStile(riga)); break;
+    case RigaOutline2Opacita: m.FontOutline2Opacita = Intervalli::Opacita.Limita(Intero(riga)); break;
     case RigaOmbra: m.FontShadowCheck = ValoreFlagStile(riga); break;
     case RigaOmbraColore:
         m.FontShadowColore = PercorsoPredefinito(percorso) ? kNero : ValoreColoreStile(riga);
         break;
     case RigaOmbraDimensione:
-        m.FontShadowSize = ValoreDimensioneStile(riga);
+        m.FontShadowSize = Intervalli::Spessore.Limita(ValoreDimensioneStile(riga));
         m.FontShadowOpacita = kOpacitaOmbraStile;
         break;
-    case RigaOmbraOffsetX: m.FontShadowOffsetX = ValoreDimensioneStile(riga); break;
-    case RigaOmbraOffsetY: m.FontShadowOffsetY = ValoreDimensioneStile(riga); break;
+    case RigaOmbraOffsetX: m.FontShadowOffsetX = Intervalli::SpostamentoOmbra.Limita(ValoreDimensioneStile(riga)); break;
+    case RigaOmbraOffsetY: m.FontShadowOffsetY = Intervalli::SpostamentoOmbra.Limita(ValoreDimensioneStile(riga)); break;
     case RigaGlow: m.FontGlowCheck = ValoreFlagStile(riga); break;
     case RigaGlowColore: m.FontGlowColore = ValoreColoreStile(riga); break;
-    case RigaGlowDimensione: m.FontGlowSize = ValoreDimensioneStile(riga); break;
+    case RigaGlowDimensione: m.FontGlowSize = Intervalli::Spessore.Limita(ValoreDimensioneStile(riga)); break;
     case RigaGlowColoreInterno: m.FontGlowColoreInterno = ValoreColoreStile(riga); break;
     default: break;
+    }
+}
+
+// Whether a line has the form its place asks for: a number starts with one, a colour is nine
+// digits. Flags and names take any text.
+bool FormaGiusta(int numero, const QString& riga)
+{
+    const auto cifra = [&](qsizetype i) { return i < riga.size() && riga[i] >= QLatin1Char('0') && riga[i] <= QLatin1Char('9'); };
+    switch (numero) {
+    case RigaDimensione: case RigaOutline1Dimensione: case RigaOutline2Dimensione: case RigaOmbraDimensione:
+    case RigaOmbraOffsetX: case RigaOmbraOffsetY: case RigaGlowDimensione: case RigaOpacita:
+    case RigaOutline1Opacita: case RigaOutline2Opacita: {
+        qsizetype i = 0;
+        while (i < riga.size() && riga[i].unicode() < 33) ++i;
+        if (i < riga.size() && (riga[i] == QLatin1Char('-') || riga[i] == QLatin1Char('+'))) ++i;
+        if (i < riga.size() && riga[i] == QLatin1Char('.')) ++i;
+        return cifra(i);
+    }
+    case RigaColore1: case RigaColore2: case RigaOutline1Colore: case RigaOutline2Colore: case RigaOmbraColore:
+    case RigaGlowColore: case RigaGlowColoreInterno:
+        for (int i = 0; i < 9; ++i)
+            if (!cifra(i)) return false;
+        return true;
+    default: return true;
     }
 }
 
@@ -227,17 +251,23 @@ GalleriaStili CaricaGalleriaStili()
 EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QByteArray& contenuto,
                              const QString& percorso)
 {
+    // Read whole before anything is set: a file that is not a style applies nothing.
+    if (!contenuto.startsWith("BM"))
+        return EsitoStile::NonValido;
     LettoreTesto lettore(contenuto.mid(DimensioneAnteprimaStile));
-    int numero = 0;
+    QStringList righe;
     QString riga;
     // A file that ends early sets only the lines it has; a missing line is never read as empty.
-    while (numero < UltimaRigaStile && lettore.LeggiRiga(riga)) {
-        ++numero;
+    while (righe.size() < UltimaRigaStile && lettore.LeggiRiga(riga)) {
         riga.truncate(LunghezzaRigaStile);
         TogliSpaziFinali(riga);
-        ApplicaRiga(impostazioni, numero, riga, percorso);
+        if (!FormaGiusta(static_cast<int>(righe.size()) + 1, riga))
+            return EsitoStile::NonValido;
+        righe.append(riga);
     }
-    return numero == UltimaRigaStile ? EsitoStile::Applicato : EsitoStile::Incompleto;
+    for (int i = 0; i < righe.size(); ++i)
+        ApplicaRiga(impostazioni, i + 1, righe[i], percorso);
+    return righe.size() == UltimaRigaStile ? EsitoStile::Applicato : EsitoStile::Incompleto;
 }
 
 EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QString& percorso)

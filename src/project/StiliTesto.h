@@ -38,10 +38,12 @@ enum class EsitoStile {
     Applicato,   // every value line was read
     Incompleto,  // the file ended early: the lines before its end were applied
     NonAperto,   // no selection, or the file cannot be read: nothing changed
+    NonValido,   // not a style file (no BMP preview, a line of the wrong form): nothing changed
 };
 
-// Sets the font-page settings from a style file. The full path decides the built-in rule:
-// a path holding one of the built-in style names gets a black shadow.
+// Sets the font-page settings from a style file, each number brought into its control's
+// range. The full path decides the built-in rule: a path holding one of the built-in style
+// names gets a black shadow.
 EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QString& percorso);
 EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QByteArray& contenuto,
                              const QString& percorso);

@@ -3,12 +3,15 @@
 #include "platform/CartelleUtente.h"
 #include "platform/FileTesto.h"
 #include "project/Banner.h"
+#include "project/TestiMessaggi.h"
 
 #include <QFile>
 
 namespace {
 
 const QString kNomeFileElenco = QStringLiteral("ElencoImmagini.txt");
+// The first line: 511 characters of up to four bytes each, and its line end.
+constexpr qint64 kMassimoPrimaRiga = 511 * 4 + 2;
 
 // The name after the two-digit slot number, per range of slots.
 struct FileSlot {
@@ -70,21 +73,31 @@ QString PercorsoPredefinitoImmagine(int slot, const QString& cartellaProgramma)
     return {};
 }
 
-void CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
-                          const QString& cartellaProgramma)
+QString CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
+                             const QString& cartellaProgramma)
 {
-    LettoreTesto lettore;
-    QString prima;
-    if (lettore.Apri(PercorsoElenco(cartellaLavoro)) && lettore.LeggiRiga(prima)
-        && prima.startsWith(QLatin1String("OK")))
-        return;
+    const QString percorso = PercorsoElenco(cartellaLavoro);
+    QString avviso;
+    QFile file(percorso);
+    if (file.size() > LimiteByteElencoImmagini) {
+        avviso = TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande)
+                     .arg(percorso)
+                     .arg(file.size() / (1024 * 1024));
+    } else if (file.open(QIODevice::ReadOnly)) {
+        // Only the first two characters count: the first line is read, no more.
+        const QByteArray inizio = file.read(kMassimoPrimaRiga);
+        const qsizetype fine = inizio.indexOf('\n');
+        if (DecodificaRiga(fine < 0 ? inizio : inizio.left(fine)).startsWith(QLatin1String("OK")))
+            return {};
+    }
     for (int s = 0; s < NumeroSlotPredefiniti; ++s)
         tabella[static_cast<size_t>(s)] = PercorsoPredefinitoImmagine(s, cartellaProgramma);
+    return avviso;
 }
 
-void CaricaElencoImmagini(TabellaPercorsi& tabella)
+QString CaricaElencoImmagini(TabellaPercorsi& tabella)
 {
-    CaricaElencoImmagini(tabella, CartellaLavoro, CartellaProgramma);
+    return CaricaElencoImmagini(tabella, CartellaLavoro, CartellaProgramma);
 }
 
 bool SalvaElencoImmagini(const TabellaPercorsi& tabella, const QString& cartellaLavoro,
@@ -103,7 +116,10 @@ bool SalvaElencoImmagini(const TabellaPercorsi& tabella, const QString& cartella
         }
         ++numero;
     }
-    return scrittore.Salva(PercorsoElenco(cartellaLavoro), errore);
+    const QString percorso = PercorsoElenco(cartellaLavoro);
+    if (scrittore.Salva(percorso, errore)) return true;
+    if (errore) *errore = percorso + QStringLiteral(": ") + *errore;
+    return false;
 }
 
 bool SalvaElencoImmagini(const TabellaPercorsi& tabella, QString* errore)

@@ -12,15 +12,21 @@ inline constexpr int NumeroSlotPredefiniti = 36;
 // without a role.
 QString PercorsoPredefinitoImmagine(int slot, const QString& cartellaProgramma);
 
+// A list of 36 paths takes at most a few hundred KB; a larger file is no list of ours.
+inline constexpr qint64 LimiteByteElencoImmagini = 4 * 1024 * 1024;
+
 // Installs the defaults of slots 0 to 35 unless the list file in cartellaLavoro starts
-// with "OK"; slots 36 to 99 are never touched.
-void CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
-                          const QString& cartellaProgramma);
+// with "OK"; slots 36 to 99 are never touched. Only the first line is read. A file far
+// larger than any list is not read at all: the defaults go in, and the notice for the user
+// is returned (empty otherwise).
+QString CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
+                             const QString& cartellaProgramma);
 // The same, with the user folders built at start-up.
-void CaricaElencoImmagini(TabellaPercorsi& tabella);
+QString CaricaElencoImmagini(TabellaPercorsi& tabella);
 
 // Writes slots 0 to 35 in their ten groups to "ElencoImmagini.txt" in cartellaLavoro.
-// False, with the reason in errore, when the file cannot be written; an old file stays whole.
+// False, with the file and the reason in errore, when it cannot be written; an old file
+// stays whole.
 bool SalvaElencoImmagini(const TabellaPercorsi& tabella, const QString& cartellaLavoro,
                          QString* errore = nullptr);
 bool SalvaElencoImmagini(const TabellaPercorsi& tabella, QString* errore = nullptr);

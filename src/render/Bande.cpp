@@ -4,22 +4,126 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 namespace {
+
 std::atomic<int> filiRichiesti{0};
+
+int FiliVoluti() {
+    const int richiesti = filiRichiesti.load();
+    const int core = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(richiesti > 0 ? richiesti : core, 1, NumeroBande);
 }
+
+// Threads kept for the program's life: starting a thread for every band of every frame
+// costs more than many of the bands themselves. One job at a time; a caller that finds the
+// team busy (another thread's job, or a job inside a job) does its parts alone.
+class Squadra {
+public:
+    ~Squadra() {
+        {
+            std::lock_guard<std::mutex> blocco(mutex_);
+            fine_ = true;
+        }
+        arrivato_.notify_all();
+        for (std::thread& filo : fili_) filo.join();
+    }
+
+    void Esegui(int n, int fili, const std::function<void(int)>& lavoro) {
+        std::unique_lock<std::mutex> libera(esclusivo_, std::try_to_lock);
+        if (!libera.owns_lock() || fili <= 1 || n <= 1) {
+            for (int i = 0; i < n; ++i) lavoro(i);
+            return;
+        }
+        {
+            std::lock_guard<std::mutex> blocco(mutex_);
+            Cresci(fili - 1);
+            lavoro_ = &lavoro;
+            parti_ = n;
+            prossima_ = 0;
+            posti_ = fili - 1;
+            ++generazione_;
+        }
+        arrivato_.notify_all();
+        Lavora(lavoro, n);
+        std::unique_lock<std::mutex> blocco(mutex_);
+        finito_.wait(blocco, [this] { return attivi_ == 0; });
+        // Whoever wakes from now on finds no job.
+        lavoro_ = nullptr;
+    }
+
+private:
+    void Lavora(const std::function<void(int)>& lavoro, int n) {
+        for (int i = prossima_++; i < n; i = prossima_++) lavoro(i);
+    }
+
+    // Under mutex_.
+    void Cresci(int quanti) {
+        try {
+            while (static_cast<int>(fili_.size()) < quanti) fili_.emplace_back(&Squadra::Filo, this);
+        } catch (const std::system_error&) {
+            // No more threads to be had: the parts go to those there are.
+        }
+    }
+
+    void Filo() {
+        std::unique_lock<std::mutex> blocco(mutex_);
+        long long vista = generazione_;
+        for (;;) {
+            arrivato_.wait(blocco, [&] { return fine_ || generazione_ != vista; });
+            if (fine_) return;
+            vista = generazione_;
+            if (!lavoro_ || posti_ == 0) continue;
+            --posti_;
+            ++attivi_;
+            const std::function<void(int)>& lavoro = *lavoro_;
+            const int n = parti_;
+            blocco.unlock();
+            Lavora(lavoro, n);
+            blocco.lock();
+            if (--attivi_ == 0) finito_.notify_all();
+        }
+    }
+
+    std::mutex esclusivo_;
+    std::mutex mutex_;
+    std::condition_variable arrivato_;
+    std::condition_variable finito_;
+    std::vector<std::thread> fili_;
+    const std::function<void(int)>* lavoro_ = nullptr;
+    int parti_ = 0;
+    std::atomic<int> prossima_{0};
+    int posti_ = 0;
+    int attivi_ = 0;
+    long long generazione_ = 0;
+    bool fine_ = false;
+};
+
+Squadra& LaSquadra() {
+    static Squadra squadra;
+    return squadra;
+}
+
+}  // namespace
 
 void ImpostaFiliBande(int fili) {
     filiRichiesti = std::max(fili, 0);
 }
 
+void PerOgniParte(int n, const std::function<void(int)>& lavoro) {
+    LaSquadra().Esegui(n, FiliVoluti(), lavoro);
+}
+
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna) {
     if (tela.isNull()) return;
     const int h = tela.height();
-    const auto banda = [&](int i) {
+    // The bands go to the threads one at a time, so one busy band does not hold up the rest.
+    PerOgniParte(NumeroBande, [&](int i) {
         const int y0 = h * i / NumeroBande, y1 = h * (i + 1) / NumeroBande;
         if (y1 <= y0) return;
         // The band's rows of the canvas itself, not a copy: the very pixels the canvas's own
@@ -31,22 +135,5 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
         ImpostaModiGrafica(g);
         g.translate(0, -y0);
         disegna(g, QRect(0, y0, tela.width(), y1 - y0));
-    };
-    // The bands go to the threads one at a time, so one busy band does not hold up the rest.
-    std::atomic<int> prossima{0};
-    const auto lavora = [&] {
-        for (int i = prossima++; i < NumeroBande; i = prossima++) banda(i);
-    };
-    const int richiesti = filiRichiesti.load();
-    const int core = static_cast<int>(std::thread::hardware_concurrency());
-    const int fili = std::clamp(richiesti > 0 ? richiesti : core, 1, NumeroBande);
-    std::vector<std::thread> altri;
-    altri.reserve(static_cast<size_t>(fili - 1));
-    try {
-        for (int i = 1; i < fili; ++i) altri.emplace_back(lavora);
-    } catch (const std::system_error&) {
-        // No more threads to be had: the bands left are drawn by those there are.
-    }
-    lavora();
-    for (std::thread& filo : altri) filo.join();
+    });
 }

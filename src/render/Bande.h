@@ -17,6 +17,10 @@ inline constexpr int NumeroBande = 16;
 // must only read what it shares.
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna);
 
+// Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the calling
+// one among them), and returns when every part is done. lavoro must only read what it shares.
+void PerOgniParte(int n, const std::function<void(int)>& lavoro);
+
 // How many threads draw the bands: 0 (the default) one per core, 1 the calling thread alone.
 // The pixels are the same either way.
 void ImpostaFiliBande(int fili);

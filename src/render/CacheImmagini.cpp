@@ -7,7 +7,8 @@
 CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
     if (percorso.isEmpty()) return nullptr;
     const QFileInfo info(percorso);
-    if (!info.isFile() || !info.isReadable()) {
+    // A file that is there but cannot be read is told like one that cannot be decoded.
+    if (!info.isFile()) {
         voci_.remove(percorso);
         return nullptr;
     }

@@ -6,8 +6,7 @@
 
 namespace {
 
-// Steps of the distance table per pixel.
-constexpr int PassiPerPixel = 32;
+constexpr int PassiPerPixel = PassiTratti;
 // The band around the outline where distances are measured to the segments themselves;
 // beyond it each pixel takes the nearest outline point of a neighbour.
 constexpr float Banda = 2.0f;
@@ -20,6 +19,31 @@ inline int PerByte(int x, int a) {
 }
 
 }  // namespace
+
+// Each stroke composed in bytes as the raster engine composes them. A stroke of width w
+// covers a pixel at distance d by the part of it within w / 2 of the outline.
+std::vector<QRgb> TabellaTratti(const QColor& colore, int larghezzaFine, float limite) {
+    const int passi = static_cast<int>(std::ceil(std::max(0.0f, limite) * PassiPerPixel)) + 1;
+    std::vector<QRgb> tabella(static_cast<size_t>(passi));
+    const int r = colore.red(), g = colore.green(), b = colore.blue(), a = colore.alpha();
+    for (int i = 0; i < passi; ++i) {
+        const float d = static_cast<float>(i) / PassiPerPixel;
+        int pa = 0, pr = 0, pg = 0, pb = 0;
+        for (int w = 1; w < larghezzaFine; ++w) {
+            const float copertura = std::clamp(w * 0.5f - d + 0.5f, 0.0f, 1.0f);
+            const int c = static_cast<int>(copertura * 255.0f + 0.5f);
+            if (c == 0) continue;
+            const int sa = PerByte(a, c);
+            const int inverso = 255 - sa;
+            pa = sa + PerByte(pa, inverso);
+            pr = PerByte(r, sa) + PerByte(pr, inverso);
+            pg = PerByte(g, sa) + PerByte(pg, inverso);
+            pb = PerByte(b, sa) + PerByte(pb, inverso);
+        }
+        tabella[static_cast<size_t>(i)] = qRgba(pr, pg, pb, pa);
+    }
+    return tabella;
+}
 
 CampoDistanza::CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite)
     : dimensione_(dimensione.isValid() ? dimensione : QSize(0, 0)), limite_(std::max(0.0f, limite)) {
@@ -134,28 +158,8 @@ QImage CampoDistanza::PilaTratti(const QColor& colore, int larghezzaFine, QPoint
     pila.fill(Qt::transparent);
     if (larghezzaFine <= 1 || colore.alpha() == 0) return pila;
 
-    // The premultiplied pixel the stack leaves at each distance, composed stroke by stroke
-    // in bytes as the raster engine composes them. A stroke of width w covers a pixel at
-    // distance d by the part of it within w / 2 of the outline.
-    const int passi = static_cast<int>(std::ceil(limite_ * PassiPerPixel)) + 1;
-    std::vector<QRgb> tabella(static_cast<size_t>(passi));
-    const int r = colore.red(), g = colore.green(), b = colore.blue(), a = colore.alpha();
-    for (int i = 0; i < passi; ++i) {
-        const float d = static_cast<float>(i) / PassiPerPixel;
-        int pa = 0, pr = 0, pg = 0, pb = 0;
-        for (int w = 1; w < larghezzaFine; ++w) {
-            const float copertura = std::clamp(w * 0.5f - d + 0.5f, 0.0f, 1.0f);
-            const int c = static_cast<int>(copertura * 255.0f + 0.5f);
-            if (c == 0) continue;
-            const int sa = PerByte(a, c);
-            const int inverso = 255 - sa;
-            pa = sa + PerByte(pa, inverso);
-            pr = PerByte(r, sa) + PerByte(pr, inverso);
-            pg = PerByte(g, sa) + PerByte(pg, inverso);
-            pb = PerByte(b, sa) + PerByte(pb, inverso);
-        }
-        tabella[static_cast<size_t>(i)] = qRgba(pr, pg, pb, pa);
-    }
+    const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
+    const int passi = static_cast<int>(tabella.size());
 
     // Pixel (x, y) reads the field at (x - dx, y - dy); beyond the field the stack is clear.
     const int W = dimensione_.width(), H = dimensione_.height();

@@ -12,6 +12,11 @@
 
 #include <vector>
 
+// What the stack of strokes of colore at widths 1 .. larghezzaFine - 1 leaves on a clear pixel
+// at each distance from the outline up to limite: premultiplied pixels, PassiTratti steps a pixel.
+inline constexpr int PassiTratti = 32;
+std::vector<QRgb> TabellaTratti(const QColor& colore, int larghezzaFine, float limite);
+
 class CampoDistanza {
 public:
     // The distance of each pixel centre of a picture of the given size to the outline of

@@ -3,6 +3,7 @@
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/Intro.h"
 #include "render/OggettiTesto.h"
 #include "render/PhotoShop.h"
@@ -75,6 +76,8 @@ void CicloAnimazione(ContestoRendering& c) {
     c.FrameCorrente = 0.0f;
     c.ErroreFrame = false;
     c.OrologioAnteprima.invalidate();
+    c.OrologioRichiestaAnteprima.invalidate();
+    c.AnteprimeRichieste = 0;
     if (c.AnimazioneInCorso && !PreparaCartellaFrame(PercorsoOutput, &c.MessaggioErrore)) {
         c.ErroreFrame = true;
         InterrompiPerErrore(c);
@@ -212,23 +215,22 @@ void PassiFinaliFrame(ContestoRendering& c) {
 
 // Sharpens what was composed and lays it over the frame. Only the touched area (and a
 // margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
+// The area is filtered in place, in the composition itself, and laid over the frame band by band.
 void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opacita) {
     const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
     if (zona.isEmpty()) return;
     c.ChiudiGraficaComposizione();
-    QImage parte = c.CanvasComposizione.copy(zona);
+    QImage& canvas = c.CanvasComposizione;
+    uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * canvas.bytesPerLine() + zona.x() * 4;
+    QImage parte(inizio, zona.width(), zona.height(), canvas.bytesPerLine(), canvas.format());
     PhotoShop filtro;
     filtro.AumentaNitidezza(&parte);
-    for (int y = 0; y < parte.height(); ++y)
-        std::copy_n(parte.constScanLine(y), parte.bytesPerLine(),
-                    c.CanvasComposizione.scanLine(zona.y() + y) + zona.x() * 4);
-    c.ApriGraficaComposizione();
-    if (opacita >= 1.0f) {
-        c.GraficaFrame.drawImage(zona.topLeft(), parte);
-    } else if (opacita > 0.0f) {
-        c.GraficaFrame.save();
-        c.GraficaFrame.setOpacity(opacita);
-        c.GraficaFrame.drawImage(zona.topLeft(), parte);
-        c.GraficaFrame.restore();
+    if (opacita > 0.0f) {
+        DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
+            if (!banda.intersects(zona)) return;
+            if (opacita < 1.0f) g.setOpacity(opacita);
+            g.drawImage(zona.topLeft(), parte);
+        });
     }
+    c.ApriGraficaComposizione();
 }

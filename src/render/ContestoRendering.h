@@ -122,8 +122,11 @@ public:
     int LavoratoriScrittura = ScritturaFrame::LavoratoriPredefiniti();
     // The workers of the run in hand.
     std::unique_ptr<ScritturaFrame> Scrittura;
-    // When the run last showed a preview.
+    // When the run last showed a preview, and when it last asked the workers for one.
     QElapsedTimer OrologioAnteprima;
+    QElapsedTimer OrologioRichiestaAnteprima;
+    // Previews the run in hand asked the workers to scale.
+    int AnteprimeRichieste = 0;
 
     // Pictures read by the renderers (logo, backgrounds, sprites).
     CacheImmagini Immagini;

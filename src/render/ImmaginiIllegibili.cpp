@@ -1,7 +1,9 @@
 #include "render/ImmaginiIllegibili.h"
 
+#include "platform/Jpeg.h"
 #include "project/TestiMessaggi.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -9,6 +11,15 @@ namespace {
 
 // The reason a picture cannot be decoded, or an empty text and the picture.
 QImage Decodifica(const QString& percorso, QString& motivo) {
+    {
+        // A file that cannot be opened or read (no permission, a read error) says why.
+        QFile file(percorso);
+        char inizio[16];
+        if (!file.open(QIODevice::ReadOnly) || file.read(inizio, sizeof inizio) < 0) {
+            motivo = file.errorString();
+            return {};
+        }
+    }
     QImageReader lettore(percorso);
     lettore.setAutoTransform(false);
     // Checked on the declared size, as Qt's own limit does, so the reason can say so.
@@ -16,6 +27,10 @@ QImage Decodifica(const QString& percorso, QString& motivo) {
     const qint64 limite = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (dichiarata.isValid() && limite > 0 && qint64(dichiarata.width()) * dichiarata.height() * 4 > limite) {
         motivo = TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(dichiarata.width()).arg(dichiarata.height());
+        return {};
+    }
+    if (lettore.format() == "jpeg" && ContaScansioniJpeg(percorso) > LimiteScansioniJpeg) {
+        motivo = TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg);
         return {};
     }
     QImage immagine = lettore.read();

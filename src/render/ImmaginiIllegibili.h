@@ -1,7 +1,8 @@
 #pragma once
 // Reading a picture file for the renderer, with a memory of the files that failed: a file
-// that is not a picture, is cut short or is too large is decoded once, not on every frame,
-// while its size and modification time stay the same, and the user is told once per path.
+// that cannot be opened or read, is not a picture, is cut short, is too large or has too
+// many scans is tried once, not on every frame, while its size and modification time stay
+// the same, and the user is told once per path.
 #include <QDateTime>
 #include <QHash>
 #include <QImage>

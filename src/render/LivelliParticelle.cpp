@@ -2,13 +2,13 @@
 
 #include "project/ImpostazioniGlobali.h"
 #include "render/Bande.h"
+#include "render/CampoDistanza.h"
 #include "render/Casuale.h"
-
-#include <QPen>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <list>
 
 namespace {
 
@@ -236,76 +236,12 @@ void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
     grafica.restore();
 }
 
-CacheBordi::CacheBordi() {
-    bordi_.setMaxCost(32 * 1024 * 1024);
-    campi_.setMaxCost(16 * 1024 * 1024);
-    dischi_.setMaxCost(8 * 1024 * 1024);
-}
-
 namespace {
 
-// The rim as the fifteen strokes themselves.
-QImage BordoATratti(int d, QRgb colore) {
-    const int lato = d + 2 * CacheBordi::Margine;
-    QImage img(lato, lato, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen penna(QColor::fromRgba(colore));
-    penna.setJoinStyle(Qt::RoundJoin);
-    const QRectF r(CacheBordi::Margine, CacheBordi::Margine, d, d);
-    for (int larghezza = 1; larghezza < CacheBordi::LarghezzaBordo; ++larghezza) {
-        penna.setWidth(larghezza);
-        p.setPen(penna);
-        p.drawEllipse(r);
-    }
-    return img;
-}
-
-}  // namespace
-
-// The rim is the stack of strokes of widths 1 .. 15 along the ellipse, drawn from the
-// ellipse's distance field: balls that change size every frame would otherwise stroke
-// fifteen ellipses for every new diameter. A ball narrower than the widest stroke keeps the
-// strokes, whose inner edges fold over its centre in a way the distances do not follow.
-const QImage& CacheBordi::Bordo(int d, QRgb colore) {
-    const quint64 chiave = (static_cast<quint64>(static_cast<quint32>(d)) << 32) | colore;
-    if (QImage* trovato = bordi_.object(chiave)) return *trovato;
-    QImage* img = nullptr;
-    if (d < LarghezzaBordo) {
-        img = new QImage(BordoATratti(d, colore));
-    } else {
-        const int lato = d + 2 * Margine;
-        CampoDistanza* campo = campi_.object(d);
-        if (!campo) {
-            QPainterPath ellisse;
-            ellisse.addEllipse(QRectF(Margine, Margine, d, d));
-            campo = new CampoDistanza(ellisse, QSize(lato, lato), LarghezzaBordo * 0.5f + 1.0f);
-            // Distances and nearest points: 24 bytes a pixel.
-            campi_.insert(d, campo, lato * lato * 24);
-            campo = campi_.object(d);
-        }
-        img = new QImage(campo->PilaTratti(QColor::fromRgba(colore), LarghezzaBordo));
-    }
-    bordi_.insert(chiave, img, static_cast<int>(img->sizeInBytes()));
-    return *bordi_.object(chiave);
-}
-
-const QImage& CacheBordi::Disco(int d) {
-    if (QImage* trovato = dischi_.object(d)) return *trovato;
-    auto* img = new QImage(std::max(d, 1), std::max(d, 1), QImage::Format_ARGB32_Premultiplied);
-    img->fill(Qt::transparent);
-    QPainter p(img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(0, 0, d, d));
-    p.end();
-    dischi_.insert(d, img, static_cast<int>(img->sizeInBytes()));
-    return *dischi_.object(d);
-}
-
-namespace {
+// The rim: the 15 strokes of widths 1 .. 15 along the ball's circle, as a profile over the
+// distance from the circle, the same whatever the ball's size; beyond Limite it is clear.
+constexpr int LarghezzaBordo = 16;
+constexpr float LimiteBordo = LarghezzaBordo * 0.5f + 1.0f;
 
 // x (premultiplied, four channels) times a / 255, rounded as the raster engine rounds.
 inline QRgb PerByte(QRgb x, std::uint32_t a) {
@@ -316,98 +252,145 @@ inline QRgb PerByte(QRgb x, std::uint32_t a) {
     return t | u;
 }
 
-// Rows da .. a - 1 of a disc of colore: each pixel the colour at the disc's coverage, which is
-// what a fill of the ellipse lays on the canvas pixel by pixel.
-QImage DiscoColorato(const QImage& disco, const QColor& colore, int da, int a) {
-    QImage tinta(disco.width(), a - da, QImage::Format_ARGB32_Premultiplied);
-    if (tinta.isNull()) return tinta;
-    const QRgb premoltiplicato = qPremultiply(colore.rgba());
-    const int w = disco.width();
-    for (int y = da; y < a; ++y) {
-        const auto* copertura = reinterpret_cast<const QRgb*>(disco.constScanLine(y));
-        auto* uscita = reinterpret_cast<QRgb*>(tinta.scanLine(y - da));
-        for (int x = 0; x < w; ++x) {
-            // Inside and outside are whole; only the rim needs the product.
-            const std::uint32_t alfa = qAlpha(copertura[x]);
-            uscita[x] = alfa == 255 ? premoltiplicato : alfa == 0 ? 0 : PerByte(premoltiplicato, alfa);
-        }
-    }
-    return tinta;
+// A premultiplied pixel laid source-over, as the raster engine lays it.
+inline void Sopra(QRgb& destinazione, QRgb sorgente) {
+    const std::uint32_t alfa = qAlpha(sorgente);
+    if (alfa == 255) destinazione = sorgente;
+    else if (sorgente != 0) destinazione = sorgente + PerByte(destinazione, 255 - alfa);
 }
 
-// One step of drawing the balls: a picture at a point, a kept disc to colour at a point, or
-// (neither) an ellipse filled.
+// How much of a pixel lies inside a circle whose edge passes at s from the pixel's centre
+// (s > 0 inside), the edge taken as straight across the pixel with normal (nx, ny): the exact
+// area of the square cut by that line.
+inline float Copertura(float s, float nx, float ny) {
+    float a = std::abs(nx), b = std::abs(ny);
+    if (a < b) std::swap(a, b);
+    const float mezzo = (a + b) * 0.5f;
+    if (s >= mezzo) return 1.0f;
+    if (s <= -mezzo) return 0.0f;
+    if (std::abs(s) <= (a - b) * 0.5f) return 0.5f + s / a;
+    const float t = mezzo - std::abs(s);
+    const float angolo = t * t / (2.0f * a * b);
+    return s > 0.0f ? 1.0f - angolo : angolo;
+}
+
+// One circle to lay: a rim from its profile, or a disc of one colour.
 struct PassoPalla {
-    QPointF dove;
-    QImage immagine;
-    QImage disco;
-    QRectF ellisse;
-    QColor colore;
+    float cx = 0, cy = 0, raggio = 0;
+    const std::vector<QRgb>* profilo = nullptr;  // the rim's; null for a disc
+    QRgb colore = 0;                               // the disc's, premultiplied
 };
 
-// A filled ellipse on whole pixels: through the kept disc of its size when it is round.
-PassoPalla Riempimento(const QRectF& r, const QColor& colore, CacheBordi& bordi) {
-    const int d = static_cast<int>(r.width());
-    if (d > 0 && d == r.height() && d == r.width() && r.x() == std::floor(r.x()) && r.y() == std::floor(r.y()))
-        return {r.topLeft(), {}, bordi.Disco(d), r, colore};
-    return {{}, {}, {}, r, colore};
-}
-
-// Every picture the balls need, taken from the caches in the calling thread.
-std::vector<PassoPalla> PassiPalle(const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
+std::vector<PassoPalla> PassiPalle(const std::vector<ComandoPalla>& comandi, std::list<std::vector<QRgb>>& profili) {
+    std::vector<std::pair<QRgb, const std::vector<QRgb>*>> noti;
+    const auto profilo = [&](QRgb colore) {
+        for (const auto& [c, p] : noti)
+            if (c == colore) return p;
+        profili.push_back(TabellaTratti(QColor::fromRgba(colore), LarghezzaBordo, LimiteBordo));
+        noti.emplace_back(colore, &profili.back());
+        return noti.back().second;
+    };
+    const auto cerchio = [](const QRect& rettangolo) {
+        const QRectF r = Normalizzato(rettangolo);
+        const float raggio = static_cast<float>(r.width() * 0.5);
+        return PassoPalla{static_cast<float>(r.x()) + raggio, static_cast<float>(r.y()) + raggio, raggio};
+    };
     std::vector<PassoPalla> passi;
     passi.reserve(comandi.size() * 2);
     for (const ComandoPalla& c : comandi) {
-        const QRectF r = Normalizzato(c.rettangolo);
-        if (c.bordo.alpha() > 0)
-            passi.push_back({QPointF(r.x() - CacheBordi::Margine, r.y() - CacheBordi::Margine),
-                             bordi.Bordo(static_cast<int>(r.width()), c.bordo.rgba()), {}, {}, {}});
-        if (c.riempimento.alpha() > 0) passi.push_back(Riempimento(r, c.riempimento, bordi));
-        if (c.riflesso && c.coloreRiflesso.alpha() > 0)
-            passi.push_back(Riempimento(Normalizzato(c.rettangoloRiflesso), c.coloreRiflesso, bordi));
+        if (c.bordo.alpha() > 0) {
+            PassoPalla p = cerchio(c.rettangolo);
+            p.profilo = profilo(c.bordo.rgba());
+            passi.push_back(p);
+        }
+        if (c.riempimento.alpha() > 0 && c.rettangolo.width() != 0) {
+            PassoPalla p = cerchio(c.rettangolo);
+            p.colore = qPremultiply(c.riempimento.rgba());
+            passi.push_back(p);
+        }
+        if (c.riflesso && c.coloreRiflesso.alpha() > 0 && c.rettangoloRiflesso.width() != 0) {
+            PassoPalla p = cerchio(c.rettangoloRiflesso);
+            p.colore = qPremultiply(c.coloreRiflesso.rgba());
+            passi.push_back(p);
+        }
     }
     return passi;
 }
 
-// The steps in order; with a zone, only those that reach it, and of a disc only its rows
-// within the zone are coloured.
-void EseguiPassi(QPainter& grafica, const std::vector<PassoPalla>& passi, const QRect* zona) {
-    for (const PassoPalla& p : passi) {
-        const QRectF dove = p.immagine.isNull() ? p.ellisse : QRectF(p.dove, QSizeF(p.immagine.size()));
-        if (zona && !dove.adjusted(-1, -1, 1, 1).intersects(QRectF(*zona))) continue;
-        if (!p.immagine.isNull()) {
-            grafica.drawImage(p.dove, p.immagine);
-        } else if (!p.disco.isNull()) {
-            const int y0 = static_cast<int>(p.dove.y());
-            int da = 0, a = p.disco.height();
-            if (zona) {
-                da = std::clamp(zona->top() - y0, 0, a);
-                a = std::clamp(zona->bottom() + 1 - y0, da, a);
+// Lays one circle on rows y0 .. y1 - 1 of a premultiplied picture, pixel by pixel: on each
+// row the pixels near the circle are measured, and those between them are either clear of
+// the rim or wholly inside the disc.
+void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
+    const bool bordo = p.profilo != nullptr;
+    const float esterno = bordo ? p.raggio + LimiteBordo : p.raggio + 1.0f;
+    const float interno = bordo ? p.raggio - LimiteBordo - 1.0f : p.raggio - 1.0f;
+    const int alto = std::max(y0, static_cast<int>(std::floor(p.cy - esterno)));
+    const int basso = std::min(y1 - 1, static_cast<int>(std::ceil(p.cy + esterno)));
+    const int w = tela.width();
+    const int passi = bordo ? static_cast<int>(p.profilo->size()) : 0;
+    const std::uint32_t inverso = 255 - qAlpha(p.colore);
+    for (int y = alto; y <= basso; ++y) {
+        const float dy = static_cast<float>(y) + 0.5f - p.cy;
+        const float fuori = esterno * esterno - dy * dy;
+        if (fuori < 0.0f) continue;
+        const float mezza = std::sqrt(fuori);
+        const int x0 = std::max(0, static_cast<int>(std::floor(p.cx - mezza)));
+        const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.cx + mezza)));
+        if (x0 > x1) continue;
+        auto* riga = reinterpret_cast<QRgb*>(const_cast<uchar*>(tela.constScanLine(y)));
+        const auto misura = [&](int da, int a) {
+            for (int x = std::max(da, x0); x <= std::min(a, x1); ++x) {
+                const float dx = static_cast<float>(x) + 0.5f - p.cx;
+                const float distanza = std::sqrt(dx * dx + dy * dy);
+                if (bordo) {
+                    const int i = static_cast<int>(std::abs(distanza - p.raggio) * PassiTratti + 0.5f);
+                    if (i < passi) Sopra(riga[x], (*p.profilo)[static_cast<size_t>(i)]);
+                    continue;
+                }
+                const float nx = distanza > 0.0f ? dx / distanza : 1.0f, ny = distanza > 0.0f ? dy / distanza : 0.0f;
+                const int copertura = static_cast<int>(Copertura(p.raggio - distanza, nx, ny) * 255.0f + 0.5f);
+                if (copertura >= 255) Sopra(riga[x], p.colore);
+                else if (copertura > 0) Sopra(riga[x], PerByte(p.colore, static_cast<std::uint32_t>(copertura)));
             }
-            if (a > da) grafica.drawImage(QPointF(p.dove.x(), y0 + da), DiscoColorato(p.disco, p.colore, da, a));
+        };
+        const float dentro = interno * interno - dy * dy;
+        if (interno <= 0.0f || dentro <= 0.0f) {
+            misura(x0, x1);
+            continue;
+        }
+        // The pixels whose centres lie strictly within the inner circle.
+        const float mezzaInterna = std::sqrt(dentro);
+        const int i0 = static_cast<int>(std::floor(p.cx - mezzaInterna - 0.5f)) + 1;
+        const int i1 = static_cast<int>(std::ceil(p.cx + mezzaInterna - 0.5f)) - 1;
+        misura(x0, i0 - 1);
+        misura(i1 + 1, x1);
+        if (bordo) continue;
+        const int da = std::max(i0, x0), a = std::min(i1, x1);
+        if (da > a) continue;
+        if (inverso == 0) {
+            std::fill(riga + da, riga + a + 1, p.colore);
         } else {
-            grafica.setBrush(p.colore);
-            grafica.drawEllipse(p.ellisse);
+            for (int x = da; x <= a; ++x) riga[x] = p.colore + PerByte(riga[x], inverso);
         }
     }
 }
 
 }  // namespace
 
-void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
-    const std::vector<PassoPalla> passi = PassiPalle(comandi, bordi);
-    grafica.save();
-    grafica.setRenderHint(QPainter::Antialiasing);
-    grafica.setPen(Qt::NoPen);
-    EseguiPassi(grafica, passi, nullptr);
-    grafica.restore();
-}
-
-void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi) {
-    const std::vector<PassoPalla> passi = PassiPalle(comandi, bordi);
-    // Hundreds of balls a frame: drawn band by band on every core, in the same order.
-    DisegnaABande(tela, [&](QPainter& grafica, const QRect& zona) {
-        grafica.setPen(Qt::NoPen);
-        EseguiPassi(grafica, passi, &zona);
+void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi) {
+    if (tela.isNull() || comandi.empty()) return;
+    if (tela.format() != QImage::Format_ARGB32_Premultiplied) {
+        QImage premoltiplicata = tela.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        DipingiPalle(premoltiplicata, comandi);
+        tela = premoltiplicata.convertToFormat(tela.format());
+        return;
+    }
+    std::list<std::vector<QRgb>> profili;
+    const std::vector<PassoPalla> passi = PassiPalle(comandi, profili);
+    // Thousands of balls a frame: drawn band by band on every core, in the same order.
+    const int h = tela.height();
+    PerOgniParte(NumeroBande, [&](int banda) {
+        const int y0 = h * banda / NumeroBande, y1 = h * (banda + 1) / NumeroBande;
+        for (const PassoPalla& p : passi) Lascia(tela, y0, y1, p);
     });
 }

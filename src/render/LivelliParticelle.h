@@ -3,11 +3,9 @@
 // call draws of it. The draw lists are plain values, so what a call paints can be checked
 // without a canvas; the painters then put them on the frame.
 #include "project/ImpostazioniProgetto.h"
-#include "render/CampoDistanza.h"
 #include "render/ParticleSystem.h"
 #include "render/SistemaParticellare.h"
 
-#include <QCache>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -90,28 +88,11 @@ std::vector<ComandoPalla> ComandiCerchio(const SistemaParticellare& cerchio, con
 
 void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
                    const std::vector<ComandoSprite>& comandi);
-// The 15 rim strokes of a ball, drawn once per diameter, alpha and colour and then reused,
-// and the ball's disc: the strokes and the ellipse fills are what makes a ball expensive,
-// and they sit on whole pixels.
-class CacheBordi {
-public:
-    CacheBordi();
-    // The rim of a ball of diameter d, its ellipse at (Margine, Margine) in the picture.
-    const QImage& Bordo(int d, QRgb colore);
-    // The coverage of the anti-aliased disc of diameter d at (0, 0), as alpha.
-    const QImage& Disco(int d);
-    static constexpr int Margine = 8;
-    static constexpr int LarghezzaBordo = 16;  // the strokes are 1 .. 15 wide
-
-private:
-    QCache<quint64, QImage> bordi_;
-    QCache<int, CampoDistanza> campi_;
-    QCache<int, QImage> dischi_;
-};
-
-void DipingiPalle(QPainter& grafica, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi);
-// The same balls straight onto a canvas, drawn by every core at once.
-void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi, CacheBordi& bordi);
+// The balls straight onto a canvas (ARGB32 premultiplied, others are converted there and back),
+// drawn by every core at once, each in order: its rim (the 15 faint strokes of widths 1 .. 15
+// along its circle, from a profile that is the same for every size), its disc and its reflection.
+// Nothing is kept from one call to the next, so a frame costs the same whatever came before.
+void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi);
 
 // A colour 0x00BBGGRR as Qt's colour.
 QColor ColoreDa(Colore colore, int alpha = 255);

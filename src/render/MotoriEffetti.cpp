@@ -68,15 +68,14 @@ void MotoriEffetti::DisegnaParticelle(ContestoEffetti& contesto, int idChiamata,
             }
             DipingiPalle(contesto.CanvasFrame,
                          ComandiPalle(tipo, *emettitore, s.EffettiParticelleQuantita, s.EffettiParticelleColore,
-                                      StratiDellaChiamata(idChiamata, idDietro, idDavanti)),
-                         bordi_);
+                                      StratiDellaChiamata(idChiamata, idDietro, idDavanti)));
         }
     }
     if (idChiamata == 2 && s.IntroLista == 10) {
         cerchio_.ImpostaRaggio(RaggioCerchio(Tempo(contesto), contesto.TotaleFrame, cerchio_.LeggiCentroY(),
                                              s.Intro10Rotazione, s.Intro10Zoom));
         cerchio_.Aggiorna(true);
-        DipingiPalle(contesto.CanvasFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore), bordi_);
+        DipingiPalle(contesto.CanvasFrame, ComandiCerchio(cerchio_, s.EffettiParticelleColore));
     }
 }
 

@@ -77,5 +77,4 @@ private:
     ElencoFiocchiNeve neve_{};
     std::array<int, 5> angoliFuoco_{};
     CacheSprite sprite_;
-    CacheBordi bordi_;
 };

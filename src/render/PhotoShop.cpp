@@ -1,5 +1,7 @@
 #include "render/PhotoShop.h"
 
+#include "render/Bande.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -61,25 +63,24 @@ void SommeOrizzontali(const std::uint8_t* __restrict riga, int w, std::int16_t* 
     for (int i = 0; i < n - 4; ++i) somme[i] = static_cast<std::int16_t>(somme[i] + riga[i + 4]);
 }
 
-}  // namespace
-
-// The sharpen kernel is 44 x centre - 4 x (the sum of the 3 x 3 box), so a pass of box sums
-// by rows gives the very sums of the general convolution, in a form the compiler vectorises.
-void PhotoShop::AumentaNitidezza(QImage* immagine) {
-    if (!immagine || immagine->isNull()) return;
-    if (immagine->format() != QImage::Format_ARGB32 && immagine->format() != QImage::Format_RGB32) return;
-    const int w = immagine->width(), h = immagine->height();
+// Rows y0 .. y1 - 1 of the sharpen, in place. The rows just outside them come from sopra and
+// sotto (the picture's rows as they were, or null beyond its edge), since another part may
+// already have overwritten them.
+void NitidezzaRighe(QImage& immagine, int y0, int y1, const std::uint8_t* sopra0, const std::uint8_t* sotto1) {
+    const int w = immagine.width();
     const int n = w * 4;
     // Box sums of the rows above, at and below the row in hand; the source rows are kept
     // aside because the row above is overwritten before the next one is read.
     std::vector<std::int16_t> sopra(static_cast<size_t>(n)), qui(static_cast<size_t>(n)), sotto(static_cast<size_t>(n));
     std::vector<std::uint8_t> originale(static_cast<size_t>(n)), seguente(static_cast<size_t>(n));
-    std::copy_n(immagine->constScanLine(0), n, originale.begin());
+    std::copy_n(immagine.constScanLine(y0), n, originale.begin());
     SommeOrizzontali(originale.data(), w, qui.data());
-    std::fill(sopra.begin(), sopra.end(), 0);
-    for (int y = 0; y < h; ++y) {
-        if (y + 1 < h) {
-            std::copy_n(immagine->constScanLine(y + 1), n, seguente.begin());
+    if (sopra0) SommeOrizzontali(sopra0, w, sopra.data());
+    else std::fill(sopra.begin(), sopra.end(), 0);
+    for (int y = y0; y < y1; ++y) {
+        const std::uint8_t* prossima = y + 1 < y1 ? immagine.constScanLine(y + 1) : sotto1;
+        if (prossima) {
+            std::copy_n(prossima, n, seguente.begin());
             SommeOrizzontali(seguente.data(), w, sotto.data());
         } else {
             std::fill(sotto.begin(), sotto.end(), 0);
@@ -88,7 +89,8 @@ void PhotoShop::AumentaNitidezza(QImage* immagine) {
         const std::int16_t* __restrict b = qui.data();
         const std::int16_t* __restrict c = sotto.data();
         const std::uint8_t* __restrict p = originale.data();
-        std::uint8_t* __restrict uscita = immagine->scanLine(y);
+        // The picture may be a view of a canvas: its rows written in place, never detached.
+        std::uint8_t* __restrict uscita = const_cast<std::uint8_t*>(immagine.constScanLine(y));
         // Every value fits 16 bits (-9180 .. 11220). Divided by 9 toward zero and clamped:
         // (v * 7282) >> 16 is v / 9 for 0 <= v <= 11220.
         for (int i = 0; i < n; ++i) {
@@ -101,4 +103,32 @@ void PhotoShop::AumentaNitidezza(QImage* immagine) {
         std::swap(qui, sotto);
         std::swap(originale, seguente);
     }
+}
+
+}  // namespace
+
+// The sharpen kernel is 44 x centre - 4 x (the sum of the 3 x 3 box), so a pass of box sums
+// by rows gives the very sums of the general convolution, in a form the compiler vectorises.
+// The rows are shared out among the cores in fixed parts: the bytes never depend on the machine.
+void PhotoShop::AumentaNitidezza(QImage* immagine) {
+    if (!immagine || immagine->isNull()) return;
+    if (immagine->format() != QImage::Format_ARGB32 && immagine->format() != QImage::Format_RGB32) return;
+    // Written in place through constScanLine: a shared picture must get its own pixels first.
+    immagine->detach();
+    const int h = immagine->height();
+    const int n = immagine->width() * 4;
+    const int parti = std::min(h, NumeroBande);
+    const auto inizio = [&](int i) { return h * i / parti; };
+    // Each part's neighbouring rows as they are before any part writes.
+    std::vector<std::uint8_t> bordi(static_cast<size_t>(parti) * 2 * static_cast<size_t>(n));
+    const auto sopra = [&](int i) { return bordi.data() + static_cast<size_t>(2 * i) * static_cast<size_t>(n); };
+    const auto sotto = [&](int i) { return sopra(i) + n; };
+    for (int i = 0; i < parti; ++i) {
+        if (inizio(i) > 0) std::copy_n(immagine->constScanLine(inizio(i) - 1), n, sopra(i));
+        if (inizio(i + 1) < h) std::copy_n(immagine->constScanLine(inizio(i + 1)), n, sotto(i));
+    }
+    PerOgniParte(parti, [&](int i) {
+        NitidezzaRighe(*immagine, inizio(i), inizio(i + 1), inizio(i) > 0 ? sopra(i) : nullptr,
+                       inizio(i + 1) < h ? sotto(i) : nullptr);
+    });
 }

@@ -69,10 +69,20 @@ bool PreparaCartellaFrame(const QString& percorsoOutput, QString* errore) {
 namespace {
 
 // During a run the window needs no more pictures than the screen shows.
-bool AnteprimaDovuta(const ContestoRendering& c) {
+bool Dovuto(const ContestoRendering& c, const QElapsedTimer& orologio) {
     const double frequenza = c.Host.FrequenzaSchermo();
     const qint64 intervallo = frequenza > 0.0 ? static_cast<qint64>(1000.0 / frequenza) : 0;
-    return !c.OrologioAnteprima.isValid() || c.OrologioAnteprima.elapsed() >= intervallo;
+    return !orologio.isValid() || orologio.elapsed() >= intervallo;
+}
+
+// The workers scale a preview only for the frames the window will show: one per screen
+// refresh, and the run's last frame, which the window keeps.
+bool AnteprimaDaScalare(ContestoRendering& c) {
+    const bool ultimo = !(c.FrameCorrente + 1.0f <= ImpostazioniGlobali.TotaleFrame - 1.0f);
+    if (!ultimo && !Dovuto(c, c.OrologioRichiestaAnteprima)) return false;
+    c.OrologioRichiestaAnteprima.start();
+    ++c.AnteprimeRichieste;
+    return true;
 }
 
 }  // namespace
@@ -102,11 +112,12 @@ void SalvaFrame(ContestoRendering& c) {
     const QSize dimensione = DimensioneOutput(imp.ProgettoRisoluzione.Voce());
     if (c.Scrittura) {
         // Made and written by the workers; a failure shows at one of the next frames.
-        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, anteprima) || c.Scrittura->Fallito()) {
+        const QSize scalata = anteprima.isEmpty() || !AnteprimaDaScalare(c) ? QSize() : anteprima;
+        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, scalata) || c.Scrittura->Fallito()) {
             c.ErroreFrame = true;
             c.Scrittura->Fallito(&c.MessaggioErrore);
         }
-        if (AnteprimaDovuta(c)) MostraUltimaAnteprima(c);
+        if (Dovuto(c, c.OrologioAnteprima)) MostraUltimaAnteprima(c);
         return;
     }
     QByteArray dati;

@@ -24,6 +24,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <unistd.h>
+
 namespace {
 
 // Runs the program's event loop until it ends. azione runs once the main window has opened
@@ -174,3 +177,20 @@ TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
 }
 
 }  // namespace
+
+// SIGTERM, as a logout or a shutdown sends it, to the running program: it saves the project
+// as closing the window does, and ends.
+TEST(Avvio, SigtermSavesTheProjectAndEndsTheProgram) {
+    CasaProgramma casa;
+    Programma programma;
+    QFile::remove(PercorsoFileProgetto());
+    EXPECT_TRUE(EseguiFinoAllaFine(programma, [&] {
+        ImpostazioniProgetto& m = programma.Principale().Impostazioni();
+        m.FontSize = 123;
+        programma.Principale().AggiornaViste();
+        ::kill(::getpid(), SIGTERM);
+    }));
+    QFile file(PercorsoFileProgetto());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Font Size       : 123"));
+}

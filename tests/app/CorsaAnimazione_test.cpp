@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <functional>
@@ -118,6 +119,41 @@ TEST(CorsaAnimazione, ClosingDuringARunClosesAndSavesOnceTheLoopHasEnded) {
     EXPECT_TRUE(QFile::exists(PercorsoFileProgetto()));
     EXPECT_LT(b.File().size(), 50);
     EXPECT_TRUE(b.porta.Codifiche.isEmpty());
+}
+
+// The session ends during a run: the run stops after its frame, the project is saved without
+// a question, and the program is told it may end. One that could not be read at start is
+// saved beside itself, never over it.
+TEST(CorsaAnimazione, TheSessionsEndStopsTheRunThenSavesWithoutAsking) {
+    for (const bool illeggibile : {false, true}) {
+        SCOPED_TRACE(illeggibile);
+        BancoCorsa b(50);
+        const QString percorso = PercorsoFileProgetto();
+        QFile::remove(percorso);
+        if (illeggibile) {
+            b.f->close();
+            QFile::remove(percorso);
+            ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), percorso));
+            b.Apri(true);
+        }
+        b.porta.Messaggi.clear();
+        int fine = 0;
+        b.Anima([&] {
+            b.f->ChiudiPerFineSessione([&] { ++fine; });
+            EXPECT_EQ(fine, 0);
+        });
+        EXPECT_EQ(fine, 1);
+        EXPECT_FALSE(b.f->isVisible());
+        EXPECT_LT(b.File().size(), 50);
+        EXPECT_TRUE(b.porta.Messaggi.isEmpty());
+        const QString salvato = illeggibile ? percorso + QStringLiteral(".nuovo") : percorso;
+        QFile f(salvato);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << salvato.toStdString();
+        EXPECT_TRUE(f.readAll().startsWith("Titolo"));
+        if (illeggibile) {
+            EXPECT_TRUE(QFileInfo(percorso).isSymLink());
+        }
+    }
 }
 
 TEST(CorsaAnimazione, AFrameListThatCannotBeWrittenIsToldAndTheHandOffStillHappens) {

@@ -6,6 +6,7 @@
 #include "controls/Orv_2016_spinnumber.h"
 #include "controls/Orvheader.h"
 #include "controls/TFlatEdit.h"
+#include "project/TestiMessaggi.h"
 #include "render/Casuale.h"
 
 #include <gtest/gtest.h>
@@ -542,6 +543,25 @@ TEST(GestoriPrincipale, GalleryDoubleClickAppliesTheStyleAndRenders) {
     emit galleria->itemDoubleClicked(nullptr);
     EXPECT_TRUE(b.Imp() == applicato);
     EXPECT_EQ(b.Richiesti(), richiesti + 2);
+}
+
+// A gallery file that turns out not to be a style is refused with an error; nothing changes.
+TEST(GestoriPrincipale, AStyleFileThatIsNotAStyleIsRefusedWithAMessage) {
+    BancoFinestra b(false, true);
+    auto* galleria = b.W<QListWidget>("RaccoglitoreAnteprime");
+    ASSERT_GT(galleria->count(), 1);
+    const QString percorso = CaricaGalleriaStili().Percorsi.value(1);
+    QFile file(percorso);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(30000, '\x7f'));
+    file.close();
+    const ImpostazioniProgetto prima = b.Imp();
+    b.porta.Messaggi.clear();
+    galleria->setCurrentRow(1);
+    emit galleria->itemDoubleClicked(galleria->item(1));
+    EXPECT_TRUE(b.Imp() == prima);
+    ASSERT_EQ(b.porta.Messaggi.size(), 1);
+    EXPECT_EQ(b.porta.Messaggi[0], QStringLiteral("1: ") + TestoMessaggio(VoceMessaggio::StileNonValido).arg(percorso));
 }
 
 TEST(GestoriPrincipale, ADamagedProjectFileIsReportedOnceAtStart) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -125,6 +127,28 @@ TEST(Jpeg, HugeDeclaredSizeIsRefusedAtTheHeader) {
         EXPECT_TRUE(letta.isNull());
         EXPECT_TRUE(errore.contains("64500 x 65500")) << errore.toStdString();
     }
+}
+
+// A 2048 x 2048 progressive picture whose last scan is repeated 4000 times (89 KB) would keep
+// the decoder busy for a long while: it is refused on its markers, before any decoding.
+TEST(Jpeg, ThousandsOfScansAreRefusedAtOnce) {
+    const QString corpus = QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/Jpeg/";
+    const QString scansioni = corpus + "migliaia_di_scansioni.jpg";
+    EXPECT_EQ(ContaScansioniJpeg(scansioni, 1000000), 4010);
+    EXPECT_EQ(ContaScansioniJpeg(scansioni), LimiteScansioniJpeg + 1);  // the count stops there
+    EXPECT_EQ(ContaScansioniJpeg(corpus + "progressivo.jpg"), 10);
+    EXPECT_EQ(ContaScansioniJpeg(corpus + "piccolo.jpg"), 1);
+    EXPECT_EQ(ContaScansioniJpeg(reinterpret_cast<const uchar*>("GIF89a"), 6), 0);
+    QElapsedTimer tempo;
+    tempo.start();
+    for (const bool ridotta : {false, true}) {
+        QString errore;
+        const QImage letta = ridotta ? LeggiJpegRidotta(scansioni, QSize(48, 28), &errore) : LeggiJpeg(scansioni, &errore);
+        EXPECT_TRUE(letta.isNull());
+        EXPECT_TRUE(errore.contains("too many scans")) << errore.toStdString();
+    }
+    EXPECT_LT(tempo.elapsed(), 500);
+    EXPECT_FALSE(LeggiJpeg(corpus + "progressivo.jpg").isNull());
 }
 
 TEST(Jpeg, ThumbnailsAreDecodedAtTheSmallestScaleThatCoversTheBox) {

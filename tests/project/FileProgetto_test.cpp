@@ -626,7 +626,9 @@ TEST_F(FileProgetto, EachKindOfFileIsToldOnceAndKeptWhenNotReadCleanly) {
 // One stray byte after UTF-8 text: the UTF-8 stays UTF-8, only the byte is read the old way.
 TEST_F(FileProgetto, AStrayByteGarblesNothingElse) {
     ImpostazioniProgetto p;
-    const EsitoCaricamento e = CaricaProgetto(p, Corpus("byte_spaiato.txt"));
+    // A copy: the read keeps a backup beside the file it reads.
+    ScriviFile(File(), LeggiFile(Corpus("byte_spaiato.txt")));
+    const EsitoCaricamento e = CaricaProgetto(p, File());
     EXPECT_TRUE(e.Completo);
     EXPECT_EQ(e.RigheMiste, 1);
     EXPECT_EQ(p.Testo1, QString::fromUtf8("Città già pronta ÿ"));
@@ -634,7 +636,8 @@ TEST_F(FileProgetto, AStrayByteGarblesNothingElse) {
 
 TEST_F(FileProgetto, ANewerVersionLeavesTheDefaults) {
     ImpostazioniProgetto p;
-    const EsitoCaricamento e = CaricaProgetto(p, Corpus("versione_nuova.txt"));
+    ScriviFile(File(), LeggiFile(Corpus("versione_nuova.txt")));
+    const EsitoCaricamento e = CaricaProgetto(p, File());
     EXPECT_EQ(e.VersioneNuova, "2.4");
     EXPECT_FALSE(e.Completo);
     EXPECT_EQ(rese, 0);  // nothing read: the intro presets never ran
@@ -676,7 +679,8 @@ TEST_F(FileProgetto, AFileThatCannotBeReadIsToldWithTheReason) {
 // Every number is brought into its control's range: a glow of 100000 would take minutes.
 TEST_F(FileProgetto, NumbersAreClampedToTheirControls) {
     ImpostazioniProgetto p;
-    EXPECT_TRUE(CaricaProgetto(p, Corpus("bagliore_enorme.txt")).Completo);
+    ScriviFile(File(), LeggiFile(Corpus("bagliore_enorme.txt")));
+    EXPECT_TRUE(CaricaProgetto(p, File()).Completo);
     EXPECT_TRUE(p.FontGlowCheck);
     EXPECT_EQ(p.FontGlowSize, 30);
 

@@ -44,7 +44,8 @@ QByteArray BloccoColore(QRgb colore)
     return dati;
 }
 
-QByteArray BloccoRovinato() { return QByteArray(DimensioneAnteprimaStile, 'x'); }
+// A damaged preview: a BMP's first two letters, then nothing of a picture.
+QByteArray BloccoRovinato() { return "BM" + QByteArray(DimensioneAnteprimaStile - 2, 'x'); }
 
 ImpostazioniProgetto ConFont()
 {
@@ -101,27 +102,27 @@ TEST(StiliTesto, OddLinesGiveTheirSettings)
     ASSERT_EQ(ApplicaStileTesto(m, contenuto, "/u/Stili/Mio.orvstyle"), EsitoStile::Applicato);
 
     EXPECT_EQ(m.FontElenco.Voce(), 3);  // trailing blanks cut before the name is matched
-    EXPECT_EQ(m.FontSize, 333);
+    EXPECT_EQ(m.FontSize, 200);  // 333, brought into the slider's range
     EXPECT_TRUE(m.FontBold);
     EXPECT_TRUE(m.FontItalic);
     EXPECT_FALSE(m.FontUnderline);
     EXPECT_EQ(m.FontColore.Colore1, 0x8000FFu);
     EXPECT_EQ(m.FontColore.Colore2, 0x0201E7u);
-    EXPECT_EQ(m.FontOpacita, 250);  // never clamped
+    EXPECT_EQ(m.FontOpacita, 100);  // 250, clamped
     EXPECT_FALSE(m.FontOutline1Check);
     EXPECT_EQ(m.FontOutline1Colore, 0xFF8000u);
     EXPECT_EQ(m.FontOutline1Size, 14);
     EXPECT_EQ(m.FontOutline1Opacita, 60);
     EXPECT_TRUE(m.FontOutline2Check);
     EXPECT_EQ(m.FontOutline2Colore, 0x38220Cu);
-    EXPECT_EQ(m.FontOutline2Size, -6);
-    EXPECT_EQ(m.FontOutline2Opacita, -5);
+    EXPECT_EQ(m.FontOutline2Size, 0);     // -6
+    EXPECT_EQ(m.FontOutline2Opacita, 0);  // -5
     EXPECT_TRUE(m.FontShadowCheck);
     EXPECT_EQ(m.FontShadowColore, 0x3264C8u);
     EXPECT_EQ(m.FontShadowSize, 0);
     EXPECT_EQ(m.FontShadowOpacita, 4);
     EXPECT_EQ(m.FontShadowOffsetX, -4);
-    EXPECT_EQ(m.FontShadowOffsetY, 159);
+    EXPECT_EQ(m.FontShadowOffsetY, 100);  // 159
     EXPECT_FALSE(m.FontGlowCheck);
     EXPECT_EQ(m.FontGlowColore, 0x00FF00u);
     EXPECT_EQ(m.FontGlowSize, 23);  // only the first 70 characters count
@@ -197,7 +198,7 @@ TEST(StiliTesto, UnknownFontLeavesTheListAndAppliesTheRest)
     m.FontElenco.ImpostaVoce(2);
     ApplicaStileTesto(m, BloccoRovinato() + righe, "/u/x.orvstyle");
     EXPECT_EQ(m.FontElenco.Voce(), 2);
-    EXPECT_EQ(m.FontSize, 333);
+    EXPECT_EQ(m.FontSize, 200);
 }
 
 TEST(StiliTesto, GalleryInNameOrderWithPicturesPaired)
@@ -226,9 +227,30 @@ TEST(StiliTesto, GalleryInNameOrderWithPicturesPaired)
     // The double click applies path i, a bad picture notwithstanding.
     ImpostazioniProgetto m = ConFont();
     EXPECT_EQ(ApplicaStileGalleria(m, g, 2), EsitoStile::Applicato);
-    EXPECT_EQ(m.FontSize, 333);
+    EXPECT_EQ(m.FontSize, 200);
 
     EXPECT_TRUE(CaricaGalleriaStili(casa.Sotto("assente")).Percorsi.isEmpty());
+}
+
+// A file that is not a style (random bytes, or a preview followed by lines of the wrong form)
+// is refused whole: not one setting changes, where random lines would have set sizes and
+// opacities to 0 and made the text vanish.
+TEST(StiliTesto, AFileThatIsNotAStyleIsRefusedAndAppliesNothing)
+{
+    const QByteArray casuale = Leggi(QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/StiliTesto/casuale.orvstyle");
+    ASSERT_GT(casuale.size(), DimensioneAnteprimaStile);
+    QByteArray coloreRotto = Leggi(Fixture("Strani.txt"));
+    coloreRotto.replace("000128255", "blue");
+    QByteArray dimensioneRotta = Leggi(Fixture("Strani.txt"));
+    dimensioneRotta.replace("\r\n4.5\r\n", "\r\nwide\r\n");
+    const QByteArray casi[] = {casuale, BloccoColore(0xFF000000) + coloreRotto,
+                               BloccoColore(0xFF000000) + dimensioneRotta,
+                               QByteArray(DimensioneAnteprimaStile, 'x') + Leggi(Fixture("Strani.txt"))};
+    for (const QByteArray& contenuto : casi) {
+        ImpostazioniProgetto m = ConFont();
+        EXPECT_EQ(ApplicaStileTesto(m, contenuto, "/u/x.orvstyle"), EsitoStile::NonValido);
+        EXPECT_EQ(m, ConFont());
+    }
 }
 
 TEST(StiliTesto, DoubleClickWithoutAStyleChangesNothing)

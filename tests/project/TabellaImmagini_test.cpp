@@ -1,7 +1,9 @@
 #include "project/TabellaImmagini.h"
 
 #include "common/CasaTemporanea.h"
+#include "common/LinguaTemporanea.h"
 #include "platform/FileTesto.h"
+#include "project/TestiMessaggi.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +47,7 @@ TEST(TabellaImmagini, ListFileFirstLineDecides) {
         const char* contenuto;
         bool predefiniti;
     } casi[] = {{"OK\r\n", false}, {"OKAY whatever\r\n", false}, {"ok\r\n", true}, {"", true},
-                {" OK\r\n", true}};
+                {" OK\r\n", true}, {"\r\nOK\r\n", true}, {"OK", false}};
     for (const Caso& c : casi) {
         CasaTemporanea casa;
         ScriviFile(casa.Sotto("ElencoImmagini.txt"), c.contenuto);
@@ -86,7 +88,26 @@ TEST(TabellaImmagini, UnwritableFolderIsReported) {
     TabellaPercorsi t;
     QString errore;
     EXPECT_FALSE(SalvaElencoImmagini(t, casa.Sotto("manca/ancora"), &errore));
-    EXPECT_FALSE(errore.isEmpty());
+    // The message names the file, not only the system's reason.
+    EXPECT_TRUE(errore.startsWith(casa.Sotto("manca/ancora/ElencoImmagini.txt") + ": ")) << errore.toStdString();
+    EXPECT_GT(errore.size(), casa.Sotto("manca/ancora/ElencoImmagini.txt: ").size());
+}
+
+// A list file of 200 MB (sparse, so the test writes nothing) is no list: it is not read, the
+// defaults go in and the user is told; an "OK" list of a normal size says nothing.
+TEST(TabellaImmagini, AFileFarTooLargeForAListIsRefused) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("ElencoImmagini.txt");
+    ScriviFile(percorso, "OK\r\n");
+    TabellaPercorsi t;
+    EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).isEmpty());
+    EXPECT_TRUE(t[0].isEmpty());
+    QFile f(percorso);
+    ASSERT_TRUE(f.resize(200LL * 1024 * 1024));
+    LinguaTemporanea lingua(LinguaInglese);
+    const QString avviso = CaricaElencoImmagini(t, casa.Percorso(), kProgramma);
+    EXPECT_EQ(avviso, TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande).arg(percorso).arg(200));
+    EXPECT_EQ(t[0], "/opt/quenvox/Intro/00 SfondoFlares.png");
 }
 
 }  // namespace

@@ -3,15 +3,20 @@
 #include "AiutoIntro.h"
 #include "render/CacheImmagini.h"
 #include "render/CacheSprite.h"
+#include "platform/Jpeg.h"
+#include "project/TestiMessaggi.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -76,6 +81,41 @@ TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
         EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
         EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
     }
+}
+
+// A file that is there but cannot be read is told like one that cannot be decoded: a read
+// error (a link to /proc/self/mem reads with EIO, for root too), no permission, and a
+// progressive JPEG of thousands of scans, refused before it is decoded.
+void TroppoPerLeggere(const QString& percorso, const QString& motivo) {
+    SCOPED_TRACE(percorso.toStdString());
+    CacheImmagini immagini;
+    QElapsedTimer tempo;
+    tempo.start();
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(immagini.Carica(percorso).isNull());
+    EXPECT_LT(tempo.elapsed(), 2000);
+    const QStringList avvisi = immagini.PrendiAvvisi();
+    ASSERT_EQ(avvisi.size(), 1);
+    EXPECT_EQ(avvisi[0], MessaggioImmagineIllegibile(percorso, motivo));
+}
+
+TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
+    CasaTemporanea casa;
+    const QString eio = casa.Sotto("eio.png");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), eio));
+    TroppoPerLeggere(eio, QStringLiteral("Input/output error"));
+    const QString scansioni = casa.Sotto("scansioni.jpg");
+    ASSERT_TRUE(QFile::copy(QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/Jpeg/migliaia_di_scansioni.jpg",
+                            scansioni));
+    TroppoPerLeggere(scansioni, TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg));
+}
+
+TEST(ImmaginiIllegibili, AFileWithoutReadPermissionIsToldWithTheReason) {
+    if (geteuid() == 0) GTEST_SKIP() << "running as root, which reads whatever the permissions say";
+    CasaTemporanea casa;
+    const QString chiuso = casa.Sotto("chiuso.png");
+    Scrivi(chiuso, Png());
+    ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
+    TroppoPerLeggere(chiuso, QStringLiteral("Permission denied"));
 }
 
 // A damaged file of the same size and time is not decoded again; a changed one is.

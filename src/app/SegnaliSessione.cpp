@@ -1,0 +1,45 @@
+#include "app/SegnaliSessione.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The handler may only write a byte: the event loop reads it and does the rest.
+int coppia[2] = {-1, -1};
+constexpr int kSegnali[] = {SIGTERM, SIGHUP};
+
+void AllArrivo(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t scritti = ::write(coppia[0], &byte, 1);
+}
+
+}  // namespace
+
+SegnaliSessione::SegnaliSessione(std::function<void()> allaFine, QObject* parent)
+    : QObject(parent), allaFine_(std::move(allaFine)) {
+    if (coppia[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, coppia) != 0) {
+        std::perror("Quenvox: the end of the session cannot be caught");
+        return;
+    }
+    notifica_ = new QSocketNotifier(coppia[1], QSocketNotifier::Read, this);
+    connect(notifica_, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t letti = ::read(coppia[1], &byte, 1);
+        if (allaFine_) allaFine_();
+    });
+    struct sigaction azione {};
+    azione.sa_handler = AllArrivo;
+    sigemptyset(&azione.sa_mask);
+    azione.sa_flags = SA_RESTART;
+    for (int segnale : kSegnali) sigaction(segnale, &azione, nullptr);
+}
+
+SegnaliSessione::~SegnaliSessione() {
+    for (int segnale : kSegnali) std::signal(segnale, SIG_DFL);
+}
