@@ -2,7 +2,9 @@
 // drawn, scaled and written as JPEG. Every intro with its preset look (and with the heavy look
 // over it), at 1080p and at 720p. Beside each, the floor: the same number of frames encoded to
 // JPEG on 8 threads, nothing drawn, from pictures of that run. The program ends with the table.
-// QUENVOX_BENCH_FRAME=<n> runs n frames instead of 200.
+// QUENVOX_BENCH_FRAME=<n> runs n frames instead of 200. BM_FaseFrameLunghezza runs every intro
+// with its preset look at 1080p for 200 frames and for QUENVOX_BENCH_LUNGO frames (5000 unless
+// set), and prints milliseconds per frame of both beside the floor's, measured in the same run.
 #include "BenchComune.h"
 
 #include "platform/CartelleUtente.h"
@@ -34,6 +36,14 @@ struct Misura {
 // (intro, heavy, height) -> the run; (intro, heavy) -> the floor in seconds.
 std::map<std::tuple<int, int, int>, Misura> corse;
 std::map<std::tuple<int, int>, double> pavimenti;
+// (intro, frames) -> seconds of the run and of its floor.
+std::map<std::tuple<int, int>, std::pair<double, double>> lunghezze;
+
+int FrameLungo() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("QUENVOX_BENCH_LUNGO", &ok);
+    return ok && n > 0 ? n : 5000;
+}
 
 int FrameBench() {
     bool ok = false;
@@ -78,42 +88,61 @@ double Pavimento(const std::vector<QImage>& campioni, int frame) {
     return durata.count();
 }
 
+// One run of the frames phase as the main window starts it; seconds and cores.
+Misura Corsa(int intro, bool pesanti, int altezza, int frame, benchmark::State& stato) {
+    stato.PauseTiming();
+    HostBench host;
+    ImpostazioniProgetto imp = ImpostazioniIntroBench(intro, pesanti);
+    imp.ProgettoRisoluzione = altezza == 720 ? 1 : 2;
+    ImpostazioniGlobali.TotaleFrame = static_cast<float>(frame);
+    ContestoRendering contesto(host);
+    // The preview the window shows before Anima is checked.
+    EseguiRendering(contesto, imp);
+    stato.ResumeTiming();
+
+    const double processore = TempoProcessore();
+    const auto inizio = std::chrono::steady_clock::now();
+    host.Anima = true;
+    AvviaAnimazione(contesto);
+    EseguiRendering(contesto, imp);
+    const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+    return {durata.count(), (TempoProcessore() - processore) / durata.count()};
+}
+
 void BM_FaseFrame(benchmark::State& stato) {
     const int intro = static_cast<int>(stato.range(0));
     const bool pesanti = stato.range(1) != 0;
     const int altezza = static_cast<int>(stato.range(2));
     const int frame = FrameBench();
     for (auto _ : stato) {
+        const Misura m = Corsa(intro, pesanti, altezza, frame, stato);
         stato.PauseTiming();
-        HostBench host;
-        ImpostazioniProgetto imp = ImpostazioniIntroBench(intro, pesanti);
-        imp.ProgettoRisoluzione = altezza == 720 ? 1 : 2;
-        ImpostazioniGlobali.TotaleFrame = static_cast<float>(frame);
-        ContestoRendering contesto(host);
-        // The preview the window shows before Anima is checked.
-        EseguiRendering(contesto, imp);
-        stato.ResumeTiming();
-
-        const double processore = TempoProcessore();
-        const auto inizio = std::chrono::steady_clock::now();
-        host.Anima = true;
-        AvviaAnimazione(contesto);
-        EseguiRendering(contesto, imp);
-        const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
-        const double core = (TempoProcessore() - processore) / durata.count();
-
-        stato.PauseTiming();
-        corse[{intro, pesanti, altezza}] = {durata.count(), core};
-        stato.counters["s"] = durata.count();
-        stato.counters["cores"] = core;
+        corse[{intro, pesanti, altezza}] = m;
+        stato.counters["s"] = m.Secondi;
+        stato.counters["cores"] = m.Core;
         if (altezza == 1080) pavimenti[{intro, pesanti}] = Pavimento(CampioniDellaCorsa(frame), frame);
+        stato.ResumeTiming();
+    }
+}
+
+void BM_FaseFrameLunghezza(benchmark::State& stato) {
+    const int intro = static_cast<int>(stato.range(0));
+    const int frame = stato.range(1) != 0 ? FrameLungo() : 200;
+    for (auto _ : stato) {
+        const Misura m = Corsa(intro, false, 1080, frame, stato);
+        stato.PauseTiming();
+        lunghezze[{intro, frame}] = {m.Secondi, Pavimento(CampioniDellaCorsa(frame), frame)};
+        stato.counters["ms/frame"] = m.Secondi * 1000.0 / frame;
         stato.ResumeTiming();
     }
 }
 
 }  // namespace
 
+void StampaTabellaLunghezze();
+
 void StampaTabellaFaseFrame() {
+    StampaTabellaLunghezze();
     if (corse.empty()) return;
     std::printf("\nFrames phase of a run of %d frames, JPEG, seconds (cores: processor time / wall time;\n"
                 "floor: the same frames only encoded, on 8 threads; ratio: 1080p run / floor)\n",
@@ -138,6 +167,32 @@ void StampaTabellaFaseFrame() {
             }
         }
 }
+
+void StampaTabellaLunghezze() {
+    if (lunghezze.empty()) return;
+    const int lungo = FrameLungo();
+    std::printf("\nFrames phase by length, preset look, 1080p, ms per frame (floor: the same frames only\n"
+                "encoded on 8 threads; growth: long / short)\n");
+    std::printf("%-6s %9s %9s %9s %9s %8s\n", "intro", "200", "floor", "long", "floor", "growth");
+    for (int intro = 1; intro <= 10; ++intro) {
+        const auto a = lunghezze.find({intro, 200});
+        const auto b = lunghezze.find({intro, lungo});
+        if (a == lunghezze.end() && b == lunghezze.end()) continue;
+        std::printf("%-6d", intro);
+        for (const auto& [it, n] : {std::pair{a, 200}, std::pair{b, lungo}}) {
+            if (it == lunghezze.end()) std::printf(" %9s %9s", "-", "-");
+            else std::printf(" %9.2f %9.2f", it->second.first * 1000.0 / n, it->second.second * 1000.0 / n);
+        }
+        if (a == lunghezze.end() || b == lunghezze.end()) std::printf(" %8s\n", "-");
+        else std::printf(" %7.0f%%\n", 100.0 * (b->second.first / lungo) / (a->second.first / 200) - 100.0);
+    }
+}
+
+BENCHMARK(BM_FaseFrameLunghezza)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {0, 1}})
+    ->ArgNames({"intro", "long"})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 BENCHMARK(BM_FaseFrame)
     ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {0, 1}, {1080, 720}})

@@ -5,7 +5,10 @@
 // A frame list after "-f" (for instance -f 50,100,150) replaces the five sampled frames;
 // "-p K" lays particle kind K (1 fire .. 6 bouncing balls) over every intro.
 // fogli_intro [folder] sprite   writes the fire and smoke sprites at 1:1, drawn the way the
-// particle layers and intro 6 draw them, over the default gradient and over dark.
+// particle layers and intro 6 draw them, over the default gradient, black and white.
+// fogli_intro [folder] particelle [K]   writes one sheet per sprite kind, fire and smoke (or
+// kind K alone): intro 1 with the kind at its default count and life, over the default
+// background, black and white, at frames 25, 100 and 175.
 #include "AiutoStrumenti.h"
 #include "platform/CartelleUtente.h"
 #include "platform/Grafica.h"
@@ -16,6 +19,7 @@
 #include "render/Casuale.h"
 #include "render/ContestoRendering.h"
 #include "render/HostSenzaFinestra.h"
+#include "render/LivelliParticelle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,7 +61,7 @@ ImpostazioniProgetto ProgettoIntro(int intro) {
     return imp;
 }
 
-QImage Foglio(int intro, const std::vector<Scatto>& scatti) {
+QImage Foglio(const QString& titolo, const std::vector<Scatto>& scatti) {
     constexpr int L = 480, A = 270, Margine = 12, Titolo = 28, Didascalia = 20;
     const int colonne = 3;
     const int righe = (static_cast<int>(scatti.size()) + colonne - 1) / colonne;
@@ -70,7 +74,7 @@ QImage Foglio(int intro, const std::vector<Scatto>& scatti) {
     font.setPixelSize(14);
     p.setFont(font);
     p.setPen(QColor(0xFD, 0xBF, 0x07));
-    p.drawText(Margine, 20, QStringLiteral("Intro %1").arg(intro));
+    p.drawText(Margine, 20, titolo);
     for (size_t i = 0; i < scatti.size(); ++i) {
         const int x = Margine + static_cast<int>(i % colonne) * (L + Margine);
         const int y = Titolo + static_cast<int>(i / colonne) * (A + Didascalia + Margine);
@@ -83,11 +87,11 @@ QImage Foglio(int intro, const std::vector<Scatto>& scatti) {
     return foglio;
 }
 
-std::vector<Scatto> RenderIntro(int intro, int N, const std::set<int>& frame) {
+std::vector<Scatto> RenderIntro(ImpostazioniProgetto imp, int N, const std::set<int>& frame,
+                                const QString& prefisso = {}) {
     std::vector<Scatto> scatti;
     ImpostazioniGlobali.TotaleFrame = static_cast<float>(N);
     FissaSemeCasuale(7);
-    ImpostazioniProgetto imp = ProgettoIntro(intro);
     HostSenzaFinestra host;
     host.Errore = [](const QString& m) { std::fprintf(stderr, "%s\n", qPrintable(m)); };
     ContestoRendering contesto(host);
@@ -98,60 +102,64 @@ std::vector<Scatto> RenderIntro(int intro, int N, const std::set<int>& frame) {
     host.Anima = true;
     contesto.Effetti.PreparaAvvioAnimazione();
     AvviaAnimazione(contesto);
-    for (int t = 0; t < N; ++t) {
+    const int ultimo = frame.empty() ? -1 : *frame.rbegin();
+    for (int t = 0; t < N && t <= ultimo; ++t) {
         contesto.FrameCorrente = static_cast<float>(t);
         DisegnaFrame(contesto);
-        if (frame.count(t)) scatti.push_back({QStringLiteral("frame %1").arg(t), contesto.CanvasFrame.copy()});
+        if (frame.count(t))
+            scatti.push_back({prefisso + QStringLiteral("frame %1").arg(t), contesto.CanvasFrame.copy()});
     }
     return scatti;
 }
 
-// The fire sprites at their start tint (no blue, half opacity), the smoke at the particle
-// layer's start and at full strength, then a pile of smoke puffs as intro 6 lays them; each
-// over the default background's two colours and over dark.
+// The fire and smoke sprites at 1:1 as the particle layer draws them: the five flames (no
+// blue) at their start opacity and at two stages of their fade, the three smokes at their
+// start and half-way; each over the default gradient, black and white. Then a pile of smoke
+// puffs as intro 6 lays them, over the gradient and over dark.
 QImage FoglioSprite() {
     constexpr int L = 256, Margine = 16, Pennacchio = 520;
-    const int larghezza = Margine + 5 * (L + Margine);
-    QImage foglio(larghezza, Margine + 4 * (L + Margine) + 2 * (Pennacchio + Margine), QImage::Format_RGB32);
+    struct Riga {
+        int primo, quanti;
+        float alfa;
+        bool senzaBlu;
+    };
+    const Riga righe[] = {{15, 5, 0.5f, true}, {15, 5, 0.25f, true}, {15, 5, 0.1f, true},
+                          {25, 3, 92 / 255.0f, false}, {25, 3, 46 / 255.0f, false}};
+    const ImpostazioniProgetto predefinite;
+    const QColor alto = ColoreDa(predefinite.SfondoColori.Colore1), basso = ColoreDa(predefinite.SfondoColori.Colore2);
+    const int larghezza = Margine + 15 * (L + Margine);
+    const int nRighe = static_cast<int>(std::size(righe));
+    QImage foglio(larghezza, Margine + nRighe * (L + Margine) + 2 * (Pennacchio + Margine), QImage::Format_RGB32);
     foglio.fill(QColor(0x2D, 0x2D, 0x2D));
     QPainter p(&foglio);
-    const auto fondo = [&](const QRect& r, bool chiaro) {
-        if (!chiaro) {
-            p.fillRect(r, QColor(0x18, 0x18, 0x18));
-            return;
+    const auto fondo = [&](const QRect& r, int quale) {
+        if (quale == 0) {
+            QLinearGradient sfumatura(0, r.top(), 0, r.bottom());
+            sfumatura.setColorAt(0, alto);
+            sfumatura.setColorAt(1, basso);
+            p.fillRect(r, sfumatura);
+        } else {
+            p.fillRect(r, quale == 1 ? Qt::black : Qt::white);
         }
-        QLinearGradient sfumatura(0, r.top(), 0, r.bottom());
-        sfumatura.setColorAt(0, QColor(0x00, 0xC7, 0xD6));
-        sfumatura.setColorAt(1, QColor(0x00, 0x07, 0x61));
-        p.fillRect(r, sfumatura);
     };
     const auto slot = [](int n) { return QImage(PercorsoPredefinitoImmagine(n, CartellaProgramma)); };
-    MatriceColore fuoco = MatriceColore::Identita();
-    fuoco.m[2][2] = 0.0f;
-    fuoco.m[3][3] = 0.5f;
     int y = Margine;
-    for (bool chiaro : {true, false}) {
-        for (int i = 0; i < 5; ++i) {
-            const QRect r(Margine + i * (L + Margine), y, L, L);
-            fondo(r, chiaro);
-            const QImage f = slot(15 + i);
-            DisegnaConMatrice(p, r, f, f.rect(), fuoco);
-        }
-        y += L + Margine;
-    }
-    for (bool chiaro : {true, false}) {
-        for (int i = 0; i < 5; ++i) {
-            const QRect r(Margine + i * (L + Margine), y, L, L);
-            fondo(r, chiaro);
-            const QImage f = slot(25 + i % 3);
-            DisegnaConMatrice(p, r, f, f.rect(), i < 3 ? MatriceColore::Alfa(92 / 255.0f) : MatriceColore::Identita());
-        }
+    for (const Riga& riga : righe) {
+        for (int quale = 0; quale < 3; ++quale)
+            for (int i = 0; i < riga.quanti; ++i) {
+                const QRect r(Margine + (quale * 5 + i) * (L + Margine), y, L, L);
+                fondo(r, quale);
+                MatriceColore m = MatriceColore::Alfa(riga.alfa);
+                if (riga.senzaBlu) m.m[2][2] = 0.0f;
+                const QImage f = slot(riga.primo + i);
+                DisegnaConMatrice(p, r, f, f.rect(), m);
+            }
         y += L + Margine;
     }
     // Intro 6's plume: 20 puffs a frame for 30 frames, each rising and drifting left as it ages.
-    for (bool chiaro : {true, false}) {
+    for (int quale : {0, 1}) {
         const QRect r(Margine, y, larghezza - 2 * Margine, Pennacchio);
-        fondo(r, chiaro);
+        fondo(r, quale);
         std::mt19937 caso(3);
         std::uniform_real_distribution<double> u(0, 1);
         const QPointF sorgente(r.center().x(), r.bottom() - 140);
@@ -161,8 +169,8 @@ QImage FoglioSprite() {
             for (int k = 0; k < 20; ++k) {
                 const QImage f = slot(25 + k % 3);
                 const QPointF c = sorgente + QPointF(-eta * eta * 0.4 + (u(caso) - 0.5) * 20, -eta * 9.0 + (u(caso) - 0.5) * 40);
-                DisegnaConMatrice(p, QRectF(c - QPointF(L / 2.0, L / 2.0), QSizeF(L, L)), f, f.rect(),
-                                  MatriceColore::Alfa((1.0f - eta / 30.0f) / 15.0f));
+                DisegnaConMatrice(p, QRectF(c - QPointF(f.width() / 2.0, f.height() / 2.0), QSizeF(f.size())), f,
+                                  f.rect(), MatriceColore::Alfa((1.0f - eta / 30.0f) / 15.0f));
             }
         p.restore();
         p.setPen(Qt::NoPen);
@@ -172,6 +180,32 @@ QImage FoglioSprite() {
     }
     p.end();
     return foglio;
+}
+
+// Intro 1 with one sprite kind at its default count and life, over the default background,
+// black and white: each at frames 25, 100 and 175, also written at full size after radice.
+QImage FoglioParticelle(int tipo, const QString& titolo, const QString& radice) {
+    struct Fondo {
+        const char* nome;
+        Colore alto, basso;
+    };
+    const ImpostazioniProgetto predefinite;
+    const Fondo fondi[] = {{"predefinito", predefinite.SfondoColori.Colore1, predefinite.SfondoColori.Colore2},
+                           {"nero", 0x000000, 0x000000},
+                           {"bianco", 0xFFFFFF, 0xFFFFFF}};
+    std::vector<Scatto> scatti;
+    for (const Fondo& f : fondi) {
+        Particelle = tipo;
+        ImpostazioniProgetto imp = ProgettoIntro(1);
+        imp.SfondoColori = {f.alto, f.basso};
+        const std::set<int> frame = {25, 100, 175};
+        const auto riga = RenderIntro(imp, 200, frame, QString::fromLatin1(f.nome) + QStringLiteral(", "));
+        auto t = frame.begin();
+        for (auto s = riga.begin() + 1; s != riga.end(); ++s, ++t)
+            s->Frame.save(QStringLiteral("%1_%2_%3.png").arg(radice, QLatin1String(f.nome)).arg(*t, 3, 10, QLatin1Char('0')));
+        scatti.insert(scatti.end(), riga.begin() + 1, riga.end());
+    }
+    return Foglio(titolo, scatti);
 }
 
 }  // namespace
@@ -209,6 +243,21 @@ int main(int argc, char** argv) {
     }
     QDir().mkpath(PercorsoOutput + QStringLiteral("/Video/Frames"));
     QDir().mkpath(cartella);
+    if (argomenti.value(1) == QStringLiteral("particelle")) {
+        const std::pair<int, const char*> tipi[] = {{1, "fuoco"}, {4, "fumo"}};
+        const int solo = argomenti.value(2).toInt();
+        for (const auto& [tipo, nome] : tipi) {
+            if (solo > 0 && tipo != solo) continue;
+            const QString radice = cartella + QLatin1Char('/') + QLatin1String(nome);
+            const QString file = cartella + QStringLiteral("/foglio_%1.png").arg(QLatin1String(nome));
+            const QString titolo = QStringLiteral("Particelle: %1 (%2, vita %3)")
+                                       .arg(QLatin1String(nome))
+                                       .arg(ImpostazioniProgetto().EffettiParticelleQuantita)
+                                       .arg(ImpostazioniProgetto().EffettiParticelleVita);
+            if (!SalvaFoto(FoglioParticelle(tipo, titolo, radice), file)) return 1;
+        }
+        return 0;
+    }
     if (argomenti.value(1) == QStringLiteral("sprite")) {
         const QString nome = cartella + QStringLiteral("/sprite_fuoco_fumo.png");
         if (!FoglioSprite().save(nome)) return 1;
@@ -216,14 +265,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (int i : intro) {
-        const std::vector<Scatto> scatti = RenderIntro(i, N, frame);
+        const std::vector<Scatto> scatti = RenderIntro(ProgettoIntro(i), N, frame);
         for (const Scatto& s : scatti) {
             const QString nome = QStringLiteral("%1/intro%2_%3.png").arg(cartella).arg(i, 2, 10, QLatin1Char('0')).arg(
                 s.Etichetta == QStringLiteral("anteprima") ? s.Etichetta : s.Etichetta.mid(6).rightJustified(4, QLatin1Char('0')));
             s.Frame.save(nome);
         }
         const QString nome = QStringLiteral("%1/foglio_intro%2.png").arg(cartella).arg(i, 2, 10, QLatin1Char('0'));
-        if (!Foglio(i, scatti).save(nome)) {
+        if (!Foglio(QStringLiteral("Intro %1").arg(i), scatti).save(nome)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(nome));
             return 1;
         }

@@ -148,9 +148,14 @@ int RaggioCerchio(float t, float n, int centroY, bool rotazione, bool zoom) {
     return static_cast<int>(centroY * (t / z));
 }
 
+// Each flame sways to and fro by up to its own angle over twelve frames, out of step with the
+// others. Turning by the angle times (t mod 6) tipped flames up to 75 degrees and threw them
+// back upright every sixth frame: they tumbled like leaves.
 int AngoloFuoco(const std::array<int, 5>& angoliFuoco, int i, float t) {
-    const int fase = std::isfinite(t) ? static_cast<int>(std::clamp(t, -1.0e6f, 1.0e6f)) % 6 : 0;
-    return angoliFuoco[static_cast<std::size_t>(i)] * fase;
+    const int frame = std::isfinite(t) ? static_cast<int>(std::clamp(t, -1.0e6f, 1.0e6f)) : 0;
+    const int fase = ((frame + 2 * i) % 12 + 12) % 12;
+    const int triangolo = fase < 6 ? fase : 12 - fase;
+    return angoliFuoco[static_cast<std::size_t>(i)] * (triangolo - 3) / 3;
 }
 
 StratiChiamata StratiDellaChiamata(int idChiamata, int idDietro, int idDavanti) {

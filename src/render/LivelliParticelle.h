@@ -49,7 +49,7 @@ void PreparaCerchio(CerchioPalle& cerchio, int vita, bool rotazione, bool dimens
 // The ring's radius at frame t of n: it opens from the centre over the first sixth.
 int RaggioCerchio(float t, float n, int centroY, bool rotazione, bool zoom);
 
-// The angle of fire sprite i at frame t.
+// The angle of fire sprite i at frame t: a sway within its drawn angle.
 int AngoloFuoco(const std::array<int, 5>& angoliFuoco, int i, float t);
 
 // Which layers one call paints: layer 0 when the call is the back call, layer 1 when it is the front call.

@@ -270,12 +270,23 @@ TEST(LivelliParticelle, IlBordoEVicinoAiQuindiciTratti) {
     }
 }
 
-TEST(LivelliParticelle, FireSpriteAnglesVaryWithTimeWithoutFading) {
-    const std::array<int, 5> angoli{10, -15, 0, 3, 7};
-    EXPECT_EQ(AngoloFuoco(angoli, 0, 0), 0);
-    EXPECT_EQ(AngoloFuoco(angoli, 0, 5), 50);
-    EXPECT_EQ(AngoloFuoco(angoli, 1, 7.9f), -15);
-    EXPECT_EQ(AngoloFuoco(angoli, 0, 11), 50) << "the angles do not collapse to 0 after frame 6";
+// The flames sway within their drawn angle, a few degrees a frame, and keep swaying: no
+// tumbling past the angle, no jump back upright.
+TEST(LivelliParticelle, FireSpritesSwayWithinTheirAngle) {
+    const std::array<int, 5> angoli{12, -15, 0, 3, 9};
+    for (int i = 0; i < 5; ++i) {
+        const int ampiezza = std::abs(angoli[static_cast<size_t>(i)]);
+        std::set<int> visti;
+        for (int t = 0; t < 48; ++t) {
+            const int a = AngoloFuoco(angoli, i, static_cast<float>(t));
+            EXPECT_LE(std::abs(a), ampiezza) << i << " at " << t;
+            EXPECT_LE(std::abs(AngoloFuoco(angoli, i, t + 1.0f) - a), ampiezza / 3 + 1) << i << " at " << t;
+            EXPECT_EQ(AngoloFuoco(angoli, i, t + 0.9f), a) << "whole frames only";
+            visti.insert(a);
+        }
+        if (ampiezza > 0) EXPECT_EQ(visti.count(ampiezza) + visti.count(-ampiezza), 2u) << i << " swings both ways";
+        else EXPECT_EQ(visti, std::set<int>{0});
+    }
 }
 
 }  // namespace
