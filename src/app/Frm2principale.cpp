@@ -460,13 +460,11 @@ void TForm2Principale::CreaPaginaFont(QWidget* p) {
     c.Slider(p, QStringLiteral("FontOpacita"), &I::FontOpacita, xca, Y(2), lca - 32, 0, 100, QStringLiteral("%"),
              true);
     const int la = lea + 4 + lca, lc = (la - 6) / 2;
-    c.Check(p, QStringLiteral("FontBold"), &I::FontBold, xa, Y(3), lc)->SetCaption(QStringLiteral("Grassetto"));
-    c.Check(p, QStringLiteral("FontItalic"), &I::FontItalic, xa + lc + 6, Y(3), lc)
-        ->SetCaption(QStringLiteral("Corsivo"));
-    c.Check(p, QStringLiteral("FontUnderline"), &I::FontUnderline, xa, Y(4), lc)
-        ->SetCaption(QStringLiteral("Sottolineato"));
-    c.Check(p, QStringLiteral("FontTrasparente"), &I::FontTrasparente, xa + lc + 6, Y(4), lc)
-        ->SetCaption(QStringLiteral("Trasparente"));
+    // Captioned in the language in force by MostraDidascalieFisse.
+    c.Check(p, QStringLiteral("FontBold"), &I::FontBold, xa, Y(3), lc);
+    c.Check(p, QStringLiteral("FontItalic"), &I::FontItalic, xa + lc + 6, Y(3), lc);
+    c.Check(p, QStringLiteral("FontUnderline"), &I::FontUnderline, xa, Y(4), lc);
+    c.Check(p, QStringLiteral("FontTrasparente"), &I::FontTrasparente, xa + lc + 6, Y(4), lc);
     c.Check(p, QStringLiteral("Enfatizzare"), &I::Enfatizzare, xa, Y(5), lc);
     c.Check(p, QStringLiteral("TestoFlat"), &I::TestoFlat, xa + lc + 6, Y(5), lc);
 
@@ -679,6 +677,23 @@ void TForm2Principale::CreaControlliSviluppo(QWidget* b) {
 void TForm2Principale::AggiornaViste() {
     for (const Vista& v : viste_) v.Scrivi();
     AggiornaVisibilita();
+    MostraDidascalieFisse();
+}
+
+void TForm2Principale::MostraDidascalieFisse() {
+    // The captions the language table does not give come from the program's message table.
+    static const struct {
+        const char* controllo;
+        VoceMessaggio voce;
+    } didascalie[] = {{"FontBold", VoceMessaggio::CaptionGrassetto},
+                      {"FontItalic", VoceMessaggio::CaptionCorsivo},
+                      {"FontUnderline", VoceMessaggio::CaptionSottolineato},
+                      {"FontTrasparente", VoceMessaggio::CaptionTrasparente}};
+    for (const auto& d : didascalie) {
+        auto* casella = findChild<ORV_2016_Check*>(QLatin1String(d.controllo));
+        const QString testo = TestoMessaggio(d.voce);
+        if (casella && casella->Caption() != testo) casella->SetCaption(testo);
+    }
 }
 
 void TForm2Principale::LeggiViste() {

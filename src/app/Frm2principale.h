@@ -131,6 +131,7 @@ private:
     void MostraPagina(const QString& nome);
     void MostraPaginaScheda(int scheda);
     void AggiornaVisibilita();
+    void MostraDidascalieFisse();
 
     // Runs a user gesture: pull, handler, push.
     std::function<void(QObject*)> Gesto(std::function<void()> gestore);

@@ -50,26 +50,35 @@ constexpr int PassoLingue = 32;
 constexpr int XBandiera = 104;
 constexpr int XCasellaLingua = 136;
 
+// A row's caption: its text in the program's message table and, for groups of images, the
+// image's number in the group (0 for none).
+struct Didascalia {
+    VoceMessaggio voce;
+    int numero;
+};
+
 struct SchedaImmagini {
     int primoSlot;
     int righe;
-    const char* didascalie[NumeroRigheImmagini];
+    Didascalia didascalie[NumeroRigheImmagini];
 };
+
+using V = VoceMessaggio;
 
 // Tabs 2..11: their first slot, how many rows, and each row's caption.
 constexpr SchedaImmagini kSchede[] = {
-    {0, 4, {"Sfondo Flares:", "Sfondo Intro 2 (Logo che oscilla):", "Sfondo Intro 3 (Logo che cade):",
-            "Sfondo Intro 6 (Laser):"}},
-    {4, 1, {"Logo da utilizzare:"}},
-    {5, 5, {"Fiocco di neve 1:", "Fiocco di neve 2:", "Fiocco di neve 3:", "Fiocco di neve 4:", "Fiocco di neve 5:"}},
-    {10, 5, {"Flares 1:", "Flares 2:", "Flares 3:", "Flares 4:", "Flares 5:"}},
-    {15, 5, {"Fuoco 1:", "Fuoco 2:", "Fuoco 3:", "Fuoco 4:", "Fuoco 5:"}},
-    {20, 4, {"Bolle di sapone 1:", "Bolle di sapone 2:", "Bolle di sapone 3:", "Bolle di sapone 4:"}},
-    {24, 1, {"Polvere:"}},
-    {25, 3, {"Fumo 1:", "Fumo 2:", "Fumo 3:"}},
-    {28, 2, {"Effetto ombra:", "Catena:"}},
-    {30, 6, {"Fuoco Laser 1:", "Fuoco Laser 2:", "Fuoco Laser 3:", "Fuoco Laser 4:", "Fuoco Laser 5:",
-             "Fuoco Laser 6:"}},
+    {0, 4, {{V::RigaSfondoFlares, 0}, {V::RigaSfondoIntro2, 0}, {V::RigaSfondoIntro3, 0}, {V::RigaSfondoIntro6, 0}}},
+    {4, 1, {{V::RigaLogo, 0}}},
+    {5, 5, {{V::RigaFioccoNeve, 1}, {V::RigaFioccoNeve, 2}, {V::RigaFioccoNeve, 3}, {V::RigaFioccoNeve, 4},
+            {V::RigaFioccoNeve, 5}}},
+    {10, 5, {{V::RigaFlares, 1}, {V::RigaFlares, 2}, {V::RigaFlares, 3}, {V::RigaFlares, 4}, {V::RigaFlares, 5}}},
+    {15, 5, {{V::RigaFuoco, 1}, {V::RigaFuoco, 2}, {V::RigaFuoco, 3}, {V::RigaFuoco, 4}, {V::RigaFuoco, 5}}},
+    {20, 4, {{V::RigaBolle, 1}, {V::RigaBolle, 2}, {V::RigaBolle, 3}, {V::RigaBolle, 4}}},
+    {24, 1, {{V::RigaPolvere, 0}}},
+    {25, 3, {{V::RigaFumo, 1}, {V::RigaFumo, 2}, {V::RigaFumo, 3}}},
+    {28, 2, {{V::RigaOmbra, 0}, {V::RigaCatena, 0}}},
+    {30, 6, {{V::RigaFuocoLaser, 1}, {V::RigaFuocoLaser, 2}, {V::RigaFuocoLaser, 3}, {V::RigaFuocoLaser, 4},
+             {V::RigaFuocoLaser, 5}, {V::RigaFuocoLaser, 6}}},
 };
 
 // The flags beside the language boxes, 60x40.
@@ -131,11 +140,15 @@ std::array<QString, 5> TestiRighe(const ImpostazioniProgetto& m) {
 
 }  // namespace
 
-std::vector<RigaImmagine> RigheScheda(int scheda) {
+std::vector<RigaImmagine> RigheScheda(int scheda, int lingua) {
     std::vector<RigaImmagine> righe;
     if (scheda < 2 || scheda > NumeroSchedeConfigurazione) return righe;
     const SchedaImmagini& s = kSchede[scheda - 2];
-    for (int k = 0; k < s.righe; ++k) righe.push_back({s.primoSlot + k, QString::fromUtf8(s.didascalie[k])});
+    for (int k = 0; k < s.righe; ++k) {
+        const Didascalia& d = s.didascalie[k];
+        const QString testo = TestoMessaggio(d.voce, lingua);
+        righe.push_back({s.primoSlot + k, d.numero > 0 ? testo.arg(d.numero) : testo});
+    }
     return righe;
 }
 
@@ -356,7 +369,8 @@ void TForm6Configurazione::ElencoPagineCambioPagina(QObject*) {
 }
 
 void TForm6Configurazione::MostraPaginaImmagini() {
-    const std::vector<RigaImmagine> righe = RigheScheda(ElencoPagine->ORV_PannelloAttivo());
+    const std::vector<RigaImmagine> righe =
+        RigheScheda(ElencoPagine->ORV_PannelloAttivo(), ImpostazioniGlobali.LinguaCorrente);
     if (righe.empty()) return;
     for (int k = 0; k < NumeroRigheImmagini; ++k) {
         const bool mostra = k < int(righe.size());
@@ -377,7 +391,8 @@ void TForm6Configurazione::MostraPaginaImmagini() {
 }
 
 void TForm6Configurazione::CercaClick(int riga) {
-    const std::vector<RigaImmagine> righe = RigheScheda(ElencoPagine->ORV_PannelloAttivo());
+    const std::vector<RigaImmagine> righe =
+        RigheScheda(ElencoPagine->ORV_PannelloAttivo(), ImpostazioniGlobali.LinguaCorrente);
     if (riga >= 1 && riga <= int(righe.size())) CercaImmagine(righe[std::size_t(riga - 1)].Slot);
 }
 

@@ -29,14 +29,15 @@ inline constexpr int NumeroRigheImmagini = 6;
 // Longest path a slot may hold (the project file keeps no more).
 inline constexpr int LunghezzaMassimaPercorso = 511;
 
-// One row of an image tab: the slot it shows and its caption (Italian in every language).
+// One row of an image tab: the slot it shows and its caption.
 struct RigaImmagine {
     int Slot;
     QString Didascalia;
 };
 
-// The rows of tab scheda (2..11) in row order; none for tab 1 or any other number.
-std::vector<RigaImmagine> RigheScheda(int scheda);
+// The rows of tab scheda (2..11) in row order, captioned in a language (a CodiceLingua) as
+// the program's message table gives them; none for tab 1 or any other number.
+std::vector<RigaImmagine> RigheScheda(int scheda, int lingua);
 
 // The thumbnail of a picture file: stretched over 160x90 on a (80, 80, 80) ground, which
 // shows through its transparent parts; plain grey for anything that cannot be read.

@@ -210,7 +210,8 @@ TracciaMouse::TracciaMouse(QWidget* controllo, RicevitoreMouse* ricevitore)
 }
 
 void TracciaMouse::Entra() {
-    if (dentro) return;
+    // A disabled control takes no hover from the pointer.
+    if (dentro || !controllo->isEnabled()) return;
     dentro = true;
     ricevitore->MouseEntra();
 }
@@ -244,6 +245,9 @@ bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
         ++blocchi;
         clickArmato = false;
         Esci();
+        return false;
+    case QEvent::EnabledChange:
+        if (!controllo->isEnabled()) Esci();
         return false;
     case QEvent::Hide:
         dentro = false;
@@ -280,8 +284,9 @@ bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
         }
         ricevitore->MouseUp(m->button(), m->modifiers(), pos.x(), pos.y());
         // After the release the pointer's place is known again, unless the click opened a
-        // modal window: where the pointer went meanwhile is not known.
-        if (m->buttons() == Qt::NoButton && blocchi == blocchiPrima) SeguiPosizione(pos);
+        // modal window (where the pointer went meanwhile is not known) or closed the
+        // control's own window: hover is the pointer's, not the last click's.
+        if (m->buttons() == Qt::NoButton && blocchi == blocchiPrima && controllo->isVisible()) SeguiPosizione(pos);
         return true;
     }
     default:

@@ -2,6 +2,7 @@
 // The skinned push button: a 3-slice bar in three looks with a caption that brightens under
 // the pointer, and an optional one-pixel frame. The action is OnClick.
 #include "controls/ComuneControlli.h"
+#include "controls/StatiPulsanti.h"
 
 #include <QImage>
 #include <QString>
@@ -51,6 +52,7 @@ public:
     EventoNotifica OnMouseEnter;
     EventoNotifica OnMouseLeave;
 
+    StatoPulsante Stato() const { return StatoTreFette(MouseDentro, TastoPremuto); }
     void Disegna(QPainter& p);
 
 protected:
@@ -59,6 +61,8 @@ protected:
 private:
     void MouseEntra() override;
     void MouseEsce() override;
+    // Hidden (its window closed): no hover or press is left for the next showing.
+    void Nascosto() override { MouseDentro = TastoPremuto = false; }
     void MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) override;
     void MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) override;
     void Click() override;

@@ -1,5 +1,7 @@
 #include "controls/Orvlistbox.h"
 
+#include <QApplication>
+
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -86,10 +88,11 @@ void ORVListBox::SetTopIndex(int riga) {
 int ORVListBox::RigheVisibili() const { return altezzaVoce > 0 ? viewport()->height() / altezzaVoce : 0; }
 
 void ORVListBox::wheelEvent(QWheelEvent* e) {
-    // One line per notch; fine-grained wheels add up to a notch first.
+    // The desktop's rows per notch (three unless set otherwise), as its own lists scroll;
+    // fine-grained wheels add up to a notch first.
     restoRotella += e->angleDelta().y();
-    const int passi = restoRotella / 120;
-    restoRotella -= passi * 120;
+    const int passi = restoRotella / 120 * QApplication::wheelScrollLines();
+    restoRotella %= 120;
     e->accept();
     if (passi == 0) return;
     const int prima = TopIndex();

@@ -1,5 +1,5 @@
 #pragma once
-// The chooser's list: never a system scroll bar, one line per wheel notch, and the top row
+// The chooser's list: never a system scroll bar, the desktop's rows per wheel notch, and the top row
 // readable and settable so that a skinned bar can follow it.
 #include "controls/ComuneControlli.h"
 

@@ -42,6 +42,8 @@ protected:
 private:
     void MouseEntra() override;
     void MouseEsce() override;
+    // Hidden (its window closed): no hover or press is left for the next showing.
+    void Nascosto() override { MouseDentro = TastoPremuto = false; }
     void MouseDown(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) override;
     void MouseUp(Qt::MouseButton tasto, Qt::KeyboardModifiers, int, int) override;
     void Click() override;

@@ -54,6 +54,18 @@ void Segno(QPainter& p, const QString& testo, int pixel) {
     p.drawPath(percorso);
 }
 
+// The information sign: a dot over a rounded stem, drawn as shapes so it sits true at 77x77.
+void Informazione(QPainter& p) {
+    QPainterPath segno;
+    segno.addEllipse(QPointF(38.5, 22.5), 5.5, 5.5);
+    segno.addRoundedRect(QRectF(33.5, 31.5, 10, 26), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawPath(segno.translated(1.5, 1.5));
+    p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+    p.drawPath(segno);
+}
+
 }  // namespace
 
 QImage Messaggio(IconaMessaggio tipo) {
@@ -74,8 +86,8 @@ QImage Messaggio(IconaMessaggio tipo) {
         break;
     }
     case IconaMessaggio::Informazione:
-        Distintivo(p, QColor(0xFF, 0xD2, 0x4A), QColor(0xB0, 0x6E, 0x00));
-        Segno(p, QStringLiteral("!"), 44);
+        Distintivo(p, QColor(0x66, 0xD2, 0xF4), QColor(0x0A, 0x5C, 0x9C));
+        Informazione(p);
         break;
     case IconaMessaggio::Domanda:
         Distintivo(p, QColor(0x5C, 0xB4, 0xFF), QColor(0x10, 0x46, 0x9A));

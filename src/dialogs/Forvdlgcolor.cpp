@@ -2,6 +2,7 @@
 
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_label.h"
+#include "controls/Orv_2016_stile.h"
 #include "controls/Orvform.h"
 #include "controls/Orvformclient.h"
 #include "controls/Orvpannellobordo.h"
@@ -138,11 +139,16 @@ void TORVDLGColor::CreaGruppo(int gruppo, int x) {
 
 void TORVDLGColor::CreaPulsanti() {
     const int destra = Client()->width() - 27;
-    auto crea = [this](int x) {
+    // The skinned bars of every dialog's buttons, inside the picker's green frame.
+    auto* stile = new ORV_2016_Stile(this);
+    stile->hide();
+    auto crea = [this, stile](int x) {
         auto* b = new ORV_2016_Button(Client());
-        b->setGeometry(x, 525, 140, 28);
+        b->SetORV_Stile(stile);
+        // Two rows more than the bar, so the frame shows below its end caps too.
+        b->setGeometry(x, 524, 140, b->height() + 2);
         b->SetORV_Bordo(true);
-        b->SetORV_BordoColore(0x30B030);
+        b->SetORV_BordoColore(0x40C040);
         return b;
     };
     esci = crea(destra - 140);

@@ -15,6 +15,7 @@
 #include "dialogs/TestiDialogo.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -88,9 +89,33 @@ TORVDLGOpenDialog::TORVDLGOpenDialog(QWidget* owner)
     };
     btn2->OnClick = [this](QObject*) { Apri(); };
 
-    connect(ListaFiles()->Lista(), &QListWidget::currentRowChanged, this, [this](int riga) {
+    // A new row (by click or keys) shows its file; a click on the row already chosen shows it
+    // again: the preview is read anew, the sound starts over.
+    ORVListBox* files = ListaFiles()->Lista();
+    connect(files, &QListWidget::currentRowChanged, this, [this](int riga) {
+        mostrataAllaPressione = true;
         if (riga >= 0) ListaFilesClick();
     });
+    files->viewport()->installEventFilter(this);
+    connect(files, &QListWidget::clicked, this, [this](const QModelIndex& indice) {
+        if (!mostrataAllaPressione && indice.row() == ListaFiles()->Lista()->currentRow()) ListaFilesClick();
+    });
+    CollegaLettore();
+}
+
+bool TORVDLGOpenDialog::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == ListaFiles()->Lista()->viewport() && evento->type() == QEvent::MouseButtonPress)
+        mostrataAllaPressione = false;
+    return SelettoreComune::eventFilter(oggetto, evento);
+}
+
+void TORVDLGOpenDialog::CollegaLettore() {
+    if (!lettore) return;
+    // A track that ended by itself: "Play" is no longer lit and starts it again.
+    lettore->AllaFine = [this] {
+        statoLettore = StatoLettore::Fermo;
+        mediaPlay->SetSelezionatoTipo(0);
+    };
 }
 
 TORVDLGOpenDialog::~TORVDLGOpenDialog() = default;
@@ -151,6 +176,7 @@ void TORVDLGOpenDialog::ImpostaLettore(std::unique_ptr<LettoreAudio> nuovo) {
     if (lettore) lettore->Chiudi();
     lettore = std::move(nuovo);
     statoLettore = StatoLettore::Fermo;
+    CollegaLettore();
 }
 
 void TORVDLGOpenDialog::ImpostaTestiLingua() {
@@ -257,6 +283,8 @@ void TORVDLGOpenDialog::PreparaLettore(const QString& percorso) {
 void TORVDLGOpenDialog::MediaPlayClick() {
     mediaPlay->SetSelezionatoTipo(1);
     if (!lettore || fileAudio.isEmpty()) return;
+    // The track may have ended without a word from the player.
+    if (!lettore->InCorso()) statoLettore = StatoLettore::Fermo;
     if (statoLettore == StatoLettore::InPausa)
         lettore->Riprendi();
     else if (statoLettore == StatoLettore::Fermo)

@@ -60,6 +60,7 @@ protected:
     void CartellaCambiata() override;
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     enum class StatoLettore { Fermo, InCorso, InPausa };
@@ -70,6 +71,7 @@ private:
     void MostraAnteprima(const QString& percorso);
     void PreparaLettore(const QString& percorso);
     void ChiudiLettore();
+    void CollegaLettore();
     // "Apri" is enabled only while the path names an existing file.
     void AggiornaApri();
 
@@ -96,4 +98,6 @@ private:
     std::unique_ptr<LettoreAudio> lettore;
     StatoLettore statoLettore = StatoLettore::Fermo;
     QString fileAudio;
+    // The press that began the click on the file list already showed its row.
+    bool mostrataAllaPressione = false;
 };

@@ -32,6 +32,9 @@ void LettoreFfplay::Suona(const QString& percorso) {
     processo = std::make_unique<QProcess>();
     processo->setStandardOutputFile(QProcess::nullDevice());
     processo->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(processo.get(), &QProcess::finished, processo.get(), [this](int, QProcess::ExitStatus) {
+        if (AllaFine) AllaFine();
+    });
     processo->start(programma, {QStringLiteral("-nodisp"), QStringLiteral("-autoexit"), QStringLiteral("-loglevel"),
                                 QStringLiteral("quiet"), percorso});
 }
@@ -54,6 +57,8 @@ void LettoreFfplay::Chiudi() {
 
 void LettoreFfplay::Termina() {
     if (!processo) return;
+    // Ended by us, not by itself.
+    processo->disconnect();
     if (processo->state() != QProcess::NotRunning) {
         // A stopped process cannot act on the terminate signal until it runs again.
         Segnale(*processo, SIGCONT);

@@ -3,6 +3,7 @@
 // stand in for the real one.
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QProcess;
@@ -17,6 +18,11 @@ public:
     virtual void Ferma() = 0;
     // Ends playback for good (the window is closing).
     virtual void Chiudi() = 0;
+    // A track is playing or paused; false once it ended, by itself or stopped.
+    virtual bool InCorso() const = 0;
+
+    // Called when a track ends by itself (not when stopped or closed).
+    std::function<void()> AllaFine;
 };
 
 // Plays through ffplay (no window, quiet) run as a process: pause and resume stop and
@@ -32,7 +38,7 @@ public:
     void Ferma() override;
     void Chiudi() override;
 
-    bool InCorso() const;
+    bool InCorso() const override;
     // The running player's process id, 0 when none.
     qint64 Pid() const;
 

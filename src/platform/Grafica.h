@@ -45,8 +45,10 @@ void ImpostaBlend(QGradient& gradiente, const QColor& inizio, const QColor& fine
 // shrinking, so no detail aliases). Result ARGB32 premultiplied.
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione);
 
-// The whole image scaled to dimensione by bilinear interpolation: for a picture shown on
-// screen, where speed counts more than the last detail. Result ARGB32 premultiplied.
+// The whole image scaled to dimensione for a picture shown on screen, where speed counts more
+// than the last detail: halved by box averaging while more than 2:1, then a tent filter as
+// wide as an output pixel (bilinear when enlarging), so fine detail turns to its mean instead
+// of aliasing. Result ARGB32 premultiplied.
 QImage ScalaVeloce(const QImage& sorgente, const QSize& dimensione);
 
 // Anti-aliasing, smooth image scaling, source-over: the modes of every canvas painter.

@@ -1,6 +1,6 @@
 #pragma once
 // The messages of our own that reach the user (errors and notices from the renderer, the
-// encoding run and the windows), in Italian and English. Spanish, German and French show the
+// encoding run and the windows) and the windows' fixed captions, in Italian and English. Spanish, German and French show the
 // English text, as the dialogs do. Reasons given by the system (strerror, libjpeg, Qt's
 // readers) are passed in as arguments and stay as the system gives them.
 #include <QString>
@@ -37,6 +37,27 @@ enum class VoceMessaggio {
     StileNonValido,             // %1 file
     TroppeScansioni,            // a reason: %1 the limit of scans
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
+
+    // Fixed captions of the windows that the language table does not give.
+    CaptionGrassetto,
+    CaptionCorsivo,
+    CaptionSottolineato,
+    CaptionTrasparente,
+    // The configuration window's image rows; %1 the number of the image in its group.
+    RigaSfondoFlares,
+    RigaSfondoIntro2,
+    RigaSfondoIntro3,
+    RigaSfondoIntro6,
+    RigaLogo,
+    RigaFioccoNeve,
+    RigaFlares,
+    RigaFuoco,
+    RigaBolle,
+    RigaPolvere,
+    RigaFumo,
+    RigaOmbra,
+    RigaCatena,
+    RigaFuocoLaser,
 };
 
 struct RigaMessaggio {

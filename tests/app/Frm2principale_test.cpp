@@ -91,12 +91,18 @@ TEST(Frm2principale, SwitchingTheLanguageChangesCaptionsItemsAndTabs) {
         const char* intro;
         const char* scheda1;
         const char* testo2;
+        // Fixed captions the table does not give: the program's message table, English for
+        // every language but Italian.
+        const char* grassetto;
+        const char* trasparente;
     };
     const Caso casi[] = {
-        {LinguaInglese, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents"},
-        {LinguaTedesco, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents"},
-        {LinguaFrancese, "################", "###################", "#############", "########"},
-        {LinguaItaliano, "Intro da creare:", "Intro 4 Onde Mare", "Dati Progetto", "Presenta"},
+        {LinguaInglese, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents", "Bold", "Transparent"},
+        {LinguaTedesco, "Intro to create:", "Intro 4 Ocean Waves", "Data Project", "Presents", "Bold", "Transparent"},
+        {LinguaFrancese, "################", "###################", "#############", "########", "Bold",
+         "Transparent"},
+        {LinguaItaliano, "Intro da creare:", "Intro 4 Onde Mare", "Dati Progetto", "Presenta", "Grassetto",
+         "Trasparente"},
     };
     for (const Caso& c : casi) {
         ImpostazioniGlobali.LinguaCorrente = c.lingua;
@@ -106,6 +112,8 @@ TEST(Frm2principale, SwitchingTheLanguageChangesCaptionsItemsAndTabs) {
         EXPECT_EQ(b.W<ORV_2016_Lista>("IntroLista")->ORV_Voce(), 4);
         EXPECT_EQ(b.W<ORVHeader>("PagineHeader")->ORV_Pannelli().value(0), QString::fromUtf8(c.scheda1));
         EXPECT_EQ(b.W<TFlatEdit>("Testo2")->Text(), QString::fromUtf8(c.testo2)) << c.lingua;
+        EXPECT_EQ(b.W<ORV_2016_Check>("FontBold")->Caption(), QString::fromUtf8(c.grassetto)) << c.lingua;
+        EXPECT_EQ(b.W<ORV_2016_Check>("FontTrasparente")->Caption(), QString::fromUtf8(c.trasparente)) << c.lingua;
         // The table's window-caption entry ("Form Main") shows nowhere; the task bar keeps the name.
         EXPECT_EQ(b.f->windowTitle(), QStringLiteral("Quenvox")) << c.lingua;
     }

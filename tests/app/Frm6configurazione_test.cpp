@@ -85,6 +85,8 @@ protected:
 
 const QRgb Grigio = qRgb(80, 80, 80);
 
+// Captions come from the program's message table: Italian, and English for every other
+// language, as the table gives them.
 TEST(RigheScheda, EveryTabMapsItsRowsToSlotsAndCaptions) {
     const struct {
         int scheda;
@@ -92,30 +94,39 @@ TEST(RigheScheda, EveryTabMapsItsRowsToSlotsAndCaptions) {
         int primoSlot;
         const char* prima;
         const char* ultima;
+        const char* primaInglese;
+        const char* ultimaInglese;
     } casi[] = {
-        {2, 4, 0, "Sfondo Flares:", "Sfondo Intro 6 (Laser):"},
-        {3, 1, 4, "Logo da utilizzare:", "Logo da utilizzare:"},
-        {4, 5, 5, "Fiocco di neve 1:", "Fiocco di neve 5:"},
-        {5, 5, 10, "Flares 1:", "Flares 5:"},
-        {6, 5, 15, "Fuoco 1:", "Fuoco 5:"},
-        {7, 4, 20, "Bolle di sapone 1:", "Bolle di sapone 4:"},
-        {8, 1, 24, "Polvere:", "Polvere:"},
-        {9, 3, 25, "Fumo 1:", "Fumo 3:"},
-        {10, 2, 28, "Effetto ombra:", "Catena:"},
-        {11, 6, 30, "Fuoco Laser 1:", "Fuoco Laser 6:"},
+        {2, 4, 0, "Sfondo Flares:", "Sfondo Intro 6 (Laser):", "Background Flares:", "Background Intro 6 (Laser):"},
+        {3, 1, 4, "Logo da utilizzare:", "Logo da utilizzare:", "Logo to be used:", "Logo to be used:"},
+        {4, 5, 5, "Fiocco di neve 1:", "Fiocco di neve 5:", "Snowflake 1:", "Snowflake 5:"},
+        {5, 5, 10, "Flares 1:", "Flares 5:", "Flare 1:", "Flare 5:"},
+        {6, 5, 15, "Fuoco 1:", "Fuoco 5:", "Fire 1:", "Fire 5:"},
+        {7, 4, 20, "Bolle di sapone 1:", "Bolle di sapone 4:", "Soap bubbles 1:", "Soap bubbles 4:"},
+        {8, 1, 24, "Polvere:", "Polvere:", "Dust:", "Dust:"},
+        {9, 3, 25, "Fumo 1:", "Fumo 3:", "Smoke 1:", "Smoke 3:"},
+        {10, 2, 28, "Effetto ombra:", "Catena:", "Shadow effect:", "Chain:"},
+        {11, 6, 30, "Fuoco Laser 1:", "Fuoco Laser 6:", "Laser fire 1:", "Laser fire 6:"},
     };
     int slotAtteso = 0;
     for (const auto& c : casi) {
-        const std::vector<RigaImmagine> righe = RigheScheda(c.scheda);
+        const std::vector<RigaImmagine> righe = RigheScheda(c.scheda, LinguaItaliano);
         ASSERT_EQ(int(righe.size()), c.righe) << "tab " << c.scheda;
         EXPECT_EQ(righe.front().Didascalia, QString::fromUtf8(c.prima)) << "tab " << c.scheda;
         EXPECT_EQ(righe.back().Didascalia, QString::fromUtf8(c.ultima)) << "tab " << c.scheda;
         // Consecutive slots, tab after tab, cover 0..35 exactly once.
         for (const RigaImmagine& r : righe) EXPECT_EQ(r.Slot, slotAtteso++) << "tab " << c.scheda;
         EXPECT_EQ(righe.front().Slot, c.primoSlot);
+        for (int lingua : {LinguaInglese, LinguaSpagnolo, LinguaTedesco, LinguaFrancese}) {
+            const std::vector<RigaImmagine> tradotte = RigheScheda(c.scheda, lingua);
+            ASSERT_EQ(tradotte.size(), righe.size());
+            EXPECT_EQ(tradotte.front().Didascalia, QString::fromUtf8(c.primaInglese)) << "tab " << c.scheda;
+            EXPECT_EQ(tradotte.back().Didascalia, QString::fromUtf8(c.ultimaInglese)) << "tab " << c.scheda;
+            for (size_t k = 0; k < righe.size(); ++k) EXPECT_EQ(tradotte[k].Slot, righe[k].Slot);
+        }
     }
     EXPECT_EQ(slotAtteso, NumeroSlotPredefiniti);
-    for (int fuori : {-1, 0, 1, 12, 100}) EXPECT_TRUE(RigheScheda(fuori).empty()) << fuori;
+    for (int fuori : {-1, 0, 1, 12, 100}) EXPECT_TRUE(RigheScheda(fuori, LinguaItaliano).empty()) << fuori;
 }
 
 TEST_F(Configurazione, OpensOnTheLanguageSheetWithTheDefaultPictures) {
@@ -133,7 +144,7 @@ TEST_F(Configurazione, EachTabShowsItsRowsAndHidesTheRest) {
     for (int scheda = 2; scheda <= NumeroSchedeConfigurazione; ++scheda) {
         Scheda(scheda);
         EXPECT_EQ(finestra->Pagine->currentWidget(), finestra->P1);
-        const std::vector<RigaImmagine> righe = RigheScheda(scheda);
+        const std::vector<RigaImmagine> righe = RigheScheda(scheda, ImpostazioniGlobali.LinguaCorrente);
         for (int k = 0; k < NumeroRigheImmagini; ++k) {
             const bool mostrata = k < int(righe.size());
             EXPECT_EQ(finestra->Label[k]->isVisible(), mostrata) << "tab " << scheda << " row " << k + 1;
@@ -273,9 +284,9 @@ TEST_F(Configurazione, GermanChecksOnlyItsBoxAndShowsEnglish) {
     EXPECT_EQ(finestra->Impostazioni_Label_Lingua->Caption(), "Language:");
     EXPECT_EQ(finestra->ORVForm1->Caption(), "Configuration images used:");
     EXPECT_EQ(impostazioni.Testo2, "Presents");
-    // The row captions stay Italian, the buttons follow the language.
+    // The row captions follow the language too.
     Scheda(4);
-    EXPECT_EQ(finestra->Label[0]->Caption(), "Fiocco di neve 1:");
+    EXPECT_EQ(finestra->Label[0]->Caption(), "Snowflake 1:");
     EXPECT_EQ(finestra->Cerca[0]->Caption(), "Search");
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -33,8 +35,12 @@ struct Registro : RicevitoreMouse {
     }
     void MouseMove(Qt::KeyboardModifiers, int, int) override { voci.push_back("move"); }
     void MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) override { voci.push_back("up"); }
-    void Click() override { voci.push_back("click"); }
+    void Click() override {
+        voci.push_back("click");
+        if (alClick) alClick();
+    }
     void DblClick() override { voci.push_back("dblclick"); }
+    std::function<void()> alClick;
     void Nascosto() override { voci.push_back("hidden"); }
 };
 
@@ -227,4 +233,27 @@ TEST(TracciaMouse, NascondereAvvisaIlControllo) {
     EXPECT_EQ(t.registro.voci.back(), "hidden");
     t.mouse.Entra(10, 10);
     EXPECT_EQ(t.registro.voci.back(), "enter");
+}
+
+// Hover is the pointer's: a click that closes the control's window leaves none behind for its
+// next showing, and a disabled control neither takes nor keeps it.
+TEST(TracciaMouse, IlClickCheChiudeLaFinestraNonLasciaLHover) {
+    Tracciato t;
+    t.controllo.show();
+    t.registro.alClick = [&] { t.controllo.hide(); };
+    t.mouse.Entra(10, 10);
+    t.mouse.Click(10, 10);
+    EXPECT_EQ(t.registro.voci, (Voci{"enter", "down", "click", "hidden", "up"}));
+}
+
+TEST(TracciaMouse, UnControlloDisabilitatoNonPrendeLHover) {
+    Tracciato t;
+    t.controllo.show();
+    t.mouse.Entra(10, 10);
+    t.controllo.setEnabled(false);
+    t.mouse.Muovi(20, 10);
+    t.mouse.Entra(20, 10);
+    t.controllo.setEnabled(true);
+    t.mouse.Muovi(30, 10);
+    EXPECT_EQ(t.registro.voci, (Voci{"enter", "leave", "move", "enter", "move"}));
 }

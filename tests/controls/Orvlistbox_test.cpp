@@ -25,10 +25,12 @@ TEST(ORVListBox, NessunaBarraEUnaRigaPerScatto) {
 
     int rotelle = 0;
     lista.OnRotella = [&](QObject*) { ++rotelle; };
+    // Three rows a notch, as the desktop's lists scroll.
+    ASSERT_EQ(QApplication::wheelScrollLines(), 3);
     eventi::Rotella(lista.viewport(), {10, 10}, -1);
-    EXPECT_EQ(lista.TopIndex(), 1);
+    EXPECT_EQ(lista.TopIndex(), 3);
     eventi::Rotella(lista.viewport(), {10, 10}, -3);
-    EXPECT_EQ(lista.TopIndex(), 4);
+    EXPECT_EQ(lista.TopIndex(), 12);
     eventi::Rotella(lista.viewport(), {10, 10}, 10);  // past the top: stops at row 0
     EXPECT_EQ(lista.TopIndex(), 0);
     EXPECT_EQ(rotelle, 3);

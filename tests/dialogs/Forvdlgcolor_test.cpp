@@ -13,6 +13,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -183,3 +185,67 @@ TEST(TORVDLGColor, DueColoriESegnoSulColoreInModifica) {
 }
 
 }  // namespace
+
+namespace {
+
+// Relative luminance as contrast ratios take it.
+double Luminanza(QRgb c) {
+    auto lineare = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineare(qRed(c)) + 0.7152 * lineare(qGreen(c)) + 0.0722 * lineare(qBlue(c));
+}
+
+}  // namespace
+
+// "Ok" and "Annulla" wear the dialogs' skinned bar inside the green frame, all round, and their
+// silver captions read clearly on it.
+TEST(TORVDLGColor, IPulsantiHannoLoStileDeiDialoghi) {
+    TORVDLGColor d;
+    d.Inizializza(1, true, "QV", "Intro");
+    TColor colore = 0x2080E0;
+    QImage foto[2];
+    EseguiModale(
+        d,
+        [&] {
+            foto[0] = d.Esci()->grab().toImage();
+            foto[1] = d.Annulla()->grab().toImage();
+            d.done(0);
+        },
+        [&] { return d.EseguiUnColore(colore); });
+    for (const QImage& f : foto) {
+        ASSERT_FALSE(f.isNull());
+        const QRgb cornice = ColoreDaTColor(d.Esci()->ORV_BordoColore()).rgb();
+        for (const QPoint p : {QPoint(0, 0), QPoint(f.width() / 2, 0), QPoint(3, f.height() - 1),
+                               QPoint(f.width() - 1, f.height() / 2), QPoint(f.width() - 4, f.height() - 1)})
+            EXPECT_EQ(f.pixel(p), cornice) << p.x() << "," << p.y();
+        // Inside the frame: the bar, dark, and the caption's brightest pixel against it.
+        const QRgb barra = f.pixel(8, f.height() / 2);
+        EXPECT_LT(Luminanza(barra), 0.05);
+        double chiara = 0;
+        for (int x = 8; x < f.width() - 8; ++x)
+            for (int y = 4; y < f.height() - 4; ++y) chiara = std::max(chiara, Luminanza(f.pixel(x, y)));
+        EXPECT_GT((chiara + 0.05) / (Luminanza(barra) + 0.05), 4.5);
+    }
+}
+
+// The button that closed the picker shows no hover when the picker opens again.
+TEST(TORVDLGColor, IlPulsanteCheChiudeNonRestaAttivo) {
+    TORVDLGColor d;
+    d.Inizializza(0, true, "QV", "Intro");
+    for (auto pulsante : {&TORVDLGColor::Esci, &TORVDLGColor::Annulla}) {
+        TColor colore = 0x123456;
+        StatoPulsante allaRiapertura = StatoPulsante::Premuto;
+        EseguiModale(d, [&] { Premi((d.*pulsante)()); }, [&] { return d.EseguiUnColore(colore); });
+        EXPECT_EQ((d.*pulsante)()->Stato(), StatoPulsante::Normale);
+        EseguiModale(
+            d,
+            [&] {
+                allaRiapertura = (d.*pulsante)()->Stato();
+                d.done(0);
+            },
+            [&] { return d.EseguiUnColore(colore); });
+        EXPECT_EQ(allaRiapertura, StatoPulsante::Normale);
+    }
+}

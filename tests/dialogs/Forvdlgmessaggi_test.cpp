@@ -163,3 +163,59 @@ TEST(TORVDLGMessaggio, DueRigheCentrateInUnRiquadro) {
 }
 
 }  // namespace
+
+namespace {
+
+// The button that answered shows no hover when the box opens again, whichever kind it is.
+TEST(TORVDLGMessaggi, IlPulsanteCheRispondeNonRestaAttivo) {
+    TORVDLGMessaggi d;
+    d.Inizializza(0, true, "QV", "Intro");
+    struct Caso {
+        int tipo;
+        ORVLRButton* (TORVDLGMessaggi::*pulsante)() const;
+    };
+    for (const Caso& c : {Caso{2, &TORVDLGMessaggi::BTN_3}, Caso{3, &TORVDLGMessaggi::BTN_1},
+                          Caso{3, &TORVDLGMessaggi::BTN_2}}) {
+        ORVLRButton* b = (d.*c.pulsante)();
+        Vista v;
+        Mostra(d, c.tipo, "uno", v, [&] { Premi(b); });
+        EXPECT_EQ(b->Stato(), StatoPulsante::Normale) << c.tipo;
+        StatoPulsante allaRiapertura = StatoPulsante::Premuto;
+        Mostra(d, c.tipo, "due", v, [&] {
+            allaRiapertura = b->Stato();
+            Premi(b);
+        });
+        EXPECT_EQ(allaRiapertura, StatoPulsante::Normale) << c.tipo;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A notice ("Il video è stato creato correttamente.") shows an information sign, not a
+// warning: a blue badge, and in it a dot over a stem (the "!" had its stem above its dot).
+TEST(TORVDLGMessaggi, LAvvisoMostraIlSegnoInformazione) {
+    TORVDLGMessaggi d;
+    d.Inizializza(0, true, "QV", "Intro");
+    Vista v;
+    QImage icona;
+    Mostra(d, 2, "Il video è stato creato correttamente.", v, [&] {
+        icona = d.IMGInfo()->grab().toImage();
+        d.done(0);
+    });
+    ASSERT_TRUE(v.info);
+    EXPECT_EQ(v.titolo, "Avvertimento");
+    ASSERT_EQ(icona.size(), QSize(77, 77));
+    auto bianco = [&](int y) { return qRed(icona.pixel(38, y)) > 220 && qBlue(icona.pixel(38, y)) > 220; };
+    EXPECT_TRUE(bianco(22));   // the dot
+    EXPECT_FALSE(bianco(28));  // the gap
+    EXPECT_TRUE(bianco(40));   // the stem
+    EXPECT_TRUE(bianco(54));
+    const QColor fondo = icona.pixelColor(20, 50);
+    EXPECT_GT(fondo.blue(), fondo.red() + 60);
+    EXPECT_GE(fondo.hue(), 190);
+    EXPECT_LE(fondo.hue(), 220);
+}
+
+}  // namespace

@@ -23,12 +23,28 @@ namespace {
 
 struct LettoreFinto : LettoreAudio {
     QStringList* chiamate;
+    bool inCorso = false;
     explicit LettoreFinto(QStringList* c) : chiamate(c) {}
-    void Suona(const QString& p) override { *chiamate << "Suona " + QFileInfo(p).fileName(); }
+    void Suona(const QString& p) override {
+        *chiamate << "Suona " + QFileInfo(p).fileName();
+        inCorso = true;
+    }
     void Pausa() override { *chiamate << "Pausa"; }
     void Riprendi() override { *chiamate << "Riprendi"; }
-    void Ferma() override { *chiamate << "Ferma"; }
-    void Chiudi() override { *chiamate << "Chiudi"; }
+    void Ferma() override {
+        *chiamate << "Ferma";
+        inCorso = false;
+    }
+    void Chiudi() override {
+        *chiamate << "Chiudi";
+        inCorso = false;
+    }
+    bool InCorso() const override { return inCorso; }
+    // The track reaches its end; with avvisa false the player says nothing of it.
+    void Finisce(bool avvisa) {
+        inCorso = false;
+        if (avvisa && AllaFine) AllaFine();
+    }
 };
 
 class SelettoreFile : public ::testing::Test {
@@ -63,6 +79,13 @@ protected:
     void Premi(QWidget* b, QPoint punto = {50, 14}) {
         eventi::Entra(b, punto);
         eventi::Clicca(b, punto);
+    }
+    // A click of the mouse on a row of the file list, as the user makes it.
+    void Clicca(const QString& nome) {
+        ORVListBox* files = d.ListaFiles()->Lista();
+        const int riga = int(d.ListaFiles()->Voci().indexOf(nome));
+        ASSERT_GE(riga, 0) << nome.toStdString();
+        eventi::Clicca(files->viewport(), files->visualItemRect(files->item(riga)).center());
     }
 
     CasaTemporanea casa;
@@ -166,6 +189,91 @@ TEST_F(SelettoreFile, AudioAttraversoIlLettore) {
                                      "Chiudi", "Chiudi"}));
 }
 
+// The chooser's buttons come back without hover, and "Apri" drops it when it is disabled.
+TEST_F(SelettoreFile, IPulsantiNonRestanoAttivi) {
+    QString uscita;
+    Esegui(uscita, [&] {
+        Scegli("a.png");
+        Premi(d.BTN_2());
+    });
+    EXPECT_EQ(d.BTN_2()->Stato(), StatoPulsante::Normale);
+    StatoPulsante apri = StatoPulsante::Premuto, annulla = StatoPulsante::Premuto;
+    Esegui(uscita, [&] {
+        apri = d.BTN_2()->Stato();
+        Scegli("a.png");
+        eventi::Entra(d.BTN_2(), {50, 14});
+        ASSERT_EQ(d.BTN_2()->Stato(), StatoPulsante::Attivo);
+        // The folder changes under the pointer: "Apri" is disabled and plain.
+        const int riga = int(d.ListaDirectory()->Voci().indexOf(radice + "/sotto"));
+        d.ListaDirectory()->Lista()->setCurrentRow(riga);
+        d.ListaDirectoryDblClick();
+        EXPECT_FALSE(d.BTN_2()->isEnabled());
+        EXPECT_EQ(d.BTN_2()->Stato(), StatoPulsante::Normale);
+        eventi::Muovi(d.BTN_2(), {40, 14});
+        EXPECT_EQ(d.BTN_2()->Stato(), StatoPulsante::Normale);
+        Premi(d.BTN_1());
+    });
+    Esegui(uscita, [&] {
+        annulla = d.BTN_1()->Stato();
+        d.done(0);
+    });
+    EXPECT_EQ(apri, StatoPulsante::Normale);
+    EXPECT_EQ(annulla, StatoPulsante::Normale);
+}
+
+// A click on the file already chosen shows it again: the picture is read anew (it may have
+// changed on disk), the sound starts over.
+TEST_F(SelettoreFile, UnClickSulFileGiaSceltoLoMostraDiNuovo) {
+    QString uscita;
+    Esegui(uscita, [&] {
+        Clicca("a.png");
+        ASSERT_EQ(d.NomeSelezionatoText()->Text(), radice + "/a.png");
+        EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(Qt::red));
+        QImage blu(40, 10, QImage::Format_RGB32);
+        blu.fill(Qt::blue);
+        ASSERT_TRUE(blu.save(radice + "/a.png"));
+        Clicca("a.png");
+        EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(Qt::blue));
+        Premi(d.BTN_1());
+    });
+
+    QStringList chiamate;
+    d.ImpostaLettore(std::make_unique<LettoreFinto>(&chiamate));
+    d.Inizializza(0, true, "QV", "Intro", casa.Sotto("Quenvox.txt"), 11);
+    Esegui(uscita, [&] {
+        Clicca("brano.WAV");
+        Clicca("brano.WAV");
+        // Chosen by the keys, then clicked: the click still plays it again.
+        Scegli("nota.mp3");
+        Clicca("nota.mp3");
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(chiamate, QStringList({"Suona brano.WAV", "Suona brano.WAV", "Suona nota.mp3", "Suona nota.mp3",
+                                     "Chiudi", "Chiudi"}));
+}
+
+// "Play" after a track ended by itself plays it from the start, whether or not the player
+// told of the end; when it did, "Play" no longer shows lit meanwhile.
+TEST_F(SelettoreFile, PlayDopoLaFineDelBranoRicomincia) {
+    QStringList chiamate;
+    auto proprio = std::make_unique<LettoreFinto>(&chiamate);
+    LettoreFinto* lettore = proprio.get();
+    d.ImpostaLettore(std::move(proprio));
+    d.Inizializza(0, true, "QV", "Intro", casa.Sotto("Quenvox.txt"), 11);
+    QString uscita;
+    Esegui(uscita, [&] {
+        Scegli("brano.WAV");
+        lettore->Finisce(true);
+        EXPECT_EQ(d.MediaPlay()->SelezionatoTipo(), 0);
+        Premi(d.MediaPlay(), {14, 14});
+        EXPECT_EQ(d.MediaPlay()->SelezionatoTipo(), 1);
+        lettore->Finisce(false);
+        Premi(d.MediaPlay(), {14, 14});
+        Premi(d.BTN_1());
+    });
+    EXPECT_EQ(chiamate, QStringList({"Suona brano.WAV", "Suona brano.WAV", "Suona brano.WAV", "Chiudi", "Chiudi"}));
+}
+
 // A script in ffplay's place, so that the process control is tried on a real process.
 TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
     CasaTemporanea casa;
@@ -200,6 +308,29 @@ TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
     lettore.Ferma();  // ends promptly even while stopped
     EXPECT_FALSE(lettore.InCorso());
     EXPECT_LT(tempo.elapsed(), 2000);
+}
+
+// The player tells when a track ends by itself, and only then: not when it is stopped.
+TEST(LettoreFfplay, AvvisaSoloLaFineDaSola) {
+    CasaTemporanea casa;
+    const QString finto = casa.Sotto("ffplay");
+    {
+        QFile f(finto);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexec sleep 0.2\n");
+        f.setPermissions(f.permissions() | QFile::ExeOwner);
+    }
+    LettoreFfplay lettore(finto);
+    int fini = 0;
+    lettore.AllaFine = [&] { ++fini; };
+    lettore.Suona("/tmp/brano.wav");
+    lettore.Ferma();
+    EXPECT_EQ(fini, 0);
+    lettore.Suona("/tmp/brano.wav");
+    ASSERT_TRUE(lettore.InCorso());
+    for (int attese = 0; fini == 0 && attese < 300; ++attese) QTest::qWait(10);
+    EXPECT_EQ(fini, 1);
+    EXPECT_FALSE(lettore.InCorso());
 }
 
 }  // namespace

@@ -118,6 +118,49 @@ TEST(Grafica, ScalaVeloce) {
     EXPECT_TRUE(ScalaVeloce(bordo, QSize(0, 4)).isNull());
 }
 
+// Black and white detail finer than the preview's pixels comes out as its mean grey at every
+// preview size (a 1920x1080 frame shown 448 to 1280 wide), not as stripes or moire. From 2:1
+// down the grey is even; nearer 1:1 no small filter can hide such lines, and they stay faint
+// (within an eighth of the contrast, as with the high-quality filter).
+TEST(Grafica, ScalaVeloceNonFaAliasing) {
+    struct Motivo {
+        const char* nome;
+        bool (*bianco)(int x, int y);
+        int periodo;  // pixels; finer than the output's pixels where 1920 / larghezza > periodo / 2
+    };
+    const Motivo motivi[] = {
+        {"vertical lines 1 px", [](int x, int) { return x % 2 == 0; }, 2},
+        {"horizontal lines 1 px", [](int, int y) { return y % 2 == 0; }, 2},
+        {"checkerboard 1 px", [](int x, int y) { return (x + y) % 2 == 0; }, 2},
+        {"vertical lines 2 px", [](int x, int) { return x % 4 < 2; }, 4},
+    };
+    const QSize anteprime[] = {{448, 252}, {672, 378}, {960, 540}, {1120, 630}, {1280, 720}};
+    for (const Motivo& m : motivi) {
+        QImage fine(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < fine.height(); ++y) {
+            auto* riga = reinterpret_cast<QRgb*>(fine.scanLine(y));
+            for (int x = 0; x < fine.width(); ++x) riga[x] = m.bianco(x, y) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        }
+        for (const QSize d : anteprime) {
+            const double rapporto = 1920.0 / d.width();
+            if (rapporto <= m.periodo / 2.0) continue;
+            const int scarto = rapporto >= m.periodo ? 3 : 32;
+            const QImage s = ScalaVeloce(fine, d);
+            ASSERT_EQ(s.size(), d);
+            // The outermost pixels see the pattern from one side only.
+            int minimo = 255, massimo = 0;
+            for (int y = 1; y < d.height() - 1; ++y)
+                for (int x = 1; x < d.width() - 1; ++x) {
+                    const int g = qGreen(s.pixel(x, y));
+                    minimo = std::min(minimo, g);
+                    massimo = std::max(massimo, g);
+                }
+            EXPECT_GE(minimo, 128 - scarto) << m.nome << " at " << d.width() << "x" << d.height();
+            EXPECT_LE(massimo, 127 + scarto) << m.nome << " at " << d.width() << "x" << d.height();
+        }
+    }
+}
+
 }  // namespace
 
 namespace {

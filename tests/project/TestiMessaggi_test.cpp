@@ -32,7 +32,7 @@ TEST(TestiMessaggi, EveryMessageHasBothTextsWithTheSameArguments) {
         EXPECT_NE(it, en) << n;
         EXPECT_EQ(Segnaposto(it), Segnaposto(en)) << n << ": " << it.toStdString();
     }
-    EXPECT_EQ(viste.size(), size_t(VoceMessaggio::ElencoImmaginiTroppoGrande) + 1);
+    EXPECT_EQ(viste.size(), size_t(VoceMessaggio::RigaFuocoLaser) + 1);
 }
 
 TEST(TestiMessaggi, FollowTheCurrentLanguage) {
