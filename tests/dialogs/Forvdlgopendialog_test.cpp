@@ -274,16 +274,21 @@ TEST_F(SelettoreFile, PlayDopoLaFineDelBranoRicomincia) {
     EXPECT_EQ(chiamate, QStringList({"Suona brano.WAV", "Suona brano.WAV", "Suona brano.WAV", "Chiudi", "Chiudi"}));
 }
 
-// A script in ffplay's place, so that the process control is tried on a real process.
+// A script in ffplay's place, so that the player is tried on a real process; empty when it
+// cannot be written.
+QString FfplayFinto(const CasaTemporanea& casa, const char* corpo) {
+    const QString finto = casa.Sotto("ffplay");
+    QFile f(finto);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(QByteArray("#!/bin/sh\n") + corpo + "\n");
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
+    return finto;
+}
+
 TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
     CasaTemporanea casa;
-    const QString finto = casa.Sotto("ffplay");
-    {
-        QFile f(finto);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexec sleep 30\n");
-        f.setPermissions(f.permissions() | QFile::ExeOwner);
-    }
+    const QString finto = FfplayFinto(casa, "exec sleep 30");
+    ASSERT_FALSE(finto.isEmpty());
     auto stato = [](qint64 pid) {
         QFile f(QString("/proc/%1/stat").arg(pid));
         if (!f.open(QIODevice::ReadOnly)) return QByteArray("?");
@@ -313,13 +318,8 @@ TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
 // The player tells when a track ends by itself, and only then: not when it is stopped.
 TEST(LettoreFfplay, AvvisaSoloLaFineDaSola) {
     CasaTemporanea casa;
-    const QString finto = casa.Sotto("ffplay");
-    {
-        QFile f(finto);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexec sleep 0.2\n");
-        f.setPermissions(f.permissions() | QFile::ExeOwner);
-    }
+    const QString finto = FfplayFinto(casa, "exec sleep 0.2");
+    ASSERT_FALSE(finto.isEmpty());
     LettoreFfplay lettore(finto);
     int fini = 0;
     lettore.AllaFine = [&] { ++fini; };
