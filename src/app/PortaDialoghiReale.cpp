@@ -91,7 +91,7 @@ QString PortaDialoghiReale::SceltaCodec(int lingua) {
     const ImpostazioniProgetto& m = principale.Impostazioni();
     ParametriCodifica frame;
     frame.CartellaVideo = QDir(PercorsoOutput).filePath(QString::fromLatin1(TestiCodifica::CartellaVideo));
-    frame.FrameAlSecondo = LeggiFrameRate(m.ProgettoFrameRate.Testo());
+    frame.FrameAlSecondo = FrameAlSecondoDellaVoce(m.ProgettoFrameRate.Voce());
     frame.FrameInJpg = m.UsaJpg;
     frame.NumeroFrame = m.ProgettoDurata;
     frame.PrefissoFrame = QString::fromLatin1(TestiCodifica::PrefissoFrame);

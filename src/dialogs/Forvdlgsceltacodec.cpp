@@ -355,7 +355,10 @@ void TORVDLGSceltaCodec::CreaPaginaX264() {
     righe = Righe(r.YDopo);
 
     x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
-    righe.Avanza(MemoAiuto(p, "X264Memo4", TestoAiuto(AiutoCodec::X264Lossless), righe.Y())->height());
+    // Sized for the longer of its two languages; ApplicaTesti puts in the one shown.
+    const QString italiano = TestoAiuto(AiutoCodec::X264Lossless, 0), inglese = TestoAiuto(AiutoCodec::X264Lossless);
+    aiutoX264Lossless = MemoAiuto(p, "X264Memo4", italiano.size() > inglese.size() ? italiano : inglese, righe.Y());
+    righe.Avanza(aiutoX264Lossless->height());
 
     x264Tune = Check(p, "X264Tune", QString::fromLatin1(CaptionTune), righe.Y());
     x264TuneValue = Lista(p, "X264TuneValue", VociTuneCodec(), righe.Y() + PassoRadio);
@@ -452,6 +455,7 @@ void TORVDLGSceltaCodec::ApplicaTesti() {
     Cornice()->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Titolo, lingua));
     for (const auto& [etichetta, voce] : etichette) etichetta->SetCaption(TestoSceltaCodec(VoceSceltaCodec(voce), lingua));
     huffYUVVariante->SetCaption(TestoSceltaCodec(VoceSceltaCodec::HuffYUVVariante, lingua));
+    aiutoX264Lossless->SetText(TestoAiuto(AiutoCodec::X264Lossless, lingua));
     rigaComandoLabel->SetCaption(TestoSceltaCodec(VoceSceltaCodec::RigaComando, lingua));
     esci->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Esci, lingua));
 }

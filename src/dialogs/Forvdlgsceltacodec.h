@@ -126,6 +126,7 @@ private:
     ORV_2016_Lista* x265Preset = nullptr;
     ORV_2016_SpinNumber* x265Qualita = nullptr;
     ORV_2016_Check* x265Lossless = nullptr;
+    TFlatMemo* aiutoX264Lossless = nullptr;
     // The captions that change with the language, with the text each shows.
     QList<std::pair<ORV_2016_Label*, int>> etichette;
     // Greyed by the lossless switches: x264 and x265 preset and quality, labels, values, help.

@@ -98,7 +98,8 @@ QString TestoAiuto(AiutoCodec aiuto) {
          "players built on ffmpeg can read it."},
         {AiutoCodec::H264Codec,
          "H.264 (AVC, MPEG-4 part 10) is the most widely supported codec for finished videos: the web, phones, "
-         "televisions and editing programs all read it. The video is written as an .mp4 file."},
+         "televisions and editing programs all read it. The video is written as an .mp4 file, with 4:2:0 "
+         "colour (yuv420p), the form every player reads."},
         {AiutoCodec::X264Codec,
          "x264 is the best-known H.264 encoder, with its full set of options: presets, constant rate factor, a "
          "lossless mode and tunes. The video is written as an .mp4 file."},
@@ -120,14 +121,24 @@ QString TestoAiuto(AiutoCodec aiuto) {
          "larger file. 18 is close to visually lossless, 23 is the default, from 28 the picture gets visibly "
          "softer. Six steps up roughly halve the file."},
         {AiutoCodec::X264Lossless,
-         "LossLess keeps every frame exactly (quantizer 0, veryslow preset): the preset and the quality are then "
-         "not used, the tune still is. The file is very large and not every player reads it."},
+         "LossLess keeps every frame exactly, colour too (4:4:4 from BMP frames), with quantizer 0 and the "
+         "veryslow preset; the tune still applies. The file is very large and many players do not play it."},
         {AiutoCodec::X264Tune,
          "Tune fits the encoder to the content: film for live action, animation for cartoons and flat colours, "
          "grain to keep film grain, stillimage for slide shows, psnr and ssim for measurements, fastdecode for "
          "slow players, zerolatency for live streaming."},
     };
     return QString::fromUtf8(testi.at(aiuto));
+}
+
+QString TestoAiuto(AiutoCodec aiuto, int lingua) {
+    static const std::map<AiutoCodec, const char*> italiano = {
+        {AiutoCodec::X264Lossless,
+         "LossLess conserva ogni frame esattamente, colore compreso (4:4:4 dai frame BMP), con quantizzatore 0 "
+         "e preset veryslow; il tune resta. Il file è molto grande e molti lettori non lo riproducono."},
+    };
+    const auto it = italiano.find(aiuto);
+    return lingua == 0 && it != italiano.end() ? QString::fromUtf8(it->second) : TestoAiuto(aiuto);
 }
 
 QString TestoPresetWeb(int preset) {

@@ -1,6 +1,7 @@
 #pragma once
 // The codec window's texts: captions in the five languages, the tab and choice captions,
-// and the help texts, which are English in every language. Kept here only.
+// and the help texts, English in every language except the few that also have an Italian text.
+// Kept here only.
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ enum class AiutoCodec {
     X265Codec, X265Qualita, X265Lossless,
     Preset, Crf, X264Lossless, X264Tune,
 };
+// The English text.
 QString TestoAiuto(AiutoCodec aiuto);
+// In a language 0..4: the Italian text where there is one, else the English.
+QString TestoAiuto(AiutoCodec aiuto, int lingua);
 // The memo beside each publishing preset (1 YouTube .. 3 Facebook), the same in every language.
 QString TestoPresetWeb(int preset);

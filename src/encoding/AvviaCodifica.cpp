@@ -2,6 +2,7 @@
 
 #include "encoding/ListaFrame.h"
 #include "encoding/TestiCodifica.h"
+#include "project/ImpostazioniProgetto.h"
 #include "project/TestiMessaggi.h"
 
 #include <QDir>
@@ -17,6 +18,10 @@ int LeggiFrameRate(const QString& caption) {
         }
     }
     return static_cast<int>(valore);
+}
+
+int FrameAlSecondoDellaVoce(int voce) {
+    return LeggiFrameRate(VociPredefinite::ProgettoFrameRate().value(voce - 1));
 }
 
 ConsegnaCodifica AvviaCodifica(const DatiAvvioCodifica& dati) {

@@ -23,5 +23,8 @@ struct ConsegnaCodifica {
 
 // The caption's leading decimal digits; 0 when it has none.
 int LeggiFrameRate(const QString& caption);
+// The rate of an item (1-based) of the project's frame-rate list, read from the form's own
+// items: in French the captions are placeholders; 0 for an item out of the list.
+int FrameAlSecondoDellaVoce(int voce);
 
 ConsegnaCodifica AvviaCodifica(const DatiAvvioCodifica& dati);

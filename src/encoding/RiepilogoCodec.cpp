@@ -21,6 +21,9 @@ QList<RigaRiepilogo> RigheRiepilogo(const ParametriCodec& c, int lingua) {
     const QString qualita = TestoFinestra(VoceFinestra::RiepilogoQualita, lingua);
     const QString numero = QString::number(c.QualitaCodec);
     const QString lossless = c.LosslessCodec ? QStringLiteral("Yes") : QStringLiteral("No");
+    // Lossless runs veryslow with no quality figure: show that, not the settings it overrides.
+    const QString preset = c.LosslessCodec ? QStringLiteral("veryslow") : c.PresetCodec;
+    const QString qualitaX = c.LosslessCodec ? QStringLiteral("lossless") : numero;
     switch (c.TipoCodec) {
     case 0:
         return {{codec, QStringLiteral("Apple ProRes")},
@@ -38,14 +41,14 @@ QList<RigaRiepilogo> RigheRiepilogo(const ParametriCodec& c, int lingua) {
                 {qualita, numero}};
     case 4:
         return {{codec, QStringLiteral("x264")},
-                {velocita, c.PresetCodec},
-                {qualita, numero},
+                {velocita, preset},
+                {qualita, qualitaX},
                 {QStringLiteral("Lossless :"), lossless},
                 {QStringLiteral("Tune :"), c.TuneAttivo ? c.TuneCodec : QString()}};
     case 5:
         return {{codec, QStringLiteral("x265")},
-                {velocita, c.PresetCodec},
-                {qualita, numero},
+                {velocita, preset},
+                {qualita, qualitaX},
                 {QStringLiteral("Lossless :"), lossless}};
     case 6:
         return {{codec, Variante({"YouTube", "Vimeo", "Facebook"}, c.VarianteCodec)}};

@@ -3,6 +3,7 @@
 #include "app/Frm2principale.h"
 #include "app/Frm6configurazione.h"
 #include "common/CasaTemporanea.h"
+#include "common/LinguaTemporanea.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "dialogs/DialogoOrv.h"
@@ -173,6 +174,32 @@ TEST(PortaDialoghiReale, TheCodecChoiceReadAtStartUpComesBackFromTheCodecWindow)
     EXPECT_EQ(codec->PaginaMostrata(), 5);
     // The encoding run takes the same choice.
     EXPECT_EQ(b.porta->SceltaCodecVideo().ParametriCorrenti().TipoCodec, 4);
+}
+
+// The French captions of the frame-rate list are placeholders: the command line shown takes
+// the rate from the item chosen, as the run does.
+TEST(PortaDialoghiReale, TheCodecWindowShowsTheProjectsRateInEveryLanguage) {
+    for (const int lingua : {LinguaItaliano, LinguaFrancese}) {
+        SCOPED_TRACE(lingua);
+        LinguaTemporanea temporanea(lingua);
+        Banco b;
+        b.principale->ApplicaLinguaFinestra();
+        ImpostazioniProgetto& m = b.principale->Impostazioni();
+        m.ProgettoFrameRate = 12;  // "30"
+        if (lingua == LinguaFrancese) {
+            ASSERT_EQ(m.ProgettoFrameRate.Testo(), "##");
+        }
+        QWidget* vista = nullptr;
+        QString riga;
+        Rispondi(
+            [&riga](QWidget* m) {
+                riga = qobject_cast<TORVDLGSceltaCodec*>(m)->RigaComandoMostrata();
+                m->close();
+            },
+            &vista);
+        b.porta->SceltaCodec(lingua);
+        EXPECT_TRUE(riga.contains(" -r 30 -i ")) << riga.toStdString();
+    }
 }
 
 }  // namespace

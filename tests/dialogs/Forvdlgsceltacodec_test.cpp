@@ -242,8 +242,11 @@ TEST(TORVDLGSceltaCodec, LosslessGreysOnlyWhatItOverrides) {
     for (const char* n : grigi) EXPECT_EQ(Colore(n), 0x404040u) << n;
     for (const char* n : vivi) EXPECT_EQ(Colore(n), prima[n]) << n;
     EXPECT_TRUE(f.RigaComandoMostrata().contains("-preset veryslow -qp 0 -tune ssim "));
+    // The line shown is the line run: lossless keeps the frames' colour, lossy asks for 4:2:0.
+    EXPECT_FALSE(f.RigaComandoMostrata().contains("-pix_fmt"));
 
     Clicca(Controllo<ORV_2016_Check>(f, "X264Lossless"));
+    EXPECT_TRUE(f.RigaComandoMostrata().contains(" -tune ssim -pix_fmt yuv420p "));
     for (const char* n : grigi) EXPECT_EQ(Colore(n), prima[n]) << n;
     for (const char* n : vivi) EXPECT_EQ(Colore(n), prima[n]) << n;
 
@@ -290,6 +293,26 @@ TEST(TORVDLGSceltaCodec, OpensInTheLanguageItIsGivenWithNothingClipped) {
         }
     }
     f.hide();
+}
+
+// The x264 lossless help says what the mode keeps, in Italian and in English, and fits its memo.
+TEST(TORVDLGSceltaCodec, TheLosslessHelpSaysWhatItKeepsInItalianAndEnglish) {
+    TORVDLGSceltaCodec f;
+    ClickScheda(f.Header(), 5);
+    f.show();
+    QStringList testi;
+    for (const int lingua : {0, 1, 2}) {
+        f.Inizializza(lingua, true, "QV", "Intro");
+        QApplication::processEvents();
+        const TFlatMemo* memo = Controllo<TFlatMemo>(f, "X264Memo4");
+        testi << memo->Text();
+        EXPECT_TRUE(memo->Text().contains("4:4:4")) << lingua;
+        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << lingua;
+    }
+    f.hide();
+    EXPECT_TRUE(testi[0].contains("conserva ogni frame"));
+    EXPECT_TRUE(testi[1].contains("keeps every frame"));
+    EXPECT_EQ(testi[2], testi[1]);  // English in the other languages
 }
 
 // The choice made in one session is the choice of the next: through the model into the

@@ -17,9 +17,14 @@ TEST(RiepilogoCodec, RowsFollowTheCodecKind) {
         {{3, false, 0, 23, "medium", false, false, ""}, 3,
          {{"Codec:", "H.264 / AVC / MPEG-4 AVC / MPEG-4 part 10"}, {"Speed:", "medium"}, {"Qualität:", "23"}}},
         {{4, false, 0, 20, "slow", true, false, "film"}, 0,
-         {{"Codec:", "x264"}, {"Velocità:", "slow"}, {"Qualità:", "20"}, {"Lossless :", "Yes"}, {"Tune :", ""}}},
+         {{"Codec:", "x264"}, {"Velocità:", "veryslow"}, {"Qualità:", "lossless"}, {"Lossless :", "Yes"}, {"Tune :", ""}}},
+        {{4, false, 0, 20, "slow", false, true, "film"}, 1,
+         {{"Codec:", "x264"}, {"Speed:", "slow"}, {"Quality:", "20"}, {"Lossless :", "No"}, {"Tune :", "film"}}},
         {{5, false, 0, 28, "fast", false, true, "film"}, 1,
          {{"Codec:", "x265"}, {"Speed:", "fast"}, {"Quality:", "28"}, {"Lossless :", "No"}}},
+        // What runs: the lossless switch overrides the preset and the quality.
+        {{5, false, 0, 28, "medium", true, false, ""}, 1,
+         {{"Codec:", "x265"}, {"Speed:", "veryslow"}, {"Quality:", "lossless"}, {"Lossless :", "Yes"}}},
         {{6, false, 3, 0, "", false, false, ""}, 1, {{"Codec:", "Facebook"}}},
         {{6, false, 0, 0, "", false, false, ""}, 1, {{"Codec:", ""}}},
     };
