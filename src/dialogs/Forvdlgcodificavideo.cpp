@@ -314,14 +314,19 @@ void TORVDLGCodificaVideo::MostraChiudi() {
 
 void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
     riuscita = r.Riuscita;
-    if (!r.Errore.isEmpty()) Chiedi(MessaggioErrore, r.Errore);
     if (r.Riuscita) {
         Chiedi(MessaggioAvviso, TestoFinestra(VoceFinestra::VideoCreato, LinguaDialogo()));
         Apri(parametri.CartellaVideo, VoceFinestra::CartellaVideo);
-    } else if (!r.EncoderMancante && QFileInfo::exists(r.PercorsoLog)) {
-        if (Chiedi(MessaggioDomanda, TestoFinestra(VoceFinestra::ProceduraInterrotta, LinguaDialogo())) ==
-            RisultatoSi)
-            Apri(r.PercorsoLog, VoceFinestra::FileLog);
+    } else {
+        // Why it failed comes first, in one line; the log question only when there is a log.
+        const QString motivo = MotivoFallimento(r, LinguaDialogo());
+        if (!r.EncoderMancante && QFileInfo::exists(r.PercorsoLog)) {
+            QString domanda = TestoFinestra(VoceFinestra::ProceduraInterrotta, LinguaDialogo());
+            if (!motivo.isEmpty()) domanda.prepend(motivo + QLatin1Char('\n'));
+            if (Chiedi(MessaggioDomanda, domanda) == RisultatoSi) Apri(r.PercorsoLog, VoceFinestra::FileLog);
+        } else if (!motivo.isEmpty()) {
+            Chiedi(MessaggioErrore, motivo);
+        }
     }
     MostraChiudi();
 }

@@ -127,8 +127,10 @@ TEST_F(FinestraCodifica, FailureAfterItsLastFrameAsksAndYesOpensExactlyTheLog) {
         aperti_.clear();
         risposta_ = c.risposta;
         EXPECT_EQ(Esegui(), RisultatoNo) << c.risposta;
+        // The encoder's own last error line stands above the question.
         EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
-                                 {MessaggioDomanda, Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta)}}));
+                                 {MessaggioDomanda, "Error writing trailer: No space left on device\n" +
+                                                        Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta)}}));
         const QString log = f_.Lavoro().Risultato().PercorsoLog;
         EXPECT_EQ(log, cartella_ + "/Log.TXT");
         EXPECT_EQ(aperti_, c.apreLog ? QStringList{log} : QStringList()) << c.risposta;
@@ -137,6 +139,35 @@ TEST_F(FinestraCodifica, FailureAfterItsLastFrameAsksAndYesOpensExactlyTheLog) {
         EXPECT_EQ(f_.Barra()->Position(), 5);
         EXPECT_EQ(f_.Barra()->Percentuale(), 83);
         EXPECT_TRUE(chiudiVisto_);
+    }
+}
+
+// Every failure says why in its first line, above the question; the bar never reads full.
+TEST_F(FinestraCodifica, AFailureSaysWhyAboveTheQuestion) {
+    const struct {
+        const char* modo;
+        QString motivo;  // empty: any line of its own
+    } casi[] = {
+        {"crash", Testo(TestiCodifica::VoceFinestra::EncoderCrash)},
+        {"codice", Testo(TestiCodifica::VoceFinestra::EncoderCodice).arg(3)},
+        {"bugiardo", QString()},
+    };
+    for (const auto& c : casi) {
+        Modo(c.modo);
+        f_.ImpostaParametri(cartella_, 25, true, 5, QStringLiteral("Frames/Image"));
+        messaggi_.clear();
+        risposta_ = RisultatoNo;
+        EXPECT_EQ(Esegui(), RisultatoNo) << c.modo;
+        ASSERT_EQ(messaggi_.size(), 1u) << c.modo;
+        EXPECT_EQ(messaggi_[0].tipo, MessaggioDomanda) << c.modo;
+        const QStringList righe = messaggi_[0].testo.split(QLatin1Char('\n'));
+        ASSERT_EQ(righe.size(), 2) << messaggi_[0].testo.toStdString();
+        if (c.motivo.isEmpty())
+            EXPECT_FALSE(righe[0].trimmed().isEmpty()) << c.modo;
+        else
+            EXPECT_EQ(righe[0], c.motivo) << c.modo;
+        EXPECT_EQ(righe[1], Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta)) << c.modo;
+        EXPECT_LT(f_.Barra()->Percentuale(), 100) << c.modo;
     }
 }
 
@@ -323,7 +354,8 @@ TEST_F(FinestraCodifica, TheEndMessageIsTheProgramsMessageBox) {
     });
     EXPECT_EQ(risultato, RisultatoNo);
     EXPECT_EQ(titolo, "Question");
-    EXPECT_EQ(testo, Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta, 1));
+    EXPECT_EQ(testo, "Error writing trailer: No space left on device\n" +
+                         Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta, 1));
     EXPECT_EQ(parola1, "QV");
     EXPECT_TRUE(siVisto);
     EXPECT_EQ(aperti_, QStringList{cartella_ + "/Log.TXT"});
