@@ -16,8 +16,6 @@ enum class VoceMessaggio {
     RigaTroppoLunga,            // %1 line, %2 its length, %3 the limit
     FrameMancante,              // %1 number, %2 file
     FrameIllegibile,            // %1 number, %2 file, %3 reason
-    FrameNonCodificati,         // %1 first frame not in the video, %2 its file, %3 written, %4 asked
-    FrameContati,               // %1 written, %2 expected
     ListaFrameNonScritta,       // %1 file, %2 reason
     ProgettoNonSalvato,         // %1 reason; asks whether to close anyway
     CartellaOutputNonCreata,    // %1 folder
