@@ -168,6 +168,18 @@ std::vector<std::uint64_t>& OpachiStrato() {
     return opachi;
 }
 
+// Whether bits da .. a of the row's mask are all set.
+inline bool Piena(const std::uint64_t* riga, int da, int a) {
+    const int p0 = da / 64, p1 = a / 64;
+    const std::uint64_t testa = ~0ull << (da % 64);
+    const std::uint64_t coda = (a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1;
+    if (p0 == p1) return (riga[p0] & testa & coda) == (testa & coda);
+    if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
+    for (int p = p0 + 1; p < p1; ++p)
+        if (riga[p] != ~0ull) return false;
+    return true;
+}
+
 }  // namespace
 
 StratoFacce::StratoFacce(const QRect& righe, int larghezza)
@@ -179,15 +191,7 @@ StratoFacce::StratoFacce(const QRect& righe, int larghezza)
 }
 
 bool StratoFacce::RigaCoperta(int y, int da, int a) const {
-    const std::uint64_t* riga = opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_);
-    const int p0 = da / 64, p1 = a / 64;
-    const std::uint64_t testa = ~0ull << (da % 64);
-    const std::uint64_t coda = (a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1;
-    if (p0 == p1) return (riga[p0] & testa & coda) == (testa & coda);
-    if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
-    for (int p = p0 + 1; p < p1; ++p)
-        if (riga[p] != ~0ull) return false;
-    return true;
+    return Piena(opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_), da, a);
 }
 
 bool StratoFacce::Coperto(const QRect& zona) const {
@@ -203,13 +207,25 @@ void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t sorgente) {
     const size_t r = static_cast<size_t>(y - righe_.top());
     std::uint32_t* riga = pixel_.data() + r * static_cast<size_t>(larghezza_);
     std::uint64_t* opachi = opachi_.data() + r * static_cast<size_t>(parole_);
-    for (int x = da; x < a; ++x) {
-        const std::uint32_t d = riga[x];
-        const std::uint32_t resto = 255u - (d >> 24);
-        if (resto == 0) continue;
-        const std::uint32_t nuovo = d + PerByte(sorgente, resto);
-        riga[x] = nuovo;
-        if ((nuovo >> 24) == 255u) opachi[x / 64] |= 1ull << (x % 64);
+    // Word by word of the mask: the pixels already opaque are passed over 64 at a time.
+    while (da < a) {
+        const int parola = da / 64;
+        const int fine = std::min(a, (parola + 1) * 64);
+        std::uint64_t bit = opachi[parola];
+        if (bit == ~0ull) {
+            da = fine;
+            continue;
+        }
+        for (int x = da; x < fine; ++x) {
+            const std::uint32_t d = riga[x];
+            const std::uint32_t resto = 255u - (d >> 24);
+            if (resto == 0) continue;
+            const std::uint32_t nuovo = resto == 255u ? sorgente : d + PerByte(sorgente, resto);
+            riga[x] = nuovo;
+            if ((nuovo >> 24) == 255u) bit |= 1ull << (x % 64);
+        }
+        opachi[parola] = bit;
+        da = fine;
     }
 }
 
@@ -252,11 +268,20 @@ void StratoFacce::Posa(QImage& tela) const {
     for (int y = zona.top(); y <= zona.bottom(); ++y) {
         auto* riga = reinterpret_cast<std::uint32_t*>(pixel + static_cast<qsizetype>(y) * tela.bytesPerLine());
         const std::uint32_t* strato = pixel_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(larghezza_);
-        for (int x = 0; x < larghezza_; ++x) {
-            const std::uint32_t s = strato[x];
-            const std::uint32_t resto = 255u - (s >> 24);
-            if (resto == 255u) continue;
-            riga[x] = resto == 0 ? s : s + PerByte(riga[x], resto);
+        const std::uint64_t* opachi = opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_);
+        for (int x0 = 0; x0 < larghezza_; x0 += 64) {
+            const int x1 = std::min(larghezza_, x0 + 64);
+            // Wholly opaque stretches replace what is under them.
+            if (opachi[x0 / 64] == ~0ull) {
+                std::copy(strato + x0, strato + x1, riga + x0);
+                continue;
+            }
+            for (int x = x0; x < x1; ++x) {
+                const std::uint32_t s = strato[x];
+                const std::uint32_t resto = 255u - (s >> 24);
+                if (resto == 255u) continue;
+                riga[x] = resto == 0 ? s : s + PerByte(riga[x], resto);
+            }
         }
     }
 }
