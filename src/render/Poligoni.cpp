@@ -93,8 +93,8 @@ bool Prepara(const QPointF* punti, int n, int w, std::vector<QPointF>& poligono)
     return poligono.size() >= 3;
 }
 
-// Calls scrivi(y, da, a, alfa) for every run of pixels da .. a - 1 of row y of equal coverage
-// alfa > 0, over the rows r0 .. r1 - 1 for which salta(y, c0, c1) is false.
+// Calls scrivi(y, da, a, alfa) for every row y of r0 .. r1 - 1 for which salta(y, c0, c1) is
+// false: alfa[x] is the coverage (0 .. 255) of pixel x for da <= x < a.
 template <class Salta, class Scrivi>
 void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salta&& salta, Scrivi&& scrivi) {
     double x0 = poligono[0].x(), x1 = x0, y0 = poligono[0].y(), y1 = y0;
@@ -114,10 +114,13 @@ void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salt
     const size_t m = poligono.size();
     const double larghezza = w;
     std::vector<Tratto>& tratti = TrattiRiga();
-    const auto run = [&](int y, int da, int a, float somma) {
+    thread_local std::vector<std::uint8_t> alfa;
+    if (static_cast<int>(alfa.size()) < w) alfa.assign(static_cast<size_t>(w), 0);
+    const auto run = [&](int da, int a, float somma) {
         if (da >= a) return;
-        const auto alfa = static_cast<std::uint32_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
-        if (alfa > 0) scrivi(y, da, a, alfa);
+        const auto valore = static_cast<std::uint8_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
+        if (a - da == 1) alfa[static_cast<size_t>(da)] = valore;
+        else std::fill(alfa.begin() + da, alfa.begin() + a, valore);
     };
     for (int y = r0; y < r1; ++y) {
         if (salta(y, c0, c1)) continue;
@@ -144,15 +147,16 @@ void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salt
         float somma = 0.0f;
         int x = c0;
         for (const Tratto& t : tratti) {
-            run(y, x, std::min(t.da, c1 + 1), somma);
+            run(x, std::min(t.da, c1 + 1), somma);
             for (int k = std::max(t.da, x); k <= t.a; ++k) {
                 somma += celle[static_cast<size_t>(k)];
                 celle[static_cast<size_t>(k)] = 0.0f;
-                if (k <= c1) run(y, k, k + 1, somma);
+                if (k <= c1) run(k, k + 1, somma);
             }
             x = std::max(x, t.a + 1);
         }
-        run(y, x, c1 + 1, somma);
+        run(x, c1 + 1, somma);
+        scrivi(y, c0, c1 + 1, alfa.data());
     }
 }
 
@@ -202,8 +206,8 @@ bool StratoFacce::Coperto(const QRect& zona) const {
     return true;
 }
 
-// sorgente (coverage already applied) under the pixels da .. a - 1 of row y.
-void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t sorgente) {
+// The colour at each pixel's coverage under the pixels da .. a - 1 of row y.
+void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t colore, const std::uint8_t* alfa) {
     const size_t r = static_cast<size_t>(y - righe_.top());
     std::uint32_t* riga = pixel_.data() + r * static_cast<size_t>(larghezza_);
     std::uint64_t* opachi = opachi_.data() + r * static_cast<size_t>(parole_);
@@ -217,10 +221,12 @@ void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t sorgente) {
             continue;
         }
         for (int x = da; x < fine; ++x) {
+            const std::uint32_t copertura = alfa[x];
             const std::uint32_t d = riga[x];
             const std::uint32_t resto = 255u - (d >> 24);
-            if (resto == 0) continue;
-            const std::uint32_t nuovo = resto == 255u ? sorgente : d + PerByte(sorgente, resto);
+            if (resto == 0 || copertura == 0) continue;
+            const std::uint32_t s = copertura == 255u ? colore : PerByte(colore, copertura);
+            const std::uint32_t nuovo = resto == 255u ? s : d + PerByte(s, resto);
             riga[x] = nuovo;
             if ((nuovo >> 24) == 255u) bit |= 1ull << (x % 64);
         }
@@ -236,9 +242,7 @@ void StratoFacce::Sotto(const QPointF* punti, int n, QRgb colore) {
     Copertura(
         poligono, larghezza_, righe_.top(), righe_.bottom() + 1,
         [this](int y, int c0, int c1) { return RigaCoperta(y, c0, c1); },
-        [this, colore](int y, int da, int a, std::uint32_t alfa) {
-            Aggiungi(y, da, a, alfa == 255 ? colore : PerByte(colore, alfa));
-        });
+        [this, colore](int y, int da, int a, const std::uint8_t* alfa) { Aggiungi(y, da, a, colore, alfa); });
 }
 
 void StratoFacce::SottoImmagine(const QImage& immagine, QPoint dove) {
