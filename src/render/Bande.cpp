@@ -119,13 +119,19 @@ void PerOgniParte(int n, const std::function<void(int)>& lavoro) {
     LaSquadra().Esegui(n, FiliVoluti(), lavoro);
 }
 
+QRect RigheBanda(const QImage& tela, int i) {
+    const int h = tela.height();
+    const int y0 = h * i / NumeroBande, y1 = h * (i + 1) / NumeroBande;
+    return QRect(0, y0, tela.width(), y1 - y0);
+}
+
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna) {
     if (tela.isNull()) return;
-    const int h = tela.height();
     // The bands go to the threads one at a time, so one busy band does not hold up the rest.
     PerOgniParte(NumeroBande, [&](int i) {
-        const int y0 = h * i / NumeroBande, y1 = h * (i + 1) / NumeroBande;
-        if (y1 <= y0) return;
+        const QRect banda = RigheBanda(tela, i);
+        if (banda.isEmpty()) return;
+        const int y0 = banda.top(), y1 = banda.bottom() + 1;
         // The band's rows of the canvas itself, not a copy: the very pixels the canvas's own
         // open painter writes, which bits() could move away from it by detaching.
         uchar* pixel = const_cast<uchar*>(tela.constBits());
@@ -134,6 +140,6 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
         QPainter g(&righe);
         ImpostaModiGrafica(g);
         g.translate(0, -y0);
-        disegna(g, QRect(0, y0, tela.width(), y1 - y0));
+        disegna(g, banda);
     });
 }

@@ -11,6 +11,9 @@
 
 inline constexpr int NumeroBande = 16;
 
+// The rows of band i (0 .. NumeroBande - 1) of the canvas; empty on a canvas of fewer rows.
+QRect RigheBanda(const QImage& tela, int i);
+
 // Calls disegna once per band, the bands shared out among a thread per core, and returns
 // when every band is drawn. The painter has the modes of every canvas painter; banda is the
 // band's rectangle in canvas coordinates, for skipping what lies wholly outside it. disegna

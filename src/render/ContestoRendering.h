@@ -95,6 +95,9 @@ public:
     QImage UltimoRiflesso;
     QString FileRiflesso;
 
+    // Intro 4: the logo's tiles as its last cut wrote them, row by row.
+    std::vector<QImage> TessereLogo;
+
     // Intro 6: cells [x / 16][y / 8] of line 1's layer holding non-black pixels.
     std::array<std::array<std::uint8_t, RigheGriglia>, ColonneGriglia> GrigliaOccupazione{};
     // Intro 7: the dense outline points of line 1 in layer coordinates, at most 20000.
