@@ -186,29 +186,44 @@ QImage CampoDistanza::PilaTratti(const QColor& colore, int larghezzaFine, QPoint
     return pila;
 }
 
+void CampoDistanza::ScriviStriscia(QImage& pila, int inizio, int f0, int f1, const std::vector<QRgb>& tabella,
+                                   QPoint spostamento, std::vector<float>& distanze) const {
+    const int H = dimensione_.height(), w = f1 - f0;
+    const int passi = static_cast<int>(tabella.size());
+    const int dx = spostamento.x(), dy = spostamento.y();
+    MisuraStriscia(f0, f1, distanze);
+    for (int y = std::max(0, dy); y < std::min(H, H + dy); ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(pila.scanLine(y)) + (f0 + dx - inizio);
+        const float* d = distanze.data() + static_cast<size_t>(y - dy) * static_cast<size_t>(w);
+        for (int x = 0; x < w; ++x) {
+            const int i = static_cast<int>(d[x] * PassiPerPixel + 0.5f);
+            if (i < passi) riga[x] = tabella[static_cast<size_t>(i)];
+        }
+    }
+}
+
 void CampoDistanza::ScriviPilaTratti(QImage& pila, const QColor& colore, int larghezzaFine, QPoint spostamento) const {
     if (pila.size() != dimensione_ || pila.format() != QImage::Format_ARGB32_Premultiplied) return;
     if (larghezzaFine <= 1 || colore.alpha() == 0) return;
-
     const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
-    const int passi = static_cast<int>(tabella.size());
-
     // Pixel (x, y) reads the field at (x - dx, y - dy); beyond the field the stack is clear.
-    const int W = dimensione_.width(), H = dimensione_.height();
-    const int dx = spostamento.x(), dy = spostamento.y();
-    const int c0 = std::clamp(-dx, 0, W), c1 = std::clamp(W - dx, 0, W);  // the field's columns in view
+    const int W = dimensione_.width();
+    const int c0 = std::clamp(-spostamento.x(), 0, W), c1 = std::clamp(W - spostamento.x(), 0, W);
     std::vector<float> distanze;
-    for (int f0 = c0; f0 < c1; f0 += striscia_) {
-        const int f1 = std::min(c1, f0 + striscia_);
-        MisuraStriscia(f0, f1, distanze);
-        const int w = f1 - f0;
-        for (int y = std::max(0, dy); y < std::min(H, H + dy); ++y) {
-            auto* riga = reinterpret_cast<QRgb*>(pila.scanLine(y)) + f0 + dx;
-            const float* d = distanze.data() + static_cast<size_t>(y - dy) * static_cast<size_t>(w);
-            for (int x = 0; x < w; ++x) {
-                const int i = static_cast<int>(d[x] * PassiPerPixel + 0.5f);
-                if (i < passi) riga[x] = tabella[static_cast<size_t>(i)];
-            }
-        }
+    for (int f0 = c0; f0 < c1; f0 += striscia_) ScriviStriscia(pila, 0, f0, std::min(c1, f0 + striscia_), tabella, spostamento, distanze);
+}
+
+void CampoDistanza::DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine) const {
+    if (dimensione_.isEmpty() || larghezzaFine <= 1 || colore.alpha() == 0) return;
+    const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
+    const int W = dimensione_.width();
+    std::vector<float> distanze;
+    for (int f0 = 0; f0 < W; f0 += striscia_) {
+        const int f1 = std::min(W, f0 + striscia_);
+        QImage pezzo(f1 - f0, dimensione_.height(), QImage::Format_ARGB32_Premultiplied);
+        if (pezzo.isNull()) return;
+        pezzo.fill(Qt::transparent);
+        ScriviStriscia(pezzo, f0, f0, f1, tabella, {}, distanze);
+        pittore.drawImage(f0, 0, pezzo);
     }
 }

@@ -6,6 +6,7 @@
 // pixel.
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPoint>
 #include <QSize>
@@ -39,6 +40,8 @@ public:
     // The same stack written over the pixels of destinazione, a picture of the field's size
     // (where the stack is clear they keep what they hold).
     void ScriviPilaTratti(QImage& destinazione, const QColor& colore, int larghezzaFine, QPoint spostamento = {}) const;
+    // The same stack drawn with pittore at (0, 0), a strip of columns at a time.
+    void DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine) const;
 
 private:
     struct Vicino {
@@ -46,6 +49,10 @@ private:
     };
     // The distances of columns [x0, x1), row by row, into distanze.
     void MisuraStriscia(int x0, int x1, std::vector<float>& distanze) const;
+    // The stack of the field's columns [f0, f1) moved by spostamento, written over the pixels
+    // of destinazione, whose column 0 is the picture's column inizio.
+    void ScriviStriscia(QImage& destinazione, int inizio, int f0, int f1, const std::vector<QRgb>& tabella,
+                        QPoint spostamento, std::vector<float>& distanze) const;
     QSize dimensione_;
     float limite_;
     int striscia_;

@@ -82,8 +82,8 @@ QByteArray Impronta(const QImage& immagine) {
 QByteArray ImprontaLayer(const ContestoRendering& c) {
     QByteArray tutte;
     for (int n = 0; n < NumeroRigheTesto; ++n) {
-        tutte += Impronta(c.LayerOggetto[static_cast<size_t>(n)]);
-        tutte += Impronta(c.LayerOmbra[static_cast<size_t>(n)]);
+        tutte += Impronta(c.LayerOggetto[static_cast<size_t>(n)].Immagine());
+        tutte += Impronta(c.LayerOmbra[static_cast<size_t>(n)].Immagine());
     }
     return QCryptographicHash::hash(tutte, QCryptographicHash::Sha1).toHex().left(12);
 }
