@@ -42,14 +42,9 @@ public:
             for (int i = prossima++; i < n; i = prossima++) lavoro(i);
             finiti.release();
         };
-        int avviati = 0;
-        for (int t = 0; t < std::min(fili, n); ++t)
-            if (pool->tryStart(parti)) ++avviati;
-        // No thread to be had: the parts are done here.
-        if (avviati == 0) {
-            for (int i = prossima++; i < n; i = prossima++) lavoro(i);
-            return;
-        }
+        // Queued even while the pool's threads are still leaving the previous job.
+        const int avviati = std::min(fili, n);
+        for (int t = 0; t < avviati; ++t) pool->start(parti);
         finiti.acquire(avviati);
     }
 
