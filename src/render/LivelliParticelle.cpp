@@ -440,24 +440,30 @@ void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
         const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.cx + mezza)));
         if (x0 > x1) continue;
         auto* riga = reinterpret_cast<QRgb*>(const_cast<uchar*>(tela.constScanLine(y)));
-        const auto misura = [&](int da, int a) {
+        // Pixels past x0 .. x1 are clear of the circle and its rim, so a span may grow outward
+        // (verso -1 to the left, +1 to the right) to whole blocks of four: they are measured
+        // and left as they are.
+        const auto misura = [&](int da, int a, int verso) {
             da = std::max(da, x0);
             a = std::min(a, x1);
             if (da > a) return;
+            const int resto = (4 - (a - da + 1) % 4) % 4;
+            if (verso < 0) da = std::max(0, da - resto);
+            else a = std::min(w - 1, a + resto);
             if (bordo) BordoRiga(riga, da, a, dy * dy, p);
             else BordoDisco(riga, da, a, dy, p);
         };
         const float dentro = p.interno * p.interno - dy * dy;
         if (p.interno <= 0.0f || dentro <= 0.0f) {
-            misura(x0, x1);
+            misura(x0, x1, 1);
             continue;
         }
         // The pixels whose centres lie strictly within the inner circle.
         const float mezzaInterna = std::sqrt(dentro);
         const int i0 = static_cast<int>(std::floor(p.cx - mezzaInterna - 0.5f)) + 1;
         const int i1 = static_cast<int>(std::ceil(p.cx + mezzaInterna - 0.5f)) - 1;
-        misura(x0, i0 - 1);
-        misura(i1 + 1, x1);
+        misura(x0, i0 - 1, -1);
+        misura(i1 + 1, x1, 1);
         if (bordo) continue;
         const int da = std::max(i0, x0), a = std::min(i1, x1);
         if (da <= a) SopraColore(riga + da, p.colore, a - da + 1);
