@@ -24,6 +24,14 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
 // one among them), and returns when every part is done. lavoro must only read what it shares.
 void PerOgniParte(int n, const std::function<void(int)>& lavoro);
 
+// The whole picture set to one 32-bit value, band by band on every core. Like QImage::fill,
+// but it writes the picture's current pixels even while a painter is open on it.
+void RiempiABande(QImage& tela, quint32 valore);
+
+// The pixels of sorgente copied into destinazione (same size, format and row length), band
+// by band on every core.
+void CopiaABande(const QImage& sorgente, QImage& destinazione);
+
 // How many threads draw the bands: 0 (the default) one per core, 1 the calling thread alone.
 // The pixels are the same either way.
 void ImpostaFiliBande(int fili);

@@ -93,8 +93,8 @@ bool Prepara(const QPointF* punti, int n, int w, std::vector<QPointF>& poligono)
     return poligono.size() >= 3;
 }
 
-// Calls scrivi(y, da, a, alfa) for every run of pixels da .. a - 1 of row y of equal coverage
-// alfa > 0, over the rows r0 .. r1 - 1 for which salta(y, c0, c1) is false.
+// Calls scrivi(y, da, a, alfa) for every row y of r0 .. r1 - 1 for which salta(y, c0, c1) is
+// false: alfa[x] is the coverage (0 .. 255) of pixel x for da <= x < a.
 template <class Salta, class Scrivi>
 void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salta&& salta, Scrivi&& scrivi) {
     double x0 = poligono[0].x(), x1 = x0, y0 = poligono[0].y(), y1 = y0;
@@ -114,10 +114,13 @@ void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salt
     const size_t m = poligono.size();
     const double larghezza = w;
     std::vector<Tratto>& tratti = TrattiRiga();
-    const auto run = [&](int y, int da, int a, float somma) {
+    thread_local std::vector<std::uint8_t> alfa;
+    if (static_cast<int>(alfa.size()) < w) alfa.assign(static_cast<size_t>(w), 0);
+    const auto run = [&](int da, int a, float somma) {
         if (da >= a) return;
-        const auto alfa = static_cast<std::uint32_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
-        if (alfa > 0) scrivi(y, da, a, alfa);
+        const auto valore = static_cast<std::uint8_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
+        if (a - da == 1) alfa[static_cast<size_t>(da)] = valore;
+        else std::fill(alfa.begin() + da, alfa.begin() + a, valore);
     };
     for (int y = r0; y < r1; ++y) {
         if (salta(y, c0, c1)) continue;
@@ -144,15 +147,16 @@ void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salt
         float somma = 0.0f;
         int x = c0;
         for (const Tratto& t : tratti) {
-            run(y, x, std::min(t.da, c1 + 1), somma);
+            run(x, std::min(t.da, c1 + 1), somma);
             for (int k = std::max(t.da, x); k <= t.a; ++k) {
                 somma += celle[static_cast<size_t>(k)];
                 celle[static_cast<size_t>(k)] = 0.0f;
-                if (k <= c1) run(y, k, k + 1, somma);
+                if (k <= c1) run(k, k + 1, somma);
             }
             x = std::max(x, t.a + 1);
         }
-        run(y, x, c1 + 1, somma);
+        run(x, c1 + 1, somma);
+        scrivi(y, c0, c1 + 1, alfa.data());
     }
 }
 
@@ -168,6 +172,18 @@ std::vector<std::uint64_t>& OpachiStrato() {
     return opachi;
 }
 
+// Whether bits da .. a of the row's mask are all set.
+inline bool Piena(const std::uint64_t* riga, int da, int a) {
+    const int p0 = da / 64, p1 = a / 64;
+    const std::uint64_t testa = ~0ull << (da % 64);
+    const std::uint64_t coda = (a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1;
+    if (p0 == p1) return (riga[p0] & testa & coda) == (testa & coda);
+    if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
+    for (int p = p0 + 1; p < p1; ++p)
+        if (riga[p] != ~0ull) return false;
+    return true;
+}
+
 }  // namespace
 
 StratoFacce::StratoFacce(const QRect& righe, int larghezza)
@@ -179,15 +195,7 @@ StratoFacce::StratoFacce(const QRect& righe, int larghezza)
 }
 
 bool StratoFacce::RigaCoperta(int y, int da, int a) const {
-    const std::uint64_t* riga = opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_);
-    const int p0 = da / 64, p1 = a / 64;
-    const std::uint64_t testa = ~0ull << (da % 64);
-    const std::uint64_t coda = (a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1;
-    if (p0 == p1) return (riga[p0] & testa & coda) == (testa & coda);
-    if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
-    for (int p = p0 + 1; p < p1; ++p)
-        if (riga[p] != ~0ull) return false;
-    return true;
+    return Piena(opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_), da, a);
 }
 
 bool StratoFacce::Coperto(const QRect& zona) const {
@@ -198,18 +206,32 @@ bool StratoFacce::Coperto(const QRect& zona) const {
     return true;
 }
 
-// sorgente (coverage already applied) under the pixels da .. a - 1 of row y.
-void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t sorgente) {
+// The colour at each pixel's coverage under the pixels da .. a - 1 of row y.
+void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t colore, const std::uint8_t* alfa) {
     const size_t r = static_cast<size_t>(y - righe_.top());
     std::uint32_t* riga = pixel_.data() + r * static_cast<size_t>(larghezza_);
     std::uint64_t* opachi = opachi_.data() + r * static_cast<size_t>(parole_);
-    for (int x = da; x < a; ++x) {
-        const std::uint32_t d = riga[x];
-        const std::uint32_t resto = 255u - (d >> 24);
-        if (resto == 0) continue;
-        const std::uint32_t nuovo = d + PerByte(sorgente, resto);
-        riga[x] = nuovo;
-        if ((nuovo >> 24) == 255u) opachi[x / 64] |= 1ull << (x % 64);
+    // Word by word of the mask: the pixels already opaque are passed over 64 at a time.
+    while (da < a) {
+        const int parola = da / 64;
+        const int fine = std::min(a, (parola + 1) * 64);
+        std::uint64_t bit = opachi[parola];
+        if (bit == ~0ull) {
+            da = fine;
+            continue;
+        }
+        for (int x = da; x < fine; ++x) {
+            const std::uint32_t copertura = alfa[x];
+            const std::uint32_t d = riga[x];
+            const std::uint32_t resto = 255u - (d >> 24);
+            if (resto == 0 || copertura == 0) continue;
+            const std::uint32_t s = copertura == 255u ? colore : PerByte(colore, copertura);
+            const std::uint32_t nuovo = resto == 255u ? s : d + PerByte(s, resto);
+            riga[x] = nuovo;
+            if ((nuovo >> 24) == 255u) bit |= 1ull << (x % 64);
+        }
+        opachi[parola] = bit;
+        da = fine;
     }
 }
 
@@ -220,9 +242,7 @@ void StratoFacce::Sotto(const QPointF* punti, int n, QRgb colore) {
     Copertura(
         poligono, larghezza_, righe_.top(), righe_.bottom() + 1,
         [this](int y, int c0, int c1) { return RigaCoperta(y, c0, c1); },
-        [this, colore](int y, int da, int a, std::uint32_t alfa) {
-            Aggiungi(y, da, a, alfa == 255 ? colore : PerByte(colore, alfa));
-        });
+        [this, colore](int y, int da, int a, const std::uint8_t* alfa) { Aggiungi(y, da, a, colore, alfa); });
 }
 
 void StratoFacce::SottoImmagine(const QImage& immagine, QPoint dove) {
@@ -252,11 +272,20 @@ void StratoFacce::Posa(QImage& tela) const {
     for (int y = zona.top(); y <= zona.bottom(); ++y) {
         auto* riga = reinterpret_cast<std::uint32_t*>(pixel + static_cast<qsizetype>(y) * tela.bytesPerLine());
         const std::uint32_t* strato = pixel_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(larghezza_);
-        for (int x = 0; x < larghezza_; ++x) {
-            const std::uint32_t s = strato[x];
-            const std::uint32_t resto = 255u - (s >> 24);
-            if (resto == 255u) continue;
-            riga[x] = resto == 0 ? s : s + PerByte(riga[x], resto);
+        const std::uint64_t* opachi = opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_);
+        for (int x0 = 0; x0 < larghezza_; x0 += 64) {
+            const int x1 = std::min(larghezza_, x0 + 64);
+            // Wholly opaque stretches replace what is under them.
+            if (opachi[x0 / 64] == ~0ull) {
+                std::copy(strato + x0, strato + x1, riga + x0);
+                continue;
+            }
+            for (int x = x0; x < x1; ++x) {
+                const std::uint32_t s = strato[x];
+                const std::uint32_t resto = 255u - (s >> 24);
+                if (resto == 255u) continue;
+                riga[x] = resto == 0 ? s : s + PerByte(riga[x], resto);
+            }
         }
     }
 }

@@ -30,7 +30,7 @@ public:
 
 private:
     bool RigaCoperta(int y, int da, int a) const;
-    void Aggiungi(int y, int da, int a, std::uint32_t sorgente);
+    void Aggiungi(int y, int da, int a, std::uint32_t colore, const std::uint8_t* alfa);
 
     QRect righe_;
     int larghezza_ = 0;
