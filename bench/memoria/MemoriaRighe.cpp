@@ -30,8 +30,10 @@ namespace {
 struct Caso {
     const char* nome;
     int righeLunghe;  // lines 1 .. righeLunghe at the length limit, the others as a new project has them
+    int moto = 0;     // intro 1's text motion; 0: a new project's
 };
-constexpr Caso Casi[] = {{"short lines", 0}, {"one long line", 1}, {"three long lines", 3}};
+// The last case draws the layers scaled, which unpacks a packed layer whole.
+constexpr Caso Casi[] = {{"short lines", 0}, {"one long line", 1}, {"three long lines", 3}, {"three, scaling", 3, 8}};
 
 QString RigaLunga() {
     const QString frase = QStringLiteral("Drovaskent presenta Quenvox, un video per tutti. ");
@@ -72,6 +74,7 @@ int EseguiCaso(int argc, char** argv, const Caso& caso) {
         imp.TabellaImmagini[static_cast<size_t>(s)] = PercorsoPredefinitoImmagine(s, CartellaProgramma);
     QString* righe[] = {&imp.Testo1, &imp.Testo2, &imp.Testo3};
     for (int n = 0; n < caso.righeLunghe; ++n) *righe[n] = RigaLunga();
+    if (caso.moto > 0) imp.Intro1Lista = caso.moto;
     qsizetype caratteri = 0;
     for (const QString* r : righe) caratteri += r->size();
 

@@ -391,16 +391,22 @@ void AggiornaForma(const Ingressi& in, VoceCacheTesto& voce, int n) {
     else if (StileLogo(in.imp, n) == 1) voce.Percorso.addRect(QRectF(posto, QSizeF(in.lw, in.lh)));
 }
 
-// A layer as it is kept: packed when very wide, but for intro 6, whose glint redraws the layer
-// of every frame from the three whole pictures it keeps beside it.
-LayerTesto Tieni(const Ingressi& in, const QImage& disegno) {
-    return in.intro == 6 ? LayerTesto(disegno) : LayerTesto::Compatto(disegno);
+// Whether a line's layers are kept packed: when very wide, unless the intro draws them scaled
+// (intro 9, intro 1's growing kind), which would unpack them whole every frame, or is intro 6,
+// whose glint redraws the layer of every frame from three whole pictures kept beside it.
+bool Impacchetta(const Ingressi& in, const VoceCacheTesto& voce) {
+    const bool scala = in.intro == 9 || in.intro == 6 || (in.intro == 1 && in.imp.Intro1Lista.Voce() == 8);
+    return voce.Geometria.width() > LayerTesto::LarghezzaIntera && !scala;
+}
+
+LayerTesto Tieni(const Ingressi& in, const VoceCacheTesto& voce, const QImage& disegno) {
+    return Impacchetta(in, voce) ? LayerTesto::Compatto(disegno) : LayerTesto(disegno);
 }
 
 QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
     const ImpostazioniProgetto& imp = in.imp;
     Chiave k;
-    k << voce.ChiaveForma << imp.FontShadowCheck;
+    k << voce.ChiaveForma << Impacchetta(in, voce) << imp.FontShadowCheck;
     if (imp.FontShadowCheck)
         k << imp.FontShadowOffsetX << imp.FontShadowOffsetY << imp.FontShadowSize << in.c.PennaOmbra.color();
     return k.Dati();
@@ -411,7 +417,7 @@ QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, 
     const ImpostazioniProgetto& imp = in.imp;
     const ContestoRendering& c = in.c;
     Chiave k;
-    k << voce.ChiaveForma << (in.intro == 6) << imp.FontGlowCheck;
+    k << voce.ChiaveForma << Impacchetta(in, voce) << (in.intro == 6) << imp.FontGlowCheck;
     if (RigaLogo(c.RigheTesto[n])) k << in.logo.cacheKey();
     if (imp.FontGlowCheck) {
         k << imp.FontGlowSize << c.PennaGlow.color() << c.PennelloGlowInterno.color();
@@ -469,7 +475,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
         if (ombra != voce.ChiaveOmbra) {
             QImage disegno;
             CreaOmbra(in, voce, campo, disegno);
-            const LayerTesto layer = Tieni(in, disegno);
+            const LayerTesto layer = Tieni(in, voce, disegno);
             disegno = QImage();
             AggiornaFile(c, layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
             c.LayerOmbra[n] = layer;
@@ -485,7 +491,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
                 CreaOggetto(in, voce, n, campo, disegno);
                 voce.ChiaveLucido = parti;
             }
-            const LayerTesto layer = Tieni(in, disegno);
+            const LayerTesto layer = Tieni(in, voce, disegno);
             disegno = QImage();
             AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
             if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
