@@ -11,6 +11,9 @@
 
 inline constexpr int NumeroBande = 16;
 
+// The rows of band i (0 .. NumeroBande - 1) of the canvas; empty on a canvas of fewer rows.
+QRect RigheBanda(const QImage& tela, int i);
+
 // Calls disegna once per band, the bands shared out among a thread per core, and returns
 // when every band is drawn. The painter has the modes of every canvas painter; banda is the
 // band's rectangle in canvas coordinates, for skipping what lies wholly outside it. disegna
@@ -20,6 +23,14 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
 // Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the calling
 // one among them), and returns when every part is done. lavoro must only read what it shares.
 void PerOgniParte(int n, const std::function<void(int)>& lavoro);
+
+// The whole picture set to one 32-bit value, band by band on every core. Like QImage::fill,
+// but it writes the picture's current pixels even while a painter is open on it.
+void RiempiABande(QImage& tela, quint32 valore);
+
+// The pixels of sorgente copied into destinazione (same size, format and row length), band
+// by band on every core.
+void CopiaABande(const QImage& sorgente, QImage& destinazione);
 
 // How many threads draw the bands: 0 (the default) one per core, 1 the calling thread alone.
 // The pixels are the same either way.

@@ -6,6 +6,7 @@
 // pixel.
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPoint>
 #include <QSize>
@@ -19,9 +20,14 @@ std::vector<QRgb> TabellaTratti(const QColor& colore, int larghezzaFine, float l
 
 class CampoDistanza {
 public:
+    // Columns measured at a time: the work space of a field is a few strips of this width,
+    // however wide its picture.
+    static constexpr int StrisciaPredefinita = 2048;
+
     // The distance of each pixel centre of a picture of the given size to the outline of
-    // percorso (as flattened into segments); pixels farther than limite hold limite.
-    CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite);
+    // percorso (as flattened into segments); pixels farther than limite hold limite. The field
+    // is measured a strip of columns at a time, when asked.
+    CampoDistanza(const QPainterPath& percorso, QSize dimensione, float limite, int striscia = StrisciaPredefinita);
 
     QSize Dimensione() const { return dimensione_; }
     float Limite() const { return limite_; }
@@ -31,17 +37,27 @@ public:
     // joins, anti-aliased and composed source-over, leaves on a transparent picture; with the
     // outline moved by spostamento (whose strokes then stay inside the picture).
     QImage PilaTratti(const QColor& colore, int larghezzaFine, QPoint spostamento = {}) const;
+    // The same stack written over the pixels of destinazione, a picture of the field's size
+    // (where the stack is clear they keep what they hold).
+    void ScriviPilaTratti(QImage& destinazione, const QColor& colore, int larghezzaFine, QPoint spostamento = {}) const;
+    // The same stack drawn with pittore at (0, 0), a strip of columns at a time.
+    void DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine) const;
 
 private:
-    void Segmento(QPointF a, QPointF b);
-    void Propaga();
-    QSize dimensione_;
-    float limite_;
-    std::vector<float> distanze_;
-    // While the field is made: each pixel's squared distance and nearest outline point found
-    // so far, with a border of one far pixel all round.
     struct Vicino {
         float d2, x, y;
     };
-    std::vector<Vicino> griglia_;
+    // The distances of columns [x0, x1), row by row, into distanze.
+    void MisuraStriscia(int x0, int x1, std::vector<float>& distanze) const;
+    // The stack of the field's columns [f0, f1) moved by spostamento, written over the pixels
+    // of destinazione, whose column 0 is the picture's column inizio.
+    void ScriviStriscia(QImage& destinazione, int inizio, int f0, int f1, const std::vector<QRgb>& tabella,
+                        QPoint spostamento, std::vector<float>& distanze) const;
+    QSize dimensione_;
+    float limite_;
+    int striscia_;
+    QList<QPolygonF> figure_;
+    // The strip that Distanza read last.
+    mutable int strisciaLetta_ = -1;
+    mutable std::vector<float> distanzeLette_;
 };

@@ -7,6 +7,7 @@
 #include "render/CacheImmagini.h"
 #include "render/CacheTesto.h"
 #include "render/HostRendering.h"
+#include "render/LayerTesto.h"
 #include "render/LineeFlare.h"
 #include "render/MotoriEffetti.h"
 #include "render/ScritturaFrame.h"
@@ -81,8 +82,8 @@ public:
     // are also written as the layer files; the renderers use these copies.
     std::array<QString, NumeroRigheTesto> RigheTesto;
     std::array<GeometriaRiga, NumeroRigheTesto> GeometriaOggetti;
-    std::array<QImage, NumeroRigheTesto> LayerOggetto;
-    std::array<QImage, NumeroRigheTesto> LayerOmbra;
+    std::array<LayerTesto, NumeroRigheTesto> LayerOggetto;
+    std::array<LayerTesto, NumeroRigheTesto> LayerOmbra;
     // Lines cut to the length limit whose cut the user was already told of.
     std::array<bool, NumeroRigheTesto> RigheTagliateSegnalate{};
     // Intro 1's composed text of its zoom kind, also written as "Completo.png".
@@ -94,6 +95,9 @@ public:
     // The reflection last given to ScritturaFile, and its file.
     QImage UltimoRiflesso;
     QString FileRiflesso;
+
+    // Intro 4: the logo's tiles as its last cut wrote them, row by row.
+    std::vector<QImage> TessereLogo;
 
     // Intro 6: cells [x / 16][y / 8] of line 1's layer holding non-black pixels.
     std::array<std::array<std::uint8_t, RigheGriglia>, ColonneGriglia> GrigliaOccupazione{};

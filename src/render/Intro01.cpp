@@ -251,17 +251,17 @@ struct DisegnoLayer {
     bool enfatizza;
     QRect toccato;
 
-    void Disegna(const QImage& layer, QRect destinazione, int colonne, float alfa) {
-        if (layer.isNull() || destinazione.isEmpty() || colonne == 0) return;
-        QRect sorgente = layer.rect();
+    void Disegna(const LayerTesto& layer, QRect destinazione, int colonne, float alfa) {
+        if (layer.Nullo() || destinazione.isEmpty() || colonne == 0) return;
+        QRect sorgente = layer.Rettangolo();
         if (colonne > 0) {
-            sorgente.setWidth(std::min(colonne, layer.width()));
+            sorgente.setWidth(std::min(colonne, layer.Larghezza()));
             destinazione = QRect(destinazione.topLeft(), sorgente.size());
         }
         const MatriceColore matrice = MatriceColore::Alfa(alfa);
-        DisegnaConMatrice(c.GraficaFrame, destinazione, layer, sorgente, matrice);
+        DisegnaLayer(c.GraficaFrame, destinazione, layer, sorgente, matrice);
         if (enfatizza) {
-            DisegnaConMatrice(c.GraficaComposizione, destinazione, layer, sorgente, matrice);
+            DisegnaLayer(c.GraficaComposizione, destinazione, layer, sorgente, matrice);
             toccato |= destinazione;
         }
     }
@@ -276,9 +276,9 @@ void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, Dise
         if (mostra) {
             for (int j = 0; j < NumeroRigheTesto; ++j) {
                 const GeometriaRiga& g = c.GeometriaOggetti[j];
-                if (g.Larghezza == 0 || c.LayerOggetto[j].isNull()) continue;
+                if (g.Larghezza == 0 || c.LayerOggetto[j].Nullo()) continue;
                 const QRect r(l.Righe[j].x, l.Righe[j].y, g.Larghezza, g.Altezza);
-                c.GraficaComposizione.drawImage(r, c.LayerOggetto[j]);
+                DisegnaLayer(c.GraficaComposizione, r, c.LayerOggetto[j], c.LayerOggetto[j].Rettangolo(), MatriceColore::Identita());
                 disegno.toccato |= r;
             }
         }

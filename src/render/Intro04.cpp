@@ -1,4 +1,5 @@
 #include "platform/CartelleUtente.h"
+#include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
 #include "render/Bande.h"
@@ -6,6 +7,7 @@
 #include "render/DisegnoIntro.h"
 #include "render/Intro.h"
 #include "render/Intro04.h"
+#include "render/Poligoni.h"
 
 #include <QFile>
 #include <QPolygonF>
@@ -13,6 +15,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -38,9 +42,19 @@ Pennelli ColoriRiga(Colore colore, int alfa, int z) {
             QColor(per(scuro(r)), per(scuro(g)), per(scuro(b)), alfa)};
 }
 
-// Whether the points' bounds, widened by a pixel of anti-aliasing, reach the band.
+// One face of the sea on the canvas, in the order the faces are drawn.
+struct Faccia {
+    std::array<QPointF, 4> Angoli;
+    QRgb Colore = 0;  // premultiplied
+    int Tessera = -1;  // the logo tile laid on it instead of a colour
+    QTransform Posa;   // the tile's place
+    int Alto = 0, Basso = 0;  // the rows it reaches, Basso excluded
+    QRect Riquadro;           // the pixels it may touch
+};
+
+// Adds the face unless it has nothing to show on the canvas.
 template <class Punti>
-bool NellaBanda(const Punti& punti, const QRect& banda) {
+void Aggiungi(std::vector<Faccia>& facce, Faccia f, const Punti& punti) {
     qreal x0 = punti[0].x(), x1 = x0, y0 = punti[0].y(), y1 = y0;
     for (const QPointF& q : punti) {
         x0 = std::min(x0, q.x());
@@ -48,36 +62,47 @@ bool NellaBanda(const Punti& punti, const QRect& banda) {
         y0 = std::min(y0, q.y());
         y1 = std::max(y1, q.y());
     }
-    return x1 >= banda.left() - 1 && x0 <= banda.right() + 2 && y1 >= banda.top() - 1 && y0 <= banda.bottom() + 2;
+    // A pixel of margin for the smoothed edges of the tiles.
+    if (x1 < -1 || x0 > ImpostazioniGlobali.LarghezzaFrame + 1 || y1 < -1 || y0 > ImpostazioniGlobali.AltezzaFrame + 1)
+        return;
+    f.Alto = static_cast<int>(std::floor(y0)) - 1;
+    f.Basso = static_cast<int>(std::ceil(y1)) + 2;
+    const int sinistra = static_cast<int>(std::floor(x0)) - 1;
+    f.Riquadro = QRect(sinistra, f.Alto, static_cast<int>(std::ceil(x1)) + 2 - sinistra, f.Basso - f.Alto);
+    facce.push_back(f);
 }
 
-void Faccia(QPainter& g, const QRect& banda, const std::array<QPointF, 8>& p, std::initializer_list<int> indici,
-            const QColor& colore) {
-    std::array<QPointF, 4> quadro;
+void Colorata(std::vector<Faccia>& facce, const std::array<QPointF, 8>& p, std::initializer_list<int> indici,
+              const QColor& colore) {
+    if (colore.alpha() == 0) return;
+    Faccia f;
     size_t n = 0;
-    for (int i : indici) quadro[n++] = p[static_cast<size_t>(i)];
-    // Every band goes over every face: those wholly elsewhere are skipped before the painter.
-    if (!NellaBanda(quadro, banda)) return;
-    g.setBrush(colore);
-    g.drawPolygon(quadro.data(), 4);
+    for (int i : indici) f.Angoli[n++] = p[static_cast<size_t>(i)];
+    f.Colore = qPremultiply(colore.rgba());
+    Aggiungi(facce, f, f.Angoli);
 }
 
 // The tile on a top face: its top edge on the far edge (C3 to C2), its left edge down to C0.
-void Tessera(QPainter& g, const QRect& banda, const QImage& tessera, const std::array<QPointF, 8>& p) {
+void Tessera(std::vector<Faccia>& facce, int indice, const QImage& tessera, const std::array<QPointF, 8>& p) {
     if (tessera.isNull()) return;
     const QPointF sup(static_cast<int>(p[3].x()), static_cast<int>(p[3].y()));
     const QPointF des(static_cast<int>(p[2].x()), static_cast<int>(p[2].y()));
     const QPointF inf(static_cast<int>(p[0].x()), static_cast<int>(p[0].y()));
     const double tw = tessera.width(), th = tessera.height();
-    const QTransform t((des.x() - sup.x()) / tw, (des.y() - sup.y()) / tw, (inf.x() - sup.x()) / th,
-                       (inf.y() - sup.y()) / th, sup.x(), sup.y());
-    const std::array<QPointF, 4> angoli = {t.map(QPointF(0, 0)), t.map(QPointF(tw, 0)), t.map(QPointF(0, th)),
-                                           t.map(QPointF(tw, th))};
-    if (!NellaBanda(angoli, banda)) return;
-    g.save();
-    g.setTransform(t, true);
-    g.drawImage(QPointF(0, 0), tessera);
-    g.restore();
+    Faccia f;
+    f.Tessera = indice;
+    f.Posa = QTransform((des.x() - sup.x()) / tw, (des.y() - sup.y()) / tw, (inf.x() - sup.x()) / th,
+                        (inf.y() - sup.y()) / th, sup.x(), sup.y());
+    const std::array<QPointF, 4> angoli = {f.Posa.map(QPointF(0, 0)), f.Posa.map(QPointF(tw, 0)),
+                                           f.Posa.map(QPointF(0, th)), f.Posa.map(QPointF(tw, th))};
+    Aggiungi(facce, f, angoli);
+}
+
+// Tiles kept as the drawing reads them from file.
+QImage ComeDaFile(const QImage& tessera) {
+    if (tessera.isNull()) return {};
+    return tessera.hasAlphaChannel() ? tessera.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                     : tessera.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -85,14 +110,16 @@ void Tessera(QPainter& g, const QRect& banda, const QImage& tessera, const std::
 void SuddividiLogo(ContestoRendering& c, const QString& percorso, int colonne, int righe) {
     const QImage logo = CaricaImmagine(c, percorso);
     const std::vector<QImage> tessere = TagliaTessere(logo, colonne, righe);
-    for (int i = 0; i < righe; ++i)
-        for (int j = 0; j < colonne; ++j) {
-            const QImage& t = tessere[static_cast<size_t>(i * colonne + j)];
-            const QString file = PercorsoTessera(i, j);
-            // A logo that is gone leaves no tile of an older one behind.
-            if (t.isNull()) QFile::remove(file);
-            else t.save(file, "PNG");
-        }
+    c.TessereLogo.assign(tessere.size(), QImage());
+    // Two hundred small files: written on every core.
+    PerOgniParte(static_cast<int>(tessere.size()), [&](int k) {
+        const QImage& t = tessere[static_cast<size_t>(k)];
+        const QString file = PercorsoTessera(k / colonne, k % colonne);
+        // A logo that is gone leaves no tile of an older one behind.
+        if (t.isNull()) QFile::remove(file);
+        else t.save(file, "PNG");
+        c.TessereLogo[static_cast<size_t>(k)] = ComeDaFile(t);
+    });
 }
 
 // A sea of blocks on a travelling wave, in perspective, the logo riding on the front cells.
@@ -108,42 +135,78 @@ void DisegnaIntro4(ContestoRendering& c) {
     const float fase = FaseOnde(imp.Intro4Onde, t, ImpostazioniGlobali.TotaleFrame);
     const double centro = ImpostazioniGlobali.LarghezzaFrame / 2.0;
 
-    std::array<QImage, ColonneLogo * RigheLogo> tessere;
-    for (int i = 0; i < RigheLogo; ++i)
-        for (int j = 0; j < ColonneLogo; ++j)
-            tessere[static_cast<size_t>(i * ColonneLogo + j)] = CaricaImmagine(c, PercorsoTessera(i, j));
+    // The tiles of the cut made at frame 0 of the run (and at every preview).
+    std::vector<QImage>& tessere = c.TessereLogo;
+    if (tessere.size() != static_cast<size_t>(ColonneLogo * RigheLogo)) {
+        tessere.resize(static_cast<size_t>(ColonneLogo * RigheLogo));
+        for (int i = 0; i < RigheLogo; ++i)
+            for (int j = 0; j < ColonneLogo; ++j)
+                tessere[static_cast<size_t>(i * ColonneLogo + j)] = CaricaImmagine(c, PercorsoTessera(i, j));
+    }
 
-    // A few thousand anti-aliased faces a frame: drawn band by band on every core.
-    const auto cella = [&](QPainter& g, const QRect& banda, int x, int z, const Pennelli& colori, bool destra) {
-        const float h = AltezzaOnda(x, z, fase);
-        const auto angoli =
-            AngoliCella(XAngoliCella(x, imp.Intro4Area), z, h, imp.Intro4Posizione, imp.Intro4Dimensione, imp.Intro4Area);
-        std::array<QPointF, 8> p;
-        for (size_t k = 0; k < 8; ++k) {
-            QPointF q;
-            // A corner at or behind the eye has no place on the screen: the cell is left out.
-            if (!ProiettaPunto(angoli[k], camera, focale, q)) return;
-            p[k] = QPointF(static_cast<float>(centro + q.x()), static_cast<float>(q.y()));
+    // The faces of each row of cells, right half then left half, far to near: projected on
+    // every core, each row into its own list, drawn in that order.
+    constexpr int Righe = 31;
+    std::array<std::vector<Faccia>, 2 * Righe> file;
+    PerOgniParte(2 * Righe, [&](int k) {
+        const bool destra = k < Righe;
+        const int z = 3000 - (k % Righe) * 100;
+        const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
+        std::vector<Faccia>& facce = file[static_cast<size_t>(k)];
+        facce.reserve(4 * 51);
+        for (int n = 0; n <= (destra ? 50 : 49); ++n) {
+            const int x = destra ? 5000 - 100 * n : -5000 + 100 * n;
+            const float h = AltezzaOnda(x, z, fase);
+            const auto angoli = AngoliCella(XAngoliCella(x, imp.Intro4Area), z, h, imp.Intro4Posizione,
+                                            imp.Intro4Dimensione, imp.Intro4Area);
+            std::array<QPointF, 8> p;
+            bool visibile = true;
+            for (size_t a = 0; a < 8 && visibile; ++a) {
+                QPointF q;
+                // A corner at or behind the eye has no place on the screen: the cell is left out.
+                visibile = ProiettaPunto(angoli[a], camera, focale, q);
+                p[a] = QPointF(static_cast<float>(centro + q.x()), static_cast<float>(q.y()));
+            }
+            if (!visibile) continue;
+            Colorata(facce, p, {0, 1, 5, 4}, colori.Base);
+            if (const auto t = TesseraCella(x, z)) {
+                const int indice = t->first * ColonneLogo + t->second;
+                Tessera(facce, indice, tessere[static_cast<size_t>(indice)], p);
+            } else {
+                Colorata(facce, p, {0, 1, 2, 3}, colori.Chiaro);
+            }
+            if (destra) Colorata(facce, p, {3, 0, 4, 6}, colori.Scuro);
+            else Colorata(facce, p, {2, 1, 5, 7}, colori.Scuro);
         }
-        Faccia(g, banda, p, {0, 1, 5, 4}, colori.Base);
-        if (const auto tessera = TesseraCella(x, z)) {
-            Tessera(g, banda, tessere[static_cast<size_t>(tessera->first * ColonneLogo + tessera->second)], p);
-        } else {
-            Faccia(g, banda, p, {0, 1, 2, 3}, colori.Chiaro);
-        }
-        if (destra) Faccia(g, banda, p, {3, 0, 4, 6}, colori.Scuro);
-        else Faccia(g, banda, p, {2, 1, 5, 7}, colori.Scuro);
-    };
-    DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
-        g.setPen(Qt::NoPen);
-        for (int z = 3000; z >= 0; z -= 100) {
-            const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
-            for (int x = 5000; x >= 0; x -= 100) cella(g, banda, x, z, colori, true);
-        }
-        for (int z = 3000; z >= 0; z -= 100) {
-            const Pennelli colori = ColoriRiga(imp.Intro4Colore, alfa, z);
-            for (int x = -5000; x <= -100; x += 100) cella(g, banda, x, z, colori, false);
-        }
+    });
+
+    // Thousands of smoothed faces a frame, most of them hidden by nearer ones: laid band by
+    // band on every core from the nearest to the farthest, so rows already covered are skipped.
+    PerOgniParte(NumeroBande, [&](int i) {
+        const QRect banda = RigheBanda(c.CanvasFrame, i);
+        if (banda.isEmpty()) return;
+        StratoFacce strato(banda, c.CanvasFrame.width());
+        const int alto = banda.top(), basso = banda.bottom() + 1;
+        for (auto riga = file.rbegin(); riga != file.rend(); ++riga)
+            for (auto f = riga->rbegin(); f != riga->rend(); ++f) {
+                if (f->Basso <= alto || f->Alto >= basso) continue;
+                if (f->Tessera < 0) {
+                    strato.Sotto(f->Angoli.data(), 4, f->Colore);
+                    continue;
+                }
+                const QRect zona = f->Riquadro.intersected(banda);
+                if (zona.isEmpty() || strato.Coperto(zona)) continue;
+                QImage foglio(zona.size(), QImage::Format_ARGB32_Premultiplied);
+                foglio.fill(Qt::transparent);
+                {
+                    QPainter g(&foglio);
+                    ImpostaModiGrafica(g);
+                    g.setTransform(f->Posa * QTransform::fromTranslate(-zona.x(), -zona.y()));
+                    g.drawImage(QPointF(0, 0), tessere[static_cast<size_t>(f->Tessera)]);
+                }
+                strato.SottoImmagine(foglio, zona.topLeft());
+            }
+        strato.Posa(c.CanvasFrame);
     });
     PassiFinaliFrame(c);
 }

@@ -4,6 +4,32 @@
 #include "render/DisegnoIntro.h"
 #include "render/Intro.h"
 
+namespace {
+
+// The reflection of the logo at one size, made again only when the logo or its size change:
+// the same picture every frame of a run.
+struct RiflessoLogo {
+    qint64 Logo = 0;
+    int Larghezza = 0, Altezza = 0;
+    Riflesso Immagine;
+    QImage Capovolta;
+};
+
+const RiflessoLogo& RiflessoDi(const QImage& logo, int lw, int rh) {
+    // Only the loop's thread draws the intros.
+    static RiflessoLogo ultimo;
+    if (ultimo.Logo != logo.cacheKey() || ultimo.Larghezza != lw || ultimo.Altezza != rh || ultimo.Immagine.Immagine.isNull()) {
+        ultimo.Logo = logo.cacheKey();
+        ultimo.Larghezza = lw;
+        ultimo.Altezza = rh;
+        ultimo.Immagine = CreaRiflesso(logo, lw, rh, ModoRiflesso::ScalaRigaIntro5);
+        ultimo.Capovolta = ultimo.Immagine.Immagine.mirrored(false, true);
+    }
+    return ultimo;
+}
+
+}  // namespace
+
 // The logo stands on the floor line over a mirrored copy that fades downwards.
 void DisegnaIntro5(ContestoRendering& c) {
     PassiInizialiFrame(c);
@@ -18,8 +44,12 @@ void DisegnaIntro5(ContestoRendering& c) {
             const int x = (W - lw) / 2;
             c.GraficaFrame.drawImage(QRect(x, pavimento + 20 - lh, lw, lh), logo);
             const int rh = lh / 2;
-            const Riflesso riflesso = CreaRiflesso(logo, lw, rh, ModoRiflesso::ScalaRigaIntro5);
-            DisegnaRiflesso(c, riflesso, QRectF(x, pavimento + 20, lw, rh));
+            const RiflessoLogo& riflesso = RiflessoDi(logo, lw, rh);
+            if (!riflesso.Capovolta.isNull()) {
+                ScriviRiflesso(c, riflesso.Immagine.Immagine);
+                DisegnaConMatrice(c.GraficaFrame, QRectF(x, pavimento + 20, lw, rh), riflesso.Capovolta,
+                                  riflesso.Capovolta.rect(), c.AttributiImmagine);
+            }
         }
     }
     PassiFinaliFrame(c);

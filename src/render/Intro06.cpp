@@ -51,8 +51,8 @@ void DisegnaIntro6(ContestoRendering& c) {
     for (int k = 0; k < NumeroFumi; ++k) fumi[static_cast<size_t>(k)] = CaricaSlot(c, SlotIntro::PrimoFumo + k);
     const QSize fuoco = fuochi[0].size();
     const QSize nuvola = fumi[0].size();
-    const QImage& layer = c.LayerOggetto[0];
-    const int lw = layer.isNull() ? 0 : layer.width(), lh = layer.isNull() ? 0 : layer.height();
+    const LayerTesto& layer = c.LayerOggetto[0];
+    const int lw = layer.Larghezza(), lh = layer.Altezza();
     const int W = ImpostazioniGlobali.LarghezzaFrame, H = ImpostazioniGlobali.AltezzaFrame;
 
     const float r = ProgressoLaser(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
@@ -60,7 +60,7 @@ void DisegnaIntro6(ContestoRendering& c) {
     const int e = TroncaIntero(lw * r);
     QPainter& g = c.GraficaFrame;
     if (e > 0 && lh > 0)
-        DisegnaConMatrice(g, QRect(x0, y0, e, lh), layer, QRect(0, 0, e, lh), c.AttributiImmagine);
+        DisegnaLayer(g, QRect(x0, y0, e, lh), layer, QRect(0, 0, e, lh), c.AttributiImmagine);
 
     // The edge inside the layer only: none in the preview or before the engraving starts.
     if (imp.Intro6Laser && e > 0 && e < lw) {

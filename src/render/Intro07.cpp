@@ -40,16 +40,16 @@ void DisegnaIntro7(ContestoRendering& c) {
     const int stato = StatoIntro7(t, ImpostazioniGlobali.TotaleFrame, c.Anima());
     const DisegnoIntro7 d = CalcolaDisegnoIntro7(stato, t);
 
-    const QImage& layer = c.LayerOggetto[0];
+    const LayerTesto& layer = c.LayerOggetto[0];
     const int W = ImpostazioniGlobali.LarghezzaFrame, H = ImpostazioniGlobali.AltezzaFrame;
-    const int lw = layer.isNull() ? 0 : layer.width(), lh = layer.isNull() ? 0 : layer.height();
+    const int lw = layer.Larghezza(), lh = layer.Altezza();
     const int x0 = (W - lw) / 2, y0 = (H - lh) / 2;
     const QRect posto(x0, y0, lw, lh);
     QPainter& g = c.GraficaFrame;
 
     const MatriceColore matriceTesto = d.ColoreTesto ? MatriceColore::Colori(1.0f, d.TraslazioneTesto, d.AlfaTesto)
                                                      : c.AttributiImmagine;
-    if (d.Testo && lw > 0) DisegnaConMatrice(g, posto, layer, layer.rect(), matriceTesto);
+    if (d.Testo && lw > 0) DisegnaLayer(g, posto, layer, layer.Rettangolo(), matriceTesto);
 
     if (d.Scintille) {
         // The sprites brightened once per frame; each spark then only scales their alpha.
@@ -75,7 +75,7 @@ void DisegnaIntro7(ContestoRendering& c) {
 
     if (imp.Enfatizzare && stato >= 2 && stato <= 5 && lw > 0) {
         DisegnaNitido(c, [&](QPainter& composizione) {
-            DisegnaConMatrice(composizione, posto, layer, layer.rect(), matriceTesto);
+            DisegnaLayer(composizione, posto, layer, layer.Rettangolo(), matriceTesto);
             return posto;
         });
     }

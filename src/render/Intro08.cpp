@@ -25,14 +25,14 @@ void DisegnaIntro8(ContestoRendering& c) {
     const MatriceColore matrice = MatriceColore::Alfa(stato.Opacita);
     QPainter& g = c.GraficaFrame;
 
-    if (!c.RigheTesto[0].isEmpty() && !c.LayerOggetto[0].isNull())
-        DisegnaConMatrice(g, QRect(l.x[0], l.y[0] - 20, larghezze[0], altezze[0]), c.LayerOggetto[0],
-                          c.LayerOggetto[0].rect(), matrice);
+    if (!c.RigheTesto[0].isEmpty() && !c.LayerOggetto[0].Nullo())
+        DisegnaLayer(g, QRect(l.x[0], l.y[0] - 20, larghezze[0], altezze[0]), c.LayerOggetto[0],
+                     c.LayerOggetto[0].Rettangolo(), matrice);
     for (int oggetto = 2; oggetto <= 3; ++oggetto) {
         const size_t k = static_cast<size_t>(oggetto - 1);
-        if (c.RigheTesto[k].isEmpty() || c.LayerOggetto[k].isNull()) continue;
+        if (c.RigheTesto[k].isEmpty() || c.LayerOggetto[k].Nullo()) continue;
         const PartiOggetto8 p = CalcolaOggettoIntro8(oggetto, stato.Stato, anteprima, t, l, larghezze[k], altezze[k]);
-        if (p.Visibile) DisegnaConMatrice(g, p.Destinazione, c.LayerOggetto[k], p.Sorgente, matrice);
+        if (p.Visibile) DisegnaLayer(g, p.Destinazione, c.LayerOggetto[k], p.Sorgente, matrice);
     }
     const int alfaBarra = std::clamp(static_cast<int>(stato.Opacita * 255.0f), 0, 255);
     g.fillRect(QRect(-1, l.Barra - 4, W + 1, 8), QColor(255, 255, 255, alfaBarra));

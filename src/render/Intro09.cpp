@@ -9,9 +9,10 @@ namespace {
 
 // Text object k (0-based) opened to the width factor f about the centre, with its reflection.
 void DisegnaOggetto(ContestoRendering& c, int k, float f) {
-    const QImage& layer = c.LayerOggetto[static_cast<size_t>(k)];
     const GeometriaRiga& geo = c.GeometriaOggetti[static_cast<size_t>(k)];
-    if (layer.isNull() || geo.Larghezza <= 0 || geo.Altezza <= 0) return;
+    if (c.LayerOggetto[static_cast<size_t>(k)].Nullo() || geo.Larghezza <= 0 || geo.Altezza <= 0) return;
+    // Opened and reflected whole: a packed layer is unpacked for the frame.
+    const QImage layer = c.LayerOggetto[static_cast<size_t>(k)].Immagine();
     const int W = ImpostazioniGlobali.LarghezzaFrame, H = ImpostazioniGlobali.AltezzaFrame;
     const float larghezza = geo.Larghezza * f;
     const int x = TroncaIntero((W - larghezza) * 0.5f);

@@ -152,7 +152,7 @@ QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
 
 void SemiIntro6(ContestoRendering& c) {
     for (auto& colonna : c.GrigliaOccupazione) colonna.fill(0);
-    const QImage layer = c.LayerOggetto[0].convertToFormat(QImage::Format_ARGB32);
+    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* riga = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         for (int x = 0; x < layer.width(); ++x) {
@@ -262,9 +262,9 @@ private:
 };
 
 // Writes a layer file unless this very picture is already there.
-void AggiornaFile(ContestoRendering& c, const QImage& nuovo, const QImage& vecchio, QString& scritto,
+void AggiornaFile(ContestoRendering& c, const LayerTesto& nuovo, const LayerTesto& vecchio, QString& scritto,
                   const QString& modello, int riga) {
-    if (nuovo.isNull()) return;
+    if (nuovo.Nullo()) return;
     const QString file = PercorsoOutput + modello.arg(riga);
     if (scritto == file && nuovo == vecchio) return;
     c.ScritturaFile.Accoda(file, nuovo, 80);
@@ -305,7 +305,7 @@ void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, CampoRiga& campo,
     if (layer.isNull() || !imp.FontShadowCheck) return;
     const QPainterPath percorso = voce.Percorso.translated(imp.FontShadowOffsetX, imp.FontShadowOffsetY);
     const int k = (3 * imp.FontShadowSize) / 2;
-    if (k > 1) layer = campo().PilaTratti(in.c.PennaOmbra.color(), k, QPoint(imp.FontShadowOffsetX, imp.FontShadowOffsetY));
+    if (k > 1) campo().ScriviPilaTratti(layer, in.c.PennaOmbra.color(), k, QPoint(imp.FontShadowOffsetX, imp.FontShadowOffsetY));
     QPainter p(&layer);
     ImpostaModiGrafica(p);
     RiempiAPezzi(p, PezziSeparati(percorso, 2), QBrush(Qt::black));
@@ -335,7 +335,7 @@ void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, CampoRiga& cam
     const qreal tratto = std::max({c.PennaOutline1.widthF(), c.PennaOutline2.widthF(), 8.0});
     const std::vector<QPainterPath> pezzi = PezziSeparati(percorso, tratto / 2 + 2);
     if (imp.FontGlowCheck) {
-        if (imp.FontGlowSize > 1) p.drawImage(0, 0, campo().PilaTratti(c.PennaGlow.color(), imp.FontGlowSize));
+        if (imp.FontGlowSize > 1) campo().DisegnaPilaTratti(p, c.PennaGlow.color(), imp.FontGlowSize);
         if (!logoRiga) RiempiAPezzi(p, pezzi, c.PennelloGlowInterno);
         return;
     }
@@ -389,6 +389,12 @@ void AggiornaForma(const Ingressi& in, VoceCacheTesto& voce, int n) {
     // A logo line has an outline only when its style button is selected.
     if (!logoRiga) voce.Percorso = origine.translated(posto);
     else if (StileLogo(in.imp, n) == 1) voce.Percorso.addRect(QRectF(posto, QSizeF(in.lw, in.lh)));
+}
+
+// A layer as it is kept: packed when very wide, but for intro 6, whose glint redraws the layer
+// of every frame from the three whole pictures it keeps beside it.
+LayerTesto Tieni(const Ingressi& in, const QImage& disegno) {
+    return in.intro == 6 ? LayerTesto(disegno) : LayerTesto::Compatto(disegno);
 }
 
 QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
@@ -445,11 +451,11 @@ void CreaOggettiTesto(ContestoRendering& c) {
         VoceCacheTesto& voce = c.CacheLayer.Righe[n];
         if (c.RigheTesto[n].isEmpty()) {
             // No layers and no new files; the older files of that number stay.
-            if (!c.LayerOggetto[n].isNull()) ++c.CacheLayer.Generazione;
+            if (!c.LayerOggetto[n].Nullo()) ++c.CacheLayer.Generazione;
             voce = {};
             c.GeometriaOggetti[n] = {};
-            c.LayerOggetto[n] = QImage();
-            c.LayerOmbra[n] = QImage();
+            c.LayerOggetto[n] = {};
+            c.LayerOmbra[n] = {};
             continue;
         }
         AggiornaForma(in, voce, n);
@@ -461,22 +467,26 @@ void CreaOggettiTesto(ContestoRendering& c) {
         CampoRiga campo(voce.Percorso, g.size(), limite);
         const QByteArray ombra = ChiaveOmbra(in, voce);
         if (ombra != voce.ChiaveOmbra) {
-            QImage layer;
-            CreaOmbra(in, voce, campo, layer);
+            QImage disegno;
+            CreaOmbra(in, voce, campo, disegno);
+            const LayerTesto layer = Tieni(in, disegno);
+            disegno = QImage();
             AggiornaFile(c, layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
             c.LayerOmbra[n] = layer;
             voce.ChiaveOmbra = ombra;
         }
         const QByteArray oggetto = ChiaveOggetto(in, voce, n);
         if (oggetto != voce.ChiaveOggetto) {
-            QImage layer;
+            QImage disegno;
             const QByteArray parti = ChiaveOggetto(in, voce, n, false);
             if (!voce.SottoLucido.isNull() && parti == voce.ChiaveLucido) {
-                layer = ComponiLucido(voce, c);
+                disegno = ComponiLucido(voce, c);
             } else {
-                CreaOggetto(in, voce, n, campo, layer);
+                CreaOggetto(in, voce, n, campo, disegno);
                 voce.ChiaveLucido = parti;
             }
+            const LayerTesto layer = Tieni(in, disegno);
+            disegno = QImage();
             AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
             if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
             c.LayerOggetto[n] = layer;
@@ -484,7 +494,7 @@ void CreaOggettiTesto(ContestoRendering& c) {
         }
     }
 
-    if (c.FrameCorrente == 0.0f && !c.LayerOggetto[0].isNull()) {
+    if (c.FrameCorrente == 0.0f && !c.LayerOggetto[0].Nullo()) {
         if (in.intro == 6) SemiIntro6(c);
         if (in.intro == 7) SemiIntro7(c, c.CacheLayer.Righe[0].Percorso);
     }

@@ -3,6 +3,7 @@
 #include "platform/Grafica.h"
 #include "platform/Jpeg.h"
 #include "project/TestiMessaggi.h"
+#include "render/Bande.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -84,11 +85,11 @@ bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jp
     ++inVolo_;
     massimoInVolo_ = std::max(massimoInVolo_, inVolo_);
     blocco.unlock();
-    // Into a buffer of an earlier frame when it fits: fresh pages for every frame cost more
-    // than the copy.
+    // Into a buffer of an earlier frame when it fits, on every core: fresh pages for every
+    // frame cost more than the copy.
     if (lavoro.tela.size() == tela.size() && lavoro.tela.format() == tela.format() &&
         lavoro.tela.bytesPerLine() == tela.bytesPerLine() && lavoro.tela.isDetached())
-        std::memcpy(lavoro.tela.bits(), tela.constBits(), static_cast<size_t>(tela.sizeInBytes()));
+        CopiaABande(tela, lavoro.tela);
     else
         lavoro.tela = tela.copy();
     blocco.lock();

@@ -2,6 +2,8 @@
 // Writes the layer pictures as PNG files on a thread of its own, so that a preview never
 // waits for the encoder. A picture queued for a file replaces one still waiting for the same
 // file: the newest is the one written.
+#include "render/LayerTesto.h"
+
 #include <QImage>
 #include <QString>
 
@@ -18,14 +20,16 @@ public:
     ScritturaLayer(const ScritturaLayer&) = delete;
     ScritturaLayer& operator=(const ScritturaLayer&) = delete;
 
-    void Accoda(const QString& file, const QImage& immagine, int qualita);
+    void Accoda(const QString& file, const QImage& immagine, int qualita) { Accoda(file, LayerTesto(immagine), qualita); }
+    // A packed layer is unpacked here, when its turn comes.
+    void Accoda(const QString& file, const LayerTesto& immagine, int qualita);
     // Returns once every queued picture is in its file.
     void Attendi();
 
 private:
     void Lavora();
     struct Lavoro {
-        QImage immagine;
+        LayerTesto immagine;
         int qualita = -1;
     };
     std::mutex mutex_;

@@ -74,4 +74,23 @@ TEST_P(Bande, StessiPixelDelDisegnoIntero) {
 
 INSTANTIATE_TEST_SUITE_P(Fili, Bande, ::testing::Values(0, 1, 3, 64));
 
+// Filled and copied band by band, every row of pictures of any height (fewer rows than
+// bands too) is set, and nothing else.
+TEST(Bande, RiempieECopiaOgniRiga) {
+    for (const int altezza : {1, 7, 37, 1080}) {
+        QImage tela(50, altezza, QImage::Format_ARGB32);
+        tela.fill(qRgba(1, 2, 3, 4));
+        RiempiABande(tela, qRgba(192, 192, 192, 0));
+        QImage attesa(50, altezza, QImage::Format_ARGB32);
+        attesa.fill(qRgba(192, 192, 192, 0));
+        EXPECT_EQ(tela, attesa) << altezza;
+
+        QImage sorgente(50, altezza, QImage::Format_ARGB32);
+        for (int y = 0; y < altezza; ++y)
+            for (int x = 0; x < 50; ++x) sorgente.setPixel(x, y, qRgba(x, y % 256, 7, 255));
+        CopiaABande(sorgente, tela);
+        EXPECT_EQ(tela, sorgente) << altezza;
+    }
+}
+
 }  // namespace

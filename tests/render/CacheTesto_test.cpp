@@ -41,15 +41,20 @@ Freschi DisegnoFresco(BancoRendering& b) {
     fresco.Impostazioni = &b.imp;
     fresco.FrameCorrente = b.contesto.FrameCorrente;
     CreaOggettiTesto(fresco);
-    return {fresco.LayerOggetto, fresco.LayerOmbra};
+    Freschi f;
+    for (size_t n = 0; n < f.oggetto.size(); ++n) {
+        f.oggetto[n] = fresco.LayerOggetto[n].Immagine();
+        f.ombra[n] = fresco.LayerOmbra[n].Immagine();
+    }
+    return f;
 }
 
 TEST(CacheTesto, UnaModificaCheNonToccaIlTestoNonRidisegnaNeScrive) {
     BancoRendering b;
     StilePieno(b.imp);
     CreaOggettiTesto(b.contesto);
-    const qint64 oggetto = b.contesto.LayerOggetto[0].cacheKey();
-    const qint64 ombra = b.contesto.LayerOmbra[0].cacheKey();
+    const qint64 oggetto = b.contesto.LayerOggetto[0].Chiave();
+    const qint64 ombra = b.contesto.LayerOmbra[0].Chiave();
     const auto generazione = b.contesto.CacheLayer.Generazione;
     b.contesto.ScritturaFile.Attendi();
     ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOggetto, 1)));
@@ -63,8 +68,8 @@ TEST(CacheTesto, UnaModificaCheNonToccaIlTestoNonRidisegnaNeScrive) {
     CreaOggettiTesto(b.contesto);
     b.contesto.ScritturaFile.Attendi();
 
-    EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), oggetto);
-    EXPECT_EQ(b.contesto.LayerOmbra[0].cacheKey(), ombra);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Chiave(), oggetto);
+    EXPECT_EQ(b.contesto.LayerOmbra[0].Chiave(), ombra);
     EXPECT_EQ(b.contesto.CacheLayer.Generazione, generazione);
     EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOggetto, 1)));
     EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOmbra, 1)));
@@ -74,16 +79,16 @@ TEST(CacheTesto, SoloLaRigaCambiataSiRidisegna) {
     BancoRendering b;
     StilePieno(b.imp);
     CreaOggettiTesto(b.contesto);
-    const qint64 primo = b.contesto.LayerOggetto[0].cacheKey();
-    const qint64 terzo = b.contesto.LayerOmbra[2].cacheKey();
-    const QImage secondo = b.contesto.LayerOggetto[1];
+    const qint64 primo = b.contesto.LayerOggetto[0].Chiave();
+    const qint64 terzo = b.contesto.LayerOmbra[2].Chiave();
+    const QImage secondo = b.contesto.LayerOggetto[1].Immagine();
     b.imp.Testo2 = QStringLiteral("Dueee");
     CreaOggettiTesto(b.contesto);
-    EXPECT_EQ(b.contesto.LayerOggetto[0].cacheKey(), primo);
-    EXPECT_EQ(b.contesto.LayerOmbra[2].cacheKey(), terzo);
-    EXPECT_NE(b.contesto.LayerOggetto[1], secondo);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Chiave(), primo);
+    EXPECT_EQ(b.contesto.LayerOmbra[2].Chiave(), terzo);
+    EXPECT_NE(b.contesto.LayerOggetto[1].Immagine(), secondo);
     b.contesto.ScritturaFile.Attendi();
-    EXPECT_EQ(QImage(File(NomiRendering::LayerOggetto, 2)).size(), b.contesto.LayerOggetto[1].size());
+    EXPECT_EQ(QImage(File(NomiRendering::LayerOggetto, 2)).size(), b.contesto.LayerOggetto[1].Immagine().size());
 }
 
 // Every input of the layers, changed alone: the kept layers follow it and equal a fresh
@@ -113,18 +118,18 @@ TEST_P(OgniIngresso, IlLayerTenutoSegueLaModifica) {
     StilePieno(b.imp);
     if (GetParam().prima) GetParam().prima(b.imp);
     CreaOggettiTesto(b.contesto);
-    const QImage oggetto = b.contesto.LayerOggetto[0], ombra = b.contesto.LayerOmbra[0];
+    const QImage oggetto = b.contesto.LayerOggetto[0].Immagine(), ombra = b.contesto.LayerOmbra[0].Immagine();
     GetParam().cambia(b.imp);
     CreaOggettiTesto(b.contesto);
-    EXPECT_TRUE(b.contesto.LayerOggetto[0] != oggetto || b.contesto.LayerOmbra[0] != ombra);
+    EXPECT_TRUE(b.contesto.LayerOggetto[0].Immagine() != oggetto || b.contesto.LayerOmbra[0].Immagine() != ombra);
     const Freschi f = DisegnoFresco(b);
     for (int n = 0; n < NumeroRigheTesto; ++n) {
-        EXPECT_EQ(b.contesto.LayerOggetto[n], f.oggetto[n]) << n;
-        EXPECT_EQ(b.contesto.LayerOmbra[n], f.ombra[n]) << n;
+        EXPECT_EQ(b.contesto.LayerOggetto[n].Immagine(), f.oggetto[n]) << n;
+        EXPECT_EQ(b.contesto.LayerOmbra[n].Immagine(), f.ombra[n]) << n;
     }
     b.contesto.ScritturaFile.Attendi();
     const QImage scritto = QImage(File(NomiRendering::LayerOggetto, 1)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(scritto, b.contesto.LayerOggetto[0]);
+    EXPECT_EQ(scritto, b.contesto.LayerOggetto[0].Immagine());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,13 +171,13 @@ TEST(CacheTesto, IlLuccichioDellIntro6CambiaColFrameLOmbraResta) {
     b.imp.IntroLista = 6;
     b.contesto.FrameCorrente = 10;
     CreaOggettiTesto(b.contesto);
-    const QImage oggetto = b.contesto.LayerOggetto[0];
-    const qint64 ombra = b.contesto.LayerOmbra[0].cacheKey();
+    const QImage oggetto = b.contesto.LayerOggetto[0].Immagine();
+    const qint64 ombra = b.contesto.LayerOmbra[0].Chiave();
     b.contesto.FrameCorrente = 100;
     CreaOggettiTesto(b.contesto);
-    EXPECT_NE(b.contesto.LayerOggetto[0], oggetto);
-    EXPECT_EQ(b.contesto.LayerOmbra[0].cacheKey(), ombra);
-    EXPECT_EQ(b.contesto.LayerOggetto[0], DisegnoFresco(b).oggetto[0]);
+    EXPECT_NE(b.contesto.LayerOggetto[0].Immagine(), oggetto);
+    EXPECT_EQ(b.contesto.LayerOmbra[0].Chiave(), ombra);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine(), DisegnoFresco(b).oggetto[0]);
 }
 
 // Intro 6 keeps its layer without the glint from frame to frame: a change of any input of
@@ -192,7 +197,7 @@ TEST_P(Intro6FrameDopoFrame, LeParteTenuteSeguonoLaModifica) {
     b.contesto.FrameCorrente = 42;
     CreaOggettiTesto(b.contesto);
     const Freschi f = DisegnoFresco(b);
-    for (int n = 0; n < NumeroRigheTesto; ++n) EXPECT_EQ(b.contesto.LayerOggetto[n], f.oggetto[n]) << n;
+    for (int n = 0; n < NumeroRigheTesto; ++n) EXPECT_EQ(b.contesto.LayerOggetto[n].Immagine(), f.oggetto[n]) << n;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -219,32 +224,32 @@ TEST(CacheTesto, UnLogoRiscrittoSulDiscoSiRidisegna) {
     b.imp.Logo = file;
     b.imp.Testo1 = QStringLiteral("#LOGO");
     CreaOggettiTesto(b.contesto);
-    const QImage rosso = b.contesto.LayerOggetto[0];
+    const QImage rosso = b.contesto.LayerOggetto[0].Immagine();
 
     // Another picture of another size under the same name.
     QImage blu(31, 20, QImage::Format_ARGB32);
     blu.fill(qRgba(0, 0, 255, 255));
     ASSERT_TRUE(blu.save(file));
     CreaOggettiTesto(b.contesto);
-    EXPECT_NE(b.contesto.LayerOggetto[0], rosso);
-    EXPECT_EQ(b.contesto.LayerOggetto[0], DisegnoFresco(b).oggetto[0]);
+    EXPECT_NE(b.contesto.LayerOggetto[0].Immagine(), rosso);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine(), DisegnoFresco(b).oggetto[0]);
 }
 
 TEST(CacheTesto, UnaRigaSvuotataELoStessoTestoDiNuovo) {
     BancoRendering b;
     StilePieno(b.imp);
     CreaOggettiTesto(b.contesto);
-    const QImage prima = b.contesto.LayerOggetto[1];
+    const QImage prima = b.contesto.LayerOggetto[1].Immagine();
     b.imp.Testo2.clear();
     CreaOggettiTesto(b.contesto);
-    EXPECT_TRUE(b.contesto.LayerOggetto[1].isNull());
+    EXPECT_TRUE(b.contesto.LayerOggetto[1].Immagine().isNull());
     EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, 0);
     // The file of that number stays, as an empty line writes nothing.
     b.contesto.ScritturaFile.Attendi();
     EXPECT_TRUE(QFile::exists(File(NomiRendering::LayerOggetto, 2)));
     b.imp.Testo2 = QStringLiteral("Due");
     CreaOggettiTesto(b.contesto);
-    EXPECT_EQ(b.contesto.LayerOggetto[1], prima);
+    EXPECT_EQ(b.contesto.LayerOggetto[1].Immagine(), prima);
     EXPECT_EQ(b.contesto.GeometriaOggetti[1].Larghezza, prima.width());
 }
 
@@ -284,8 +289,8 @@ TEST_P(OgniFrame, IFrameDiUnaCorsaUsanoILayerTenuti) {
     StilePieno(b.imp);
     b.Frame(0, true);
     b.contesto.ScritturaFile.Attendi();
-    const qint64 ombra = b.contesto.LayerOmbra[1].cacheKey();
-    const qint64 oggetto = b.contesto.LayerOggetto[1].cacheKey();
+    const qint64 ombra = b.contesto.LayerOmbra[1].Chiave();
+    const qint64 oggetto = b.contesto.LayerOggetto[1].Chiave();
     for (int n : {1, 2, 3}) {
         ASSERT_TRUE(QFile::remove(File(NomiRendering::LayerOmbra, n)));
         if (!lucido) {
@@ -294,9 +299,9 @@ TEST_P(OgniFrame, IFrameDiUnaCorsaUsanoILayerTenuti) {
     }
     for (float t : {1.0f, 2.0f, 60.0f}) b.Frame(t, true);
     b.contesto.ScritturaFile.Attendi();
-    EXPECT_EQ(b.contesto.LayerOmbra[1].cacheKey(), ombra);
+    EXPECT_EQ(b.contesto.LayerOmbra[1].Chiave(), ombra);
     if (!lucido) {
-        EXPECT_EQ(b.contesto.LayerOggetto[1].cacheKey(), oggetto);
+        EXPECT_EQ(b.contesto.LayerOggetto[1].Chiave(), oggetto);
     }
     for (int n : {1, 2, 3}) {
         EXPECT_FALSE(QFile::exists(File(NomiRendering::LayerOmbra, n))) << n;

@@ -142,6 +142,30 @@ TEST(CampoDistanza, UnaPilaVuotaOSenzaColoreNonDisegnaNulla) {
     }
 }
 
+// A field is measured a strip of columns at a time; whatever the strip's width, every pixel
+// holds exactly what one measure of the whole picture gives it, out to the widest limit.
+TEST(CampoDistanza, AStrisceComeInUnPezzo) {
+    QPainterPath percorso = Testo(QStringLiteral("Quenvox &@ Wq!|gy il"), 70, QPointF(60, 110));
+    percorso.addEllipse(QPointF(300, 40), 3, 3);
+    percorso.moveTo(20, 20);
+    percorso.lineTo(1180, 150);  // one long segment across every strip
+    const QSize dimensione(1200, 170);
+    for (const float limite : {1.0f, 11.5f, 23.5f, 51.0f}) {
+        const CampoDistanza intero(percorso, dimensione, limite, dimensione.width());
+        for (const int striscia : {7, 300}) {
+            const CampoDistanza campo(percorso, dimensione, limite, striscia);
+            int diversi = 0;
+            for (int x = 0; x < dimensione.width(); ++x)
+                for (int y = 0; y < dimensione.height(); ++y) diversi += campo.Distanza(x, y) != intero.Distanza(x, y);
+            EXPECT_EQ(diversi, 0) << "limit " << limite << ", strip " << striscia;
+            const QPoint spostamento(-9, 4);
+            EXPECT_EQ(campo.PilaTratti(QColor(20, 40, 60, 170), static_cast<int>(2 * limite) - 1, spostamento),
+                      intero.PilaTratti(QColor(20, 40, 60, 170), static_cast<int>(2 * limite) - 1, spostamento))
+                << "limit " << limite << ", strip " << striscia;
+        }
+    }
+}
+
 // The stack from the field against the strokes themselves, for the glow (alpha 32) and the
 // shadow (alpha 11 and the most opaque, 170) at small and large widths.
 struct CasoPila {

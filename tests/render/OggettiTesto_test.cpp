@@ -71,7 +71,7 @@ TEST(CreaOggettiTesto, GeometriaDelleRighe) {
     EXPECT_GT(g[0].Larghezza, 50);
     EXPECT_GT(g[0].Altezza, 20);
     EXPECT_GE(g[0].Alto, 0);  // the layout box starts at the origin, glyphs below it
-    EXPECT_EQ(b.contesto.LayerOggetto[0].size(), QSize(g[0].Larghezza, g[0].Altezza));
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine().size(), QSize(g[0].Larghezza, g[0].Altezza));
 
     // An empty line: all 0 and no files.
     EXPECT_EQ(g[1].Larghezza, 0);
@@ -136,12 +136,12 @@ TEST(CreaOggettiTesto, IlGlowSostituisceRiempimentoEContorni) {
     b.imp.FontGlowColoreInterno = 0x00FF00;  // green core
     b.imp.FontColore = {0x0000FF, 0x0000FF};
     CreaOggettiTesto(b.contesto);
-    const QImage conGlow = b.contesto.LayerOggetto[0].copy();
+    const QImage conGlow = b.contesto.LayerOggetto[0].Immagine().copy();
     b.imp.FontColore = {0xFF0000, 0xFF0000};
     b.imp.FontTrasparente = true;
     b.imp.FontOutline2Check = true;
     CreaOggettiTesto(b.contesto);
-    EXPECT_EQ(b.contesto.LayerOggetto[0], conGlow);
+    EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine(), conGlow);
 
     // The core of the letter's stroke is the inner glow colour.
     const QImage img = conGlow.convertToFormat(QImage::Format_ARGB32);
@@ -164,8 +164,8 @@ TEST(CreaOggettiTesto, UnLogoSenzaStileNonHaOmbraNeContorno) {
     b.imp.Testo1 = QStringLiteral("#LOGO");
     b.imp.LogoStyle1 = 0;
     CreaOggettiTesto(b.contesto);
-    EXPECT_TRUE(Trasparente(b.contesto.LayerOmbra[0]));
-    const QImage layer = b.contesto.LayerOggetto[0].convertToFormat(QImage::Format_ARGB32);
+    EXPECT_TRUE(Trasparente(b.contesto.LayerOmbra[0].Immagine()));
+    const QImage layer = b.contesto.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32);
     const int m = 14;  // offset 4, outline 6, shadow 4
     EXPECT_EQ(layer.size(), QSize(40 + 2 * m, 30 + 2 * m));
     EXPECT_EQ(layer.pixel(m + 20, m + 15), qRgba(255, 0, 0, 255));
@@ -173,8 +173,8 @@ TEST(CreaOggettiTesto, UnLogoSenzaStileNonHaOmbraNeContorno) {
 
     b.imp.LogoStyle1 = 1;
     CreaOggettiTesto(b.contesto);
-    EXPECT_FALSE(Trasparente(b.contesto.LayerOmbra[0]));
-    EXPECT_NE(qAlpha(b.contesto.LayerOggetto[0].pixel(m - 2, m + 15)), 0);  // outline 1 of 6 px
+    EXPECT_FALSE(Trasparente(b.contesto.LayerOmbra[0].Immagine()));
+    EXPECT_NE(qAlpha(b.contesto.LayerOggetto[0].Immagine().pixel(m - 2, m + 15)), 0);  // outline 1 of 6 px
 }
 
 TEST(CreaOggettiTesto, UnFontSconosciutoRipiegaSuQuelloSostituito) {
@@ -183,7 +183,7 @@ TEST(CreaOggettiTesto, UnFontSconosciutoRipiegaSuQuelloSostituito) {
     b.imp.Testo1 = QStringLiteral("Testo");
     CreaOggettiTesto(b.contesto);
     EXPECT_GT(b.contesto.GeometriaOggetti[0].Larghezza, 2 * MarginiLayer(b.imp).width());
-    EXPECT_FALSE(Trasparente(b.contesto.LayerOggetto[0]));
+    EXPECT_FALSE(Trasparente(b.contesto.LayerOggetto[0].Immagine()));
 }
 
 TEST(CreaOggettiTesto, UnTestoTroppoLungoSiTaglia) {

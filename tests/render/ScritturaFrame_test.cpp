@@ -11,6 +11,8 @@
 #include <QPainter>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -90,18 +92,36 @@ TEST(ScritturaFrame, DopoUnErroreNonScriveNullaEDiceQualeFrame) {
     EXPECT_FALSE(scrittura.Accoda(Tela(0), {1280, 720}, true, casa.Sotto(QStringLiteral("g"))));
 }
 
-// The frames of a run of 30, every intro with its own look: the files made by workers from
-// frames drawn on every core are byte for byte those the loop makes alone on one thread.
-class CorsaIdentica : public ::testing::TestWithParam<int> {};
+// The frames of a run of 30, every intro with its own look, and some with the heavy look
+// (glow, shadow, flare rays, sharpen) at full size: the files made by workers from frames
+// drawn on every core are byte for byte those the loop makes alone on one thread.
+struct CasoCorsa {
+    int intro;
+    bool pesante;
+    int risoluzione;  // 1: 1280x720, 2: 1920x1080
+};
 
-std::map<QString, QByteArray> Corsa(int intro, int lavoratori) {
+void PrintTo(const CasoCorsa& c, std::ostream* os) {
+    *os << "intro " << c.intro << (c.pesante ? " heavy" : "") << (c.risoluzione == 1 ? " 720p" : " 1080p");
+}
+
+class CorsaIdentica : public ::testing::TestWithParam<CasoCorsa> {};
+
+std::map<QString, QByteArray> Corsa(const CasoCorsa& caso, int lavoratori) {
     ImpostaFiliBande(lavoratori == 0 ? 1 : 0);
-    BancoIntro b(intro);
+    BancoIntro b(caso.intro);
     ImpostaPredefinitiIntro(b.imp);
     b.imp.Intro2LogoDaUtilizzare = b.imp.Intro3LogoDaUtilizzare = b.logo;
     b.imp.Intro4LogoDaUtilizzare = b.imp.Intro5LogoDaUtilizzare = b.logo;
+    if (caso.pesante) {
+        b.imp.FontGlowCheck = b.imp.FontShadowCheck = true;
+        b.imp.FontGlowSize = b.imp.FontShadowSize = 30;
+        b.imp.SfondoCheckSfondoColorato = false;
+        b.imp.SfondoCheckSfondoFlares = true;
+        b.imp.Enfatizzare = true;
+    }
     b.imp.UsaJpg = true;
-    b.imp.ProgettoRisoluzione = 1;
+    b.imp.ProgettoRisoluzione = caso.risoluzione;
     b.contesto.LavoratoriScrittura = lavoratori;
     ImpostazioniGlobali.TotaleFrame = 30;
     b.Anima();
@@ -120,7 +140,16 @@ TEST_P(CorsaIdentica, IFileDeiLavoratoriSonoQuelliDelCiclo) {
     for (const auto& [nome, dati] : soli) EXPECT_TRUE(lavoratori.at(nome) == dati) << nome.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Intro, CorsaIdentica, ::testing::Range(1, 11),
-                         [](const ::testing::TestParamInfo<int>& i) { return "Intro" + std::to_string(i.param); });
+std::vector<CasoCorsa> CasiCorsa() {
+    std::vector<CasoCorsa> casi;
+    for (int intro = 1; intro <= 10; ++intro) casi.push_back({intro, false, 1});
+    for (int intro : {1, 4, 5}) casi.push_back({intro, true, 2});
+    return casi;
+}
+
+INSTANTIATE_TEST_SUITE_P(Intro, CorsaIdentica, ::testing::ValuesIn(CasiCorsa()),
+                         [](const ::testing::TestParamInfo<CasoCorsa>& i) {
+                             return "Intro" + std::to_string(i.param.intro) + (i.param.pesante ? "Pesante1080" : "");
+                         });
 
 }  // namespace

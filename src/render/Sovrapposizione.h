@@ -1,0 +1,16 @@
+#pragma once
+// Premultiplied pixels laid source-over along a row, as the raster engine lays them
+// (each channel d becomes s + d * (255 - alpha of s) / 255, rounded its way), several at a time.
+#include <QColor>
+
+// riga[i] under sorgente[i], for i in 0 .. n - 1.
+void SopraPixel(QRgb* riga, const QRgb* sorgente, int n);
+
+// riga[i] under the one colour, for i in 0 .. n - 1.
+void SopraColore(QRgb* riga, QRgb colore, int n);
+
+// Clears the upper halves of the wide vector registers, which some library code (a QImage
+// fill among it) leaves dirty: until then every plain vector or float instruction after it
+// runs at a fraction of its speed on some processors. Call before a long run of pixel work;
+// a no-op where there are no wide registers.
+void AzzeraMetaAlte();

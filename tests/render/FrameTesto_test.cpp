@@ -1,0 +1,142 @@
+// The frames and layers of every intro that draws text layers, pinned byte for byte: short
+// lines and lines at the length limit, in three styles, over an animation. The table holds
+// digests of this renderer's own frames, so a change in how the layers are built, kept or
+// drawn cannot move a single pixel unnoticed. QUENVOX_SCRIVI_IMPRONTE=1 prints the table
+// anew (after a deliberate change of the look).
+#include "AiutoIntro.h"
+
+#include "render/LimiteRighe.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+enum class Stile { Predefinito, Bagliore, Contorni };
+
+struct Caso {
+    int intro;
+    int tipo;  // intro 1's text motion
+    Stile stile;
+    bool lunghe;
+    const char* impronte;  // layers, then preview and frames of Fotogrammi, space-separated
+};
+
+constexpr float Fotogrammi[] = {0, 1, 30, 60, 100, 150, 190};
+
+std::string Nome(const Caso& c) {
+    const char* stili[] = {"predefinito", "bagliore", "contorni"};
+    return "intro" + std::to_string(c.intro) + (c.intro == 1 ? "_tipo" + std::to_string(c.tipo) : std::string()) + "_" +
+           stili[static_cast<int>(c.stile)] + (c.lunghe ? "_lunghe" : "_brevi");
+}
+
+void PrintTo(const Caso& c, std::ostream* os) { *os << Nome(c); }
+
+QString RigaLunga(const QString& frase) {
+    QString riga;
+    while (riga.size() < LunghezzaMassimaRiga) riga += frase;
+    riga.truncate(LunghezzaMassimaRiga);
+    return riga;
+}
+
+void ApplicaStile(ImpostazioniProgetto& imp, Stile stile) {
+    const ImpostazioniProgetto nuovo;
+    imp.FontShadowCheck = nuovo.FontShadowCheck;
+    imp.FontShadowSize = nuovo.FontShadowSize;
+    imp.FontShadowOpacita = nuovo.FontShadowOpacita;
+    imp.FontShadowOffsetX = nuovo.FontShadowOffsetX;
+    imp.FontShadowOffsetY = nuovo.FontShadowOffsetY;
+    if (stile == Stile::Bagliore) {
+        imp.FontGlowCheck = true;
+        imp.FontGlowSize = 30;
+        imp.FontShadowSize = 30;
+        imp.FontShadowOpacita = 120;
+        imp.FontShadowColore = 0x2040C0;
+        imp.FontShadowOffsetX = -6;
+        imp.FontShadowOffsetY = 5;
+        imp.Enfatizzare = true;
+    } else if (stile == Stile::Contorni) {
+        imp.FontShadowCheck = false;
+        imp.FontOutline2Check = true;
+        imp.FontOutline2Opacita = 60;
+        imp.FontItalic = true;
+    }
+}
+
+QByteArray Impronta(const QImage& immagine) {
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    const QByteArray dimensioni = QByteArray::number(immagine.width()) + 'x' + QByteArray::number(immagine.height()) + ':' +
+                                  QByteArray::number(static_cast<int>(immagine.format()));
+    h.addData(dimensioni);
+    for (int y = 0; y < immagine.height(); ++y)
+        h.addData(QByteArrayView(reinterpret_cast<const char*>(immagine.constScanLine(y)),
+                                 static_cast<qsizetype>(immagine.width()) * immagine.depth() / 8));
+    return h.result().toHex().left(12);
+}
+
+// Every layer of the four lines as the renderers get it.
+QByteArray ImprontaLayer(const ContestoRendering& c) {
+    QByteArray tutte;
+    for (int n = 0; n < NumeroRigheTesto; ++n) {
+        tutte += Impronta(c.LayerOggetto[static_cast<size_t>(n)].Immagine());
+        tutte += Impronta(c.LayerOmbra[static_cast<size_t>(n)].Immagine());
+    }
+    return QCryptographicHash::hash(tutte, QCryptographicHash::Sha1).toHex().left(12);
+}
+
+class FrameTesto : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(FrameTesto, ComeFattiDaQuestoRenderer) {
+    const Caso c = GetParam();
+    BancoIntro b(c.intro);
+    b.imp.Intro1Lista = c.tipo;
+    b.imp.Intro6Laser = b.imp.Intro6Fumo = true;
+    b.imp.FontSize = 40;
+    ApplicaStile(b.imp, c.stile);
+    if (c.lunghe) {
+        b.imp.Testo1 = RigaLunga(QStringLiteral("Drovaskent presenta Quenvox, un video per tutti. "));
+        b.imp.Testo2 = RigaLunga(QStringLiteral("Wq!|gy "));
+    }
+    QList<QByteArray> impronte;
+    impronte << Impronta(b.Frame(0, false));
+    impronte.prepend(ImprontaLayer(b.contesto));
+    for (float t : Fotogrammi) impronte << Impronta(b.Frame(t, true));
+    const QByteArray riga = impronte.join(' ');
+    if (qEnvironmentVariableIsSet("QUENVOX_SCRIVI_IMPRONTE")) {
+        std::printf("IMPRONTA %s \"%s\"\n", Nome(c).c_str(), riga.constData());
+        GTEST_SKIP();
+    }
+    EXPECT_EQ(riga.toStdString(), std::string(c.impronte));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Intro, FrameTesto, ::testing::Values(
+    Caso{1, 2, Stile::Predefinito, false, "d6ab9446e319 c7e2af9529d9 8c9bb834f97f 8c9bb834f97f 11df174e0f12 c7e2af9529d9 c7e2af9529d9 c7e2af9529d9 a539b0b57040"},
+    Caso{1, 2, Stile::Predefinito, true, "fd2ccd943450 104de6839118 8c9bb834f97f e1a4ba11dfa3 60559e3a17c9 104de6839118 104de6839118 104de6839118 24eb80fddb20"},
+    Caso{1, 2, Stile::Bagliore, true, "bca7aeda6b6e cea1cb1c3dee 8c9bb834f97f 24c66b17d542 c70e21562aec cea1cb1c3dee cea1cb1c3dee cea1cb1c3dee c00cd61065d2"},
+    Caso{1, 3, Stile::Contorni, true, "cdc0321d6bf7 95de8df69053 8c9bb834f97f f67aca4efe51 86c915c5fbfc 5d22ec0651f9 95de8df69053 1e4904ba9805 b0e54c03d17d"},
+    Caso{1, 8, Stile::Predefinito, true, "fd2ccd943450 43534c16368e 8c9bb834f97f b1068e7237bf 7d743730ba66 c3464c79fb6e 43534c16368e 43534c16368e ec4b4a8540f5"},
+    Caso{1, 8, Stile::Bagliore, false, "136297f80c33 fac848c6a2f7 8c9bb834f97f 7470dcf799c5 467d70a4bc32 f0b4aa97e603 fac848c6a2f7 fac848c6a2f7 994fb1fd9973"},
+    Caso{1, 9, Stile::Bagliore, true, "bca7aeda6b6e 9fd47e01b07e 8c9bb834f97f 8c9bb834f97f a30a6c199438 57d3de9b04a4 ad50a3a501f2 5278b3ecc7c9 8c9bb834f97f"},
+    Caso{1, 9, Stile::Predefinito, false, "d6ab9446e319 b560bb30665a 8c9bb834f97f 8c9bb834f97f ff428c2f006c f2eb4f6bd596 491c1fb5b457 683361cbb57e 8c9bb834f97f"},
+    Caso{1, 10, Stile::Contorni, true, "cdc0321d6bf7 1c2767741c67 8c9bb834f97f 7d6fcebbc1d3 2f203f9aec22 a39b7a1f6528 1c2767741c67 e27f4ca74a0e 19cfc1a3d362"},
+    Caso{1, 1, Stile::Contorni, false, "f73fe1d6d920 ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b"},
+    Caso{6, 2, Stile::Predefinito, true, "bdf4d486b52a e7c6d12a8fdb 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 052452069ae9 e7c6d12a8fdb e7c6d12a8fdb"},
+    Caso{6, 2, Stile::Bagliore, false, "136297f80c33 93bcaf2d6eb0 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 9be52114fd7f 7facd6ef7fa3 d161461253a8 4004e2ddb224"},
+    Caso{6, 2, Stile::Contorni, true, "c0b58c525924 18098a2c1259 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 6fa825859d46 18098a2c1259 18098a2c1259"},
+    Caso{7, 2, Stile::Predefinito, true, "fd2ccd943450 336859d03328 8c9bb834f97f 8c9bb834f97f 336859d03328 336859d03328 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f"},
+    Caso{7, 2, Stile::Bagliore, false, "136297f80c33 914e8cfc251a 8c9bb834f97f 8c9bb834f97f 914e8cfc251a cac034068fd7 2edfea024118 6817e6d9e636 8c9bb834f97f"},
+    Caso{8, 2, Stile::Predefinito, true, "fd2ccd943450 4b52ad944585 8c9bb834f97f f30541519678 99325cf8e80f 009c61426f77 19e31e048e70 19e31e048e70 92b8dd6944c0"},
+    Caso{8, 2, Stile::Contorni, false, "f73fe1d6d920 32e3142e0af6 8c9bb834f97f bd90d82549e2 1f114b4885f9 190b366a7505 31254b578089 31254b578089 ed46d1991b7e"},
+    Caso{8, 2, Stile::Bagliore, true, "bca7aeda6b6e 2982c6fe042b 8c9bb834f97f 35336fb6bc08 52f739028ada d6ee6c3db1f2 c62159710c2e c62159710c2e cdc639c230ff"},
+    Caso{9, 2, Stile::Predefinito, true, "fd2ccd943450 362a2fd14c63 8c9bb834f97f 8c9bb834f97f 362a2fd14c63 362a2fd14c63 362a2fd14c63 7fdda1ec747f 8c9bb834f97f"},
+    Caso{9, 2, Stile::Bagliore, false, "136297f80c33 04fa6b14bda9 8c9bb834f97f 8c9bb834f97f 04fa6b14bda9 04fa6b14bda9 04fa6b14bda9 e6c3d7a14581 8c9bb834f97f"},
+    Caso{9, 2, Stile::Contorni, true, "cdc0321d6bf7 682e8bbe7c97 8c9bb834f97f 8c9bb834f97f 682e8bbe7c97 682e8bbe7c97 682e8bbe7c97 9aa3b5b257be 8c9bb834f97f"}),
+    [](const ::testing::TestParamInfo<Caso>& i) { return Nome(i.param); });
+// clang-format on
+
+}  // namespace
