@@ -254,15 +254,6 @@ constexpr int LarghezzaBordo = 16;
 constexpr float LimiteBordo = LarghezzaBordo * 0.5f + 1.0f;
 constexpr float MargineCerchio = 0.05f;
 
-// x (premultiplied, four channels) times a / 255, rounded as the raster engine rounds.
-inline QRgb PerByte(QRgb x, std::uint32_t a) {
-    std::uint32_t t = (x & 0xFF00FFu) * a;
-    t = ((t + ((t >> 8) & 0xFF00FFu) + 0x800080u) >> 8) & 0xFF00FFu;
-    std::uint32_t u = ((x >> 8) & 0xFF00FFu) * a;
-    u = (u + ((u >> 8) & 0xFF00FFu) + 0x800080u) & 0xFF00FF00u;
-    return t | u;
-}
-
 // How much of a pixel lies inside a circle whose edge passes at s from the pixel's centre
 // (s > 0 inside), the edge taken as straight across the pixel with normal (nx, ny): the exact
 // area of the square cut by that line.
@@ -329,6 +320,34 @@ std::vector<PassoPalla> PassiPalle(const std::vector<ComandoPalla>& comandi, std
     return passi;
 }
 
+// Lays on pixels da .. a of a row the sources uno(x) gives, quattro(x, sorgenti) four at a time
+// where it can.
+template <typename Quattro, typename Uno>
+void LasciaSorgenti(QRgb* riga, int da, int a, const Quattro& quattro, const Uno& uno) {
+    constexpr int Blocco = 64;
+    QRgb sorgenti[Blocco];
+    for (int inizio = da; inizio <= a; inizio += Blocco) {
+        const int n = std::min(Blocco, a - inizio + 1);
+        int k = 0;
+#ifdef __SSE2__
+        for (; k + 4 <= n; k += 4) quattro(inizio + k, sorgenti + k);
+#else
+        static_cast<void>(quattro);
+#endif
+        for (; k < n; ++k) sorgenti[k] = uno(inizio + k);
+        SopraPixel(riga + inizio, sorgenti, n);
+    }
+}
+
+#ifdef __SSE2__
+// The horizontal offsets from the centre cx of the pixel centres x .. x + 3, as one of them alone
+// is worked out.
+inline __m128 QuattroDx(int x, float cx) {
+    const __m128i xs = _mm_add_epi32(_mm_set1_epi32(x), _mm_setr_epi32(0, 1, 2, 3));
+    return _mm_sub_ps(_mm_add_ps(_mm_cvtepi32_ps(xs), _mm_set1_ps(0.5f)), _mm_set1_ps(cx));
+}
+#endif
+
 // The rim on pixels da .. a of a row whose centres lie dy2 (squared) from the circle's centre
 // row: each pixel takes the profile's value at its distance from the circle, nothing past its end.
 void BordoRiga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p) {
@@ -337,33 +356,27 @@ void BordoRiga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p) {
     const auto sorgente = [&](int i) {
         return static_cast<unsigned>(i) < static_cast<unsigned>(passi) ? profilo[i] : QRgb(0);
     };
-    constexpr int Blocco = 64;
-    QRgb sorgenti[Blocco];
-    for (int inizio = da; inizio <= a; inizio += Blocco) {
-        const int n = std::min(Blocco, a - inizio + 1);
-        int k = 0;
+    const auto uno = [&](int x) {
+        const float dx = static_cast<float>(x) + 0.5f - p.cx;
+        const float distanza = std::sqrt(dx * dx + dy2);
+        return sorgente(static_cast<int>(std::abs(distanza - p.raggio) * PassiTratti + 0.5f));
+    };
 #ifdef __SSE2__
-        // Four distances at a time, each worked out in the same steps as one alone below.
-        const __m128 centro = _mm_set1_ps(p.cx), quadrato = _mm_set1_ps(dy2), raggio = _mm_set1_ps(p.raggio);
-        const __m128 mezzo = _mm_set1_ps(0.5f), scala = _mm_set1_ps(static_cast<float>(PassiTratti));
-        const __m128 modulo = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
-        for (; k + 4 <= n; k += 4) {
-            const __m128i x = _mm_add_epi32(_mm_set1_epi32(inizio + k), _mm_setr_epi32(0, 1, 2, 3));
-            const __m128 dx = _mm_sub_ps(_mm_add_ps(_mm_cvtepi32_ps(x), mezzo), centro);
-            const __m128 distanza = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(dx, dx), quadrato));
-            const __m128 passo = _mm_add_ps(_mm_mul_ps(_mm_and_ps(_mm_sub_ps(distanza, raggio), modulo), scala), mezzo);
-            alignas(16) std::int32_t indici[4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(indici), _mm_cvttps_epi32(passo));
-            for (int j = 0; j < 4; ++j) sorgenti[k + j] = sorgente(indici[j]);
-        }
+    // Four distances at a time, each worked out in the same steps as one alone.
+    const auto quattro = [&](int x, QRgb* sorgenti) {
+        const __m128 dx = QuattroDx(x, p.cx);
+        const __m128 distanza = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(dx, dx), _mm_set1_ps(dy2)));
+        const __m128 modulo = _mm_and_ps(_mm_sub_ps(distanza, _mm_set1_ps(p.raggio)),
+                                         _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF)));
+        const __m128 passo = _mm_add_ps(_mm_mul_ps(modulo, _mm_set1_ps(static_cast<float>(PassiTratti))), _mm_set1_ps(0.5f));
+        alignas(16) std::int32_t indici[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(indici), _mm_cvttps_epi32(passo));
+        for (int j = 0; j < 4; ++j) sorgenti[j] = sorgente(indici[j]);
+    };
+#else
+    const auto quattro = [](int, QRgb*) {};
 #endif
-        for (; k < n; ++k) {
-            const float dx = static_cast<float>(inizio + k) + 0.5f - p.cx;
-            const float distanza = std::sqrt(dx * dx + dy2);
-            sorgenti[k] = sorgente(static_cast<int>(std::abs(distanza - p.raggio) * PassiTratti + 0.5f));
-        }
-        SopraPixel(riga + inizio, sorgenti, n);
-    }
+    LasciaSorgenti(riga, da, a, quattro, uno);
 }
 
 // The disc's edge on pixels da .. a of a row dy from its centre: each pixel covered by the
@@ -371,56 +384,51 @@ void BordoRiga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p) {
 void BordoDisco(QRgb* riga, int da, int a, float dy, const PassoPalla& p) {
     const auto sorgente = [&](int copertura) {
         if (copertura >= 255) return p.colore;
-        return copertura > 0 ? PerByte(p.colore, static_cast<std::uint32_t>(copertura)) : QRgb(0);
+        return copertura > 0 ? MoltiplicaPixel(p.colore, static_cast<std::uint32_t>(copertura)) : QRgb(0);
     };
-    constexpr int Blocco = 16;
-    QRgb sorgenti[Blocco];
-    for (int inizio = da; inizio <= a; inizio += Blocco) {
-        const int n = std::min(Blocco, a - inizio + 1);
-        int k = 0;
+    const auto uno = [&](int x) {
+        const float dx = static_cast<float>(x) + 0.5f - p.cx;
+        const float distanza = std::sqrt(dx * dx + dy * dy);
+        const float nx = distanza > 0.0f ? dx / distanza : 1.0f, ny = distanza > 0.0f ? dy / distanza : 0.0f;
+        return sorgente(static_cast<int>(Copertura(p.raggio - distanza, nx, ny) * 255.0f + 0.5f));
+    };
 #ifdef __SSE2__
-        // Four pixels at a time, every case of Copertura worked out and the right one kept,
-        // each in the same steps as one pixel alone below.
-        const __m128 centro = _mm_set1_ps(p.cx), vy = _mm_set1_ps(dy), raggio = _mm_set1_ps(p.raggio);
+    // Four pixels at a time, every case of Copertura worked out and the right one kept, each in
+    // the same steps as one pixel alone.
+    const auto quattro = [&](int x, QRgb* sorgenti) {
         const __m128 zero = _mm_setzero_ps(), uno = _mm_set1_ps(1.0f), mezzo = _mm_set1_ps(0.5f);
         const __m128 modulo = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
-        for (; k + 4 <= n; k += 4) {
-            const __m128i x = _mm_add_epi32(_mm_set1_epi32(inizio + k), _mm_setr_epi32(0, 1, 2, 3));
-            const __m128 dx = _mm_sub_ps(_mm_add_ps(_mm_cvtepi32_ps(x), mezzo), centro);
-            const __m128 distanza = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(dx, dx), _mm_mul_ps(vy, vy)));
-            const __m128 positiva = _mm_cmpgt_ps(distanza, zero);
-            const __m128 nx = _mm_or_ps(_mm_and_ps(positiva, _mm_div_ps(dx, distanza)), _mm_andnot_ps(positiva, uno));
-            const __m128 ny = _mm_and_ps(positiva, _mm_div_ps(vy, distanza));
-            const __m128 ax = _mm_and_ps(nx, modulo), ay = _mm_and_ps(ny, modulo);
-            const __m128 ma = _mm_max_ps(ax, ay), mi = _mm_min_ps(ax, ay);
-            const __m128 semi = _mm_mul_ps(_mm_add_ps(ma, mi), mezzo);
-            const __m128 sv = _mm_sub_ps(raggio, distanza);
-            const __m128 as = _mm_and_ps(sv, modulo);
-            const __m128 lineare = _mm_add_ps(mezzo, _mm_div_ps(sv, ma));
-            const __m128 t = _mm_sub_ps(semi, as);
-            const __m128 angolo = _mm_div_ps(_mm_mul_ps(t, t), _mm_mul_ps(_mm_mul_ps(_mm_set1_ps(2.0f), ma), mi));
-            const __m128 dentro = _mm_cmpgt_ps(sv, zero);
-            __m128 c = _mm_or_ps(_mm_and_ps(dentro, _mm_sub_ps(uno, angolo)), _mm_andnot_ps(dentro, angolo));
-            const __m128 striscia = _mm_cmple_ps(as, _mm_mul_ps(_mm_sub_ps(ma, mi), mezzo));
-            c = _mm_or_ps(_mm_and_ps(striscia, lineare), _mm_andnot_ps(striscia, c));
-            const __m128 fuori = _mm_cmple_ps(sv, _mm_sub_ps(zero, semi));
-            c = _mm_andnot_ps(fuori, c);
-            const __m128 pieno = _mm_cmpge_ps(sv, semi);
-            c = _mm_or_ps(_mm_and_ps(pieno, uno), _mm_andnot_ps(pieno, c));
-            alignas(16) std::int32_t coperture[4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(coperture),
-                            _mm_cvttps_epi32(_mm_add_ps(_mm_mul_ps(c, _mm_set1_ps(255.0f)), mezzo)));
-            for (int j = 0; j < 4; ++j) sorgenti[k + j] = sorgente(coperture[j]);
-        }
+        const __m128 vy = _mm_set1_ps(dy);
+        const __m128 dx = QuattroDx(x, p.cx);
+        const __m128 distanza = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(dx, dx), _mm_mul_ps(vy, vy)));
+        const __m128 positiva = _mm_cmpgt_ps(distanza, zero);
+        const __m128 nx = _mm_or_ps(_mm_and_ps(positiva, _mm_div_ps(dx, distanza)), _mm_andnot_ps(positiva, uno));
+        const __m128 ny = _mm_and_ps(positiva, _mm_div_ps(vy, distanza));
+        const __m128 ax = _mm_and_ps(nx, modulo), ay = _mm_and_ps(ny, modulo);
+        const __m128 ma = _mm_max_ps(ax, ay), mi = _mm_min_ps(ax, ay);
+        const __m128 semi = _mm_mul_ps(_mm_add_ps(ma, mi), mezzo);
+        const __m128 sv = _mm_sub_ps(_mm_set1_ps(p.raggio), distanza);
+        const __m128 as = _mm_and_ps(sv, modulo);
+        const __m128 lineare = _mm_add_ps(mezzo, _mm_div_ps(sv, ma));
+        const __m128 t = _mm_sub_ps(semi, as);
+        const __m128 angolo = _mm_div_ps(_mm_mul_ps(t, t), _mm_mul_ps(_mm_mul_ps(_mm_set1_ps(2.0f), ma), mi));
+        const __m128 dentro = _mm_cmpgt_ps(sv, zero);
+        __m128 c = _mm_or_ps(_mm_and_ps(dentro, _mm_sub_ps(uno, angolo)), _mm_andnot_ps(dentro, angolo));
+        const __m128 striscia = _mm_cmple_ps(as, _mm_mul_ps(_mm_sub_ps(ma, mi), mezzo));
+        c = _mm_or_ps(_mm_and_ps(striscia, lineare), _mm_andnot_ps(striscia, c));
+        const __m128 fuori = _mm_cmple_ps(sv, _mm_sub_ps(zero, semi));
+        c = _mm_andnot_ps(fuori, c);
+        const __m128 pieno = _mm_cmpge_ps(sv, semi);
+        c = _mm_or_ps(_mm_and_ps(pieno, uno), _mm_andnot_ps(pieno, c));
+        alignas(16) std::int32_t coperture[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(coperture),
+                        _mm_cvttps_epi32(_mm_add_ps(_mm_mul_ps(c, _mm_set1_ps(255.0f)), mezzo)));
+        for (int j = 0; j < 4; ++j) sorgenti[j] = sorgente(coperture[j]);
+    };
+#else
+    const auto quattro = [](int, QRgb*) {};
 #endif
-        for (; k < n; ++k) {
-            const float dx = static_cast<float>(inizio + k) + 0.5f - p.cx;
-            const float distanza = std::sqrt(dx * dx + dy * dy);
-            const float nx = distanza > 0.0f ? dx / distanza : 1.0f, ny = distanza > 0.0f ? dy / distanza : 0.0f;
-            sorgenti[k] = sorgente(static_cast<int>(Copertura(p.raggio - distanza, nx, ny) * 255.0f + 0.5f));
-        }
-        SopraPixel(riga + inizio, sorgenti, n);
-    }
+    LasciaSorgenti(riga, da, a, quattro, uno);
 }
 
 // Lays one circle on rows y0 .. y1 - 1 of a premultiplied picture, pixel by pixel: on each
@@ -440,24 +448,30 @@ void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
         const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.cx + mezza)));
         if (x0 > x1) continue;
         auto* riga = reinterpret_cast<QRgb*>(const_cast<uchar*>(tela.constScanLine(y)));
-        const auto misura = [&](int da, int a) {
+        // Pixels past x0 .. x1 are clear of the circle and its rim, so a span may grow outward
+        // (verso -1 to the left, +1 to the right) to whole blocks of four: they are measured
+        // and left as they are.
+        const auto misura = [&](int da, int a, int verso) {
             da = std::max(da, x0);
             a = std::min(a, x1);
             if (da > a) return;
+            const int resto = (4 - (a - da + 1) % 4) % 4;
+            if (verso < 0) da = std::max(0, da - resto);
+            else a = std::min(w - 1, a + resto);
             if (bordo) BordoRiga(riga, da, a, dy * dy, p);
             else BordoDisco(riga, da, a, dy, p);
         };
         const float dentro = p.interno * p.interno - dy * dy;
         if (p.interno <= 0.0f || dentro <= 0.0f) {
-            misura(x0, x1);
+            misura(x0, x1, 1);
             continue;
         }
         // The pixels whose centres lie strictly within the inner circle.
         const float mezzaInterna = std::sqrt(dentro);
         const int i0 = static_cast<int>(std::floor(p.cx - mezzaInterna - 0.5f)) + 1;
         const int i1 = static_cast<int>(std::ceil(p.cx + mezzaInterna - 0.5f)) - 1;
-        misura(x0, i0 - 1);
-        misura(i1 + 1, x1);
+        misura(x0, i0 - 1, -1);
+        misura(i1 + 1, x1, 1);
         if (bordo) continue;
         const int da = std::max(i0, x0), a = std::min(i1, x1);
         if (da <= a) SopraColore(riga + da, p.colore, a - da + 1);

@@ -1,29 +1,18 @@
 #include "render/Sovrapposizione.h"
 
-#include <cstdint>
-
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
 namespace {
 
-// x (four channels) times a / 255 per channel, rounded as the raster engine rounds.
-inline QRgb PerByte(QRgb x, std::uint32_t a) {
-    std::uint32_t t = (x & 0xFF00FFu) * a;
-    t = ((t + ((t >> 8) & 0xFF00FFu) + 0x800080u) >> 8) & 0xFF00FFu;
-    std::uint32_t u = ((x >> 8) & 0xFF00FFu) * a;
-    u = (u + ((u >> 8) & 0xFF00FFu) + 0x800080u) & 0xFF00FF00u;
-    return t | u;
-}
-
 // The one rule for every source: an opaque one gives d times 0, a clear one d times 255,
 // which is d; the channels never carry into each other.
-inline QRgb Sopra(QRgb d, QRgb s) { return s + PerByte(d, 255 - qAlpha(s)); }
+inline QRgb Sopra(QRgb d, QRgb s) { return s + MoltiplicaPixel(d, 255 - qAlpha(s)); }
 
 #ifdef __SSE2__
 
-// Eight 16-bit channels times eight 16-bit factors over 255, rounded as PerByte rounds.
+// Eight 16-bit channels times eight 16-bit factors over 255, rounded as MoltiplicaPixel rounds.
 inline __m128i PerByte16(__m128i x, __m128i a) {
     const __m128i t = _mm_mullo_epi16(x, a);
     return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), _mm_set1_epi16(0x80)), 8);
