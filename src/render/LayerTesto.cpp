@@ -1,5 +1,7 @@
 #include "render/LayerTesto.h"
 
+#include "render/Bande.h"
+
 #include <QByteArray>
 #include <QPaintDevice>
 #include <QPainter>
@@ -11,7 +13,6 @@
 #include <cstring>
 #include <map>
 #include <mutex>
-#include <set>
 #include <vector>
 
 namespace {
@@ -93,29 +94,43 @@ QImage LayerTesto::Parte(const QRect& richiesta) const {
     const Tessere& t = *tessere_;
     const int kx0 = parte.left() / ColonneTessera, kx1 = parte.right() / ColonneTessera;
     const int ky0 = parte.top() / RigheTessera, ky1 = parte.bottom() / RigheTessera;
+    const auto indice = [&t](int kx, int ky) { return static_cast<size_t>(kx) * static_cast<size_t>(t.Righe()) + static_cast<size_t>(ky); };
     // A part as large as many frames' worth is unpacked without keeping its tiles.
     const bool tiene = static_cast<size_t>(kx1 - kx0 + 1) * static_cast<size_t>(ky1 - ky0 + 1) <= TessereAperteMassime / 2;
+
+    // The tiles not kept unpacked are unpacked on every core, outside the lock.
+    std::vector<size_t> mancanti;
+    {
+        std::lock_guard<std::mutex> blocco(t.mutex);
+        for (int kx = kx0; kx <= kx1; ++kx)
+            for (int ky = ky0; ky <= ky1; ++ky)
+                if (!t.aperte.count(indice(kx, ky))) mancanti.push_back(indice(kx, ky));
+    }
+    std::vector<QByteArray> sciolte(mancanti.size());
+    PerOgniParte(static_cast<int>(mancanti.size()),
+                 [&](int i) { sciolte[static_cast<size_t>(i)] = qUncompress(t.compresse[mancanti[static_cast<size_t>(i)]]); });
+
     std::lock_guard<std::mutex> blocco(t.mutex);
-    std::set<size_t> usate;
+    std::map<size_t, QByteArray> usate;
+    for (size_t i = 0; i < mancanti.size(); ++i) usate[mancanti[i]] = sciolte[i];
     for (int kx = kx0; kx <= kx1; ++kx)
         for (int ky = ky0; ky <= ky1; ++ky) {
-            const size_t k = static_cast<size_t>(kx) * static_cast<size_t>(t.Righe()) + static_cast<size_t>(ky);
-            const QRect r = t.Tessera(kx, ky);
+            const size_t k = indice(kx, ky);
             QByteArray sciolta;
-            const auto trovata = t.aperte.find(k);
-            if (trovata != t.aperte.end()) sciolta = trovata->second;
-            else sciolta = qUncompress(t.compresse[k]);
+            if (const auto u = usate.find(k); u != usate.end()) sciolta = u->second;
+            else if (const auto a = t.aperte.find(k); a != t.aperte.end()) sciolta = a->second;
+            else sciolta = qUncompress(t.compresse[k]);  // let go by another caller meanwhile
+            const QRect r = t.Tessera(kx, ky);
             if (sciolta.size() != static_cast<qsizetype>(r.width()) * 4 * r.height()) return {};
-            if (tiene) {
-                t.aperte[k] = sciolta;
-                usate.insert(k);
-            }
+            if (tiene) usate[k] = sciolta;
             const QRect comune = r.intersected(parte);
             for (int y = comune.top(); y <= comune.bottom(); ++y)
                 std::memcpy(uscita.scanLine(y - parte.top()) + static_cast<qsizetype>(comune.left() - parte.left()) * 4,
                             sciolta.constData() + (static_cast<qsizetype>(y - r.top()) * r.width() + (comune.left() - r.left())) * 4,
                             static_cast<size_t>(comune.width()) * 4);
         }
+    if (!tiene) return uscita;
+    for (const auto& [k, sciolta] : usate) t.aperte[k] = sciolta;
     if (t.aperte.size() > TessereAperteMassime)
         for (auto i = t.aperte.begin(); i != t.aperte.end();) i = usate.count(i->first) ? std::next(i) : t.aperte.erase(i);
     return uscita;
