@@ -1,7 +1,8 @@
 // The frames phase of a whole run, as the main window starts it: Anima checked, every frame
 // drawn, scaled and written as JPEG. Every intro with its preset look (and with the heavy look
 // over it), at 1080p and at 720p. Beside each, the floor: the same number of frames encoded to
-// JPEG on 8 threads, nothing drawn, from pictures of that run. The program ends with the table.
+// JPEG on 8 threads, nothing drawn, from pictures of that run (so at its size). The program
+// ends with the table.
 // QUENVOX_BENCH_FRAME=<n> runs n frames instead of 200. BM_FaseFrameLunghezza runs every intro
 // with its preset look at 1080p for 200 frames and for QUENVOX_BENCH_LUNGO frames (5000 unless
 // set), and prints milliseconds per frame of both beside the floor's, measured in the same run,
@@ -36,7 +37,8 @@ struct Misura {
 
 // (intro, heavy, height) -> the run; (intro, heavy) -> the floor in seconds.
 std::map<std::tuple<int, int, int>, Misura> corse;
-std::map<std::tuple<int, int>, double> pavimenti;
+// (intro, heavy, height) -> the floor of that run in seconds.
+std::map<std::tuple<int, int, int>, double> pavimenti;
 // (intro, frames) -> the run and the seconds of its floor.
 std::map<std::tuple<int, int>, std::pair<Misura, double>> lunghezze;
 
@@ -134,7 +136,7 @@ void BM_FaseFrame(benchmark::State& stato) {
         corse[{intro, pesanti, altezza}] = m;
         stato.counters["s"] = m.Secondi;
         stato.counters["cores"] = m.Core;
-        if (altezza == 1080) pavimenti[{intro, pesanti}] = Pavimento(CampioniDellaCorsa(frame), frame);
+        pavimenti[{intro, pesanti, altezza}] = Pavimento(CampioniDellaCorsa(frame), frame);
         stato.ResumeTiming();
     }
 }
@@ -159,26 +161,23 @@ void StampaTabellaFaseFrame() {
     StampaTabellaLunghezze();
     if (corse.empty()) return;
     std::printf("\nFrames phase of a run of %d frames, JPEG, seconds (cores: processor time / wall time;\n"
-                "floor: the same frames only encoded, on 8 threads; ratio: 1080p run / floor)\n",
+                "floor: the same frames only encoded, at the run's size, on 8 threads; ratio: run / floor)\n",
                 FrameBench());
-    std::printf("%-6s %-7s %9s %6s %9s %6s %9s %8s\n", "intro", "look", "1080p", "cores", "720p", "cores", "floor",
-                "ratio");
+    std::printf("%-6s %-7s %9s %6s %9s %6s %9s %6s %9s %6s\n", "intro", "look", "1080p", "cores", "floor", "ratio",
+                "720p", "cores", "floor", "ratio");
     for (int intro = 1; intro <= 10; ++intro)
         for (int pesanti = 0; pesanti <= 1; ++pesanti) {
-            const auto a = corse.find({intro, pesanti, 1080});
-            const auto b = corse.find({intro, pesanti, 720});
-            if (a == corse.end() && b == corse.end()) continue;
+            if (!corse.count({intro, pesanti, 1080}) && !corse.count({intro, pesanti, 720})) continue;
             std::printf("%-6d %-7s", intro, pesanti ? "heavy" : "preset");
-            for (const auto& it : {a, b}) {
-                if (it == corse.end()) std::printf(" %9s %6s", "-", "-");
-                else std::printf(" %9.2f %6.1f", it->second.Secondi, it->second.Core);
+            for (const int altezza : {1080, 720}) {
+                const auto c = corse.find({intro, pesanti, altezza});
+                const auto p = pavimenti.find({intro, pesanti, altezza});
+                if (c == corse.end()) std::printf(" %9s %6s", "-", "-");
+                else std::printf(" %9.2f %6.1f", c->second.Secondi, c->second.Core);
+                if (c == corse.end() || p == pavimenti.end() || p->second <= 0.0) std::printf(" %9s %6s", "-", "-");
+                else std::printf(" %9.2f %6.1f", p->second, c->second.Secondi / p->second);
             }
-            const auto p = pavimenti.find({intro, pesanti});
-            if (p == pavimenti.end() || p->second <= 0.0 || a == corse.end()) {
-                std::printf(" %9s %8s\n", "-", "-");
-            } else {
-                std::printf(" %9.2f %8.1f\n", p->second, a->second.Secondi / p->second);
-            }
+            std::printf("\n");
         }
 }
 

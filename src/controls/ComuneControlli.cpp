@@ -207,6 +207,16 @@ TracciaMouse::TracciaMouse(QWidget* controllo, RicevitoreMouse* ricevitore)
     : QObject(controllo), controllo(controllo), ricevitore(ricevitore) {
     controllo->setMouseTracking(true);
     controllo->installEventFilter(this);
+    ricevitore->traccia = this;
+}
+
+RicevitoreMouse::~RicevitoreMouse() {
+    if (traccia) traccia->Stacca();
+}
+
+void TracciaMouse::Stacca() {
+    controllo->removeEventFilter(this);
+    ricevitore = nullptr;
 }
 
 void TracciaMouse::Entra() {
@@ -230,7 +240,7 @@ void TracciaMouse::SeguiPosizione(const QPoint& posizione) {
 }
 
 bool TracciaMouse::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto != controllo) return false;
+    if (oggetto != controllo || !ricevitore) return false;
     switch (evento->type()) {
     case QEvent::Enter:
         // While a button is held the position decides; Qt may report late.

@@ -127,10 +127,14 @@ private:
 bool SegueZoneFrecce(int x, int y, int larghezza, int altezza, bool& zonaMeno, bool& zonaPiu,
                      CursoreDimensiona& cursore);
 
+class TracciaMouse;
+
 // What a control does with the mouse, in the order of the original framework.
 class RicevitoreMouse {
 public:
-    virtual ~RicevitoreMouse() = default;
+    // Detaches the tracker: a widget being destroyed under the pointer still gets a leave
+    // from Qt, when the control and its handlers are already gone.
+    virtual ~RicevitoreMouse();
     virtual void MouseEntra() {}
     virtual void MouseEsce() {}
     virtual void MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
@@ -142,6 +146,10 @@ public:
     virtual void DblClick() {}
     // The control was hidden: whatever it showed with the cursor must go.
     virtual void Nascosto() {}
+
+private:
+    friend class TracciaMouse;
+    TracciaMouse* traccia = nullptr;
 };
 
 // Turns a widget's Qt mouse events into the receiver's calls: enter and leave follow the
@@ -159,6 +167,8 @@ private:
     void Entra();
     void Esci();
     void SeguiPosizione(const QPoint& posizione);
+    friend class RicevitoreMouse;
+    void Stacca();
 
     QWidget* controllo;
     RicevitoreMouse* ricevitore;

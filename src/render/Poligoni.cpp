@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -211,20 +212,18 @@ void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t colore, const std
     const size_t r = static_cast<size_t>(y - righe_.top());
     std::uint32_t* riga = pixel_.data() + r * static_cast<size_t>(larghezza_);
     std::uint64_t* opachi = opachi_.data() + r * static_cast<size_t>(parole_);
-    // Word by word of the mask: the pixels already opaque are passed over 64 at a time.
+    // Word by word of the mask: only the pixels not yet opaque are visited.
     while (da < a) {
         const int parola = da / 64;
         const int fine = std::min(a, (parola + 1) * 64);
         std::uint64_t bit = opachi[parola];
-        if (bit == ~0ull) {
-            da = fine;
-            continue;
-        }
-        for (int x = da; x < fine; ++x) {
+        const std::uint64_t tratto = (~0ull << (da % 64)) & (fine % 64 == 0 ? ~0ull : (1ull << (fine % 64)) - 1);
+        for (std::uint64_t liberi = ~bit & tratto; liberi != 0; liberi &= liberi - 1) {
+            const int x = parola * 64 + std::countr_zero(liberi);
             const std::uint32_t copertura = alfa[x];
+            if (copertura == 0) continue;
             const std::uint32_t d = riga[x];
             const std::uint32_t resto = 255u - (d >> 24);
-            if (resto == 0 || copertura == 0) continue;
             const std::uint32_t s = copertura == 255u ? colore : PerByte(colore, copertura);
             const std::uint32_t nuovo = resto == 255u ? s : d + PerByte(s, resto);
             riga[x] = nuovo;

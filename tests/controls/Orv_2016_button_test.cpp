@@ -120,9 +120,45 @@ TEST(Orv_2016_Button, UnaFinestraModaleToglieLAspettoAttivo) {
     t.mouse.Entra(60, 10);
     ASSERT_EQ(t.Foto().pixel(60, 2), Attivo);
     t.mouse.Click(60, 10);
-    EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
-    EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "click", "leave"}));
+    ASSERT_GE(t.eventi.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(t.eventi.begin(), t.eventi.begin() + 3),
+              (std::vector<std::string>{"enter", "click", "leave"}));
+    // Qt may already have told that the pointer is over it again; the look follows the last word.
+    if (t.eventi.size() == 3) {
+        EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
+    } else {
+        EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "click", "leave", "enter"}));
+        EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
+    }
     // The pointer found over it again lights it again.
     t.mouse.Muovi(61, 10);
     EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
+}
+
+// Qt sends a leave to a widget destroyed under the pointer, when the control and its
+// handlers are already gone: it must reach neither.
+TEST(Orv_2016_Button, DistruttoSottoIlPuntatoreNonChiamaGestori) {
+    QWidget finestra;
+    finestra.resize(400, 100);
+    std::vector<std::string> eventi;
+    auto* b = new ORV_2016_Button;
+    b->setParent(&finestra);
+    b->setGeometry(10, 10, 120, 28);
+    b->OnMouseEnter = [&](QObject*) { eventi.push_back("enter"); };
+    b->OnMouseLeave = [&](QObject*) { eventi.push_back("leave"); };
+    finestra.show();
+    QApplication::processEvents();
+    QCursor::setPos(b->mapToGlobal(QPoint(60, 10)));
+    // A modal window that comes and goes makes Qt itself find the button under the pointer.
+    {
+        QDialog modale(&finestra);
+        QTimer::singleShot(0, &modale, &QDialog::accept);
+        modale.exec();
+    }
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    ASSERT_FALSE(eventi.empty());
+    ASSERT_EQ(eventi.back(), "enter");
+    const auto prima = eventi;
+    delete b;
+    EXPECT_EQ(eventi, prima);
 }
