@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -312,5 +313,36 @@ TEST_P(OgniFrame, IFrameDiUnaCorsaUsanoILayerTenuti) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Intro, OgniFrame, ::testing::Values(1, 6, 7, 8, 9, 10));
+
+}  // namespace
+
+namespace {
+
+// A line too wide to keep whole is kept packed, but whole again as soon as the intro draws it
+// scaled: a packed layer there would be unpacked whole at every frame. Short lines stay kept
+// across the same switch.
+TEST(CacheTesto, UnaRigaLungaImpacchettataSoloSeDisegnataInScala) {
+    BancoRendering b;
+    StilePieno(b.imp);
+    b.imp.Testo1 = QStringLiteral("Quenvox ").repeated(90);
+    b.imp.Intro1Lista = 2;
+    CreaOggettiTesto(b.contesto);
+    ASSERT_GT(b.contesto.LayerOggetto[0].Larghezza(), LayerTesto::LarghezzaIntera);
+    EXPECT_TRUE(b.contesto.LayerOggetto[0].Impacchettato());
+    EXPECT_TRUE(b.contesto.LayerOmbra[0].Impacchettato());
+    const QImage intera = b.contesto.LayerOggetto[0].Immagine();
+    const qint64 breve = b.contesto.LayerOggetto[1].Chiave();
+    // Intro 6 last: its layers are drawn apart, short lines too.
+    for (const auto& [intro, tipo, impacchettato] : {std::tuple{1, 8, false}, {9, 2, false}, {8, 2, true}, {1, 2, true}, {6, 2, false}}) {
+        b.imp.IntroLista = intro;
+        b.imp.Intro1Lista = tipo;
+        CreaOggettiTesto(b.contesto);
+        EXPECT_EQ(b.contesto.LayerOggetto[0].Impacchettato(), impacchettato) << intro << "/" << tipo;
+        EXPECT_EQ(b.contesto.LayerOmbra[0].Impacchettato(), impacchettato) << intro << "/" << tipo;
+        if (intro == 6) continue;
+        EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine(), intera) << intro << "/" << tipo;
+        EXPECT_EQ(b.contesto.LayerOggetto[1].Chiave(), breve) << intro << "/" << tipo;
+    }
+}
 
 }  // namespace
