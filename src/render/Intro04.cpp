@@ -55,13 +55,7 @@ struct Faccia {
 // Adds the face unless it has nothing to show on the canvas.
 template <class Punti>
 void Aggiungi(std::vector<Faccia>& facce, Faccia f, const Punti& punti) {
-    qreal x0 = punti[0].x(), x1 = x0, y0 = punti[0].y(), y1 = y0;
-    for (const QPointF& q : punti) {
-        x0 = std::min(x0, q.x());
-        x1 = std::max(x1, q.x());
-        y0 = std::min(y0, q.y());
-        y1 = std::max(y1, q.y());
-    }
+    const auto [x0, x1, y0, y1] = EstremiDi(punti);
     // A pixel of margin for the smoothed edges of the tiles.
     if (x1 < -1 || x0 > ImpostazioniGlobali.LarghezzaFrame + 1 || y1 < -1 || y0 > ImpostazioniGlobali.AltezzaFrame + 1)
         return;

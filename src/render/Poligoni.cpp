@@ -98,13 +98,7 @@ bool Prepara(const QPointF* punti, int n, int w, std::vector<QPointF>& poligono)
 // false: alfa[x] is the coverage (0 .. 255) of pixel x for da <= x < a.
 template <class Salta, class Scrivi>
 void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salta&& salta, Scrivi&& scrivi) {
-    double x0 = poligono[0].x(), x1 = x0, y0 = poligono[0].y(), y1 = y0;
-    for (const QPointF& p : poligono) {
-        x0 = std::min(x0, p.x());
-        x1 = std::max(x1, p.x());
-        y0 = std::min(y0, p.y());
-        y1 = std::max(y1, p.y());
-    }
+    const auto [x0, x1, y0, y1] = EstremiDi(poligono);
     r0 = std::max(r0, static_cast<int>(std::floor(y0)));
     r1 = std::min(r1, static_cast<int>(std::ceil(y1)));
     const int c0 = static_cast<int>(std::floor(x0));

@@ -6,8 +6,25 @@
 #include <QRect>
 #include <QRgb>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
+
+// The extremes of a set of points.
+struct Estremi {
+    double x0, x1, y0, y1;
+};
+template <class Punti>
+Estremi EstremiDi(const Punti& punti) {
+    Estremi e{punti[0].x(), punti[0].x(), punti[0].y(), punti[0].y()};
+    for (const QPointF& p : punti) {
+        e.x0 = std::min(e.x0, p.x());
+        e.x1 = std::max(e.x1, p.x());
+        e.y0 = std::min(e.y0, p.y());
+        e.y1 = std::max(e.y1, p.y());
+    }
+    return e;
+}
 
 // The faces over the rows of one band, given from the nearest to the farthest: each goes
 // under what is already there (the same picture as drawing them far to near, one over the
