@@ -4,10 +4,12 @@
 #include "project/ImpostazioniProgetto.h"
 #include "render/ContestoRendering.h"
 #include "render/HostSenzaFinestra.h"
+#include "render/LivelliParticelle.h"
 
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // The preview is sized as in a 1024-high main window.
 class HostBench : public HostSenzaFinestra {
@@ -35,3 +37,6 @@ void StampaTabellaFaseFrame();
 
 // Where frames are also written as PNG for a look ("" when QUENVOX_BENCH_PNG is not set).
 QString CartellaPngBench();
+
+// The pixels a list of balls lays, rims and discs, off-canvas parts included.
+double PixelPalle(const std::vector<ComandoPalla>& palle);

@@ -4,13 +4,18 @@
 #include "BenchComune.h"
 
 #include "project/ImpostazioniGlobali.h"
+#include "render/Bande.h"
+#include "render/Casuale.h"
+#include "render/LivelliParticelle.h"
 #include "render/MotoriEffetti.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QLinearGradient>
 
+#include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -97,10 +102,50 @@ void BM_SoloFondo(benchmark::State& stato) {
     Misura(stato, b, QStringLiteral("fondo"));
 }
 
+// The ring's balls alone as intro 10 paints them: 200 frames of draw lists made first, then
+// painted one a time over the gradient. mini: the balls start small (the preset) or at the
+// sizes they keep; cores: 1 the calling thread alone, 0 every core. px: pixels laid a frame.
+void BM_PalleCerchio(benchmark::State& stato) {
+    const bool mini = stato.range(0) != 0;
+    BancoEffetti b(10);
+    FissaSemeCasuale(28);
+    CerchioPalle cerchio;
+    PreparaCerchio(cerchio, 100, true, mini);
+    std::vector<std::vector<ComandoPalla>> frame;
+    double pixel = 0;
+    for (int t = 0; t < 200; ++t) {
+        cerchio.Aggiorna(true);
+        frame.push_back(ComandiCerchio(cerchio, {0xFFFF98, 0x98833B}));
+        pixel += PixelPalle(frame.back());
+    }
+    ImpostaFiliBande(static_cast<int>(stato.range(1)));
+    std::size_t t = 0;
+    for (auto _ : stato) {
+        b.canvas = b.fondo.copy();
+        DipingiPalle(b.canvas, frame[t]);
+        t = (t + 1) % frame.size();
+    }
+    ImpostaFiliBande(0);
+    stato.counters["px"] = pixel / 200;
+}
+
 }  // namespace
 
 BENCHMARK(BM_Particelle)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CerchioPalle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PalleCerchio)->ArgsProduct({{1, 0}, {1, 0}})->ArgNames({"mini", "cores"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Neve)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LensFlare)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloFondo)->Unit(benchmark::kMillisecond);
+
+double PixelPalle(const std::vector<ComandoPalla>& palle) {
+    // A rim reaches about 9 px either side of its circle.
+    constexpr double portata = 9.0;
+    double pixel = 0;
+    for (const ComandoPalla& p : palle) {
+        const double r = std::abs(p.rettangolo.width()) * 0.5;
+        if (p.bordo.alpha() > 0) pixel += std::numbers::pi * (std::pow(r + portata, 2) - std::pow(std::max(0.0, r - portata), 2));
+        if (p.riempimento.alpha() > 0) pixel += std::numbers::pi * r * r;
+    }
+    return pixel;
+}

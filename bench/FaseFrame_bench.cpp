@@ -6,7 +6,9 @@
 // QUENVOX_BENCH_FRAME=<n> runs n frames instead of 200. BM_FaseFrameLunghezza runs every intro
 // with its preset look at 1080p for 200 frames and for QUENVOX_BENCH_LUNGO frames (5000 unless
 // set), and prints milliseconds per frame of both beside the floor's, measured in the same run,
-// and the processor time per frame of both.
+// and the processor time per frame of both. Intro 10 runs a second time with its balls at the
+// sizes they keep from the first frame ("Dimensioni iniziali mini" off, full:1), so both lengths
+// paint alike; the table gives the ring's pixels a frame of each run.
 #include "BenchComune.h"
 
 #include "platform/CartelleUtente.h"
@@ -24,6 +26,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -39,8 +42,24 @@ struct Misura {
 std::map<std::tuple<int, int, int>, Misura> corse;
 // (intro, heavy, height) -> the floor of that run in seconds.
 std::map<std::tuple<int, int, int>, double> pavimenti;
-// (intro, frames) -> the run and the seconds of its floor.
-std::map<std::tuple<int, int>, std::pair<Misura, double>> lunghezze;
+// (intro, frames, balls at full size) -> the run and the seconds of its floor.
+std::map<std::tuple<int, int, bool>, std::pair<Misura, double>> lunghezze;
+// (frames, balls at full size) -> the pixels the intro-10 ring lays a frame, on average.
+std::map<std::tuple<int, bool>, double> pixelCerchio;
+
+// The ring of intro 10 over a run of the given frames, stepped alone with the run's settings
+// and seed: the pixels its balls lay a frame, on average.
+double PixelCerchioPerFrame(const ImpostazioniProgetto& imp, int frame) {
+    PreparaCartelleBench();
+    CerchioPalle cerchio;
+    PreparaCerchio(cerchio, imp.EffettiParticelleVita, imp.Intro10Rotazione, imp.Intro10DimMini);
+    double pixel = 0;
+    for (int t = 0; t < frame; ++t) {
+        cerchio.Aggiorna(true);
+        pixel += PixelPalle(ComandiCerchio(cerchio, imp.EffettiParticelleColore));
+    }
+    return frame > 0 ? pixel / frame : 0.0;
+}
 
 int FrameLungo() {
     bool ok = false;
@@ -93,9 +112,10 @@ double Pavimento(const std::vector<QImage>& campioni, int frame) {
 
 // One run of the frames phase as the main window starts it, the preview before it untimed;
 // seconds and cores.
-Misura Eseguita(int intro, bool pesanti, int altezza, int frame, benchmark::State& stato) {
+Misura Eseguita(int intro, bool pesanti, int altezza, int frame, benchmark::State& stato, bool palleIntere = false) {
     HostBench host;
     ImpostazioniProgetto imp = ImpostazioniIntroBench(intro, pesanti);
+    if (palleIntere) imp.Intro10DimMini = false;
     imp.ProgettoRisoluzione = altezza == 720 ? 1 : 2;
     ImpostazioniGlobali.TotaleFrame = static_cast<float>(frame);
     ContestoRendering contesto(host);
@@ -112,7 +132,7 @@ Misura Eseguita(int intro, bool pesanti, int altezza, int frame, benchmark::Stat
     return {durata.count(), (TempoProcessore() - processore) / durata.count()};
 }
 
-Misura Corsa(int intro, bool pesanti, int altezza, int frame, benchmark::State& stato) {
+Misura Corsa(int intro, bool pesanti, int altezza, int frame, benchmark::State& stato, bool palleIntere = false) {
     stato.PauseTiming();
     // The first run of a process pays for memory, threads and caches that every later run
     // finds ready (a third more time or worse): a short run first, so no case is measured cold.
@@ -122,7 +142,7 @@ Misura Corsa(int intro, bool pesanti, int altezza, int frame, benchmark::State& 
         Eseguita(intro, pesanti, altezza, 30, stato);
         stato.PauseTiming();
     }
-    return Eseguita(intro, pesanti, altezza, frame, stato);
+    return Eseguita(intro, pesanti, altezza, frame, stato, palleIntere);
 }
 
 void BM_FaseFrame(benchmark::State& stato) {
@@ -143,12 +163,20 @@ void BM_FaseFrame(benchmark::State& stato) {
 
 void BM_FaseFrameLunghezza(benchmark::State& stato) {
     const int intro = static_cast<int>(stato.range(0));
+    const bool palleIntere = stato.range(2) != 0;
     const int frame = stato.range(1) != 0 ? FrameLungo() : 200;
     for (auto _ : stato) {
-        const Misura m = Corsa(intro, false, 1080, frame, stato);
+        const Misura m = Corsa(intro, false, 1080, frame, stato, palleIntere);
         stato.PauseTiming();
-        lunghezze[{intro, frame}] = {m, Pavimento(CampioniDellaCorsa(frame), frame)};
+        lunghezze[{intro, frame, palleIntere}] = {m, Pavimento(CampioniDellaCorsa(frame), frame)};
         stato.counters["ms/frame"] = m.Secondi * 1000.0 / frame;
+        if (intro == 10) {
+            ImpostazioniProgetto imp = ImpostazioniIntroBench(intro, false);
+            if (palleIntere) imp.Intro10DimMini = false;
+            const double pixel = PixelCerchioPerFrame(imp, frame);
+            pixelCerchio[{frame, palleIntere}] = pixel;
+            stato.counters["ring px"] = pixel;
+        }
         stato.ResumeTiming();
     }
 }
@@ -186,22 +214,25 @@ void StampaTabellaLunghezze() {
     const int lungo = FrameLungo();
     std::printf("\nFrames phase by length, preset look, 1080p, ms per frame (floor: the same frames only\n"
                 "encoded on 8 threads; growth: long / short; cpu: processor time of every thread, which\n"
-                "other work on the machine disturbs less than the wall time)\n");
-    std::printf("%-6s %9s %9s %9s %9s %8s %9s %9s %8s\n", "intro", "200", "floor", "long", "floor", "growth", "cpu 200",
-                "cpu long", "growth");
+                "other work on the machine disturbs less than the wall time; ring px: the pixels intro 10's\n"
+                "balls lay a frame, in millions; 10 full: its balls at the sizes they keep from the first frame)\n");
+    std::printf("%-8s %9s %9s %9s %9s %8s %9s %9s %8s %8s %8s\n", "intro", "200", "floor", "long", "floor", "growth",
+                "cpu 200", "cpu long", "growth", "px 200", "px long");
     const auto crescita = [](double corto, double lungo) {
         if (corto > 0.0) std::printf(" %7.0f%%", 100.0 * lungo / corto - 100.0);
         else std::printf(" %8s", "-");
     };
-    for (int intro = 1; intro <= 10; ++intro) {
-        const auto a = lunghezze.find({intro, 200});
-        const auto b = lunghezze.find({intro, lungo});
+    for (int riga = 1; riga <= 11; ++riga) {
+        const bool palleIntere = riga == 11;
+        const int intro = palleIntere ? 10 : riga;
+        const auto a = lunghezze.find({intro, 200, palleIntere});
+        const auto b = lunghezze.find({intro, lungo, palleIntere});
         if (a == lunghezze.end() && b == lunghezze.end()) continue;
         const bool entrambe = a != lunghezze.end() && b != lunghezze.end();
         // Milliseconds a frame: of the run, of its floor, of processor time.
         const auto muro = [](const auto& it, int n) { return it->second.first.Secondi * 1000.0 / n; };
         const auto processore = [&](const auto& it, int n) { return muro(it, n) * it->second.first.Core; };
-        std::printf("%-6d", intro);
+        std::printf("%-8s", palleIntere ? "10 full" : std::to_string(intro).c_str());
         for (const auto& [it, n] : {std::pair{a, 200}, std::pair{b, lungo}}) {
             if (it == lunghezze.end()) std::printf(" %9s %9s", "-", "-");
             else std::printf(" %9.2f %9.2f", muro(it, n), it->second.second * 1000.0 / n);
@@ -214,13 +245,20 @@ void StampaTabellaLunghezze() {
         }
         if (entrambe) crescita(processore(a, 200), processore(b, lungo));
         else std::printf(" %8s", "-");
+        for (const int n : {200, lungo}) {
+            const auto p = pixelCerchio.find({n, palleIntere});
+            if (intro == 10 && p != pixelCerchio.end()) std::printf(" %7.1fM", p->second / 1e6);
+            else std::printf(" %8s", "-");
+        }
         std::printf("\n");
     }
 }
 
 BENCHMARK(BM_FaseFrameLunghezza)
-    ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {0, 1}})
-    ->ArgNames({"intro", "long"})
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 10, 1), {0, 1}, {0}})
+    ->Args({10, 0, 1})
+    ->Args({10, 1, 1})
+    ->ArgNames({"intro", "long", "full"})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 

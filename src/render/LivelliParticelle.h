@@ -91,8 +91,13 @@ void DipingiSprite(QPainter& grafica, const std::vector<QImage>& sprite,
 // The balls straight onto a canvas (ARGB32 premultiplied, others are converted there and back),
 // drawn by every core at once, each in order: its rim (the 15 faint strokes of widths 1 .. 15
 // along its circle, from a profile that is the same for every size), its disc and its reflection.
-// Nothing is kept from one call to the next, so a frame costs the same whatever came before.
+// Only the rim profiles of the last few colours are kept from one call to the next, so a frame
+// costs the same whatever came before.
 void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi);
+
+// Where the processor has wide vectors the balls are drawn eight pixels at a time, else four;
+// the pixels are the same either way. false keeps them to four (for tests).
+void UsaVettoriLarghi(bool si);
 
 // A colour 0x00BBGGRR as Qt's colour.
 QColor ColoreDa(Colore colore, int alpha = 255);

@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -286,6 +289,73 @@ TEST(LivelliParticelle, FireSpritesSwayWithinTheirAngle) {
         }
         if (ampiezza > 0) EXPECT_EQ(visti.count(ampiezza) + visti.count(-ampiezza), 2u) << i << " swings both ways";
         else EXPECT_EQ(visti, std::set<int>{0});
+    }
+}
+
+// The intro-10 ring as this renderer paints it, pinned byte for byte: small balls and balls
+// grown over hundreds of steps, every rim strength, and balls of odd sizes at and past the
+// edges, over a ground of many colours; the same on one thread and on every core, four pixels
+// at a time and eight. QUENVOX_SCRIVI_IMPRONTE=1 prints the digests anew (after a deliberate
+// change of the look).
+TEST(LivelliParticelle, IlCerchioEComeFattoDaQuestoRenderer) {
+    struct Caso {
+        bool mini;
+        int passi;
+        DueColori colori;
+        const char* impronta;
+    };
+    const Caso casi[] = {
+        {true, 0, {0xFFFF98, 0x98833B}, "600c596fe635"},
+        {true, 150, {0xFDFDFD, 0x00FFFF}, "2c8087366cc6"},
+        {true, 700, {0xFFFF98, 0x98833B}, "f5536ae00067"},
+        {false, 0, {0xFDFDFD, 0x03FF2B}, "51278e86f363"},
+        {false, 300, {0xFDFDFD, 0x2BE6FD}, "50eac12a8f2a"},
+    };
+    QImage fondo(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < fondo.height(); ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(fondo.scanLine(y));
+        for (int x = 0; x < fondo.width(); ++x)
+            riga[x] = qPremultiply(qRgba(x * 255 / 1919, y * 255 / 1079, (x + y) % 256, 128 + (x * 7 + y * 3) % 128));
+    }
+    const auto impronta = [](const QImage& i) {
+        return QCryptographicHash::hash(QByteArrayView(i.constBits(), i.sizeInBytes()), QCryptographicHash::Sha1)
+            .toHex()
+            .left(12)
+            .toStdString();
+    };
+    for (const Caso& caso : casi) {
+        FissaSemeCasuale(28);
+        CerchioPalle cerchio;
+        PreparaCerchio(cerchio, 100, true, caso.mini);
+        for (int i = 0; i < caso.passi; ++i) cerchio.Aggiorna(true);
+        std::vector<ComandoPalla> palle = ComandiCerchio(cerchio, caso.colori);
+        // Odd balls: a dot, a tiny one, a negative diameter, one past each edge, one wider
+        // than the frame, each with every rim strength.
+        const QRect strani[] = {{700, 500, 1, 1},    {40, 60, 3, 3},      {900, 300, -44, -44}, {-30, 500, 90, 90},
+                                {1880, 1050, 70, 70}, {-600, -900, 3000, 3000}, {1500, -20, 41, 41}};
+        for (const QRect& r : strani)
+            for (int a = 0; a <= 8; a += 2) {
+                ComandoPalla palla;
+                palla.rettangolo = r;
+                palla.bordo = QColor(255, 220, 40, a);
+                palla.riempimento = QColor(30, 90, 200, 40 + a * 20);
+                palle.push_back(palla);
+            }
+        QImage tela = fondo.copy();
+        DipingiPalle(tela, palle);
+        QImage soloFilo = fondo.copy();
+        ImpostaFiliBande(1);
+        DipingiPalle(soloFilo, palle);
+        ImpostaFiliBande(0);
+        EXPECT_TRUE(tela == soloFilo) << "one thread and every core";
+        QImage strette = fondo.copy();
+        UsaVettoriLarghi(false);
+        DipingiPalle(strette, palle);
+        UsaVettoriLarghi(true);
+        EXPECT_TRUE(tela == strette) << "four pixels at a time and eight";
+        const std::string trovata = impronta(tela);
+        if (qEnvironmentVariableIsSet("QUENVOX_SCRIVI_IMPRONTE")) std::printf("IMPRONTA \"%s\"\n", trovata.c_str());
+        else EXPECT_EQ(trovata, caso.impronta) << "mini " << caso.mini << " after " << caso.passi << " steps";
     }
 }
 
