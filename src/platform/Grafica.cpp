@@ -3,11 +3,14 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
+#include <immintrin.h>
+#include <tmmintrin.h>
 #endif
 
 MatriceColore MatriceColore::Identita() {
@@ -245,40 +248,163 @@ inline __m128i TagliaQuattro(__m128i a, __m128i b, __m128i c, __m128i d) {
     return _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d));
 }
 
-// Each output pixel takes its taps two at a time: the two pixels' channels interleaved as
-// 16-bit pairs, multiplied by the pair of weights and added in one step.
+// Each output pixel's weights as packed pairs, the last one padded with 0; inizio[x] is
+// the first pair of pixel x.
+struct CoppieOrizzontali {
+    std::vector<int> inizio;
+    std::vector<std::int32_t> coppie;
+};
+
+CoppieOrizzontali Coppie(const std::vector<Pesi>& px) {
+    CoppieOrizzontali c;
+    c.inizio.assign(px.size() + 1, 0);
+    for (size_t x = 0; x < px.size(); ++x) {
+        const std::vector<int>& v = px[x].valori;
+        for (size_t k = 0; k < v.size(); k += 2) c.coppie.push_back(CoppiaPesi(v[k], k + 1 < v.size() ? v[k + 1] : 0));
+        c.inizio[x + 1] = static_cast<int>(c.coppie.size());
+    }
+    return c;
+}
+
+// One output pixel the plain way: its taps two at a time, the two pixels' channels
+// interleaved as 16-bit pairs, multiplied by the pair of weights and added in one step.
+inline __m128i PixelOrizzontale(const std::uint8_t* in, int ultimo, const Pesi& p, const std::int32_t* coppie) {
+    const __m128i zero = _mm_setzero_si128();
+    const int n = static_cast<int>(p.valori.size());
+    __m128i somma = zero;
+    for (int k = 0; k < n; k += 2, ++coppie) {
+        std::int32_t a, b = 0;
+        std::memcpy(&a, in + 4 * (p.inizio + k), 4);
+        // A pair past the row's end has weight 0 for its second pixel.
+        if (p.inizio + k + 1 <= ultimo) std::memcpy(&b, in + 4 * (p.inizio + k + 1), 4);
+        const __m128i due = _mm_unpacklo_epi8(_mm_unpacklo_epi8(_mm_cvtsi32_si128(a), _mm_cvtsi32_si128(b)), zero);
+        somma = _mm_add_epi32(somma, _mm_madd_epi16(due, _mm_set1_epi32(*coppie)));
+    }
+    return somma;
+}
+
 void OrizzontaleVettoriale(const QImage& src, QImage& mezzo, const std::vector<Pesi>& px) {
     const int wd = mezzo.width();
-    // The weights of every output pixel as packed pairs, the last one padded with 0.
-    std::vector<int> inizio(static_cast<size_t>(wd) + 1, 0);
-    std::vector<std::int32_t> coppie;
-    for (int x = 0; x < wd; ++x) {
-        const std::vector<int>& v = px[static_cast<size_t>(x)].valori;
-        for (size_t k = 0; k < v.size(); k += 2) {
-            const int w0 = v[k], w1 = k + 1 < v.size() ? v[k + 1] : 0;
-            coppie.push_back(CoppiaPesi(w0, w1));
-        }
-        inizio[static_cast<size_t>(x) + 1] = static_cast<int>(coppie.size());
-    }
+    const CoppieOrizzontali c = Coppie(px);
     const __m128i zero = _mm_setzero_si128();
     for (int y = 0; y < src.height(); ++y) {
         const auto* in = src.constScanLine(y);
-        const int ultimo = src.width() - 1;
         auto* out = reinterpret_cast<std::uint32_t*>(mezzo.scanLine(y));
         for (int x = 0; x < wd; ++x) {
-            const Pesi& p = px[static_cast<size_t>(x)];
-            const int n = static_cast<int>(p.valori.size());
-            __m128i somma = zero;
-            for (int k = 0, c = inizio[static_cast<size_t>(x)]; k < n; k += 2, ++c) {
-                std::int32_t a, b = 0;
-                std::memcpy(&a, in + 4 * (p.inizio + k), 4);
-                // A pair past the row's end has weight 0 for its second pixel.
-                if (p.inizio + k + 1 <= ultimo) std::memcpy(&b, in + 4 * (p.inizio + k + 1), 4);
-                const __m128i due = _mm_unpacklo_epi8(_mm_unpacklo_epi8(_mm_cvtsi32_si128(a), _mm_cvtsi32_si128(b)), zero);
-                somma = _mm_add_epi32(somma, _mm_madd_epi16(due, _mm_set1_epi32(coppie[static_cast<size_t>(c)])));
-            }
+            const __m128i somma = PixelOrizzontale(in, src.width() - 1, px[static_cast<size_t>(x)],
+                                                   c.coppie.data() + c.inizio[static_cast<size_t>(x)]);
             out[x] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(TagliaQuattro(somma, zero, zero, zero)));
         }
+    }
+}
+
+// A pair of weights in each of four lanes.
+struct alignas(16) CoppiaQuattro {
+    std::int32_t v[4];
+};
+
+// One output pixel's sums, four pixels of the source read at once and spread into two pairs
+// by byte shuffles: the very integers of PixelOrizzontale, in a third of the steps.
+__attribute__((target("ssse3"))) inline __m128i SommaSsse3(const std::uint8_t* q, const CoppiaQuattro* w,
+                                                           const CoppiaQuattro* fine) {
+    const __m128i prima = _mm_setr_epi8(0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1);
+    const __m128i seconda = _mm_setr_epi8(8, -1, 12, -1, 9, -1, 13, -1, 10, -1, 14, -1, 11, -1, 15, -1);
+    __m128i s = _mm_setzero_si128();
+    for (; w + 1 < fine; w += 2, q += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        s = _mm_add_epi32(s, _mm_madd_epi16(_mm_shuffle_epi8(v, prima), _mm_load_si128(reinterpret_cast<const __m128i*>(w))));
+        s = _mm_add_epi32(s, _mm_madd_epi16(_mm_shuffle_epi8(v, seconda), _mm_load_si128(reinterpret_cast<const __m128i*>(w + 1))));
+    }
+    if (w < fine) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        s = _mm_add_epi32(s, _mm_madd_epi16(_mm_shuffle_epi8(v, prima), _mm_load_si128(reinterpret_cast<const __m128i*>(w))));
+    }
+    return s;
+}
+
+// The horizontal pass four output pixels at a time where the source's reads of sixteen bytes
+// stay within the row, the plain way at the right edge.
+__attribute__((target("ssse3"))) void OrizzontaleSsse3(const QImage& src, QImage& mezzo, const std::vector<Pesi>& px) {
+    const int wd = mezzo.width(), ws = src.width();
+    const CoppieOrizzontali c = Coppie(px);
+    std::vector<CoppiaQuattro> pesi;
+    pesi.reserve(c.coppie.size());
+    for (std::int32_t w : c.coppie) pesi.push_back({{w, w, w, w}});
+    int sicuri = 0;
+    while (sicuri < wd) {
+        const int coppie = c.inizio[static_cast<size_t>(sicuri) + 1] - c.inizio[static_cast<size_t>(sicuri)];
+        if (px[static_cast<size_t>(sicuri)].inizio + 4 * ((coppie + 1) / 2) > ws) break;
+        ++sicuri;
+    }
+    const auto somma = [&](const std::uint8_t* in, int x) {
+        return SommaSsse3(in + 4 * px[static_cast<size_t>(x)].inizio, pesi.data() + c.inizio[static_cast<size_t>(x)],
+                          pesi.data() + c.inizio[static_cast<size_t>(x) + 1]);
+    };
+    const __m128i zero = _mm_setzero_si128();
+    for (int y = 0; y < src.height(); ++y) {
+        const auto* in = src.constScanLine(y);
+        auto* out = reinterpret_cast<std::uint32_t*>(mezzo.scanLine(y));
+        int x = 0;
+        for (; x + 4 <= sicuri; x += 4)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                             TagliaQuattro(somma(in, x), somma(in, x + 1), somma(in, x + 2), somma(in, x + 3)));
+        for (; x < wd; ++x) {
+            const __m128i s = x < sicuri ? somma(in, x)
+                                         : PixelOrizzontale(in, ws - 1, px[static_cast<size_t>(x)],
+                                                            c.coppie.data() + c.inizio[static_cast<size_t>(x)]);
+            out[x] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(TagliaQuattro(s, zero, zero, zero)));
+        }
+    }
+}
+
+std::atomic<bool> soloSse2{false};
+
+// The horizontal pass with the widest instructions this processor has.
+void Orizzontale(const QImage& src, QImage& mezzo, const std::vector<Pesi>& px) {
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3 && !soloSse2) OrizzontaleSsse3(src, mezzo, px);
+    else OrizzontaleVettoriale(src, mezzo, px);
+}
+
+// Each pixel's alpha (its high byte) as the limit of its colours, which ringing may have
+// pushed above it.
+inline __m128i LimitaAlfa(__m128i v) {
+    __m128i a = _mm_srli_epi32(v, 24);
+    a = _mm_or_si128(a, _mm_slli_epi32(a, 8));
+    a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+    return _mm_min_epu8(v, a);
+}
+
+// The source rows of one output row and their weights in pairs (one row's pair padded
+// with a row of weight 0, itself).
+struct RigheVerticali {
+    std::vector<const std::uint8_t*> righe;
+    std::vector<std::int32_t> coppie;
+    void Prepara(const QImage& mezzo, const Pesi& p) {
+        const int taps = static_cast<int>(p.valori.size());
+        righe.clear();
+        coppie.clear();
+        for (int k = 0; k < taps; k += 2) {
+            const bool coppia = k + 1 < taps;
+            righe.push_back(mezzo.constScanLine(p.inizio + k));
+            righe.push_back(mezzo.constScanLine(p.inizio + (coppia ? k + 1 : k)));
+            coppie.push_back(CoppiaPesi(p.valori[static_cast<size_t>(k)], coppia ? p.valori[static_cast<size_t>(k) + 1] : 0));
+        }
+    }
+};
+
+// The last pixels of a row that do not fill the vector steps, one channel at a time.
+void CodaVerticale(const QImage& mezzo, std::uint8_t* out, const Pesi& p, int da, int n) {
+    const int taps = static_cast<int>(p.valori.size());
+    for (int i = da; i < n; i += 4) {
+        int s[4] = {0, 0, 0, 0};
+        for (int k = 0; k < taps; ++k) {
+            const std::uint8_t* in = mezzo.constScanLine(p.inizio + k) + i;
+            for (int c = 0; c < 4; ++c) s[c] += in[c] * p.valori[static_cast<size_t>(k)];
+        }
+        std::uint8_t* o = out + i;
+        for (int c = 0; c < 4; ++c) o[c] = Taglia(s[c]);
+        for (int c = 0; c < 3; ++c) o[c] = std::min(o[c], o[3]);
     }
 }
 
@@ -288,51 +414,88 @@ void VerticaleVettoriale(const QImage& mezzo, QImage& fine, const std::vector<Pe
     const int n = fine.width() * 4;
     const int pieni = n / 16 * 16;
     const __m128i zero = _mm_setzero_si128();
+    RigheVerticali r;
     for (int y = 0; y < fine.height(); ++y) {
         const Pesi& p = py[static_cast<size_t>(y)];
-        const int taps = static_cast<int>(p.valori.size());
+        r.Prepara(mezzo, p);
+        const size_t coppie = r.coppie.size();
         std::uint8_t* out = fine.scanLine(y);
         for (int i = 0; i < pieni; i += 16) {
             __m128i s0 = zero, s1 = zero, s2 = zero, s3 = zero;
-            for (int k = 0; k < taps; k += 2) {
-                const int w0 = p.valori[static_cast<size_t>(k)];
-                const bool coppia = k + 1 < taps;
-                const int w1 = coppia ? p.valori[static_cast<size_t>(k) + 1] : 0;
-                const __m128i pesi = _mm_set1_epi32(CoppiaPesi(w0, w1));
-                const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mezzo.constScanLine(p.inizio + k) + i));
-                const __m128i r1 = coppia
-                                       ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(mezzo.constScanLine(p.inizio + k + 1) + i))
-                                       : zero;
+            for (size_t k = 0; k < coppie; ++k) {
+                const __m128i pesi = _mm_set1_epi32(r.coppie[k]);
+                const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.righe[2 * k] + i));
+                // The padding row counts for nothing: its weight is 0.
+                const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.righe[2 * k + 1] + i));
                 const __m128i basso = _mm_unpacklo_epi8(r0, r1), alto = _mm_unpackhi_epi8(r0, r1);
                 s0 = _mm_add_epi32(s0, _mm_madd_epi16(_mm_unpacklo_epi8(basso, zero), pesi));
                 s1 = _mm_add_epi32(s1, _mm_madd_epi16(_mm_unpackhi_epi8(basso, zero), pesi));
                 s2 = _mm_add_epi32(s2, _mm_madd_epi16(_mm_unpacklo_epi8(alto, zero), pesi));
                 s3 = _mm_add_epi32(s3, _mm_madd_epi16(_mm_unpackhi_epi8(alto, zero), pesi));
             }
-            const __m128i v = TagliaQuattro(s0, s1, s2, s3);
-            // Each pixel's alpha (its high byte) in all four bytes.
-            __m128i a = _mm_srli_epi32(v, 24);
-            a = _mm_or_si128(a, _mm_slli_epi32(a, 8));
-            a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_min_epu8(v, a));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), LimitaAlfa(TagliaQuattro(s0, s1, s2, s3)));
         }
-        // The last pixels of a row that does not fill sixteen bytes.
-        for (int i = pieni; i < n; i += 4) {
-            int s[4] = {0, 0, 0, 0};
-            for (int k = 0; k < taps; ++k) {
-                const std::uint8_t* in = mezzo.constScanLine(p.inizio + k) + i;
-                for (int c = 0; c < 4; ++c) s[c] += in[c] * p.valori[static_cast<size_t>(k)];
-            }
-            std::uint8_t* o = out + i;
-            for (int c = 0; c < 4; ++c) o[c] = Taglia(s[c]);
-            for (int c = 0; c < 3; ++c) o[c] = std::min(o[c], o[3]);
-        }
+        CodaVerticale(mezzo, out, p, pieni, n);
     }
+}
+
+// The same, thirty-two bytes at a time: every step works within each half of the register,
+// so each half gives the very bytes of the sixteen-byte pass.
+__attribute__((target("avx2"))) void VerticaleAvx2(const QImage& mezzo, QImage& fine, const std::vector<Pesi>& py) {
+    const int n = fine.width() * 4;
+    const int pieni = n / 32 * 32;
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i mezzoPeso = _mm256_set1_epi32(1 << (BitPeso - 1));
+    RigheVerticali r;
+    for (int y = 0; y < fine.height(); ++y) {
+        const Pesi& p = py[static_cast<size_t>(y)];
+        r.Prepara(mezzo, p);
+        const size_t coppie = r.coppie.size();
+        std::uint8_t* out = fine.scanLine(y);
+        for (int i = 0; i < pieni; i += 32) {
+            __m256i s0 = zero, s1 = zero, s2 = zero, s3 = zero;
+            for (size_t k = 0; k < coppie; ++k) {
+                const __m256i pesi = _mm256_set1_epi32(r.coppie[k]);
+                const __m256i r0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(r.righe[2 * k] + i));
+                const __m256i r1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(r.righe[2 * k + 1] + i));
+                const __m256i basso = _mm256_unpacklo_epi8(r0, r1), alto = _mm256_unpackhi_epi8(r0, r1);
+                s0 = _mm256_add_epi32(s0, _mm256_madd_epi16(_mm256_unpacklo_epi8(basso, zero), pesi));
+                s1 = _mm256_add_epi32(s1, _mm256_madd_epi16(_mm256_unpackhi_epi8(basso, zero), pesi));
+                s2 = _mm256_add_epi32(s2, _mm256_madd_epi16(_mm256_unpacklo_epi8(alto, zero), pesi));
+                s3 = _mm256_add_epi32(s3, _mm256_madd_epi16(_mm256_unpackhi_epi8(alto, zero), pesi));
+            }
+            s0 = _mm256_srai_epi32(_mm256_add_epi32(s0, mezzoPeso), BitPeso);
+            s1 = _mm256_srai_epi32(_mm256_add_epi32(s1, mezzoPeso), BitPeso);
+            s2 = _mm256_srai_epi32(_mm256_add_epi32(s2, mezzoPeso), BitPeso);
+            s3 = _mm256_srai_epi32(_mm256_add_epi32(s3, mezzoPeso), BitPeso);
+            const __m256i v = _mm256_packus_epi16(_mm256_packs_epi32(s0, s1), _mm256_packs_epi32(s2, s3));
+            __m256i a = _mm256_srli_epi32(v, 24);
+            a = _mm256_or_si256(a, _mm256_slli_epi32(a, 8));
+            a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_min_epu8(v, a));
+        }
+        CodaVerticale(mezzo, out, p, pieni, n);
+    }
+}
+
+// The vertical pass with the widest instructions this processor has.
+void Verticale(const QImage& mezzo, QImage& fine, const std::vector<Pesi>& py) {
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2 && !soloSse2) VerticaleAvx2(mezzo, fine, py);
+    else VerticaleVettoriale(mezzo, fine, py);
 }
 
 #endif
 
 }  // namespace
+
+void ScalaSoloSse2(bool solo) {
+#ifdef __SSE2__
+    soloSse2 = solo;
+#else
+    (void)solo;
+#endif
+}
 
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
     if (sorgente.isNull() || dimensione.isEmpty()) return {};
@@ -360,8 +523,8 @@ QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
     if (m.mezzo.isNull() || m.fine.isNull()) return {};
 #ifdef __SSE2__
     if (QSysInfo::ByteOrder == QSysInfo::LittleEndian && PesiCorti(m.px) && PesiCorti(m.py)) {
-        OrizzontaleVettoriale(src, m.mezzo, m.px);
-        VerticaleVettoriale(m.mezzo, m.fine, m.py);
+        Orizzontale(src, m.mezzo, m.px);
+        Verticale(m.mezzo, m.fine, m.py);
         return m.fine;
     }
 #endif
@@ -472,8 +635,8 @@ QImage ScalaVeloce(const QImage& sorgente, const QSize& dimensione) {
     if (mezzo.isNull() || uscita.isNull()) return {};
 #ifdef __SSE2__
     if (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-        VerticaleVettoriale(src, mezzo, py);
-        OrizzontaleVettoriale(mezzo, uscita, px);
+        Verticale(src, mezzo, py);
+        Orizzontale(mezzo, uscita, px);
         return uscita;
     }
 #endif

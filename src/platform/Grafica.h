@@ -51,6 +51,10 @@ QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione);
 // of aliasing. Result ARGB32 premultiplied.
 QImage ScalaVeloce(const QImage& sorgente, const QSize& dimensione);
 
+// Whether the two scales keep to the instructions every x86-64 processor has, as on one
+// without the wider ones (they give the same bytes either way); for tests.
+void ScalaSoloSse2(bool solo);
+
 // Anti-aliasing, smooth image scaling, source-over: the modes of every canvas painter.
 void ImpostaModiGrafica(QPainter& grafica);
 

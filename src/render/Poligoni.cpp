@@ -6,6 +6,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <vector>
 
 namespace {
@@ -76,11 +78,6 @@ Tratto Accumula(float* celle, double xa, double xb, double d) {
     return {x0i, x1i};
 }
 
-std::vector<Tratto>& TrattiRiga() {
-    thread_local std::vector<Tratto> tratti;
-    return tratti;
-}
-
 // The polygon cut to the canvas's sides; false when nothing of it is left or it is not finite.
 bool Prepara(const QPointF* punti, int n, int w, std::vector<QPointF>& poligono) {
     thread_local std::vector<QPointF> taglio;
@@ -94,64 +91,118 @@ bool Prepara(const QPointF* punti, int n, int w, std::vector<QPointF>& poligono)
     return poligono.size() >= 3;
 }
 
-// Calls scrivi(y, da, a, alfa) for every row y of r0 .. r1 - 1 for which salta(y, c0, c1) is
-// false: alfa[x] is the coverage (0 .. 255) of pixel x for da <= x < a.
+// v rounded down to an integer within lo .. hi, whatever its size.
+inline int Entro(double v, int lo, int hi) {
+    return static_cast<int>(std::clamp(std::floor(v), static_cast<double>(lo), static_cast<double>(hi)));
+}
+
+// Bits da .. a (0 <= da <= a) of a row's opaque mask: the words that hold them and the ends'
+// masks, worked out once for every row a polygon crosses.
+struct Bit {
+    int p0, p1;
+    std::uint64_t testa, coda;
+    Bit(int da, int a)
+        : p0(da / 64), p1(a / 64), testa(~0ull << (da % 64)), coda((a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1) {
+        if (p0 == p1) testa &= coda;
+    }
+    // Whether they are all set in the row's mask.
+    bool Pieni(const std::uint64_t* riga) const {
+        if (p0 == p1) return (riga[p0] & testa) == testa;
+        if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
+        for (int p = p0 + 1; p < p1; ++p)
+            if (riga[p] != ~0ull) return false;
+        return true;
+    }
+};
+
+// A slanted edge, top end first, as each row reads it.
+struct Lato {
+    double xAlto, yAlto, yBasso, dxdy;
+    bool giu;  // drawn downward: adds coverage to its right
+};
+
+// Calls scrivi(y, da, a, alfa) for every row y of r0 .. r1 - 1 for which salta(y, bit) is
+// false (bit: the polygon's columns c0 .. c1) and some pixel is covered: alfa[x] is the coverage (0 .. 255) of pixel x for
+// da <= x < a, and no pixel of c0 .. c1 outside da .. a - 1 is covered.
 template <class Salta, class Scrivi>
 void Copertura(const std::vector<QPointF>& poligono, int w, int r0, int r1, Salta&& salta, Scrivi&& scrivi) {
     const auto [x0, x1, y0, y1] = EstremiDi(poligono);
-    r0 = std::max(r0, static_cast<int>(std::floor(y0)));
-    r1 = std::min(r1, static_cast<int>(std::ceil(y1)));
-    const int c0 = static_cast<int>(std::floor(x0));
-    const int c1 = std::min(w - 1, static_cast<int>(std::floor(x1)));
+    r0 = Entro(y0, r0, r1);
+    r1 = -Entro(-y1, -r1, -r0);
+    const int c0 = Entro(x0, 0, w);
+    const int c1 = Entro(x1, -1, w - 1);
     if (r0 >= r1 || c0 > c1) return;
+    const Bit bit(c0, c1);
     thread_local std::vector<float> celle;
     if (static_cast<int>(celle.size()) < w + 2) celle.assign(static_cast<size_t>(w) + 2, 0.0f);
-    const size_t m = poligono.size();
-    const double larghezza = w;
-    std::vector<Tratto>& tratti = TrattiRiga();
     thread_local std::vector<std::uint8_t> alfa;
     if (static_cast<int>(alfa.size()) < w) alfa.assign(static_cast<size_t>(w), 0);
-    const auto run = [&](int da, int a, float somma) {
-        if (da >= a) return;
-        const auto valore = static_cast<std::uint8_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
-        if (a - da == 1) alfa[static_cast<size_t>(da)] = valore;
-        else std::fill(alfa.begin() + da, alfa.begin() + a, valore);
+    // The edges once for every row, in the polygon's order (the order their pieces add up in).
+    thread_local std::vector<Lato> lati;
+    lati.clear();
+    const size_t m = poligono.size();
+    for (size_t i = 0; i < m; ++i) {
+        const QPointF& p = poligono[i];
+        const QPointF& q = poligono[(i + 1) % m];
+        if (p.y() == q.y()) continue;
+        const bool giu = q.y() > p.y();
+        const QPointF& alto = giu ? p : q;
+        const QPointF& basso = giu ? q : p;
+        lati.push_back({alto.x(), alto.y(), basso.y(), (basso.x() - alto.x()) / (basso.y() - alto.y()), giu});
+    }
+    const double larghezza = w;
+    float* const cella = celle.data();
+    std::uint8_t* const copertura = alfa.data();
+    const auto valore = [](float somma) {
+        return static_cast<std::uint8_t>(std::min(1.0f, std::abs(somma)) * 255.0f + 0.5f);
     };
+    const std::span<const Lato> lato(lati);
+    thread_local std::vector<Tratto> pezzi;
+    pezzi.resize(lati.size());
+    Tratto* const tratti = pezzi.data();
     for (int y = r0; y < r1; ++y) {
-        if (salta(y, c0, c1)) continue;
-        tratti.clear();
-        for (size_t i = 0; i < m; ++i) {
-            const QPointF& p = poligono[i];
-            const QPointF& q = poligono[(i + 1) % m];
-            if (p.y() == q.y()) continue;
-            const bool giu = q.y() > p.y();
-            const QPointF& alto = giu ? p : q;
-            const QPointF& basso = giu ? q : p;
-            const double ya = std::max(static_cast<double>(y), alto.y());
-            const double yb = std::min(static_cast<double>(y + 1), basso.y());
+        if (salta(y, bit)) continue;
+        int n = 0;
+        for (const Lato& l : lato) {
+            const double ya = std::max(static_cast<double>(y), l.yAlto);
+            const double yb = std::min(static_cast<double>(y + 1), l.yBasso);
             if (!(ya < yb)) continue;
             // Each row from the edge's own ends: the same numbers whichever rows are drawn.
             // Clamped: an end on the canvas's side may land a rounding error beyond it.
-            const double dxdy = (basso.x() - alto.x()) / (basso.y() - alto.y());
-            const double xa = std::clamp(alto.x() + (ya - alto.y()) * dxdy, 0.0, larghezza);
-            const double xb = std::clamp(alto.x() + (yb - alto.y()) * dxdy, 0.0, larghezza);
-            tratti.push_back(Accumula(celle.data(), xa, xb, giu ? yb - ya : ya - yb));
+            const double xa = std::clamp(l.xAlto + (ya - l.yAlto) * l.dxdy, 0.0, larghezza);
+            const double xb = std::clamp(l.xAlto + (yb - l.yAlto) * l.dxdy, 0.0, larghezza);
+            const Tratto t = Accumula(cella, xa, xb, l.giu ? yb - ya : ya - yb);
+            // In order of their first cell, as they are found.
+            int i = n++;
+            for (; i > 0 && tratti[i - 1].da > t.da; --i) tratti[i] = tratti[i - 1];
+            tratti[i] = t;
         }
-        std::sort(tratti.begin(), tratti.end(), [](const Tratto& a, const Tratto& b) { return a.da < b.da; });
-        // Between the cells the edges touched the coverage stays as it is: those runs go whole.
+        if (n == 0) continue;
+        // A rounding error's worth left of the polygon is dropped.
+        for (int k = tratti[0].da; k < c0; ++k) cella[k] = 0.0f;
+        // The running sum over the cells the edges touched; between them it stays as it is.
+        const int da = std::max(tratti[0].da, c0);
         float somma = 0.0f;
-        int x = c0;
-        for (const Tratto& t : tratti) {
-            run(x, std::min(t.da, c1 + 1), somma);
-            for (int k = std::max(t.da, x); k <= t.a; ++k) {
-                somma += celle[static_cast<size_t>(k)];
-                celle[static_cast<size_t>(k)] = 0.0f;
-                if (k <= c1) run(k, k + 1, somma);
+        int x = da;
+        for (int i = 0; i < n; ++i) {
+            const Tratto& t = tratti[i];
+            if (t.da > x) {
+                if (x <= c1) std::memset(copertura + x, valore(somma), static_cast<size_t>(std::min(t.da, c1 + 1) - x));
+                x = t.da;
             }
-            x = std::max(x, t.a + 1);
+            for (; x <= t.a; ++x) {
+                somma += cella[x];
+                cella[x] = 0.0f;
+                if (x <= c1) copertura[x] = valore(somma);
+            }
         }
-        run(x, c1 + 1, somma);
-        scrivi(y, c0, c1 + 1, alfa.data());
+        int a = std::min(x, c1 + 1);
+        // What the sum leaves right of the last edge, rounding error too, runs to the end.
+        if (a <= c1 && valore(somma) != 0) {
+            std::memset(copertura + a, valore(somma), static_cast<size_t>(c1 + 1 - a));
+            a = c1 + 1;
+        }
+        if (da < a) scrivi(y, da, a, copertura);
     }
 }
 
@@ -167,18 +218,6 @@ std::vector<std::uint64_t>& OpachiStrato() {
     return opachi;
 }
 
-// Whether bits da .. a of the row's mask are all set.
-inline bool Piena(const std::uint64_t* riga, int da, int a) {
-    const int p0 = da / 64, p1 = a / 64;
-    const std::uint64_t testa = ~0ull << (da % 64);
-    const std::uint64_t coda = (a % 64) == 63 ? ~0ull : (2ull << (a % 64)) - 1;
-    if (p0 == p1) return (riga[p0] & testa & coda) == (testa & coda);
-    if ((riga[p0] & testa) != testa || (riga[p1] & coda) != coda) return false;
-    for (int p = p0 + 1; p < p1; ++p)
-        if (riga[p] != ~0ull) return false;
-    return true;
-}
-
 }  // namespace
 
 StratoFacce::StratoFacce(const QRect& righe, int larghezza)
@@ -189,15 +228,12 @@ StratoFacce::StratoFacce(const QRect& righe, int larghezza)
     opachi_.assign(h * static_cast<size_t>(parole_), 0u);
 }
 
-bool StratoFacce::RigaCoperta(int y, int da, int a) const {
-    return Piena(opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_), da, a);
-}
-
 bool StratoFacce::Coperto(const QRect& zona) const {
     const QRect z = zona.intersected(QRect(0, righe_.top(), larghezza_, righe_.height()));
     if (z.isEmpty()) return true;
+    const Bit bit(z.left(), z.right());
     for (int y = z.top(); y <= z.bottom(); ++y)
-        if (!RigaCoperta(y, z.left(), z.right())) return false;
+        if (!bit.Pieni(Opachi(y))) return false;
     return true;
 }
 
@@ -229,12 +265,22 @@ void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t colore, const std
 }
 
 void StratoFacce::Sotto(const QPointF* punti, int n, QRgb colore) {
-    if (qAlpha(colore) == 0 || righe_.isEmpty() || larghezza_ == 0) return;
+    if (qAlpha(colore) == 0 || righe_.isEmpty() || larghezza_ == 0 || n < 3) return;
+    // Most faces of a deep scene lie wholly behind nearer ones: told from their extremes
+    // alone, before any cutting or edge.
+    const Estremi e = EstremiDi(std::span<const QPointF>(punti, static_cast<size_t>(n)));
+    if (!std::isfinite(e.x0) || !std::isfinite(e.x1) || !std::isfinite(e.y0) || !std::isfinite(e.y1)) return;
+    const int basso = righe_.bottom() + 1;
+    const int r0 = Entro(e.y0, righe_.top(), basso), r1 = -Entro(-e.y1, -basso, -r0);
+    const Bit tutta(Entro(e.x0, 0, larghezza_ - 1), Entro(e.x1, 0, larghezza_ - 1));
+    int y = r0;
+    while (y < r1 && tutta.Pieni(Opachi(y))) ++y;
+    if (y == r1) return;
+
     thread_local std::vector<QPointF> poligono;
     if (!Prepara(punti, n, larghezza_, poligono)) return;
     Copertura(
-        poligono, larghezza_, righe_.top(), righe_.bottom() + 1,
-        [this](int y, int c0, int c1) { return RigaCoperta(y, c0, c1); },
+        poligono, larghezza_, righe_.top(), basso, [this](int y, const Bit& bit) { return bit.Pieni(Opachi(y)); },
         [this, colore](int y, int da, int a, const std::uint8_t* alfa) { Aggiungi(y, da, a, colore, alfa); });
 }
 

@@ -46,7 +46,10 @@ public:
     void Posa(QImage& tela) const;
 
 private:
-    bool RigaCoperta(int y, int da, int a) const;
+    // Row y's opaque mask, a bit a pixel.
+    const std::uint64_t* Opachi(int y) const {
+        return opachi_.data() + static_cast<size_t>(y - righe_.top()) * static_cast<size_t>(parole_);
+    }
     void Aggiungi(int y, int da, int a, std::uint32_t colore, const std::uint8_t* alfa);
 
     QRect righe_;

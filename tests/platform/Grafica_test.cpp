@@ -168,10 +168,12 @@ namespace {
 struct CasoScala {
     QSize da, a;
     quint64 impronta;  // of the bytes the scaler gave when its weights were set
+    bool veloce = false;  // the preview's scale instead of the high-quality one
 };
 
 void PrintTo(const CasoScala& c, std::ostream* os) {
-    *os << c.da.width() << "x" << c.da.height() << " -> " << c.a.width() << "x" << c.a.height();
+    *os << (c.veloce ? "fast " : "") << c.da.width() << "x" << c.da.height() << " -> " << c.a.width() << "x"
+        << c.a.height();
 }
 
 // A picture with sharp edges, gradients, clear and half-clear pixels: where ringing, clamps
@@ -201,12 +203,17 @@ quint64 Impronta(const QImage& img) {
 
 class ScalaStessiByte : public ::testing::TestWithParam<CasoScala> {};
 
-// However the scaler is computed, it gives the very bytes its weights gave from the start.
+// However the scalers are computed, they give the very bytes their weights gave from the start.
 TEST_P(ScalaStessiByte, LImprontaNonCambia) {
     const CasoScala caso = GetParam();
-    const QImage s = ScalaAltaQualita(Campione(caso.da), caso.a);
-    ASSERT_EQ(s.size(), caso.a);
-    EXPECT_EQ(Impronta(s), caso.impronta) << std::hex << Impronta(s);
+    // With the widest instructions this processor has, and with those every one has.
+    for (const bool soloSse2 : {false, true}) {
+        ScalaSoloSse2(soloSse2);
+        const QImage s = caso.veloce ? ScalaVeloce(Campione(caso.da), caso.a) : ScalaAltaQualita(Campione(caso.da), caso.a);
+        ScalaSoloSse2(false);
+        ASSERT_EQ(s.size(), caso.a);
+        EXPECT_EQ(Impronta(s), caso.impronta) << std::hex << Impronta(s) << (soloSse2 ? " SSE2" : "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Casi, ScalaStessiByte,
@@ -215,6 +222,13 @@ INSTANTIATE_TEST_SUITE_P(Casi, ScalaStessiByte,
                                            CasoScala{{50, 31}, {97, 61}, 0xb5225226758c50f8ull},
                                            CasoScala{{7, 3}, {5, 2}, 0x68b9222701f9d3c3ull},
                                            CasoScala{{1, 1}, {3, 2}, 0xf21fbbab3d64e113ull},
-                                           CasoScala{{640, 480}, {639, 481}, 0xe25845ab9e774c92ull}));
+                                           CasoScala{{640, 480}, {639, 481}, 0xe25845ab9e774c92ull},
+                                           CasoScala{{1920, 1080}, {1120, 630}, 0x92ed81144e3788ecull, true},
+                                           CasoScala{{1920, 1080}, {1280, 720}, 0xfc83e6c172030696ull, true},
+                                           CasoScala{{4001, 301}, {300, 40}, 0x779f19728550c971ull, true},
+                                           CasoScala{{333, 77}, {101, 50}, 0x48b41bf60b8561e0ull, true},
+                                           CasoScala{{50, 31}, {97, 61}, 0x8ee824d8d1a94830ull, true},
+                                           CasoScala{{7, 3}, {5, 2}, 0x5e43299fd5c3bf58ull, true},
+                                           CasoScala{{640, 480}, {639, 481}, 0x5b053f3fce97d869ull, true}));
 
 }  // namespace

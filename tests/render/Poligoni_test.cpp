@@ -135,6 +135,24 @@ TEST(StratoFacce, StessiPixelInOgniTaglioDiBande) {
     EXPECT_EQ(ConStrato(tela, facce, {QRect(0, 0, 320, 1), QRect(0, 1, 320, 101), QRect(0, 102, 320, 101)}), intera);
 }
 
+std::uint64_t Impronta(const QImage& img) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* riga = img.constScanLine(y);
+        for (int i = 0; i < img.width() * 4; ++i) h = (h ^ riga[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+// However the filler skips what is hidden, the pixels are those it gave from the start: the
+// frames of a run do not change under the user's feet.
+TEST(StratoFacce, StessiPixelDiSempre) {
+    const QImage tela = Fondo({320, 203});
+    std::vector<QRect> bande;
+    for (int i = 0; i < NumeroBande; ++i) bande.push_back(RigheBanda(tela, i));
+    EXPECT_EQ(Impronta(ConStrato(tela, Facce(), bande)), 0x78616d326c739921ull) << std::hex << Impronta(ConStrato(tela, Facce(), bande));
+}
+
 // The covered area is the polygon's: the coverage of every pixel adds up to the area.
 TEST(StratoFacce, LaCoperturaSommaAllArea) {
     QImage tela(300, 300, QImage::Format_ARGB32_Premultiplied);
