@@ -73,22 +73,27 @@ QRect RigheBanda(const QImage& tela, int i) {
     return QRect(0, y0, tela.width(), y1 - y0);
 }
 
+void DisegnaRighe(QImage& tela, int y0, int y1, const std::function<void(QPainter&, const QRect& righe)>& disegna) {
+    y0 = std::max(y0, 0);
+    y1 = std::min(y1, tela.height());
+    if (tela.isNull() || y0 >= y1) return;
+    // The canvas's own rows, not a copy: the very pixels the canvas's own open painter
+    // writes, which bits() could move away from it by detaching.
+    uchar* pixel = const_cast<uchar*>(tela.constBits());
+    QImage righe(pixel + static_cast<qsizetype>(y0) * tela.bytesPerLine(), tela.width(), y1 - y0, tela.bytesPerLine(),
+                 tela.format());
+    QPainter g(&righe);
+    ImpostaModiGrafica(g);
+    g.translate(0, -y0);
+    disegna(g, QRect(0, y0, tela.width(), y1 - y0));
+}
+
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna) {
     if (tela.isNull()) return;
     // The bands go to the threads one at a time, so one busy band does not hold up the rest.
     PerOgniParte(NumeroBande, [&](int i) {
         const QRect banda = RigheBanda(tela, i);
-        if (banda.isEmpty()) return;
-        const int y0 = banda.top(), y1 = banda.bottom() + 1;
-        // The band's rows of the canvas itself, not a copy: the very pixels the canvas's own
-        // open painter writes, which bits() could move away from it by detaching.
-        uchar* pixel = const_cast<uchar*>(tela.constBits());
-        QImage righe(pixel + static_cast<qsizetype>(y0) * tela.bytesPerLine(), tela.width(), y1 - y0, tela.bytesPerLine(),
-                     tela.format());
-        QPainter g(&righe);
-        ImpostaModiGrafica(g);
-        g.translate(0, -y0);
-        disegna(g, banda);
+        if (!banda.isEmpty()) DisegnaRighe(tela, banda.top(), banda.bottom() + 1, disegna);
     });
 }
 

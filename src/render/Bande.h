@@ -20,6 +20,11 @@ QRect RigheBanda(const QImage& tela, int i);
 // must only read what it shares.
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna);
 
+// Calls disegna once with a painter over rows [y0, y1) of the canvas alone, set up as the
+// painters of DisegnaABande are: for drawing a part's rows from inside PerOgniParte, or
+// several canvases in one pass. righe is those rows' rectangle in canvas coordinates.
+void DisegnaRighe(QImage& tela, int y0, int y1, const std::function<void(QPainter&, const QRect& righe)>& disegna);
+
 // Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the calling
 // one among them), and returns when every part is done. lavoro must only read what it shares.
 void PerOgniParte(int n, const std::function<void(int)>& lavoro);

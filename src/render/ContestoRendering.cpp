@@ -215,7 +215,8 @@ void PassiFinaliFrame(ContestoRendering& c) {
 
 // Sharpens what was composed and lays it over the frame. Only the touched area (and a
 // margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
-// The area is filtered in place, in the composition itself, and laid over the frame band by band.
+// The area is filtered in place, in the composition itself, and each part's rows are laid over
+// the frame by the thread that sharpened them, in the same pass.
 void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opacita) {
     const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
     if (zona.isEmpty()) return;
@@ -224,13 +225,13 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opa
     uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * canvas.bytesPerLine() + zona.x() * 4;
     QImage parte(inizio, zona.width(), zona.height(), canvas.bytesPerLine(), canvas.format());
     PhotoShop filtro;
-    filtro.AumentaNitidezza(&parte);
-    if (opacita > 0.0f) {
-        DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
-            if (!banda.intersects(zona)) return;
+    filtro.AumentaNitidezza(&parte, [&](int y0, int y1) {
+        if (opacita <= 0.0f) return;
+        const QImage righe(parte.constScanLine(y0), parte.width(), y1 - y0, parte.bytesPerLine(), parte.format());
+        DisegnaRighe(c.CanvasFrame, zona.y() + y0, zona.y() + y1, [&](QPainter& g, const QRect&) {
             if (opacita < 1.0f) g.setOpacity(opacita);
-            g.drawImage(zona.topLeft(), parte);
+            g.drawImage(QPoint(zona.x(), zona.y() + y0), righe);
         });
-    }
+    });
     c.ApriGraficaComposizione();
 }

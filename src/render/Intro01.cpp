@@ -4,6 +4,7 @@
 #include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/ContestoRendering.h"
 #include "render/Intro.h"
 #include "render/NomiRendering.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -245,11 +247,26 @@ DatiIntro1 DatiDaContesto(const ContestoRendering& c) {
     return d;
 }
 
-// Draws layers into the frame and, for the sharpen, the same way into the composition.
+// A painter as opened on its canvas: nothing set on it that a band painter would lack.
+bool PittoreSemplice(const QPainter& g) {
+    return g.isActive() && g.opacity() == 1.0 && g.compositionMode() == QPainter::CompositionMode_SourceOver &&
+           g.worldTransform().isIdentity() && !g.hasClipping();
+}
+
+// Draws layers into the frame and, for the sharpen, the same way into the composition. The
+// layers are gathered and laid at the end, in their order: each at its own size and on whole
+// pixels (the usual case) they are laid band by band on every core, both canvases in one pass.
 struct DisegnoLayer {
+    struct Posa {
+        const LayerTesto* layer;
+        QRect destinazione, sorgente;
+        float alfa;
+    };
+
     ContestoRendering& c;
     bool enfatizza;
     QRect toccato;
+    std::vector<Posa> pose;
 
     void Disegna(const LayerTesto& layer, QRect destinazione, int colonne, float alfa) {
         if (layer.Nullo() || destinazione.isEmpty() || colonne == 0) return;
@@ -258,12 +275,34 @@ struct DisegnoLayer {
             sorgente.setWidth(std::min(colonne, layer.Larghezza()));
             destinazione = QRect(destinazione.topLeft(), sorgente.size());
         }
-        const MatriceColore matrice = MatriceColore::Alfa(alfa);
-        DisegnaLayer(c.GraficaFrame, destinazione, layer, sorgente, matrice);
-        if (enfatizza) {
-            DisegnaLayer(c.GraficaComposizione, destinazione, layer, sorgente, matrice);
-            toccato |= destinazione;
+        pose.push_back({&layer, destinazione, sorgente, alfa});
+        if (enfatizza) toccato |= destinazione;
+    }
+
+    void Stendi() {
+        // Scaled, or stronger than the layer (which tints a copy of it), a layer is drawn whole.
+        const bool aBande = PittoreSemplice(c.GraficaFrame) && (!enfatizza || PittoreSemplice(c.GraficaComposizione)) &&
+                            std::all_of(pose.begin(), pose.end(), [](const Posa& p) {
+                                return p.destinazione.size() == p.sorgente.size() && p.alfa <= 1.0f;
+                            });
+        if (!aBande) {
+            for (const Posa& p : pose) {
+                DisegnaLayer(c.GraficaFrame, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
+                if (enfatizza) DisegnaLayer(c.GraficaComposizione, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
+            }
+            return;
         }
+        const auto stendi = [this](QPainter& g, const QRect& righe) {
+            for (const Posa& p : pose)
+                if (p.destinazione.intersects(righe)) DisegnaLayer(g, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
+        };
+        PerOgniParte(NumeroBande, [&](int i) {
+            const QRect banda = RigheBanda(c.CanvasFrame, i);
+            DisegnaRighe(c.CanvasFrame, banda.top(), banda.bottom() + 1, stendi);
+            if (!enfatizza) return;
+            const QRect composta = RigheBanda(c.CanvasComposizione, i);
+            DisegnaRighe(c.CanvasComposizione, composta.top(), composta.bottom() + 1, stendi);
+        });
     }
 };
 
@@ -307,7 +346,7 @@ void DisegnaTesto(ContestoRendering& c) {
     const float t = c.FrameCorrente, N = ImpostazioniGlobali.TotaleFrame;
     // In the first frame of an animation only the fixed kind shows its text.
     const bool mostra = t > 0.0f || !c.Anima() || dati.Tipo == 1;
-    DisegnoLayer disegno{c, imp.Enfatizzare, {}};
+    DisegnoLayer disegno{c, imp.Enfatizzare, {}, {}};
 
     if (dati.Tipo == 9) {
         Composizione(c, l, mostra, disegno);
@@ -340,6 +379,7 @@ void DisegnaTesto(ContestoRendering& c) {
             if (!r.Visibile || c.GeometriaOggetti[j].Larghezza == 0) continue;
             disegno.Disegna(c.LayerOggetto[j], rettangoli[j], r.Colonne, std::min(1.0f, r.Alfa));
         }
+        disegno.Stendi();
     }
     // The zoom's composition is made at full strength; its sharpened copy takes the text's
     // own alpha, or it would show the text while the text itself is still hidden.

@@ -110,7 +110,7 @@ void NitidezzaRighe(QImage& immagine, int y0, int y1, const std::uint8_t* sopra0
 // The sharpen kernel is 44 x centre - 4 x (the sum of the 3 x 3 box), so a pass of box sums
 // by rows gives the very sums of the general convolution, in a form the compiler vectorises.
 // The rows are shared out among the cores in fixed parts: the bytes never depend on the machine.
-void PhotoShop::AumentaNitidezza(QImage* immagine) {
+void PhotoShop::AumentaNitidezza(QImage* immagine, const std::function<void(int y0, int y1)>& fatte) {
     if (!immagine || immagine->isNull()) return;
     if (immagine->format() != QImage::Format_ARGB32 && immagine->format() != QImage::Format_RGB32) return;
     // Written in place through constScanLine: a shared picture must get its own pixels first.
@@ -130,5 +130,6 @@ void PhotoShop::AumentaNitidezza(QImage* immagine) {
     PerOgniParte(parti, [&](int i) {
         NitidezzaRighe(*immagine, inizio(i), inizio(i + 1), inizio(i) > 0 ? sopra(i) : nullptr,
                        inizio(i + 1) < h ? sotto(i) : nullptr);
+        if (fatte) fatte(inizio(i), inizio(i + 1));
     });
 }

@@ -1,5 +1,5 @@
 // The frames and layers of every intro that draws text layers, pinned byte for byte: short
-// lines and lines at the length limit, in three styles, over an animation. The table holds
+// lines and lines at the length limit, in four styles, over an animation. The table holds
 // digests of this renderer's own frames, so a change in how the layers are built, kept or
 // drawn cannot move a single pixel unnoticed. QUENVOX_SCRIVI_IMPRONTE=1 prints the table
 // anew (after a deliberate change of the look).
@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Stile { Predefinito, Bagliore, Contorni };
+enum class Stile { Predefinito, Bagliore, Contorni, Pesante };
 
 struct Caso {
     int intro;
@@ -29,7 +29,7 @@ struct Caso {
 constexpr float Fotogrammi[] = {0, 1, 30, 60, 100, 150, 190};
 
 std::string Nome(const Caso& c) {
-    const char* stili[] = {"predefinito", "bagliore", "contorni"};
+    const char* stili[] = {"predefinito", "bagliore", "contorni", "pesante"};
     return "intro" + std::to_string(c.intro) + (c.intro == 1 ? "_tipo" + std::to_string(c.tipo) : std::string()) + "_" +
            stili[static_cast<int>(c.stile)] + (c.lunghe ? "_lunghe" : "_brevi");
 }
@@ -58,6 +58,13 @@ void ApplicaStile(ImpostazioniProgetto& imp, Stile stile) {
         imp.FontShadowColore = 0x2040C0;
         imp.FontShadowOffsetX = -6;
         imp.FontShadowOffsetY = 5;
+        imp.Enfatizzare = true;
+    } else if (stile == Stile::Pesante) {
+        // Glow, shadow, flare rays and the sharpen at once: every layer and canvas pass.
+        imp.FontGlowCheck = imp.FontShadowCheck = true;
+        imp.FontGlowSize = imp.FontShadowSize = 30;
+        imp.SfondoCheckSfondoColorato = false;
+        imp.SfondoCheckSfondoFlares = true;
         imp.Enfatizzare = true;
     } else if (stile == Stile::Contorni) {
         imp.FontShadowCheck = false;
@@ -125,6 +132,18 @@ INSTANTIATE_TEST_SUITE_P(Intro, FrameTesto, ::testing::Values(
     Caso{1, 9, Stile::Predefinito, false, "d6ab9446e319 b560bb30665a 8c9bb834f97f 8c9bb834f97f ff428c2f006c f2eb4f6bd596 491c1fb5b457 683361cbb57e 8c9bb834f97f"},
     Caso{1, 10, Stile::Contorni, true, "cdc0321d6bf7 1c2767741c67 8c9bb834f97f 7d6fcebbc1d3 2f203f9aec22 a39b7a1f6528 1c2767741c67 e27f4ca74a0e 19cfc1a3d362"},
     Caso{1, 1, Stile::Contorni, false, "f73fe1d6d920 ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b ecbc546b4e5b"},
+    Caso{1, 1, Stile::Pesante, false, "57f4b080bbf3 195f50325650 1a62f66c5a39 32d4ecece91f 3cae3468ad7f eac3bc33d4ee 88afaf646d27 ddff2f8daef0 206e61041316"},
+    Caso{1, 2, Stile::Pesante, false, "57f4b080bbf3 af5526807589 a683123887fe e4be6b532768 868c206fda16 33f3b4c3bf67 6feb493cc642 ee48caf98a06 bae83ae695e6"},
+    Caso{1, 4, Stile::Pesante, false, "57f4b080bbf3 195f50325650 a683123887fe e4be6b532768 6587ed642465 57c2ba305316 59480e473060 4e78216c31ec 8cfb445d16c1"},
+    Caso{1, 6, Stile::Pesante, false, "57f4b080bbf3 195f50325650 a683123887fe e4be6b532768 587cf608be01 5c262a89fb39 88afaf646d27 a0bfa71ed17c c860d103272e"},
+    Caso{1, 8, Stile::Pesante, false, "57f4b080bbf3 195f50325650 a683123887fe 5aa41f952128 7ee00d0afe45 61aa0e8573ea 88afaf646d27 ddff2f8daef0 72f643b5128a"},
+    Caso{1, 9, Stile::Pesante, false, "57f4b080bbf3 ea39f7aa6e39 a683123887fe e4be6b532768 9ff05ccc8f5b 6e0623c6b77c 78b34c84a74f 1ed4495edfed c860d103272e"},
+    Caso{1, 10, Stile::Pesante, false, "57f4b080bbf3 195f50325650 a683123887fe d18c11a56a35 6238a241117a 4772b287c197 88afaf646d27 0184356d6f21 e16d2802e76f"},
+    Caso{1, 11, Stile::Pesante, false, "57f4b080bbf3 195f50325650 a683123887fe e4be6b532768 5bef3353b34c 6aa75e426cf8 88afaf646d27 113b76ab556e 6a2fe0c15f9d"},
+    Caso{1, 5, Stile::Pesante, true, "8e8cbdd06d93 b939e7ebd707 a683123887fe e4be6b532768 11afe08c1756 bc28d85e00ea c943a1343faf 2389ce48b08a 75de0ddd6f03"},
+    Caso{1, 11, Stile::Predefinito, true, "fd2ccd943450 43534c16368e 8c9bb834f97f 8c9bb834f97f 011dec4cf75b 011dec4cf75b 43534c16368e da020d612d8e c1acc0f7f900"},
+    Caso{6, 2, Stile::Pesante, false, "57f4b080bbf3 749ba7c5d12b a683123887fe e4be6b532768 587cf608be01 72da55cdd588 2af083569841 f4ecfe02138d ec6f1f055405"},
+    Caso{6, 2, Stile::Pesante, true, "8e8cbdd06d93 acb34e461532 a683123887fe e4be6b532768 587cf608be01 d92a753f5400 f3970137fd54 fb9946e6c16a 1f0c2f37353b"},
     Caso{6, 2, Stile::Predefinito, true, "bdf4d486b52a e7c6d12a8fdb 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 052452069ae9 e7c6d12a8fdb e7c6d12a8fdb"},
     Caso{6, 2, Stile::Bagliore, false, "136297f80c33 93bcaf2d6eb0 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 9be52114fd7f 7facd6ef7fa3 d161461253a8 4004e2ddb224"},
     Caso{6, 2, Stile::Contorni, true, "c0b58c525924 18098a2c1259 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 6fa825859d46 18098a2c1259 18098a2c1259"},
