@@ -176,8 +176,13 @@ void DisegnaIntro4(ContestoRendering& c) {
 
     // Thousands of smoothed faces a frame, most of them hidden by nearer ones: laid band by
     // band on every core from the nearest to the farthest, so rows already covered are skipped.
-    PerOgniParte(NumeroBande, [&](int i) {
-        const QRect banda = RigheBanda(c.CanvasFrame, i);
+    // The sky above the sea costs nothing and the near rows most: thin bands keep every core
+    // busy to the end (the pixels are the same however the rows are cut).
+    constexpr int Bande = 48;
+    const int altezza = c.CanvasFrame.height();
+    PerOgniParte(Bande, [&](int i) {
+        const int y0 = altezza * i / Bande, y1 = altezza * (i + 1) / Bande;
+        const QRect banda(0, y0, c.CanvasFrame.width(), y1 - y0);
         if (banda.isEmpty()) return;
         StratoFacce strato(banda, c.CanvasFrame.width());
         const int alto = banda.top(), basso = banda.bottom() + 1;

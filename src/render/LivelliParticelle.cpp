@@ -599,22 +599,22 @@ int PixelPerBlocco() {
     return 4;
 }
 
-// The rim, the disc's edge and the disc's inside on a row, on the widest vectors there are.
-void BordoRigaLarga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p) {
+// The rim, the disc's edge and the disc's inside on a row, eight pixels at a time when largo.
+void BordoRigaLarga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p, bool largo) {
 #ifdef QUENVOX_OTTO_PIXEL
-    if (ottoPixel && OttoPixelDisponibili()) da = BordoRigaOtto(riga, da, a, dy2, p);
+    if (largo) da = BordoRigaOtto(riga, da, a, dy2, p);
 #endif
     if (da <= a) BordoRiga(riga, da, a, dy2, p);
 }
 
-void BordoDiscoLargo(QRgb* riga, int da, int a, float dy, const PassoPalla& p) {
+void BordoDiscoLargo(QRgb* riga, int da, int a, float dy, const PassoPalla& p, bool largo) {
 #ifdef QUENVOX_OTTO_PIXEL
-    if (ottoPixel && OttoPixelDisponibili()) da = BordoDiscoOtto(riga, da, a, dy, p);
+    if (largo) da = BordoDiscoOtto(riga, da, a, dy, p);
 #endif
     if (da <= a) BordoDisco(riga, da, a, dy, p);
 }
 
-void SopraColoreLargo(QRgb* riga, QRgb colore, int n) {
+void SopraColoreLargo(QRgb* riga, QRgb colore, int n, bool largo) {
     // An opaque colour is a plain fill, a clear one nothing.
     if (qAlpha(colore) == 255 || colore == 0) {
         SopraColore(riga, colore, n);
@@ -622,9 +622,20 @@ void SopraColoreLargo(QRgb* riga, QRgb colore, int n) {
     }
     int fatti = 0;
 #ifdef QUENVOX_OTTO_PIXEL
-    if (ottoPixel && OttoPixelDisponibili()) fatti = SopraColoreOtto(riga, colore, n);
+    if (largo) fatti = SopraColoreOtto(riga, colore, n);
 #endif
     if (fatti < n) SopraColore(riga + fatti, colore, n - fatti);
+}
+
+// The floor and the ceiling of v as whole numbers, for v well within their range (the columns
+// of a ball): the same as std::floor and std::ceil, without the trip through a float.
+inline int Pavimento(float v) {
+    const int i = static_cast<int>(v);
+    return i - (static_cast<float>(i) > v ? 1 : 0);
+}
+inline int Soffitto(float v) {
+    const int i = static_cast<int>(v);
+    return i + (static_cast<float>(i) < v ? 1 : 0);
 }
 
 // Lays one circle on rows y0 .. y1 - 1 of a premultiplied picture, pixel by pixel: on each
@@ -636,15 +647,19 @@ void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
     const int basso = std::min(y1 - 1, p.ultimaRiga);
     const int w = tela.width();
     const int blocco = PixelPerBlocco();
+    const bool largo = blocco > 4;
+    // The rows themselves, as the canvas's open painter writes them (no detach).
+    uchar* pixel = const_cast<uchar*>(tela.constBits());
+    const qsizetype lunghezzaRiga = tela.bytesPerLine();
     for (int y = alto; y <= basso; ++y) {
         const float dy = static_cast<float>(y) + 0.5f - p.cy;
         const float fuori = p.esterno * p.esterno - dy * dy;
         if (fuori < 0.0f) continue;
         const float mezza = std::sqrt(fuori);
-        const int x0 = std::max(0, static_cast<int>(std::floor(p.cx - mezza)));
-        const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.cx + mezza)));
+        const int x0 = std::max(0, Pavimento(p.cx - mezza));
+        const int x1 = std::min(w - 1, Soffitto(p.cx + mezza));
         if (x0 > x1) continue;
-        auto* riga = reinterpret_cast<QRgb*>(const_cast<uchar*>(tela.constScanLine(y)));
+        auto* riga = reinterpret_cast<QRgb*>(pixel + y * lunghezzaRiga);
         // Pixels past x0 .. x1 are clear of the circle and its rim, so a span may grow outward
         // (verso -1 to the left, +1 to the right) to whole blocks: they are measured and left
         // as they are.
@@ -652,11 +667,12 @@ void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
             da = std::max(da, x0);
             a = std::min(a, x1);
             if (da > a) return;
-            const int resto = (blocco - (a - da + 1) % blocco) % blocco;
+            // The block is 4 or 8 pixels: what the span lacks of a whole number of them.
+            const int resto = -(a - da + 1) & (blocco - 1);
             if (verso < 0) da = std::max(0, da - resto);
             else a = std::min(w - 1, a + resto);
-            if (bordo) BordoRigaLarga(riga, da, a, dy * dy, p);
-            else BordoDiscoLargo(riga, da, a, dy, p);
+            if (bordo) BordoRigaLarga(riga, da, a, dy * dy, p, largo);
+            else BordoDiscoLargo(riga, da, a, dy, p, largo);
         };
         const float dentro = p.interno * p.interno - dy * dy;
         if (p.interno <= 0.0f || dentro <= 0.0f) {
@@ -665,13 +681,13 @@ void Lascia(QImage& tela, int y0, int y1, const PassoPalla& p) {
         }
         // The pixels whose centres lie strictly within the inner circle.
         const float mezzaInterna = std::sqrt(dentro);
-        const int i0 = static_cast<int>(std::floor(p.cx - mezzaInterna - 0.5f)) + 1;
-        const int i1 = static_cast<int>(std::ceil(p.cx + mezzaInterna - 0.5f)) - 1;
+        const int i0 = Pavimento(p.cx - mezzaInterna - 0.5f) + 1;
+        const int i1 = Soffitto(p.cx + mezzaInterna - 0.5f) - 1;
         misura(x0, i0 - 1, -1);
         misura(i1 + 1, x1, 1);
         if (bordo) continue;
         const int da = std::max(i0, x0), a = std::min(i1, x1);
-        if (da <= a) SopraColoreLargo(riga + da, p.colore, a - da + 1);
+        if (da <= a) SopraColoreLargo(riga + da, p.colore, a - da + 1, largo);
     }
 }
 

@@ -10,6 +10,10 @@
 #include <span>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Every byte of a premultiplied pixel times a / 255, rounded as the raster engine rounds it.
@@ -237,25 +241,80 @@ bool StratoFacce::Coperto(const QRect& zona) const {
     return true;
 }
 
+namespace {
+
+// The colour at coverage copertura under the pixel d: what is already there lets through
+// only its transparent part.
+inline std::uint32_t Sotto1(std::uint32_t d, std::uint32_t colore, std::uint32_t copertura) {
+    const std::uint32_t resto = 255u - (d >> 24);
+    const std::uint32_t s = copertura == 255u ? colore : PerByte(colore, copertura);
+    return resto == 255u ? s : d + PerByte(s, resto);
+}
+
+#ifdef __SSE2__
+// PerByte on eight 16-bit channels at once.
+inline __m128i PerByte8(__m128i x, __m128i a) {
+    const __m128i t = _mm_mullo_epi16(x, a);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), _mm_set1_epi16(0x80)), 8);
+}
+
+// Sotto1 for four pixels at once: the same sums (a coverage of 0 or 255, or a pixel already
+// clear or opaque, comes out of them exactly as Sotto1 takes it), then the opaque ones as
+// four bits.
+inline int Sotto4(std::uint32_t* riga, const std::uint8_t* alfa, __m128i colore) {
+    const __m128i zero = _mm_setzero_si128();
+    std::int32_t c;
+    std::memcpy(&c, alfa, 4);
+    __m128i copertura = _mm_unpacklo_epi8(_mm_cvtsi32_si128(c), _mm_cvtsi32_si128(c));
+    copertura = _mm_unpacklo_epi16(copertura, copertura);  // each pixel's coverage in its four bytes
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(riga));
+    __m128i parti[2];
+    for (int meta = 0; meta < 2; ++meta) {
+        const __m128i dm = meta == 0 ? _mm_unpacklo_epi8(d, zero) : _mm_unpackhi_epi8(d, zero);
+        const __m128i cm = meta == 0 ? _mm_unpacklo_epi8(copertura, zero) : _mm_unpackhi_epi8(copertura, zero);
+        const __m128i alfaD = _mm_shufflehi_epi16(_mm_shufflelo_epi16(dm, 0xFF), 0xFF);
+        const __m128i resto = _mm_sub_epi16(_mm_set1_epi16(255), alfaD);
+        parti[meta] = _mm_add_epi16(dm, PerByte8(PerByte8(colore, cm), resto));
+    }
+    const __m128i nuovo = _mm_packus_epi16(parti[0], parti[1]);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(riga), nuovo);
+    return _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_srli_epi32(nuovo, 24), _mm_set1_epi32(255))));
+}
+#endif
+
+}  // namespace
+
 // The colour at each pixel's coverage under the pixels da .. a - 1 of row y.
 void StratoFacce::Aggiungi(int y, int da, int a, std::uint32_t colore, const std::uint8_t* alfa) {
     const size_t r = static_cast<size_t>(y - righe_.top());
     std::uint32_t* riga = pixel_.data() + r * static_cast<size_t>(larghezza_);
     std::uint64_t* opachi = opachi_.data() + r * static_cast<size_t>(parole_);
+#ifdef __SSE2__
+    const __m128i colore8 = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colore)), _mm_setzero_si128());
+#endif
     // Word by word of the mask: only the pixels not yet opaque are visited.
     while (da < a) {
         const int parola = da / 64;
         const int fine = std::min(a, (parola + 1) * 64);
         std::uint64_t bit = opachi[parola];
         const std::uint64_t tratto = (~0ull << (da % 64)) & (fine % 64 == 0 ? ~0ull : (1ull << (fine % 64)) - 1);
-        for (std::uint64_t liberi = ~bit & tratto; liberi != 0; liberi &= liberi - 1) {
+        std::uint64_t liberi = ~bit & tratto;
+#ifdef __SSE2__
+        // Most of the stretch still open (a face over fresh rows): four pixels at a time,
+        // the opaque ones among them left as they are by the sums themselves.
+        if (std::popcount(liberi) > 12) {
+            int x = da;
+            for (; x + 4 <= fine; x += 4)
+                bit |= static_cast<std::uint64_t>(Sotto4(riga + x, alfa + x, colore8)) << (x % 64);
+            liberi = ~bit & tratto & (~0ull << (x % 64));
+            if (x == fine) liberi = 0;
+        }
+#endif
+        for (; liberi != 0; liberi &= liberi - 1) {
             const int x = parola * 64 + std::countr_zero(liberi);
             const std::uint32_t copertura = alfa[x];
             if (copertura == 0) continue;
-            const std::uint32_t d = riga[x];
-            const std::uint32_t resto = 255u - (d >> 24);
-            const std::uint32_t s = copertura == 255u ? colore : PerByte(colore, copertura);
-            const std::uint32_t nuovo = resto == 255u ? s : d + PerByte(s, resto);
+            const std::uint32_t nuovo = Sotto1(riga[x], colore, copertura);
             riga[x] = nuovo;
             if ((nuovo >> 24) == 255u) bit |= 1ull << (x % 64);
         }
