@@ -88,6 +88,11 @@ void DisegnaRighe(QImage& tela, int y0, int y1, const std::function<void(QPainte
     disegna(g, QRect(0, y0, tela.width(), y1 - y0));
 }
 
+bool PittoreNeutro(const QPainter& g) {
+    return g.isActive() && g.opacity() == 1.0 && g.compositionMode() == QPainter::CompositionMode_SourceOver &&
+           g.worldTransform().isIdentity() && !g.hasClipping();
+}
+
 void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect& banda)>& disegna) {
     if (tela.isNull()) return;
     // The bands go to the threads one at a time, so one busy band does not hold up the rest.

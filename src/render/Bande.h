@@ -25,6 +25,11 @@ void DisegnaABande(QImage& tela, const std::function<void(QPainter&, const QRect
 // several canvases in one pass. righe is those rows' rectangle in canvas coordinates.
 void DisegnaRighe(QImage& tela, int y0, int y1, const std::function<void(QPainter&, const QRect& righe)>& disegna);
 
+// Whether a canvas's painter is open with nothing set on it (opacity, composition mode,
+// transform, clip) that the band painters lack: what it would draw at whole pixels, they
+// draw alike.
+bool PittoreNeutro(const QPainter& pittore);
+
 // Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the calling
 // one among them), and returns when every part is done. lavoro must only read what it shares.
 void PerOgniParte(int n, const std::function<void(int)>& lavoro);

@@ -247,12 +247,6 @@ DatiIntro1 DatiDaContesto(const ContestoRendering& c) {
     return d;
 }
 
-// A painter as opened on its canvas: nothing set on it that a band painter would lack.
-bool PittoreSemplice(const QPainter& g) {
-    return g.isActive() && g.opacity() == 1.0 && g.compositionMode() == QPainter::CompositionMode_SourceOver &&
-           g.worldTransform().isIdentity() && !g.hasClipping();
-}
-
 // Draws layers into the frame and, for the sharpen, the same way into the composition. The
 // layers are gathered and laid at the end, in their order: each at its own size and on whole
 // pixels (the usual case) they are laid band by band on every core, both canvases in one pass.
@@ -281,7 +275,7 @@ struct DisegnoLayer {
 
     void Stendi() {
         // Scaled, or stronger than the layer (which tints a copy of it), a layer is drawn whole.
-        const bool aBande = PittoreSemplice(c.GraficaFrame) && (!enfatizza || PittoreSemplice(c.GraficaComposizione)) &&
+        const bool aBande = PittoreNeutro(c.GraficaFrame) && (!enfatizza || PittoreNeutro(c.GraficaComposizione)) &&
                             std::all_of(pose.begin(), pose.end(), [](const Posa& p) {
                                 return p.destinazione.size() == p.sorgente.size() && p.alfa <= 1.0f;
                             });

@@ -7,6 +7,7 @@
 #include "render/Intro.h"
 #include "render/OggettiTesto.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -58,14 +59,20 @@ void DisegnaIntro6(ContestoRendering& c) {
     const float r = ProgressoLaser(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
     const int x0 = (W - lw) / 2, y0 = (H - lh) / 2;
     const int e = TroncaIntero(lw * r);
-    QPainter& g = c.GraficaFrame;
-    if (e > 0 && lh > 0)
-        DisegnaLayer(g, QRect(x0, y0, e, lh), layer, QRect(0, 0, e, lh), c.AttributiImmagine);
+    const QRect scoperto(x0, y0, std::max(e, 0), lh);
 
+    // What the frame gets, in this order: the uncovered part of the layer, the flashes, the
+    // smoke. The flashes and puffs are chosen first; all is drawn at the end.
+    struct Sprite {
+        QRect dove;
+        const QImage* immagine;
+        float alfa;
+    };
+    std::vector<Sprite> lampi;
+    std::array<QImage, NumeroFuochi> tinti;
     // The edge inside the layer only: none in the preview or before the engraving starts.
     if (imp.Intro6Laser && e > 0 && e < lw) {
         const MatriceColore matrice = MatriceFuoco();
-        std::array<QImage, NumeroFuochi> tinti;
         int emessi = 0;
         for (int j : RigheLampi(c.GrigliaOccupazione, e, lh)) {
             const int k = NumeroCasuale(NumeroFuochi);
@@ -74,7 +81,7 @@ void DisegnaIntro6(ContestoRendering& c) {
             if (!sprite.isNull()) {
                 QImage& tinto = tinti[static_cast<size_t>(k)];
                 if (tinto.isNull()) tinto = ApplicaMatriceColore(sprite, matrice);
-                g.drawImage(dove, tinto);
+                lampi.push_back({dove, &tinto, 1.0f});
             }
             if (emessi < EmissioniPerFrame) {
                 fumo.Emetti(dove.left() + fuoco.width() / 2, dove.top() + fuoco.height() / 2);
@@ -83,14 +90,9 @@ void DisegnaIntro6(ContestoRendering& c) {
         }
     }
 
+    std::vector<Sprite> nuvole;
     if (imp.Intro6Fumo) {
         fumo.AggiornaFumo();
-        struct Nuvola {
-            QRect dove;
-            const QImage* sprite;
-            float alfa;
-        };
-        std::vector<Nuvola> nuvole;
         for (int i = 0; i <= fumo.UltimaAttiva(); ++i) {
             LetturaParticella p;
             if (!fumo.LeggiParticella(i, p) || p.variant == 0) continue;
@@ -99,12 +101,33 @@ void DisegnaIntro6(ContestoRendering& c) {
             nuvole.push_back({QRect(p.x - nuvola.width() / 2, p.y - nuvola.height() / 2, nuvola.width(), nuvola.height()),
                               &fumi[static_cast<size_t>(p.variant - 1)], alfa});
         }
-        // Hundreds of faint clouds a frame: drawn band by band on every core, in the same order.
-        DisegnaABande(c.CanvasFrame, [&](QPainter& banda, const QRect& zona) {
-            for (const Nuvola& n : nuvole)
-                if (n.dove.intersects(zona))
-                    DisegnaConMatrice(banda, n.dove, *n.sprite, n.sprite->rect(), MatriceColore::Alfa(n.alfa));
-        });
+    }
+
+    const auto primi = [&](QPainter& g, const QRect& zona) {
+        if (!scoperto.isEmpty() && scoperto.intersects(zona))
+            DisegnaLayer(g, scoperto, layer, QRect(0, 0, e, lh), c.AttributiImmagine);
+        for (const Sprite& s : lampi)
+            if (s.dove.intersects(zona)) g.drawImage(s.dove, *s.immagine);
+    };
+    // Hundreds of faint clouds a frame.
+    const auto fumate = [&](QPainter& g, const QRect& zona) {
+        for (const Sprite& n : nuvole)
+            if (n.dove.intersects(zona))
+                DisegnaConMatrice(g, n.dove, *n.immagine, n.immagine->rect(), MatriceColore::Alfa(n.alfa));
+    };
+    // All at its own size on whole pixels (the usual case): everything band by band on every
+    // core, in the same order. A scaled flash goes as it always went, straight on the frame.
+    const bool aBande = PittoreNeutro(c.GraficaFrame) &&
+                        std::all_of(lampi.begin(), lampi.end(), [](const Sprite& s) { return s.dove.size() == s.immagine->size(); });
+    if (aBande) {
+        if (!scoperto.isEmpty() || !lampi.empty() || !nuvole.empty())
+            DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& zona) {
+                primi(g, zona);
+                fumate(g, zona);
+            });
+    } else {
+        primi(c.GraficaFrame, c.CanvasFrame.rect());
+        if (!nuvole.empty()) DisegnaABande(c.CanvasFrame, fumate);
     }
     PassiFinaliFrame(c);
 }

@@ -5,6 +5,7 @@
 #include "platform/Stringhe.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/ImpostazioniProgetto.h"
+#include "render/Bande.h"
 #include "render/CampoDistanza.h"
 #include "render/ContestoRendering.h"
 #include "render/GeometriaIntro.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -132,21 +134,38 @@ QImage MascheraMetallo(const std::vector<QPainterPath>& pezzi, QSize dimensione)
 }
 
 // Intro 6's layer for the frame in hand from its kept parts: what lies under the grey stroke,
-// the stroke in the frame's glint, and the fill over it.
+// the stroke in the frame's glint, and the fill over it. Every step is row by row, so the
+// rows are made in parts on every core.
 QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
-    QImage layer = voce.SottoLucido.copy();
-    QImage tinta(layer.size(), QImage::Format_ARGB32_Premultiplied);
-    if (layer.isNull() || tinta.isNull()) return {};
-    {
-        QPainter t(&tinta);
-        t.setCompositionMode(QPainter::CompositionMode_Source);
-        t.fillRect(tinta.rect(), QBrush(LucidoIntro6(voce.Percorso, c)));
-        t.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        t.drawImage(0, 0, voce.MascheraLucido);
-    }
-    QPainter g(&layer);
-    g.drawImage(0, 0, tinta);
-    if (!voce.SopraLucido.isNull()) g.drawImage(0, 0, voce.SopraLucido);
+    const QImage& sotto = voce.SottoLucido;
+    QImage layer(sotto.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage tinta(sotto.size(), QImage::Format_ARGB32_Premultiplied);
+    if (sotto.isNull() || layer.isNull() || tinta.isNull() || sotto.format() != layer.format()) return {};
+    const QBrush lucido(LucidoIntro6(voce.Percorso, c));
+    // Painters as plain as the one that drew the whole layer at once.
+    const auto semplice = [](QPainter& g) {
+        g.setRenderHint(QPainter::Antialiasing, false);
+        g.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    };
+    PerOgniParte(NumeroBande, [&](int i) {
+        const QRect righe = RigheBanda(layer, i);
+        if (righe.isEmpty()) return;
+        const int y0 = righe.top(), y1 = righe.bottom() + 1;
+        for (int y = y0; y < y1; ++y)
+            std::memcpy(const_cast<uchar*>(layer.constScanLine(y)), sotto.constScanLine(y), static_cast<size_t>(layer.width()) * 4);
+        DisegnaRighe(tinta, y0, y1, [&](QPainter& t, const QRect&) {
+            semplice(t);
+            t.setCompositionMode(QPainter::CompositionMode_Source);
+            t.fillRect(tinta.rect(), lucido);
+            t.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            t.drawImage(0, 0, voce.MascheraLucido);
+        });
+        DisegnaRighe(layer, y0, y1, [&](QPainter& g, const QRect&) {
+            semplice(g);
+            g.drawImage(0, 0, tinta);
+            if (!voce.SopraLucido.isNull()) g.drawImage(0, 0, voce.SopraLucido);
+        });
+    });
     return layer;
 }
 

@@ -144,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Intro, FrameTesto, ::testing::Values(
     Caso{1, 11, Stile::Predefinito, true, "fd2ccd943450 43534c16368e 8c9bb834f97f 8c9bb834f97f 011dec4cf75b 011dec4cf75b 43534c16368e da020d612d8e c1acc0f7f900"},
     Caso{6, 2, Stile::Pesante, false, "57f4b080bbf3 749ba7c5d12b a683123887fe e4be6b532768 587cf608be01 72da55cdd588 2af083569841 f4ecfe02138d ec6f1f055405"},
     Caso{6, 2, Stile::Pesante, true, "8e8cbdd06d93 acb34e461532 a683123887fe e4be6b532768 587cf608be01 d92a753f5400 f3970137fd54 fb9946e6c16a 1f0c2f37353b"},
+    Caso{6, 2, Stile::Predefinito, false, "e5d5103e1558 c5a746dc8a5b 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 4e2706935a44 a4850b0c808f 6a1dacd6cca5 d00b5413c6f2"},
     Caso{6, 2, Stile::Predefinito, true, "bdf4d486b52a e7c6d12a8fdb 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 052452069ae9 e7c6d12a8fdb e7c6d12a8fdb"},
     Caso{6, 2, Stile::Bagliore, false, "136297f80c33 93bcaf2d6eb0 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 9be52114fd7f 7facd6ef7fa3 d161461253a8 4004e2ddb224"},
     Caso{6, 2, Stile::Contorni, true, "c0b58c525924 18098a2c1259 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 8c9bb834f97f 6fa825859d46 18098a2c1259 18098a2c1259"},
