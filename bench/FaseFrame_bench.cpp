@@ -219,11 +219,12 @@ void StampaTabellaLunghezze() {
     if (lunghezze.empty()) return;
     const int lungo = FrameLungo();
     std::printf("\nFrames phase by length, preset look, 1080p, ms per frame (floor: the same frames only\n"
-                "encoded on 8 threads; growth: long / short; cpu: processor time of every thread, which\n"
-                "other work on the machine disturbs less than the wall time; ring px: the pixels intro 10's\n"
+                "encoded on 8 threads; growth: long / short; vs floor: the growth of run / floor, each length\n"
+                "against the floor measured beside it, which takes out much of what other work on the\n"
+                "machine adds; cpu: processor time of every thread; ring px: the pixels intro 10's\n"
                 "balls lay a frame, in millions; 10 full: its balls at the sizes they keep from the first frame)\n");
-    std::printf("%-8s %9s %9s %9s %9s %8s %9s %9s %8s %8s %8s\n", "intro", "200", "floor", "long", "floor", "growth",
-                "cpu 200", "cpu long", "growth", "px 200", "px long");
+    std::printf("%-8s %9s %9s %9s %9s %8s %8s %9s %9s %8s %8s %8s\n", "intro", "200", "floor", "long", "floor", "growth",
+                "vs floor", "cpu 200", "cpu long", "growth", "px 200", "px long");
     const auto crescita = [](double corto, double lungo) {
         if (corto > 0.0) std::printf(" %7.0f%%", 100.0 * lungo / corto - 100.0);
         else std::printf(" %8s", "-");
@@ -243,8 +244,15 @@ void StampaTabellaLunghezze() {
             if (it == lunghezze.end()) std::printf(" %9s %9s", "-", "-");
             else std::printf(" %9.2f %9.2f", muro(it, n), it->second.second * 1000.0 / n);
         }
-        if (entrambe) crescita(muro(a, 200), muro(b, lungo));
-        else std::printf(" %8s", "-");
+        const auto rapporto = [](const auto& it) {
+            return it->second.second > 0.0 ? it->second.first.Secondi / it->second.second : 0.0;
+        };
+        if (entrambe) {
+            crescita(muro(a, 200), muro(b, lungo));
+            crescita(rapporto(a), rapporto(b));
+        } else {
+            std::printf(" %8s %8s", "-", "-");
+        }
         for (const auto& [it, n] : {std::pair{a, 200}, std::pair{b, lungo}}) {
             if (it == lunghezze.end()) std::printf(" %9s", "-");
             else std::printf(" %9.2f", processore(it, n));
