@@ -603,6 +603,8 @@ int PixelPerBlocco() {
 void BordoRigaLarga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p, bool largo) {
 #ifdef QUENVOX_OTTO_PIXEL
     if (largo) da = BordoRigaOtto(riga, da, a, dy2, p);
+#else
+    static_cast<void>(largo);
 #endif
     if (da <= a) BordoRiga(riga, da, a, dy2, p);
 }
@@ -610,6 +612,8 @@ void BordoRigaLarga(QRgb* riga, int da, int a, float dy2, const PassoPalla& p, b
 void BordoDiscoLargo(QRgb* riga, int da, int a, float dy, const PassoPalla& p, bool largo) {
 #ifdef QUENVOX_OTTO_PIXEL
     if (largo) da = BordoDiscoOtto(riga, da, a, dy, p);
+#else
+    static_cast<void>(largo);
 #endif
     if (da <= a) BordoDisco(riga, da, a, dy, p);
 }
@@ -623,6 +627,8 @@ void SopraColoreLargo(QRgb* riga, QRgb colore, int n, bool largo) {
     int fatti = 0;
 #ifdef QUENVOX_OTTO_PIXEL
     if (largo) fatti = SopraColoreOtto(riga, colore, n);
+#else
+    static_cast<void>(largo);
 #endif
     if (fatti < n) SopraColore(riga + fatti, colore, n - fatti);
 }

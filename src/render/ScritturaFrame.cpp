@@ -15,14 +15,46 @@
 #include <cstring>
 #include <system_error>
 
+namespace {
+
+// The picture with 8 bits a colour, as both encoders take it. A drawn frame is opaque, where
+// that is only dropping alpha: done here, on the writer's own thread, where the library's
+// general conversion would spread itself over the pool the next frame is being drawn on.
+// Anything else goes the library's way.
+QImage TreByte(const QImage& immagine) {
+    if (immagine.format() != QImage::Format_ARGB32_Premultiplied && immagine.format() != QImage::Format_RGB32)
+        return immagine.convertToFormat(QImage::Format_RGB888);
+    const bool opaca = immagine.format() == QImage::Format_RGB32;
+    QImage rgb(immagine.size(), QImage::Format_RGB888);
+    if (rgb.isNull()) return immagine.convertToFormat(QImage::Format_RGB888);
+    const int w = immagine.width();
+    for (int y = 0; y < immagine.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(immagine.constScanLine(y));
+        if (!opaca) {
+            QRgb tutti = ~0u;
+            for (int x = 0; x < w; ++x) tutti &= in[x];
+            if (qAlpha(tutti) != 255) return immagine.convertToFormat(QImage::Format_RGB888);
+        }
+        uchar* out = rgb.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            out[3 * x] = static_cast<uchar>(qRed(in[x]));
+            out[3 * x + 1] = static_cast<uchar>(qGreen(in[x]));
+            out[3 * x + 2] = static_cast<uchar>(qBlue(in[x]));
+        }
+    }
+    return rgb;
+}
+
+}  // namespace
+
 bool CodificaFrame(const QImage& tela, const QSize& dimensione, bool jpg, QByteArray& dati, QString* errore) {
-    const QImage uscita = dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione);
+    const QImage uscita = TreByte(dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione));
     if (jpg) return CodificaJpeg(uscita, dati, 90, errore);
     dati.clear();
     QBuffer buffer(&dati);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter scrittore(&buffer, "bmp");
-    if (scrittore.write(uscita.convertToFormat(QImage::Format_RGB888))) return true;
+    if (scrittore.write(uscita)) return true;
     if (errore) *errore = scrittore.errorString();
     return false;
 }

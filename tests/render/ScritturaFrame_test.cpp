@@ -3,11 +3,15 @@
 #include "AiutoIntro.h"
 #include "project/PresetIntro.h"
 #include "render/Bande.h"
+#include "platform/Grafica.h"
+#include "platform/Jpeg.h"
 #include "render/SalvaFrame.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 
 #include <map>
@@ -71,6 +75,35 @@ TEST_P(CodaFrame, OgniFileEIlSuoFrameEntroLaCapacita) {
 INSTANTIATE_TEST_SUITE_P(Casi, CodaFrame,
                          ::testing::Values(CasoCoda{1, {1280, 720}, true}, CasoCoda{4, {1280, 720}, true},
                                            CasoCoda{4, {1920, 1080}, true}, CasoCoda{3, {1280, 720}, false}));
+
+// The frame file holds the bytes the library's own conversion to 8 bits a colour gives, for
+// opaque canvases (made by the writer) and for the others (left to the library).
+TEST(CodificaFrame, GliStessiByteDellaConversioneDellaLibreria) {
+    QImage traslucida = Tela(3);
+    traslucida.setPixel(700, 300, qRgba(10, 20, 30, 128));
+    const std::vector<std::pair<const char*, QImage>> tele = {
+        {"opaque", Tela(1)}, {"translucent pixel", traslucida}, {"RGB32", Tela(2).convertToFormat(QImage::Format_RGB32)}};
+    for (const auto& [nome, tela] : tele)
+        for (const QSize dimensione : {QSize(1920, 1080), QSize(1280, 720)})
+            for (const bool jpg : {true, false}) {
+                const QImage uscita = dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione);
+                QByteArray attesi;
+                if (jpg) {
+                    ASSERT_TRUE(CodificaJpeg(uscita.convertToFormat(QImage::Format_RGB888), attesi, 90, nullptr));
+                } else {
+                    QBuffer buffer(&attesi);
+                    buffer.open(QIODevice::WriteOnly);
+                    ASSERT_TRUE(QImageWriter(&buffer, "bmp").write(uscita.convertToFormat(QImage::Format_RGB888)));
+                }
+                QByteArray dati;
+                ASSERT_TRUE(CodificaFrame(tela, dimensione, jpg, dati, nullptr));
+                EXPECT_TRUE(dati == attesi) << nome << " " << dimensione.height() << (jpg ? " jpg" : " bmp");
+            }
+    QByteArray dati;
+    QString errore;
+    EXPECT_FALSE(CodificaFrame(QImage(), {1280, 720}, true, dati, &errore));
+    EXPECT_FALSE(errore.isEmpty());
+}
 
 // A frame whose file cannot be made: later frames are neither written nor queued, and the
 // message names the frame that failed.
