@@ -177,7 +177,7 @@ void DisegnaIntro4(ContestoRendering& c) {
     // Thousands of smoothed faces a frame, most of them hidden by nearer ones: laid band by
     // band on every core from the nearest to the farthest, so rows already covered are skipped.
     // The sky above the sea costs nothing and the near rows most: thin bands keep every core
-    // busy to the end (the pixels are the same however the rows are cut).
+    // busy to the end. The bands are fixed, so the pixels never depend on the machine.
     constexpr int Bande = 48;
     const int altezza = c.CanvasFrame.height();
     PerOgniParte(Bande, [&](int i) {
