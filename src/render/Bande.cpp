@@ -38,14 +38,20 @@ public:
         }
         std::atomic<int> prossima{0};
         QSemaphore finiti;
-        const auto parti = [&] {
+        // Waking a thread is a system call, costly on some machines: the caller wakes one,
+        // and each woken thread wakes up to two more before it takes parts.
+        const int volute = std::min(fili, n);
+        std::atomic<int> avviati{1};
+        std::function<void()> parti;
+        parti = [&] {
+            for (int k = 0; k < 2; ++k)
+                if (avviati++ < volute) pool->start(parti);
             for (int i = prossima++; i < n; i = prossima++) lavoro(i);
             finiti.release();
         };
         // Queued even while the pool's threads are still leaving the previous job.
-        const int avviati = std::min(fili, n);
-        for (int t = 0; t < avviati; ++t) pool->start(parti);
-        finiti.acquire(avviati);
+        pool->start(parti);
+        finiti.acquire(volute);
     }
 
 private:

@@ -30,8 +30,9 @@ void DisegnaRighe(QImage& tela, int y0, int y1, const std::function<void(QPainte
 // draw alike.
 bool PittoreNeutro(const QPainter& pittore);
 
-// Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the calling
-// one among them), and returns when every part is done. lavoro must only read what it shares.
+// Calls lavoro(i) for every i in 0 .. n - 1, shared out among the same threads (the caller
+// waits; from inside a part, or while another job runs, it does the parts itself), and returns
+// when every part is done. lavoro must only read what it shares.
 void PerOgniParte(int n, const std::function<void(int)>& lavoro);
 
 // The whole picture set to one 32-bit value, band by band on every core. Like QImage::fill,

@@ -153,9 +153,18 @@ bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jp
     massimoInVolo_ = std::max(massimoInVolo_, inVolo_);
     blocco.unlock();
     // Into a buffer of an earlier frame when it fits, on every core: fresh pages for every
-    // frame cost more than the copy.
-    if (lavoro.tela.size() == tela.size() && lavoro.tela.format() == tela.format() &&
-        lavoro.tela.bytesPerLine() == tela.bytesPerLine() && lavoro.tela.isDetached())
+    // frame cost more than the copy. The first frames' buffers are new; their pages too are
+    // first touched on every core, not one by one on this thread.
+    const auto adatta = [&tela](const QImage& buffer) {
+        return buffer.size() == tela.size() && buffer.format() == tela.format() &&
+               buffer.bytesPerLine() == tela.bytesPerLine() && buffer.isDetached();
+    };
+    if (!adatta(lavoro.tela)) {
+        lavoro.tela = QImage(tela.size(), tela.format());
+        lavoro.tela.setDotsPerMeterX(tela.dotsPerMeterX());
+        lavoro.tela.setDotsPerMeterY(tela.dotsPerMeterY());
+    }
+    if (adatta(lavoro.tela))
         CopiaABande(tela, lavoro.tela);
     else
         lavoro.tela = tela.copy();
