@@ -15,7 +15,40 @@
 #include <cstring>
 #include <system_error>
 
+#ifdef __SSE2__
+#include <tmmintrin.h>
+#endif
+
 namespace {
+
+// Whether every pixel of the row has alpha 255.
+bool RigaOpaca(const QRgb* in, int w) {
+    QRgb tutti = ~0u;
+    for (int x = 0; x < w; ++x) tutti &= in[x];
+    return qAlpha(tutti) == 255;
+}
+
+// Red, green and blue of each pixel, alpha dropped.
+void TreByteRiga(const QRgb* in, uchar* out, int w) {
+    for (int x = 0; x < w; ++x) {
+        out[3 * x] = static_cast<uchar>(qRed(in[x]));
+        out[3 * x + 1] = static_cast<uchar>(qGreen(in[x]));
+        out[3 * x + 2] = static_cast<uchar>(qBlue(in[x]));
+    }
+}
+
+#ifdef __SSE2__
+// The same, four pixels at a time: their twelve colour bytes picked out by one shuffle.
+__attribute__((target("ssse3"))) void TreByteRigaSsse3(const QRgb* in, uchar* out, int w) {
+    const __m128i scelta = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
+    int x = 0;
+    // Sixteen bytes written for every twelve: the last four pixels the plain way.
+    for (; x + 5 < w; x += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 3 * x),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)), scelta));
+    TreByteRiga(in + x, out + 3 * x, w - x);
+}
+#endif
 
 // The picture with 8 bits a colour, as both encoders take it. A drawn frame is opaque, where
 // that is only dropping alpha: done here, on the writer's own thread, where the library's
@@ -27,20 +60,22 @@ QImage TreByte(const QImage& immagine) {
     const bool opaca = immagine.format() == QImage::Format_RGB32;
     QImage rgb(immagine.size(), QImage::Format_RGB888);
     if (rgb.isNull()) return immagine.convertToFormat(QImage::Format_RGB888);
+#ifdef __SSE2__
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+#else
+    constexpr bool ssse3 = false;
+#endif
     const int w = immagine.width();
     for (int y = 0; y < immagine.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(immagine.constScanLine(y));
-        if (!opaca) {
-            QRgb tutti = ~0u;
-            for (int x = 0; x < w; ++x) tutti &= in[x];
-            if (qAlpha(tutti) != 255) return immagine.convertToFormat(QImage::Format_RGB888);
+        if (!opaca && !RigaOpaca(in, w)) return immagine.convertToFormat(QImage::Format_RGB888);
+#ifdef __SSE2__
+        if (ssse3) {
+            TreByteRigaSsse3(in, rgb.scanLine(y), w);
+            continue;
         }
-        uchar* out = rgb.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            out[3 * x] = static_cast<uchar>(qRed(in[x]));
-            out[3 * x + 1] = static_cast<uchar>(qGreen(in[x]));
-            out[3 * x + 2] = static_cast<uchar>(qBlue(in[x]));
-        }
+#endif
+        TreByteRiga(in, rgb.scanLine(y), w);
     }
     return rgb;
 }

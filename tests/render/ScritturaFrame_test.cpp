@@ -84,7 +84,7 @@ TEST(CodificaFrame, GliStessiByteDellaConversioneDellaLibreria) {
     const std::vector<std::pair<const char*, QImage>> tele = {
         {"opaque", Tela(1)}, {"translucent pixel", traslucida}, {"RGB32", Tela(2).convertToFormat(QImage::Format_RGB32)}};
     for (const auto& [nome, tela] : tele)
-        for (const QSize dimensione : {QSize(1920, 1080), QSize(1280, 720)})
+        for (const QSize dimensione : {QSize(1920, 1080), QSize(1280, 720), QSize(1277, 719)})
             for (const bool jpg : {true, false}) {
                 const QImage uscita = dimensione == tela.size() ? tela : ScalaAltaQualita(tela, dimensione);
                 QByteArray attesi;
