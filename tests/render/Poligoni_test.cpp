@@ -153,6 +153,25 @@ TEST(StratoFacce, StessiPixelDiSempre) {
     EXPECT_EQ(Impronta(ConStrato(tela, Facce(), bande)), 0x78616d326c739921ull) << std::hex << Impronta(ConStrato(tela, Facce(), bande));
 }
 
+// Faces reaching absurdly far, or not numbers at all, draw what lies on the canvas, or nothing.
+TEST(StratoFacce, CoordinateEstreme) {
+    QImage tela(64, 48, QImage::Format_ARGB32_Premultiplied);
+    tela.fill(Qt::transparent);
+    StratoFacce strato(tela.rect(), tela.width());
+    const double nan = std::nan("");
+    const QPointF nonNumero[] = {{10, 10}, {nan, 20}, {30, 40}};
+    strato.Sotto(nonNumero, 3, qRgb(0, 0, 255));
+    const QPointF infinito[] = {{10, 10}, {INFINITY, 20}, {30, 40}};
+    strato.Sotto(infinito, 3, qRgb(0, 0, 255));
+    // Covers the whole canvas from far outside it, every way.
+    const QPointF lontano[] = {{-1e300, -1e300}, {1e300, -1e300}, {1e300, 1e300}, {-1e300, 1e300}};
+    strato.Sotto(lontano, 4, qRgb(255, 0, 0));
+    EXPECT_TRUE(strato.Coperto(tela.rect()));
+    strato.Posa(tela);
+    EXPECT_EQ(tela.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(tela.pixel(63, 47), qRgb(255, 0, 0));
+}
+
 // The covered area is the polygon's: the coverage of every pixel adds up to the area.
 TEST(StratoFacce, LaCoperturaSommaAllArea) {
     QImage tela(300, 300, QImage::Format_ARGB32_Premultiplied);
