@@ -48,17 +48,19 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
         c.EffettoLineeFlare.Inizializza(200, 0, 0, (3 * larghezza) / 2, (3 * altezza) / 2, 60, 10);
     QPainter& g = c.GraficaFrame;
     const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0]);
-    if (!immagine.isNull()) {
-        // At its own scale from the top-left corner.
-        DisegnaConMatrice(g, QRectF(0, 0, larghezza, altezza), immagine, QRectF(0, 0, larghezza, altezza),
-                          c.AttributiImmagine);
-    }
+    const QRectF tutto(0, 0, larghezza, altezza);
+    // The whole-frame picture, at its own scale from the top-left corner: with a plain alpha
+    // it is laid band by band under the rays, so the drawing thread does not blend 2M pixels.
+    const MatriceColore& matrice = c.AttributiImmagine;
+    const bool aBande = !immagine.isNull() && matrice.SoloAlfa() && PittoreNeutro(g);
+    if (!immagine.isNull() && !aBande) DisegnaConMatrice(g, tutto, immagine, tutto, matrice);
     c.EffettoLineeFlare.Aggiorna();
     std::vector<LetturaLinea> linee;
     linee.reserve(static_cast<size_t>(c.EffettoLineeFlare.Numero()));
     for (int i = 0; i < c.EffettoLineeFlare.Numero(); ++i) linee.push_back(c.EffettoLineeFlare.LeggiLinea(i));
     // A thousand long strokes a frame: drawn band by band on every core.
-    DisegnaABande(c.CanvasFrame, [&linee](QPainter& g, const QRect& banda) {
+    DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
+        if (aBande) DisegnaConMatrice(g, tutto, immagine, tutto, matrice);
         QPen penna(QColor(153, 170, 242, 4));
         penna.setCapStyle(Qt::FlatCap);
         for (const LetturaLinea& l : linee) {
@@ -107,7 +109,10 @@ void DisegnaSfondo(ContestoRendering& c) {
         QLinearGradient gradiente(0, 0, 0, h);
         gradiente.setColorAt(0.0, ColoreDaControllo(imp.SfondoColori.Colore1));
         gradiente.setColorAt(1.0, ColoreDaControllo(imp.SfondoColori.Colore2));
-        g.fillRect(QRect(-1, -1, w + 2, h + 2), gradiente);
+        const QRect area(-1, -1, w + 2, h + 2);
+        // 2M pixels of gradient: on every core, not the drawing thread.
+        if (PittoreNeutro(g)) DisegnaABande(c.CanvasFrame, [&](QPainter& b, const QRect&) { b.fillRect(area, gradiente); });
+        else g.fillRect(area, gradiente);
     }
     if (imp.SfondoCheckSfondoTrasparente) Scacchiera(g, w, h);
     if (imp.SfondoCheckSfondoBitmap && !imp.SfondoBitmap.isEmpty()) {
