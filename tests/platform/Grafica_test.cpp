@@ -231,4 +231,40 @@ INSTANTIATE_TEST_SUITE_P(Casi, ScalaStessiByte,
                                            CasoScala{{7, 3}, {5, 2}, 0x5e43299fd5c3bf58ull, true},
                                            CasoScala{{640, 480}, {639, 481}, 0x5b053f3fce97d869ull, true}));
 
+
+struct CasoMatrice {
+    const char* nome;
+    MatriceColore matrice;
+    quint64 impronta;
+};
+
+MatriceColore Grigi() {
+    MatriceColore m = MatriceColore::Identita();
+    for (int c = 0; c < 3; ++c) {
+        m.m[0][c] = 0.3f;
+        m.m[1][c] = 0.59f;
+        m.m[2][c] = 0.11f;
+    }
+    return m;
+}
+
+// The tints intros lay every frame: the same bytes as pixel by pixel through the matrix,
+// however they are computed, with the clamps at both ends.
+TEST(Grafica, LaMatriceDiColoreDaGliStessiByte) {
+    const CasoMatrice casi[] = {
+        {"identity", MatriceColore::Identita(), 0x36c83e1c5e670069ull},
+        {"alpha 0.4", MatriceColore::Alfa(0.4f), 0xcde6b0854e57960ull},
+        {"raised", MatriceColore::Colori(1.0f, 0.3f, 0.7f), 0x84a901a26d8667e7ull},
+        {"lowered", MatriceColore::Colori(0.5f, -0.2f, 1.0f), 0xaccb26f35f34f97dull},
+        {"past white", MatriceColore::Colori(1.7f, 0.1f, 1.3f), 0x19779f8fcb6c2dbcull},
+        {"grey (channels mixed)", Grigi(), 0x641a6ea1a8e04d75ull},
+    };
+    const QImage sorgente = Campione({67, 41});
+    for (const CasoMatrice& c : casi) {
+        const QImage tinta = ApplicaMatriceColore(sorgente, c.matrice);
+        ASSERT_EQ(tinta.size(), sorgente.size()) << c.nome;
+        EXPECT_EQ(Impronta(tinta), c.impronta) << c.nome << " " << std::hex << Impronta(tinta);
+    }
+}
+
 }  // namespace
