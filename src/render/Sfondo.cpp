@@ -50,9 +50,11 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
     const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0]);
     const QRectF tutto(0, 0, larghezza, altezza);
     // The whole-frame picture, at its own scale from the top-left corner: with a plain alpha
-    // it is laid band by band under the rays, so the drawing thread does not blend 2M pixels.
+    // up to 1 (no tinted copy to make) it is laid band by band under the rays, so the drawing
+    // thread does not blend 2M pixels; a tint would be made once per band, so it stays here.
     const MatriceColore& matrice = c.AttributiImmagine;
-    const bool aBande = !immagine.isNull() && matrice.SoloAlfa() && PittoreNeutro(g);
+    float alfa = 1.0f;
+    const bool aBande = !immagine.isNull() && matrice.SoloAlfa(&alfa) && alfa <= 1.0f && PittoreNeutro(g);
     if (!immagine.isNull() && !aBande) DisegnaConMatrice(g, tutto, immagine, tutto, matrice);
     c.EffettoLineeFlare.Aggiorna();
     std::vector<LetturaLinea> linee;
