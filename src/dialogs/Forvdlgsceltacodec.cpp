@@ -171,6 +171,9 @@ void TORVDLGSceltaCodec::CreaControlli() {
     CreaPaginaX264();
     CreaPaginaX265();
     CreaPaginaPreset();
+    // Placed after they were added: each page is as tall as what it now holds.
+    for (int i = 0; i < header->Pagine()->count(); ++i)
+        if (auto* pagina = qobject_cast<PaginaScorrevole*>(header->Pagine()->widget(i))) pagina->Adatta();
 
     barraComando = new ORVPannelloBordo(Client());
     barraComando->SetColor(0x2D2D2D);
