@@ -898,6 +898,11 @@ bool TForm2Principale::SalvaAllaChiusura() {
 }
 
 void TForm2Principale::closeEvent(QCloseEvent* e) {
+    // While the encoding window is open the request is its own: it stops the run, or closes.
+    if (!fineSessione_ && porta_ && porta_->InoltraChiusura()) {
+        e->ignore();
+        return;
+    }
     if (contesto_->CicloAttivo) {
         // Nothing closes under a running loop: it stops after its frame, then the window closes.
         chiusuraInAttesa_ = true;

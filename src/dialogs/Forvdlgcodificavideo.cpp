@@ -298,6 +298,15 @@ void TORVDLGCodificaVideo::Interrompi() {
     MostraChiudi();
 }
 
+void TORVDLGCodificaVideo::RichiestaChiusura() {
+    if (!inEsecuzione) {
+        ChiudiCon(riuscita ? RisultatoOk : RisultatoNo);
+        return;
+    }
+    // A second request while the stop is under way changes nothing.
+    if (interrompi->isEnabled()) Interrompi();
+}
+
 void TORVDLGCodificaVideo::MostraChiudi() {
     interrompi->hide();
     interrompi->setEnabled(true);
