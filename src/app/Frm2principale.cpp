@@ -28,6 +28,7 @@
 #include "platform/CartelleUtente.h"
 #include "platform/Grafica.h"
 #include "platform/Immagini.h"
+#include "platform/LetturaImmagini.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
@@ -1458,7 +1459,8 @@ void TForm2Principale::Button1Click() {
         QImage sprite[5];
         for (int k = 0; k < 5; ++k)
             sprite[k] = RuotaImmagine(
-                QImage(QStringLiteral("%1/Intro/%2 Flare.png").arg(CartellaProgramma).arg(27 + k)), angoli[k]);
+                LeggiImmagine(QStringLiteral("%1/Intro/%2 Flare.png").arg(CartellaProgramma).arg(27 + k)).Immagine,
+                angoli[k]);
         DisegnaSfondo(c);
         punti[1] = punti[11] = punti[0];
         scala[2] = 0.5;

@@ -37,3 +37,16 @@ struct InfoJpeg {
     bool Progressivo = false;
 };
 bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore = nullptr);
+
+enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria };
+
+struct LetturaJpeg {
+    QImage Immagine;  // 32-bit RGB; null on any error
+    ErroreJpeg Errore = ErroreJpeg::Nessuno;
+    QString Testo;    // the error in the system's or libjpeg's words
+    InfoJpeg Info;    // as the header declares it, once the header was read
+};
+
+// What LeggiJpegRidotta does (minima invalid: the whole picture), and besides the limits on
+// size, memory and scans, decoding stops after millisecondiMassimi (0: no time limit).
+LetturaJpeg LeggiJpegLimitata(const QString& percorso, const QSize& minima, int millisecondiMassimi);
