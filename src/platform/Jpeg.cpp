@@ -1,6 +1,7 @@
 #include "platform/Jpeg.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csetjmp>
@@ -254,9 +255,10 @@ LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima,
                                                       .arg(info.Altezza)
                                                       .arg(LimiteMegabyteJpeg));
     }
-    if (info.Progressivo && ContaScansioniJpeg(percorso) > LimiteScansioniJpeg) {
+    const int ammesse = ScansioniAmmesseJpeg(info.Larghezza, info.Altezza);
+    if (info.Progressivo && ContaScansioniJpeg(percorso, ammesse) > ammesse) {
         jpeg_destroy_decompress(&l.cinfo);
-        return fallisce(ErroreJpeg::TroppeScansioni, QStringLiteral("too many scans: over %1").arg(LimiteScansioniJpeg));
+        return fallisce(ErroreJpeg::TroppeScansioni, QStringLiteral("too many scans: over %1").arg(ammesse));
     }
     if (minima.isValid()) {
         const int d = Denominatore(info.Larghezza, info.Altezza, minima);
@@ -284,6 +286,11 @@ LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima,
 }
 
 }  // namespace
+
+int ScansioniAmmesseJpeg(int larghezza, int altezza) {
+    const qint64 blocchi = std::max<qint64>(1, (qint64(larghezza) + 7) / 8 * ((qint64(altezza) + 7) / 8));
+    return int(std::clamp<qint64>(LimiteBlocchiScansioniJpeg / blocchi, 1, LimiteScansioniJpeg));
+}
 
 int ContaScansioniJpeg(const uchar* d, qint64 n, int limite) {
     if (n < 2 || d[0] != 0xFF || d[1] != 0xD8) return 0;

@@ -20,7 +20,10 @@ QString MotivoImmagine(const ImmagineLetta& letta, int lingua) {
             .arg(letta.Dichiarata.width())
             .arg(letta.Dichiarata.height());
     case RifiutoImmagine::TroppeScansioni:
-        return TestoMessaggio(VoceMessaggio::TroppeScansioni, lingua).arg(LimiteScansioniJpeg);
+        return TestoMessaggio(VoceMessaggio::TroppeScansioni, lingua)
+            .arg(letta.Dichiarata.isValid()
+                     ? ScansioniAmmesseJpeg(letta.Dichiarata.width(), letta.Dichiarata.height())
+                     : LimiteScansioniJpeg);
     case RifiutoImmagine::TroppoLenta:
         return TestoMessaggio(VoceMessaggio::ImmagineTroppoLenta, lingua)
             .arg(QLocale::c().toString(LimiteMillisecondiImmagine / 1000.0));

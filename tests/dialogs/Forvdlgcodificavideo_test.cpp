@@ -2,6 +2,7 @@
 
 #include "AiutoCodificaVideo.h"
 #include "common/CasaTemporanea.h"
+#include "common/BombeImmagini.h"
 #include "controls/BarraProgressoBlocchi.h"
 #include "controls/GeometriaForm.h"
 #include "controls/Orv_2016_button.h"
@@ -465,4 +466,25 @@ TEST(AnteprimaFrame, DecodesReducedAndKeepsThePictureWhenAFileCannotBeRead) {
     EXPECT_EQ(a.Percorso(), casa.Sotto("f.bmp"));
     a.Svuota();
     EXPECT_TRUE(a.Immagine().isNull());
+}
+
+// A frame file swapped for a bomb leaves the preview as it was, at once.
+TEST(AnteprimaFrame, BombsLeaveThePreviewAsItWas) {
+    CasaTemporanea casa;
+    QImage piccola(64, 36, QImage::Format_RGB32);
+    piccola.fill(QColor(30, 200, 30));
+    ASSERT_TRUE(ScriviJpeg(piccola, casa.Sotto("buono.jpg")));
+    AnteprimaFrame a;
+    ASSERT_TRUE(a.Carica(casa.Sotto("buono.jpg")));
+    const QImage prima = a.Immagine();
+    const std::pair<const char*, QByteArray> bombe[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1)},
+        {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000)},
+        {"enorme.bmp", bombe::BmpDichiarato(16000, 16000)},
+    };
+    for (const auto& [nome, dati] : bombe) {
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto(nome), dati));
+        EXPECT_FALSE(a.Carica(casa.Sotto(nome))) << nome;
+        EXPECT_EQ(a.Immagine(), prima) << nome;
+    }
 }

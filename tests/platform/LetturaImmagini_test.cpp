@@ -33,6 +33,9 @@ std::vector<Bomba> Bombe() {
          {5600, 5600}},
         {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), RifiutoImmagine::TroppeScansioni,
          {8000, 8000}},
+        // Few scans for a small picture, but each a pass over a million blocks: seconds of work.
+        {"passate_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
+         RifiutoImmagine::TroppeScansioni, {8000, 8000}},
         // Fits the pixel limit, but its coefficients for three full channels would not.
         {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4), RifiutoImmagine::TroppoGrande, {8000, 8000}},
         {"enorme.png", bombe::PngDichiarato(65500, 65500), RifiutoImmagine::TroppoGrande, {65500, 65500}},
@@ -92,11 +95,21 @@ TEST(LetturaImmagini, TheSameFilesBelowTheLimitsAreRead) {
     }
 }
 
+// The scans a picture may hold shrink as its blocks grow past what 100 passes allow.
+TEST(LetturaImmagini, TheLargestPicturesMayHoldFewerScans) {
+    const struct {
+        int w, h, ammesse;
+    } casi[] = {
+        {16, 16, 100}, {1920, 1080, 100}, {3872, 3872, 100}, {4000, 4000, 96}, {5600, 5600, 48}, {8000, 8000, 24},
+    };
+    for (const auto& c : casi) EXPECT_EQ(ScansioniAmmesseJpeg(c.w, c.h), c.ammesse) << c.w;
+}
+
 // Decoding stops at the time limit. The picture takes hundreds of times the limit given.
 TEST(LetturaImmagini, ADecodingPastTheTimeLimitIsRefused) {
     CasaTemporanea casa;
     const QString percorso = casa.Sotto("lento.jpg");
-    ASSERT_TRUE(bombe::Scrivi(percorso, bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg)));
+    ASSERT_TRUE(bombe::Scrivi(percorso, bombe::JpegVuoto(8000, 8000, 1, true, ScansioniAmmesseJpeg(8000, 8000))));
     OpzioniLettura opzioni;
     opzioni.MillisecondiMassimi = 1;
     const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);

@@ -194,7 +194,10 @@ TEST(ImmaginiIllegibili, BombsAreRefusedWithTheirReason) {
         {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
          TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
         {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
-         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg)},
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        // Within the scans of a small picture, but each of them a pass over a million blocks.
+        {"passate.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
         {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4),
          TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(8000).arg(8000)},
         {"enorme.png", bombe::PngDichiarato(65500, 65500),
