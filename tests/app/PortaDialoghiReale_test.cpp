@@ -233,7 +233,7 @@ TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodi
     tempo.start();
     QObject::connect(&sonda, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget())) {
-            domande << box->Messaggio()->text();
+            domande << box->Testo();
             box->close();
             return;
         }
