@@ -35,6 +35,7 @@ enum class VoceMessaggio {
     StileNonValido,             // %1 file
     TroppeScansioni,            // a reason: %1 the limit of scans
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
+    SessioniSalvateDaParte,     // %1 the copies, one a line
 
     // Fixed captions of the windows that the language table does not give.
     CaptionGrassetto,
