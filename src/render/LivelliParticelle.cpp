@@ -1,5 +1,6 @@
 #include "render/LivelliParticelle.h"
 
+#include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "render/Bande.h"
 #include "render/CampoDistanza.h"
@@ -720,7 +721,7 @@ void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi) {
     if (tela.format() != QImage::Format_ARGB32_Premultiplied) {
         QImage premoltiplicata = tela.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         DipingiPalle(premoltiplicata, comandi);
-        tela = premoltiplicata.convertToFormat(tela.format());
+        tela = ConvertiFormato(premoltiplicata, tela.format());
         return;
     }
     std::vector<std::pair<QRgb, Profilo>> profili;
