@@ -1,5 +1,5 @@
 // Writes pictures of the encoding window during and after a run with Debian's ffmpeg on a few
-// frames drawn here, and of the codec window on pages 1, 5 (also lossless) and 7, in Italian
+// frames drawn here, and of the codec window on every page (x264 also lossless), in Italian
 // and English:
 // finestre_codifica [folder] (default build/finestre_codifica).
 #include "AiutoStrumenti.h"
@@ -101,7 +101,7 @@ void FotoCodec(TORVDLGSceltaCodec& codec, const QString& nome) {
 void FotoSceltaCodec(int lingua, TORVDLGSceltaCodec& codec) {
     codec.Inizializza(lingua, true, QStringLiteral("QV"), QStringLiteral("Intro"));
     SceltaCodec s = codec.Scelta();
-    for (int pagina : {1, 5, 7}) {
+    for (int pagina = 1; pagina <= 7; ++pagina) {
         s.Pagina = pagina;
         codec.ImpostaScelta(s);
         FotoCodec(codec, QStringLiteral("codec_pagina%1_%2").arg(pagina).arg(Sigla(lingua)));

@@ -171,6 +171,9 @@ void TORVDLGSceltaCodec::CreaControlli() {
     CreaPaginaX264();
     CreaPaginaX265();
     CreaPaginaPreset();
+    // Placed after they were added: each page is as tall as what it now holds.
+    for (int i = 0; i < header->Pagine()->count(); ++i)
+        if (auto* pagina = qobject_cast<PaginaScorrevole*>(header->Pagine()->widget(i))) pagina->Adatta();
 
     barraComando = new ORVPannelloBordo(Client());
     barraComando->SetColor(0x2D2D2D);
@@ -255,7 +258,7 @@ ORV_2016_Lista* TORVDLGSceltaCodec::Lista(QWidget* pagina, const QString& nome, 
     return l;
 }
 
-TFlatMemo* TORVDLGSceltaCodec::Memo(QWidget* pagina, const QString& nome, const QString& testo, int x, int y,
+TFlatMemo* TORVDLGSceltaCodec::Memo(QWidget* pagina, const QString& nome, const QStringList& testi, int x, int y,
                                     int larghezza) {
     auto* m = new TFlatMemo(pagina);
     m->setObjectName(nome);
@@ -264,18 +267,38 @@ TFlatMemo* TORVDLGSceltaCodec::Memo(QWidget* pagina, const QString& nome, const 
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setFocusPolicy(Qt::NoFocus);
-    m->SetText(testo);
+    m->SetText(testi.value(0));
     ImpostaColore(m, ColoreValori);
-    m->setGeometry(x, y, larghezza, AltezzaMemo(testo, larghezza));
+    // As tall as the longest of its texts, so the page is laid out once for every language.
+    int altezza = 0;
+    for (const QString& t : testi) altezza = std::max(altezza, AltezzaMemo(t, larghezza));
+    m->setGeometry(x, y, larghezza, altezza);
     return m;
 }
 
-TFlatMemo* TORVDLGSceltaCodec::MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto) {
-    return Memo(pagina, nome, TestoAiuto(aiuto), XEtichette, YPrimaRiga, pagina->width() - 2 * XEtichette);
+namespace {
+
+QStringList TestiAiuto(AiutoCodec aiuto) {
+    return {TestoAiuto(aiuto), TestoAiuto(aiuto, 0)};
 }
 
-TFlatMemo* TORVDLGSceltaCodec::MemoAiuto(QWidget* pagina, const QString& nome, const QString& testo, int y) {
-    return Memo(pagina, nome, testo, XAiuto(), y, pagina->width() - XAiuto() - XEtichette);
+}  // namespace
+
+TFlatMemo* TORVDLGSceltaCodec::MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto) {
+    TFlatMemo* m =
+        Memo(pagina, nome, TestiAiuto(aiuto), XEtichette, YPrimaRiga, pagina->width() - 2 * XEtichette);
+    aiuti.push_back({m, aiuto});
+    return m;
+}
+
+TFlatMemo* TORVDLGSceltaCodec::MemoAiuto(QWidget* pagina, const QString& nome, AiutoCodec aiuto, int y) {
+    TFlatMemo* m = MemoAiuto(pagina, nome, TestiAiuto(aiuto), y);
+    aiuti.push_back({m, aiuto});
+    return m;
+}
+
+TFlatMemo* TORVDLGSceltaCodec::MemoAiuto(QWidget* pagina, const QString& nome, const QStringList& testi, int y) {
+    return Memo(pagina, nome, testi, XAiuto(), y, pagina->width() - XAiuto() - XEtichette);
 }
 
 void TORVDLGSceltaCodec::CreaPaginaProres() {
@@ -285,12 +308,12 @@ void TORVDLGSceltaCodec::CreaPaginaProres() {
 
     Etichetta(p, "ProresLabelProfilo", VoceSceltaCodec::ProresProfilo, righe.Y());
     proresCB = GruppoRadio(p, "ProresCB", VariantiProres(), righe.Y());
-    auto* profili = MemoAiuto(p, "ProresMemo2", TestoAiuto(AiutoCodec::ProresProfili), righe.Y());
+    auto* profili = MemoAiuto(p, "ProresMemo2", AiutoCodec::ProresProfili, righe.Y());
     righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, profili->height()));
 
     Etichetta(p, "ProresLabelQualita", VoceSceltaCodec::ProresQualita, righe.Y());
     proresQualita = Numero(p, "ProresQualita", 0, 32, righe.Y());
-    MemoAiuto(p, "ProresMemo3", TestoAiuto(AiutoCodec::ProresQualita), righe.Y());
+    MemoAiuto(p, "ProresMemo3", AiutoCodec::ProresQualita, righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaMp4() {
@@ -300,12 +323,12 @@ void TORVDLGSceltaCodec::CreaPaginaMp4() {
 
     Etichetta(p, "MP4LabelProfilo", VoceSceltaCodec::Mp4Profilo, righe.Y());
     mp4CB = GruppoRadio(p, "MP4CB", VariantiMp4(), righe.Y());
-    auto* profili = MemoAiuto(p, "MP4Memo2", TestoAiuto(AiutoCodec::Mp4Profili), righe.Y());
+    auto* profili = MemoAiuto(p, "MP4Memo2", AiutoCodec::Mp4Profili, righe.Y());
     righe.Avanza(std::max(3 * PassoRadio + AltezzaControllo, profili->height()));
 
     Etichetta(p, "MP4LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
     mp4Qualita = Numero(p, "MP4Qualita", 1, 31, righe.Y());
-    MemoAiuto(p, "MP4Memo3", TestoAiuto(AiutoCodec::Mp4Qualita), righe.Y());
+    MemoAiuto(p, "MP4Memo3", AiutoCodec::Mp4Qualita, righe.Y());
 }
 
 void TORVDLGSceltaCodec::CreaPaginaHuffYUV() {
@@ -313,7 +336,7 @@ void TORVDLGSceltaCodec::CreaPaginaHuffYUV() {
     Righe righe;
     righe.Avanza(MemoIntro(p, "HuffYUVMemo1", AiutoCodec::HuffYUVCodec)->height());
     huffYUVVariante = Check(p, "HuffYUVVariante", QString(), righe.Y());
-    MemoAiuto(p, "HuffYUVMemo2", TestoAiuto(AiutoCodec::HuffYUVVariante), righe.Y());
+    MemoAiuto(p, "HuffYUVMemo2", AiutoCodec::HuffYUVVariante, righe.Y());
 }
 
 QList<QWidget*> TORVDLGSceltaCodec::PresetQualita::Tutti() const {
@@ -326,11 +349,11 @@ TORVDLGSceltaCodec::PresetQualita TORVDLGSceltaCodec::CreaPresetQualita(QWidget*
     PresetQualita r;
     r.EtichettaPreset = Etichetta(p, prefisso + "LabelPreset", VoceSceltaCodec::Preset, righe.Y());
     r.Preset = Lista(p, prefisso + "Preset", VociPresetCodec(), righe.Y());
-    r.AiutoPreset = MemoAiuto(p, prefisso + "Memo2", TestoAiuto(AiutoCodec::Preset), righe.Y());
+    r.AiutoPreset = MemoAiuto(p, prefisso + "Memo2", AiutoCodec::Preset, righe.Y());
     righe.Avanza(r.AiutoPreset->height());
     r.EtichettaQualita = Etichetta(p, prefisso + "LabelQualita", VoceSceltaCodec::Qualita, righe.Y());
     r.Qualita = Numero(p, prefisso + "Qualita", 0, massimo, righe.Y());
-    r.AiutoQualita = MemoAiuto(p, prefisso + "Memo3", TestoAiuto(aiutoQualita), righe.Y());
+    r.AiutoQualita = MemoAiuto(p, prefisso + "Memo3", aiutoQualita, righe.Y());
     righe.Avanza(r.AiutoQualita->height());
     r.YDopo = righe.Y();
     return r;
@@ -355,14 +378,12 @@ void TORVDLGSceltaCodec::CreaPaginaX264() {
     righe = Righe(r.YDopo);
 
     x264Lossless = Check(p, "X264Lossless", QString::fromLatin1(CaptionLossless), righe.Y());
-    // Sized for the longer of its two languages; ApplicaTesti puts in the one shown.
-    const QString italiano = TestoAiuto(AiutoCodec::X264Lossless, 0), inglese = TestoAiuto(AiutoCodec::X264Lossless);
-    aiutoX264Lossless = MemoAiuto(p, "X264Memo4", italiano.size() > inglese.size() ? italiano : inglese, righe.Y());
-    righe.Avanza(aiutoX264Lossless->height());
+    auto* aiutoLossless = MemoAiuto(p, "X264Memo4", AiutoCodec::X264Lossless, righe.Y());
+    righe.Avanza(aiutoLossless->height());
 
     x264Tune = Check(p, "X264Tune", QString::fromLatin1(CaptionTune), righe.Y());
     x264TuneValue = Lista(p, "X264TuneValue", VociTuneCodec(), righe.Y() + PassoRadio);
-    MemoAiuto(p, "X264Memo5", TestoAiuto(AiutoCodec::X264Tune), righe.Y());
+    MemoAiuto(p, "X264Memo5", AiutoCodec::X264Tune, righe.Y());
 
     // Lossless overrides the preset and the quality only; the tune stays in the command.
     grigiX264 = r.Tutti();
@@ -376,7 +397,7 @@ void TORVDLGSceltaCodec::CreaPaginaX265() {
     x265Preset = r.Preset;
     x265Qualita = r.Qualita;
     x265Lossless = Check(p, "X265Lossless", QString::fromLatin1(CaptionLossless), r.YDopo);
-    MemoAiuto(p, "X265Memo4", TestoAiuto(AiutoCodec::X265Lossless), r.YDopo);
+    MemoAiuto(p, "X265Memo4", AiutoCodec::X265Lossless, r.YDopo);
     grigiX265 = r.Tutti();
 }
 
@@ -392,7 +413,7 @@ void TORVDLGSceltaCodec::CreaPaginaPreset() {
         s->setGeometry(XEtichette, righe.Y(), XAiuto() - XEtichette - SpazioAiuto, s->height());
         presetWeb << s;
         // The text sits level with the caption's middle.
-        auto* m = MemoAiuto(p, QStringLiteral("PresetMemo%1").arg(i + 1), TestoPresetWeb(i + 1),
+        auto* m = MemoAiuto(p, QStringLiteral("PresetMemo%1").arg(i + 1), QStringList{TestoPresetWeb(i + 1)},
                             righe.Y() + (s->height() - AltezzaControllo) / 2);
         righe.Avanza(std::max(s->height(), m->height()));
     }
@@ -455,7 +476,7 @@ void TORVDLGSceltaCodec::ApplicaTesti() {
     Cornice()->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Titolo, lingua));
     for (const auto& [etichetta, voce] : etichette) etichetta->SetCaption(TestoSceltaCodec(VoceSceltaCodec(voce), lingua));
     huffYUVVariante->SetCaption(TestoSceltaCodec(VoceSceltaCodec::HuffYUVVariante, lingua));
-    aiutoX264Lossless->SetText(TestoAiuto(AiutoCodec::X264Lossless, lingua));
+    for (const auto& [memo, aiuto] : aiuti) memo->SetText(TestoAiuto(aiuto, lingua));
     rigaComandoLabel->SetCaption(TestoSceltaCodec(VoceSceltaCodec::RigaComando, lingua));
     esci->SetCaption(TestoSceltaCodec(VoceSceltaCodec::Esci, lingua));
 }

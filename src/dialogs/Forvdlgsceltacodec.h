@@ -1,6 +1,6 @@
 #pragma once
 // The codec choice window: seven codec pages under a tab header, each with its variant,
-// quality and preset controls and English help texts, and the encoder's command line. The
+// quality and preset controls and help texts in the window's language, and the encoder's command line. The
 // controls are the choice: every change converts them to a SceltaCodec, rebuilds the command
 // line and writes the settings string into the project model, so the project file carries it.
 #include "dialogs/DialogoOrv.h"
@@ -85,10 +85,12 @@ private:
     QList<ORV_2016_Check*> GruppoRadio(QWidget* pagina, const QString& prefisso, const QStringList& captions, int y);
     ORV_2016_SpinNumber* Numero(QWidget* pagina, const QString& nome, int minimo, int massimo, int y);
     ORV_2016_Lista* Lista(QWidget* pagina, const QString& nome, const QStringList& voci, int y);
-    TFlatMemo* Memo(QWidget* pagina, const QString& nome, const QString& testo, int x, int y, int larghezza);
+    // Shows the first text, sized for the tallest.
+    TFlatMemo* Memo(QWidget* pagina, const QString& nome, const QStringList& testi, int x, int y, int larghezza);
     // The page's opening text across the page, and a setting's help in the right column.
     TFlatMemo* MemoIntro(QWidget* pagina, const QString& nome, AiutoCodec aiuto);
-    TFlatMemo* MemoAiuto(QWidget* pagina, const QString& nome, const QString& testo, int y);
+    TFlatMemo* MemoAiuto(QWidget* pagina, const QString& nome, AiutoCodec aiuto, int y);
+    TFlatMemo* MemoAiuto(QWidget* pagina, const QString& nome, const QStringList& testi, int y);
     // The preset and quality rows that H.264, x264 and x265 share, from y down.
     struct PresetQualita {
         ORV_2016_Label* EtichettaPreset;
@@ -126,7 +128,8 @@ private:
     ORV_2016_Lista* x265Preset = nullptr;
     ORV_2016_SpinNumber* x265Qualita = nullptr;
     ORV_2016_Check* x265Lossless = nullptr;
-    TFlatMemo* aiutoX264Lossless = nullptr;
+    // The help memos, each with the text it shows in the window's language.
+    QList<std::pair<TFlatMemo*, AiutoCodec>> aiuti;
     // The captions that change with the language, with the text each shows.
     QList<std::pair<ORV_2016_Label*, int>> etichette;
     // Greyed by the lossless switches: x264 and x265 preset and quality, labels, values, help.

@@ -1,6 +1,6 @@
 #pragma once
 // The codec window's texts: captions in the five languages, the tab and choice captions,
-// and the help texts, English in every language except the few that also have an Italian text.
+// and the help texts, every one in Italian and English (the other languages read English).
 // Kept here only.
 #include <QString>
 #include <QStringList>
@@ -39,7 +39,7 @@ enum class AiutoCodec {
 };
 // The English text.
 QString TestoAiuto(AiutoCodec aiuto);
-// In a language 0..4: the Italian text where there is one, else the English.
+// In a language 0..4: Italian for Italian, English for every other language.
 QString TestoAiuto(AiutoCodec aiuto, int lingua);
 // The memo beside each publishing preset (1 YouTube .. 3 Facebook), the same in every language.
 QString TestoPresetWeb(int preset);

@@ -39,17 +39,50 @@ LavoroCodifica::~LavoroCodifica() {
     ArrestoSincrono();
 }
 
+namespace {
+
+// A flood of output lines reaches the disk in pieces of about this size.
+constexpr qsizetype PezzoLog = 256 * 1024;
+
+}  // namespace
+
 void LavoroCodifica::Log(const QString& riga) {
-    log_.Riga(riga);
+    LogByte(riga.toUtf8());
+}
+
+void LavoroCodifica::LogByte(const QByteArray& riga) {
+    if (logFallito_) return;
+    logInAttesa_.append(riga);
+    logInAttesa_.append("\r\n");
+    if (logInAttesa_.size() >= PezzoLog) ScriviInAttesa();
 }
 
 void LavoroCodifica::LogBanner(const char* titolo) {
-    log_.Righe(RigheBanner(Testo(titolo), CorniceBanner::Commento));
+    for (const QString& r : RigheBanner(Testo(titolo), CorniceBanner::Commento)) Log(r);
+}
+
+void LavoroCodifica::ScriviInAttesa() {
+    // A log that cannot be written does not stop the run; it is then left as far as it got.
+    if (logFallito_ || percorsoLog_.isEmpty()) {
+        logInAttesa_.resize(0);
+        return;
+    }
+    if (!fileLog_.isOpen()) {
+        fileLog_.setFileName(percorsoLog_);
+        if (!fileLog_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) logFallito_ = true;
+    }
+    if (!logFallito_ && fileLog_.write(logInAttesa_) != logInAttesa_.size()) logFallito_ = true;
+    // Emptied, not freed: a flood would otherwise grow and give back the same memory at every piece.
+    logInAttesa_.resize(0);
 }
 
 void LavoroCodifica::SalvaLog() {
-    // A log that cannot be written does not stop the run.
-    if (!percorsoLog_.isEmpty()) log_.Salva(percorsoLog_);
+    if (!logInAttesa_.isEmpty()) ScriviInAttesa();
+}
+
+void LavoroCodifica::ChiudiLog() {
+    SalvaLog();
+    fileLog_.close();
 }
 
 bool LavoroCodifica::ScriviScript(const QString& percorso, const QStringList& righe, QString& errore) {
@@ -70,8 +103,10 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
     inCorso_ = true;
     risultato_ = RisultatoCodifica();
     figure_ = FigureCodifica();
-    divisore_ = DivisoreRighe();
-    log_ = ScrittoreTesto();
+    divisore_ = DivisoreRighe(LimiteRigaLog);
+    fileLog_.close();
+    logInAttesa_.clear();
+    logFallito_ = false;
     gruppo_ = 0;
     emit figureAggiornate(figure_);
 
@@ -195,13 +230,27 @@ void LavoroCodifica::Avviato() {
 void LavoroCodifica::LeggiUscita() {
     if (!processo_) return;
     const QByteArray blocco = processo_->readAllStandardOutput();
-    for (const QByteArray& riga : divisore_.Aggiungi(blocco)) ElaboraRiga(riga);
+    for (const RigaUscita& riga : divisore_.Aggiungi(blocco)) ElaboraRiga(riga);
     SalvaLog();
 }
 
-void LavoroCodifica::ElaboraRiga(const QByteArray& byte) {
-    const QString riga = DecodificaRiga(byte);
-    Log(riga);
+void LavoroCodifica::ElaboraRiga(const RigaUscita& uscita) {
+    // Most of what an encoder prints is ASCII: its bytes are the log's as they stand.
+    const QByteArray& byte = uscita.Byte;
+    const bool ascii = std::all_of(byte.begin(), byte.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    QString riga = ascii ? QString::fromLatin1(byte) : DecodificaRiga(byte);
+    if (uscita.Tagliati > 0)
+        Log(riga + Testo(TestiCodifica::LogRigaTagliata).arg(uscita.Tagliati));
+    else if (ascii)
+        LogByte(byte);
+    else
+        Log(riga);
+    if (riga.size() > LimiteRigaFinestra || uscita.Tagliati > 0) {
+        qsizetype tieni = std::min(riga.size(), LimiteRigaFinestra);
+        if (tieni > 0 && riga[tieni - 1].isHighSurrogate()) --tieni;
+        riga.truncate(tieni);
+        riga += QChar(0x2026);
+    }
     emit rigaLetta(riga);
     if (const auto errore = RigaErrore(riga)) risultato_.UltimoErrore = *errore;
     if (!AggiornaFigure(riga, figure_)) return;
@@ -220,7 +269,7 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
     SegnaleGruppo(SIGKILL);
     gruppo_ = 0;
     LeggiUscita();
-    for (const QByteArray& riga : divisore_.Termina()) ElaboraRiga(riga);
+    for (const RigaUscita& riga : divisore_.Termina()) ElaboraRiga(riga);
 
     risultato_.CodiceUscita = stato == QProcess::NormalExit ? codice : -1;
     risultato_.Crash = stato == QProcess::CrashExit && !risultato_.Interrotta;
@@ -323,7 +372,7 @@ void LavoroCodifica::Concludi() {
     gruppo_ = 0;
     risultato_.UltimoFrame = figure_.NumeroFrame();
     LogBanner(risultato_.Riuscita ? TestiCodifica::BannerRiuscita : TestiCodifica::BannerErrore);
-    SalvaLog();
+    ChiudiLog();
     QFile::remove(percorsoScript_);
     // A half-written video is no use to anyone; the frames stay.
     if (!risultato_.Riuscita && !videoEsistevaPrima_ && !comando_.PercorsoVideo.isEmpty())

@@ -12,6 +12,7 @@
 #include "platform/FileTesto.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -48,6 +49,13 @@ struct RisultatoCodifica {
 // reason, else that the encoder crashed, else its last error line, else its exit code. Empty
 // on success and on a stop.
 QString MotivoFallimento(const RisultatoCodifica& risultato, int lingua);
+
+// An encoder may print without end: the log keeps of each line its first LimiteRigaLog bytes
+// and says how many it dropped; the lines given to the window and the failure reason keep
+// their first LimiteRigaFinestra characters and end in an ellipsis when cut. The log goes to
+// disk as the output comes; nothing of the output is kept in memory beyond the line in hand.
+inline constexpr qsizetype LimiteRigaLog = 64 * 1024;
+inline constexpr qsizetype LimiteRigaFinestra = 2000;
 
 class LavoroCodifica : public QObject {
     Q_OBJECT
@@ -92,6 +100,7 @@ signals:
 
 private:
     void Log(const QString& riga);
+    void LogByte(const QByteArray& riga);  // a line already in UTF-8
     void LogBanner(const char* titolo);
     void SalvaLog();
     bool ScriviScript(const QString& percorso, const QStringList& righe, QString& errore);
@@ -101,7 +110,9 @@ private:
     void SondaFinita(int codice, QProcess::ExitStatus stato);
     void FermaControllo();
     void LeggiUscita();
-    void ElaboraRiga(const QByteArray& riga);
+    void ElaboraRiga(const RigaUscita& riga);
+    void ScriviInAttesa();
+    void ChiudiLog();
     void Avviato();
     void Finito(int codice, QProcess::ExitStatus stato);
     void ErroreProcesso(QProcess::ProcessError errore);
@@ -123,8 +134,11 @@ private:
     QProcess* processo_ = nullptr;
     QProcess* sondaProcesso_ = nullptr;
     QTimer arresto_;
-    DivisoreRighe divisore_;
-    ScrittoreTesto log_;
+    DivisoreRighe divisore_{LimiteRigaLog};
+    // The log's lines not yet on disk; the file is opened, anew, at the first write.
+    QByteArray logInAttesa_;
+    QFile fileLog_;
+    bool logFallito_ = false;
     QString percorsoLog_;
     QString percorsoScript_;
     RigaComando comando_;

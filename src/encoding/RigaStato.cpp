@@ -47,18 +47,21 @@ bool AggiornaFigure(const QString& riga, FigureCodifica& figure) {
 }
 
 std::optional<QString> RigaErrore(const QString& riga) {
-    static const QRegularExpression contesto(QStringLiteral("^\\[[^\\]]*\\]\\s*"));
     static const QRegularExpression parole(
         QStringLiteral("error|failed|invalid|no space|no such|denied|cannot|could not|unable|not found|unknown|"
                        "corrupt|out of memory|broken pipe|read-only"),
         QRegularExpression::CaseInsensitiveOption);
     if (EUnaRigaStato(riga)) return std::nullopt;
-    QString testo = riga;
-    testo.remove(contesto);
+    // Without the "[muxer @ 0x...]" in front; read by hand, as every line of a flood passes here.
+    QStringView testo(riga);
+    if (testo.startsWith(QLatin1Char('['))) {
+        const qsizetype chiusa = testo.indexOf(QLatin1Char(']'));
+        if (chiusa > 0) testo = testo.mid(chiusa + 1);
+    }
     testo = testo.trimmed();
     if (testo.isEmpty() || testo == QLatin1String("Conversion failed!") ||
         testo.startsWith(QLatin1String("Last message repeated")))
         return std::nullopt;
     if (!parole.match(testo).hasMatch()) return std::nullopt;
-    return testo;
+    return testo.toString();
 }

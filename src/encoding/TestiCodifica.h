@@ -40,6 +40,8 @@ inline constexpr char LogVideoMancante[] = "Il video non è stato scritto: %1";
 inline constexpr char LogSonda[] = "Rilettura del video: %1";
 inline constexpr char LogSondaFallita[] = "Il video non è leggibile: %1";
 inline constexpr char LogFrameNelVideo[] = "Frame nel video: %1, attesi %2";
+// After the kept part of a line the encoder printed without end; %1 the bytes dropped.
+inline constexpr char LogRigaTagliata[] = " [riga tagliata: altri %1 byte]";
 
 // The encoding window's texts, one per language (Italian, English, Spanish, German, French).
 using Testo5 = std::array<QString, 5>;

@@ -1,6 +1,7 @@
 #include "platform/Immagini.h"
 
 #include "platform/Grafica.h"
+#include "platform/LetturaImmagini.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -34,9 +35,9 @@ QImage RuotaImmagine(const QImage& sorgente, int angolo) {
 }
 
 bool RuotaImmagine(const QString& sorgente, const QString& destinazione, int angolo) {
-    QImage immagine;
-    if (!immagine.load(sorgente)) return false;
-    QImage ruotata = RuotaImmagine(immagine, angolo);
+    const ImmagineLetta letta = LeggiImmagine(sorgente);
+    if (!letta.Letta()) return false;
+    QImage ruotata = RuotaImmagine(letta.Immagine, angolo);
     QByteArray formato;
     if (ruotata.isNull() || TrovaEncoder(QStringLiteral("image/png"), formato) < 0) return false;
     return ruotata.save(destinazione, formato.constData());

@@ -21,8 +21,23 @@ void ApriGrafica(QPainter& grafica, QImage& canvas) {
     ImpostaModiGrafica(grafica);
 }
 
-// A run that cannot write its frames ends here: Anima off, the error shown, no encoder.
+// The counter: in a run the frames whose files are written (behind the drawing while the
+// workers write, never past a frame that failed), else the frame drawn.
+long long FrameContati(const ContestoRendering& c) {
+    const long long disegnati = static_cast<long long>(c.FrameCorrente) + 1;
+    if (!c.CicloAttivo || !c.Anima()) return disegnati;
+    if (c.Scrittura) return c.Scrittura->Scritti();
+    return c.ErroreFrame ? disegnati - 1 : disegnati;
+}
+
+void MostraContatore(ContestoRendering& c) {
+    c.Host.ImpostaCaptionFrame(QString::number(FrameContati(c)));
+}
+
+// A run that cannot write its frames ends here: Anima off, the error shown, no encoder. The
+// counter stops on the last file written, the one before the frame the message names.
 void InterrompiPerErrore(ContestoRendering& c) {
+    MostraContatore(c);
     c.AnimazioneInCorso = false;
     c.FrameCorrente = 0.0f;
     c.Host.DeselezionaAnima();
@@ -59,7 +74,9 @@ void Ciclo(ContestoRendering& c) {
                 InterrompiPerErrore(c);
                 break;
             }
-            // The last frame, whatever the screen's rate.
+            // The last frame, whatever the screen's rate; the workers' last files are now
+            // written too.
+            if (c.Scrittura) MostraContatore(c);
             MostraUltimaAnteprima(c);
             c.FrameCorrente = 0.0f;
             c.AnimazioneInCorso = false;
@@ -207,7 +224,7 @@ void PassiFinaliFrame(ContestoRendering& c) {
     c.Effetti.DisegnaLensFlare(effetti);
     c.Effetti.DisegnaNeve(effetti);
     SalvaFrame(c);
-    c.Host.ImpostaCaptionFrame(QString::number(static_cast<long long>(c.FrameCorrente) + 1));
+    MostraContatore(c);
     // Pictures that could not be read in this frame, each path told once.
     for (const QString& avviso : c.Immagini.PrendiAvvisi() + c.Effetti.Sprite().PrendiAvvisi())
         c.Host.SegnalaAvviso(avviso);

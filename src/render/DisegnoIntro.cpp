@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-QImage CaricaImmagine(ContestoRendering& c, const QString& percorso) {
+QImage CaricaImmagine(ContestoRendering& c, const QString& percorso, Assenza assenza) {
     if (percorso.isEmpty()) return {};
-    return c.Immagini.Carica(percorso);
+    return c.Immagini.Carica(percorso, assenza);
 }
 
 QImage CaricaSlot(ContestoRendering& c, int slot) {

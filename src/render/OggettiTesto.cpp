@@ -461,7 +461,9 @@ void CreaOggettiTesto(ContestoRendering& c) {
 
     Ingressi in{imp, c, FontTesto(imp), {}, imp.IntroLista.Voce(), {}, 0, 0, 0, 0};
     in.descrizioneFont = in.font.toString();
-    in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo);
+    // A logo that is gone is told only when a line stands for it.
+    const bool usato = std::any_of(c.RigheTesto.begin(), c.RigheTesto.end(), RigaLogo);
+    in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo, usato ? Assenza::Segnalata : Assenza::Taciuta);
     in.lw = in.logo.width();
     in.lh = in.logo.height();
     if (in.intro == 6) {

@@ -113,7 +113,8 @@ void SalvaFrame(ContestoRendering& c) {
     if (c.Scrittura) {
         // Made and written by the workers; a failure shows at one of the next frames.
         const QSize scalata = anteprima.isEmpty() || !AnteprimaDaScalare(c) ? QSize() : anteprima;
-        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, scalata) || c.Scrittura->Fallito()) {
+        const int conteggio = static_cast<int>(c.FrameCorrente) + 1;
+        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, scalata, conteggio) || c.Scrittura->Fallito()) {
             c.ErroreFrame = true;
             c.Scrittura->Fallito(&c.MessaggioErrore);
         }

@@ -140,11 +140,11 @@ ScritturaFrame::~ScritturaFrame() {
 }
 
 bool ScritturaFrame::Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome,
-                            const QSize& anteprima) {
+                            const QSize& anteprima, int conteggio) {
     std::unique_lock<std::mutex> blocco(mutex_);
     spazioLibero_.wait(blocco, [this] { return inVolo_ < capacita_ || fallito_; });
     if (fallito_) return false;
-    Lavoro lavoro{prossimaSequenza_++, {}, dimensione, jpg, nome, anteprima};
+    Lavoro lavoro{prossimaSequenza_++, {}, dimensione, jpg, nome, anteprima, conteggio};
     if (!tele_.empty()) {
         lavoro.tela = std::move(tele_.back());
         tele_.pop_back();
@@ -211,7 +211,7 @@ void ScritturaFrame::Lavora() {
         // After a failure the later frames are dropped unmade.
         const bool salta = fallito_;
         blocco.unlock();
-        Risultato risultato{false, {}, {}, lavoro.nome};
+        Risultato risultato{false, {}, {}, lavoro.nome, lavoro.conteggio};
         QImage anteprima;
         if (!salta) {
             risultato.codificato = CodificaFrame(lavoro.tela, lavoro.dimensione, lavoro.jpg, risultato.dati, &risultato.motivo);
@@ -230,6 +230,11 @@ void ScritturaFrame::Lavora() {
     }
 }
 
+int ScritturaFrame::Scritti() const {
+    std::lock_guard<std::mutex> blocco(mutex_);
+    return scritti_;
+}
+
 // One worker at a time writes whatever is ready next in the queue's order; the others only
 // leave their results.
 void ScritturaFrame::ScriviInOrdine(std::unique_lock<std::mutex>& blocco) {
@@ -245,7 +250,9 @@ void ScritturaFrame::ScriviInOrdine(std::unique_lock<std::mutex>& blocco) {
                 scritto = ScriviFileFrame(r.nome, r.dati, &r.motivo);
                 blocco.lock();
             }
-            if (!scritto) {
+            if (scritto) {
+                scritti_ = r.conteggio;
+            } else {
                 fallito_ = true;
                 messaggio_ = MessaggioFrameNonScritto(r.nome, r.motivo);
             }

@@ -16,6 +16,8 @@
 #include "dialogs/ListaPannello.h"
 #include "controls/Orvlrbutton.h"
 #include "dialogs/Forvdlgsceltacodec.h"
+#include "dialogs/Forvdlgcodificavideo.h"
+#include "encoding/AiutoCodifica.h"
 #include "encoding/ImpostazioniCodec.h"
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -203,3 +206,62 @@ TEST(PortaDialoghiReale, TheCodecWindowShowsTheProjectsRateInEveryLanguage) {
 }
 
 }  // namespace
+
+// The main window's close while the encoding window is open is that window's: during the run
+// it stops the encoder as "Interrompi" does, after it it closes the encoding window as
+// "Chiudi" does; the main window stays open through both.
+TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodingWindow) {
+    Banco b;
+    const QString cartella = b.casa.Sotto("Video");
+    ScriviFrame(cartella, 6, true);
+    TORVDLGCodificaVideo& finestra = b.porta->CodificaVideo();
+    finestra.ImpostaEncoder(CopiaFintoEncoder(b.casa.Sotto("finto_ffmpeg")));
+    finestra.ImpostaSonda(CopiaFintaSonda(b.casa.Sotto("finto_ffprobe")));
+    finestra.ImpostaAttesaAvvio(10);
+    finestra.Lavoro().ImpostaAttesaArresto(300);
+    qputenv("FINTO_MODO", "lento");
+    b.principale->ImpostaPorta(b.porta.get());
+    b.principale->show();
+    EXPECT_FALSE(b.porta->InoltraChiusura());  // nothing open: the main window's own close
+
+    ConsegnaCodifica consegna;
+    consegna.Parametri = {cartella, 25, true, 5, QStringLiteral("Frames/Image")};
+    bool fermato = false, chiuso = false, principaleAperta = true;
+    QStringList domande;
+    QTimer sonda;
+    QElapsedTimer tempo;
+    tempo.start();
+    QObject::connect(&sonda, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget())) {
+            domande << box->Messaggio()->text();
+            box->close();
+            return;
+        }
+        if (!finestra.isVisible()) return;
+        if (tempo.elapsed() > 20000) {
+            ADD_FAILURE() << "the encoding window never closed";
+            finestra.done(0);
+            return;
+        }
+        if (!fermato && finestra.Lavoro().InCorso() && finestra.Lavoro().Figure().NumeroFrame() >= 1) {
+            fermato = true;
+            EXPECT_FALSE(b.principale->close());
+            EXPECT_TRUE(finestra.isVisible());
+            EXPECT_FALSE(finestra.BottoneInterrompi()->isEnabled());
+        } else if (fermato && !finestra.InEsecuzione() && !chiuso) {
+            chiuso = true;
+            EXPECT_FALSE(b.principale->close());
+            principaleAperta = b.principale->isVisible();
+        }
+    });
+    sonda.start(5);
+    b.porta->Codifica(LinguaItaliano, consegna);
+    sonda.stop();
+    EXPECT_TRUE(fermato);
+    EXPECT_TRUE(chiuso);
+    EXPECT_TRUE(principaleAperta);
+    EXPECT_TRUE(finestra.Lavoro().Risultato().Interrotta);
+    EXPECT_FALSE(finestra.isVisible());
+    EXPECT_EQ(domande.size(), 1);
+    b.principale->ImpostaPorta(nullptr);
+}

@@ -2,6 +2,7 @@
 
 #include "AiutoModale.h"
 
+#include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/EventiFinestre.h"
 #include "controls/Orvlistbox.h"
@@ -9,6 +10,8 @@
 #include "controls/Orvvideobuttonsemplice.h"
 #include "controls/TFlatEdit.h"
 #include "dialogs/ListaPannello.h"
+#include "project/TestiMessaggi.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +128,39 @@ TEST_F(SelettoreFile, ImmaginiConAnteprimaEApriSoloConUnFile) {
     });
     EXPECT_EQ(r, 1);
     EXPECT_EQ(uscita, radice + "/D.JPG");
+}
+
+// The files that froze the preview: each clicked one shows the grey preview at once, with its
+// reason under the pointer (in the dialog's language), and a good picture after it clears it.
+TEST_F(SelettoreFile, BombsGiveTheGreyPreviewAndTheirReason) {
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QString motivo;  // in English, the dialog's language here
+    } casi[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), "picture too large: 65500 x 65500 pixels"},
+        {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), "picture with over 48 scans"},
+        {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), "picture with over 24 scans"},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500), "picture too large: 65500 x 65500 pixels"},
+    };
+    for (const auto& c : casi) ASSERT_TRUE(bombe::Scrivi(radice + "/" + c.nome, c.dati));
+    QString uscita;
+    const QString grab = qEnvironmentVariable("QUENVOX_GRAB");
+    Esegui(uscita, [&] {
+        for (const auto& c : casi) {
+            SCOPED_TRACE(c.nome);
+            Clicca(c.nome);
+            EXPECT_EQ(d.Anteprima().size(), QSize(389, 253));
+            for (QPoint p : {QPoint(0, 0), QPoint(194, 126), QPoint(388, 252)})
+                EXPECT_EQ(d.Anteprima().pixelColor(p), QColor(80, 80, 80));
+            EXPECT_EQ(d.MotivoAnteprima(), c.motivo);
+        }
+        if (!grab.isEmpty()) d.grab().save(grab + "/selettore_bomba.png");
+        Clicca("a.png");
+        EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(Qt::red));
+        EXPECT_TRUE(d.MotivoAnteprima().isEmpty());
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
 }
 
 // The chooser opens where the file being replaced lies; once that file is gone, in the folder

@@ -19,6 +19,7 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -295,24 +296,34 @@ TEST(TORVDLGSceltaCodec, OpensInTheLanguageItIsGivenWithNothingClipped) {
     f.hide();
 }
 
-// The x264 lossless help says what the mode keeps, in Italian and in English, and fits its memo.
-TEST(TORVDLGSceltaCodec, TheLosslessHelpSaysWhatItKeepsInItalianAndEnglish) {
+// Every help text follows the window's language, none left in another: Italian in Italian,
+// English in every other language, and each fits its memo in both.
+TEST(TORVDLGSceltaCodec, EveryHelpTextIsInTheWindowsLanguage) {
+    const AiutoCodec tutti[] = {
+        AiutoCodec::ProresCodec,  AiutoCodec::ProresProfili, AiutoCodec::ProresQualita, AiutoCodec::Mp4Codec,
+        AiutoCodec::Mp4Profili,   AiutoCodec::Mp4Qualita,    AiutoCodec::HuffYUVCodec,  AiutoCodec::HuffYUVVariante,
+        AiutoCodec::H264Codec,    AiutoCodec::X264Codec,     AiutoCodec::X265Codec,     AiutoCodec::X265Qualita,
+        AiutoCodec::X265Lossless, AiutoCodec::Preset,        AiutoCodec::Crf,           AiutoCodec::X264Lossless,
+        AiutoCodec::X264Tune,
+    };
     TORVDLGSceltaCodec f;
-    ClickScheda(f.Header(), 5);
     f.show();
-    QStringList testi;
-    for (const int lingua : {0, 1, 2}) {
+    for (const int lingua : {0, 1, 2, 3, 4, 0}) {
         f.Inizializza(lingua, true, "QV", "Intro");
-        QApplication::processEvents();
-        const TFlatMemo* memo = Controllo<TFlatMemo>(f, "X264Memo4");
-        testi << memo->Text();
-        EXPECT_TRUE(memo->Text().contains("4:4:4")) << lingua;
-        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << lingua;
+        QSet<QString> attesi, mostrati;
+        for (AiutoCodec a : tutti) attesi << TestoAiuto(a, lingua);
+        for (int pagina = 0; pagina < 7; ++pagina) {
+            f.Header()->Pagine()->setCurrentIndex(pagina);
+            QApplication::processEvents();
+            for (const TFlatMemo* m : f.Header()->Pagine()->widget(pagina)->findChildren<TFlatMemo*>()) {
+                if (m->objectName().startsWith("PresetMemo")) continue;  // the presets' own, in every language
+                mostrati << m->Text();
+                EXPECT_EQ(m->verticalScrollBar()->maximum(), 0) << lingua << m->objectName().toStdString();
+            }
+        }
+        EXPECT_EQ(mostrati, attesi) << lingua;
     }
     f.hide();
-    EXPECT_TRUE(testi[0].contains("conserva ogni frame"));
-    EXPECT_TRUE(testi[1].contains("keeps every frame"));
-    EXPECT_EQ(testi[2], testi[1]);  // English in the other languages
 }
 
 // The choice made in one session is the choice of the next: through the model into the

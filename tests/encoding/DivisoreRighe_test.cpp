@@ -18,8 +18,14 @@ const QList<QByteArray> kRighe = {
 QList<QByteArray> Dividi(const QList<QByteArray>& blocchi) {
     DivisoreRighe d;
     QList<QByteArray> righe;
-    for (const QByteArray& b : blocchi) righe += d.Aggiungi(b);
-    righe += d.Termina();
+    const auto prendi = [&](const QList<RigaUscita>& uscite) {
+        for (const RigaUscita& r : uscite) {
+            EXPECT_EQ(r.Tagliati, 0);
+            righe.append(r.Byte);
+        }
+    };
+    for (const QByteArray& b : blocchi) prendi(d.Aggiungi(b));
+    prendi(d.Termina());
     return righe;
 }
 
@@ -48,4 +54,40 @@ TEST(DivisoreRighe, LineBreakAtTheEndStartsNoFurtherLine) {
         {"\ra", {"", "a"}},       {"a\r\rb", {"a", "", "b"}}, {"", {}},
     };
     for (const Caso& c : casi) EXPECT_EQ(Dividi({c.uscita}), c.righe) << c.uscita.toStdString();
+}
+
+// A line past the limit keeps its first bytes and counts the rest, however the reads cut it;
+// a UTF-8 letter cut in two by the limit goes whole. The next line is whole again.
+TEST(DivisoreRighe, LongLineKeepsItsStartAndCountsTheRest) {
+    struct Caso {
+        const char* nome;
+        QByteArray riga;
+        QByteArray tenuti;
+        qint64 tagliati;
+    };
+    const QByteArray e = "\xc3\xa8";  // è
+    const Caso casi[] = {
+        {"at the limit", QByteArray(8, 'a'), QByteArray(8, 'a'), 0},
+        {"one past", QByteArray(9, 'a'), QByteArray(8, 'a'), 1},
+        {"far past", QByteArray(1000, 'a'), QByteArray(8, 'a'), 992},
+        {"letter across the limit", QByteArray(7, 'a') + e + "bb", QByteArray(7, 'a'), 4},
+        {"letter ending at the limit", QByteArray(6, 'a') + e + "b", QByteArray(6, 'a') + e, 1},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QByteArray uscita = c.riga + "\r\nok\n" + c.riga;
+        for (qsizetype passo : {qsizetype(1), qsizetype(3), uscita.size()}) {
+            DivisoreRighe d(8);
+            QList<RigaUscita> righe;
+            for (qsizetype i = 0; i < uscita.size(); i += passo) righe += d.Aggiungi(uscita.mid(i, passo));
+            righe += d.Termina();
+            ASSERT_EQ(righe.size(), 3) << passo;
+            for (int k : {0, 2}) {
+                EXPECT_EQ(righe[k].Byte, c.tenuti) << passo;
+                EXPECT_EQ(righe[k].Tagliati, c.tagliati) << passo;
+            }
+            EXPECT_EQ(righe[1].Byte, "ok");
+            EXPECT_EQ(righe[1].Tagliati, 0);
+        }
+    }
 }

@@ -413,3 +413,58 @@ TEST_F(LavoroFinto, NewRunStartsItsFiguresAtZero) {
     EXPECT_EQ(r.UltimoFrame, 0);
     EXPECT_EQ(lavoro_->Figure(), FigureCodifica());
 }
+
+// An encoder that floods its output: the log gets every line in order and ends as any failed
+// run's log, and the reason is still the last error line.
+TEST_F(LavoroFinto, FloodOfLinesIsLoggedWholeAndTheReasonKept) {
+    constexpr int Righe = 150000;  // about 10 MB
+    const QString riga = "[libx264 @ 0x55d0c0ffee00] frame I:1     Avg QP:20.00  size: 12345";
+    Modo("diluvio");
+    qputenv("FINTO_RIGHE", QByteArray::number(Righe));
+    Registro reg(*lavoro_);
+    const RisultatoCodifica r = AttendiFine(*lavoro_, 120000);
+    qunsetenv("FINTO_RIGHE");
+    EXPECT_FALSE(r.Riuscita);
+    EXPECT_EQ(r.UltimoErrore, "Error writing trailer: No space left on device");
+    EXPECT_EQ(MotivoFallimento(r, 1), "Error writing trailer: No space left on device");
+    EXPECT_EQ(reg.Righe.count(riga), Righe);
+
+    const QStringList log = Log();
+    EXPECT_EQ(log.count(riga), Righe);
+    const qsizetype primo = log.indexOf(riga);
+    ASSERT_GT(primo, 0);
+    EXPECT_TRUE(log[primo - 1].startsWith("frame=    1 "));
+    EXPECT_EQ(log.lastIndexOf(riga), primo + Righe - 1);  // one run, nothing between them
+    const QStringList coda = log.mid(primo + Righe);
+    QStringList attesa = {"Error writing trailer: No space left on device", "Uscita dell'encoder: 1"};
+    attesa += RigheBanner("ERRORE NELLA CODIFICA", CorniceBanner::Commento);
+    EXPECT_EQ(coda, attesa);
+    // Written in pieces, yet every line ends in CR LF as ever.
+    QFile file(r.PercorsoLog);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == (log.join("\r\n") + "\r\n").toUtf8());
+}
+
+// A line without end: the log keeps its start and tells how much it dropped, the window gets
+// a short line ending in an ellipsis, and the lines after it are whole.
+TEST_F(LavoroFinto, EndlessLineIsCutInTheLogAndInTheWindow) {
+    constexpr qint64 Byte = 5 * 1024 * 1024;
+    Modo("riga_lunga");
+    qputenv("FINTO_BYTE", QByteArray::number(Byte));
+    Registro reg(*lavoro_);
+    const RisultatoCodifica r = AttendiFine(*lavoro_, 120000);
+    qunsetenv("FINTO_BYTE");
+    EXPECT_EQ(r.UltimoErrore, "Error writing trailer: No space left on device");
+
+    const QString tenuta(LimiteRigaLog, 'x');
+    const QString nelLog = tenuta + QStringLiteral(" [riga tagliata: altri %1 byte]").arg(Byte - LimiteRigaLog);
+    const QStringList log = Log();
+    const qsizetype i = log.indexOf(nelLog);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(log.mid(i + 1, 2), (QStringList{"Error writing trailer: No space left on device", "Uscita dell'encoder: 1"}));
+
+    const QString nellaFinestra = QString(LimiteRigaFinestra, 'x') + QChar(0x2026);
+    EXPECT_EQ(reg.Righe.count(nellaFinestra), 1);
+    for (const QString& l : reg.Righe) EXPECT_LE(l.size(), LimiteRigaFinestra + 1);
+    EXPECT_TRUE(reg.Righe.contains("Error writing trailer: No space left on device"));
+}

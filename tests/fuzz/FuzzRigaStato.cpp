@@ -10,11 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     // The first byte sets the size of the reads.
     const qsizetype passo = dati[0] % 64 + 1;
     const QByteArray uscita = Byte(dati + 1, dimensione - 1);
-    DivisoreRighe divisore;
+    DivisoreRighe divisore(256);  // small, so that the fuzzer reaches the cut
     FigureCodifica figure;
-    const auto elabora = [&](const QList<QByteArray>& righe) {
-        for (const QByteArray& riga : righe) {
-            AggiornaFigure(DecodificaRiga(riga), figure);
+    const auto elabora = [&](const QList<RigaUscita>& righe) {
+        for (const RigaUscita& riga : righe) {
+            AggiornaFigure(DecodificaRiga(riga.Byte), figure);
             figure.NumeroFrame();
         }
     };

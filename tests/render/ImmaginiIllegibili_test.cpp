@@ -1,6 +1,7 @@
 #include "render/ImmaginiIllegibili.h"
 
 #include "AiutoIntro.h"
+#include "common/BombeImmagini.h"
 #include "render/CacheImmagini.h"
 #include "render/CacheSprite.h"
 #include "platform/Jpeg.h"
@@ -180,6 +181,82 @@ TEST(ImmaginiIllegibili, ARunTellsTheUserOncePerPicture) {
     ASSERT_EQ(b.host.Errori.size(), 2) << b.host.Errori.join('\n').toStdString();
     EXPECT_EQ(b.host.Errori.filter(b.logo).size(), 1);
     EXPECT_EQ(b.host.Errori.filter(fiocco).size(), 1);
+}
+
+// The hostile files that froze the other windows, through the renderer's reader: each refused
+// at once with our own words for why, however many frames ask for it.
+TEST(ImmaginiIllegibili, BombsAreRefusedWithTheirReason) {
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QString motivo;
+    } casi[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+        {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        // Within the scans of a small picture, but each of them a pass over a million blocks.
+        {"passate.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(8000).arg(8000)},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+    };
+    CasaTemporanea casa;
+    for (const auto& c : casi) {
+        const QString percorso = casa.Sotto(c.nome);
+        Scrivi(percorso, c.dati);
+        TroppoPerLeggere(percorso, c.motivo);
+    }
+}
+
+// A background or logo picture of the project that is gone is told once per path, through
+// the host; once it is back and drawn, its going again is told again. The sprites are not
+// told: the drawing takes a missing snowflake in its stride.
+TEST(ImmaginiIllegibili, AProjectPictureThatIsGoneIsToldOnce) {
+    const auto manca = [](const QString& p) {
+        return MessaggioImmagineIllegibile(p, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+    };
+    BancoIntro b(1);
+    const QString sfondo = b.casa.Sotto("sfondo.png");
+    b.imp.SfondoCheckSfondoColorato = false;
+    b.imp.SfondoCheckSfondoBitmap = true;
+    b.imp.SfondoBitmap = sfondo;
+    b.imp.Logo = b.casa.Sotto("logo_perso.png");
+    b.imp.Testo1 = QStringLiteral("#LOGO");
+    b.imp.EffettiNeveCheck = true;
+    b.imp.TabellaImmagini[5] = b.casa.Sotto("fiocco_perso.png");
+    for (int i = 0; i < 3; ++i) b.Frame(0, false);
+    EXPECT_EQ(b.host.Errori, QStringList({manca(sfondo), manca(b.imp.Logo)}));
+
+    b.host.Errori.clear();
+    Scrivi(sfondo, Png());
+    b.Frame(0, false);
+    EXPECT_TRUE(b.host.Errori.isEmpty()) << b.host.Errori.join('\n').toStdString();
+    QFile::remove(sfondo);
+    b.Frame(0, false);
+    b.Frame(0, false);
+    EXPECT_EQ(b.host.Errori, QStringList({manca(sfondo)}));
+}
+
+// Intros 2, 3 and 6 with their own background on, and the logos of intros 2 to 5.
+TEST(ImmaginiIllegibili, TheIntrosOwnBackgroundsAndLogosAreToldWhenGone) {
+    for (int intro : {2, 3, 4, 5, 6}) {
+        SCOPED_TRACE(intro);
+        BancoIntro b(intro);
+        const QString perso = b.casa.Sotto("perso.png");
+        b.imp.Intro2Sfondo = b.imp.Intro3Sfondo = b.imp.Intro6Sfondo = true;
+        b.imp.Intro2SfondoFile = b.imp.Intro3SfondoFile = b.imp.Intro6SfondoFile = perso;
+        QFile::remove(b.logo);
+        b.Frame(0, false);
+        b.Frame(0, false);
+        QStringList attesi;
+        if (intro == 2 || intro == 3 || intro == 6)
+            attesi << MessaggioImmagineIllegibile(perso, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+        if (intro != 6) attesi << MessaggioImmagineIllegibile(b.logo, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+        EXPECT_EQ(b.host.Errori, attesi);
+    }
 }
 
 }  // namespace

@@ -65,6 +65,20 @@ lento|sordo)
     n=0
     while :; do n=$((n + 1)); stato "$n"; sleep 0.05; done
     ;;
+diluvio)
+    # FINTO_RIGHE ordinary lines as fast as the pipe takes them, then the error that ends it.
+    stato 1
+    yes '[libx264 @ 0x55d0c0ffee00] frame I:1     Avg QP:20.00  size: 12345' | head -n "${FINTO_RIGHE:-1000}"
+    echo "Error writing trailer: No space left on device" >&2
+    exit 1
+    ;;
+riga_lunga)
+    # One line of FINTO_BYTE letters with no line end in sight, then the error that ends it.
+    head -c "${FINTO_BYTE:-1000}" /dev/zero | tr '\0' x
+    echo
+    echo "Error writing trailer: No space left on device" >&2
+    exit 1
+    ;;
 non_trovato)
     # As the shell when the program is gone.
     echo "ffmpeg: not found" >&2
