@@ -58,6 +58,16 @@ void Messaggi(int lingua) {
         TestoMessaggio(VoceMessaggio::ProgettoDanneggiato, lingua)
             .arg("/home/utente/Documenti/Drovaskent/Quenvox/ProgettoQuenvox.txt.bak"),
     };
+    // A frame that cannot be written, under a long folder: the path wraps inside the box.
+    const QString percorsoLungo = "/home/utente/Documenti/Drovaskent/Quenvox/" + QString(6, QLatin1Char('x')).repeated(20) +
+                                  "/Video/Frames/Image_0008.jpg";
+    const QString lunghi[] = {
+        TestoMessaggio(VoceMessaggio::FrameNonScritto, lingua).arg(percorsoLungo, "No space left on device"),
+        TestoMessaggio(VoceMessaggio::FrameNonScritto, lingua).arg(percorsoLungo.repeated(10), "No space left on device"),
+    };
+    for (int i = 0; i < 2; ++i)
+        FotoModale(d, QString("messaggio_percorso%1_%2").arg(i == 0 ? "_lungo" : "_troppo_lungo").arg(Sigla(lingua)),
+                   [&] { d.MostraMessaggio(1, lunghi[i]); });
     const int tipi[] = {1, 3, 6, 2};
     for (int i = 0; i < 4; ++i)
         FotoModale(d, QString("messaggio_tipo%1_%2").arg(tipi[i]).arg(Sigla(lingua)),

@@ -227,7 +227,7 @@ int Denominatore(int larghezza, int altezza, const QSize& minima) {
 
 bool Marcatore(uchar m) { return m != 0x00 && m != 0xFF && !(m >= 0xD0 && m <= 0xD7); }
 
-// Reads the header, and the pixels when immagine is given (reduced to cover minima when it is valid).
+// Reads the header, and the pixels when asked (reduced to cover minima when it is valid).
 LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima, int millisecondiMassimi) {
     LetturaJpeg esito;
     const auto fallisce = [&esito](ErroreJpeg errore, const QString& testo) {

@@ -390,7 +390,7 @@ TEST_F(FinestraCodifica, TheEndMessageIsTheProgramsMessageBox) {
         auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget());
         if (!box || !titolo.isEmpty()) return;
         titolo = box->Cornice()->Caption();
-        testo = box->Messaggio()->text();
+        testo = box->Testo();
         parola1 = box->Cornice()->Lato1AlternativoCaption1();
         siVisto = box->BTN_1()->isVisible();
         CliccaControllo(box->BTN_1());
