@@ -137,8 +137,10 @@ void Programma::Avvia() {
     splash->SetMostraPrincipale([this] {
         EseguiFinoAllaChiusura(*principale);
         // Queued: showing a splash lets events through, so a very short splash can run the
-        // whole session before the application's loop has started.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        // whole session before the application's loop has started. Tied to the splash, so an
+        // end that never reached the loop (the session's end has already stopped it) does not
+        // outlive the program and stop the next loop.
+        QTimer::singleShot(0, splash.get(), [] { QCoreApplication::exit(0); });
     });
     splash->show();
 }

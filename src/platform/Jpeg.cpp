@@ -1,5 +1,7 @@
 #include "platform/Jpeg.h"
 
+#include "platform/Grafica.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -61,7 +63,7 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     FileC file;
     file.f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
     if (!file.f) {
@@ -104,7 +106,7 @@ bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita, QStri
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
     GestoreErrori gestore{};
     unsigned char* memoria = nullptr;
@@ -225,7 +227,7 @@ int Denominatore(int larghezza, int altezza, const QSize& minima) {
 
 bool Marcatore(uchar m) { return m != 0x00 && m != 0xFF && !(m >= 0xD0 && m <= 0xD7); }
 
-// Reads the header, and the pixels when immagine is given (reduced to cover minima when it is valid).
+// Reads the header, and the pixels when asked (reduced to cover minima when it is valid).
 LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima, int millisecondiMassimi) {
     LetturaJpeg esito;
     const auto fallisce = [&esito](ErroreJpeg errore, const QString& testo) {

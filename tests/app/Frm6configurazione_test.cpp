@@ -1,5 +1,6 @@
 #include "app/Frm6configurazione.h"
 
+#include "common/Attesa.h"
 #include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/MouseSintetico.h"
@@ -457,9 +458,13 @@ TEST_F(Configurazione, ShowingCentresTheWindowAtItsSize) {
     EXPECT_EQ(finestra->size(), QSize(1281, 1024));
     // "Salva" stays at the bottom right when the window shrinks to its minimum.
     finestra->resize(400, 400);
-    QApplication::processEvents();
-    const QRect salva(finestra->ORV_2016_Button5->mapTo(finestra.get(), QPoint(0, 0)),
-                      finestra->ORV_2016_Button5->size());
+    auto rettSalva = [&] {
+        return QRect(finestra->ORV_2016_Button5->mapTo(finestra.get(), QPoint(0, 0)),
+                     finestra->ORV_2016_Button5->size());
+    };
+    // The layout may follow the new size a round of events later.
+    AttendiChe([&] { return finestra->rect().contains(rettSalva()); });
+    const QRect salva = rettSalva();
     EXPECT_TRUE(finestra->rect().contains(salva)) << salva.x() << "," << salva.y();
     EXPECT_GT(salva.right(), 400 - 60);
     EXPECT_GT(salva.bottom(), 400 - 100);

@@ -2,6 +2,7 @@
 
 #include "app/Frm2principale.h"
 #include "app/Frm6configurazione.h"
+#include "common/Attesa.h"
 #include "common/CasaTemporanea.h"
 #include "common/LinguaTemporanea.h"
 #include "common/MouseSintetico.h"
@@ -55,15 +56,17 @@ struct Banco {
     }
 };
 
-// Answers the window that the next modal run shows; a run nobody answers is ended.
+// Answers the window that the next modal run shows; a run nobody answers is ended after a long
+// while. The last resort belongs to the window it watches, so it never closes another test's.
 void Rispondi(std::function<void(QWidget* modale)> risposta, QWidget** vista) {
     QTimer::singleShot(0, [=] {
         QWidget* modale = QApplication::activeModalWidget();
         *vista = modale;
-        if (modale) risposta(modale);
-    });
-    QTimer::singleShot(5000, [] {
-        if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+        if (!modale) return;
+        QTimer::singleShot(LimiteAttesaMs, modale, [modale] {
+            if (modale->isVisible()) modale->close();
+        });
+        risposta(modale);
     });
 }
 

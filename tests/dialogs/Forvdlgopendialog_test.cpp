@@ -2,6 +2,7 @@
 
 #include "AiutoModale.h"
 
+#include "common/Attesa.h"
 #include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/EventiFinestre.h"
@@ -16,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -357,19 +357,16 @@ TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
     ASSERT_TRUE(lettore.InCorso());
     const qint64 pid = lettore.Pid();
     ASSERT_GT(pid, 0);
-    QTest::qWait(100);
+    // A signal takes effect a moment after it is sent: the player's state is waited on.
     lettore.Pausa();
-    QTest::qWait(50);
-    EXPECT_EQ(stato(pid), "T");
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) == "T"; })) << stato(pid).toStdString();
     lettore.Riprendi();
-    QTest::qWait(50);
-    EXPECT_NE(stato(pid), "T");
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) != "T"; }));
     lettore.Pausa();
-    QElapsedTimer tempo;
-    tempo.start();
-    lettore.Ferma();  // ends promptly even while stopped
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) == "T"; }));
+    lettore.Ferma();  // ends it even while stopped, and waits for its end
     EXPECT_FALSE(lettore.InCorso());
-    EXPECT_LT(tempo.elapsed(), 2000);
+    EXPECT_EQ(stato(pid), "?") << "the process is still there";
 }
 
 // The player tells when a track ends by itself, and only then: not when it is stopped.
@@ -385,7 +382,7 @@ TEST(LettoreFfplay, AvvisaSoloLaFineDaSola) {
     EXPECT_EQ(fini, 0);
     lettore.Suona("/tmp/brano.wav");
     ASSERT_TRUE(lettore.InCorso());
-    for (int attese = 0; fini == 0 && attese < 300; ++attese) QTest::qWait(10);
+    EXPECT_TRUE(AttendiChe([&] { return fini > 0; }));
     EXPECT_EQ(fini, 1);
     EXPECT_FALSE(lettore.InCorso());
 }

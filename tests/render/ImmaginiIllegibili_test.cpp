@@ -2,6 +2,7 @@
 
 #include "AiutoIntro.h"
 #include "common/BombeImmagini.h"
+#include "common/PermessiOrdinari.h"
 #include "render/CacheImmagini.h"
 #include "render/CacheSprite.h"
 #include "platform/Jpeg.h"
@@ -10,14 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <functional>
 
-#include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -86,14 +86,12 @@ TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
 
 // A file that is there but cannot be read is told like one that cannot be decoded: a read
 // error (a link to /proc/self/mem reads with EIO, for root too), no permission, and a
-// progressive JPEG of thousands of scans, refused before it is decoded.
+// progressive JPEG of thousands of scans, refused before it is decoded. The system's reason
+// is in the words of the machine's language: the expectation takes it from the error code.
 void TroppoPerLeggere(const QString& percorso, const QString& motivo) {
     SCOPED_TRACE(percorso.toStdString());
     CacheImmagini immagini;
-    QElapsedTimer tempo;
-    tempo.start();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(immagini.Carica(percorso).isNull());
-    EXPECT_LT(tempo.elapsed(), 2000);
     const QStringList avvisi = immagini.PrendiAvvisi();
     ASSERT_EQ(avvisi.size(), 1);
     EXPECT_EQ(avvisi[0], MessaggioImmagineIllegibile(percorso, motivo));
@@ -103,20 +101,22 @@ TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
     CasaTemporanea casa;
     const QString eio = casa.Sotto("eio.png");
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), eio));
-    TroppoPerLeggere(eio, QStringLiteral("Input/output error"));
+    TroppoPerLeggere(eio, qt_error_string(EIO));
     const QString scansioni = casa.Sotto("scansioni.jpg");
     ASSERT_TRUE(QFile::copy(QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/Jpeg/migliaia_di_scansioni.jpg",
                             scansioni));
     TroppoPerLeggere(scansioni, TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg));
 }
 
+// The pictures are read on the calling thread, so root too meets the permission here.
 TEST(ImmaginiIllegibili, AFileWithoutReadPermissionIsToldWithTheReason) {
-    if (geteuid() == 0) GTEST_SKIP() << "running as root, which reads whatever the permissions say";
     CasaTemporanea casa;
     const QString chiuso = casa.Sotto("chiuso.png");
     Scrivi(chiuso, Png());
     ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
-    TroppoPerLeggere(chiuso, QStringLiteral("Permission denied"));
+    const PermessiOrdinari ordinari;
+    if (!ordinari.Motivo().isEmpty()) GTEST_SKIP() << ordinari.Motivo().toStdString();
+    TroppoPerLeggere(chiuso, qt_error_string(EACCES));
 }
 
 // A damaged file of the same size and time is not decoded again; a changed one is.
