@@ -2,7 +2,9 @@
 # make test: install what is missing, build, run every test.
 # make fuzz: fuzz every reader with the sanitizers (see tests/fuzz/README.md).
 
-PACKAGES := qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev libgtest-dev libgmock-dev \
+# Everything the build finds (find_package in the CMake files) is named here, not left to
+# whatever another package happens to pull in.
+PACKAGES := qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake g++ make ffmpeg fonts-liberation2 fonts-crosextra-carlito \
             fonts-dejavu-core
 BUILD ?= build

@@ -2,6 +2,7 @@
 // finestre_dialoghi [folder [browsed]] (default build/finestre_dialoghi and the current
 // folder): the choosers show the browsed folder.
 #include "AiutoStrumenti.h"
+#include "controls/StileSuggerimenti.h"
 #include "SchermoOffscreen.h"
 #include "controls/Orvform.h"
 #include "controls/Orvlistbox.h"
@@ -58,6 +59,16 @@ void Messaggi(int lingua) {
         TestoMessaggio(VoceMessaggio::ProgettoDanneggiato, lingua)
             .arg("/home/utente/Documenti/Drovaskent/Quenvox/ProgettoQuenvox.txt.bak"),
     };
+    // A frame that cannot be written, under a long folder: the path wraps inside the box.
+    const QString percorsoLungo = "/home/utente/Documenti/Drovaskent/Quenvox/" + QString(6, QLatin1Char('x')).repeated(20) +
+                                  "/Video/Frames/Image_0008.jpg";
+    const QString lunghi[] = {
+        TestoMessaggio(VoceMessaggio::FrameNonScritto, lingua).arg(percorsoLungo, "No space left on device"),
+        TestoMessaggio(VoceMessaggio::FrameNonScritto, lingua).arg(percorsoLungo.repeated(10), "No space left on device"),
+    };
+    for (int i = 0; i < 2; ++i)
+        FotoModale(d, QString("messaggio_percorso%1_%2").arg(i == 0 ? "_lungo" : "_troppo_lungo").arg(Sigla(lingua)),
+                   [&] { d.MostraMessaggio(1, lunghi[i]); });
     const int tipi[] = {1, 3, 6, 2};
     for (int i = 0; i < 4; ++i)
         FotoModale(d, QString("messaggio_tipo%1_%2").arg(tipi[i]).arg(Sigla(lingua)),
@@ -109,6 +120,7 @@ int main(int argc, char** argv) {
     QTemporaryDir temporanea;
     ImpostaSchermoOffscreen(temporanea);
     QApplication applicazione(argc, argv);
+    ApplicaStileSuggerimenti(applicazione);
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_dialoghi");
     if (!QDir().mkpath(cartella)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella));

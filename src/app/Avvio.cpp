@@ -151,7 +151,9 @@ void Programma::Avvia() {
     splash->SetMostraPrincipale([this] {
         EseguiFinoAllaChiusura(*principale);
         // Queued: showing a splash lets events through, so a very short splash can run the
-        // whole session before the application's loop has started.
+        // whole session before the application's loop has started. Tied to the splash, so an
+        // end that never reached the loop (the session's end has already stopped it) does not
+        // outlive the program and stop the next loop.
         QTimer::singleShot(0, splash.get(), [] { QCoreApplication::exit(0); });
     });
     splash->show();

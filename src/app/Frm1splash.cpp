@@ -3,6 +3,7 @@
 #include "controls/ComuneControlli.h"
 #include "controls/Posizionamento.h"
 #include "platform/CartelleUtente.h"
+#include "platform/LetturaImmagini.h"
 #include "platform/ValoriProgramma.h"
 #include "project/ImpostazioniGlobali.h"
 
@@ -46,7 +47,7 @@ TForm1Splash::TForm1Splash(QWidget* owner)
     setObjectName(QStringLiteral("Form1Splash"));
     setWindowTitle(QStringLiteral("Quenvox"));
     setFixedSize(LatoFinestra, LatoFinestra);
-    immagine = QImage(CartellaProgramma + QStringLiteral("/Intro/Splash.png"));
+    immagine = LeggiImmagine(CartellaProgramma + QStringLiteral("/Intro/Splash.png")).Immagine;
     // Without its picture the splash stays a plain dark square rather than vanishing.
     if (!immagine.isNull()) setMask(RegioneSplash(immagine).translated(PosizioneImmagine));
 

@@ -28,6 +28,7 @@
 #include "platform/CartelleUtente.h"
 #include "platform/Grafica.h"
 #include "platform/Immagini.h"
+#include "platform/LetturaImmagini.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
@@ -914,6 +915,11 @@ bool TForm2Principale::SalvaAllaFineSessione() {
 }
 
 void TForm2Principale::closeEvent(QCloseEvent* e) {
+    // While the encoding window is open the request is its own: it stops the run, or closes.
+    if (!fineSessione_ && porta_ && porta_->InoltraChiusura()) {
+        e->ignore();
+        return;
+    }
     if (contesto_->CicloAttivo) {
         // Nothing closes under a running loop: it stops after its frame, then the window closes.
         chiusuraInAttesa_ = true;
@@ -1470,7 +1476,8 @@ void TForm2Principale::Button1Click() {
         QImage sprite[5];
         for (int k = 0; k < 5; ++k)
             sprite[k] = RuotaImmagine(
-                QImage(QStringLiteral("%1/Intro/%2 Flare.png").arg(CartellaProgramma).arg(27 + k)), angoli[k]);
+                LeggiImmagine(QStringLiteral("%1/Intro/%2 Flare.png").arg(CartellaProgramma).arg(27 + k)).Immagine,
+                angoli[k]);
         DisegnaSfondo(c);
         punti[1] = punti[11] = punti[0];
         scala[2] = 0.5;

@@ -15,9 +15,9 @@
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
 #include "project/TestiMessaggi.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QPainter>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -152,19 +152,23 @@ std::vector<RigaImmagine> RigheScheda(int scheda, int lingua) {
     return righe;
 }
 
-QImage CreaMiniatura(const QString& percorso) {
+QImage CreaMiniatura(const QString& percorso, QString* motivo) {
     QImage miniatura(DimensioneMiniatura, QImage::Format_RGB32);
     miniatura.fill(QColor(80, 80, 80));
+    if (motivo) motivo->clear();
     if (percorso.isEmpty()) return miniatura;
-    // Decoded straight at thumbnail size: a photo of many megapixels never sits in memory whole.
-    QImageReader lettore(percorso);
-    if (lettore.size().isValid() && lettore.supportsOption(QImageIOHandler::ScaledSize))
-        lettore.setScaledSize(DimensioneMiniatura);
-    const QImage immagine = lettore.read();
-    if (immagine.isNull()) return miniatura;
+    // A JPEG is decoded at the smallest scale that covers the thumbnail: a photo of many
+    // megapixels never sits in memory whole.
+    OpzioniLettura opzioni;
+    opzioni.Copertura = DimensioneMiniatura;
+    const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+    if (!letta.Letta()) {
+        if (motivo) *motivo = MotivoImmagine(letta);
+        return miniatura;
+    }
     QPainter p(&miniatura);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(QPoint(0, 0), DimensioneMiniatura), immagine);
+    p.drawImage(QRect(QPoint(0, 0), DimensioneMiniatura), letta.Immagine);
     return miniatura;
 }
 
@@ -385,7 +389,10 @@ void TForm6Configurazione::MostraPaginaImmagini() {
         const QString& percorso = impostazioni.TabellaImmagini[std::size_t(righe[k].Slot)];
         Label[k]->SetCaption(righe[k].Didascalia);
         Imm[k]->SetCaption(percorso);
-        Image[k]->SetImmagine(CreaMiniatura(percorso));
+        QString motivo;
+        Image[k]->SetImmagine(CreaMiniatura(percorso, &motivo));
+        // Why the thumbnail stays grey, under the pointer.
+        Image[k]->setToolTip(motivo);
     }
     righeImmagini->Adatta();
 }
@@ -412,6 +419,13 @@ void TForm6Configurazione::CercaImmagine(int slot) {
     }
     impostazioni.TabellaImmagini[std::size_t(slot)] = percorso;
     MostraPaginaImmagini();
+    // The choice stands (the file may be mended), but a picture that will not be drawn is told.
+    const std::vector<RigaImmagine> righe = RigheScheda(ElencoPagine->ORV_PannelloAttivo(), lingua);
+    QString motivo;
+    for (std::size_t k = 0; k < righe.size() && k < std::size_t(NumeroRigheImmagini); ++k)
+        if (righe[k].Slot == slot) motivo = Image[k]->toolTip();
+    if (!motivo.isEmpty())
+        porta->MostraMessaggio(lingua, MessaggioErrore, MessaggioImmagineIllegibile(percorso, motivo));
 }
 
 void TForm6Configurazione::MostraLingua() {

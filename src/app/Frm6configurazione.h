@@ -40,8 +40,9 @@ struct RigaImmagine {
 std::vector<RigaImmagine> RigheScheda(int scheda, int lingua);
 
 // The thumbnail of a picture file: stretched over 160x90 on a (80, 80, 80) ground, which
-// shows through its transparent parts; plain grey for anything that cannot be read.
-QImage CreaMiniatura(const QString& percorso);
+// shows through its transparent parts; plain grey for anything that cannot be read or that
+// the bounded reader refuses, and then in motivo why (empty when it was read, or no path).
+QImage CreaMiniatura(const QString& percorso, QString* motivo = nullptr);
 
 // What the window needs from outside: the picture chooser and the message box.
 class PortaConfigurazione {

@@ -46,4 +46,7 @@ public:
     virtual QString SceltaCodec(int lingua) = 0;
     // The encoding window after a completed run, with the frames the hand-off describes.
     virtual void Codifica(int lingua, const ConsegnaCodifica& consegna) = 0;
+    // A close request of the main window while the encoding window is open goes to that
+    // window (true); false when it is not open.
+    virtual bool InoltraChiusura() { return false; }
 };

@@ -105,6 +105,12 @@ void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) 
     MostraCodificaVideo(*codificaVideo, consegna, lingua);
 }
 
+bool PortaDialoghiReale::InoltraChiusura() {
+    if (!codificaVideo->isVisible()) return false;
+    codificaVideo->RichiestaChiusura();
+    return true;
+}
+
 int PortaDialoghiReale::ScegliImmagine(int lingua, QString& percorso) {
     const EsitoPercorso esito = ScegliFile(lingua, percorso);
     percorso = esito.Percorso;

@@ -28,6 +28,7 @@ public:
     void ConsegnaImpostazioniCodec(const QString& impostazioni) override;
     QString SceltaCodec(int lingua) override;
     void Codifica(int lingua, const ConsegnaCodifica& consegna) override;
+    bool InoltraChiusura() override;
 
     // The configuration window's chooser and message box.
     int ScegliImmagine(int lingua, QString& percorso) override;

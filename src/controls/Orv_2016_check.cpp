@@ -1,7 +1,7 @@
 #include "controls/Orv_2016_check.h"
 
 #include "controls/Orv_2016_stile.h"
-#include "platform/Jpeg.h"
+#include "platform/LetturaImmagini.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -34,7 +34,9 @@ void ORV_2016_Check::SetORV_Immagine(const QString& percorso) {
     if (percorso == percorsoImmagine) return;
     percorsoImmagine = percorso;
     if (percorso.toUpper().endsWith(QLatin1String("JPG")) && QFileInfo(percorso).isReadable()) {
-        const QImage foto = LeggiJpegRidotta(percorso, QSize(48, 28));
+        OpzioniLettura opzioni;
+        opzioni.Copertura = QSize(48, 28);
+        const QImage foto = LeggiImmagine(percorso, opzioni).Immagine;
         if (!foto.isNull())
             miniatura = foto.scaled(48, 28, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                             .convertToFormat(QImage::Format_RGB32);

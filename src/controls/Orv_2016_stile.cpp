@@ -1,6 +1,7 @@
 #include "controls/Orv_2016_stile.h"
 
 #include "controls/SkinPredefinite.h"
+#include "platform/LetturaImmagini.h"
 
 #include <QDir>
 
@@ -81,10 +82,10 @@ void ORV_2016_Stile::SetORV_NumStile(int numero) {
     };
     const QDir cartella(QDir(CartellaStiliNumerati).filePath(QStringLiteral("Stile%1").arg(numero)));
     for (const auto& f : file) {
-        QImage immagine;
-        // A missing file ends the load; the skins read before it stay.
-        if (!immagine.load(cartella.filePath(QString::fromLatin1(f.nome)))) break;
-        skins[f.skin] = immagine;
+        // A missing or unreadable file ends the load; the skins read before it stay.
+        const ImmagineLetta letta = LeggiImmagine(cartella.filePath(QString::fromLatin1(f.nome)));
+        if (!letta.Letta()) break;
+        skins[f.skin] = letta.Immagine;
     }
     update();
 }

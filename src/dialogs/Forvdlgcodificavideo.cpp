@@ -10,11 +10,10 @@
 #include "controls/Posizionamento.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "encoding/TestiCodifica.h"
-#include "platform/Jpeg.h"
+#include "platform/LetturaImmagini.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -79,17 +78,12 @@ ORV_2016_Label* NuovaEtichetta(QWidget* owner, TColor colore, Qt::AlignmentFlag 
 
 QImage LeggiFrameRidotto(const QString& percorso, const QSize& dimensione) {
     if (dimensione.isEmpty()) return QImage();
-    QImage letta;
-    if (percorso.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
-        letta = LeggiJpegRidotta(percorso, dimensione);
-    } else {
-        QImageReader lettore(percorso);
-        const QSize originale = lettore.size();
-        if (originale.isValid()) lettore.setScaledSize(originale.scaled(dimensione, Qt::KeepAspectRatio));
-        letta = lettore.read();
-    }
-    if (letta.isNull()) return QImage();
-    return letta.scaled(dimensione, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // A JPEG frame is decoded at the smallest scale that covers the preview.
+    OpzioniLettura opzioni;
+    opzioni.Copertura = dimensione;
+    const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+    if (!letta.Letta()) return QImage();
+    return letta.Immagine.scaled(dimensione, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 AnteprimaFrame::AnteprimaFrame(QWidget* owner) : QWidget(owner) {
@@ -302,6 +296,15 @@ void TORVDLGCodificaVideo::Interrompi() {
     timer.stop();
     riuscita = false;
     MostraChiudi();
+}
+
+void TORVDLGCodificaVideo::RichiestaChiusura() {
+    if (!inEsecuzione) {
+        ChiudiCon(riuscita ? RisultatoOk : RisultatoNo);
+        return;
+    }
+    // A second request while the stop is under way changes nothing.
+    if (interrompi->isEnabled()) Interrompi();
 }
 
 void TORVDLGCodificaVideo::MostraChiudi() {

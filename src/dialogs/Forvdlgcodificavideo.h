@@ -2,7 +2,8 @@
 // The encoding window: shows one encoding run of the frames on disk. A timer starts the run
 // after the window is shown; the window shows frame, speed, size and bitrate, the progress
 // bar, a preview of the frame just encoded and the summary of the codec choice, and tells
-// the user at the end whether the video was made. It stays open while the encoder runs.
+// the user at the end whether the video was made. A close request while the encoder runs
+// stops it; the window closes only once the run has ended.
 #include "dialogs/DialogoOrv.h"
 #include "encoding/LavoroCodifica.h"
 #include "encoding/ParametriCodifica.h"
@@ -60,6 +61,12 @@ public:
     // Shows the window modally for one run; 1 when the video was made, 7 otherwise.
     int Esegui();
 
+    // A close request (the frame's close button, the window manager, Esc, or the main
+    // window's close): during the run it stops it as "Interrompi" does, after it it closes
+    // the window as "Chiudi" does.
+    void RichiestaChiusura();
+    void reject() override { RichiestaChiusura(); }
+
     // Asked at each showing and at the start of each run for the codec choice.
     using FonteCodec = std::function<ParametriCodec()>;
     void ImpostaFonteCodec(FonteCodec fonte) { fonteCodec = std::move(fonte); }
@@ -91,7 +98,6 @@ public:
 
 protected:
     void ApplicaTesti() override;
-    bool PuoChiudere() const override { return !inEsecuzione; }
     void showEvent(QShowEvent* e) override;
 
 private:

@@ -8,8 +8,10 @@
 #include "controls/Posizionamento.h"
 #include "dialogs/ArteDialoghi.h"
 #include "dialogs/ElementiDialogo.h"
+#include "dialogs/RigheMessaggio.h"
 #include "dialogs/TestiDialogo.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 
@@ -52,7 +54,8 @@ TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
 
     messaggio = new QLabel(c);
     messaggio->setGeometry(16, H - AltezzaPannello - AltezzaMessaggio, W - 32, AltezzaMessaggio);
-    messaggio->setWordWrap(true);
+    // Laid out by Prepara, line by line.
+    messaggio->setWordWrap(false);
     messaggio->setAlignment(Qt::AlignCenter);
     messaggio->setTextFormat(Qt::PlainText);
     messaggio->setFont(FontControllo("Calibri", 14));
@@ -84,7 +87,7 @@ int TORVDLGMessaggi::TipoMostrato(int tipo) {
 
 void TORVDLGMessaggi::Prepara(int tipo, const QString& testo) {
     for (QWidget* w : std::initializer_list<QWidget*>{imgError, imgInfo, imgQuestion, btn1, btn2, btn3}) w->hide();
-    messaggio->setText(testo);
+    MostraTesto(testo);
     rispostaAncora = false;
     ancora->SetChecked(false);
 
@@ -111,6 +114,17 @@ void TORVDLGMessaggi::Prepara(int tipo, const QString& testo) {
     }
     btn3->SetCaption(TestoOk.Testo(lingua));
     btn3->show();
+}
+
+void TORVDLGMessaggi::MostraTesto(const QString& nuovo) {
+    testoIntero = nuovo;
+    const QFontMetrics metrica(messaggio->font());
+    const QRect area = messaggio->contentsRect();
+    const RigheMessaggio righe =
+        DividiInRighe(testoIntero, area.width(), std::max(1, area.height() / metrica.lineSpacing()),
+                      [&metrica](QStringView t) { return metrica.horizontalAdvance(t.toString()); });
+    messaggio->setText(righe.Righe.join(QLatin1Char('\n')));
+    messaggio->setToolTip(righe.Accorciato ? testoIntero : QString());
 }
 
 int TORVDLGMessaggi::MostraMessaggio(int tipo, const QString& testo) {

@@ -1,6 +1,8 @@
 #pragma once
 // The message box: a title by kind, one of three icons, the text, the answer buttons and,
-// for kinds 4 to 6, the "Ancora" check box.
+// for kinds 4 to 6, the "Ancora" check box. The text is laid into the box's lines by
+// DividiInRighe, so a long path wraps and nothing is cut off; a text too long for the box is
+// shortened with "…" and shows whole as the tooltip.
 #include "dialogs/DialogoOrv.h"
 
 class ORVLRButton;
@@ -18,7 +20,10 @@ public:
     // Whether "Ancora" was on when the box was answered.
     bool RispostaAncora() const { return rispostaAncora; }
 
-    // The controls, for the tests and the pictures.
+    // The text as it was given, whole.
+    const QString& Testo() const { return testoIntero; }
+
+    // The controls, for the tests and the pictures; Messaggio shows the text as laid out.
     QLabel* IMGError() const { return imgError; }
     QLabel* IMGInfo() const { return imgInfo; }
     QLabel* IMGQuestion() const { return imgQuestion; }
@@ -36,6 +41,7 @@ protected:
 
 private:
     void Prepara(int tipo, const QString& testo);
+    void MostraTesto(const QString& nuovo);
     void Rispondi(int risultato);
 
     QLabel* imgError;
@@ -48,4 +54,5 @@ private:
     ORVLRButton* btn3;
     ORV_2016_Check* ancora;
     bool rispostaAncora = false;
+    QString testoIntero;
 };

@@ -13,11 +13,12 @@
 #include "dialogs/ElementiDialogo.h"
 #include "dialogs/ListaPannello.h"
 #include "dialogs/TestiDialogo.h"
+#include "platform/LetturaImmagini.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -202,6 +203,8 @@ int TORVDLGOpenDialog::Esegui(QString& percorso) {
     pannelloAudio->setVisible(audio);
     for (QWidget* w : std::initializer_list<QWidget*>{mediaPlay, mediaPause, mediaStop}) w->hide();
     anteprima = QImage();
+    motivoAnteprima.clear();
+    immagineAnteprima->setToolTip(QString());
     immagineAnteprima->clear();
     dimensioni->clear();
     data->clear();
@@ -251,18 +254,20 @@ void TORVDLGOpenDialog::MostraAnteprima(const QString& percorso) {
     // Stretched to the whole preview: the proportions are not kept.
     anteprima = QImage(LarghezzaAnteprima, AltezzaAnteprima, QImage::Format_RGB32);
     anteprima.fill(FondoAnteprima);
-    QImageReader lettura(percorso);
-    lettura.setAutoTransform(true);
-    // Decoded at the preview's size where the format can (JPEG through libjpeg's own scaling),
-    // so a photo of many megapixels is never decoded whole for a thumbnail.
-    if (lettura.supportsOption(QImageIOHandler::ScaledSize))
-        lettura.setScaledSize(QSize(LarghezzaAnteprima, AltezzaAnteprima));
-    const QImage immagine = lettura.read();
-    if (!immagine.isNull()) {
+    // A JPEG is decoded at the smallest scale that covers the preview, so a photo of many
+    // megapixels is never decoded whole for it; what the bounded reader refuses stays grey.
+    OpzioniLettura opzioni;
+    opzioni.Copertura = QSize(LarghezzaAnteprima, AltezzaAnteprima);
+    opzioni.Orienta = true;
+    const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+    if (letta.Letta()) {
         QPainter p(&anteprima);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(anteprima.rect(), immagine);
+        p.drawImage(anteprima.rect(), letta.Immagine);
     }
+    // Why it stays grey, under the pointer.
+    motivoAnteprima = MotivoImmagine(letta, LinguaDialogo());
+    immagineAnteprima->setToolTip(motivoAnteprima);
     immagineAnteprima->setPixmap(QPixmap::fromImage(anteprima));
 }
 

@@ -39,6 +39,8 @@ public:
     QString TestoDimensioni() const;
     QString TestoDataFile() const;
     const QImage& Anteprima() const { return anteprima; }
+    // Why the preview stayed grey (empty when the picture was shown).
+    const QString& MotivoAnteprima() const { return motivoAnteprima; }
     QWidget* PannelloImmagini() const;
     QWidget* PannelloAudio() const;
     ORVVideoButtonSemplice* MediaPlay() const { return mediaPlay; }
@@ -96,6 +98,7 @@ private:
     ORVLRButton* btn1;
     ORVLRButton* btn2;
     QImage anteprima;
+    QString motivoAnteprima;
     std::unique_ptr<LettoreAudio> lettore;
     StatoLettore statoLettore = StatoLettore::Fermo;
     QString fileAudio;

@@ -1,11 +1,12 @@
 #include "encoding/ControlloFrame.h"
 
 #include "encoding/TestiCodifica.h"
+#include "platform/LetturaImmagini.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +77,8 @@ bool LeggiDatiJpeg(VerificaJpegC& v, std::FILE* file) {
         return false;
     }
     jpeg_create_decompress(&v.cinfo);
+    // The coefficients of a file that declares a huge size would not fit: libjpeg stops.
+    v.cinfo.mem->max_memory_to_use = long(LimiteMegabyteImmagine) * 1024 * 1024;
     jpeg_stdio_src(&v.cinfo, file);
     jpeg_read_header(&v.cinfo, TRUE);
     jpeg_read_coefficients(&v.cinfo);
@@ -85,6 +88,12 @@ bool LeggiDatiJpeg(VerificaJpegC& v, std::FILE* file) {
 }
 
 std::optional<QString> DifettoJpeg(const QString& percorso, int lingua) {
+    // Thousands of scans would each be a pass over every block.
+    if (ContaScansioniJpeg(percorso) > LimiteScansioniJpeg) {
+        ImmagineLetta rifiutata;
+        rifiutata.Rifiuto = RifiutoImmagine::TroppeScansioni;
+        return MotivoImmagine(rifiutata, lingua);
+    }
     std::FILE* file = std::fopen(QFile::encodeName(percorso).constData(), "rb");
     if (!file) return QString::fromLocal8Bit(std::strerror(errno));
     VerificaJpegC v{};
@@ -144,8 +153,8 @@ std::optional<QString> DifettoBmp(const QString& percorso, int lingua) {
         return std::nullopt;
     }
     file.close();
-    QImageReader lettore(percorso, "bmp");
-    if (lettore.read().isNull()) return lettore.errorString();
+    const ImmagineLetta letta = LeggiImmagine(percorso);
+    if (!letta.Letta()) return MotivoImmagine(letta, lingua);
     return std::nullopt;
 }
 

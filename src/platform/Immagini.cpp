@@ -1,5 +1,8 @@
 #include "platform/Immagini.h"
 
+#include "platform/Grafica.h"
+#include "platform/LetturaImmagini.h"
+
 #include <QImageWriter>
 #include <QPainter>
 
@@ -28,13 +31,13 @@ QImage RuotaImmagine(const QImage& sorgente, int angolo) {
     // The offset is w div 2 while the turn point is w x 0.5: odd sizes sit half a pixel off.
     p.drawImage(QRectF(-(w / 2), -(h / 2), w, h), sorgente);
     p.end();
-    return tela.convertToFormat(QImage::Format_ARGB32);
+    return ConvertiFormato(tela, QImage::Format_ARGB32);
 }
 
 bool RuotaImmagine(const QString& sorgente, const QString& destinazione, int angolo) {
-    QImage immagine;
-    if (!immagine.load(sorgente)) return false;
-    QImage ruotata = RuotaImmagine(immagine, angolo);
+    const ImmagineLetta letta = LeggiImmagine(sorgente);
+    if (!letta.Letta()) return false;
+    QImage ruotata = RuotaImmagine(letta.Immagine, angolo);
     QByteArray formato;
     if (ruotata.isNull() || TrovaEncoder(QStringLiteral("image/png"), formato) < 0) return false;
     return ruotata.save(destinazione, formato.constData());

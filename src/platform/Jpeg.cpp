@@ -1,7 +1,11 @@
 #include "platform/Jpeg.h"
 
+#include "platform/Grafica.h"
+
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -59,7 +63,7 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     FileC file;
     file.f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
     if (!file.f) {
@@ -102,7 +106,7 @@ bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita, QStri
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
     GestoreErrori gestore{};
     unsigned char* memoria = nullptr;
@@ -133,7 +137,25 @@ namespace {
 struct LetturaC {
     jpeg_decompress_struct cinfo;
     GestoreErrori gestore;
+    jpeg_progress_mgr progresso;
+    qint64 scadenzaNs;  // steady clock; 0: no limit
+    bool scaduta;
 };
+
+qint64 OraNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Called by libjpeg as it works through the rows and scans: past the time limit the decoding
+// leaves through the error exit, as any damaged data would.
+void Progresso(j_common_ptr info) {
+    auto* l = reinterpret_cast<LetturaC*>(info);
+    if (l->scadenzaNs == 0 || OraNs() < l->scadenzaNs) return;
+    l->scaduta = true;
+    std::snprintf(l->gestore.messaggio, sizeof l->gestore.messaggio, "decoding took too long");
+    std::longjmp(l->gestore.salto, 1);
+}
 
 bool LeggiTestata(LetturaC& l, std::FILE* file, int denominatore) {
     l.cinfo.err = jpeg_std_error(&l.gestore.base);
@@ -144,20 +166,31 @@ bool LeggiTestata(LetturaC& l, std::FILE* file, int denominatore) {
         return false;
     }
     jpeg_create_decompress(&l.cinfo);
+    // A progressive picture keeps every coefficient of the whole picture: past this libjpeg
+    // would need a backing store, which it has not, and stops with an error.
+    l.cinfo.mem->max_memory_to_use = long(LimiteMegabyteJpeg) * 1024 * 1024;
     jpeg_stdio_src(&l.cinfo, file);
     jpeg_read_header(&l.cinfo, TRUE);
-    l.cinfo.out_color_space = JCS_RGB;
+    // Straight into 32-bit pixels: no second copy of a large picture for the conversion.
+    // Four-channel pictures are CMYK (Adobe's, stored inverted) and are turned to RGB after.
+    if (l.cinfo.num_components == 4) l.cinfo.out_color_space = JCS_CMYK;
+    else l.cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     l.cinfo.scale_num = 1;
     l.cinfo.scale_denom = static_cast<unsigned int>(denominatore);
     jpeg_calc_output_dimensions(&l.cinfo);
     return true;
 }
 
-// Decodes into rows of 3 bytes per pixel; the buffer belongs to the caller.
-bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo) {
+// Decodes into rows of 4 bytes per pixel; the buffer belongs to the caller.
+bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo, int millisecondiMassimi) {
     if (setjmp(l.gestore.salto)) {
         jpeg_destroy_decompress(&l.cinfo);
         return false;
+    }
+    if (millisecondiMassimi > 0) {
+        l.scadenzaNs = OraNs() + qint64(millisecondiMassimi) * 1000000;
+        l.progresso.progress_monitor = Progresso;
+        l.cinfo.progress = &l.progresso;
     }
     jpeg_start_decompress(&l.cinfo);
     while (l.cinfo.output_scanline < l.cinfo.output_height) {
@@ -167,6 +200,18 @@ bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo) {
     jpeg_finish_decompress(&l.cinfo);
     jpeg_destroy_decompress(&l.cinfo);
     return true;
+}
+
+// Inverted CMYK, as Adobe writes it, to RGB in place.
+void DaCmyk(QImage& immagine) {
+    for (int y = 0; y < immagine.height(); ++y) {
+        uchar* p = immagine.scanLine(y);
+        auto* uscita = reinterpret_cast<QRgb*>(p);
+        for (int x = 0; x < immagine.width(); ++x, p += 4) {
+            const int k = p[3];
+            uscita[x] = qRgb(p[0] * k / 255, p[1] * k / 255, p[2] * k / 255);
+        }
+    }
 }
 
 bool EntroLimite(qint64 larghezza, qint64 altezza) {
@@ -182,44 +227,40 @@ int Denominatore(int larghezza, int altezza, const QSize& minima) {
 
 bool Marcatore(uchar m) { return m != 0x00 && m != 0xFF && !(m >= 0xD0 && m <= 0xD7); }
 
-// Reads the header, and the pixels when immagine is given (reduced to cover minima when it is valid).
-bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const QSize& minima, QString* errore) {
+// Reads the header, and the pixels when asked (reduced to cover minima when it is valid).
+LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima, int millisecondiMassimi) {
+    LetturaJpeg esito;
+    const auto fallisce = [&esito](ErroreJpeg errore, const QString& testo) {
+        esito.Errore = errore;
+        esito.Testo = testo;
+        return esito;
+    };
     FileC file;
     file.f = std::fopen(QFile::encodeName(percorso).constData(), "rb");
-    if (!file.f) {
-        if (errore) *errore = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
+    if (!file.f) return fallisce(ErroreJpeg::Apertura, QString::fromLocal8Bit(std::strerror(errno)));
     LetturaC l{};
-    if (!LeggiTestata(l, file.f, 1)) {
-        if (errore) *errore = QString::fromLocal8Bit(l.gestore.messaggio);
-        return false;
-    }
+    if (!LeggiTestata(l, file.f, 1)) return fallisce(ErroreJpeg::Dati, QString::fromLocal8Bit(l.gestore.messaggio));
+    InfoJpeg& info = esito.Info;
     info.Larghezza = static_cast<int>(l.cinfo.image_width);
     info.Altezza = static_cast<int>(l.cinfo.image_height);
     info.Componenti = l.cinfo.num_components;
     info.Progressivo = jpeg_has_multiple_scans(&l.cinfo);
-    if (!immagine) {
+    if (!pixel) {
         jpeg_destroy_decompress(&l.cinfo);
-        return true;
+        return esito;
     }
     // A few hundred bytes may declare 65500 x 65500 pixels: refused before any work.
     if (!EntroLimite(info.Larghezza, info.Altezza)) {
         jpeg_destroy_decompress(&l.cinfo);
-        if (errore)
-            *errore = QStringLiteral("picture too large: %1 x %2 pixels (at most %3 MB)")
-                          .arg(info.Larghezza)
-                          .arg(info.Altezza)
-                          .arg(LimiteMegabyteJpeg);
-        return false;
+        return fallisce(ErroreJpeg::TroppoGrande, QStringLiteral("picture too large: %1 x %2 pixels (at most %3 MB)")
+                                                      .arg(info.Larghezza)
+                                                      .arg(info.Altezza)
+                                                      .arg(LimiteMegabyteJpeg));
     }
-    if (info.Progressivo) {
-        const int scansioni = ContaScansioniJpeg(percorso);
-        if (scansioni > LimiteScansioniJpeg) {
-            jpeg_destroy_decompress(&l.cinfo);
-            if (errore) *errore = QStringLiteral("too many scans: over %1").arg(LimiteScansioniJpeg);
-            return false;
-        }
+    const int ammesse = ScansioniAmmesseJpeg(info.Larghezza, info.Altezza);
+    if (info.Progressivo && ContaScansioniJpeg(percorso, ammesse) > ammesse) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return fallisce(ErroreJpeg::TroppeScansioni, QStringLiteral("too many scans: over %1").arg(ammesse));
     }
     if (minima.isValid()) {
         const int d = Denominatore(info.Larghezza, info.Altezza, minima);
@@ -229,21 +270,29 @@ bool Decodifica(const QString& percorso, InfoJpeg& info, QImage* immagine, const
         }
     }
     QImage risultato(static_cast<int>(l.cinfo.output_width), static_cast<int>(l.cinfo.output_height),
-                     QImage::Format_RGB888);
+                     QImage::Format_RGB32);
     if (risultato.isNull()) {
         jpeg_destroy_decompress(&l.cinfo);
-        if (errore) *errore = QStringLiteral("not enough memory for the picture");
-        return false;
+        return fallisce(ErroreJpeg::Memoria, QStringLiteral("not enough memory for the picture"));
     }
-    if (!LeggiRighe(l, risultato.bits(), static_cast<std::size_t>(risultato.bytesPerLine()))) {
-        if (errore) *errore = QString::fromLocal8Bit(l.gestore.messaggio);
-        return false;
+    if (!LeggiRighe(l, risultato.bits(), static_cast<std::size_t>(risultato.bytesPerLine()), millisecondiMassimi)) {
+        const QString testo = QString::fromLocal8Bit(l.gestore.messaggio);
+        if (l.scaduta) return fallisce(ErroreJpeg::Tempo, testo);
+        if (l.gestore.base.msg_code == JERR_NO_BACKING_STORE || l.gestore.base.msg_code == JERR_OUT_OF_MEMORY)
+            return fallisce(ErroreJpeg::Memoria, testo);
+        return fallisce(ErroreJpeg::Dati, testo);
     }
-    *immagine = risultato.convertToFormat(QImage::Format_RGB32);
-    return true;
+    if (info.Componenti == 4) DaCmyk(risultato);
+    esito.Immagine = risultato;
+    return esito;
 }
 
 }  // namespace
+
+int ScansioniAmmesseJpeg(int larghezza, int altezza) {
+    const qint64 blocchi = std::max<qint64>(1, (qint64(larghezza) + 7) / 8 * ((qint64(altezza) + 7) / 8));
+    return int(std::clamp<qint64>(LimiteBlocchiScansioniJpeg / blocchi, 1, LimiteScansioniJpeg));
+}
 
 int ContaScansioniJpeg(const uchar* d, qint64 n, int limite) {
     if (n < 2 || d[0] != 0xFF || d[1] != 0xD8) return 0;
@@ -277,20 +326,26 @@ int ContaScansioniJpeg(const QString& percorso, int limite) {
     return ContaScansioniJpeg(reinterpret_cast<const uchar*>(dati.constData()), dati.size(), limite);
 }
 
+LetturaJpeg LeggiJpegLimitata(const QString& percorso, const QSize& minima, int millisecondiMassimi) {
+    return Decodifica(percorso, true, minima, millisecondiMassimi);
+}
+
 QImage LeggiJpeg(const QString& percorso, QString* errore) {
-    InfoJpeg info;
-    QImage immagine;
-    if (!Decodifica(percorso, info, &immagine, QSize(), errore)) return {};
-    return immagine;
+    return LeggiJpegRidotta(percorso, QSize(), errore);
 }
 
 QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore) {
-    InfoJpeg info;
-    QImage immagine;
-    if (!Decodifica(percorso, info, &immagine, minima, errore)) return {};
-    return immagine;
+    LetturaJpeg esito = Decodifica(percorso, true, minima, 0);
+    if (errore && esito.Errore != ErroreJpeg::Nessuno) *errore = esito.Testo;
+    return esito.Immagine;
 }
 
 bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore) {
-    return Decodifica(percorso, info, nullptr, QSize(), errore);
+    const LetturaJpeg esito = Decodifica(percorso, false, QSize(), 0);
+    if (esito.Errore != ErroreJpeg::Nessuno) {
+        if (errore) *errore = esito.Testo;
+        return false;
+    }
+    info = esito.Info;
+    return true;
 }

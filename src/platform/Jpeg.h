@@ -19,6 +19,12 @@ inline constexpr int LimiteMegabyteJpeg = 256;
 // about ten; a picture with more than this is refused before decoding.
 inline constexpr int LimiteScansioniJpeg = 100;
 
+// Each scan is a pass over every block, so the largest pictures may hold fewer: a picture of
+// 8000 x 8000 pixels at most 24 scans, about half a second of empty passes.
+inline constexpr qint64 LimiteBlocchiScansioniJpeg = 24 * 1000 * 1000;
+// The scans a progressive picture of that size may hold.
+int ScansioniAmmesseJpeg(int larghezza, int altezza);
+
 // The scans (SOS markers) of JPEG data, counted by walking its markers without decoding;
 // the count stops once it is past limite. 0 for data that is not a JPEG.
 int ContaScansioniJpeg(const uchar* dati, qint64 dimensione, int limite = LimiteScansioniJpeg);
@@ -37,3 +43,16 @@ struct InfoJpeg {
     bool Progressivo = false;
 };
 bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore = nullptr);
+
+enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria };
+
+struct LetturaJpeg {
+    QImage Immagine;  // 32-bit RGB; null on any error
+    ErroreJpeg Errore = ErroreJpeg::Nessuno;
+    QString Testo;    // the error in the system's or libjpeg's words
+    InfoJpeg Info;    // as the header declares it, once the header was read
+};
+
+// What LeggiJpegRidotta does (minima invalid: the whole picture), and besides the limits on
+// size, memory and scans, decoding stops after millisecondiMassimi (0: no time limit).
+LetturaJpeg LeggiJpegLimitata(const QString& percorso, const QSize& minima, int millisecondiMassimi);

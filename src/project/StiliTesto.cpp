@@ -2,6 +2,7 @@
 
 #include "platform/CartelleUtente.h"
 #include "platform/FileTesto.h"
+#include "platform/LetturaImmagini.h"
 #include "platform/Stringhe.h"
 #include "project/FileProgetto.h"
 
@@ -214,7 +215,8 @@ Colore ValoreColoreStile(const QString& riga)
 QImage DecodificaAnteprimaStile(const QByteArray& contenuto)
 {
     const QByteArray blocco = contenuto.left(DimensioneAnteprimaStile);
-    QImage immagine = QImage::fromData(blocco, "BMP");
+    // A damaged header may declare any size: refused before its pixels are made.
+    QImage immagine = LeggiImmagine(blocco, "BMP").Immagine;
     if (immagine.isNull() || blocco.size() < DimensioneBmp(blocco))
         return AnteprimaVuota();
     if (immagine.width() != LarghezzaAnteprimaStile || immagine.height() != AltezzaAnteprimaStile)

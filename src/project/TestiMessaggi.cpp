@@ -87,6 +87,9 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::StileNonValido, "Questo file non è uno stile di testo, non è stato applicato:\n%1",
          "This file is not a text style and was not applied:\n%1"},
         {V::TroppeScansioni, "immagine con più di %1 scansioni", "picture with over %1 scans"},
+        {V::ImmagineMancante, "il file non esiste", "the file does not exist"},
+        {V::ImmagineNonFile, "non è un file", "not a file"},
+        {V::ImmagineTroppoLenta, "la decodifica richiede più di %1 s", "decoding takes over %1 s"},
         {V::ElencoImmaginiTroppoGrande,
          "Il file dell'elenco immagini è troppo grande per essere un elenco (%2 MB), non è stato letto: "
          "si usano le immagini predefinite.\n%1",

@@ -34,6 +34,9 @@ enum class VoceMessaggio {
     CopiaProgettoNonConservata, // %1 why no copy could be kept
     StileNonValido,             // %1 file
     TroppeScansioni,            // a reason: %1 the limit of scans
+    ImmagineMancante,           // a reason: the file is not there
+    ImmagineNonFile,            // a reason: a folder, a device or a pipe in its place
+    ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
     SessioniSalvateDaParte,     // %1 the copies, one a line
 

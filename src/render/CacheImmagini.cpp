@@ -4,12 +4,13 @@
 
 #include <QFileInfo>
 
-CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
+CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso, Assenza assenza) {
     if (percorso.isEmpty()) return nullptr;
     const QFileInfo info(percorso);
     // A file that is there but cannot be read is told like one that cannot be decoded.
     if (!info.isFile()) {
         voci_.remove(percorso);
+        if (assenza == Assenza::Segnalata) illegibili_.Mancante(percorso, info);
         return nullptr;
     }
     auto it = voci_.find(percorso);
@@ -28,13 +29,13 @@ CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso) {
     return &*voci_.insert(percorso, v);
 }
 
-QImage CacheImmagini::Carica(const QString& percorso) {
-    Voce* v = Trova(percorso);
+QImage CacheImmagini::Carica(const QString& percorso, Assenza assenza) {
+    Voce* v = Trova(percorso, assenza);
     return v ? v->immagine : QImage();
 }
 
-QImage CacheImmagini::CaricaScalata(const QString& percorso, const QSize& dimensione) {
-    Voce* v = Trova(percorso);
+QImage CacheImmagini::CaricaScalata(const QString& percorso, const QSize& dimensione, Assenza assenza) {
+    Voce* v = Trova(percorso, assenza);
     if (!v) return {};
     if (v->scalata.size() != dimensione) v->scalata = ScalaAltaQualita(v->immagine, dimensione);
     return v->scalata;

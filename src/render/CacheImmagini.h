@@ -10,12 +10,16 @@
 #include <QString>
 #include <QStringList>
 
+// Whether a file that is not there is told: a picture the project names (a background, a logo)
+// is; the working files and sprites whose absence the drawing takes in its stride are not.
+enum class Assenza { Taciuta, Segnalata };
+
 class CacheImmagini {
 public:
     // The picture of a file, or a null image when it cannot be read.
-    QImage Carica(const QString& percorso);
+    QImage Carica(const QString& percorso, Assenza assenza = Assenza::Taciuta);
     // The picture scaled with high quality to dimensione (kept as well).
-    QImage CaricaScalata(const QString& percorso, const QSize& dimensione);
+    QImage CaricaScalata(const QString& percorso, const QSize& dimensione, Assenza assenza = Assenza::Taciuta);
     void Svuota() { voci_.clear(); }
     // Why pictures could not be read, once per path; emptied by the call.
     QStringList PrendiAvvisi() { return illegibili_.PrendiAvvisi(); }
@@ -27,7 +31,7 @@ private:
         QImage immagine;
         QImage scalata;
     };
-    Voce* Trova(const QString& percorso);
+    Voce* Trova(const QString& percorso, Assenza assenza);
     QHash<QString, Voce> voci_;
     ImmaginiIllegibili illegibili_;
 };

@@ -21,8 +21,23 @@ void ApriGrafica(QPainter& grafica, QImage& canvas) {
     ImpostaModiGrafica(grafica);
 }
 
-// A run that cannot write its frames ends here: Anima off, the error shown, no encoder.
+// The counter: in a run the frames whose files are written (behind the drawing while the
+// workers write, never past a frame that failed), else the frame drawn.
+long long FrameContati(const ContestoRendering& c) {
+    const long long disegnati = static_cast<long long>(c.FrameCorrente) + 1;
+    if (!c.CicloAttivo || !c.Anima()) return disegnati;
+    if (c.Scrittura) return c.Scrittura->Scritti();
+    return c.ErroreFrame ? disegnati - 1 : disegnati;
+}
+
+void MostraContatore(ContestoRendering& c) {
+    c.Host.ImpostaCaptionFrame(QString::number(FrameContati(c)));
+}
+
+// A run that cannot write its frames ends here: Anima off, the error shown, no encoder. The
+// counter stops on the last file written, the one before the frame the message names.
 void InterrompiPerErrore(ContestoRendering& c) {
+    MostraContatore(c);
     c.AnimazioneInCorso = false;
     c.FrameCorrente = 0.0f;
     c.Host.DeselezionaAnima();
@@ -59,7 +74,9 @@ void Ciclo(ContestoRendering& c) {
                 InterrompiPerErrore(c);
                 break;
             }
-            // The last frame, whatever the screen's rate.
+            // The last frame, whatever the screen's rate; the workers' last files are now
+            // written too.
+            if (c.Scrittura) MostraContatore(c);
             MostraUltimaAnteprima(c);
             c.FrameCorrente = 0.0f;
             c.AnimazioneInCorso = false;
@@ -118,7 +135,7 @@ ContestoRendering::ContestoRendering(HostRendering& host)
       CanvasFrame(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
                   QImage::Format_ARGB32_Premultiplied),
       CanvasComposizione(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
-                         QImage::Format_ARGB32),
+                         QImage::Format_ARGB32_Premultiplied),
       AttributiImmagine(MatriceColore::Identita()),
       PennaOmbra(QColor(0, 0, 16, 0), 1.0),
       PennaOutline1(QColor(0, 0, 16, 0), 1.0),
@@ -207,7 +224,7 @@ void PassiFinaliFrame(ContestoRendering& c) {
     c.Effetti.DisegnaLensFlare(effetti);
     c.Effetti.DisegnaNeve(effetti);
     SalvaFrame(c);
-    c.Host.ImpostaCaptionFrame(QString::number(static_cast<long long>(c.FrameCorrente) + 1));
+    MostraContatore(c);
     // Pictures that could not be read in this frame, each path told once.
     for (const QString& avviso : c.Immagini.PrendiAvvisi() + c.Effetti.Sprite().PrendiAvvisi())
         c.Host.SegnalaAvviso(avviso);
@@ -222,8 +239,24 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opa
     if (zona.isEmpty()) return;
     c.ChiudiGraficaComposizione();
     QImage& canvas = c.CanvasComposizione;
-    uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * canvas.bytesPerLine() + zona.x() * 4;
-    QImage parte(inizio, zona.width(), zona.height(), canvas.bytesPerLine(), canvas.format());
+    const qsizetype passo = canvas.bytesPerLine();
+    uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * passo + zona.x() * 4;
+    // Made straight in place, exactly, with the colours under alpha 0 the sharpen reads; the
+    // zone then holds straight pixels until the canvas is cleared again.
+    const QRgb sotto = c.SottoComposizione;
+    const QRegion dipinto = c.DipintoComposizione.intersected(zona).translated(-zona.topLeft());
+    PerOgniParte(NumeroBande, [&](int i) {
+        for (int y = zona.height() * i / NumeroBande; y < zona.height() * (i + 1) / NumeroBande; ++y) {
+            auto* riga = reinterpret_cast<QRgb*>(inizio + y * passo);
+            NonPremoltiplica(riga, riga, zona.width(), sotto);
+            for (const QRect& r : dipinto) {
+                if (y < r.top() || y > r.bottom()) continue;
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (qAlpha(riga[x]) == 0) riga[x] = 0;
+            }
+        }
+    });
+    QImage parte(inizio, zona.width(), zona.height(), passo, QImage::Format_ARGB32);
     PhotoShop filtro;
     filtro.AumentaNitidezza(&parte, [&](int y0, int y1) {
         if (opacita <= 0.0f) return;

@@ -2,6 +2,7 @@
 // Drawing steps shared by intros 2 to 9: pictures read through the cache, pictures drawn
 // into rectangles that may be mirrored, the flipped reflection, and the sharpened copy.
 #include "platform/Grafica.h"
+#include "render/CacheImmagini.h"
 #include "render/GeometriaIntro.h"
 
 #include <QImage>
@@ -33,8 +34,9 @@ inline constexpr int PrimoFuocoLaser = 30;
 inline constexpr int PrimoFumo = 25;
 }  // namespace SlotIntro
 
-// The picture of a file (null when there is none or it cannot be read).
-QImage CaricaImmagine(ContestoRendering& contesto, const QString& percorso);
+// The picture of a file (null when there is none or it cannot be read); a logo the project
+// names is told when it is gone (Assenza::Segnalata).
+QImage CaricaImmagine(ContestoRendering& contesto, const QString& percorso, Assenza assenza = Assenza::Taciuta);
 // The picture of an image-table slot.
 QImage CaricaSlot(ContestoRendering& contesto, int slot);
 

@@ -2,7 +2,10 @@
 // Reading a picture file for the renderer, with a memory of the files that failed: a file
 // that cannot be opened or read, is not a picture, is cut short, is too large or has too
 // many scans is tried once, not on every frame, while its size and modification time stay
-// the same, and the user is told once per path.
+// the same, and the user is told once per path. A picture of the project that is gone is
+// told the same way, once, until it is back.
+#include "platform/LetturaImmagini.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QImage>
@@ -16,6 +19,8 @@ class ImmaginiIllegibili {
 public:
     // The picture of an existing file, or a null image when it cannot be read.
     QImage Leggi(const QString& percorso, const QFileInfo& info);
+    // A picture the project names is not there (or is not a file): told once per path.
+    void Mancante(const QString& percorso, const QFileInfo& info);
     // The messages for the user not handed out yet; the list is emptied.
     QStringList PrendiAvvisi();
 
@@ -24,10 +29,16 @@ private:
         QDateTime modificato;
         qint64 dimensione = -1;
     };
+    void Segnala(const QString& percorso, const QString& motivo);
     QHash<QString, Fallimento> falliti_;
     QSet<QString> segnalati_;
+    QSet<QString> mancanti_;
     QStringList avvisi_;
 };
 
 // "The picture could not be read: <path> (<reason>)", in the interface language.
 QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);
+// Why a picture was not read, in a language (a CodiceLingua): our own words for what our
+// reader refused, the system's or the decoder's for the rest.
+QString MotivoImmagine(const ImmagineLetta& letta, int lingua);
+QString MotivoImmagine(const ImmagineLetta& letta);

@@ -8,7 +8,7 @@
 void DisegnaIntro2(ContestoRendering& c) {
     PassiInizialiFrame(c);
     const ImpostazioniProgetto& imp = c.Imp();
-    const QImage logo = CaricaImmagine(c, imp.Intro2LogoDaUtilizzare);
+    const QImage logo = CaricaImmagine(c, imp.Intro2LogoDaUtilizzare, Assenza::Segnalata);
     const QImage ombra = CaricaSlot(c, SlotIntro::Ombra);
     const QImage catena = CaricaSlot(c, SlotIntro::Catena);
     const float s = TempoCoreografia(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());

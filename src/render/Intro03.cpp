@@ -8,7 +8,7 @@
 void DisegnaIntro3(ContestoRendering& c) {
     PassiInizialiFrame(c);
     const ImpostazioniProgetto& imp = c.Imp();
-    const QImage logo = CaricaImmagine(c, imp.Intro3LogoDaUtilizzare);
+    const QImage logo = CaricaImmagine(c, imp.Intro3LogoDaUtilizzare, Assenza::Segnalata);
     const QImage ombra = CaricaSlot(c, SlotIntro::Ombra);
     const float s = TempoIntro3(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
     const LayoutIntro3 l = CalcolaLayoutIntro3(s, logo.size(), imp.Intro3LogoScala, ombra.height(),

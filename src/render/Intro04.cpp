@@ -102,7 +102,7 @@ QImage ComeDaFile(const QImage& tessera) {
 }  // namespace
 
 void SuddividiLogo(ContestoRendering& c, const QString& percorso, int colonne, int righe) {
-    const QImage logo = CaricaImmagine(c, percorso);
+    const QImage logo = CaricaImmagine(c, percorso, Assenza::Segnalata);
     const std::vector<QImage> tessere = TagliaTessere(logo, colonne, righe);
     c.TessereLogo.assign(tessere.size(), QImage());
     // Two hundred small files: written on every core.

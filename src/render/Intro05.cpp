@@ -34,7 +34,7 @@ const RiflessoLogo& RiflessoDi(const QImage& logo, int lw, int rh) {
 void DisegnaIntro5(ContestoRendering& c) {
     PassiInizialiFrame(c);
     const ImpostazioniProgetto& imp = c.Imp();
-    const QImage logo = CaricaImmagine(c, imp.Intro5LogoDaUtilizzare);
+    const QImage logo = CaricaImmagine(c, imp.Intro5LogoDaUtilizzare, Assenza::Segnalata);
     if (!logo.isNull()) {
         const int W = ImpostazioniGlobali.LarghezzaFrame;
         const int pavimento = ImpostazioniGlobali.LineaPavimento;

@@ -171,7 +171,8 @@ QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
 
 void SemiIntro6(ContestoRendering& c) {
     for (auto& colonna : c.GrigliaOccupazione) colonna.fill(0);
-    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32);
+    // A colour is 0 premultiplied exactly where it is 0 straight: read as the layer is kept.
+    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* riga = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         for (int x = 0; x < layer.width(); ++x) {
@@ -460,7 +461,9 @@ void CreaOggettiTesto(ContestoRendering& c) {
 
     Ingressi in{imp, c, FontTesto(imp), {}, imp.IntroLista.Voce(), {}, 0, 0, 0, 0};
     in.descrizioneFont = in.font.toString();
-    in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo);
+    // A logo that is gone is told only when a line stands for it.
+    const bool usato = std::any_of(c.RigheTesto.begin(), c.RigheTesto.end(), RigaLogo);
+    in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo, usato ? Assenza::Segnalata : Assenza::Taciuta);
     in.lw = in.logo.width();
     in.lh = in.logo.height();
     if (in.intro == 6) {

@@ -101,7 +101,7 @@ void SalvaFrame(ContestoRendering& c) {
     // In a run the workers scale the preview too; the window gets the newest one ready.
     const bool lavoratori = c.Scrittura && c.Anima();
     if (!anteprima.isEmpty() && !lavoratori) {
-        c.Host.MostraAnteprima(ScalaVeloce(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
+        c.Host.MostraAnteprima(ConvertiFormato(ScalaVeloce(canvas, anteprima), QImage::Format_RGB32));
     }
     if (!c.Anima()) return;
 
@@ -113,7 +113,8 @@ void SalvaFrame(ContestoRendering& c) {
     if (c.Scrittura) {
         // Made and written by the workers; a failure shows at one of the next frames.
         const QSize scalata = anteprima.isEmpty() || !AnteprimaDaScalare(c) ? QSize() : anteprima;
-        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, scalata) || c.Scrittura->Fallito()) {
+        const int conteggio = static_cast<int>(c.FrameCorrente) + 1;
+        if (!c.Scrittura->Accoda(canvas, dimensione, jpg, nome, scalata, conteggio) || c.Scrittura->Fallito()) {
             c.ErroreFrame = true;
             c.Scrittura->Fallito(&c.MessaggioErrore);
         }

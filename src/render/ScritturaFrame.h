@@ -41,8 +41,13 @@ public:
 
     // Copies the canvas and queues its file (and, when anteprima is not empty, its preview
     // scaled fast to that size); waits while Capacita() frames are held. False, queuing
-    // nothing, once a frame has failed.
-    bool Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome, const QSize& anteprima = {});
+    // nothing, once a frame has failed. conteggio is what Scritti() reads once this file is
+    // written.
+    bool Accoda(const QImage& tela, const QSize& dimensione, bool jpg, const QString& nome, const QSize& anteprima = {},
+                int conteggio = 0);
+    // The conteggio of the last file written, in the queue's order; 0 before the first. It
+    // never passes a frame that failed.
+    int Scritti() const;
     // The preview of the newest frame whose preview is made and was not taken yet.
     bool PrendiAnteprima(QImage& anteprima);
     // Without waiting: true, with the message, once a frame has failed.
@@ -63,12 +68,14 @@ private:
         bool jpg = true;
         QString nome;
         QSize anteprima;
+        int conteggio = 0;
     };
     struct Risultato {
         bool codificato = false;
         QByteArray dati;
         QString motivo;
         QString nome;
+        int conteggio = 0;
     };
     void Lavora();
     void ScriviInOrdine(std::unique_lock<std::mutex>& blocco);
@@ -89,6 +96,7 @@ private:
     long long sequenzaAnteprima_ = -1;  // of anteprima_
     bool anteprimaNuova_ = false;
     bool fallito_ = false;
+    int scritti_ = 0;
     QString messaggio_;
     bool fine_ = false;
     std::vector<std::thread> fili_;

@@ -23,7 +23,7 @@ bool SfondoPersonalizzato(ContestoRendering& c, int larghezza, int altezza) {
     }
     if (!file) return false;
     if (file->isEmpty()) return true;
-    const QImage immagine = c.Immagini.CaricaScalata(*file, QSize(larghezza, altezza));
+    const QImage immagine = c.Immagini.CaricaScalata(*file, QSize(larghezza, altezza), Assenza::Segnalata);
     if (!immagine.isNull()) c.GraficaFrame.drawImage(QPoint(0, 0), immagine);
     return true;
 }
@@ -47,7 +47,7 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
     if (!c.EffettoLineeFlare.Inizializzato())
         c.EffettoLineeFlare.Inizializza(200, 0, 0, (3 * larghezza) / 2, (3 * altezza) / 2, 60, 10);
     QPainter& g = c.GraficaFrame;
-    const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0]);
+    const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0], Assenza::Segnalata);
     const QRectF tutto(0, 0, larghezza, altezza);
     // The whole-frame picture, at its own scale from the top-left corner: with a plain alpha
     // up to 1 (no tinted copy to make) it is laid band by band under the rays, so the drawing
@@ -93,12 +93,14 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
 void DisegnaSfondo(ContestoRendering& c) {
     const int w = ImpostazioniGlobali.LarghezzaFrame;
     const int h = ImpostazioniGlobali.AltezzaFrame;
-    // Cleared to transparent, keeping the light grey under alpha 0 that the sharpen reads.
+    // Cleared to transparent; the sharpen reads light grey under alpha 0.
     // Both canvases, 8 MB each, are cleared on every core.
     c.ChiudiGraficaComposizione();
     // A copy handed to the file writer keeps its own pixels.
     c.CanvasComposizione.detach();
-    RiempiABande(c.CanvasComposizione, qRgba(192, 192, 192, 0));
+    RiempiABande(c.CanvasComposizione, 0);
+    c.SottoComposizione = qRgba(192, 192, 192, 0);
+    c.DipintoComposizione = QRegion();
     c.ApriGraficaComposizione();
     // A background that draws nothing (no file, nothing checked) must not leave the
     // previous frame underneath: moving text would smear into trails.
@@ -118,7 +120,7 @@ void DisegnaSfondo(ContestoRendering& c) {
     }
     if (imp.SfondoCheckSfondoTrasparente) Scacchiera(g, w, h);
     if (imp.SfondoCheckSfondoBitmap && !imp.SfondoBitmap.isEmpty()) {
-        const QImage immagine = c.Immagini.CaricaScalata(imp.SfondoBitmap, QSize(w, h));
+        const QImage immagine = c.Immagini.CaricaScalata(imp.SfondoBitmap, QSize(w, h), Assenza::Segnalata);
         if (!immagine.isNull()) g.drawImage(QPoint(0, 0), immagine);
     }
     if (imp.SfondoCheckSfondoFlares) Flares(c, w, h);

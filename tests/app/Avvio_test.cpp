@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>

@@ -1,9 +1,11 @@
 #pragma once
 // A home of its own for each start of the program, so the user folders begin empty: HOME and
-// the XDG data and config folders in a fresh folder, and a short splash. Further variables
+// the XDG data and config folders in a fresh folder, and a short splash. The program-wide
+// values start as a fresh process has them, whatever an earlier test left. Further variables
 // (the stand-in encoder's mode) are set too; everything is put back at the end.
 #include "app/Frm1splash.h"
 #include "common/CasaTemporanea.h"
+#include "project/ImpostazioniGlobali.h"
 
 #include <QByteArray>
 
@@ -20,10 +22,13 @@ public:
         qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
         for (const auto& [nome, valore] : altre) qputenv(nome, valore);
+        ImpostazioniGlobali = BloccoImpostazioniGlobali{};
+        InizializzaImpostazioni();
         DurataSplash = 10;
     }
     ~CasaProgramma() {
         for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
+        ImpostazioniGlobali = globali;
         DurataSplash = 3000;
     }
     CasaProgramma(const CasaProgramma&) = delete;
@@ -34,4 +39,5 @@ public:
 private:
     CasaTemporanea casa;
     std::vector<std::pair<const char*, QByteArray>> vecchie;
+    const BloccoImpostazioniGlobali globali = ImpostazioniGlobali;
 };

@@ -1,5 +1,6 @@
 #include "app/Frm1splash.h"
 
+#include "common/Attesa.h"
 #include "platform/CartelleUtente.h"
 #include "platform/ValoriProgramma.h"
 #include "project/ImpostazioniGlobali.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 
 namespace {
@@ -71,11 +71,9 @@ TEST(Splash, AfterItsTimeItHidesRunsTheMainWindowAndCloses) {
         ++corse;
         nascostoDurante = splash.isHidden();
     });
-    QElapsedTimer orologio;
-    orologio.start();
     splash.show();
     EXPECT_EQ(splash.Timer1->interval(), 10);
-    while (corse == 0 && orologio.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_TRUE(AttendiChe([&] { return corse > 0; }));
     EXPECT_EQ(corse, 1);
     EXPECT_TRUE(nascostoDurante);
     EXPECT_FALSE(splash.isVisible());

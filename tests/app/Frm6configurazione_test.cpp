@@ -1,5 +1,7 @@
 #include "app/Frm6configurazione.h"
 
+#include "common/Attesa.h"
+#include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
@@ -11,6 +13,8 @@
 #include "project/ImpostazioniGlobali.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
+#include "project/TestiMessaggi.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <gtest/gtest.h>
 
@@ -271,6 +275,69 @@ TEST(CreaMiniatura, StretchesOverGreyAndShowsGreyForWhatCannotBeRead) {
     }
 }
 
+// The files that once held the window for seconds and gigabytes: grey at once, and why.
+TEST(CreaMiniatura, BombsGiveTheGreyThumbnailAndTheirReason) {
+    CasaTemporanea casa;
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QString motivo;
+    } casi[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+        {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(5600, 5600))},
+        {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+        {"manca.png", QByteArray(), TestoMessaggio(VoceMessaggio::ImmagineMancante)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        if (!c.dati.isEmpty()) {
+            ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
+        }
+        QString motivo;
+        const QImage g = CreaMiniatura(percorso, &motivo);
+        EXPECT_EQ(g.size(), QSize(160, 90));
+        EXPECT_EQ(g.pixel(0, 0), Grigio);
+        EXPECT_EQ(g.pixel(80, 45), Grigio);
+        EXPECT_EQ(motivo, c.motivo);
+    }
+    QString motivo = QStringLiteral("left over");
+    CreaMiniatura(QString(), &motivo);
+    EXPECT_TRUE(motivo.isEmpty());
+}
+
+// A chosen bomb stays chosen (the file may be mended), shows grey with its reason under the
+// pointer, and the choice is answered with the message of a picture that cannot be read.
+TEST_F(Configurazione, AChosenPictureThatIsRefusedIsToldAtOnce) {
+    const QString bomba = casa.Sotto("bomba.jpg");
+    ASSERT_TRUE(bombe::Scrivi(bomba, bombe::JpegVuoto(65500, 65500, 3, false, 1)));
+    finestra->show();
+    Scheda(5);
+    porta.risposte.push_back({1, bomba});
+    finestra->CercaClick(2);
+    const QString motivo = TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500);
+    EXPECT_EQ(impostazioni.TabellaImmagini[11], bomba);
+    EXPECT_EQ(finestra->Image[1]->Immagine().pixel(80, 45), Grigio);
+    EXPECT_EQ(finestra->Image[1]->toolTip(), motivo);
+    ASSERT_EQ(porta.messaggi.size(), 1u);
+    EXPECT_EQ(porta.messaggi[0].testo, MessaggioImmagineIllegibile(bomba, motivo));
+    // A picture that reads says nothing and leaves no reason behind.
+    porta.risposte.push_back({1, Immagine("verde.png", Qt::green)});
+    finestra->CercaClick(2);
+    EXPECT_EQ(porta.messaggi.size(), 1u);
+    EXPECT_TRUE(finestra->Image[1]->toolTip().isEmpty());
+    if (const QByteArray cartella = qgetenv("QUENVOX_GRAB"); !cartella.isEmpty()) {
+        porta.risposte.push_back({1, bomba});
+        finestra->CercaClick(2);
+        finestra->grab().save(QString::fromLocal8Bit(cartella) + "/configurazione_bomba.png");
+    }
+}
+
 TEST_F(Configurazione, GermanChecksOnlyItsBoxAndShowsEnglish) {
     finestra->show();
     RiempiTabellaLingue();
@@ -391,9 +458,13 @@ TEST_F(Configurazione, ShowingCentresTheWindowAtItsSize) {
     EXPECT_EQ(finestra->size(), QSize(1281, 1024));
     // "Salva" stays at the bottom right when the window shrinks to its minimum.
     finestra->resize(400, 400);
-    QApplication::processEvents();
-    const QRect salva(finestra->ORV_2016_Button5->mapTo(finestra.get(), QPoint(0, 0)),
-                      finestra->ORV_2016_Button5->size());
+    auto rettSalva = [&] {
+        return QRect(finestra->ORV_2016_Button5->mapTo(finestra.get(), QPoint(0, 0)),
+                     finestra->ORV_2016_Button5->size());
+    };
+    // The layout may follow the new size a round of events later.
+    AttendiChe([&] { return finestra->rect().contains(rettSalva()); });
+    const QRect salva = rettSalva();
     EXPECT_TRUE(finestra->rect().contains(salva)) << salva.x() << "," << salva.y();
     EXPECT_GT(salva.right(), 400 - 60);
     EXPECT_GT(salva.bottom(), 400 - 100);

@@ -71,7 +71,7 @@ private:
         TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
         QWidget* modale = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<TORVDLGMessaggi*>(modale)) {
-            messaggi << box->Messaggio()->text();
+            messaggi << box->Testo();
             box->close();
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "app/Frm2principale.h"
 #include "app/Frm6configurazione.h"
+#include "common/Attesa.h"
 #include "common/CasaTemporanea.h"
 #include "common/LinguaTemporanea.h"
 #include "common/MouseSintetico.h"
@@ -16,6 +17,8 @@
 #include "dialogs/ListaPannello.h"
 #include "controls/Orvlrbutton.h"
 #include "dialogs/Forvdlgsceltacodec.h"
+#include "dialogs/Forvdlgcodificavideo.h"
+#include "encoding/AiutoCodifica.h"
 #include "encoding/ImpostazioniCodec.h"
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
@@ -26,6 +29,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -52,15 +56,17 @@ struct Banco {
     }
 };
 
-// Answers the window that the next modal run shows; a run nobody answers is ended.
+// Answers the window that the next modal run shows; a run nobody answers is ended after a long
+// while. The last resort belongs to the window it watches, so it never closes another test's.
 void Rispondi(std::function<void(QWidget* modale)> risposta, QWidget** vista) {
     QTimer::singleShot(0, [=] {
         QWidget* modale = QApplication::activeModalWidget();
         *vista = modale;
-        if (modale) risposta(modale);
-    });
-    QTimer::singleShot(5000, [] {
-        if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+        if (!modale) return;
+        QTimer::singleShot(LimiteAttesaMs, modale, [modale] {
+            if (modale->isVisible()) modale->close();
+        });
+        risposta(modale);
     });
 }
 
@@ -203,3 +209,62 @@ TEST(PortaDialoghiReale, TheCodecWindowShowsTheProjectsRateInEveryLanguage) {
 }
 
 }  // namespace
+
+// The main window's close while the encoding window is open is that window's: during the run
+// it stops the encoder as "Interrompi" does, after it it closes the encoding window as
+// "Chiudi" does; the main window stays open through both.
+TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodingWindow) {
+    Banco b;
+    const QString cartella = b.casa.Sotto("Video");
+    ScriviFrame(cartella, 6, true);
+    TORVDLGCodificaVideo& finestra = b.porta->CodificaVideo();
+    finestra.ImpostaEncoder(CopiaFintoEncoder(b.casa.Sotto("finto_ffmpeg")));
+    finestra.ImpostaSonda(CopiaFintaSonda(b.casa.Sotto("finto_ffprobe")));
+    finestra.ImpostaAttesaAvvio(10);
+    finestra.Lavoro().ImpostaAttesaArresto(300);
+    qputenv("FINTO_MODO", "lento");
+    b.principale->ImpostaPorta(b.porta.get());
+    b.principale->show();
+    EXPECT_FALSE(b.porta->InoltraChiusura());  // nothing open: the main window's own close
+
+    ConsegnaCodifica consegna;
+    consegna.Parametri = {cartella, 25, true, 5, QStringLiteral("Frames/Image")};
+    bool fermato = false, chiuso = false, principaleAperta = true;
+    QStringList domande;
+    QTimer sonda;
+    QElapsedTimer tempo;
+    tempo.start();
+    QObject::connect(&sonda, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget())) {
+            domande << box->Testo();
+            box->close();
+            return;
+        }
+        if (!finestra.isVisible()) return;
+        if (tempo.elapsed() > 20000) {
+            ADD_FAILURE() << "the encoding window never closed";
+            finestra.done(0);
+            return;
+        }
+        if (!fermato && finestra.Lavoro().InCorso() && finestra.Lavoro().Figure().NumeroFrame() >= 1) {
+            fermato = true;
+            EXPECT_FALSE(b.principale->close());
+            EXPECT_TRUE(finestra.isVisible());
+            EXPECT_FALSE(finestra.BottoneInterrompi()->isEnabled());
+        } else if (fermato && !finestra.InEsecuzione() && !chiuso) {
+            chiuso = true;
+            EXPECT_FALSE(b.principale->close());
+            principaleAperta = b.principale->isVisible();
+        }
+    });
+    sonda.start(5);
+    b.porta->Codifica(LinguaItaliano, consegna);
+    sonda.stop();
+    EXPECT_TRUE(fermato);
+    EXPECT_TRUE(chiuso);
+    EXPECT_TRUE(principaleAperta);
+    EXPECT_TRUE(finestra.Lavoro().Risultato().Interrotta);
+    EXPECT_FALSE(finestra.isVisible());
+    EXPECT_EQ(domande.size(), 1);
+    b.principale->ImpostaPorta(nullptr);
+}

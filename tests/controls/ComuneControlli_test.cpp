@@ -13,6 +13,15 @@
 #include <vector>
 
 namespace {
+
+// A test's controls go at its end, and the pointer with them; a control destroyed under the
+// pointer never hears it leave, so the program-wide cursor it showed is put back to the arrow
+// before the next test, whatever order they run in.
+class CursoreTraITest : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { CursoreApplicazione::Imposta(Qt::ArrowCursor); }
+};
+const bool cursoreTraITest = (::testing::UnitTest::GetInstance()->listeners().Append(new CursoreTraITest), true);
+
 QImage Tinta(int w, int h, QRgb colore) {
     QImage i(w, h, QImage::Format_RGB32);
     i.fill(colore);

@@ -1,6 +1,7 @@
 #include "controls/Orv_2016_stile.h"
 
 #include "common/CasaTemporanea.h"
+#include "common/BombeImmagini.h"
 #include "controls/Orv_2016_lista.h"
 
 #include <gtest/gtest.h>
@@ -66,5 +67,24 @@ TEST(Orv_2016_Stile, StiliNumeratiDaCartella) {
     EXPECT_EQ(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo1).height(), 30);
     EXPECT_EQ(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo2).height(), 30);
     EXPECT_EQ(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Normale1), primaNormale);
+    ORV_2016_Stile::CartellaStiliNumerati.clear();
+}
+
+// A skin file that declares a huge size ends the load like a missing one, at once.
+TEST(Orv_2016_Stile, AHostileSkinFileEndsTheLoad) {
+    CasaTemporanea casa;
+    ORV_2016_Stile::CartellaStiliNumerati = casa.Percorso();
+    ASSERT_TRUE(QDir(casa.Percorso()).mkpath("Stile2"));
+    QImage rossa(5, 30, QImage::Format_RGB32);
+    rossa.fill(Qt::red);
+    ASSERT_TRUE(rossa.save(casa.Sotto("Stile2/OBJAttivo1.bmp")));
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("Stile2/OBJAttivo2.bmp"), bombe::BmpDichiarato(16000, 16000)));
+    ASSERT_TRUE(rossa.save(casa.Sotto("Stile2/OBJAttivo3.bmp")));
+    ORV_2016_Stile stile;
+    const QImage prima = stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo2);
+    stile.SetORV_NumStile(2);
+    EXPECT_EQ(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo1).height(), 30);
+    EXPECT_EQ(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo2), prima);
+    EXPECT_NE(stile.Immagine(ORV_2016_Stile::ORV_OBJ_Attivo3).height(), 30);
     ORV_2016_Stile::CartellaStiliNumerati.clear();
 }

@@ -4,7 +4,6 @@
 #include "common/MouseSintetico.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -171,21 +170,20 @@ TEST(ORVTimeLine, ScorrimentoSoloConElementiFuoriVista) {
     EXPECT_EQ(t.FrameIniziale(), 2);
 }
 
-TEST(ORVTimeLine, ValoriEstremiSiDisegnanoSubito) {
+// The ruler lists no more marks than it has pixels (GeometriaTimeline), so even a span of two
+// billion frames draws at once.
+TEST(ORVTimeLine, ValoriEstremiSiDisegnano) {
     ORVTimeLine t;
     t.SetListaElementiInTimeLine({RigaElemento(3, 1, 0, 999999), RigaElemento(9, 2, 0, 10), QStringLiteral("  1")});
-    QElapsedTimer tempo;
-    tempo.start();
     for (const auto& [inizio, fine, fps] : {std::tuple{1, 2000000000, 25}, std::tuple{-5, 10, 0},
                                              std::tuple{1, 1, -25}, std::tuple{100, 40, 1}}) {
         t.SetFrameIniziale(inizio);
         t.SetFrameFinale(fine);
         t.SetFrameRate(fps);
-        t.grab();
+        EXPECT_FALSE(t.grab().isNull()) << inizio << ".." << fine << " at " << fps;
     }
     t.resize(120, 340);  // narrower than the lane's margins
-    t.grab();
-    EXPECT_LT(tempo.elapsed(), 5000);
+    EXPECT_FALSE(t.grab().isNull());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // Runs the encoding window to the end of its run, as a user who waits and then closes it.
+#include "common/Attesa.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "dialogs/Forvdlgcodificavideo.h"
@@ -33,7 +34,7 @@ inline EsitoFinestra EseguiFinestra(TORVDLGCodificaVideo& f, const std::function
     tempo.start();
     QObject::connect(&sonda, &QTimer::timeout, [&] {
         if (!f.isVisible()) return;
-        if (tempo.elapsed() > 20000) {
+        if (tempo.elapsed() > LimiteAttesaMs) {
             ADD_FAILURE() << "the window never ended its run";
             f.done(0);
             return;

@@ -2,7 +2,9 @@
 
 #include "AiutoCodificaVideo.h"
 #include "common/CasaTemporanea.h"
+#include "common/BombeImmagini.h"
 #include "controls/BarraProgressoBlocchi.h"
+#include "controls/GeometriaForm.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_label.h"
 #include "controls/Orvform.h"
@@ -249,33 +251,74 @@ TEST_F(FinestraCodifica, MissingEncoderIsAnErrorWithNoQuestionAboutTheLog) {
     EXPECT_TRUE(aperti_.isEmpty());
 }
 
-TEST_F(FinestraCodifica, EscAndTheFrameDoNotCloseTheWindowWhileTheEncoderRuns) {
-    Modo("lento");
-    f_.Lavoro().ImpostaAttesaArresto(300);
-    bool provato = false, apertaDopoEsc = false, apertaDopoChiudi = false, escFinale = false;
-    const int risultato = Esegui(
-        [&] {
-            if (!provato && f_.Lavoro().InCorso() && f_.Lavoro().Figure().NumeroFrame() >= 1) {
-                provato = true;
-                Premi(&f_, Qt::Key_Escape);
-                apertaDopoEsc = f_.isVisible();
-                f_.close();
-                apertaDopoChiudi = f_.isVisible();
-                CliccaControllo(f_.BottoneInterrompi());
-            }
-            // Once the run has ended, Esc closes as usual.
-            if (provato && !f_.InEsecuzione() && !escFinale) {
-                escFinale = true;
-                Premi(&f_, Qt::Key_Escape);
-            }
-        },
-        false);
-    ASSERT_TRUE(provato);
-    EXPECT_TRUE(apertaDopoEsc);
-    EXPECT_TRUE(apertaDopoChiudi);
-    EXPECT_TRUE(escFinale);
-    EXPECT_EQ(risultato, RisultatoNo);
-    EXPECT_FALSE(f_.isVisible());
+// The frame's close button, as a user clicks it.
+void CliccaChiudiCornice(ORVForm* cornice) {
+    const PulsantiForm p = cornice->Pulsanti();
+    const QPoint centro(PosizionaPulsanti(p, cornice->width()).xChiudi + p.larghezzaChiudi / 2,
+                        p.top + p.altezzaBanda / 2);
+    MouseSintetico mouse(cornice);
+    mouse.Entra(centro.x(), centro.y());
+    mouse.Click(centro.x(), centro.y());
+}
+
+// Every way of asking the window to close: during the run it does what "Interrompi" does (the
+// stop, the same question at the end, the window still open), after the run what "Chiudi" does.
+TEST_F(FinestraCodifica, ACloseRequestStopsTheRunThenClosesAsChiudi) {
+    const struct {
+        const char* nome;
+        std::function<void(TORVDLGCodificaVideo&)> chiudi;
+    } modi[] = {
+        {"the frame's close button", [](TORVDLGCodificaVideo& f) { CliccaChiudiCornice(f.Cornice()); }},
+        {"the window manager", [](TORVDLGCodificaVideo& f) { f.close(); }},
+        {"Esc", [](TORVDLGCodificaVideo& f) { Premi(&f, Qt::Key_Escape); }},
+    };
+    for (const auto& modo : modi) {
+        SCOPED_TRACE(modo.nome);
+        messaggi_.clear();
+        Modo("lento");
+        f_.Lavoro().ImpostaAttesaArresto(300);
+        bool chiesto = false, apertaDopo = false, arrestoSubito = false, chiusoDopo = false;
+        const int risultato = Esegui(
+            [&] {
+                if (!chiesto && f_.Lavoro().InCorso() && f_.Lavoro().Figure().NumeroFrame() >= 1) {
+                    chiesto = true;
+                    modo.chiudi(f_);
+                    apertaDopo = f_.isVisible();
+                    arrestoSubito = !f_.BottoneInterrompi()->isEnabled() &&
+                                    f_.TitoloFigure()->Caption() == Testo(TestiCodifica::VoceFinestra::Arresto);
+                    modo.chiudi(f_);  // a second request while it stops changes nothing
+                }
+                if (chiesto && !f_.InEsecuzione() && !chiusoDopo) {
+                    chiusoDopo = true;
+                    EXPECT_FALSE(f_.BottoneChiudi()->isHidden());
+                    modo.chiudi(f_);
+                }
+            },
+            false);
+        ASSERT_TRUE(chiesto);
+        EXPECT_TRUE(apertaDopo);
+        EXPECT_TRUE(arrestoSubito);
+        EXPECT_TRUE(chiusoDopo);
+        EXPECT_TRUE(f_.Lavoro().Risultato().Interrotta);
+        ASSERT_EQ(messaggi_.size(), 1u);
+        EXPECT_EQ(messaggi_[0].tipo, MessaggioDomanda);
+        EXPECT_TRUE(messaggi_[0].testo.endsWith(Testo(TestiCodifica::VoceFinestra::ProceduraInterrotta)));
+        EXPECT_EQ(risultato, RisultatoNo);
+        EXPECT_FALSE(f_.isVisible());
+    }
+    // After a video was made, a close request returns what "Chiudi" returns.
+    Modo("ok");
+    bool chiuso = false;
+    EXPECT_EQ(Esegui(
+                  [&] {
+                      if (!f_.InEsecuzione() && !chiuso) {
+                          chiuso = true;
+                          f_.close();
+                      }
+                  },
+                  false),
+              RisultatoOk);
+    EXPECT_TRUE(chiuso);
 }
 
 TEST_F(FinestraCodifica, ASecondShowingStartsCleanWithExactlyOneRun) {
@@ -347,7 +390,7 @@ TEST_F(FinestraCodifica, TheEndMessageIsTheProgramsMessageBox) {
         auto* box = qobject_cast<TORVDLGMessaggi*>(QApplication::activeModalWidget());
         if (!box || !titolo.isEmpty()) return;
         titolo = box->Cornice()->Caption();
-        testo = box->Messaggio()->text();
+        testo = box->Testo();
         parola1 = box->Cornice()->Lato1AlternativoCaption1();
         siVisto = box->BTN_1()->isVisible();
         CliccaControllo(box->BTN_1());
@@ -423,4 +466,25 @@ TEST(AnteprimaFrame, DecodesReducedAndKeepsThePictureWhenAFileCannotBeRead) {
     EXPECT_EQ(a.Percorso(), casa.Sotto("f.bmp"));
     a.Svuota();
     EXPECT_TRUE(a.Immagine().isNull());
+}
+
+// A frame file swapped for a bomb leaves the preview as it was, at once.
+TEST(AnteprimaFrame, BombsLeaveThePreviewAsItWas) {
+    CasaTemporanea casa;
+    QImage piccola(64, 36, QImage::Format_RGB32);
+    piccola.fill(QColor(30, 200, 30));
+    ASSERT_TRUE(ScriviJpeg(piccola, casa.Sotto("buono.jpg")));
+    AnteprimaFrame a;
+    ASSERT_TRUE(a.Carica(casa.Sotto("buono.jpg")));
+    const QImage prima = a.Immagine();
+    const std::pair<const char*, QByteArray> bombe[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1)},
+        {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000)},
+        {"enorme.bmp", bombe::BmpDichiarato(16000, 16000)},
+    };
+    for (const auto& [nome, dati] : bombe) {
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto(nome), dati));
+        EXPECT_FALSE(a.Carica(casa.Sotto(nome))) << nome;
+        EXPECT_EQ(a.Immagine(), prima) << nome;
+    }
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
@@ -39,7 +40,7 @@ Vista Guarda(const TORVDLGMessaggi& d) {
     v.testoSi = d.BTN_1()->Caption();
     v.testoNo = d.BTN_2()->Caption();
     v.testoOk = d.BTN_3()->Caption();
-    v.messaggio = d.Messaggio()->text();
+    v.messaggio = d.Testo();
     return v;
 }
 
@@ -219,3 +220,45 @@ TEST(TORVDLGMessaggi, LAvvisoMostraIlSegnoInformazione) {
 }
 
 }  // namespace
+
+// A long path wraps inside the box with every character kept; one too long for the box is
+// shortened with "…" and whole in the tooltip; no line is wider than the text's place and
+// the lines fit its height.
+TEST(TORVDLGMessaggi, UnPercorsoLungoVaACapoENonEsceDalRiquadro) {
+    const QString percorso = "/home/utente/Documenti/Drovaskent/Quenvox/" + QString(150, QLatin1Char('x')) +
+                             "/Video/Frames/Image_0008.jpg";
+    const struct {
+        const char* nome;
+        QString testo;
+        bool accorciato;
+    } casi[] = {
+        {"a long path", "Il file " + percorso + " non si può scrivere: No space left on device", false},
+        {"a path too long for the box", "Il file " + percorso.repeated(12) + " non si può scrivere", true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        TORVDLGMessaggi d;
+        Vista vista;
+        QString mostrato, suggerimento;
+        Mostra(d, 1, c.testo, vista, [&] {
+            mostrato = d.Messaggio()->text();
+            suggerimento = d.Messaggio()->toolTip();
+            d.done(0);
+        });
+        EXPECT_EQ(vista.messaggio, c.testo);
+        const QFontMetrics metrica(d.Messaggio()->font());
+        const QRect area = d.Messaggio()->contentsRect();
+        const QStringList righe = mostrato.split('\n');
+        EXPECT_GT(righe.size(), 1);
+        for (const QString& riga : righe) EXPECT_LE(metrica.horizontalAdvance(riga), area.width()) << riga.toStdString();
+        EXPECT_LE(righe.size() * metrica.lineSpacing(), area.height());
+        if (c.accorciato) {
+            EXPECT_TRUE(mostrato.contains(QStringLiteral("\u2026")));
+            EXPECT_EQ(suggerimento, c.testo);
+        } else {
+            // Broken only where the lines end: every character is there.
+            EXPECT_EQ(QString(mostrato).remove('\n').remove(' '), QString(c.testo).remove(' '));
+            EXPECT_TRUE(suggerimento.isEmpty());
+        }
+    }
+}

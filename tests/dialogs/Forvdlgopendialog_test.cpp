@@ -2,6 +2,8 @@
 
 #include "AiutoModale.h"
 
+#include "common/Attesa.h"
+#include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/EventiFinestre.h"
 #include "controls/Orvlistbox.h"
@@ -9,11 +11,12 @@
 #include "controls/Orvvideobuttonsemplice.h"
 #include "controls/TFlatEdit.h"
 #include "dialogs/ListaPannello.h"
+#include "project/TestiMessaggi.h"
+#include "render/ImmaginiIllegibili.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -125,6 +128,39 @@ TEST_F(SelettoreFile, ImmaginiConAnteprimaEApriSoloConUnFile) {
     });
     EXPECT_EQ(r, 1);
     EXPECT_EQ(uscita, radice + "/D.JPG");
+}
+
+// The files that froze the preview: each clicked one shows the grey preview at once, with its
+// reason under the pointer (in the dialog's language), and a good picture after it clears it.
+TEST_F(SelettoreFile, BombsGiveTheGreyPreviewAndTheirReason) {
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QString motivo;  // in English, the dialog's language here
+    } casi[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), "picture too large: 65500 x 65500 pixels"},
+        {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), "picture with over 48 scans"},
+        {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), "picture with over 24 scans"},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500), "picture too large: 65500 x 65500 pixels"},
+    };
+    for (const auto& c : casi) ASSERT_TRUE(bombe::Scrivi(radice + "/" + c.nome, c.dati));
+    QString uscita;
+    const QString grab = qEnvironmentVariable("QUENVOX_GRAB");
+    Esegui(uscita, [&] {
+        for (const auto& c : casi) {
+            SCOPED_TRACE(c.nome);
+            Clicca(c.nome);
+            EXPECT_EQ(d.Anteprima().size(), QSize(389, 253));
+            for (QPoint p : {QPoint(0, 0), QPoint(194, 126), QPoint(388, 252)})
+                EXPECT_EQ(d.Anteprima().pixelColor(p), QColor(80, 80, 80));
+            EXPECT_EQ(d.MotivoAnteprima(), c.motivo);
+        }
+        if (!grab.isEmpty()) d.grab().save(grab + "/selettore_bomba.png");
+        Clicca("a.png");
+        EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(Qt::red));
+        EXPECT_TRUE(d.MotivoAnteprima().isEmpty());
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
 }
 
 // The chooser opens where the file being replaced lies; once that file is gone, in the folder
@@ -321,19 +357,16 @@ TEST(LettoreFfplay, PausaRipresaEFineDelProcesso) {
     ASSERT_TRUE(lettore.InCorso());
     const qint64 pid = lettore.Pid();
     ASSERT_GT(pid, 0);
-    QTest::qWait(100);
+    // A signal takes effect a moment after it is sent: the player's state is waited on.
     lettore.Pausa();
-    QTest::qWait(50);
-    EXPECT_EQ(stato(pid), "T");
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) == "T"; })) << stato(pid).toStdString();
     lettore.Riprendi();
-    QTest::qWait(50);
-    EXPECT_NE(stato(pid), "T");
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) != "T"; }));
     lettore.Pausa();
-    QElapsedTimer tempo;
-    tempo.start();
-    lettore.Ferma();  // ends promptly even while stopped
+    EXPECT_TRUE(AttendiChe([&] { return stato(pid) == "T"; }));
+    lettore.Ferma();  // ends it even while stopped, and waits for its end
     EXPECT_FALSE(lettore.InCorso());
-    EXPECT_LT(tempo.elapsed(), 2000);
+    EXPECT_EQ(stato(pid), "?") << "the process is still there";
 }
 
 // The player tells when a track ends by itself, and only then: not when it is stopped.
@@ -349,7 +382,7 @@ TEST(LettoreFfplay, AvvisaSoloLaFineDaSola) {
     EXPECT_EQ(fini, 0);
     lettore.Suona("/tmp/brano.wav");
     ASSERT_TRUE(lettore.InCorso());
-    for (int attese = 0; fini == 0 && attese < 300; ++attese) QTest::qWait(10);
+    EXPECT_TRUE(AttendiChe([&] { return fini > 0; }));
     EXPECT_EQ(fini, 1);
     EXPECT_FALSE(lettore.InCorso());
 }

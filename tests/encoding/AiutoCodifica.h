@@ -1,5 +1,6 @@
 #pragma once
 // Shared by the run tests: small frame files and a run waited for to its end.
+#include "common/Attesa.h"
 #include "encoding/LavoroCodifica.h"
 #include "platform/Jpeg.h"
 
@@ -40,9 +41,9 @@ inline void ScriviFrame(const QString& cartellaVideo, int numero, bool jpg, int 
     }
 }
 
-// Keeps the events going until the condition holds; false when it did not in time.
+// Keeps the events going until the condition holds; false when it never did (a hang).
 template <typename Condizione>
-bool AttendiFinche(Condizione condizione, int millisecondi = 10000) {
+bool AttendiFinche(Condizione condizione, int millisecondi = LimiteAttesaMs) {
     QElapsedTimer t;
     t.start();
     while (!condizione()) {
@@ -69,7 +70,7 @@ inline int ProcessiVivi(qint64 gruppo) {
 inline int AttendiGruppoVuoto(qint64 gruppo) {
     QElapsedTimer t;
     t.start();
-    while (ProcessiVivi(gruppo) > 0 && t.elapsed() < 5000) QThread::msleep(20);
+    while (ProcessiVivi(gruppo) > 0 && t.elapsed() < LimiteAttesaMs) QThread::msleep(20);
     return ProcessiVivi(gruppo);
 }
 
@@ -109,7 +110,7 @@ struct Registro {
 };
 
 // Runs the job and waits for its end; the result, or a failed test when it never ends.
-inline RisultatoCodifica AttendiFine(LavoroCodifica& lavoro, int millisecondi = 30000) {
+inline RisultatoCodifica AttendiFine(LavoroCodifica& lavoro, int millisecondi = LimiteAttesaMs) {
     int fini = 0;
     const auto c = QObject::connect(&lavoro, &LavoroCodifica::terminata, [&fini] { ++fini; });
     lavoro.EseguiCodifica(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)));

@@ -1,7 +1,9 @@
 #include "encoding/ControlloFrame.h"
 
 #include "AiutoCodifica.h"
+#include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
+#include "common/BombeImmagini.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +164,30 @@ TEST(ControlloFrame, ResamplingBandHoldsWhatFfmpegWrites) {
             EXPECT_TRUE(a.Contiene(m.scritti)) << m.n << " frames at " << m.fps << " gave " << m.scritti << ", band "
                                                << a.Minimo << ".." << a.Massimo;
         }
+    }
+}
+
+// Frames put in the folder by someone else: a JPEG of thousands of scans and a compressed BMP
+// that declares a huge size are told at once, without a pass over their blocks or pixels.
+TEST(ControlloFrame, HostileFramesAreToldAtOnce) {
+    CasaTemporanea casa;
+    QByteArray rle = bombe::BmpDichiarato(16000, 16000);
+    rle[28] = 8;  // 8 bits a pixel
+    rle[30] = 1;  // run-length coded: decoded, not measured
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        bool jpg;
+        const char* motivo;
+    } casi[] = {
+        {"scansioni.jpg", bombe::JpegVuoto(1920, 1080, 3, true, 10000), true, "picture with over 100 scans"},
+        {"enorme.bmp", rle, false, "picture too large: 16000 x 16000 pixels"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
+        EXPECT_EQ(DifettoFrame(percorso, c.jpg, 1), QString::fromLatin1(c.motivo));
     }
 }
 

@@ -383,7 +383,7 @@ TEST_F(LavoroFinto, StopEndsTheWholeGroupAndRemovesTheHalfVideo) {
         ASSERT_GT(gruppo, 0);
         EXPECT_GE(ProcessiVivi(gruppo), 2);  // the encoder and the child it left in the background
         lavoro_->Interrompi();
-        ASSERT_TRUE(AttendiFinche([&] { return reg.Fini > 0; }, 5000)) << c.modo;
+        ASSERT_TRUE(AttendiFinche([&] { return reg.Fini > 0; })) << c.modo;
         const RisultatoCodifica r = lavoro_->Risultato();
         EXPECT_TRUE(r.Interrotta);
         EXPECT_FALSE(r.Riuscita);

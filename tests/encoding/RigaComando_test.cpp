@@ -1,5 +1,7 @@
 #include "encoding/RigaComando.h"
 
+#include "common/Attesa.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -128,7 +130,7 @@ TEST(RigaComando, QuotedTextGivesTheShellTheSameArguments) {
     const QString comando = QStringLiteral("printf '%s\\0' ") + QuotaShell(riga.Argomenti);
     QProcess sh;
     sh.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), comando});
-    ASSERT_TRUE(sh.waitForFinished(5000));
+    ASSERT_TRUE(sh.waitForFinished(LimiteAttesaMs));
     QList<QByteArray> ricevuti = sh.readAllStandardOutput().split('\0');
     ASSERT_EQ(ricevuti.takeLast(), QByteArray());
     QStringList argomenti;

@@ -1,6 +1,7 @@
 #include "render/HostFinto.h"
 
 #include "platform/Grafica.h"
+#include "render/DisegnoIntro.h"
 #include "render/SalvaFrame.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +16,34 @@ QStringList NomiAttesi(int da, int a) {
     return l;
 }
 
+// Each caption shown, checked against the frame files on disk at that moment: the counter
+// never counts a file that is not there yet, and never goes back.
+void ControllaContatore(BancoRendering& b) {
+    b.host.AllaCaption = [&b](const QString& caption) {
+        const int contati = caption.toInt();
+        EXPECT_LE(contati, b.FileFrame().size()) << "the counter is ahead of the files";
+        if (b.host.Caption.size() > 1) {
+            EXPECT_GE(contati, b.host.Caption[b.host.Caption.size() - 2].toInt()) << "the counter went back";
+        }
+    };
+}
+
 class CicloFrame : public ::testing::TestWithParam<std::pair<int, int>> {};
 
-// A run writes the files 1..N (at least one), counts the caption up, and hands off once.
+// A run writes the files 1..N (at least one), counts the written files up to N, and hands
+// off once.
 TEST_P(CicloFrame, ScriveOgniFrameEPassaAllaCodificaUnaVolta) {
     const auto [durata, attesi] = GetParam();
     BancoRendering b;
     ImpostazioniGlobali.TotaleFrame = static_cast<float>(durata);
+    ControllaContatore(b);
     b.Anima();
     EXPECT_EQ(b.FileFrame(), NomiAttesi(1, attesi));
     EXPECT_EQ(b.host.Codifiche, 1);
     EXPECT_FALSE(b.host.Anima);
     EXPECT_FALSE(b.contesto.AnimazioneInCorso);
     EXPECT_EQ(b.contesto.FrameCorrente, 0.0f);
-    ASSERT_EQ(b.host.Caption.size(), attesi);
-    EXPECT_EQ(b.host.Caption.front(), QStringLiteral("1"));
+    ASSERT_FALSE(b.host.Caption.isEmpty());
     EXPECT_EQ(b.host.Caption.back(), QString::number(attesi));
     EXPECT_TRUE(b.host.Errori.isEmpty());
 }
@@ -71,12 +85,15 @@ TEST(EseguiRendering, LoStopAlFrame50LasciaI51FileENonCodifica) {
     ImpostazioniGlobali.TotaleFrame = 20;
     b.Anima();
     EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 20));
-    EXPECT_EQ(b.host.Caption.front(), QStringLiteral("1"));
+    EXPECT_LE(b.host.Caption.front().toInt(), 1);
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("20"));
     EXPECT_EQ(b.host.Codifiche, 1);
 }
 
 TEST(EseguiRendering, UnCambioAlFrame50RidisegnaQuelFrameSenzaAnnidareIlCiclo) {
     BancoRendering b;
+    // Files made in the loop: one caption per frame drawn.
+    b.contesto.LavoratoriScrittura = 0;
     int cambi = 0;
     int profondita = 0, massima = 0;
     b.host.AllaPompa = [&] {
@@ -110,19 +127,21 @@ TEST(EseguiRendering, UnFrameNonScrivibileFermaLaCorsaSenzaCodifica) {
     EXPECT_FALSE(b.contesto.AnimazioneInCorso);
     ASSERT_EQ(b.host.Errori.size(), 1);
     EXPECT_TRUE(b.host.Errori.front().contains(QStringLiteral("Image_0005.jpg")));
-    // Frame 4 (file 0005) failed; the loop did not go on to frame 5.
-    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("5"));
+    // Frame 4 (file 0005) failed; the loop did not go on to frame 5, and the counter says
+    // the four files written.
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("4"));
 }
 
 class FrameBloccato : public ::testing::TestWithParam<int> {};
 
 // File 0005 cannot be made (a folder has its name). Whether the files are made in the loop or
 // by workers, the run ends on that frame's message, the files before it are all there, none
-// after it is written, and no encoder starts.
+// after it is written, no encoder starts, and the counter agrees with the message: four.
 TEST_P(FrameBloccato, LaCorsaFinisceSulFrameENonScriveOltre) {
     BancoRendering b;
     b.contesto.LavoratoriScrittura = GetParam();
     ImpostazioniGlobali.TotaleFrame = 40;
+    ControllaContatore(b);
     ASSERT_TRUE(QDir().mkpath(b.CartellaFrame() + QStringLiteral("/Image_0005.jpg")));
     b.Anima();
     EXPECT_EQ(b.host.Codifiche, 0);
@@ -132,10 +151,9 @@ TEST_P(FrameBloccato, LaCorsaFinisceSulFrameENonScriveOltre) {
     ASSERT_EQ(b.host.Errori.size(), 1);
     EXPECT_TRUE(b.host.Errori.front().contains(QStringLiteral("Image_0005.jpg"))) << b.host.Errori.front().toStdString();
     EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 4));
-    // Workers notice the failure at most a queue later; the loop stops there.
+    // Workers notice the failure a few frames later; the counter still stops on file 0004.
     ASSERT_FALSE(b.host.Caption.isEmpty());
-    EXPECT_GE(b.host.Caption.back().toInt(), 5);
-    EXPECT_LT(b.host.Caption.back().toInt(), 40);
+    EXPECT_EQ(b.host.Caption.back(), QStringLiteral("4"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scrittura, FrameBloccato, ::testing::Values(0, 1, 4),
@@ -188,11 +206,32 @@ TEST(EseguiRendering, ConIlFlagGiaSpentoNonDisegnaNulla) {
 
 TEST(DisegnaFrame, LIntro7NumeraIFileAlContrario) {
     BancoRendering b;
+    b.contesto.LavoratoriScrittura = 0;
     b.imp.IntroLista = 7;
     ImpostazioniGlobali.TotaleFrame = 5;
     b.Anima();
     EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 5));
     EXPECT_EQ(b.host.Caption, (QStringList{"1", "2", "3", "4", "5"}));
+}
+
+// The sharpen reads 0 under alpha 0 where a picture was drawn, as a painter leaves it, and the
+// light grey the composition was cleared to elsewhere: a grey block whose left edge is its
+// picture's edge turns dark there, while its right edge, beside the picture's own clear
+// pixels, turns light. Alpha 255 everywhere on the edges: the frame shows the colours alone.
+TEST(EnfatizzaComposizione, SottoAlfaZeroLeggeIlGrigioSoloFuoriDaQuantoEDisegnato) {
+    BancoRendering b;
+    QImage blocco(40, 20, QImage::Format_ARGB32_Premultiplied);
+    blocco.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) blocco.setPixel(x, y, qRgb(100, 100, 100));
+    b.contesto.CanvasFrame.fill(Qt::black);
+    DisegnaNitido(b.contesto, [&](QPainter& g) {
+        g.drawImage(QPoint(100, 100), blocco);
+        return QRect(100, 100, 40, 20);
+    });
+    // (44 x 100 - 4 x (6 x 100 + 3 x 192)) / 9 is below 0; (44 x 100 - 4 x 6 x 100) / 9 is 222.
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(100, 110), qRgb(0, 0, 0));
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(119, 110), qRgb(222, 222, 222));
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ public:
     QImage UltimaAnteprima;
     // Runs inside the message pump: the place where handlers run between frames.
     std::function<void()> AllaPompa;
+    // Runs as each frame caption is set.
+    std::function<void(const QString&)> AllaCaption;
 
     bool AnimaSelezionato() const override { return Anima; }
     void DeselezionaAnima() override { Anima = false; }
@@ -37,7 +39,10 @@ public:
         UltimaAnteprima = a;
     }
     double FrequenzaSchermo() const override { return Frequenza; }
-    void ImpostaCaptionFrame(const QString& c) override { Caption << c; }
+    void ImpostaCaptionFrame(const QString& c) override {
+        Caption << c;
+        if (AllaCaption) AllaCaption(c);
+    }
     void ElaboraMessaggi() override {
         ++Pompate;
         if (AllaPompa) AllaPompa();

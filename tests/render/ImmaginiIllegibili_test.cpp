@@ -1,6 +1,8 @@
 #include "render/ImmaginiIllegibili.h"
 
 #include "AiutoIntro.h"
+#include "common/BombeImmagini.h"
+#include "common/PermessiOrdinari.h"
 #include "render/CacheImmagini.h"
 #include "render/CacheSprite.h"
 #include "platform/Jpeg.h"
@@ -9,14 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <functional>
 
-#include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -85,14 +86,12 @@ TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
 
 // A file that is there but cannot be read is told like one that cannot be decoded: a read
 // error (a link to /proc/self/mem reads with EIO, for root too), no permission, and a
-// progressive JPEG of thousands of scans, refused before it is decoded.
+// progressive JPEG of thousands of scans, refused before it is decoded. The system's reason
+// is in the words of the machine's language: the expectation takes it from the error code.
 void TroppoPerLeggere(const QString& percorso, const QString& motivo) {
     SCOPED_TRACE(percorso.toStdString());
     CacheImmagini immagini;
-    QElapsedTimer tempo;
-    tempo.start();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(immagini.Carica(percorso).isNull());
-    EXPECT_LT(tempo.elapsed(), 2000);
     const QStringList avvisi = immagini.PrendiAvvisi();
     ASSERT_EQ(avvisi.size(), 1);
     EXPECT_EQ(avvisi[0], MessaggioImmagineIllegibile(percorso, motivo));
@@ -102,20 +101,22 @@ TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
     CasaTemporanea casa;
     const QString eio = casa.Sotto("eio.png");
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), eio));
-    TroppoPerLeggere(eio, QStringLiteral("Input/output error"));
+    TroppoPerLeggere(eio, qt_error_string(EIO));
     const QString scansioni = casa.Sotto("scansioni.jpg");
     ASSERT_TRUE(QFile::copy(QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/Jpeg/migliaia_di_scansioni.jpg",
                             scansioni));
     TroppoPerLeggere(scansioni, TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg));
 }
 
+// The pictures are read on the calling thread, so root too meets the permission here.
 TEST(ImmaginiIllegibili, AFileWithoutReadPermissionIsToldWithTheReason) {
-    if (geteuid() == 0) GTEST_SKIP() << "running as root, which reads whatever the permissions say";
     CasaTemporanea casa;
     const QString chiuso = casa.Sotto("chiuso.png");
     Scrivi(chiuso, Png());
     ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
-    TroppoPerLeggere(chiuso, QStringLiteral("Permission denied"));
+    const PermessiOrdinari ordinari;
+    if (!ordinari.Motivo().isEmpty()) GTEST_SKIP() << ordinari.Motivo().toStdString();
+    TroppoPerLeggere(chiuso, qt_error_string(EACCES));
 }
 
 // A damaged file of the same size and time is not decoded again; a changed one is.
@@ -180,6 +181,82 @@ TEST(ImmaginiIllegibili, ARunTellsTheUserOncePerPicture) {
     ASSERT_EQ(b.host.Errori.size(), 2) << b.host.Errori.join('\n').toStdString();
     EXPECT_EQ(b.host.Errori.filter(b.logo).size(), 1);
     EXPECT_EQ(b.host.Errori.filter(fiocco).size(), 1);
+}
+
+// The hostile files that froze the other windows, through the renderer's reader: each refused
+// at once with our own words for why, however many frames ask for it.
+TEST(ImmaginiIllegibili, BombsAreRefusedWithTheirReason) {
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QString motivo;
+    } casi[] = {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+        {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        // Within the scans of a small picture, but each of them a pass over a million blocks.
+        {"passate.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(8000).arg(8000)},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500),
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+    };
+    CasaTemporanea casa;
+    for (const auto& c : casi) {
+        const QString percorso = casa.Sotto(c.nome);
+        Scrivi(percorso, c.dati);
+        TroppoPerLeggere(percorso, c.motivo);
+    }
+}
+
+// A background or logo picture of the project that is gone is told once per path, through
+// the host; once it is back and drawn, its going again is told again. The sprites are not
+// told: the drawing takes a missing snowflake in its stride.
+TEST(ImmaginiIllegibili, AProjectPictureThatIsGoneIsToldOnce) {
+    const auto manca = [](const QString& p) {
+        return MessaggioImmagineIllegibile(p, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+    };
+    BancoIntro b(1);
+    const QString sfondo = b.casa.Sotto("sfondo.png");
+    b.imp.SfondoCheckSfondoColorato = false;
+    b.imp.SfondoCheckSfondoBitmap = true;
+    b.imp.SfondoBitmap = sfondo;
+    b.imp.Logo = b.casa.Sotto("logo_perso.png");
+    b.imp.Testo1 = QStringLiteral("#LOGO");
+    b.imp.EffettiNeveCheck = true;
+    b.imp.TabellaImmagini[5] = b.casa.Sotto("fiocco_perso.png");
+    for (int i = 0; i < 3; ++i) b.Frame(0, false);
+    EXPECT_EQ(b.host.Errori, QStringList({manca(sfondo), manca(b.imp.Logo)}));
+
+    b.host.Errori.clear();
+    Scrivi(sfondo, Png());
+    b.Frame(0, false);
+    EXPECT_TRUE(b.host.Errori.isEmpty()) << b.host.Errori.join('\n').toStdString();
+    QFile::remove(sfondo);
+    b.Frame(0, false);
+    b.Frame(0, false);
+    EXPECT_EQ(b.host.Errori, QStringList({manca(sfondo)}));
+}
+
+// Intros 2, 3 and 6 with their own background on, and the logos of intros 2 to 5.
+TEST(ImmaginiIllegibili, TheIntrosOwnBackgroundsAndLogosAreToldWhenGone) {
+    for (int intro : {2, 3, 4, 5, 6}) {
+        SCOPED_TRACE(intro);
+        BancoIntro b(intro);
+        const QString perso = b.casa.Sotto("perso.png");
+        b.imp.Intro2Sfondo = b.imp.Intro3Sfondo = b.imp.Intro6Sfondo = true;
+        b.imp.Intro2SfondoFile = b.imp.Intro3SfondoFile = b.imp.Intro6SfondoFile = perso;
+        QFile::remove(b.logo);
+        b.Frame(0, false);
+        b.Frame(0, false);
+        QStringList attesi;
+        if (intro == 2 || intro == 3 || intro == 6)
+            attesi << MessaggioImmagineIllegibile(perso, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+        if (intro != 6) attesi << MessaggioImmagineIllegibile(b.logo, TestoMessaggio(VoceMessaggio::ImmagineMancante));
+        EXPECT_EQ(b.host.Errori, attesi);
+    }
 }
 
 }  // namespace

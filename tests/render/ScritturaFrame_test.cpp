@@ -113,13 +113,15 @@ TEST(ScritturaFrame, DopoUnErroreNonScriveNullaEDiceQualeFrame) {
     ScritturaFrame scrittura(4);
     int accodati = 0;
     for (int i = 0; i < 40; ++i) {
-        if (!scrittura.Accoda(Tela(i), {1280, 720}, true, casa.Sotto(QStringLiteral("f%1").arg(i)))) break;
+        if (!scrittura.Accoda(Tela(i), {1280, 720}, true, casa.Sotto(QStringLiteral("f%1").arg(i)), {}, i + 1)) break;
         ++accodati;
     }
     QString messaggio;
     EXPECT_FALSE(scrittura.Attendi(&messaggio));
     EXPECT_EQ(messaggio, MessaggioFrameNonScritto(casa.Sotto(QStringLiteral("f3")), QString::fromLocal8Bit(std::strerror(EISDIR))));
     EXPECT_LT(accodati, 40);
+    // The count stops on the last file written before f3, whatever came after it.
+    EXPECT_EQ(scrittura.Scritti(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(QFile::exists(casa.Sotto(QStringLiteral("f%1").arg(i))));
     for (int i = 4; i < 40; ++i) EXPECT_FALSE(QFile::exists(casa.Sotto(QStringLiteral("f%1").arg(i)))) << i;
     EXPECT_FALSE(scrittura.Accoda(Tela(0), {1280, 720}, true, casa.Sotto(QStringLiteral("g"))));

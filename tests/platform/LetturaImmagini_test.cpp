@@ -1,0 +1,242 @@
+#include "platform/LetturaImmagini.h"
+
+#include "common/BombeImmagini.h"
+#include "common/CasaTemporanea.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+#include <unistd.h>
+
+namespace {
+
+struct Bomba {
+    const char* nome;
+    QByteArray dati;
+    RifiutoImmagine rifiuto;
+    QSize dichiarata;
+};
+
+// Every hostile file a reader may meet, each refused before its pixels are made.
+std::vector<Bomba> Bombe() {
+    return {
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), RifiutoImmagine::TroppoGrande, {65500, 65500}},
+        {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), RifiutoImmagine::TroppeScansioni,
+         {5600, 5600}},
+        {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), RifiutoImmagine::TroppeScansioni,
+         {8000, 8000}},
+        // Few scans for a small picture, but each a pass over a million blocks: seconds of work.
+        {"passate_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
+         RifiutoImmagine::TroppeScansioni, {8000, 8000}},
+        // Fits the pixel limit, but its coefficients for three full channels would not.
+        {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4), RifiutoImmagine::TroppoGrande, {8000, 8000}},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500), RifiutoImmagine::TroppoGrande, {65500, 65500}},
+        // A picture in disguise is read for what it is.
+        {"jpeg_travestito.png", bombe::JpegVuoto(65500, 65500, 1, false, 1), RifiutoImmagine::TroppoGrande,
+         {65500, 65500}},
+        {"enorme.bmp", bombe::BmpDichiarato(16000, 16000), RifiutoImmagine::TroppoGrande, {16000, 16000}},
+    };
+}
+
+TEST(LetturaImmagini, EveryBombIsRefusedWithItsReasonWholeOrReduced) {
+    CasaTemporanea casa;
+    QElapsedTimer tempo;
+    tempo.start();
+    for (const Bomba& b : Bombe()) {
+        const QString percorso = casa.Sotto(b.nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, b.dati));
+        for (const QSize copertura : {QSize(), QSize(160, 90)}) {
+            SCOPED_TRACE(std::string(b.nome) + (copertura.isValid() ? " reduced" : " whole"));
+            OpzioniLettura opzioni;
+            opzioni.Copertura = copertura;
+            const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+            EXPECT_FALSE(letta.Letta());
+            EXPECT_TRUE(letta.Immagine.isNull());
+            EXPECT_EQ(letta.Rifiuto, b.rifiuto);
+            EXPECT_EQ(letta.Dichiarata, b.dichiarata);
+        }
+    }
+    // Only against a hang: each of them takes milliseconds (the benchmark prints how many).
+    EXPECT_LT(tempo.elapsed(), 20000);
+}
+
+// The empty bombs themselves are sound JPEGs: below the limits they decode, grey.
+TEST(LetturaImmagini, TheSameFilesBelowTheLimitsAreRead) {
+    CasaTemporanea casa;
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        QSize copertura;
+        QSize attesa;
+    } casi[] = {
+        {"piccolo.jpg", bombe::JpegVuoto(640, 480, 3, false, 1), {}, {640, 480}},
+        {"ridotto.jpg", bombe::JpegVuoto(640, 480, 3, false, 1), {160, 90}, {160, 120}},
+        {"progressivo.jpg", bombe::JpegVuoto(640, 480, 1, true, LimiteScansioniJpeg), {}, {640, 480}},
+        {"poche.png", bombe::Png(30, 20), {160, 90}, {30, 20}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
+        OpzioniLettura opzioni;
+        opzioni.Copertura = c.copertura;
+        const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), c.attesa);
+        EXPECT_FALSE(letta.Immagine.isNull());
+    }
+}
+
+// The scans a picture may hold shrink as its blocks grow past what 100 passes allow.
+TEST(LetturaImmagini, TheLargestPicturesMayHoldFewerScans) {
+    const struct {
+        int w, h, ammesse;
+    } casi[] = {
+        {16, 16, 100}, {1920, 1080, 100}, {3872, 3872, 100}, {4000, 4000, 96}, {5600, 5600, 48}, {8000, 8000, 24},
+    };
+    for (const auto& c : casi) EXPECT_EQ(ScansioniAmmesseJpeg(c.w, c.h), c.ammesse) << c.w;
+}
+
+// Decoding stops at the time limit. The picture takes hundreds of times the limit given.
+TEST(LetturaImmagini, ADecodingPastTheTimeLimitIsRefused) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("lento.jpg");
+    ASSERT_TRUE(bombe::Scrivi(percorso, bombe::JpegVuoto(8000, 8000, 1, true, ScansioniAmmesseJpeg(8000, 8000))));
+    OpzioniLettura opzioni;
+    opzioni.MillisecondiMassimi = 1;
+    const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+    EXPECT_EQ(letta.Rifiuto, RifiutoImmagine::TroppoLenta);
+    EXPECT_TRUE(letta.Immagine.isNull());
+}
+
+TEST(LetturaImmagini, WhatIsNotAReadablePictureFileSaysWhy) {
+    CasaTemporanea casa;
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("testo.png"), "not a picture at all"));
+    const QByteArray png = bombe::Png(64, 48);
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("troncato.png"), png.left(png.size() / 2)));
+    QDir(casa.Percorso()).mkdir(QStringLiteral("cartella.png"));
+    const struct {
+        QString percorso;
+        RifiutoImmagine rifiuto;
+    } casi[] = {
+        {QString(), RifiutoImmagine::Mancante},
+        {casa.Sotto("manca.png"), RifiutoImmagine::Mancante},
+        {casa.Sotto("cartella.png"), RifiutoImmagine::NonUnFile},
+        {QStringLiteral("/dev/zero"), RifiutoImmagine::NonUnFile},
+        {casa.Sotto("testo.png"), RifiutoImmagine::Illeggibile},
+        {casa.Sotto("troncato.png"), RifiutoImmagine::Illeggibile},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.percorso.toStdString());
+        const ImmagineLetta letta = LeggiImmagine(c.percorso);
+        EXPECT_EQ(letta.Rifiuto, c.rifiuto);
+        EXPECT_TRUE(letta.Immagine.isNull());
+        if (c.rifiuto == RifiutoImmagine::Illeggibile) {
+            EXPECT_FALSE(letta.Dettaglio.isEmpty());
+        }
+    }
+    if (geteuid() != 0) {
+        const QString chiuso = casa.Sotto("chiuso.png");
+        ASSERT_TRUE(bombe::Scrivi(chiuso, png));
+        ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
+        const ImmagineLetta letta = LeggiImmagine(chiuso);
+        EXPECT_EQ(letta.Rifiuto, RifiutoImmagine::NonApribile);
+        EXPECT_FALSE(letta.Dettaglio.isEmpty());
+    }
+}
+
+// A picture kept inside another file (a style's preview) meets the same size limit.
+TEST(LetturaImmagini, APictureInMemoryIsCheckedLikeAFile) {
+    EXPECT_EQ(LeggiImmagine(bombe::BmpDichiarato(16000, 16000), "BMP").Rifiuto, RifiutoImmagine::TroppoGrande);
+    QImage piccola(12, 7, QImage::Format_RGB32);
+    piccola.fill(Qt::red);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(piccola.save(&buffer, "BMP"));
+    const ImmagineLetta letta = LeggiImmagine(bmp, "BMP");
+    ASSERT_TRUE(letta.Letta());
+    EXPECT_EQ(letta.Immagine.pixel(5, 5), qRgb(255, 0, 0));
+}
+
+// libjpeg's CMYK, stored inverted as Adobe writes it.
+struct ErroreC {
+    jpeg_error_mgr base;
+    std::jmp_buf salto;
+};
+
+bool ScriviCmyk(const QString& percorso, int w, int h, const uchar cmyk[4]) {
+    std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
+    if (!f) return false;
+    jpeg_compress_struct cinfo{};
+    ErroreC errore{};
+    cinfo.err = jpeg_std_error(&errore.base);
+    errore.base.error_exit = [](j_common_ptr i) { std::longjmp(reinterpret_cast<ErroreC*>(i->err)->salto, 1); };
+    if (setjmp(errore.salto)) {
+        jpeg_destroy_compress(&cinfo);
+        std::fclose(f);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, f);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<uchar> riga(size_t(w) * 4);
+    for (int x = 0; x < w; ++x)
+        for (int k = 0; k < 4; ++k) riga[size_t(x) * 4 + size_t(k)] = cmyk[k];
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW r = riga.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(f) == 0;
+}
+
+TEST(LetturaImmagini, ACmykJpegComesAsRgb) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("cmyk.jpg");
+    // Inverted: 255 is no ink. No cyan ink, full magenta and yellow, no black: red.
+    const uchar rosso[4] = {255, 0, 0, 255};
+    ASSERT_TRUE(ScriviCmyk(percorso, 16, 16, rosso));
+    const ImmagineLetta letta = LeggiImmagine(percorso);
+    ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+    const QColor c = letta.Immagine.pixelColor(8, 8);
+    EXPECT_GT(c.red(), 240);
+    EXPECT_LT(c.green(), 15);
+    EXPECT_LT(c.blue(), 15);
+}
+
+// A camera's orientation tag turns the picture when asked, and only then.
+TEST(LetturaImmagini, TheOrientationTagIsFollowedOnlyWhenAsked) {
+    CasaTemporanea casa;
+    QImage larga(40, 20, QImage::Format_RGB32);
+    larga.fill(Qt::white);
+    QByteArray jpeg;
+    ASSERT_TRUE(CodificaJpeg(larga, jpeg));
+    // An EXIF block of one entry, orientation 6: turned a quarter clockwise.
+    const char exif[] = "\xFF\xE1\x00\x22" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0"
+                        "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0";
+    jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
+    const QString percorso = casa.Sotto("girata.jpg");
+    ASSERT_TRUE(bombe::Scrivi(percorso, jpeg));
+    EXPECT_EQ(LeggiImmagine(percorso).Immagine.size(), QSize(40, 20));
+    OpzioniLettura opzioni;
+    opzioni.Orienta = true;
+    EXPECT_EQ(LeggiImmagine(percorso, opzioni).Immagine.size(), QSize(20, 40));
+}
+
+}  // namespace
