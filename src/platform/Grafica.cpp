@@ -1,11 +1,13 @@
 #include "platform/Grafica.h"
 
+#include <QPixelFormat>
 #include <QSysInfo>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -44,6 +46,89 @@ bool MatriceColore::SoloAlfa(float* fattore) const {
 
 namespace {
 
+// round(c x 255 / a) for every alpha a and colour c (above a, as no premultiplied pixel has
+// it, 255 at most): 64 KB, made once.
+struct Quozienti {
+    std::array<std::array<std::uint8_t, 256>, 256> t{};
+    Quozienti() {
+        for (int a = 1; a < 256; ++a)
+            for (int c = 0; c < 256; ++c)
+                t[static_cast<size_t>(a)][static_cast<size_t>(c)] = static_cast<std::uint8_t>(std::min(255, (c * 255 + a / 2) / a));
+    }
+};
+
+const Quozienti& TabellaQuozienti() {
+    static const Quozienti* tabella = new Quozienti;
+    return *tabella;
+}
+
+bool Premoltiplicato(QImage::Format formato) {
+    return QImage::toPixelFormat(formato).premultiplied() == QPixelFormat::Premultiplied;
+}
+
+// Keeps what convertToFormat carries over beside the pixels.
+void CopiaDati(const QImage& da, QImage& a) {
+    a.setDotsPerMeterX(da.dotsPerMeterX());
+    a.setDotsPerMeterY(da.dotsPerMeterY());
+    a.setDevicePixelRatio(da.devicePixelRatio());
+    a.setOffset(da.offset());
+    for (const QString& chiave : da.textKeys()) a.setText(chiave, da.text(chiave));
+}
+
+}  // namespace
+
+void NonPremoltiplica(const QRgb* sorgente, QRgb* destinazione, int n, QRgb sottoTrasparente) {
+    const auto& t = TabellaQuozienti().t;
+    for (int i = 0; i < n; ++i) {
+        const QRgb p = sorgente[i];
+        const QRgb a = p >> 24;
+        // Opaque and clear pixels, the most of any picture, need no division.
+        if (a == 255) {
+            destinazione[i] = p;
+        } else if (a == 0) {
+            destinazione[i] = sottoTrasparente;
+        } else {
+            const auto& q = t[a];
+            destinazione[i] = (a << 24) | (QRgb(q[(p >> 16) & 0xFF]) << 16) | (QRgb(q[(p >> 8) & 0xFF]) << 8) | q[p & 0xFF];
+        }
+    }
+}
+
+QImage ConvertiFormato(const QImage& immagine, QImage::Format formato) {
+    if (immagine.isNull() || immagine.format() == formato) return immagine;
+    if (!Premoltiplicato(immagine.format()) || Premoltiplicato(formato)) return immagine.convertToFormat(formato);
+    const QImage pm = immagine.format() == QImage::Format_ARGB32_Premultiplied
+                          ? immagine
+                          : immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const bool rgb32 = formato == QImage::Format_RGB32, rgb888 = formato == QImage::Format_RGB888;
+    QImage uscita(pm.size(), rgb32 || rgb888 ? formato : QImage::Format_ARGB32);
+    if (uscita.isNull()) return uscita;
+    CopiaDati(pm, uscita);
+    const int w = pm.width();
+    std::vector<QRgb> riga(rgb888 ? static_cast<size_t>(w) : 0);
+    for (int y = 0; y < pm.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(pm.constScanLine(y));
+        if (rgb888) {
+            NonPremoltiplica(in, riga.data(), w);
+            std::uint8_t* out = uscita.scanLine(y);
+            for (int x = 0; x < w; ++x) {
+                out[3 * x] = static_cast<std::uint8_t>(qRed(riga[static_cast<size_t>(x)]));
+                out[3 * x + 1] = static_cast<std::uint8_t>(qGreen(riga[static_cast<size_t>(x)]));
+                out[3 * x + 2] = static_cast<std::uint8_t>(qBlue(riga[static_cast<size_t>(x)]));
+            }
+            continue;
+        }
+        auto* out = reinterpret_cast<QRgb*>(uscita.scanLine(y));
+        NonPremoltiplica(in, out, w);
+        if (rgb32)
+            for (int x = 0; x < w; ++x) out[x] |= 0xFF000000u;
+    }
+    // Any other straight format from straight ARGB32, which Qt converts without dividing.
+    return uscita.format() == formato ? uscita : uscita.convertToFormat(formato);
+}
+
+namespace {
+
 // One pixel through the matrix, values 0..1: the one arithmetic both ways below share.
 void Tingi(const float v[4], const std::array<std::array<float, 5>, 5>& m, int out[4]) {
     for (int c = 0; c < 4; ++c) {
@@ -55,7 +140,7 @@ void Tingi(const float v[4], const std::array<std::array<float, 5>, 5>& m, int o
 }  // namespace
 
 QImage ApplicaMatriceColore(const QImage& sorgente, const MatriceColore& matrice) {
-    QImage img = sorgente.convertToFormat(QImage::Format_ARGB32);
+    QImage img = ConvertiFormato(sorgente, QImage::Format_ARGB32);
     if (img.isNull()) return img;
     const auto& m = matrice.m;
     bool diagonale = true;

@@ -28,6 +28,16 @@ struct MatriceColore {
     bool operator==(const MatriceColore&) const = default;
 };
 
+// n premultiplied pixels as straight alpha, each colour round(c x 255 / a) in integers, and
+// sottoTrasparente (alpha 0) in place of every clear pixel; sorgente and destinazione may be
+// the same row. Qt's own conversions round through the processor's approximate reciprocal,
+// whose low bits differ from one processor to another: no picture of ours goes through them.
+void NonPremoltiplica(const QRgb* sorgente, QRgb* destinazione, int n, QRgb sottoTrasparente = 0);
+
+// The picture in formato as convertToFormat gives it, except that premultiplied pixels become
+// straight through NonPremoltiplica, so the bytes are the same on every processor.
+QImage ConvertiFormato(const QImage& immagine, QImage::Format formato);
+
 // The picture with the matrix applied to every pixel, non-premultiplied ARGB32.
 QImage ApplicaMatriceColore(const QImage& sorgente, const MatriceColore& matrice);
 

@@ -1,5 +1,6 @@
 #include "platform/Immagini.h"
 
+#include "platform/Grafica.h"
 #include "platform/LetturaImmagini.h"
 
 #include <QImageWriter>
@@ -30,7 +31,7 @@ QImage RuotaImmagine(const QImage& sorgente, int angolo) {
     // The offset is w div 2 while the turn point is w x 0.5: odd sizes sit half a pixel off.
     p.drawImage(QRectF(-(w / 2), -(h / 2), w, h), sorgente);
     p.end();
-    return tela.convertToFormat(QImage::Format_ARGB32);
+    return ConvertiFormato(tela, QImage::Format_ARGB32);
 }
 
 bool RuotaImmagine(const QString& sorgente, const QString& destinazione, int angolo) {

@@ -1,5 +1,7 @@
 #include "platform/Jpeg.h"
 
+#include "platform/Grafica.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -61,7 +63,7 @@ bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita, QS
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     FileC file;
     file.f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
     if (!file.f) {
@@ -104,7 +106,7 @@ bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita, QStri
         if (errore) *errore = QStringLiteral("empty image");
         return false;
     }
-    const QImage rgb = immagine.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = ConvertiFormato(immagine, QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
     GestoreErrori gestore{};
     unsigned char* memoria = nullptr;

@@ -135,7 +135,7 @@ ContestoRendering::ContestoRendering(HostRendering& host)
       CanvasFrame(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
                   QImage::Format_ARGB32_Premultiplied),
       CanvasComposizione(ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
-                         QImage::Format_ARGB32),
+                         QImage::Format_ARGB32_Premultiplied),
       AttributiImmagine(MatriceColore::Identita()),
       PennaOmbra(QColor(0, 0, 16, 0), 1.0),
       PennaOutline1(QColor(0, 0, 16, 0), 1.0),
@@ -239,8 +239,24 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opa
     if (zona.isEmpty()) return;
     c.ChiudiGraficaComposizione();
     QImage& canvas = c.CanvasComposizione;
-    uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * canvas.bytesPerLine() + zona.x() * 4;
-    QImage parte(inizio, zona.width(), zona.height(), canvas.bytesPerLine(), canvas.format());
+    const qsizetype passo = canvas.bytesPerLine();
+    uchar* inizio = canvas.bits() + static_cast<qsizetype>(zona.y()) * passo + zona.x() * 4;
+    // Made straight in place, exactly, with the colours under alpha 0 the sharpen reads; the
+    // zone then holds straight pixels until the canvas is cleared again.
+    const QRgb sotto = c.SottoComposizione;
+    const QRegion dipinto = c.DipintoComposizione.intersected(zona).translated(-zona.topLeft());
+    PerOgniParte(NumeroBande, [&](int i) {
+        for (int y = zona.height() * i / NumeroBande; y < zona.height() * (i + 1) / NumeroBande; ++y) {
+            auto* riga = reinterpret_cast<QRgb*>(inizio + y * passo);
+            NonPremoltiplica(riga, riga, zona.width(), sotto);
+            for (const QRect& r : dipinto) {
+                if (y < r.top() || y > r.bottom()) continue;
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (qAlpha(riga[x]) == 0) riga[x] = 0;
+            }
+        }
+    });
+    QImage parte(inizio, zona.width(), zona.height(), passo, QImage::Format_ARGB32);
     PhotoShop filtro;
     filtro.AumentaNitidezza(&parte, [&](int y0, int y1) {
         if (opacita <= 0.0f) return;

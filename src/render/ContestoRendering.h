@@ -20,6 +20,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <array>
@@ -60,10 +61,14 @@ public:
     float FrameCorrente = 0.0f;
     bool AnimazioneInCorso = false;
 
-    // The canvases. CanvasComposizione stays non-premultiplied: the sharpen filter reads
-    // the colour under alpha 0.
+    // The canvases, both premultiplied, so that Qt stores what it paints without dividing by
+    // alpha. The sharpen filter takes CanvasComposizione as straight pixels and reads the colour
+    // under alpha 0: 0 where a picture was drawn since the canvas was cleared (DipintoComposizione,
+    // as a painter leaves it), elsewhere SottoComposizione, the colour it was cleared to.
     QImage CanvasFrame;
     QImage CanvasComposizione;
+    QRgb SottoComposizione = qRgba(192, 192, 192, 0);
+    QRegion DipintoComposizione;
     QPainter GraficaFrame;         // always open on CanvasFrame
     QPainter GraficaComposizione;  // always open on CanvasComposizione
     QRect RettangoloDestinazione;

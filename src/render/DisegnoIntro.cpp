@@ -44,8 +44,10 @@ void DisegnaRiflesso(ContestoRendering& c, const Riflesso& riflesso, const QRect
 
 void DisegnaNitido(ContestoRendering& c, const std::function<QRect(QPainter&)>& disegna) {
     c.ChiudiGraficaComposizione();
-    c.CanvasComposizione.fill(qRgba(192, 192, 192, 0));
+    c.CanvasComposizione.fill(0);
+    c.SottoComposizione = qRgba(192, 192, 192, 0);
     c.ApriGraficaComposizione();
     const QRect toccato = disegna(c.GraficaComposizione);
+    c.DipintoComposizione = toccato;
     EnfatizzaComposizione(c, toccato);
 }

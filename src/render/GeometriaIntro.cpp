@@ -1,5 +1,7 @@
 #include "render/GeometriaIntro.h"
 
+#include "platform/Grafica.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ std::pair<int, int> SottoIntervallo(int da, int a, int sorgente, int scalato) {
 }
 
 QImage ConAlfa(const QImage& immagine) {
-    return immagine.format() == QImage::Format_ARGB32 ? immagine : immagine.convertToFormat(QImage::Format_ARGB32);
+    return ConvertiFormato(immagine, QImage::Format_ARGB32);
 }
 
 }  // namespace
@@ -229,7 +231,7 @@ QRect RettangoloTessera(QSize immagine, int colonne, int righe, int riga, int co
 std::vector<QImage> TagliaTessere(const QImage& immagine, int colonne, int righe) {
     std::vector<QImage> tessere(static_cast<size_t>(std::max(0, colonne) * std::max(0, righe)));
     if (immagine.isNull()) return tessere;
-    const QImage sorgente = immagine.convertToFormat(QImage::Format_ARGB32);
+    const QImage sorgente = ConvertiFormato(immagine, QImage::Format_ARGB32);
     for (int i = 0; i < righe; ++i)
         for (int j = 0; j < colonne; ++j) {
             const QRect r = RettangoloTessera(sorgente.size(), colonne, righe, i, j);
@@ -252,15 +254,18 @@ float FattoreRigaIntro9(int j, int rh) {
 Riflesso CreaRiflesso(const QImage& sorgente, int rw, int rh, ModoRiflesso modo) {
     Riflesso r;
     if (rw <= 0 || rh <= 0) return r;
-    // Straight (not premultiplied) pixels: the colour under a replaced alpha must survive.
-    QImage img(rw, rh, QImage::Format_ARGB32);
-    if (img.isNull()) return r;
-    img.fill(0);
+    // Scaled premultiplied, then made straight (not premultiplied) exactly: the colour under a
+    // replaced alpha must survive.
+    QImage tela(rw, rh, QImage::Format_ARGB32_Premultiplied);
+    if (tela.isNull()) return r;
+    tela.fill(0);
     if (!sorgente.isNull()) {
-        QPainter p(&img);
+        QPainter p(&tela);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.drawImage(QRectF(0, 0, rw, rh), sorgente);
     }
+    QImage img = ConvertiFormato(tela, QImage::Format_ARGB32);
+    if (img.isNull()) return r;
     for (int j = 0; j < rh; ++j) {
         auto* riga = reinterpret_cast<QRgb*>(img.scanLine(j));
         bool visibile = false;

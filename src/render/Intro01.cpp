@@ -270,7 +270,10 @@ struct DisegnoLayer {
             destinazione = QRect(destinazione.topLeft(), sorgente.size());
         }
         pose.push_back({&layer, destinazione, sorgente, alfa});
-        if (enfatizza) toccato |= destinazione;
+        if (!enfatizza) return;
+        toccato |= destinazione;
+        // A layer at no strength is not drawn at all.
+        if (alfa > 0.0f) c.DipintoComposizione += destinazione;
     }
 
     void Stendi() {
@@ -304,7 +307,9 @@ void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, Dise
     const float t = c.FrameCorrente;
     if (t == 0.0f || t == 1.0f) {
         c.ChiudiGraficaComposizione();
-        c.CanvasComposizione.fill(qRgba(255, 192, 192, 0));
+        c.CanvasComposizione.fill(0);
+        c.SottoComposizione = qRgba(255, 192, 192, 0);
+        c.DipintoComposizione = QRegion();
         c.ApriGraficaComposizione();
         if (mostra) {
             for (int j = 0; j < NumeroRigheTesto; ++j) {
@@ -313,6 +318,7 @@ void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, Dise
                 const QRect r(l.Righe[j].x, l.Righe[j].y, g.Larghezza, g.Altezza);
                 DisegnaLayer(c.GraficaComposizione, r, c.LayerOggetto[j], c.LayerOggetto[j].Rettangolo(), MatriceColore::Identita());
                 disegno.toccato |= r;
+                c.DipintoComposizione += r;
             }
         }
         c.ChiudiGraficaComposizione();
@@ -323,7 +329,7 @@ void Composizione(ContestoRendering& c, const LayoutIntro1& l, bool mostra, Dise
         for (const PostoLayer& r : l.Righe) flusso << r.x << r.y;
         if (chiave != c.CacheLayer.ChiaveComposizione || c.ComposizioneCompleta.isNull()) {
             c.ScritturaFile.Accoda(PercorsoOutput + NomiRendering::Completo, c.CanvasComposizione, 80);
-            c.ComposizioneCompleta = c.CanvasComposizione.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            c.ComposizioneCompleta = c.CanvasComposizione.copy();
             c.CacheLayer.ChiaveComposizione = chiave;
         }
         c.ApriGraficaComposizione();

@@ -1,5 +1,6 @@
 #include "render/LivelliParticelle.h"
 
+#include "platform/Grafica.h"
 #include "project/ImpostazioniGlobali.h"
 #include "render/Bande.h"
 #include "render/CampoDistanza.h"
@@ -170,7 +171,8 @@ void PreparaCerchio(CerchioPalle& cerchio, int vita, bool rotazione, bool dimens
 
 int RaggioCerchio(float t, float n, int centroY, bool rotazione, bool zoom) {
     // A video of no frames has only its frame 0, drawn as the start of any other video.
-    if (!(n > 0) || !std::isfinite(t)) {
+    // A quiet comparison: NaN is told without raising an invalid operation.
+    if (!std::isgreater(n, 0.0f) || !std::isfinite(t)) {
         t = 0;
         n = 1;
     }
@@ -447,8 +449,10 @@ void BordoDisco(QRgb* riga, int da, int a, float dy, const PassoPalla& p) {
         const __m128 dx = QuattroDx(x, p.cx);
         const __m128 distanza = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(dx, dx), _mm_mul_ps(vy, vy)));
         const __m128 positiva = _mm_cmpgt_ps(distanza, zero);
-        const __m128 nx = _mm_or_ps(_mm_and_ps(positiva, _mm_div_ps(dx, distanza)), _mm_andnot_ps(positiva, uno));
-        const __m128 ny = _mm_and_ps(positiva, _mm_div_ps(vy, distanza));
+        // Lanes that a mask drops still divide: by 1, never 0 by 0, so no invalid operation is raised.
+        const __m128 divisore = _mm_or_ps(_mm_and_ps(positiva, distanza), _mm_andnot_ps(positiva, uno));
+        const __m128 nx = _mm_or_ps(_mm_and_ps(positiva, _mm_div_ps(dx, divisore)), _mm_andnot_ps(positiva, uno));
+        const __m128 ny = _mm_and_ps(positiva, _mm_div_ps(vy, divisore));
         const __m128 ax = _mm_and_ps(nx, modulo), ay = _mm_and_ps(ny, modulo);
         const __m128 ma = _mm_max_ps(ax, ay), mi = _mm_min_ps(ax, ay);
         const __m128 semi = _mm_mul_ps(_mm_add_ps(ma, mi), mezzo);
@@ -456,7 +460,10 @@ void BordoDisco(QRgb* riga, int da, int a, float dy, const PassoPalla& p) {
         const __m128 as = _mm_and_ps(sv, modulo);
         const __m128 lineare = _mm_add_ps(mezzo, _mm_div_ps(sv, ma));
         const __m128 t = _mm_sub_ps(semi, as);
-        const __m128 angolo = _mm_div_ps(_mm_mul_ps(t, t), _mm_mul_ps(_mm_mul_ps(_mm_set1_ps(2.0f), ma), mi));
+        // Where mi is 0 the straight strip or the full and empty cases below always win.
+        const __m128 prodotto = _mm_mul_ps(_mm_mul_ps(_mm_set1_ps(2.0f), ma), mi);
+        const __m128 nullo = _mm_cmpeq_ps(prodotto, zero);
+        const __m128 angolo = _mm_div_ps(_mm_mul_ps(t, t), _mm_or_ps(_mm_andnot_ps(nullo, prodotto), _mm_and_ps(nullo, uno)));
         const __m128 dentro = _mm_cmpgt_ps(sv, zero);
         __m128 c = _mm_or_ps(_mm_and_ps(dentro, _mm_sub_ps(uno, angolo)), _mm_andnot_ps(dentro, angolo));
         const __m128 striscia = _mm_cmple_ps(as, _mm_mul_ps(_mm_sub_ps(ma, mi), mezzo));
@@ -552,8 +559,9 @@ __attribute__((target("avx2"))) int BordoDiscoOtto(QRgb* riga, int da, int a, fl
         const __m256 dx = OttoDx(x, p.cx);
         const __m256 distanza = _mm256_sqrt_ps(_mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(vy, vy)));
         const __m256 positiva = _mm256_cmp_ps(distanza, zero, _CMP_GT_OQ);
-        const __m256 nx = _mm256_or_ps(_mm256_and_ps(positiva, _mm256_div_ps(dx, distanza)), _mm256_andnot_ps(positiva, uno));
-        const __m256 ny = _mm256_and_ps(positiva, _mm256_div_ps(vy, distanza));
+        const __m256 divisore = _mm256_or_ps(_mm256_and_ps(positiva, distanza), _mm256_andnot_ps(positiva, uno));
+        const __m256 nx = _mm256_or_ps(_mm256_and_ps(positiva, _mm256_div_ps(dx, divisore)), _mm256_andnot_ps(positiva, uno));
+        const __m256 ny = _mm256_and_ps(positiva, _mm256_div_ps(vy, divisore));
         const __m256 ax = _mm256_and_ps(nx, modulo), ay = _mm256_and_ps(ny, modulo);
         const __m256 ma = _mm256_max_ps(ax, ay), mi = _mm256_min_ps(ax, ay);
         const __m256 semi = _mm256_mul_ps(_mm256_add_ps(ma, mi), mezzo);
@@ -561,7 +569,10 @@ __attribute__((target("avx2"))) int BordoDiscoOtto(QRgb* riga, int da, int a, fl
         const __m256 as = _mm256_and_ps(sv, modulo);
         const __m256 lineare = _mm256_add_ps(mezzo, _mm256_div_ps(sv, ma));
         const __m256 t = _mm256_sub_ps(semi, as);
-        const __m256 angolo = _mm256_div_ps(_mm256_mul_ps(t, t), _mm256_mul_ps(_mm256_mul_ps(_mm256_set1_ps(2.0f), ma), mi));
+        const __m256 prodotto = _mm256_mul_ps(_mm256_mul_ps(_mm256_set1_ps(2.0f), ma), mi);
+        const __m256 nullo = _mm256_cmp_ps(prodotto, zero, _CMP_EQ_OQ);
+        const __m256 angolo =
+            _mm256_div_ps(_mm256_mul_ps(t, t), _mm256_or_ps(_mm256_andnot_ps(nullo, prodotto), _mm256_and_ps(nullo, uno)));
         const __m256 dentro = _mm256_cmp_ps(sv, zero, _CMP_GT_OQ);
         __m256 c = _mm256_or_ps(_mm256_and_ps(dentro, _mm256_sub_ps(uno, angolo)), _mm256_andnot_ps(dentro, angolo));
         const __m256 striscia = _mm256_cmp_ps(as, _mm256_mul_ps(_mm256_sub_ps(ma, mi), mezzo), _CMP_LE_OQ);
@@ -710,7 +721,7 @@ void DipingiPalle(QImage& tela, const std::vector<ComandoPalla>& comandi) {
     if (tela.format() != QImage::Format_ARGB32_Premultiplied) {
         QImage premoltiplicata = tela.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         DipingiPalle(premoltiplicata, comandi);
-        tela = premoltiplicata.convertToFormat(tela.format());
+        tela = ConvertiFormato(premoltiplicata, tela.format());
         return;
     }
     std::vector<std::pair<QRgb, Profilo>> profili;

@@ -171,7 +171,8 @@ QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
 
 void SemiIntro6(ContestoRendering& c) {
     for (auto& colonna : c.GrigliaOccupazione) colonna.fill(0);
-    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32);
+    // A colour is 0 premultiplied exactly where it is 0 straight: read as the layer is kept.
+    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* riga = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         for (int x = 0; x < layer.width(); ++x) {

@@ -327,8 +327,10 @@ void StratoFacce::Sotto(const QPointF* punti, int n, QRgb colore) {
     if (qAlpha(colore) == 0 || righe_.isEmpty() || larghezza_ == 0 || n < 3) return;
     // Most faces of a deep scene lie wholly behind nearer ones: told from their extremes
     // alone, before any cutting or edge.
+    // Told before any comparison: a minimum or maximum of a NaN is an invalid operation.
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(punti[i].x()) || !std::isfinite(punti[i].y())) return;
     const Estremi e = EstremiDi(std::span<const QPointF>(punti, static_cast<size_t>(n)));
-    if (!std::isfinite(e.x0) || !std::isfinite(e.x1) || !std::isfinite(e.y0) || !std::isfinite(e.y1)) return;
     const int basso = righe_.bottom() + 1;
     const int r0 = Entro(e.y0, righe_.top(), basso), r1 = -Entro(-e.y1, -basso, -r0);
     const Bit tutta(Entro(e.x0, 0, larghezza_ - 1), Entro(e.x1, 0, larghezza_ - 1));

@@ -101,7 +101,7 @@ void SalvaFrame(ContestoRendering& c) {
     // In a run the workers scale the preview too; the window gets the newest one ready.
     const bool lavoratori = c.Scrittura && c.Anima();
     if (!anteprima.isEmpty() && !lavoratori) {
-        c.Host.MostraAnteprima(ScalaVeloce(canvas, anteprima).convertToFormat(QImage::Format_RGB32));
+        c.Host.MostraAnteprima(ConvertiFormato(ScalaVeloce(canvas, anteprima), QImage::Format_RGB32));
     }
     if (!c.Anima()) return;
 

@@ -53,13 +53,13 @@ __attribute__((target("ssse3"))) void TreByteRigaSsse3(const QRgb* in, uchar* ou
 // The picture with 8 bits a colour, as both encoders take it. A drawn frame is opaque, where
 // that is only dropping alpha: done here, on the writer's own thread, where the library's
 // general conversion would spread itself over the pool the next frame is being drawn on.
-// Anything else goes the library's way.
+// Anything else goes through the exact conversion.
 QImage TreByte(const QImage& immagine) {
     if (immagine.format() != QImage::Format_ARGB32_Premultiplied && immagine.format() != QImage::Format_RGB32)
-        return immagine.convertToFormat(QImage::Format_RGB888);
+        return ConvertiFormato(immagine, QImage::Format_RGB888);
     const bool opaca = immagine.format() == QImage::Format_RGB32;
     QImage rgb(immagine.size(), QImage::Format_RGB888);
-    if (rgb.isNull()) return immagine.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) return ConvertiFormato(immagine, QImage::Format_RGB888);
 #ifdef __SSE2__
     static const bool ssse3 = __builtin_cpu_supports("ssse3");
 #else
@@ -68,7 +68,7 @@ QImage TreByte(const QImage& immagine) {
     const int w = immagine.width();
     for (int y = 0; y < immagine.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(immagine.constScanLine(y));
-        if (!opaca && !RigaOpaca(in, w)) return immagine.convertToFormat(QImage::Format_RGB888);
+        if (!opaca && !RigaOpaca(in, w)) return ConvertiFormato(immagine, QImage::Format_RGB888);
 #ifdef __SSE2__
         if (ssse3) {
             TreByteRigaSsse3(in, rgb.scanLine(y), w);
@@ -216,7 +216,7 @@ void ScritturaFrame::Lavora() {
         if (!salta) {
             risultato.codificato = CodificaFrame(lavoro.tela, lavoro.dimensione, lavoro.jpg, risultato.dati, &risultato.motivo);
             if (!lavoro.anteprima.isEmpty())
-                anteprima = ScalaVeloce(lavoro.tela, lavoro.anteprima).convertToFormat(QImage::Format_RGB32);
+                anteprima = ConvertiFormato(ScalaVeloce(lavoro.tela, lavoro.anteprima), QImage::Format_RGB32);
         }
         blocco.lock();
         if (!anteprima.isNull() && lavoro.sequenza > sequenzaAnteprima_) {

@@ -1,5 +1,7 @@
 #include "render/ScritturaLayer.h"
 
+#include "platform/Grafica.h"
+
 #include <QFile>
 
 #include <png.h>
@@ -34,7 +36,7 @@ bool ScriviPngAFasce(const QString& file, const LayerTesto& layer, int qualita) 
 #endif
         bool intera = true;
         for (int y0 = 0; y0 < H && intera; y0 += RigheFascia) {
-            const QImage fascia = layer.Parte(QRect(0, y0, W, std::min(RigheFascia, H - y0))).convertToFormat(QImage::Format_ARGB32);
+            const QImage fascia = ConvertiFormato(layer.Parte(QRect(0, y0, W, std::min(RigheFascia, H - y0))), QImage::Format_ARGB32);
             intera = !fascia.isNull();
             for (int y = 0; intera && y < fascia.height(); ++y) png_write_row(png, fascia.constScanLine(y));
         }
@@ -87,7 +89,7 @@ void ScritturaLayer::Lavora() {
         occupato_ = true;
         blocco.unlock();
         if (lavoro.immagine.Impacchettato()) ScriviPngAFasce(file, lavoro.immagine, lavoro.qualita);
-        else lavoro.immagine.Immagine().save(file, "PNG", lavoro.qualita);
+        else ConvertiFormato(lavoro.immagine.Immagine(), QImage::Format_ARGB32).save(file, "PNG", lavoro.qualita);
         blocco.lock();
         occupato_ = false;
         if (coda_.empty()) finito_.notify_all();

@@ -93,12 +93,14 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
 void DisegnaSfondo(ContestoRendering& c) {
     const int w = ImpostazioniGlobali.LarghezzaFrame;
     const int h = ImpostazioniGlobali.AltezzaFrame;
-    // Cleared to transparent, keeping the light grey under alpha 0 that the sharpen reads.
+    // Cleared to transparent; the sharpen reads light grey under alpha 0.
     // Both canvases, 8 MB each, are cleared on every core.
     c.ChiudiGraficaComposizione();
     // A copy handed to the file writer keeps its own pixels.
     c.CanvasComposizione.detach();
-    RiempiABande(c.CanvasComposizione, qRgba(192, 192, 192, 0));
+    RiempiABande(c.CanvasComposizione, 0);
+    c.SottoComposizione = qRgba(192, 192, 192, 0);
+    c.DipintoComposizione = QRegion();
     c.ApriGraficaComposizione();
     // A background that draws nothing (no file, nothing checked) must not leave the
     // previous frame underneath: moving text would smear into trails.

@@ -4,6 +4,10 @@
 
 #include <QLinearGradient>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace {
 
 TEST(Grafica, ColoreDaControlloLeggeIlRossoNelByteBasso) {
@@ -252,12 +256,12 @@ MatriceColore Grigi() {
 // however they are computed, with the clamps at both ends.
 TEST(Grafica, LaMatriceDiColoreDaGliStessiByte) {
     const CasoMatrice casi[] = {
-        {"identity", MatriceColore::Identita(), 0x36c83e1c5e670069ull},
-        {"alpha 0.4", MatriceColore::Alfa(0.4f), 0xcde6b0854e57960ull},
-        {"raised", MatriceColore::Colori(1.0f, 0.3f, 0.7f), 0x84a901a26d8667e7ull},
-        {"lowered", MatriceColore::Colori(0.5f, -0.2f, 1.0f), 0xaccb26f35f34f97dull},
-        {"past white", MatriceColore::Colori(1.7f, 0.1f, 1.3f), 0x19779f8fcb6c2dbcull},
-        {"grey (channels mixed)", Grigi(), 0x641a6ea1a8e04d75ull},
+        {"identity", MatriceColore::Identita(), 0x32fda18603a65d6dull},
+        {"alpha 0.4", MatriceColore::Alfa(0.4f), 0x5ec1e733701e59acull},
+        {"raised", MatriceColore::Colori(1.0f, 0.3f, 0.7f), 0xe60803cdbefe27e5ull},
+        {"lowered", MatriceColore::Colori(0.5f, -0.2f, 1.0f), 0x9c2dc3004760f7ddull},
+        {"past white", MatriceColore::Colori(1.7f, 0.1f, 1.3f), 0x56849e32aceee378ull},
+        {"grey (channels mixed)", Grigi(), 0x0ecb80e71da830d7ull},
     };
     const QImage sorgente = Campione({67, 41});
     for (const CasoMatrice& c : casi) {
@@ -265,6 +269,74 @@ TEST(Grafica, LaMatriceDiColoreDaGliStessiByte) {
         ASSERT_EQ(tinta.size(), sorgente.size()) << c.nome;
         EXPECT_EQ(Impronta(tinta), c.impronta) << c.nome << " " << std::hex << Impronta(tinta);
     }
+}
+
+// Every premultiplied pixel there is, (c, c / 2, 255 - c) under each alpha a (colours above
+// alpha clamp at 255, as no premultiplied pixel has them): one row per alpha.
+QImage OgniPremoltiplicato() {
+    QImage img(256, 256, QImage::Format_ARGB32_Premultiplied);
+    for (int a = 0; a < 256; ++a) {
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(a));
+        for (int c = 0; c < 256; ++c) riga[c] = qRgba(c, c / 2, 255 - c, a);
+    }
+    return img;
+}
+
+int Esatto(int c, int a) { return a == 0 ? 0 : static_cast<int>(std::min(255L, std::lround(c * 255.0 / a))); }
+
+// Straight colours are round(c x 255 / a), worked out here in floating point, for every colour
+// under every alpha, into each straight format the program writes; the colour under alpha 0 is
+// the one asked for. The same bytes on any processor, whatever Qt's own conversion rounds to.
+TEST(Grafica, DaPremoltiplicatoADirittoArrotondaEsatto) {
+    const QImage tutti = OgniPremoltiplicato();
+    const QImage argb = ConvertiFormato(tutti, QImage::Format_ARGB32);
+    const QImage rgb32 = ConvertiFormato(tutti, QImage::Format_RGB32);
+    const QImage rgb888 = ConvertiFormato(tutti, QImage::Format_RGB888);
+    ASSERT_EQ(argb.format(), QImage::Format_ARGB32);
+    ASSERT_EQ(rgb32.format(), QImage::Format_RGB32);
+    ASSERT_EQ(rgb888.format(), QImage::Format_RGB888);
+    std::vector<QRgb> riga(256);
+    int sbagliati = 0;
+    for (int a = 0; a < 256; ++a) {
+        NonPremoltiplica(reinterpret_cast<const QRgb*>(tutti.constScanLine(a)), riga.data(), 256, qRgba(1, 2, 3, 0));
+        for (int c = 0; c < 256; ++c) {
+            const QRgb atteso = qRgba(Esatto(c, a), Esatto(c / 2, a), Esatto(255 - c, a), a);
+            const QRgb p = argb.pixel(c, a);
+            const uchar* tre = rgb888.constScanLine(a) + 3 * c;
+            sbagliati += p != atteso;
+            sbagliati += rgb32.pixel(c, a) != (atteso | 0xFF000000u);
+            sbagliati += qRgb(tre[0], tre[1], tre[2]) != (atteso | 0xFF000000u);
+            sbagliati += riga[static_cast<size_t>(c)] != (a == 0 ? qRgba(1, 2, 3, 0) : atteso);
+        }
+    }
+    EXPECT_EQ(sbagliati, 0);
+}
+
+// Pictures that are not premultiplied convert as Qt converts them; what rides beside the
+// pixels (resolution, texts) stays with the picture.
+TEST(Grafica, ConvertiFormatoLasciaIlRestoAQt) {
+    QImage diritta(5, 3, QImage::Format_ARGB32);
+    diritta.fill(qRgba(200, 100, 50, 7));
+    EXPECT_EQ(ConvertiFormato(diritta, QImage::Format_ARGB32).cacheKey(), diritta.cacheKey());
+    EXPECT_EQ(ConvertiFormato(diritta, QImage::Format_RGB32), diritta.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(ConvertiFormato(diritta, QImage::Format_ARGB32_Premultiplied),
+              diritta.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_TRUE(ConvertiFormato(QImage(), QImage::Format_ARGB32).isNull());
+
+    QImage pm(4, 2, QImage::Format_ARGB32_Premultiplied);
+    pm.fill(qRgba(20, 40, 60, 128));
+    pm.setDotsPerMeterX(1234);
+    pm.setDotsPerMeterY(4321);
+    pm.setText(QStringLiteral("Chiave"), QStringLiteral("valore"));
+    const QImage rgba = ConvertiFormato(pm, QImage::Format_RGBA8888);
+    ASSERT_EQ(rgba.format(), QImage::Format_RGBA8888);
+    EXPECT_EQ(rgba.pixel(0, 0), qRgba(40, 80, 120, 128));
+    EXPECT_EQ(rgba.dotsPerMeterX(), 1234);
+    EXPECT_EQ(rgba.dotsPerMeterY(), 4321);
+    EXPECT_EQ(rgba.text(QStringLiteral("Chiave")), QStringLiteral("valore"));
+    // Another premultiplied layout is made straight the same way.
+    EXPECT_EQ(ConvertiFormato(pm.convertToFormat(QImage::Format_RGBA8888_Premultiplied), QImage::Format_ARGB32).pixel(3, 1),
+              qRgba(40, 80, 120, 128));
 }
 
 }  // namespace

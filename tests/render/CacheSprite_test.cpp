@@ -1,6 +1,7 @@
 #include "render/CacheSprite.h"
 
 #include "common/CasaTemporanea.h"
+#include "platform/Grafica.h"
 #include "platform/Immagini.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ TEST(CacheSprite, TurnedCopiesMatchTheFileRotation) {
         const QString ruotato = casa.Sotto(QStringLiteral("Ruota%1.png").arg(angolo));
         ASSERT_TRUE(RuotaImmagine(percorso, ruotato, angolo));
         const QImage daFile = QImage(ruotato).convertToFormat(QImage::Format_ARGB32);
-        EXPECT_EQ(cache.Ruotata(percorso, angolo).convertToFormat(QImage::Format_ARGB32), daFile) << angolo;
+        EXPECT_EQ(ConvertiFormato(cache.Ruotata(percorso, angolo), QImage::Format_ARGB32), daFile) << angolo;
     }
     const QImage senzaBlu = cache.RuotataSenzaBlu(percorso, 0);
     for (int y = 0; y < senzaBlu.height(); ++y)

@@ -1,6 +1,7 @@
 #include "render/HostFinto.h"
 
 #include "platform/Grafica.h"
+#include "render/DisegnoIntro.h"
 #include "render/SalvaFrame.h"
 
 #include <gtest/gtest.h>
@@ -211,6 +212,26 @@ TEST(DisegnaFrame, LIntro7NumeraIFileAlContrario) {
     b.Anima();
     EXPECT_EQ(b.FileFrame(), NomiAttesi(1, 5));
     EXPECT_EQ(b.host.Caption, (QStringList{"1", "2", "3", "4", "5"}));
+}
+
+// The sharpen reads 0 under alpha 0 where a picture was drawn, as a painter leaves it, and the
+// light grey the composition was cleared to elsewhere: a grey block whose left edge is its
+// picture's edge turns dark there, while its right edge, beside the picture's own clear
+// pixels, turns light. Alpha 255 everywhere on the edges: the frame shows the colours alone.
+TEST(EnfatizzaComposizione, SottoAlfaZeroLeggeIlGrigioSoloFuoriDaQuantoEDisegnato) {
+    BancoRendering b;
+    QImage blocco(40, 20, QImage::Format_ARGB32_Premultiplied);
+    blocco.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) blocco.setPixel(x, y, qRgb(100, 100, 100));
+    b.contesto.CanvasFrame.fill(Qt::black);
+    DisegnaNitido(b.contesto, [&](QPainter& g) {
+        g.drawImage(QPoint(100, 100), blocco);
+        return QRect(100, 100, 40, 20);
+    });
+    // (44 x 100 - 4 x (6 x 100 + 3 x 192)) / 9 is below 0; (44 x 100 - 4 x 6 x 100) / 9 is 222.
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(100, 110), qRgb(0, 0, 0));
+    EXPECT_EQ(b.contesto.CanvasFrame.pixel(119, 110), qRgb(222, 222, 222));
 }
 
 }  // namespace

@@ -52,9 +52,14 @@ TEST(DisegnaSfondo, LaComposizioneSiSvuotaTenendoIlGrigioSottoAlfaZero) {
     b.contesto.ChiudiGraficaComposizione();
     b.contesto.CanvasComposizione.fill(qRgba(1, 2, 3, 255));
     b.contesto.ApriGraficaComposizione();
+    b.contesto.SottoComposizione = qRgba(9, 9, 9, 0);
+    b.contesto.DipintoComposizione = QRect(0, 0, 50, 50);
     DisegnaSfondo(b.contesto);
     b.contesto.ChiudiGraficaComposizione();
-    EXPECT_EQ(b.contesto.CanvasComposizione.pixel(100, 100), qRgba(192, 192, 192, 0));
+    EXPECT_EQ(b.contesto.CanvasComposizione.pixel(100, 100), 0u);
+    // The light grey is what the sharpen reads under alpha 0 where nothing has been drawn.
+    EXPECT_EQ(b.contesto.SottoComposizione, qRgba(192, 192, 192, 0));
+    EXPECT_TRUE(b.contesto.DipintoComposizione.isEmpty());
     b.contesto.ApriGraficaComposizione();
 }
 
