@@ -2,6 +2,7 @@
 // command band (the five pages and the ten intro sheets), in Italian, English and French.
 // finestra_principale [output folder]   (default: build/finestra_principale)
 #include "AiutoStrumenti.h"
+#include "controls/StileSuggerimenti.h"
 #include "SchermoOffscreen.h"
 #include "app/Frm2principale.h"
 #include "platform/CartelleUtente.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
     QTemporaryDir schermo;
     ImpostaSchermoOffscreen(schermo);
     QApplication applicazione(argc, argv);
+    ApplicaStileSuggerimenti(applicazione);
     AreaLavoro = MisuraAreaLavoro();
     const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestra_principale");
     QDir().mkpath(uscita);

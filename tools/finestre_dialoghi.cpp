@@ -2,6 +2,7 @@
 // finestre_dialoghi [folder [browsed]] (default build/finestre_dialoghi and the current
 // folder): the choosers show the browsed folder.
 #include "AiutoStrumenti.h"
+#include "controls/StileSuggerimenti.h"
 #include "SchermoOffscreen.h"
 #include "controls/Orvform.h"
 #include "controls/Orvlistbox.h"
@@ -119,6 +120,7 @@ int main(int argc, char** argv) {
     QTemporaryDir temporanea;
     ImpostaSchermoOffscreen(temporanea);
     QApplication applicazione(argc, argv);
+    ApplicaStileSuggerimenti(applicazione);
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/finestre_dialoghi");
     if (!QDir().mkpath(cartella)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella));
