@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -178,18 +179,27 @@ TEST(Avvio, TheProjectsLanguageReachesBothWindowsAtTheNextStart) {
 }  // namespace
 
 // SIGTERM, as a logout or a shutdown sends it, to the running program: it saves the project
-// as closing the window does, and ends.
+// as closing the window does, and ends, leaving nothing behind that would end a later loop.
 TEST(Avvio, SigtermSavesTheProjectAndEndsTheProgram) {
     CasaProgramma casa;
-    Programma programma;
-    QFile::remove(PercorsoFileProgetto());
-    EXPECT_TRUE(EseguiFinoAllaFine(programma, [&] {
-        ImpostazioniProgetto& m = programma.Principale().Impostazioni();
-        m.FontSize = 123;
-        programma.Principale().AggiornaViste();
-        ::kill(::getpid(), SIGTERM);
-    }));
-    QFile file(PercorsoFileProgetto());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Font Size       : 123"));
+    {
+        Programma programma;
+        QFile::remove(PercorsoFileProgetto());
+        EXPECT_TRUE(EseguiFinoAllaFine(programma, [&] {
+            ImpostazioniProgetto& m = programma.Principale().Impostazioni();
+            m.FontSize = 123;
+            programma.Principale().AggiornaViste();
+            ::kill(::getpid(), SIGTERM);
+        }));
+        QFile file(PercorsoFileProgetto());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains("Font Size       : 123"));
+    }
+    // An end of the program that fired after it, inside a window's loop, would end that loop
+    // and every later one at once.
+    for (int volta = 1; volta <= 2; ++volta) {
+        QDialog dopo;
+        QTimer::singleShot(0, &dopo, [&] { dopo.done(7); });
+        EXPECT_EQ(dopo.exec(), 7) << "a window shown after the program ended closed at once, time " << volta;
+    }
 }
