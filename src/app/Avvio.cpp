@@ -15,7 +15,9 @@
 #include "project/StiliTesto.h"
 #include "project/TabellaLingue.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -72,6 +74,16 @@ void EseguiFinoAllaChiusura(QWidget& finestra) {
     finestra.removeEventFilter(&fine);
 }
 
+// The end of the session has nobody to answer a question or finish a dialog: each one open
+// ends unanswered, as Esc would end it (and also the encoding window, which Esc does not end),
+// so that the modal loops it runs return and the close can save.
+void ChiudiDialoghiAperti(const QWidget& principale) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialogo = qobject_cast<QDialog*>(w);
+        if (dialogo && dialogo != &principale && dialogo->isVisible()) dialogo->done(QDialog::Rejected);
+    }
+}
+
 }  // namespace
 
 Programma::Programma() {
@@ -96,8 +108,10 @@ Programma::Programma() {
     ApplicaLinguaFinestre();
 
     // A logout or a shutdown saves the project as closing the window does.
-    segnali = std::make_unique<SegnaliSessione>(
-        [this] { principale->ChiudiPerFineSessione([] { QCoreApplication::exit(0); }); });
+    segnali = std::make_unique<SegnaliSessione>([this] {
+        ChiudiDialoghiAperti(*principale);
+        principale->ChiudiPerFineSessione([] { QCoreApplication::exit(0); });
+    });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, principale.get(),
                      [this](QSessionManager&) { principale->SalvaPerFineSessione(); });
 }

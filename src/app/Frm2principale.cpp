@@ -793,6 +793,13 @@ void TForm2Principale::PrimaApertura() {
     const QString avviso = AvvisoCaricamento(esito);
     if (!avviso.isEmpty()) SegnalaAvviso(avviso);
     if (!avvisoElenco.isEmpty()) SegnalaAvviso(avvisoElenco);
+    const QStringList salvate = SessioniSalvateDaParte();
+    if (!salvate.isEmpty()) {
+        SegnalaAvviso(TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte).arg(salvate.join(QLatin1Char('\n'))));
+        // A session that ended while the notice was open had nobody to read it.
+        if (!fineSessione_) SessioniSegnalate(salvate);
+    }
+    aperturaFinita_ = true;
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -844,7 +851,8 @@ void TForm2Principale::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm2Principale::ChiudiPerFineSessione(std::function<void()> fatto) {
-    if (!aperta_) {
+    // Not open yet, or closed already (and saved): nothing left to save.
+    if (!aperta_ || (!isVisible() && !chiusuraInAttesa_)) {
         if (fatto) fatto();
         return;
     }
@@ -862,28 +870,29 @@ void TForm2Principale::SalvaPerFineSessione() {
 // The session's save: nobody is there to answer, so nothing is asked and nothing replaced
 // that the user did not agree to.
 void TForm2Principale::SalvaSenzaChiedere() {
-    QString percorso = PercorsoFileProgetto();
-    if (!erroreLetturaProgetto_.isNull()) percorso += QStringLiteral(".nuovo");
-    QString errore;
-    if (!SalvaProgetto(imp_, &errore, percorso))
-        std::fprintf(stderr, "Quenvox: %s: %s\n", qPrintable(percorso), qPrintable(errore));
-    else if (!erroreLetturaProgetto_.isNull())
-        std::fprintf(stderr, "Quenvox: the project file could not be read at start; the project is saved as %s\n",
-                     qPrintable(percorso));
+    const EsitoSalvataggioSessione esito =
+        SalvaProgettoFineSessione(imp_, !erroreLetturaProgetto_.isNull(), copiaSessione_);
+    for (const QString& errore : esito.Errori) std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
+    if (esito.Percorso.isEmpty()) {
+        std::fprintf(stderr, "Quenvox: the project could not be saved anywhere\n");
+    } else if (esito.DaParte) {
+        copiaSessione_ = esito.Percorso;
+        std::fprintf(stderr, "Quenvox: the project file could not be %s; the project is saved as %s\n",
+                     erroreLetturaProgetto_.isNull() ? "written" : "read at start", qPrintable(esito.Percorso));
+    }
 }
 
 bool TForm2Principale::SalvaAllaChiusura() {
     LeggiViste();
-    if (fineSessione_) {
-        SalvaSenzaChiedere();
-        return true;
-    }
+    if (fineSessione_) return SalvaAllaFineSessione();
     // A project that could not be read at start is still the user's: replaced only on a Yes.
     if (!erroreLetturaProgetto_.isNull()) {
         if (!porta_) return true;
         const int risposta = porta_->Messaggio(
             ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda,
             TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire).arg(PercorsoFileProgetto(), erroreLetturaProgetto_));
+        // The session ended while the question was open: nobody answered it.
+        if (fineSessione_) return SalvaAllaFineSessione();
         if (risposta == RisultatoNo) return true;
         if (risposta != RisultatoSi) return false;
     }
@@ -894,7 +903,15 @@ bool TForm2Principale::SalvaAllaChiusura() {
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(errore));
         return true;
     }
-    return porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda, testo) == RisultatoSi;
+    const bool comunque = porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioDomanda, testo) == RisultatoSi;
+    if (fineSessione_) return SalvaAllaFineSessione();
+    return comunque;
+}
+
+bool TForm2Principale::SalvaAllaFineSessione() {
+    LeggiViste();
+    SalvaSenzaChiedere();
+    return true;
 }
 
 void TForm2Principale::closeEvent(QCloseEvent* e) {

@@ -65,6 +65,8 @@ public:
 
     // True once the first show has loaded the project and built the font list.
     bool Aperta() const { return aperta_; }
+    // The first show is over, its notices answered.
+    bool AperturaFinita() const { return aperturaFinita_; }
     // The session ends (SIGTERM, logout): a run in progress stops after its frame, then the
     // project is saved as the close saves it, without asking (one that could not be read at
     // start is saved beside it), and fatto runs. A window never opened saves nothing.
@@ -172,6 +174,7 @@ private:
 
     bool SalvaAllaChiusura();
     void SalvaSenzaChiedere();
+    bool SalvaAllaFineSessione();
 
     ImpostazioniProgetto imp_;
     std::unique_ptr<ContestoRendering> contesto_;
@@ -185,6 +188,7 @@ private:
     std::vector<Vista> viste_;
 
     bool aperta_ = false;
+    bool aperturaFinita_ = false;
     bool caricamento_ = false;
     bool renderingInAttesa_ = false;
     bool disegnoAttivo_ = true;
@@ -195,6 +199,8 @@ private:
     QString erroreLetturaProgetto_;
     bool fineSessione_ = false;
     std::function<void()> allaFineSessione_;
+    // The copy apart that this session's end wrote, written again by a later end.
+    QString copiaSessione_;
 
     template <class T>
     T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a);

@@ -8,6 +8,7 @@
 #include "project/PresetIntro.h"
 #include "project/TestiMessaggi.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -21,6 +22,9 @@ namespace {
 FunzioneApplicaLingua applicaLingua;
 
 const QString kNomeFile = QStringLiteral("ProgettoQuenvox.txt");
+const QString kSuffissoSessione = QStringLiteral(".nuovo");
+// The sessions saved apart that the next start tells, one path a line, in the work folder.
+const QString kFileSessioni = QStringLiteral("SessioniSalvate.txt");
 const QString kChiaveTitolo = QStringLiteral("Titolo");
 const QString kChiaveVersione = QStringLiteral("Versione");
 const QString kTitolo = QStringLiteral("Quenvox progetto");
@@ -559,4 +563,84 @@ QString AvvisoCaricamento(const EsitoCaricamento& esito, const QString& percorso
     return esito.PercorsoBackup.isEmpty()
                ? TestoMessaggio(V::ProgettoDanneggiatoSenzaCopia).arg(esito.ErroreBackup)
                : TestoMessaggio(V::ProgettoDanneggiato).arg(esito.PercorsoBackup);
+}
+
+namespace {
+
+QString Riserva(const QString& cartella) { return cartella.isEmpty() ? CartellaLavoro : cartella; }
+
+QString FileSessioni(const QString& cartella) { return Riserva(cartella) + QLatin1Char('/') + kFileSessioni; }
+
+bool Occupato(const QString& percorso)
+{
+    const QFileInfo info(percorso);
+    return info.exists() || info.isSymLink();
+}
+
+// The first of base, base2, base3... that nothing holds yet.
+QString PrimoLibero(const QString& base)
+{
+    for (int n = 1; n <= 9999; ++n) {
+        const QString nome = n == 1 ? base : base + QString::number(n);
+        if (!Occupato(nome)) return nome;
+    }
+    return QString();
+}
+
+}  // namespace
+
+EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& impostazioni, bool progettoIlleggibile,
+                                                   const QString& giaUsato, const QString& percorso,
+                                                   const QString& cartellaRiserva)
+{
+    EsitoSalvataggioSessione esito;
+    const auto prova = [&](const QString& dove, bool daParte) {
+        if (dove.isEmpty() || !esito.Percorso.isEmpty()) return;
+        QString errore;
+        if (SalvaProgetto(impostazioni, &errore, dove)) {
+            esito.Percorso = dove;
+            esito.DaParte = daParte;
+        } else {
+            esito.Errori << QStringLiteral("%1: %2").arg(dove, errore);
+        }
+    };
+    if (!giaUsato.isEmpty()) prova(giaUsato, giaUsato != percorso);
+    if (!progettoIlleggibile) prova(percorso, false);
+    prova(PrimoLibero(percorso + kSuffissoSessione), true);
+    prova(PrimoLibero(Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione), true);
+
+    if (esito.DaParte && esito.Percorso != giaUsato) {
+        QStringList note = LeggiTutteLeRighe(FileSessioni(cartellaRiserva));
+        note.removeAll(QString());
+        note << esito.Percorso;
+        ScrittoreTesto file;
+        file.Righe(note);
+        QString errore;
+        if (!file.Salva(FileSessioni(cartellaRiserva), &errore))
+            esito.Errori << QStringLiteral("%1: %2").arg(FileSessioni(cartellaRiserva), errore);
+    }
+    return esito;
+}
+
+QStringList SessioniSalvateDaParte(const QString& cartellaRiserva)
+{
+    QStringList salvate;
+    for (const QString& riga : LeggiTutteLeRighe(FileSessioni(cartellaRiserva)))
+        if (!riga.isEmpty() && !salvate.contains(riga) && QFileInfo(riga).isFile()) salvate << riga;
+    return salvate;
+}
+
+void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva)
+{
+    const QString file = FileSessioni(cartellaRiserva);
+    QStringList restano;
+    for (const QString& riga : LeggiTutteLeRighe(file))
+        if (!riga.isEmpty() && !percorsi.contains(riga) && QFileInfo(riga).isFile()) restano << riga;
+    if (restano.isEmpty()) {
+        QFile::remove(file);
+        return;
+    }
+    ScrittoreTesto scrittore;
+    scrittore.Righe(restano);
+    scrittore.Salva(file);
 }

@@ -4,6 +4,7 @@
 #include "project/ImpostazioniProgetto.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -52,6 +53,27 @@ QString AvvisoCaricamento(const EsitoCaricamento& esito, const QString& percorso
 // written; an older file then stays as it was.
 bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore = nullptr,
                    const QString& percorso = PercorsoFileProgetto());
+
+// The end of the session (a logout, a shutdown) saves with nobody there to answer. A project
+// that could not be read at start is never saved over: the session goes beside it as
+// "ProgettoQuenvox.txt.nuovo", then ".nuovo2", ".nuovo3"..., never over an earlier session's
+// copy; when the project's folder cannot be written, the same names in the work folder. A
+// session saved apart is noted in the work folder, for the next start to tell where it lies.
+struct EsitoSalvataggioSessione {
+    QString Percorso;      // where the session went; empty when it could go nowhere
+    bool DaParte = false;  // a copy apart, not the project file itself
+    QStringList Errori;    // each place that failed: the path and the system's reason
+};
+// giaUsato: the copy this same session made before (kept as its own, written again).
+EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& impostazioni, bool progettoIlleggibile,
+                                                   const QString& giaUsato = QString(),
+                                                   const QString& percorso = PercorsoFileProgetto(),
+                                                   const QString& cartellaRiserva = QString());
+
+// The sessions saved apart that no start has told yet, those still on disk, oldest first.
+QStringList SessioniSalvateDaParte(const QString& cartellaRiserva = QString());
+// Told: they are not told again (the copies stay where they are).
+void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva = QString());
 
 // The two key readers: true when the line starts with the whole key; the value is the rest.
 bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore);

@@ -95,6 +95,11 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
          "si usano le immagini predefinite.\n%1",
          "The image list file is far too large to be a list (%2 MB) and was not read: the default "
          "pictures are used.\n%1"},
+        {V::SessioniSalvateDaParte,
+         "La sessione precedente, chiusa da un'uscita o da uno spegnimento, non si poteva salvare nel file "
+         "del progetto: è conservata a parte come:\n%1",
+         "The last session, ended by a logout or a shutdown, could not be saved in the project file; it is "
+         "kept apart as:\n%1"},
     };
     return tabella;
 }

@@ -38,6 +38,7 @@ enum class VoceMessaggio {
     ImmagineNonFile,            // a reason: a folder, a device or a pipe in its place
     ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
+    SessioniSalvateDaParte,     // %1 the copies, one a line
 
     // Fixed captions of the windows that the language table does not give.
     CaptionGrassetto,

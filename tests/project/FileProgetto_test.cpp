@@ -715,3 +715,62 @@ TEST_F(FileProgetto, NumbersAreClampedToTheirControls) {
     }
     EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 200.0f);
 }
+
+// The end of the session never saves over a project that could not be read, nor over an
+// earlier session's copy: each copy gets the next free name, beside the project or, when its
+// folder cannot be written, in the reserve folder; the same session writes its own copy again.
+// Each copy apart is noted until a start has told it.
+TEST_F(FileProgetto, SessionCopiesAreNumberedNeverOverwrittenAndNoted) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    QDir().mkpath(progetto + "/dentro");  // a folder in the project's place: it cannot be read
+    QDir().mkpath(riserva);
+    ImpostazioniProgetto imp;
+    const auto Salva = [&](int dimensione, bool illeggibile, const QString& giaUsato = QString()) {
+        imp.FontSize = dimensione;
+        return SalvaProgettoFineSessione(imp, illeggibile, giaUsato, progetto, riserva);
+    };
+    const auto Contiene = [](const QString& percorso, int dimensione) {
+        return LeggiFile(percorso).contains("Font Size       : " + QByteArray::number(dimensione) + "\r\n");
+    };
+
+    const EsitoSalvataggioSessione primo = Salva(101, true);
+    EXPECT_EQ(primo.Percorso, progetto + ".nuovo");
+    EXPECT_TRUE(primo.DaParte);
+    const EsitoSalvataggioSessione secondo = Salva(102, true);
+    EXPECT_EQ(secondo.Percorso, progetto + ".nuovo2");
+    // The second session ends twice (the session manager, then the signal): its own copy again.
+    EXPECT_EQ(Salva(103, true, secondo.Percorso).Percorso, progetto + ".nuovo2");
+    EXPECT_TRUE(Contiene(progetto + ".nuovo", 101));
+    EXPECT_TRUE(Contiene(progetto + ".nuovo2", 103));
+    EXPECT_TRUE(QFileInfo(progetto).isDir());
+
+    // A folder that cannot be written: a file in its place (so also for root).
+    const QString altro = casa.Sotto("bloccato/ProgettoQuenvox.txt");
+    ScriviFile(casa.Sotto("bloccato"), "x");
+    imp.FontSize = 104;
+    const EsitoSalvataggioSessione fuori = SalvaProgettoFineSessione(imp, false, QString(), altro, riserva);
+    EXPECT_EQ(fuori.Percorso, riserva + "/ProgettoQuenvox.txt.nuovo");
+    EXPECT_TRUE(fuori.DaParte);
+    EXPECT_EQ(fuori.Errori.size(), 2) << fuori.Errori.join("\n").toStdString();
+    EXPECT_TRUE(Contiene(fuori.Percorso, 104));
+
+    // A project that can be written is saved in place, and nothing is noted.
+    const QString buono = casa.Sotto("buono/ProgettoQuenvox.txt");
+    QDir().mkpath(casa.Sotto("buono"));
+    imp.FontSize = 105;
+    const EsitoSalvataggioSessione inPosto = SalvaProgettoFineSessione(imp, false, QString(), buono, riserva);
+    EXPECT_EQ(inPosto.Percorso, buono);
+    EXPECT_FALSE(inPosto.DaParte);
+
+    const QStringList note = {progetto + ".nuovo", progetto + ".nuovo2", riserva + "/ProgettoQuenvox.txt.nuovo"};
+    EXPECT_EQ(SessioniSalvateDaParte(riserva), note);
+    // A copy the user took away is not told; one told is not told again.
+    QFile::remove(progetto + ".nuovo");
+    EXPECT_EQ(SessioniSalvateDaParte(riserva), note.mid(1));
+    SessioniSegnalate({note[1]}, riserva);
+    EXPECT_EQ(SessioniSalvateDaParte(riserva), note.mid(2));
+    SessioniSegnalate(note.mid(2), riserva);
+    EXPECT_TRUE(SessioniSalvateDaParte(riserva).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(riserva + "/SessioniSalvate.txt"));
+}

@@ -1,0 +1,294 @@
+// The end of the session (SIGTERM, as a logout or a shutdown sends it) reaching the running
+// program where the project cannot simply be saved: a project file that could not be read at
+// start, a question or a dialog open, a project folder that cannot be written. The session is
+// kept every time, never over an earlier one, and the next start tells where it lies.
+#include "app/Avvio.h"
+
+#include "app/Frm2principale.h"
+#include "app/PortaDialoghiReale.h"
+#include "CasaProgramma.h"
+#include "common/PermessiOrdinari.h"
+#include "dialogs/Forvdlgmessaggi.h"
+#include "platform/CartelleUtente.h"
+#include "project/FileProgetto.h"
+#include "project/ImpostazioniGlobali.h"
+#include "project/TestiMessaggi.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <functional>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The box breaks a long line where it likes, inside a path too: texts are compared without blanks.
+QString SenzaSpazi(QString testo) {
+    testo.remove(QRegularExpression(QStringLiteral("\\s")));
+    return testo;
+}
+
+// Every message box as it opens: its text is kept and, unless the test's own reply takes it,
+// it ends unanswered as Esc would end it.
+class Messaggi {
+public:
+    Messaggi() {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] { Guarda(); });
+        timer.start();
+    }
+    // True when the reply has taken care of the box.
+    std::function<bool(TORVDLGMessaggi&)> Risposta;
+    QStringList Testi;  // without blanks
+
+private:
+    void Guarda() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<TORVDLGMessaggi*>(w);
+            if (!box) continue;
+            if (!box->isVisible()) {
+                if (box == aperta) aperta = nullptr;
+                continue;
+            }
+            // The one box shows one message after another.
+            if (box == aperta) continue;
+            aperta = box;
+            Testi << SenzaSpazi(box->Messaggio()->text());
+            if (!Risposta || !Risposta(*box)) {
+                box->done(0);
+                aperta = nullptr;
+            }
+        }
+    }
+    QTimer timer;
+    TORVDLGMessaggi* aperta = nullptr;
+};
+
+// A message's words before its first value, in the language in force.
+QString InizioMessaggio(VoceMessaggio voce) {
+    const QString testo = TestoMessaggio(voce);
+    return testo.left(testo.indexOf(QLatin1Char('%')));
+}
+
+bool DialogoAperto(const QWidget& principale) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog*>(w) && w != &principale && w->isVisible()) return true;
+    return false;
+}
+
+// Runs one session to its end. azione runs once the main window has opened and the notices
+// of its start are answered; a session that hangs is ended and reported.
+bool Sessione(Programma& programma, const std::function<void()>& azione) {
+    bool aperta = false;
+    QTimer sonda;
+    sonda.setInterval(5);
+    QObject::connect(&sonda, &QTimer::timeout, [&] {
+        TForm2Principale& p = programma.Principale();
+        if (aperta || !p.isVisible() || !p.AperturaFinita() || DialogoAperto(p)) return;
+        aperta = true;
+        azione();
+    });
+    bool scaduto = false;
+    QString bloccata;
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        scaduto = true;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) {
+                bloccata += QString::fromLatin1(d->metaObject()->className()) + QLatin1Char(' ');
+                for (QLabel* l : d->findChildren<QLabel*>()) bloccata += l->text() + QLatin1Char(' ');
+                d->done(0);
+            }
+        QCoreApplication::exit(1);
+    });
+    sonda.start();
+    guardia.start(30000);
+    programma.Avvia();
+    QApplication::exec();
+    EXPECT_FALSE(scaduto) << "the session did not end; main window open: " << aperta
+                          << "; open: " << bloccata.toStdString();
+    return aperta && !scaduto;
+}
+
+// A change the saved file shows, then the end of the session.
+void CambiaETermina(Programma& programma, int dimensione) {
+    programma.Principale().Impostazioni().FontSize = dimensione;
+    programma.Principale().AggiornaViste();
+    ::kill(::getpid(), SIGTERM);
+}
+
+QByteArray Contenuto(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray RigaDimensione(int dimensione) { return "Font Size       : " + QByteArray::number(dimensione) + "\r\n"; }
+
+// A project file that cannot be read: a folder in its place.
+void ProgettoIlleggibile() {
+    QFile::remove(PercorsoFileProgetto());
+    ASSERT_TRUE(QDir().mkpath(PercorsoFileProgetto() + "/dentro"));
+}
+
+}  // namespace
+
+// Three sessions over a project that cannot be read, each ended by SIGTERM: each is kept apart
+// under a name of its own, and the next start names the copy that no start has told yet.
+TEST(SalvataggioSessione, RescuedSessionsAreNeverOverwrittenAndToldAtTheNextStart) {
+    CasaProgramma casa;
+    const QString nuovo = [] {
+        Programma p;
+        return PercorsoFileProgetto() + ".nuovo";
+    }();
+    ProgettoIlleggibile();
+    const int dimensioni[] = {111, 122, 133};
+    const QString copie[] = {nuovo, nuovo + "2", nuovo + "3"};
+    for (int s = 0; s < 3; ++s) {
+        SCOPED_TRACE(s);
+        Messaggi messaggi;
+        Programma programma;
+        ASSERT_TRUE(Sessione(programma, [&] { CambiaETermina(programma, dimensioni[s]); }));
+        // The start told that the project cannot be read, and where the last session lies.
+        const QStringList salvate = messaggi.Testi.filter(".nuovo");
+        if (s == 0) {
+            EXPECT_TRUE(salvate.isEmpty()) << salvate.join("|").toStdString();
+        } else {
+            ASSERT_EQ(salvate.size(), 1) << messaggi.Testi.join("|").toStdString();
+            EXPECT_TRUE(salvate[0].contains(SenzaSpazi(copie[s - 1])));
+            if (s == 2) {
+                // The first copy's name is in the second's once: the first is not told again.
+                EXPECT_EQ(salvate[0].count(SenzaSpazi(copie[0])), 1) << "told twice";
+            }
+        }
+        for (int k = 0; k <= s; ++k) EXPECT_TRUE(Contenuto(copie[k]).contains(RigaDimensione(dimensioni[k]))) << k;
+        EXPECT_TRUE(QFileInfo(PercorsoFileProgetto()).isDir());
+    }
+}
+
+// SIGTERM while a question or a dialog waits for the user: it ends unanswered, and the
+// session is saved as any other end of the session saves it.
+TEST(SalvataggioSessione, SigtermWithAQuestionOrADialogOpenSavesTheSession) {
+    struct Caso {
+        const char* nome;
+        bool illeggibile;
+        // Opens the dialog and returns once it has ended.
+        std::function<void(Programma&)> apri;
+    };
+    const Caso casi[] = {
+        {"the close's question over a project that cannot be read", true,
+         [](Programma& p) { p.Principale().close(); }},
+        {"the configuration window", false,
+         [](Programma& p) { p.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, p.Principale().Impostazioni()); }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CasaProgramma casa;
+        Messaggi messaggi;
+        Programma programma;
+        if (c.illeggibile) ProgettoIlleggibile();
+        bool apertoAllArrivo = false;
+        // The close's question is the one box left open; any other dialog is found the same way.
+        messaggi.Risposta = [&](TORVDLGMessaggi& box) {
+            if (!SenzaSpazi(box.Messaggio()->text())
+                     .startsWith(SenzaSpazi(InizioMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire))))
+                return false;
+            apertoAllArrivo = true;
+            ::kill(::getpid(), SIGTERM);
+            return true;
+        };
+        QTimer dialogo;
+        dialogo.setInterval(5);
+        QObject::connect(&dialogo, &QTimer::timeout, [&] {
+            if (!c.illeggibile && DialogoAperto(programma.Principale())) {
+                dialogo.stop();
+                apertoAllArrivo = true;
+                ::kill(::getpid(), SIGTERM);
+            }
+        });
+        ASSERT_TRUE(Sessione(programma, [&] {
+            programma.Principale().Impostazioni().FontSize = 144;
+            programma.Principale().AggiornaViste();
+            dialogo.start();
+            c.apri(programma);
+        }));
+        EXPECT_TRUE(apertoAllArrivo);
+        EXPECT_FALSE(DialogoAperto(programma.Principale()));
+        const QString salvato = c.illeggibile ? PercorsoFileProgetto() + ".nuovo" : PercorsoFileProgetto();
+        EXPECT_TRUE(Contenuto(salvato).contains(RigaDimensione(144))) << salvato.toStdString();
+    }
+}
+
+// A project folder that cannot be written: the session goes to the work folder, and the next
+// start tells where. Also as root: a file in the folder's place, or the folder read-only with
+// this thread unable to pass over permissions.
+TEST(SalvataggioSessione, UnwritableProjectFolderSendsTheSessionToTheWorkFolder) {
+    struct Caso {
+        const char* nome;
+        bool solaLettura;  // else a file in the folder's place
+    };
+    for (const Caso c : {Caso{"a file in the folder's place", false}, Caso{"a read-only folder", true}}) {
+        SCOPED_TRACE(c.nome);
+        CasaProgramma casa;
+        QString cartella;
+        QString copia;
+        {
+            Programma programma;
+            cartella = PercorsoOutputPredefinito;
+            copia = CartellaLavoro + "/ProgettoQuenvox.txt.nuovo";
+            std::unique_ptr<PermessiOrdinari> permessi;
+            bool saltato = false;
+            QString motivoPermessi;
+            ASSERT_TRUE(Sessione(programma, [&] {
+                if (c.solaLettura) {
+                    permessi = std::make_unique<PermessiOrdinari>();
+                    motivoPermessi = permessi->Motivo();
+                    ASSERT_EQ(::chmod(QFile::encodeName(cartella).constData(), 0555), 0);
+                    // Still writable: neither a user's nor root's permissions could be taken away.
+                    QFile prova(cartella + "/prova");
+                    if (prova.open(QIODevice::WriteOnly)) {
+                        prova.remove();
+                        saltato = true;
+                    }
+                } else {
+                    // Moved away whole, as the preview may still be writing into it.
+                    ASSERT_TRUE(QDir().rename(cartella, cartella + ".via"));
+                    QFile file(cartella);
+                    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                }
+                CambiaETermina(programma, 155);
+            }));
+            permessi.reset();
+            if (c.solaLettura) ::chmod(QFile::encodeName(cartella).constData(), 0755);
+            if (saltato) {
+                GTEST_SKIP() << "a read-only folder stays writable here: "
+                             << (motivoPermessi.isEmpty() ? QStringLiteral("the thread passes over permissions")
+                                                           : motivoPermessi)
+                                    .toStdString();
+            }
+        }
+        EXPECT_FALSE(QFileInfo::exists(cartella + "/ProgettoQuenvox.txt"));
+        EXPECT_TRUE(Contenuto(copia).contains(RigaDimensione(155)));
+        if (!c.solaLettura) {
+            QFile::remove(cartella);
+            QDir().rename(cartella + ".via", cartella);
+        }
+        // The next start, with the folder back, tells where the session lies.
+        Messaggi messaggi;
+        Programma programma;
+        ASSERT_TRUE(Sessione(programma, [&] { programma.Principale().close(); }));
+        const QStringList salvate = messaggi.Testi.filter(".nuovo");
+        ASSERT_EQ(salvate.size(), 1) << messaggi.Testi.join("|").toStdString();
+        EXPECT_TRUE(salvate[0].contains(SenzaSpazi(copia)));
+    }
+}
