@@ -241,7 +241,7 @@ TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodi
             return;
         }
         if (!finestra.isVisible()) return;
-        if (tempo.elapsed() > 20000) {
+        if (tempo.elapsed() > LimiteAttesaMs) {
             ADD_FAILURE() << "the encoding window never closed";
             finestra.done(0);
             return;

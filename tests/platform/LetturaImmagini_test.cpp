@@ -2,19 +2,17 @@
 
 #include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
+#include "common/PermessiOrdinari.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
-
-#include <unistd.h>
 
 namespace {
 
@@ -47,9 +45,8 @@ std::vector<Bomba> Bombe() {
 }
 
 TEST(LetturaImmagini, EveryBombIsRefusedWithItsReasonWholeOrReduced) {
+    // Each of them takes milliseconds: the benchmark prints how many.
     CasaTemporanea casa;
-    QElapsedTimer tempo;
-    tempo.start();
     for (const Bomba& b : Bombe()) {
         const QString percorso = casa.Sotto(b.nome);
         ASSERT_TRUE(bombe::Scrivi(percorso, b.dati));
@@ -64,8 +61,6 @@ TEST(LetturaImmagini, EveryBombIsRefusedWithItsReasonWholeOrReduced) {
             EXPECT_EQ(letta.Dichiarata, b.dichiarata);
         }
     }
-    // Only against a hang: each of them takes milliseconds (the benchmark prints how many).
-    EXPECT_LT(tempo.elapsed(), 20000);
 }
 
 // The empty bombs themselves are sound JPEGs: below the limits they decode, grey.
@@ -143,14 +138,15 @@ TEST(LetturaImmagini, WhatIsNotAReadablePictureFileSaysWhy) {
             EXPECT_FALSE(letta.Dettaglio.isEmpty());
         }
     }
-    if (geteuid() != 0) {
-        const QString chiuso = casa.Sotto("chiuso.png");
-        ASSERT_TRUE(bombe::Scrivi(chiuso, png));
-        ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
-        const ImmagineLetta letta = LeggiImmagine(chiuso);
-        EXPECT_EQ(letta.Rifiuto, RifiutoImmagine::NonApribile);
-        EXPECT_FALSE(letta.Dettaglio.isEmpty());
-    }
+    // Read on this thread, so root too meets the permission.
+    const QString chiuso = casa.Sotto("chiuso.png");
+    ASSERT_TRUE(bombe::Scrivi(chiuso, png));
+    ASSERT_TRUE(QFile::setPermissions(chiuso, QFileDevice::WriteOwner));
+    const PermessiOrdinari ordinari;
+    if (!ordinari.Motivo().isEmpty()) GTEST_SKIP() << ordinari.Motivo().toStdString();
+    const ImmagineLetta letta = LeggiImmagine(chiuso);
+    EXPECT_EQ(letta.Rifiuto, RifiutoImmagine::NonApribile);
+    EXPECT_FALSE(letta.Dettaglio.isEmpty());
 }
 
 // A picture kept inside another file (a style's preview) meets the same size limit.
