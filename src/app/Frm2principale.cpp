@@ -200,7 +200,10 @@ public:
         Vista(
             c,
             [=, &imp = imp] {
-                if (c->Text() != imp.*m) c->SetText(imp.*m);
+                if (c->Text() == imp.*m) return;
+                c->SetText(imp.*m);
+                // A text longer than the box holds is cut (and told): the model keeps what the box shows.
+                imp.*m = c->Text();
             },
             [=, &imp = imp] { imp.*m = c->Text(); });
         return c;
@@ -802,6 +805,16 @@ void TForm2Principale::PrimaApertura() {
     aperturaFinita_ = true;
 }
 
+void TForm2Principale::TestoTagliato(const QString& tenuto, qsizetype lunghezza, int limite) {
+    constexpr int Inizio = 30;
+    const QString inizio = tenuto.left(Inizio) + (tenuto.size() > Inizio ? QStringLiteral("…") : QString());
+    const QString nota = TestoMessaggio(VoceMessaggio::TestoTagliato).arg(inizio).arg(lunghezza).arg(limite);
+    if (!testiTagliati_.contains(nota)) testiTagliati_ << nota;
+    if (testiTagliati_.size() > 1) return;
+    // After whatever cut the others too (a project read, a message copied into its twins).
+    QTimer::singleShot(0, this, [this] { SegnalaAvviso(std::exchange(testiTagliati_, {}).join(QLatin1Char('\n'))); });
+}
+
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
     const SceltaFont scelta = SelezionaFont(FiltraFont(FontInstallati()), nomeFont, FontMappato);
     imp_.FontElenco = ListaVoci(scelta.Elenco, scelta.Voce, ListaVoci::Regola::Libera);
@@ -1290,6 +1303,12 @@ void TForm2Principale::CollegaTesto() {
         const auto gesto = Gesto([this, membro = m.membro] { CopiaMessaggio(membro); });
         connect(findChild<TFlatEdit*>(QLatin1String(m.nome)), &TFlatEdit::Modificato, this,
                 [gesto] { gesto(nullptr); });
+    }
+    // A text longer than its box holds is cut by the box: said, once for all the boxes cut at once.
+    for (const char* nome : {"Testo1", "Testo2", "Testo3", "Intro6Messaggio", "Intro7Messaggio"}) {
+        auto* casella = findChild<TFlatEdit*>(QLatin1String(nome));
+        connect(casella, &TFlatEdit::Tagliato, this,
+                [this, casella](qsizetype lunghezza) { TestoTagliato(casella->Text(), lunghezza, casella->maxLength()); });
     }
     const auto leggi = Gesto([] {});
     for (const char* nome : {"Testo2", "Testo3"})

@@ -161,6 +161,8 @@ private:
     void LogoCercaClick();
     void AggiornaCaptionLoghi();
     void CopiaMessaggio(QString ImpostazioniProgetto::*origine);
+    // tenuto: what the box kept of a text of lunghezza characters.
+    void TestoTagliato(const QString& tenuto, qsizetype lunghezza, int limite);
     void TestoFlatClick();
     void CercaDirectoryOutputClick();
     void ImpostaCodecClick();
@@ -201,6 +203,7 @@ private:
     std::function<void()> allaFineSessione_;
     // The copy apart that this session's end wrote, written again by a later end.
     QString copiaSessione_;
+    QStringList testiTagliati_;  // cut texts not told yet
 
     template <class T>
     T* Nuovo(QWidget* genitore, const QString& nome, int x, int y, int l, int a);

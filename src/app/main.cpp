@@ -1,5 +1,8 @@
 #include "app/Avvio.h"
+#include "app/Frm2principale.h"
+#include "app/PortaDialoghiReale.h"
 #include "controls/StileSuggerimenti.h"
+#include "platform/ChiusureX11.h"
 
 #include <QApplication>
 
@@ -7,6 +10,13 @@ int main(int argc, char** argv) {
     QApplication applicazione(argc, argv);
     ApplicaStileSuggerimenti(applicazione);
     Programma programma;
+    // The window manager's close of the main window while the encoding window holds it
+    // modal is the encoding window's request; Qt alone would drop it.
+    ChiusureX11 chiusure([&programma](WId finestra) {
+        TForm2Principale& principale = programma.Principale();
+        return principale.isVisible() && principale.winId() == finestra && programma.Porta().InoltraChiusura();
+    });
+    applicazione.installNativeEventFilter(&chiusure);
     programma.Avvia();
     return applicazione.exec();
 }

@@ -303,6 +303,8 @@ void TORVDLGCodificaVideo::RichiestaChiusura() {
         ChiudiCon(riuscita ? RisultatoOk : RisultatoNo);
         return;
     }
+    // The encoder has ended and its end is being told: nothing left to stop.
+    if (!timer.isActive() && !lavoro.InCorso()) return;
     // A second request while the stop is under way changes nothing.
     if (interrompi->isEnabled()) Interrompi();
 }

@@ -62,11 +62,31 @@ Colore DaByte(int r, int g, int b)
            | static_cast<Colore>(b & 0xFF) << 16;
 }
 
+// The language boxes: the last one on gives the language (0 when none is on).
+int LinguaDelleCaselle(const ImpostazioniProgetto& m)
+{
+    const bool caselle[] = {m.Impostazioni_Lingua0, m.Impostazioni_Lingua1, m.Impostazioni_Lingua2,
+                            m.Impostazioni_Lingua3, m.Impostazioni_Lingua4};
+    int lingua = 0;
+    for (int i = 0; i < 5; ++i)
+        if (caselle[i]) lingua = i;
+    return lingua;
+}
+
+// Only the box of the language in force stays on, so the boxes and the interface never disagree.
+void MostraLinguaNelleCaselle(ImpostazioniProgetto& m)
+{
+    bool* caselle[] = {&m.Impostazioni_Lingua0, &m.Impostazioni_Lingua1, &m.Impostazioni_Lingua2,
+                       &m.Impostazioni_Lingua3, &m.Impostazioni_Lingua4};
+    for (int i = 0; i < 5; ++i) *caselle[i] = i == ImpostazioniGlobali.LinguaCorrente;
+}
+
 // The file layout, walked by the writer and by the reader alike, so both keep one order.
 template <class Visitatore, class Modello>
 void Percorri(Visitatore& v, Modello& m, Versione versione)
 {
     v.Sezione("DATI INTERFACCIA");
+    v.PrimaDelleLingue(m);
     v.Flag("Lingua0", m.Impostazioni_Lingua0);
     v.Flag("Lingua1", m.Impostazioni_Lingua1);
     v.Flag("Lingua2", m.Impostazioni_Lingua2);
@@ -275,6 +295,7 @@ public:
         Riga(chiave, nome.isNull() ? kFontPredefinito : nome);
     }
     void Scarta(const char*) {}
+    void PrimaDelleLingue(const ImpostazioniProgetto&) {}
     void DopoLingue(const ImpostazioniProgetto&) {}
     void DopoIntro(const ImpostazioniProgetto&) {}
 };
@@ -388,19 +409,19 @@ public:
             nomeFont = *v;
         }
     }
+    // A box the file does not reach (a file cut inside the block) counts as off.
+    void PrimaDelleLingue(ImpostazioniProgetto& m)
+    {
+        m.Impostazioni_Lingua0 = m.Impostazioni_Lingua1 = m.Impostazioni_Lingua2 = m.Impostazioni_Lingua3 =
+            m.Impostazioni_Lingua4 = false;
+    }
     void DopoLingue(ImpostazioniProgetto& m)
     {
-        if (!ok)
-            return;
-        bool* caselle[] = {&m.Impostazioni_Lingua0, &m.Impostazioni_Lingua1, &m.Impostazioni_Lingua2,
-                           &m.Impostazioni_Lingua3, &m.Impostazioni_Lingua4};
-        int lingua = 0;
-        for (int i = 0; i < 5; ++i)
-            if (*caselle[i]) lingua = i;
-        // Only the box of the language applied stays on, so the boxes never disagree.
-        for (int i = 0; i < 5; ++i) *caselle[i] = i == lingua;
-        ImpostazioniGlobali.LinguaCorrente = lingua;
-        if (applicaLingua) applicaLingua(m);
+        // Also when the block was cut: the boxes read give the language (Italian when none of
+        // them is on), and the language applied at the end is the one the boxes show.
+        ImpostazioniGlobali.LinguaCorrente = LinguaDelleCaselle(m);
+        MostraLinguaNelleCaselle(m);
+        if (ok && applicaLingua) applicaLingua(m);
     }
     void DopoIntro(ImpostazioniProgetto& m)
     {
@@ -518,6 +539,7 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
             esito.Illeggibile = true;
             esito.ErroreLettura = file.Errore();
         }
+        MostraLinguaNelleCaselle(impostazioni);
         if (applicaLingua) applicaLingua(impostazioni);
         return esito;
     }
@@ -541,6 +563,7 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
 
     if (!esito.Completo || esito.RigheMiste > 0) TieniBackup(percorso, file.Contenuto(), esito);
 
+    MostraLinguaNelleCaselle(impostazioni);
     if (applicaLingua) applicaLingua(impostazioni);
     // The language writes its own default texts; a project's own texts win.
     for (auto& [destinazione, valore] : lettore.testiLetti) *destinazione = valore;

@@ -100,6 +100,8 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
          "del progetto: è conservata a parte come:\n%1",
          "The last session, ended by a logout or a shutdown, could not be saved in the project file; it is "
          "kept apart as:\n%1"},
+        {V::TestoTagliato, "Il testo \"%1\" ha %2 caratteri: la casella ne tiene %3, il resto non viene salvato.",
+         "The text \"%1\" has %2 characters: the box holds %3, the rest is not saved."},
     };
     return tabella;
 }

@@ -39,6 +39,7 @@ enum class VoceMessaggio {
     ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
     SessioniSalvateDaParte,     // %1 the copies, one a line
+    TestoTagliato,              // %1 the start of the text, %2 its length, %3 what the box holds
 
     // Fixed captions of the windows that the language table does not give.
     CaptionGrassetto,

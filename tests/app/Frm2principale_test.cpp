@@ -11,6 +11,7 @@
 #include "encoding/ImpostazioniCodec.h"
 #include "project/ApplicaLingua.h"
 #include "project/FileProgetto.h"
+#include "project/TestiMessaggi.h"
 
 #include <gtest/gtest.h>
 
@@ -361,4 +362,44 @@ TEST(Frm2principale, EscapeLeavesTheWindowOpen) {
         EXPECT_EQ(b.f->result(), 0);
     }
     EXPECT_FALSE(QFileInfo::exists(PercorsoFileProgetto()));
+}
+
+// A project whose texts are longer than their boxes hold: the boxes keep what they can, and
+// one notice at start names each text cut, its length and what its box holds.
+TEST(Frm2principale, TextsCutByTheirBoxesAreToldOnceAtStart) {
+    BancoFinestra b;
+    const int limite = b.W<TFlatEdit>("Testo1")->maxLength();
+    b.Imp().Testo2 = QString(limite + 5, QLatin1Char('a'));
+    b.Imp().Intro7Messaggio = QStringLiteral("Intro sette ") + QString(limite, QLatin1Char('b'));
+    b.f->AggiornaViste();
+    Attendi();
+    b.porta.Messaggi.clear();
+    ASSERT_TRUE(b.f->close());  // saves what the boxes hold: the texts as they stand, both cut
+    b.porta.Messaggi.clear();
+    // A project written with longer texts (by hand, or another program) is cut when read.
+    QFile file(PercorsoFileProgetto());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray contenuto = file.readAll();
+    file.close();
+    const QByteArray testo2 = "Testo2          : ";
+    const qsizetype i = contenuto.indexOf(testo2);
+    ASSERT_GE(i, 0);
+    contenuto.insert(i + testo2.size(), QByteArray(10, 'c'));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contenuto);
+    file.close();
+
+    b.Apri(false);
+    Attendi();
+    const QString atteso = TestoMessaggio(VoceMessaggio::TestoTagliato)
+                               .arg(QString(10, QLatin1Char('c')) + QString(20, QLatin1Char('a')) + QStringLiteral("…"))
+                               .arg(limite + 10)
+                               .arg(limite);
+    EXPECT_EQ(b.porta.Messaggi, QStringList{QStringLiteral("2: ") + atteso});
+    EXPECT_EQ(b.Imp().Testo2.size(), limite);
+    // Nothing further is told while nothing more is cut.
+    b.porta.Messaggi.clear();
+    b.f->AggiornaViste();
+    Attendi();
+    EXPECT_TRUE(b.porta.Messaggi.isEmpty()) << b.porta.Messaggi.join("\n").toStdString();
 }

@@ -43,6 +43,44 @@ TEST(TFlatEdit, SoloLeModificheDellUtenteFannoEvento) {
     EXPECT_EQ(spia.count(), 3);
 }
 
+// Un testo più lungo di quanto la casella tiene viene tagliato dalla casella: messo dal codice o
+// incollato, il taglio si dice con la lunghezza che il testo avrebbe avuto; quel che ci sta, no.
+TEST(TFlatEdit, UnTestoTagliatoDallaCasellaLoDice) {
+    TFlatEdit edit;
+    edit.setMaxLength(10);
+    QSignalSpy tagli(&edit, &TFlatEdit::Tagliato);
+    const struct {
+        const char* testo;
+        qsizetype tagliato;  // 0: nessun taglio
+    } casi[] = {{"Drovaskent", 0}, {"Drovaskent presenta", 19}, {"", 0}};
+    for (const auto& c : casi) {
+        tagli.clear();
+        edit.SetText(c.testo);
+        EXPECT_EQ(edit.Text(), QString(c.testo).left(10));
+        ASSERT_EQ(tagli.count(), c.tagliato ? 1 : 0) << c.testo;
+        if (c.tagliato) {
+            EXPECT_EQ(tagli[0][0].value<qsizetype>(), c.tagliato);
+        }
+    }
+
+    edit.show();
+    edit.setFocus();
+    edit.SetText("Quen");
+    QTest::keyClick(&edit, Qt::Key_End);
+    QApplication::clipboard()->setText("vox");
+    tagli.clear();
+    QTest::keySequence(&edit, QKeySequence::Paste);
+    EXPECT_EQ(edit.Text(), "Quenvox");
+    EXPECT_EQ(tagli.count(), 0);
+    // Over a selection the selection goes: "Quen" + "vox intro 2026" would be 18.
+    QApplication::clipboard()->setText("vox intro 2026\nseconda riga");
+    edit.setSelection(4, 3);
+    QTest::keySequence(&edit, QKeySequence::Paste);
+    EXPECT_EQ(edit.Text(), "Quenvox in");
+    ASSERT_EQ(tagli.count(), 1);
+    EXPECT_EQ(tagli[0][0].value<qsizetype>(), 18);
+}
+
 TEST(TFlatMemo, RigheDaCodiceSenzaEventoEDigitazioneConEvento) {
     TFlatMemo memo;
     QSignalSpy spia(&memo, &TFlatMemo::Modificato);

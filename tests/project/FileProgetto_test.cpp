@@ -774,3 +774,48 @@ TEST_F(FileProgetto, SessionCopiesAreNumberedNeverOverwrittenAndNoted) {
     EXPECT_TRUE(SessioniSalvateDaParte(riserva).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(riserva + "/SessioniSalvate.txt"));
 }
+
+// A file cut anywhere in the language block (at a line's end or inside a line), read over
+// boxes that disagree: exactly one box is on afterwards, and it is the language applied last.
+TEST_F(FileProgetto, AFileCutInTheLanguageBlockLeavesOneBoxOnAndItIsTheLanguage) {
+    ImpostazioniProgetto tedesco;
+    tedesco.Impostazioni_Lingua0 = false;
+    tedesco.Impostazioni_Lingua3 = true;
+    ASSERT_TRUE(SalvaProgetto(tedesco, nullptr, File()));
+    const QStringList righe = Righe(LeggiFile(File()));
+    const qsizetype jpg = Indice(righe, "JPG");
+    ASSERT_EQ(jpg, 2 + 7 + 5);  // title, version, banner, five boxes
+    struct Caso {
+        QByteArray contenuto;
+        int lingua;  // the language the boxes read so far give
+    };
+    std::vector<Caso> casi;
+    for (qsizetype n = 2; n <= jpg + 1; ++n) {
+        const QByteArray intere = (righe.mid(0, n).join("\r\n") + "\r\n").toUtf8();
+        // Lingua3's line read gives German; before it no box read is on (those not reached
+        // count as off), and Italian holds.
+        const int lingua = n > Indice(righe, "Lingua3") ? 3 : 0;
+        casi.push_back({intere, lingua});
+        if (n <= jpg) casi.push_back({intere + righe[n].left(18).toUtf8(), lingua});  // the next key without its value
+    }
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.contenuto.right(40).toStdString());
+        ScriviFile(File(), c.contenuto);
+        ImpostazioniProgetto p;
+        p.Impostazioni_Lingua0 = false;
+        p.Impostazioni_Lingua1 = true;  // two boxes on before the read
+        p.Impostazioni_Lingua4 = true;
+        lingueApplicate.clear();
+        CaricaProgetto(p, File());
+        const bool caselle[] = {p.Impostazioni_Lingua0, p.Impostazioni_Lingua1, p.Impostazioni_Lingua2,
+                                p.Impostazioni_Lingua3, p.Impostazioni_Lingua4};
+        EXPECT_EQ(std::count(std::begin(caselle), std::end(caselle), true), 1);
+        const int lingua = ImpostazioniGlobali.LinguaCorrente;
+        EXPECT_EQ(lingua, c.lingua);
+        ASSERT_GE(lingua, 0);
+        ASSERT_LE(lingua, 4);
+        EXPECT_TRUE(caselle[lingua]) << lingua;
+        ASSERT_FALSE(lingueApplicate.empty());
+        EXPECT_EQ(lingueApplicate.back(), lingua);
+    }
+}

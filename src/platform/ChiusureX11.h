@@ -1,0 +1,28 @@
+#pragma once
+// A window manager's close of a window that a modal dialog blocks never reaches that window:
+// Qt drops it on the way. This filter sees the request first (on X11; elsewhere it stays
+// idle) and hands the window to a handler, which may take it.
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QWindow>
+
+#include <functional>
+
+class ChiusureX11 : public QAbstractNativeEventFilter {
+public:
+    // True when the handler took the request; Qt then sees nothing of it.
+    using Gestore = std::function<bool(WId finestra)>;
+
+    // The atoms of the application's X connection; idle when there is none.
+    explicit ChiusureX11(Gestore gestore);
+    // With the atoms given: WM_PROTOCOLS and WM_DELETE_WINDOW.
+    ChiusureX11(quint32 atomoProtocolli, quint32 atomoChiudi, Gestore gestore);
+
+    bool Attivo() const { return atomoProtocolli != 0 && atomoChiudi != 0; }
+    bool nativeEventFilter(const QByteArray& tipo, void* messaggio, qintptr* risultato) override;
+
+private:
+    quint32 atomoProtocolli = 0;
+    quint32 atomoChiudi = 0;
+    Gestore gestore;
+};

@@ -1,0 +1,76 @@
+#include "platform/ChiusureX11.h"
+
+#include <gtest/gtest.h>
+
+#include <xcb/xcb.h>
+
+#include <vector>
+
+namespace {
+
+constexpr quint32 Protocolli = 301, Chiudi = 302, Fuoco = 303;
+
+xcb_client_message_event_t Messaggio(quint32 finestra, quint32 tipo, quint32 dato, uint8_t formato = 32,
+                                     bool inviato = true) {
+    xcb_client_message_event_t e{};
+    e.response_type = XCB_CLIENT_MESSAGE | (inviato ? 0x80 : 0);
+    e.format = formato;
+    e.window = finestra;
+    e.type = tipo;
+    e.data.data32[0] = dato;
+    return e;
+}
+
+}  // namespace
+
+// Only a window manager's WM_DELETE_WINDOW reaches the handler, with its window; what the
+// handler says is whether Qt still sees it.
+TEST(ChiusureX11, OnlyTheCloseRequestReachesTheHandler) {
+    std::vector<WId> viste;
+    bool prendi = true;
+    ChiusureX11 filtro(Protocolli, Chiudi, [&](WId w) {
+        viste.push_back(w);
+        return prendi;
+    });
+    ASSERT_TRUE(filtro.Attivo());
+    const QByteArray xcb("xcb_generic_event_t");
+    const struct {
+        const char* nome;
+        xcb_client_message_event_t evento;
+        QByteArray tipo;
+        bool preso;
+    } casi[] = {
+        {"the close request", Messaggio(77, Protocolli, Chiudi), xcb, true},
+        {"from the server itself", Messaggio(78, Protocolli, Chiudi, 32, false), xcb, true},
+        {"another protocol (focus)", Messaggio(79, Protocolli, Fuoco), xcb, false},
+        {"another message", Messaggio(80, Fuoco, Chiudi), xcb, false},
+        {"another format", Messaggio(81, Protocolli, Chiudi, 8), xcb, false},
+        {"another platform", Messaggio(82, Protocolli, Chiudi), "windows_generic_MSG", false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        viste.clear();
+        auto evento = c.evento;
+        EXPECT_EQ(filtro.nativeEventFilter(c.tipo, &evento, nullptr), c.preso);
+        EXPECT_EQ(viste, c.preso ? std::vector<WId>{evento.window} : std::vector<WId>{});
+    }
+    // Not a client message at all (a key press has the same size).
+    auto tasto = Messaggio(83, Protocolli, Chiudi);
+    tasto.response_type = XCB_KEY_PRESS;
+    EXPECT_FALSE(filtro.nativeEventFilter(xcb, &tasto, nullptr));
+    // Left to Qt when the handler does not take it.
+    prendi = false;
+    auto evento = Messaggio(84, Protocolli, Chiudi);
+    EXPECT_FALSE(filtro.nativeEventFilter(xcb, &evento, nullptr));
+    EXPECT_EQ(viste, std::vector<WId>{84});
+}
+
+// Away from X11 (offscreen here) the filter finds no atoms and lets everything through.
+TEST(ChiusureX11, IdleWithoutAnXConnection) {
+    bool chiamato = false;
+    ChiusureX11 filtro([&](WId) { return chiamato = true; });
+    if (filtro.Attivo()) GTEST_SKIP() << "running on X11";
+    auto evento = Messaggio(77, Protocolli, Chiudi);
+    EXPECT_FALSE(filtro.nativeEventFilter("xcb_generic_event_t", &evento, nullptr));
+    EXPECT_FALSE(chiamato);
+}
