@@ -176,6 +176,7 @@ TEST(LivelliParticelle, ANegativeDiameterIsDrawnAroundTheSameCentre) {
     c.ImpostaRaggio(0);
     c.Aggiorna(false);
     c.Dati(0).size = -60;  // D = -40
+    c.Dati(0).life = 1000;  // nearly opaque: the test is about the place, not the fade
     const auto palle = ComandiCerchio(c, {0xFFFFFF, 0xFFFFFF});
     ASSERT_EQ(palle.size(), 1u);
     QImage tela(200, 200, QImage::Format_ARGB32_Premultiplied);
