@@ -5,7 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
+#include <ctime>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -138,13 +138,16 @@ struct LetturaC {
     jpeg_decompress_struct cinfo;
     GestoreErrori gestore;
     jpeg_progress_mgr progresso;
-    qint64 scadenzaNs;  // steady clock; 0: no limit
+    qint64 scadenzaNs;  // on the thread's processor time; 0: no limit
     bool scaduta;
 };
 
+// The decoding thread's own processor time, not the wall clock's: on a loaded machine a sound
+// picture is not refused as too slow because other programs had the processor.
 qint64 OraNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
 // Called by libjpeg as it works through the rows and scans: past the time limit the decoding
