@@ -14,6 +14,8 @@
 #include "render/CacheImmagini.h"
 #include "render/ImmaginiIllegibili.h"
 
+#include "comune/MisureProcesso.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,14 +50,6 @@ const Bomba Bombe[] = {
 };
 
 const char* const Lettori[] = {"renderer", "thumbnail", "chooser preview", "encoding preview"};
-
-long PiccoKb() {
-    QFile stato(QStringLiteral("/proc/self/status"));
-    if (!stato.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& riga : stato.readAll().split('\n'))
-        if (riga.startsWith("VmHWM:")) return riga.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // One read by one reader; prints ms, the peak growth in kB and the answer.
 int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {

@@ -7,6 +7,8 @@
 //   quenvox_diluvio <case>     one case, one line of figures (what the table runs)
 #include "encoding/LavoroCodifica.h"
 
+#include "comune/MisureProcesso.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,8 +16,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,21 +30,6 @@ struct Caso {
     bool unaRiga;  // one line of mb megabytes; else lines of 67 bytes
 };
 constexpr Caso Casi[] = {{"30 MB of lines", 30, false}, {"100 MB of lines", 100, false}, {"100 MB, one line", 100, true}};
-
-long PiccoKb() {
-    QFile stato(QStringLiteral("/proc/self/status"));
-    if (!stato.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& riga : stato.readAll().split('\n'))
-        if (riga.startsWith("VmHWM:")) return riga.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-// The processor time of this process alone, user and system.
-double MsCpu() {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
-}
 
 bool ScriviEseguibile(const QString& percorso, const QByteArray& testo) {
     QFile f(percorso);

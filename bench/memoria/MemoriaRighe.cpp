@@ -12,6 +12,8 @@
 #include "render/HostSenzaFinestra.h"
 #include "render/LimiteRighe.h"
 
+#include "comune/MisureProcesso.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,20 +43,6 @@ QString RigaLunga() {
     while (riga.size() < LunghezzaMassimaRiga) riga += frase;
     riga.truncate(LunghezzaMassimaRiga);
     return riga;
-}
-
-double MsCpu() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-long PiccoKb() {
-    QFile stato(QStringLiteral("/proc/self/status"));
-    if (!stato.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& riga : stato.readAll().split('\n'))
-        if (riga.startsWith("VmHWM:")) return riga.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 // The preview of frame 0 (what typing the line shows), then an animation's frame 0 and
