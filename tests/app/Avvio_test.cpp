@@ -5,6 +5,7 @@
 #include "app/Frm6configurazione.h"
 #include "app/PortaDialoghiReale.h"
 #include "CasaProgramma.h"
+#include "CorsaProgramma.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_button.h"
 #include "controls/Orv_2016_check.h"
@@ -29,37 +30,11 @@
 
 namespace {
 
-// Runs the program's event loop until it ends. azione runs once the main window has opened
-// (its first show done); a run that hangs is ended and reported.
+// Runs the program until it ends; azione runs once the main window has opened (its first
+// show done).
 bool EseguiFinoAllaFine(Programma& programma, const std::function<void()>& azione) {
-    bool aperta = false;
-    QTimer sonda;
-    sonda.setInterval(5);
-    QObject::connect(&sonda, &QTimer::timeout, [&] {
-        if (aperta || !programma.Principale().isVisible() || !programma.Principale().Aperta()) return;
-        aperta = true;
-        azione();
-    });
-    bool scaduto = false;
-    QString bloccata;
-    QTimer guardia;
-    guardia.setSingleShot(true);
-    QObject::connect(&guardia, &QTimer::timeout, [&] {
-        scaduto = true;
-        if (QWidget* modale = QApplication::activeModalWidget()) {
-            bloccata = QString::fromLatin1(modale->metaObject()->className());
-            for (QLabel* l : modale->findChildren<QLabel*>()) bloccata += QLatin1Char(' ') + l->text();
-            modale->close();
-        }
-        QCoreApplication::exit(1);
-    });
-    sonda.start();
-    guardia.start(30000);
-    programma.Avvia();
-    QApplication::exec();
-    EXPECT_FALSE(scaduto) << "the program did not end; main window open: " << aperta
-                          << ", waiting on: " << bloccata.toStdString();
-    return aperta && !scaduto;
+    return EseguiProgramma(
+        programma, [&] { return programma.Principale().isVisible() && programma.Principale().Aperta(); }, azione);
 }
 
 TEST(Avvio, StartUpPreparesTheFoldersAndTheWindowsInEnglish) {

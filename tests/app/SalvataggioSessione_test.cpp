@@ -7,6 +7,7 @@
 #include "app/Frm2principale.h"
 #include "app/PortaDialoghiReale.h"
 #include "CasaProgramma.h"
+#include "CorsaProgramma.h"
 #include "common/PermessiOrdinari.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "platform/CartelleUtente.h"
@@ -86,39 +87,16 @@ bool DialogoAperto(const QWidget& principale) {
     return false;
 }
 
-// Runs one session to its end. azione runs once the main window has opened and the notices
-// of its start are answered; a session that hangs is ended and reported.
+// Runs one session to its end; azione runs once the main window has opened and the notices
+// of its start are answered.
 bool Sessione(Programma& programma, const std::function<void()>& azione) {
-    bool aperta = false;
-    QTimer sonda;
-    sonda.setInterval(5);
-    QObject::connect(&sonda, &QTimer::timeout, [&] {
-        TForm2Principale& p = programma.Principale();
-        if (aperta || !p.isVisible() || !p.AperturaFinita() || DialogoAperto(p)) return;
-        aperta = true;
-        azione();
-    });
-    bool scaduto = false;
-    QString bloccata;
-    QTimer guardia;
-    guardia.setSingleShot(true);
-    QObject::connect(&guardia, &QTimer::timeout, [&] {
-        scaduto = true;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) {
-                bloccata += QString::fromLatin1(d->metaObject()->className()) + QLatin1Char(' ');
-                for (QLabel* l : d->findChildren<QLabel*>()) bloccata += l->text() + QLatin1Char(' ');
-                d->done(0);
-            }
-        QCoreApplication::exit(1);
-    });
-    sonda.start();
-    guardia.start(30000);
-    programma.Avvia();
-    QApplication::exec();
-    EXPECT_FALSE(scaduto) << "the session did not end; main window open: " << aperta
-                          << "; open: " << bloccata.toStdString();
-    return aperta && !scaduto;
+    return EseguiProgramma(
+        programma,
+        [&] {
+            const TForm2Principale& p = programma.Principale();
+            return p.isVisible() && p.AperturaFinita() && !DialogoAperto(p);
+        },
+        azione);
 }
 
 // A change the saved file shows, then the end of the session.
