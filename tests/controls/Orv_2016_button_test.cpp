@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -120,16 +121,14 @@ TEST(Orv_2016_Button, UnaFinestraModaleToglieLAspettoAttivo) {
     t.mouse.Entra(60, 10);
     ASSERT_EQ(t.Foto().pixel(60, 2), Attivo);
     t.mouse.Click(60, 10);
-    ASSERT_GE(t.eventi.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(t.eventi.begin(), t.eventi.begin() + 3),
-              (std::vector<std::string>{"enter", "click", "leave"}));
-    // Qt may already have told that the pointer is over it again; the look follows the last word.
-    if (t.eventi.size() == 3) {
-        EXPECT_EQ(t.Foto().pixel(60, 2), Normale);
-    } else {
-        EXPECT_EQ(t.eventi, (std::vector<std::string>{"enter", "click", "leave", "enter"}));
-        EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
-    }
+    // The screen pointer follows the synthetic one, so Qt's own enter and leave may come around
+    // the click, as an earlier test left the pointer: what holds is that a leave follows the
+    // click, and that the look follows the last word.
+    const auto click = std::find(t.eventi.begin(), t.eventi.end(), "click");
+    ASSERT_NE(click, t.eventi.end());
+    ASSERT_NE(click + 1, t.eventi.end()) << "no leave after the click";
+    EXPECT_EQ(*(click + 1), "leave");
+    EXPECT_EQ(t.Foto().pixel(60, 2), t.eventi.back() == "enter" ? Attivo : Normale);
     // The pointer found over it again lights it again.
     t.mouse.Muovi(61, 10);
     EXPECT_EQ(t.Foto().pixel(60, 2), Attivo);
