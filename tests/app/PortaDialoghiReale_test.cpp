@@ -210,10 +210,10 @@ TEST(PortaDialoghiReale, TheCodecWindowShowsTheProjectsRateInEveryLanguage) {
 
 }  // namespace
 
-// The main window's close while the encoding window is open is that window's: during the run
-// it stops the encoder as "Interrompi" does, after it it closes the encoding window as
-// "Chiudi" does; the main window stays open through both.
-TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodingWindow) {
+// The main window's close while the encoding window is open: during the run it stops the
+// encoder as "Interrompi" does and the main window stays; after the run it closes what it was
+// aimed at, the encoding window first and then the main window.
+TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItAfterItClosesTheMainWindow) {
     Banco b;
     const QString cartella = b.casa.Sotto("Video");
     ScriviFrame(cartella, 6, true);
@@ -266,5 +266,6 @@ TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodi
     EXPECT_TRUE(finestra.Lavoro().Risultato().Interrotta);
     EXPECT_FALSE(finestra.isVisible());
     EXPECT_EQ(domande.size(), 1);
+    EXPECT_TRUE(AttendiChe([&] { return !b.principale->isVisible(); }));
     b.principale->ImpostaPorta(nullptr);
 }
