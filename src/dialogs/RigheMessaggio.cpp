@@ -85,7 +85,8 @@ FormaMessaggio FormaDelMessaggio(const QString& testo, QSize base, QSize massima
     FormaMessaggio f;
     f.Larghezza = base.width();
     f.Righe = Avvolgi(testo, f.Larghezza, misura);
-    auto altezza = [&f, interlinea] { return int(f.Righe.size()) * interlinea; };
+    // Half a line of room keeps the last line's descenders off the buttons' panel.
+    auto altezza = [&f, interlinea] { return int(f.Righe.size()) * interlinea + interlinea / 2; };
     if (altezza() > base.height()) {
         // Wider only as far as the text's own lines need, so a path stays on one line.
         int piuLarga = 0;
