@@ -933,6 +933,11 @@ bool TForm2Principale::SalvaAllaFineSessione() {
     return true;
 }
 
+bool TForm2Principale::ClicBloccato(QPoint punto) {
+    if (!isVisible() || !porta_ || !cornice_->SuPulsanteChiudi(punto)) return false;
+    return porta_->InoltraChiusura();
+}
+
 void TForm2Principale::closeEvent(QCloseEvent* e) {
     // While the encoding window is open the request is its own: it stops the run, or closes.
     if (!fineSessione_ && porta_ && porta_->InoltraChiusura()) {
