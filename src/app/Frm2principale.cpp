@@ -808,11 +808,17 @@ void TForm2Principale::PrimaApertura() {
 void TForm2Principale::TestoTagliato(const QString& tenuto, qsizetype lunghezza, int limite) {
     constexpr int Inizio = 30;
     const QString inizio = tenuto.left(Inizio) + (tenuto.size() > Inizio ? QStringLiteral("…") : QString());
-    const QString nota = TestoMessaggio(VoceMessaggio::TestoTagliato).arg(inizio).arg(lunghezza).arg(limite);
-    if (!testiTagliati_.contains(nota)) testiTagliati_ << nota;
+    // In one call: a "%1" of the user's text stays as it is.
+    const QString nota =
+        TestoMessaggio(VoceMessaggio::TestoTagliato).arg(inizio, QString::number(lunghezza), QString::number(limite));
+    // The twins of a message are cut alike: one notice for them.
+    if (testiTagliati_.contains(nota)) return;
+    testiTagliati_ << nota;
     if (testiTagliati_.size() > 1) return;
     // After whatever cut the others too (a project read, a message copied into its twins).
-    QTimer::singleShot(0, this, [this] { SegnalaAvviso(std::exchange(testiTagliati_, {}).join(QLatin1Char('\n'))); });
+    QTimer::singleShot(0, this, [this] {
+        for (const QString& n : std::exchange(testiTagliati_, {})) SegnalaAvviso(n);
+    });
 }
 
 void TForm2Principale::CostruisciElencoFont(const QString& nomeFont) {
@@ -925,6 +931,11 @@ bool TForm2Principale::SalvaAllaFineSessione() {
     LeggiViste();
     SalvaSenzaChiedere();
     return true;
+}
+
+bool TForm2Principale::ClicBloccato(QPoint punto) {
+    if (!isVisible() || !porta_ || !cornice_->SuPulsanteChiudi(punto)) return false;
+    return porta_->InoltraChiusura();
 }
 
 void TForm2Principale::closeEvent(QCloseEvent* e) {

@@ -13,6 +13,7 @@
 #include "render/HostRendering.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -92,12 +93,18 @@ public:
     void ImpostaVoci(FinestraLingua finestra, ProprietaLingua proprieta, const QString& controllo,
                      const QStringList& voci) override;
 
+    // A left click that a modal window (the encoding window) kept from this window: on the
+    // frame's close button it is the close request the window manager's close would be.
+    // True when it was taken.
+    bool ClicBloccato(QPoint punto);
+
 public slots:
     void reject() override;
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 

@@ -46,7 +46,8 @@ public:
     virtual QString SceltaCodec(int lingua) = 0;
     // The encoding window after a completed run, with the frames the hand-off describes.
     virtual void Codifica(int lingua, const ConsegnaCodifica& consegna) = 0;
-    // A close request of the main window while the encoding window is open goes to that
-    // window (true); false when it is not open.
+    // A close request of the main window while the encoding window is open (true; false when
+    // it is not): during the run it stops the run; after it, it closes that window and then
+    // the main window.
     virtual bool InoltraChiusura() { return false; }
 };

@@ -13,6 +13,7 @@
 #include "platform/CartelleUtente.h"
 
 #include <QDir>
+#include <QTimer>
 
 namespace {
 const QString Parola1 = QStringLiteral("QV");
@@ -107,7 +108,11 @@ void PortaDialoghiReale::Codifica(int lingua, const ConsegnaCodifica& consegna) 
 
 bool PortaDialoghiReale::InoltraChiusura() {
     if (!codificaVideo->isVisible()) return false;
+    const bool inCorso = codificaVideo->InEsecuzione();
     codificaVideo->RichiestaChiusura();
+    // After the run the close was aimed at the main window: it follows once the encoding
+    // window is gone, as at any other time.
+    if (!inCorso) QTimer::singleShot(0, &principale, [p = &principale] { p->close(); });
     return true;
 }
 

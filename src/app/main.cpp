@@ -16,6 +16,13 @@ int main(int argc, char** argv) {
         TForm2Principale& principale = programma.Principale();
         return principale.isVisible() && principale.winId() == finestra && programma.Porta().InoltraChiusura();
     });
+    // So is a click on the main window's own close button, which Qt drops the same way.
+    chiusure.ImpostaClic([&programma](WId finestra, QPoint punto) {
+        TForm2Principale& principale = programma.Principale();
+        const QWidget* modale = QApplication::activeModalWidget();
+        return modale && modale != &principale && principale.isVisible() && principale.winId() == finestra &&
+               principale.ClicBloccato(punto);
+    });
     applicazione.installNativeEventFilter(&chiusure);
     programma.Avvia();
     return applicazione.exec();

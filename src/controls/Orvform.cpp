@@ -330,11 +330,12 @@ void ORVForm::mouseMoveEvent(QMouseEvent* e) {
     }
 }
 
+bool ORVForm::SuPulsanteChiudi(QPoint punto) const {
+    return visibileChiudi && PulsanteColpito(Pulsanti(), width(), punto.x(), punto.y()) == ZonaChiudi;
+}
+
 void ORVForm::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
-    const PulsantiForm pulsanti = Pulsanti();
-    const bool chiudi = TastoPremuto && zonaAttiva == ZonaChiudi && visibileChiudi &&
-                        PulsanteColpito(pulsanti, width(), pos.x(), pos.y()) == ZonaChiudi;
+    const bool chiudi = TastoPremuto && zonaAttiva == ZonaChiudi && SuPulsanteChiudi(e->position().toPoint());
     TastoPremuto = false;
     zonaAttiva = ZonaNessuna;
     spostamentoManuale = false;

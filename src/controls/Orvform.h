@@ -74,6 +74,8 @@ public:
     bool Massimizzato() const { return massimizzato; }
     bool Premuto() const { return TastoPremuto; }
     PulsantiForm Pulsanti() const;
+    // Whether punto (in the frame's pixels) lies on the visible close button.
+    bool SuPulsanteChiudi(QPoint punto) const;
 
     void Disegna(QPainter& p);
 

@@ -5,6 +5,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -26,11 +30,9 @@ void TFlatEdit::SetText(const QString& testo) {
     if (testo.size() > text().size()) emit Tagliato(testo.size());
 }
 
-qsizetype TFlatEdit::LunghezzaDopoIncolla() const {
-    const QString incolla = QGuiApplication::clipboard()->text();
-    // A line edit pastes the first line only.
-    const qsizetype riga = incolla.indexOf(QLatin1Char('\n'));
-    return text().size() - selectedText().size() + (riga < 0 ? incolla.size() : riga);
+qsizetype TFlatEdit::LunghezzaCon(const QString& entrante, qsizetype tolti) const {
+    // The line edit keeps a pasted text whole, line breaks and all.
+    return text().size() - tolti + entrante.size();
 }
 
 void TFlatEdit::ControllaIncolla(qsizetype attesa) {
@@ -42,7 +44,7 @@ void TFlatEdit::keyPressEvent(QKeyEvent* e) {
         QLineEdit::keyPressEvent(e);
         return;
     }
-    const qsizetype attesa = LunghezzaDopoIncolla();
+    const qsizetype attesa = LunghezzaCon(QGuiApplication::clipboard()->text(), selectedText().size());
     QLineEdit::keyPressEvent(e);
     ControllaIncolla(attesa);
 }
@@ -50,9 +52,33 @@ void TFlatEdit::keyPressEvent(QKeyEvent* e) {
 void TFlatEdit::contextMenuEvent(QContextMenuEvent* e) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
     if (QAction* incolla = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        const qsizetype attesa = LunghezzaDopoIncolla();
+        const qsizetype attesa = LunghezzaCon(QGuiApplication::clipboard()->text(), selectedText().size());
         // After the menu's own paste, which was connected first.
         connect(incolla, &QAction::triggered, this, [this, attesa] { ControllaIncolla(attesa); });
     }
     menu->exec(e->globalPos());
+}
+
+void TFlatEdit::mouseReleaseEvent(QMouseEvent* e) {
+    const QClipboard* appunti = QGuiApplication::clipboard();
+    // The middle button pastes the selection at the pointer, the box's own selection dropped.
+    const bool incolla = e->button() == Qt::MiddleButton && appunti->supportsSelection() && !isReadOnly();
+    const qsizetype attesa = incolla ? LunghezzaCon(appunti->text(QClipboard::Selection), 0) : 0;
+    QLineEdit::mouseReleaseEvent(e);
+    if (incolla) ControllaIncolla(attesa);
+}
+
+void TFlatEdit::dropEvent(QDropEvent* e) {
+    // A text moved within the box leaves its old place.
+    const bool spostato = e->source() == this && e->dropAction() == Qt::MoveAction;
+    const qsizetype attesa =
+        e->mimeData() ? LunghezzaCon(e->mimeData()->text(), spostato ? selectedText().size() : 0) : 0;
+    QLineEdit::dropEvent(e);
+    ControllaIncolla(attesa);
+}
+
+void TFlatEdit::inputMethodEvent(QInputMethodEvent* e) {
+    const qsizetype attesa = LunghezzaCon(e->commitString(), selectedText().size());
+    QLineEdit::inputMethodEvent(e);
+    if (!e->commitString().isEmpty()) ControllaIncolla(attesa);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The flat one-line edit. Text set by code fires nothing; every user edit (typing, paste,
 // cut, input method) fires Modificato. A text longer than the box holds (maxLength) is cut by
-// it: set by code or pasted, the cut is told by Tagliato, never left silent.
+// it: however it comes in (set by code, typed, pasted, pasted with the middle button, dropped,
+// from an input method), the cut is told by Tagliato, never left silent.
 #include <QLineEdit>
 
 class TFlatEdit : public QLineEdit {
@@ -20,9 +21,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
-    // The length the text would have after pasting the clipboard over the selection.
-    qsizetype LunghezzaDopoIncolla() const;
+    // The length the text would have with entrante put in place of tolti of its characters.
+    qsizetype LunghezzaCon(const QString& entrante, qsizetype tolti) const;
     void ControllaIncolla(qsizetype attesa);
 };

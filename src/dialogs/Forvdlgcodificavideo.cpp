@@ -320,8 +320,10 @@ void TORVDLGCodificaVideo::MostraChiudi() {
 void TORVDLGCodificaVideo::Fine(const RisultatoCodifica& r) {
     riuscita = r.Riuscita;
     if (r.Riuscita) {
-        Chiedi(MessaggioAvviso, TestoFinestra(VoceFinestra::VideoCreato, LinguaDialogo()));
-        Apri(parametri.CartellaVideo, VoceFinestra::CartellaVideo);
+        // The desktop's opener may fail without a word: the news itself says where the video is.
+        Chiedi(MessaggioAvviso, TestoFinestra(VoceFinestra::VideoCreato, LinguaDialogo()) + QLatin1Char('\n') +
+                                    TestoFinestra(VoceFinestra::FileVideo, LinguaDialogo()).arg(r.PercorsoVideo));
+        Apri(parametri.CartellaVideo, {});
     } else {
         // Why it failed comes first, in one line; the log question only when there is a log.
         const QString motivo = MotivoFallimento(r, LinguaDialogo());
@@ -344,11 +346,11 @@ int TORVDLGCodificaVideo::Chiedi(int tipo, const QString& testo) {
     return box.MostraMessaggio(tipo, testo);
 }
 
-void TORVDLGCodificaVideo::Apri(const QString& percorso, TestiCodifica::VoceFinestra dove) {
+void TORVDLGCodificaVideo::Apri(const QString& percorso, std::optional<TestiCodifica::VoceFinestra> dove) {
     const QUrl url = QUrl::fromLocalFile(percorso);
     const bool aperto = apertura ? apertura(url) : QDesktopServices::openUrl(url);
-    // Without a program to open it, the user still learns where it is.
-    if (!aperto) Chiedi(MessaggioAvviso, TestoFinestra(dove, LinguaDialogo()).arg(percorso));
+    // Without a program to open it, the user still learns where it is (unless told already).
+    if (!aperto && dove) Chiedi(MessaggioAvviso, TestoFinestra(*dove, LinguaDialogo()).arg(percorso));
 }
 
 QString TORVDLGCodificaVideo::Figura(int indice) const {

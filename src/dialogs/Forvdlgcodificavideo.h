@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class BarraProgressoBlocchi;
 class ORV_2016_Button;
@@ -112,8 +113,8 @@ private:
     void Interrompi();
     void MostraChiudi();
     void Fine(const RisultatoCodifica& r);
-    // Opens a file or folder; when nothing can, tells where it is with the entry dove.
-    void Apri(const QString& percorso, TestiCodifica::VoceFinestra dove);
+    // Opens a file or folder; when nothing can, tells where it is with the entry dove, if any.
+    void Apri(const QString& percorso, std::optional<TestiCodifica::VoceFinestra> dove);
     int Chiedi(int tipo, const QString& testo);
 
     ParametriCodifica parametri;

@@ -6,6 +6,7 @@
 #include "controls/Orvlrbutton.h"
 #include "controls/Orvpannellobordo.h"
 #include "controls/Posizionamento.h"
+#include "platform/ValoriProgramma.h"
 #include "dialogs/ArteDialoghi.h"
 #include "dialogs/ElementiDialogo.h"
 #include "dialogs/RigheMessaggio.h"
@@ -14,6 +15,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -30,6 +34,26 @@ constexpr int AltezzaPannello = 76;
 constexpr int AltezzaMessaggio = 161;
 constexpr int YPulsanti = 12;
 constexpr int YAncora = 48;
+constexpr int MargineTesto = 16;
+// Lines wider than this tire the eye; a path longer than that wraps.
+constexpr int LarghezzaMassimaTesto = 1100;
+constexpr int LarghezzaBarra = 12;
+
+// The box whose run is on screen, if any: every message of the program passes its way.
+TORVDLGMessaggi* boxAperto = nullptr;
+
+bool EDomanda(int tipo) {
+    const int t = TORVDLGMessaggi::TipoMostrato(tipo);
+    return t == MessaggioDomanda || t == MessaggioDomandaAncora;
+}
+
+// The size a window may take on its screen, as CentraRidimensionaForm clamps it.
+QSize AreaDisponibile(const QWidget* finestra) {
+    const QScreen* schermo = finestra->screen();
+    const QRect corrente = schermo ? schermo->availableGeometry() : QRect();
+    constexpr int Enorme = 1 << 20;
+    return RettangoloCentrato(AreaLavoro, corrente, Enorme, Enorme, ModoPosizionamento).size();
+}
 
 QLabel* Icona(QWidget* genitore, ArteDialoghi::IconaMessaggio tipo) {
     auto* l = new QLabel(genitore);
@@ -43,33 +67,44 @@ QLabel* Icona(QWidget* genitore, ArteDialoghi::IconaMessaggio tipo) {
 TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
     Dimensiona(Larghezza, Altezza, false);
     ORVFormClient* c = Client();
-    const int W = c->width(), H = c->height();
+    clientBase = c->size();
+    larghezzaFinestra = Larghezza;
 
-    const int lato = ArteDialoghi::LatoIconaMessaggio;
-    const QRect postoIcona((W - lato) / 2, (H - AltezzaPannello - AltezzaMessaggio - lato) / 2, lato, lato);
     imgError = Icona(c, ArteDialoghi::IconaMessaggio::Errore);
     imgInfo = Icona(c, ArteDialoghi::IconaMessaggio::Informazione);
     imgQuestion = Icona(c, ArteDialoghi::IconaMessaggio::Domanda);
-    for (QLabel* l : {imgError, imgInfo, imgQuestion}) l->setGeometry(postoIcona);
 
-    messaggio = new QLabel(c);
-    messaggio->setGeometry(16, H - AltezzaPannello - AltezzaMessaggio, W - 32, AltezzaMessaggio);
-    // Laid out by Prepara, line by line.
+    scorrimento = new QScrollArea(c);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrimento->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scorrimento->setWidgetResizable(false);
+    scorrimento->setStyleSheet(QStringLiteral(
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+        "QScrollBar:vertical { background: #2D2D2D; width: %1px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: #808080; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+                                   .arg(LarghezzaBarra));
+    scorrimento->viewport()->setAutoFillBackground(false);
+    scorrimento->setObjectName(QStringLiteral("Scorrimento"));
+
+    messaggio = new QLabel;
+    messaggio->setObjectName(QStringLiteral("Messaggio"));
+    // Laid out by MostraTesto, line by line.
     messaggio->setWordWrap(false);
     messaggio->setAlignment(Qt::AlignCenter);
     messaggio->setTextFormat(Qt::PlainText);
     messaggio->setFont(FontControllo("Calibri", 14));
     messaggio->setStyleSheet(QStringLiteral("color: #C0C0C0; background: transparent;"));
+    scorrimento->setWidget(messaggio);
 
     panel1 = new ORVPannelloBordo(c);
-    panel1->setGeometry(0, H - AltezzaPannello, W, AltezzaPannello);
     panel1->SetColor(0x404040);
     panel1->SetBorderColor(0x404040);
-    // The three buttons sit around the middle; Si and No take the outer places.
-    const int mezzo = W / 2;
-    btn1 = CreaPulsanteRisposta(panel1, mezzo - 250, YPulsanti);
-    btn3 = CreaPulsanteRisposta(panel1, mezzo - 50, YPulsanti);
-    btn2 = CreaPulsanteRisposta(panel1, mezzo + 150, YPulsanti);
+    btn1 = CreaPulsanteRisposta(panel1, 0, YPulsanti);
+    btn3 = CreaPulsanteRisposta(panel1, 0, YPulsanti);
+    btn2 = CreaPulsanteRisposta(panel1, 0, YPulsanti);
     btn1->OnClick = [this](QObject*) { Rispondi(RisultatoSi); };
     btn2->OnClick = [this](QObject*) { Rispondi(RisultatoNo); };
     btn3->OnClick = [this](QObject*) { Rispondi(RisultatoOk); };
@@ -78,11 +113,34 @@ TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
     ancora->SetORV_Disegnato(true);
     ancora->SetORV_DisegnatoColoreSfondo(0x404040);
     ancora->SetCaption(QString());
-    ancora->setGeometry(mezzo - 12, YAncora, 24, 20);
+    Disponi(clientBase.width() - 2 * MargineTesto, AltezzaMessaggio);
+}
+
+TORVDLGMessaggi::~TORVDLGMessaggi() {
+    if (boxAperto == this) boxAperto = nullptr;
 }
 
 int TORVDLGMessaggi::TipoMostrato(int tipo) {
     return tipo >= MessaggioErrore && tipo <= MessaggioDomandaAncora ? tipo : MessaggioAvviso;
+}
+
+void TORVDLGMessaggi::Disponi(int larghezzaTesto, int altezzaTesto) {
+    const int W = std::max(clientBase.width(), larghezzaTesto + 2 * MargineTesto);
+    const int sopra = clientBase.height() - AltezzaPannello - AltezzaMessaggio;
+    const int H = sopra + std::max(altezzaTesto, AltezzaMessaggio) + AltezzaPannello;
+    larghezzaFinestra = Larghezza + W - clientBase.width();
+    Dimensiona(larghezzaFinestra, Altezza + H - clientBase.height(), false);
+
+    const int lato = ArteDialoghi::LatoIconaMessaggio;
+    for (QLabel* l : {imgError, imgInfo, imgQuestion}) l->setGeometry((W - lato) / 2, (sopra - lato) / 2, lato, lato);
+    scorrimento->setGeometry(MargineTesto, sopra, W - 2 * MargineTesto, H - sopra - AltezzaPannello);
+    panel1->setGeometry(0, H - AltezzaPannello, W, AltezzaPannello);
+    // The three buttons sit around the middle; Si and No take the outer places.
+    const int mezzo = W / 2;
+    btn1->move(mezzo - 250, YPulsanti);
+    btn3->move(mezzo - 50, YPulsanti);
+    btn2->move(mezzo + 150, YPulsanti);
+    ancora->setGeometry(mezzo - 12, YAncora, 24, 20);
 }
 
 void TORVDLGMessaggi::Prepara(int tipo, const QString& testo) {
@@ -119,17 +177,52 @@ void TORVDLGMessaggi::Prepara(int tipo, const QString& testo) {
 void TORVDLGMessaggi::MostraTesto(const QString& nuovo) {
     testoIntero = nuovo;
     const QFontMetrics metrica(messaggio->font());
-    const QRect area = messaggio->contentsRect();
-    const RigheMessaggio righe =
-        DividiInRighe(testoIntero, area.width(), std::max(1, area.height() / metrica.lineSpacing()),
-                      [&metrica](QStringView t) { return metrica.horizontalAdvance(t.toString()); });
-    messaggio->setText(righe.Righe.join(QLatin1Char('\n')));
-    messaggio->setToolTip(righe.Accorciato ? testoIntero : QString());
+    const QSize base(clientBase.width() - 2 * MargineTesto, AltezzaMessaggio);
+    // What the screen leaves around the frame, the icon band and the buttons.
+    const QSize fuori(Larghezza - base.width(), Altezza - base.height());
+    const QSize area = AreaDisponibile(this) - fuori;
+    const QSize massima(std::min(area.width(), LarghezzaMassimaTesto), area.height());
+    const FormaMessaggio forma =
+        FormaDelMessaggio(testoIntero, base, massima, metrica.lineSpacing(), LarghezzaBarra,
+                          [&metrica](QStringView t) { return metrica.horizontalAdvance(t.toString()); });
+    messaggio->setText(forma.Righe.join(QLatin1Char('\n')));
+    messaggio->setToolTip(QString());
+    Disponi(forma.Larghezza, forma.AltezzaVisibile);
+    messaggio->resize(forma.Larghezza - (forma.Scorre() ? LarghezzaBarra : 0), forma.AltezzaTesto);
+    scorrimento->verticalScrollBar()->setValue(0);
 }
 
 int TORVDLGMessaggi::MostraMessaggio(int tipo, const QString& testo) {
+    if (!boxAperto) return Esegui(tipo, testo);
+    if (!EDomanda(tipo)) {
+        boxAperto->inAttesa.push_back({tipo, testo, LinguaDialogo()});
+        return RisultatoNessuno;
+    }
+    // A question's caller needs the answer now: a box of its own, over the open one.
+    TORVDLGMessaggi sopra(boxAperto);
+    sopra.Inizializza(LinguaDialogo(), Cornice()->Lato1Alternativo(), Cornice()->Lato1AlternativoCaption1(),
+                      Cornice()->Lato1AlternativoCaption2());
+    TORVDLGMessaggi* sotto = std::exchange(boxAperto, nullptr);
+    const int risposta = sopra.Esegui(tipo, testo);
+    // Notices that came while the question was up are still to come, after the box below.
+    sotto->inAttesa += std::exchange(sopra.inAttesa, {});
+    boxAperto = sotto;
+    return risposta;
+}
+
+int TORVDLGMessaggi::Esegui(int tipo, const QString& testo) {
+    boxAperto = this;
     Prepara(tipo, testo);
-    return EseguiModale();
+    const int risultato = EseguiModale();
+    while (!inAttesa.isEmpty()) {
+        const Attesa a = inAttesa.takeFirst();
+        Inizializza(a.lingua, Cornice()->Lato1Alternativo(), Cornice()->Lato1AlternativoCaption1(),
+                    Cornice()->Lato1AlternativoCaption2());
+        Prepara(a.tipo, a.testo);
+        EseguiModale();
+    }
+    boxAperto = nullptr;
+    return risultato;
 }
 
 void TORVDLGMessaggi::Rispondi(int risultato) {
@@ -138,6 +231,6 @@ void TORVDLGMessaggi::Rispondi(int risultato) {
 }
 
 void TORVDLGMessaggi::showEvent(QShowEvent* e) {
-    CentraRidimensionaForm(this, Larghezza, height());
+    CentraRidimensionaForm(this, larghezzaFinestra, height());
     DialogoOrv::showEvent(e);
 }

@@ -1,22 +1,35 @@
 #pragma once
 // The message box: a title by kind, one of three icons, the text, the answer buttons and,
-// for kinds 4 to 6, the "Ancora" check box. The text is laid into the box's lines by
-// DividiInRighe, so a long path wraps and nothing is cut off; a text too long for the box is
-// shortened with "…" and shows whole as the tooltip.
+// for kinds 4 to 6, the "Ancora" check box. The box shows every word of its text: a long path
+// wraps, and a text taller than the box grows it, taller and wider, up to the screen's work
+// area; past that the lines scroll.
+//
+// One message never replaces another: a notice raised while a box is up (by a redraw behind
+// it, or another window) waits and comes once the open one is answered; a question, whose
+// caller needs its answer at once, comes in a box of its own over the open one.
 #include "dialogs/DialogoOrv.h"
+
+#include <QList>
+#include <QSize>
 
 class ORVLRButton;
 class ORV_2016_Check;
 class ORVPannelloBordo;
 class QLabel;
+class QScrollArea;
 
 class TORVDLGMessaggi : public DialogoOrv {
     Q_OBJECT
 public:
     explicit TORVDLGMessaggi(QWidget* owner = nullptr);
 
-    // Returns 1 (Ok), 6 (Si), 7 (No) or 0 (Esc). A kind outside 1..6 shows as a notice.
+    ~TORVDLGMessaggi() override;
+
+    // Returns 1 (Ok), 6 (Si), 7 (No) or 0 (Esc). A kind outside 1..6 shows as a notice. A
+    // notice that must wait for an open box returns 0 at once: nobody has seen it yet.
     int MostraMessaggio(int tipo, const QString& testo);
+    // The notices waiting for the box now open.
+    int InAttesa() const { return int(inAttesa.size()); }
     // Whether "Ancora" was on when the box was answered.
     bool RispostaAncora() const { return rispostaAncora; }
 
@@ -28,6 +41,8 @@ public:
     QLabel* IMGInfo() const { return imgInfo; }
     QLabel* IMGQuestion() const { return imgQuestion; }
     QLabel* Messaggio() const { return messaggio; }
+    // Holds Messaggio; its bar shows when the lines are taller than the screen leaves.
+    QScrollArea* Scorrimento() const { return scorrimento; }
     ORVLRButton* BTN_1() const { return btn1; }
     ORVLRButton* BTN_2() const { return btn2; }
     ORVLRButton* BTN_3() const { return btn3; }
@@ -40,14 +55,25 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    struct Attesa {
+        int tipo;
+        QString testo;
+        int lingua;
+    };
+
+    // Shows the box and then every notice that came meanwhile.
+    int Esegui(int tipo, const QString& testo);
     void Prepara(int tipo, const QString& testo);
     void MostraTesto(const QString& nuovo);
+    // Places the controls around a text place of that size (the box's own at least).
+    void Disponi(int larghezzaTesto, int altezzaTesto);
     void Rispondi(int risultato);
 
     QLabel* imgError;
     QLabel* imgInfo;
     QLabel* imgQuestion;
     QLabel* messaggio;
+    QScrollArea* scorrimento;
     ORVPannelloBordo* panel1;
     ORVLRButton* btn1;
     ORVLRButton* btn2;
@@ -55,4 +81,7 @@ private:
     ORV_2016_Check* ancora;
     bool rispostaAncora = false;
     QString testoIntero;
+    QList<Attesa> inAttesa;
+    QSize clientBase;
+    int larghezzaFinestra;
 };

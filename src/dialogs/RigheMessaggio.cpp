@@ -1,5 +1,7 @@
 #include "dialogs/RigheMessaggio.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Puntini = QStringLiteral("\u2026");
@@ -74,4 +76,30 @@ RigheMessaggio DividiInRighe(const QString& testo, int larghezza, int righeMassi
     while (!ultima.isEmpty() && misura(ultima + Puntini) > larghezza) ultima.chop(1);
     ultima += Puntini;
     return r;
+}
+
+FormaMessaggio FormaDelMessaggio(const QString& testo, QSize base, QSize massima, int interlinea, int barra,
+                                 const MisuraTesto& misura) {
+    massima = massima.expandedTo(base);
+    interlinea = std::max(interlinea, 1);
+    FormaMessaggio f;
+    f.Larghezza = base.width();
+    f.Righe = Avvolgi(testo, f.Larghezza, misura);
+    // Half a line of room keeps the last line's descenders off the buttons' panel.
+    auto altezza = [&f, interlinea] { return int(f.Righe.size()) * interlinea + interlinea / 2; };
+    if (altezza() > base.height()) {
+        // Wider only as far as the text's own lines need, so a path stays on one line.
+        int piuLarga = 0;
+        for (const QString& paragrafo : testo.split(QLatin1Char('\n'))) piuLarga = std::max(piuLarga, misura(paragrafo));
+        f.Larghezza = std::clamp(piuLarga, base.width(), massima.width());
+        f.Righe = Avvolgi(testo, f.Larghezza, misura);
+        if (altezza() > massima.height()) {
+            // The scroll bar's width comes beside the lines where the screen has room.
+            f.Larghezza = std::clamp(piuLarga + barra, base.width(), massima.width());
+            f.Righe = Avvolgi(testo, std::max(f.Larghezza - barra, 1), misura);
+        }
+    }
+    f.AltezzaTesto = std::max(altezza(), base.height());
+    f.AltezzaVisibile = std::min(f.AltezzaTesto, massima.height());
+    return f;
 }

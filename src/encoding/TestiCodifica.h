@@ -63,6 +63,7 @@ enum class VoceFinestra {
     ProceduraInterrotta,
     Arresto,        // the title while a stopped run ends
     CartellaVideo,  // %1 the folder, when nothing could open it
+    FileVideo,      // %1 the video made, under the news that it was
     FileLog,        // %1 the log file, when nothing could open it
     // Why a frame file is not whole (after "cannot be read").
     NonBmp,

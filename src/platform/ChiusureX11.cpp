@@ -36,7 +36,13 @@ bool ChiusureX11::nativeEventFilter(const QByteArray& tipo, void* messaggio, qin
     if (!Attivo() || !gestore || !messaggio || tipo != QByteArrayLiteral("xcb_generic_event_t")) return false;
     const auto* evento = static_cast<const xcb_generic_event_t*>(messaggio);
     // The top bit only says the event was sent by another client, as a window manager's is.
-    if ((evento->response_type & 0x7F) != XCB_CLIENT_MESSAGE) return false;
+    const uint8_t tipoEvento = evento->response_type & 0x7F;
+    if (tipoEvento == XCB_BUTTON_RELEASE) {
+        const auto* tasto = static_cast<const xcb_button_release_event_t*>(messaggio);
+        if (tasto->detail != XCB_BUTTON_INDEX_1 || !gestoreClic) return false;
+        return gestoreClic(static_cast<WId>(tasto->event), QPoint(tasto->event_x, tasto->event_y));
+    }
+    if (tipoEvento != XCB_CLIENT_MESSAGE) return false;
     const auto* cliente = static_cast<const xcb_client_message_event_t*>(messaggio);
     if (cliente->format != 32 || cliente->type != atomoProtocolli || cliente->data.data32[0] != atomoChiudi)
         return false;

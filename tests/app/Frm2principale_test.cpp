@@ -364,6 +364,31 @@ TEST(Frm2principale, EscapeLeavesTheWindowOpen) {
     EXPECT_FALSE(QFileInfo::exists(PercorsoFileProgetto()));
 }
 
+// The twin messages that the window keeps equal, all cut alike, and a second text cut too: one
+// notice for each text cut, never an empty box, and the user's "%1" shown as it was written.
+TEST(Frm2principale, EachCutTextIsToldOnceAsTheUserWroteIt) {
+    BancoFinestra b;
+    const int limite = b.W<TFlatEdit>("Testo1")->maxLength();
+    const QString gemello = QStringLiteral("%1 sconto %2") + QString(limite, QLatin1Char('g'));
+    b.Imp().Testo1 = b.Imp().Intro6Messaggio = b.Imp().Intro7Messaggio = gemello;
+    b.Imp().Testo2 = QString(limite + 3, QLatin1Char('a'));
+    b.porta.Messaggi.clear();
+    b.f->AggiornaViste();
+    Attendi();
+    auto nota = [limite](const QString& inizio, qsizetype lunghezza) {
+        return QStringLiteral("2: ") + TestoMessaggio(VoceMessaggio::TestoTagliato)
+                                           .arg(inizio + QStringLiteral("…"), QString::number(lunghezza),
+                                                QString::number(limite));
+    };
+    const QStringList attese = {nota(gemello.left(30), gemello.size()), nota(QString(30, QLatin1Char('a')), limite + 3)};
+    QStringList viste = b.porta.Messaggi;
+    viste.sort();
+    QStringList ordinate = attese;
+    ordinate.sort();
+    EXPECT_EQ(viste, ordinate);
+    EXPECT_EQ(b.porta.Messaggi.filter(QStringLiteral("\"%1 sconto %2")).size(), 1) << b.porta.Messaggi.join("|").toStdString();
+}
+
 // A project whose texts are longer than their boxes hold: the boxes keep what they can, and
 // one notice at start names each text cut, its length and what its box holds.
 TEST(Frm2principale, TextsCutByTheirBoxesAreToldOnceAtStart) {

@@ -6,7 +6,9 @@
 #include "common/CasaTemporanea.h"
 #include "common/LinguaTemporanea.h"
 #include "common/MouseSintetico.h"
+#include "controls/GeometriaForm.h"
 #include "controls/Orv_2016_button.h"
+#include "controls/Orvform.h"
 #include "dialogs/DialogoOrv.h"
 #include "dialogs/Forvdlgcolor.h"
 #include "dialogs/Forvdlgmessaggi.h"
@@ -210,10 +212,17 @@ TEST(PortaDialoghiReale, TheCodecWindowShowsTheProjectsRateInEveryLanguage) {
 
 }  // namespace
 
-// The main window's close while the encoding window is open is that window's: during the run
-// it stops the encoder as "Interrompi" does, after it it closes the encoding window as
-// "Chiudi" does; the main window stays open through both.
-TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodingWindow) {
+// The middle of the main window frame's close button.
+static QPoint PuntoChiudi(TForm2Principale& principale) {
+    const ORVForm* cornice = principale.findChild<ORVForm*>(QString(), Qt::FindDirectChildrenOnly);
+    const PulsantiForm p = cornice->Pulsanti();
+    return QPoint(PosizionaPulsanti(p, cornice->width()).xChiudi + p.larghezzaChiudi / 2, p.top + p.altezzaBanda / 2);
+}
+
+// The main window's close while the encoding window is open (its frame's close button too):
+// during the run it stops the encoder as "Interrompi" does and the main window stays; after the run it closes what it was
+// aimed at, the encoding window first and then the main window.
+TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItAfterItClosesTheMainWindow) {
     Banco b;
     const QString cartella = b.casa.Sotto("Video");
     ScriviFrame(cartella, 6, true);
@@ -248,7 +257,11 @@ TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodi
         }
         if (!fermato && finestra.Lavoro().InCorso() && finestra.Lavoro().Figure().NumeroFrame() >= 1) {
             fermato = true;
-            EXPECT_FALSE(b.principale->close());
+            // The main window's own close button, whose click the modal window kept from it:
+            // beside it nothing is taken.
+            EXPECT_FALSE(b.principale->ClicBloccato(QPoint(b.principale->width() / 2, b.principale->height() / 2)));
+            EXPECT_TRUE(finestra.Lavoro().InCorso());
+            EXPECT_TRUE(b.principale->ClicBloccato(PuntoChiudi(*b.principale)));
             EXPECT_TRUE(finestra.isVisible());
             EXPECT_FALSE(finestra.BottoneInterrompi()->isEnabled());
         } else if (fermato && !finestra.InEsecuzione() && !chiuso) {
@@ -266,5 +279,6 @@ TEST(PortaDialoghiReale, TheMainWindowsCloseDuringARunStopsItThenClosesTheEncodi
     EXPECT_TRUE(finestra.Lavoro().Risultato().Interrotta);
     EXPECT_FALSE(finestra.isVisible());
     EXPECT_EQ(domande.size(), 1);
+    EXPECT_TRUE(AttendiChe([&] { return !b.principale->isVisible(); }));
     b.principale->ImpostaPorta(nullptr);
 }

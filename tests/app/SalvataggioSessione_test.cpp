@@ -270,3 +270,36 @@ TEST(SalvataggioSessione, UnwritableProjectFolderSendsTheSessionToTheWorkFolder)
         EXPECT_TRUE(salvate[0].contains(SenzaSpazi(copia)));
     }
 }
+
+// A project cut short that also names a background picture no longer there: the preview drawn
+// while the notice of the damage waits finds the missing picture, and its notice comes after
+// the first one instead of taking its box; the user learns both.
+TEST(SalvataggioSessione, ADamagedProjectAndItsMissingBackgroundAreBothTold) {
+    CasaProgramma casa;
+    QString manca;
+    {
+        Programma p;
+        manca = QFileInfo(PercorsoFileProgetto()).absolutePath() + "/sfondo-che-non-c-e.png";
+        ImpostazioniProgetto imp;
+        imp.SfondoCheckSfondoColorato = false;
+        imp.SfondoCheckSfondoBitmap = true;
+        imp.SfondoBitmap = manca;
+        ASSERT_TRUE(SalvaProgetto(imp));
+    }
+    QByteArray contenuto = Contenuto(PercorsoFileProgetto());
+    const qsizetype dove = contenuto.indexOf(manca.toUtf8());
+    ASSERT_GT(dove, 0);
+    // Cut short well after the background's lines, as a full disk leaves a file.
+    contenuto.truncate(dove + (contenuto.size() - dove) / 2);
+    QFile file(PercorsoFileProgetto());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contenuto);
+    file.close();
+
+    Messaggi messaggi;
+    Programma programma;
+    ASSERT_TRUE(Sessione(programma, [&] { ::kill(::getpid(), SIGTERM); }));
+    const QString danno = SenzaSpazi(InizioMessaggio(VoceMessaggio::ProgettoDanneggiato));
+    EXPECT_EQ(messaggi.Testi.filter(danno).size(), 1) << messaggi.Testi.join("|").toStdString();
+    EXPECT_EQ(messaggi.Testi.filter(SenzaSpazi(manca)).size(), 1) << messaggi.Testi.join("|").toStdString();
+}

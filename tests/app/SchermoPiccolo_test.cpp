@@ -14,11 +14,14 @@
 #include "dialogs/Forvdlgselectdirectory.h"
 #include "platform/ValoriProgramma.h"
 #include "project/ApplicaLingua.h"
+#include "project/TestiMessaggi.h"
 #include "project/TabellaLingue.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QLabel>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
@@ -184,6 +187,46 @@ TEST_F(SchermoPiccolo, EveryDialog) {
             d->show();
             ControllaFinestra(d, std::string(nome) + ", language " + std::to_string(lingua));
             d->hide();
+        }
+    }
+}
+
+// The message box holds every word of its texts on a small screen: it grows to them, and past
+// the work area its lines scroll; nothing lies past its edges or the screen's.
+TEST_F(SchermoPiccolo, MessageBoxShowsEveryWord) {
+    const QString cartella = QStringLiteral("/home/utente/.local/share/Drovaskent/Quenvox/");
+    QStringList salvate;
+    for (int i = 1; i <= 10; ++i) salvate << cartella + QStringLiteral("ProgettoQuenvox.sessione-%1.txt").arg(i);
+    const QString lungo = QStringLiteral("/home/utente/") + QString(280, QLatin1Char('d')) + QStringLiteral("/a.txt");
+    for (int lingua : {LinguaItaliano, LinguaInglese}) {
+        const struct {
+            const char* nome;
+            int tipo;
+            QString testo;
+        } casi[] = {
+            {"one line", 2, QStringLiteral("Il video è stato creato correttamente.")},
+            {"five lines", 1, QStringList{"uno", "due", "tre", "quattro", "cinque"}.join('\n')},
+            {"twelve lines", 1, QStringList(12, QStringLiteral("una riga del messaggio")).join('\n')},
+            {"a 300-character path", 1, TestoMessaggio(VoceMessaggio::StileNonValido, lingua).arg(lungo)},
+            {"ten rescue paths", 2,
+             TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte, lingua).arg(salvate.join('\n'))},
+            {"the unreadable project's question", 3,
+             TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire, lingua)
+                 .arg(cartella + QStringLiteral("ProgettoQuenvox.txt"), QStringLiteral("Permission denied"))},
+        };
+        for (const auto& c : casi) {
+            const std::string dove = std::string(c.nome) + ", language " + std::to_string(lingua);
+            TORVDLGMessaggi d;
+            d.Inizializza(lingua, true, "QV", "Intro");
+            QString mostrato;
+            QTimer::singleShot(0, &d, [&] {
+                mostrato = d.Messaggio()->text();
+                ControllaFinestra(&d, dove);
+                d.done(0);
+            });
+            d.MostraMessaggio(c.tipo, c.testo);
+            EXPECT_EQ(QString(mostrato).remove('\n').remove(' '), QString(c.testo).remove('\n').remove(' ')) << dove;
+            EXPECT_FALSE(mostrato.contains(QStringLiteral("\u2026"))) << dove;
         }
     }
 }

@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
+
+#include <functional>
+#include <string>
+
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -72,13 +79,64 @@ TEST(TFlatEdit, UnTestoTagliatoDallaCasellaLoDice) {
     QTest::keySequence(&edit, QKeySequence::Paste);
     EXPECT_EQ(edit.Text(), "Quenvox");
     EXPECT_EQ(tagli.count(), 0);
-    // Over a selection the selection goes: "Quen" + "vox intro 2026" would be 18.
+    // Over a selection the selection goes, and a pasted text is kept with its line break:
+    // "Quen" + "vox intro 2026\nseconda riga" would be 31.
     QApplication::clipboard()->setText("vox intro 2026\nseconda riga");
     edit.setSelection(4, 3);
     QTest::keySequence(&edit, QKeySequence::Paste);
     EXPECT_EQ(edit.Text(), "Quenvox in");
     ASSERT_EQ(tagli.count(), 1);
-    EXPECT_EQ(tagli[0][0].value<qsizetype>(), 18);
+    EXPECT_EQ(tagli[0][0].value<qsizetype>(), 31);
+}
+
+// Every way a text comes into the box tells the cut the same way: a paste, a drop, an input
+// method's text; what fits is not told.
+TEST(TFlatEdit, OgniIngressoCheTagliaLoDice) {
+    const std::function<void(TFlatEdit&, const QString&)> ingressi[] = {
+        [](TFlatEdit& e, const QString& t) {
+            QApplication::clipboard()->setText(t);
+            QTest::keySequence(&e, QKeySequence::Paste);
+        },
+        [](TFlatEdit& e, const QString& t) {
+            QMimeData dati;
+            dati.setText(t);
+            const QPoint dove(e.width() - 1, e.height() / 2);
+            QDragEnterEvent entra(dove, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&e, &entra);
+            QDropEvent caduta(dove, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&e, &caduta);
+        },
+        [](TFlatEdit& e, const QString& t) {
+            QInputMethodEvent metodo;
+            metodo.setCommitString(t);
+            QApplication::sendEvent(&e, &metodo);
+        },
+    };
+    const struct {
+        const char* entrante;
+        const char* tenuto;
+        qsizetype tagliato;  // 0: nessun taglio
+    } casi[] = {{"vox", "Quenvox", 0}, {"vox intro 2026\nseconda riga", "Quenvox in", 31}};
+    int modo = 0;
+    for (const auto& ingresso : ingressi) {
+        for (const auto& c : casi) {
+            SCOPED_TRACE(std::to_string(modo) + ": " + c.entrante);
+            TFlatEdit edit;
+            edit.setMaxLength(10);
+            edit.show();
+            edit.setFocus();
+            edit.SetText("Quen");
+            QTest::keyClick(&edit, Qt::Key_End);
+            QSignalSpy tagli(&edit, &TFlatEdit::Tagliato);
+            ingresso(edit, c.entrante);
+            EXPECT_EQ(edit.Text(), c.tenuto);
+            ASSERT_EQ(tagli.count(), c.tagliato ? 1 : 0);
+            if (c.tagliato) {
+                EXPECT_EQ(tagli[0][0].value<qsizetype>(), c.tagliato);
+            }
+        }
+        ++modo;
+    }
 }
 
 TEST(TFlatMemo, RigheDaCodiceSenzaEventoEDigitazioneConEvento) {

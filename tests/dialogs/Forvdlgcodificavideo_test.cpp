@@ -110,7 +110,12 @@ TEST_F(FinestraCodifica, VideoMadeFillsTheBarShowsThePreviewAndOpensTheFolderOnc
     EXPECT_EQ(f_.Anteprima()->Percorso(), cartella_ + "/Frames/Image_0005.jpg");
     EXPECT_FALSE(f_.Anteprima()->Immagine().isNull());
     EXPECT_LE(f_.Anteprima()->Immagine().width(), f_.Anteprima()->AreaImmagine().width());
-    EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{{MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato)}}));
+    // The news names the video, so the user learns where it is whatever the opener does.
+    const QString video = f_.Lavoro().Risultato().PercorsoVideo;
+    EXPECT_TRUE(video.startsWith(cartella_ + "/Video_")) << video.toStdString();
+    EXPECT_EQ(messaggi_, (std::vector<MessaggioMostrato>{
+                             {MessaggioAvviso, Testo(TestiCodifica::VoceFinestra::VideoCreato) + "\n" +
+                                                   Testo(TestiCodifica::VoceFinestra::FileVideo).arg(video)}}));
     EXPECT_EQ(aperti_, QStringList{cartella_});
     EXPECT_TRUE(chiudiVisto_);
     EXPECT_FALSE(interrompiVisto_);
@@ -347,7 +352,8 @@ TEST_F(FinestraCodifica, ASecondShowingStartsCleanWithExactlyOneRun) {
 }
 
 // Without a program to open the folder or the log, a sentence in the window's language says
-// where it is; the path shows in every language, the French placeholders too.
+// where it is (for a video, its news does); the path shows in every language, the French
+// placeholders too.
 TEST_F(FinestraCodifica, WhenNothingOpensTheFolderOrTheLogASentenceSaysWhereItIs) {
     apribile_ = false;
     risposta_ = RisultatoSi;
@@ -357,9 +363,9 @@ TEST_F(FinestraCodifica, WhenNothingOpensTheFolderOrTheLogASentenceSaysWhereItIs
         int lingua;
         const char* atteso;
     } casi[] = {
-        {"ok", 0, "Il video è nella cartella:\n%1"},
-        {"ok", 1, "The video is in the folder:\n%1"},
-        {"ok", 4, "##########################\n%1"},
+        {"ok", 0, "Il video è stato creato correttamente.\nIl video è:\n%1"},
+        {"ok", 1, "The video was successfully created.\nThe video is:\n%1"},
+        {"ok", 4, "######################################\n###########\n%1"},
         {"errore_dopo", 0, "Il file di log è:\n%1"},
         {"errore_dopo", 1, "The log file is:\n%1"},
     };
@@ -371,9 +377,13 @@ TEST_F(FinestraCodifica, WhenNothingOpensTheFolderOrTheLogASentenceSaysWhereItIs
         aperti_.clear();
         Esegui();
         const bool video = QByteArray(c.modo) == "ok";
-        const QString percorso = video ? cartella_ : log;
-        EXPECT_EQ(aperti_, QStringList{percorso});
+        EXPECT_EQ(aperti_, QStringList{video ? cartella_ : log});
         ASSERT_FALSE(messaggi_.empty());
+        // The video's own news names it already: no second notice after it.
+        const QString percorso = video ? f_.Lavoro().Risultato().PercorsoVideo : log;
+        if (video) {
+            EXPECT_EQ(messaggi_.size(), 1u);
+        }
         EXPECT_EQ(messaggi_.back(), (MessaggioMostrato{MessaggioAvviso, QString::fromUtf8(c.atteso).arg(percorso)}));
     }
 }

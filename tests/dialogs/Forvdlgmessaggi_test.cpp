@@ -6,6 +6,7 @@
 #include "controls/Orv_2016_check.h"
 #include "controls/Orvform.h"
 #include "controls/Orvlrbutton.h"
+#include "dialogs/RisultatoDialogo.h"
 #include "dialogs/Forvdlgmessaggio.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -221,44 +225,91 @@ TEST(TORVDLGMessaggi, LAvvisoMostraIlSegnoInformazione) {
 
 }  // namespace
 
-// A long path wraps inside the box with every character kept; one too long for the box is
-// shortened with "…" and whole in the tooltip; no line is wider than the text's place and
-// the lines fit its height.
+// A long path wraps inside the box with every character kept, and a text too tall for the
+// screen scrolls with every character kept: no line is wider than the text's place, nothing
+// lies past the box's edges or the screen's, and the bar reaches the last line.
 TEST(TORVDLGMessaggi, UnPercorsoLungoVaACapoENonEsceDalRiquadro) {
     const QString percorso = "/home/utente/Documenti/Drovaskent/Quenvox/" + QString(150, QLatin1Char('x')) +
                              "/Video/Frames/Image_0008.jpg";
     const struct {
         const char* nome;
         QString testo;
-        bool accorciato;
     } casi[] = {
-        {"a long path", "Il file " + percorso + " non si può scrivere: No space left on device", false},
-        {"a path too long for the box", "Il file " + percorso.repeated(12) + " non si può scrivere", true},
+        {"a long path", "Il file " + percorso + " non si può scrivere: No space left on device"},
+        {"a path taller than the screen", "Il file " + percorso.repeated(40) + " non si può scrivere"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         TORVDLGMessaggi d;
         Vista vista;
         QString mostrato, suggerimento;
+        QRect finestra, area;
+        int massimo = -1;
         Mostra(d, 1, c.testo, vista, [&] {
             mostrato = d.Messaggio()->text();
             suggerimento = d.Messaggio()->toolTip();
+            finestra = d.frameGeometry();
+            area = d.screen()->availableGeometry();
+            massimo = d.Scorrimento()->verticalScrollBar()->maximum();
             d.done(0);
         });
         EXPECT_EQ(vista.messaggio, c.testo);
         const QFontMetrics metrica(d.Messaggio()->font());
-        const QRect area = d.Messaggio()->contentsRect();
         const QStringList righe = mostrato.split('\n');
         EXPECT_GT(righe.size(), 1);
-        for (const QString& riga : righe) EXPECT_LE(metrica.horizontalAdvance(riga), area.width()) << riga.toStdString();
-        EXPECT_LE(righe.size() * metrica.lineSpacing(), area.height());
-        if (c.accorciato) {
-            EXPECT_TRUE(mostrato.contains(QStringLiteral("\u2026")));
-            EXPECT_EQ(suggerimento, c.testo);
-        } else {
-            // Broken only where the lines end: every character is there.
-            EXPECT_EQ(QString(mostrato).remove('\n').remove(' '), QString(c.testo).remove(' '));
-            EXPECT_TRUE(suggerimento.isEmpty());
-        }
+        for (const QString& riga : righe)
+            EXPECT_LE(metrica.horizontalAdvance(riga), d.Messaggio()->width()) << riga.toStdString();
+        EXPECT_LE(righe.size() * metrica.lineSpacing(), d.Messaggio()->height());
+        EXPECT_LE(d.Messaggio()->width(), d.Scorrimento()->viewport()->width());
+        EXPECT_GE(massimo, d.Messaggio()->height() - d.Scorrimento()->viewport()->height());
+        EXPECT_TRUE(area.contains(finestra)) << finestra.width() << "x" << finestra.height();
+        // Broken only where the lines end: every character is there.
+        EXPECT_EQ(QString(mostrato).remove('\n').remove(' '), QString(c.testo).remove(' '));
+        EXPECT_TRUE(suggerimento.isEmpty());
     }
+}
+
+// A notice raised while a box waits for its answer (a redraw behind it, another window) comes
+// after it, whole, and the first box's answer stays its own; a question raised meanwhile
+// comes at once in a box of its own over the open one, and then the first one is still there.
+TEST(TORVDLGMessaggi, UnMessaggioNonNeSostituisceUnAltro) {
+    TORVDLGMessaggi d;
+    QStringList visti;
+    int rispostaDomanda = -1, rispostaAvviso = -1;
+    bool primoAncoraAperto = false;
+    auto rispondiA = [&](ORVLRButton* (TORVDLGMessaggi::*pulsante)() const) {
+        QTimer::singleShot(0, &d, [&d, &visti, pulsante] {
+            visti << d.Testo();
+            Premi((d.*pulsante)());
+        });
+    };
+    const int r = EseguiModale(
+        d,
+        [&] {
+            visti << d.Testo();
+            rispostaAvviso = d.MostraMessaggio(2, "the background picture is missing");
+            EXPECT_EQ(d.Testo(), "the project is damaged");
+            // The question comes over the open box; it is answered there.
+            TORVDLGMessaggi* sopra = nullptr;
+            QTimer::singleShot(0, &d, [&] {
+                for (auto* w : d.findChildren<TORVDLGMessaggi*>())
+                    if (w->isVisible()) sopra = w;
+                ASSERT_NE(sopra, nullptr);
+                visti << sopra->Testo();
+                Premi(sopra->BTN_2());
+            });
+            rispostaDomanda = d.MostraMessaggio(3, "save over it?");
+            primoAncoraAperto = d.isVisible() && d.Testo() == "the project is damaged";
+            EXPECT_EQ(d.InAttesa(), 1);
+            rispondiA(&TORVDLGMessaggi::BTN_3);
+            Premi(d.BTN_3());
+        },
+        [&] { return d.MostraMessaggio(1, "the project is damaged"); });
+    EXPECT_EQ(r, RisultatoOk);
+    EXPECT_EQ(rispostaAvviso, RisultatoNessuno);  // nobody had seen it yet
+    EXPECT_EQ(rispostaDomanda, RisultatoNo);
+    EXPECT_TRUE(primoAncoraAperto);
+    EXPECT_EQ(visti, QStringList({"the project is damaged", "save over it?", "the background picture is missing"}));
+    EXPECT_EQ(d.InAttesa(), 0);
+    EXPECT_FALSE(d.isVisible());
 }

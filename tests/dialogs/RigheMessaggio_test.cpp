@@ -55,3 +55,34 @@ TEST(AccorciaInMezzo, KeepsBothEndsAroundTheEllipsis) {
     EXPECT_EQ(AccorciaInMezzo("abcdefghij", 6, Caratteri), "abc" + P + "ij");
     EXPECT_EQ(AccorciaInMezzo("abcdefghij", 1, Caratteri), P);
 }
+
+// A box that grows to hold its text: every character of it is in the lines, no line is wider
+// than their place, and the place stays within the largest one, scrolling past its height.
+TEST(FormaDelMessaggio, GrowsTallerThenWiderThenScrolls) {
+    const QSize base(20, 3), massima(40, 6);
+    constexpr int Barra = 2;
+    const QString percorso30 = "/" + QString(29, QLatin1Char('p'));
+    const struct {
+        const char* nome;
+        QString testo;
+        int larghezza, altezzaTesto, visibile;
+    } casi[] = {
+        {"one line stays in the box", "una riga", 20, 3, 3},
+        {"five lines grow it taller", "a\nb\nc\nd\ne", 20, 5, 5},
+        {"a path of a long text grows it wider, on one line", "a\nb\nc\n" + percorso30, 30, 4, 4},
+        {"a path wider than the widest wraps", "a\nb\nc\n" + QString(50, QLatin1Char('q')), 40, 5, 5},
+        {"twelve lines scroll", QStringList(12, "riga").join('\n'), 20, 12, 6},
+        {"ten paths scroll, each kept", QStringList(10, percorso30).join('\n'), 32, 10, 6},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const FormaMessaggio f = FormaDelMessaggio(c.testo, base, massima, 1, Barra, Caratteri);
+        EXPECT_EQ(f.Larghezza, c.larghezza);
+        EXPECT_EQ(f.AltezzaTesto, c.altezzaTesto);
+        EXPECT_EQ(f.AltezzaVisibile, c.visibile);
+        EXPECT_GE(f.AltezzaTesto, int(f.Righe.size()));
+        const int posto = f.Larghezza - (f.Scorre() ? Barra : 0);
+        for (const QString& riga : f.Righe) EXPECT_LE(riga.size(), posto) << riga.toStdString();
+        EXPECT_EQ(f.Righe.join(QString()).remove(' '), QString(c.testo).remove('\n').remove(' '));
+    }
+}

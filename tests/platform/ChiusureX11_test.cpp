@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,4 +74,50 @@ TEST(ChiusureX11, IdleWithoutAnXConnection) {
     auto evento = Messaggio(77, Protocolli, Chiudi);
     EXPECT_FALSE(filtro.nativeEventFilter("xcb_generic_event_t", &evento, nullptr));
     EXPECT_FALSE(chiamato);
+}
+
+// A left click released on a window reaches the click handler with its point; another button,
+// or no handler, leaves it to Qt.
+TEST(ChiusureX11, ALeftClickReleasedReachesTheClickHandler) {
+    ChiusureX11 filtro(Protocolli, Chiudi, [](WId) { return false; });
+    const QByteArray xcb("xcb_generic_event_t");
+    auto rilascio = [](quint32 finestra, uint8_t tasto, int16_t x, int16_t y) {
+        xcb_button_release_event_t e{};
+        e.response_type = XCB_BUTTON_RELEASE;
+        e.detail = tasto;
+        e.event = finestra;
+        e.event_x = x;
+        e.event_y = y;
+        return e;
+    };
+    auto senza = rilascio(90, XCB_BUTTON_INDEX_1, 5, 6);
+    EXPECT_FALSE(filtro.nativeEventFilter(xcb, &senza, nullptr));
+
+    std::vector<std::pair<WId, QPoint>> visti;
+    filtro.ImpostaClic([&](WId w, QPoint p) {
+        visti.push_back({w, p});
+        return true;
+    });
+    const struct {
+        const char* nome;
+        uint8_t tasto;
+        bool preso;
+    } casi[] = {{"the left button", XCB_BUTTON_INDEX_1, true},
+                {"the middle button", XCB_BUTTON_INDEX_2, false},
+                {"the right button", XCB_BUTTON_INDEX_3, false}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        visti.clear();
+        auto e = rilascio(91, c.tasto, 1230, 14);
+        EXPECT_EQ(filtro.nativeEventFilter(xcb, &e, nullptr), c.preso);
+        using Visti = std::vector<std::pair<WId, QPoint>>;
+        const Visti attesi = c.preso ? Visti{{WId(91), QPoint(1230, 14)}} : Visti{};
+        EXPECT_EQ(visti, attesi);
+    }
+    // A press is Qt's.
+    auto pressione = rilascio(92, XCB_BUTTON_INDEX_1, 1, 1);
+    pressione.response_type = XCB_BUTTON_PRESS;
+    visti.clear();
+    EXPECT_FALSE(filtro.nativeEventFilter(xcb, &pressione, nullptr));
+    EXPECT_TRUE(visti.empty());
 }
