@@ -95,6 +95,31 @@ inline QByteArray JpegVuoto(int w, int h, int componenti, bool progressivo, int 
     return d;
 }
 
+// An APP1 segment that declares a length of 0 right after the start: a walk of our own over
+// the markers stopped there, while libjpeg reads on into every scan behind it.
+inline QByteArray JpegApp1Nullo(int w, int h, int scansioni) {
+    QByteArray d = JpegVuoto(w, h, 1, true, scansioni);
+    d.insert(2, dettaglio::Byte({0xFF, 0xE1, 0x00, 0x00}));
+    return d;
+}
+
+// A sound picture with comment segments worth byte bytes before its frame header.
+inline QByteArray JpegCommentato(const QByteArray& jpeg, qint64 byte) {
+    QByteArray commenti;
+    commenti.reserve(byte + 65536);
+    const QByteArray corpo(65533, 'c');
+    while (commenti.size() < byte) dettaglio::Segmento(commenti, 0xFE, corpo);
+    QByteArray d = jpeg;
+    d.insert(2, commenti);
+    return d;
+}
+
+// A start marker followed by nothing but zeros to dimensione bytes: a sparse file, no disk used.
+inline bool ScriviTestataSparsa(const QString& percorso, qint64 dimensione) {
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("\xFF\xD8", 2) == 2 && f.resize(dimensione);
+}
+
 inline bool Scrivi(const QString& percorso, const QByteArray& dati) {
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(dati) == dati.size();
