@@ -2,6 +2,8 @@
 // Picture files that declare far more than they hold, made on the spot: a few hundred bytes
 // that claim 65500 x 65500 pixels, or a progressive JPEG of thousands of empty scans. Each
 // answers what a reader does with a hostile file; none is kept on disk.
+#include "platform/Jpeg.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -28,6 +30,22 @@ inline quint32 Crc32(const char* dati, int n) {
         for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
+}
+
+// A picture whose blocks are not all alike, as a photo's are not.
+inline QImage Sfumata(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) riga[x] = qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 0xFF);
+    }
+    return img;
+}
+
+inline QByteArray JpegSfumato(int w, int h, int qualita = 90) {
+    QByteArray jpeg;
+    CodificaJpeg(Sfumata(w, h), jpeg, qualita);
+    return jpeg;
 }
 
 // A small PNG whose header, checksum and all, declares another size.

@@ -247,10 +247,7 @@ TEST(LetturaImmagini, TheOrientationTagIsFollowedOnlyWhenAsked) {
 // bytes, without being read to its end.
 TEST(LetturaImmagini, AFileFarLargerThanItsPictureIsRefusedByItsBytes) {
     CasaTemporanea casa;
-    QImage piccola(64, 64, QImage::Format_RGB32);
-    piccola.fill(Qt::darkCyan);
-    QByteArray jpeg;
-    ASSERT_TRUE(CodificaJpeg(piccola, jpeg));
+    const QByteArray jpeg = bombe::JpegSfumato(64, 64);
     ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_2g.jpg"), qint64(2) << 30));
     ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_100m.jpg"), qint64(100) << 20));
     ASSERT_TRUE(bombe::Scrivi(casa.Sotto("commenti.jpg"), bombe::JpegCommentato(jpeg, MargineByteJpeg + 65536)));
@@ -310,12 +307,7 @@ private:
 TEST(LetturaImmagini, SoundLargePhotosAreReadUnderACompetingLoad) {
     CasaTemporanea casa;
     {
-        QImage foto(8000, 6000, QImage::Format_RGB32);
-        for (int y = 0; y < foto.height(); ++y) {
-            auto* riga = reinterpret_cast<QRgb*>(foto.scanLine(y));
-            for (int x = 0; x < foto.width(); ++x) riga[x] = qRgb(x * 255 / 8000, y * 255 / 6000, (x ^ y) & 0xFF);
-        }
-        ASSERT_TRUE(ScriviJpeg(foto, casa.Sotto("foto48.jpg"), 92));
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto("foto48.jpg"), bombe::JpegSfumato(8000, 6000, 92)));
         QImage grande(6000, 6000, QImage::Format_ARGB32);
         grande.fill(qRgba(200, 120, 40, 255));
         ASSERT_TRUE(grande.save(casa.Sotto("grande.png"), "PNG"));
@@ -346,11 +338,8 @@ TEST(LetturaImmagini, SoundLargePhotosAreReadUnderACompetingLoad) {
 // libjpeg fills a cut picture with grey, Qt a cut BMP with black: read, but said.
 TEST(LetturaImmagini, APictureCutShortIsReadAndSaysSo) {
     CasaTemporanea casa;
-    QImage img(64, 48, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 0xFF));
-    QByteArray jpeg;
-    ASSERT_TRUE(CodificaJpeg(img, jpeg));
+    const QImage img = bombe::Sfumata(64, 48);
+    const QByteArray jpeg = bombe::JpegSfumato(64, 48);
     QByteArray bmp;
     QBuffer buffer(&bmp);
     buffer.open(QIODevice::WriteOnly);

@@ -111,11 +111,7 @@ TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
 // A picture cut short is drawn as far as it goes, and told once with its reason.
 TEST(ImmaginiIllegibili, APictureCutShortIsDrawnAndToldOnce) {
     CasaTemporanea casa;
-    QImage img(64, 48, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 0xFF));
-    QByteArray jpeg;
-    ASSERT_TRUE(CodificaJpeg(img, jpeg));
+    const QByteArray jpeg = bombe::JpegSfumato(64, 48);
     const QString percorso = casa.Sotto("tagliata.jpg");
     Scrivi(percorso, jpeg.left(jpeg.size() * 2 / 3));
     CacheImmagini immagini;
