@@ -113,7 +113,8 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
         orologio.start();
         const bool letta = !cache.Carica(percorso).isNull();
         ms = double(orologio.nsecsElapsed()) / 1e6;
-        risposta = letta ? QStringLiteral("read") : cache.PrendiAvvisi().value(0);
+        // A picture cut short is drawn and told.
+        risposta = cache.PrendiAvvisi().value(0, letta ? QStringLiteral("read") : QString());
         break;
     }
     case 1: {

@@ -43,7 +43,7 @@ struct ImmagineLetta {
     RifiutoImmagine Rifiuto = RifiutoImmagine::Nessuno;
     QSize Dichiarata;  // the size the file declares, when its header could be read
     QString Dettaglio;  // the system's or the decoder's own words, as they give them
-    // Read, but the file ends early: what is missing is grey (libjpeg) or black (a BMP).
+    // Read, but the file ends early: libjpeg draws what is missing grey, Qt a BMP's black.
     bool Troncata = false;
     bool Letta() const { return Rifiuto == RifiutoImmagine::Nessuno; }
 };

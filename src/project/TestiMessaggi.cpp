@@ -93,8 +93,7 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::ImmagineSproporzionata, "file troppo grande per un'immagine di %1 x %2 pixel",
          "file far too large for a picture of %1 x %2 pixels"},
         {V::FileTroppoGrandePerImmagine, "file troppo grande per un'immagine", "file far too large for a picture"},
-        {V::ImmagineTroncata, "immagine troncata: la parte mancante è grigia",
-         "picture cut short: the missing part is grey"},
+        {V::ImmagineTroncata, "immagine troncata: ne manca una parte", "picture cut short: part of it is missing"},
         {V::ElencoImmaginiTroppoGrande,
          "Il file dell'elenco immagini è troppo grande per essere un elenco (%2 MB), non è stato letto: "
          "si usano le immagini predefinite.\n%1",
