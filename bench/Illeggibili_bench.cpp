@@ -1,5 +1,5 @@
-// What refusing a picture costs: a progressive JPEG of thousands of scans, refused on its
-// markers before any decoding, and the image cache asked three times in a row for a file that
+// What refusing a picture costs: a progressive JPEG of thousands of scans, refused by libjpeg's
+// own count of the scans it meets, and the image cache asked three times in a row for a file that
 // cannot be read (a read error, or those scans), which it remembers after the first.
 #include "platform/Jpeg.h"
 #include "render/CacheImmagini.h"

@@ -7,16 +7,17 @@
 #include "common/BombeImmagini.h"
 #include "dialogs/Forvdlgcodificavideo.h"
 #include "dialogs/Forvdlgopendialog.h"
+#include "encoding/ControlloFrame.h"
 #include "controls/Orvlistbox.h"
 #include "dialogs/ListaPannello.h"
 #include "platform/LetturaImmagini.h"
 #include "project/ImpostazioniGlobali.h"
 #include "render/CacheImmagini.h"
-#include "render/ImmaginiIllegibili.h"
 
 #include "comune/MisureProcesso.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,23 +35,64 @@ namespace {
 struct Bomba {
     const char* nome;
     const char* file;
-    QByteArray (*dati)();
+    bool (*scrivi)(const QString& percorso);
 };
+
+template <QByteArray (*Dati)()>
+bool ScriviDati(const QString& percorso) {
+    return bombe::Scrivi(percorso, Dati());
+}
+
+QByteArray Enorme() { return bombe::JpegVuoto(65500, 65500, 3, false, 1); }
+QByteArray S5600() { return bombe::JpegVuoto(5600, 5600, 3, true, 10000); }
+QByteArray S8000() { return bombe::JpegVuoto(8000, 8000, 1, true, 10000); }
+QByteArray L8000() { return bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg); }
+QByteArray A8000() { return bombe::JpegVuoto(8000, 8000, 1, true, ScansioniAmmesseJpeg(8000, 8000)); }
+QByteArray C8000() { return bombe::JpegVuoto(8000, 8000, 3, true, 4); }
+QByteArray App1Nullo() { return bombe::JpegApp1Nullo(8000, 8000, 10000); }
+QByteArray Commenti() { return bombe::JpegCommentato(bombe::JpegSfumato(64, 64), qint64(100) << 20); }
+QByteArray Tagliata() {
+    const QByteArray jpeg = bombe::JpegSfumato(1920, 1080);
+    return jpeg.left(jpeg.size() / 2);
+}
+QByteArray BmpTagliato() {
+    QImage img(1920, 1080, QImage::Format_RGB888);
+    img.fill(Qt::darkGreen);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");
+    return bmp.left(bmp.size() / 2);
+}
+QByteArray Foto48() { return bombe::JpegSfumato(8000, 6000, 92); }
+QByteArray Png6000() { return bombe::Png(6000, 6000); }
+QByteArray PngEnorme() { return bombe::PngDichiarato(65500, 65500); }
 
 const Bomba Bombe[] = {
-    {"JPEG declaring 65500x65500", "enorme.jpg", [] { return bombe::JpegVuoto(65500, 65500, 3, false, 1); }},
-    {"progressive 5600x5600, 10000 scans", "s5600.jpg", [] { return bombe::JpegVuoto(5600, 5600, 3, true, 10000); }},
-    {"progressive 8000x8000, 10000 scans", "s8000.jpg", [] { return bombe::JpegVuoto(8000, 8000, 1, true, 10000); }},
-    {"progressive 8000x8000, 100 scans", "l8000.jpg",
-     [] { return bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg); }},
+    {"JPEG declaring 65500x65500", "enorme.jpg", ScriviDati<Enorme>},
+    {"progressive 5600x5600, 10000 scans", "s5600.jpg", ScriviDati<S5600>},
+    {"progressive 8000x8000, 10000 scans", "s8000.jpg", ScriviDati<S8000>},
+    {"progressive 8000x8000, 100 scans", "l8000.jpg", ScriviDati<L8000>},
     // The most a picture of that size may hold: the dearest file the readers accept.
-    {"progressive 8000x8000, 24 scans", "a8000.jpg",
-     [] { return bombe::JpegVuoto(8000, 8000, 1, true, ScansioniAmmesseJpeg(8000, 8000)); }},
-    {"progressive 8000x8000x3, 4 scans", "c8000.jpg", [] { return bombe::JpegVuoto(8000, 8000, 3, true, 4); }},
-    {"PNG declaring 65500x65500", "enorme.png", [] { return bombe::PngDichiarato(65500, 65500); }},
+    {"progressive 8000x8000, 24 scans", "a8000.jpg", ScriviDati<A8000>},
+    {"progressive 8000x8000x3, 4 scans", "c8000.jpg", ScriviDati<C8000>},
+    {"APP1 of length 0, 10000 scans", "app1.jpg", ScriviDati<App1Nullo>},
+    {"start marker and 2 GB of zeros", "zeri2g.jpg",
+     [](const QString& p) { return bombe::ScriviTestataSparsa(p, qint64(2) << 30); }},
+    {"start marker and 16 GB of zeros", "zeri16g.jpg",
+     [](const QString& p) { return bombe::ScriviTestataSparsa(p, qint64(16) << 30); }},
+    {"64x64 JPEG, 100 MB of comments", "commenti.jpg", ScriviDati<Commenti>},
+    {"1920x1080 JPEG cut in half", "tagliata.jpg", ScriviDati<Tagliata>},
+    {"1920x1080 BMP cut in half", "tagliata.bmp", ScriviDati<BmpTagliato>},
+    {"a pipe named like a picture", "tubo.jpg",
+     [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+    // Sound pictures the readers must take.
+    {"sound 8000x6000 JPEG (48 MP)", "foto48.jpg", ScriviDati<Foto48>},
+    {"sound 6000x6000 PNG (137 MB)", "grande.png", ScriviDati<Png6000>},
+    {"PNG declaring 65500x65500", "enorme.png", ScriviDati<PngEnorme>},
 };
 
-const char* const Lettori[] = {"renderer", "thumbnail", "chooser preview", "encoding preview"};
+const char* const Lettori[] = {"renderer", "thumbnail", "chooser preview", "encoding preview", "frame check"};
 
 // One read by one reader; prints ms, the peak growth in kB and the answer.
 int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
@@ -57,7 +100,7 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
     QApplication applicazione(argc, argv);
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath(QString::fromLatin1(bomba.file));
-    if (!bombe::Scrivi(percorso, bomba.dati())) return 3;
+    if (!bomba.scrivi(percorso)) return 3;
     ImpostazioniGlobali.LinguaCorrente = 1;
     TORVDLGOpenDialog selettore;
     const long prima = PiccoKb();
@@ -70,7 +113,8 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
         orologio.start();
         const bool letta = !cache.Carica(percorso).isNull();
         ms = double(orologio.nsecsElapsed()) / 1e6;
-        risposta = letta ? QStringLiteral("read") : cache.PrendiAvvisi().value(0);
+        // A picture cut short is drawn and told.
+        risposta = cache.PrendiAvvisi().value(0, letta ? QStringLiteral("read") : QString());
         break;
     }
     case 1: {
@@ -95,6 +139,14 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
         });
         QString uscita;
         selettore.Esegui(uscita);
+        break;
+    }
+    case 4: {
+        const bool jpg = percorso.endsWith(QLatin1String(".jpg"));
+        orologio.start();
+        const std::optional<QString> difetto = DifettoFrame(percorso, jpg, 1);
+        ms = double(orologio.nsecsElapsed()) / 1e6;
+        risposta = difetto ? *difetto : QStringLiteral("whole");
         break;
     }
     default: {

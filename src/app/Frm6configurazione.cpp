@@ -12,10 +12,10 @@
 #include "controls/Posizionamento.h"
 #include "dialogs/RisultatoDialogo.h"
 #include "project/ImpostazioniGlobali.h"
+#include "project/MotivoImmagine.h"
 #include "project/TabellaImmagini.h"
 #include "project/TabellaLingue.h"
 #include "project/TestiMessaggi.h"
-#include "render/ImmaginiIllegibili.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -162,10 +162,9 @@ QImage CreaMiniatura(const QString& percorso, QString* motivo) {
     OpzioniLettura opzioni;
     opzioni.Copertura = DimensioneMiniatura;
     const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
-    if (!letta.Letta()) {
-        if (motivo) *motivo = MotivoImmagine(letta);
-        return miniatura;
-    }
+    // Also for a picture cut short, drawn as far as it goes.
+    if (motivo) *motivo = MotivoImmagine(letta);
+    if (!letta.Letta()) return miniatura;
     QPainter p(&miniatura);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRect(QPoint(0, 0), DimensioneMiniatura), letta.Immagine);

@@ -14,7 +14,7 @@
 #include "dialogs/ListaPannello.h"
 #include "dialogs/TestiDialogo.h"
 #include "platform/LetturaImmagini.h"
-#include "render/ImmaginiIllegibili.h"
+#include "project/MotivoImmagine.h"
 
 #include <QDir>
 #include <QEvent>

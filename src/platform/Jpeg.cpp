@@ -1,9 +1,13 @@
 #include "platform/Jpeg.h"
 
+#include "platform/FileRegolare.h"
 #include "platform/Grafica.h"
 
 #include <QFile>
 #include <algorithm>
+#include <climits>
+#include <memory>
+#include <utility>
 #include <cerrno>
 #include <ctime>
 #include <csetjmp>
@@ -14,6 +18,7 @@
 
 #include <jpeglib.h>
 #include <jerror.h>
+#include <unistd.h>
 
 namespace {
 
@@ -131,6 +136,9 @@ bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita, QStri
 
 namespace {
 
+// The source's window on the file; libjpeg reads through it, a block at a time.
+constexpr std::size_t kBloccoSorgente = 64 * 1024;
+
 // One decode in plain C data only: libjpeg's error exit jumps back over every frame between
 // the failing call and its setjmp, so no object with a destructor may live in those frames.
 // Each step below sets its own jump point and holds nothing but this struct.
@@ -138,9 +146,21 @@ struct LetturaC {
     jpeg_decompress_struct cinfo;
     GestoreErrori gestore;
     jpeg_progress_mgr progresso;
-    qint64 scadenzaNs;  // on the thread's processor time; 0: no limit
-    bool scaduta;
+    jpeg_source_mgr sorgente;
+    int descrittore;
+    qint64 dimensione;     // the file's size at the open: nothing past it is read
+    qint64 posizione;      // the file offset of the byte after the buffer
+    qint64 byteAmmessi;    // no byte past this offset is read
+    qint64 inizioNs;       // on the thread's processor time
+    qint64 scadenzaNs;     // 0: no limit
+    int scansioniAmmesse;  // 0: no limit
+    ErroreJpeg motivo;     // why our own checks stopped libjpeg
+    int avviso;            // the code of libjpeg's first warning, -1 when none
+    char testoAvviso[JMSG_LENGTH_MAX];
+    JOCTET blocco[kBloccoSorgente];
 };
+
+LetturaC* Lettura(j_common_ptr info) { return reinterpret_cast<LetturaC*>(info); }
 
 // The decoding thread's own processor time, not the wall clock's: on a loaded machine a sound
 // picture is not refused as too slow because other programs had the processor.
@@ -150,20 +170,85 @@ qint64 OraNs() {
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// Called by libjpeg as it works through the rows and scans: past the time limit the decoding
-// leaves through the error exit, as any damaged data would.
-void Progresso(j_common_ptr info) {
-    auto* l = reinterpret_cast<LetturaC*>(info);
-    if (l->scadenzaNs == 0 || OraNs() < l->scadenzaNs) return;
-    l->scaduta = true;
-    std::snprintf(l->gestore.messaggio, sizeof l->gestore.messaggio, "decoding took too long");
+[[noreturn]] void Ferma(LetturaC* l, ErroreJpeg motivo, const char* testo) {
+    l->motivo = motivo;
+    std::snprintf(l->gestore.messaggio, sizeof l->gestore.messaggio, "%s", testo);
     std::longjmp(l->gestore.salto, 1);
 }
 
-bool LeggiTestata(LetturaC& l, std::FILE* file, int denominatore) {
+// Called as libjpeg reads bytes, works through rows and meets scans: past a limit the
+// decoding leaves through the error exit, as any damaged data would.
+void Controlla(LetturaC* l) {
+    if (l->scadenzaNs != 0 && OraNs() >= l->scadenzaNs) Ferma(l, ErroreJpeg::Tempo, "decoding took too long");
+    if (l->scansioniAmmesse > 0 && l->cinfo.input_scan_number > l->scansioniAmmesse)
+        Ferma(l, ErroreJpeg::TroppeScansioni, "too many scans");
+}
+
+void Progresso(j_common_ptr info) { Controlla(Lettura(info)); }
+
+void InizioSorgente(j_decompress_ptr) {}
+void FineSorgente(j_decompress_ptr) {}
+
+boolean RiempiSorgente(j_decompress_ptr cinfo) {
+    LetturaC* l = Lettura(reinterpret_cast<j_common_ptr>(cinfo));
+    Controlla(l);
+    if (l->posizione >= l->byteAmmessi && l->byteAmmessi < l->dimensione)
+        Ferma(l, ErroreJpeg::TroppiByte, "file far larger than its picture");
+    ssize_t n = 0;
+    if (l->posizione < l->byteAmmessi) {
+        const std::size_t quanti = std::size_t(std::min<qint64>(qint64(kBloccoSorgente), l->byteAmmessi - l->posizione));
+        do n = ::pread(l->descrittore, l->blocco, quanti, off_t(l->posizione));
+        while (n < 0 && errno == EINTR);
+    }
+    if (n < 0) {
+        l->gestore.errnoSistema = errno;
+        ERREXIT(cinfo, JERR_FILE_READ);
+    }
+    if (n == 0) {
+        // Cut short: libjpeg warns and is handed an end of image, as its own file source does.
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        l->blocco[0] = 0xFF;
+        l->blocco[1] = JPEG_EOI;
+        n = 2;
+    } else {
+        l->posizione += n;
+    }
+    l->sorgente.next_input_byte = l->blocco;
+    l->sorgente.bytes_in_buffer = std::size_t(n);
+    return TRUE;
+}
+
+// Skipped segments (comments, metadata) are passed over without being read.
+void SaltaSorgente(j_decompress_ptr cinfo, long quanti) {
+    LetturaC* l = Lettura(reinterpret_cast<j_common_ptr>(cinfo));
+    if (quanti <= 0) return;
+    if (std::size_t(quanti) <= l->sorgente.bytes_in_buffer) {
+        l->sorgente.next_input_byte += quanti;
+        l->sorgente.bytes_in_buffer -= std::size_t(quanti);
+        return;
+    }
+    l->posizione += qint64(quanti) - qint64(l->sorgente.bytes_in_buffer);
+    l->sorgente.bytes_in_buffer = 0;
+    RiempiSorgente(cinfo);
+}
+
+// libjpeg's warnings: damaged data it made up for. The first is kept.
+void Avviso(j_common_ptr info, int livello) {
+    if (livello >= 0) return;
+    LetturaC* l = Lettura(info);
+    if (l->avviso < 0) {
+        l->avviso = info->err->msg_code;
+        (*info->err->format_message)(info, l->testoAvviso);
+    }
+    ++info->err->num_warnings;
+}
+
+bool LeggiTestata(LetturaC& l, bool orientamento) {
     l.cinfo.err = jpeg_std_error(&l.gestore.base);
     l.gestore.base.error_exit = UscitaErrore;
     l.gestore.base.output_message = NessunMessaggio;
+    l.gestore.base.emit_message = Avviso;
+    l.avviso = -1;
     if (setjmp(l.gestore.salto)) {
         jpeg_destroy_decompress(&l.cinfo);
         return false;
@@ -172,34 +257,41 @@ bool LeggiTestata(LetturaC& l, std::FILE* file, int denominatore) {
     // A progressive picture keeps every coefficient of the whole picture: past this libjpeg
     // would need a backing store, which it has not, and stops with an error.
     l.cinfo.mem->max_memory_to_use = long(LimiteMegabyteJpeg) * 1024 * 1024;
-    jpeg_stdio_src(&l.cinfo, file);
+    l.sorgente.init_source = InizioSorgente;
+    l.sorgente.fill_input_buffer = RiempiSorgente;
+    l.sorgente.skip_input_data = SaltaSorgente;
+    l.sorgente.resync_to_restart = jpeg_resync_to_restart;
+    l.sorgente.term_source = FineSorgente;
+    l.cinfo.src = &l.sorgente;
+    l.progresso.progress_monitor = Progresso;
+    l.cinfo.progress = &l.progresso;
+    if (orientamento) jpeg_save_markers(&l.cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&l.cinfo, TRUE);
-    // Straight into 32-bit pixels: no second copy of a large picture for the conversion.
-    // Four-channel pictures are CMYK (Adobe's, stored inverted) and are turned to RGB after.
-    if (l.cinfo.num_components == 4) l.cinfo.out_color_space = JCS_CMYK;
-    else l.cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
-    l.cinfo.scale_num = 1;
-    l.cinfo.scale_denom = static_cast<unsigned int>(denominatore);
-    jpeg_calc_output_dimensions(&l.cinfo);
     return true;
 }
 
 // Decodes into rows of 4 bytes per pixel; the buffer belongs to the caller.
-bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo, int millisecondiMassimi) {
+bool LeggiRighe(LetturaC& l, unsigned char* pixel, std::size_t passo) {
     if (setjmp(l.gestore.salto)) {
         jpeg_destroy_decompress(&l.cinfo);
         return false;
-    }
-    if (millisecondiMassimi > 0) {
-        l.scadenzaNs = OraNs() + qint64(millisecondiMassimi) * 1000000;
-        l.progresso.progress_monitor = Progresso;
-        l.cinfo.progress = &l.progresso;
     }
     jpeg_start_decompress(&l.cinfo);
     while (l.cinfo.output_scanline < l.cinfo.output_height) {
         JSAMPROW riga = pixel + passo * l.cinfo.output_scanline;
         jpeg_read_scanlines(&l.cinfo, &riga, 1);
     }
+    jpeg_finish_decompress(&l.cinfo);
+    jpeg_destroy_decompress(&l.cinfo);
+    return true;
+}
+
+bool LeggiCoefficienti(LetturaC& l) {
+    if (setjmp(l.gestore.salto)) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return false;
+    }
+    jpeg_read_coefficients(&l.cinfo);
     jpeg_finish_decompress(&l.cinfo);
     jpeg_destroy_decompress(&l.cinfo);
     return true;
@@ -228,27 +320,68 @@ int Denominatore(int larghezza, int altezza, const QSize& minima) {
     return d;
 }
 
-bool Marcatore(uchar m) { return m != 0x00 && m != 0xFF && !(m >= 0xD0 && m <= 0xD7); }
+int Orientamento(const jpeg_decompress_struct& cinfo) {
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next)
+        if (m->marker == JPEG_APP0 + 1) {
+            const int o = OrientamentoExif(m->data, qint64(m->data_length));
+            if (o != 1) return o;
+        }
+    return 1;
+}
 
-// Reads the header, and the pixels when asked (reduced to cover minima when it is valid).
-LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima, int millisecondiMassimi) {
+enum class Modo { Testata, Coefficienti, Pixel };
+
+// The largest picture the pixel limit lets through, for the bytes a file may have at all.
+qint64 ByteMassimiJpeg() { return MargineByteJpeg + qint64(LimiteMegabyteJpeg) * 1024 * 1024 / 4 * ByteAlPixelJpeg; }
+
+QString TestoTroppiByte(qint64 dimensione, qint64 ammessi) {
+    return QStringLiteral("file far larger than its picture: %1 bytes (at most %2)").arg(dimensione).arg(ammessi);
+}
+
+// Reads the header, and the coefficients or the pixels when asked.
+LetturaJpeg Decodifica(int descrittore, qint64 dimensione, Modo modo, const LimitiJpeg& limiti) {
     LetturaJpeg esito;
     const auto fallisce = [&esito](ErroreJpeg errore, const QString& testo) {
         esito.Errore = errore;
         esito.Testo = testo;
+        esito.Immagine = QImage();
         return esito;
     };
-    FileC file;
-    file.f = std::fopen(QFile::encodeName(percorso).constData(), "rb");
-    if (!file.f) return fallisce(ErroreJpeg::Apertura, QString::fromLocal8Bit(std::strerror(errno)));
-    LetturaC l{};
-    if (!LeggiTestata(l, file.f, 1)) return fallisce(ErroreJpeg::Dati, QString::fromLocal8Bit(l.gestore.messaggio));
+    // A sparse file of gigabytes is refused before a byte of it is read.
+    if (modo != Modo::Testata && dimensione > ByteMassimiJpeg())
+        return fallisce(ErroreJpeg::TroppiByte, TestoTroppiByte(dimensione, ByteMassimiJpeg()));
+    auto lettura = std::make_unique<LetturaC>();
+    LetturaC& l = *lettura;
+    l.descrittore = descrittore;
+    l.dimensione = dimensione;
+    l.byteAmmessi = std::min(dimensione, MargineByteJpeg);
+    l.inizioNs = OraNs();
+    const int millisecondi = limiti.Millisecondi < 0 ? MillisecondiMinimiJpeg : limiti.Millisecondi;
+    if (millisecondi > 0) l.scadenzaNs = l.inizioNs + qint64(millisecondi) * 1000000;
+    const auto testo = [&l](ErroreJpeg predefinito) {
+        const ErroreJpeg e = l.motivo != ErroreJpeg::Nessuno ? l.motivo : predefinito;
+        if (e == ErroreJpeg::Dati && l.gestore.base.msg_code == JERR_FILE_READ && l.gestore.errnoSistema != 0)
+            return std::pair(ErroreJpeg::Apertura, QString::fromLocal8Bit(std::strerror(l.gestore.errnoSistema)));
+        return std::pair(e, QString::fromLocal8Bit(l.gestore.messaggio));
+    };
+    const auto avvisi = [&] {
+        if (l.avviso < 0) return;
+        esito.Avviso = QString::fromLocal8Bit(l.testoAvviso);
+        esito.Troncata = l.avviso == JWRN_JPEG_EOF;
+    };
+    if (!LeggiTestata(l, limiti.Orientamento)) {
+        // A file cut inside its header ends in an error, after libjpeg warned of its end.
+        avvisi();
+        const auto [e, t] = testo(ErroreJpeg::Dati);
+        return fallisce(e, t);
+    }
     InfoJpeg& info = esito.Info;
     info.Larghezza = static_cast<int>(l.cinfo.image_width);
     info.Altezza = static_cast<int>(l.cinfo.image_height);
     info.Componenti = l.cinfo.num_components;
     info.Progressivo = jpeg_has_multiple_scans(&l.cinfo);
-    if (!pixel) {
+    if (limiti.Orientamento) info.Orientamento = Orientamento(l.cinfo);
+    if (modo == Modo::Testata) {
         jpeg_destroy_decompress(&l.cinfo);
         return esito;
     }
@@ -260,34 +393,68 @@ LetturaJpeg Decodifica(const QString& percorso, bool pixel, const QSize& minima,
                                                       .arg(info.Altezza)
                                                       .arg(LimiteMegabyteJpeg));
     }
-    const int ammesse = ScansioniAmmesseJpeg(info.Larghezza, info.Altezza);
-    if (info.Progressivo && ContaScansioniJpeg(percorso, ammesse) > ammesse) {
+    const qint64 ammessi = ByteAmmessiJpeg(info.Larghezza, info.Altezza);
+    if (dimensione > ammessi) {
         jpeg_destroy_decompress(&l.cinfo);
-        return fallisce(ErroreJpeg::TroppeScansioni, QStringLiteral("too many scans: over %1").arg(ammesse));
+        return fallisce(ErroreJpeg::TroppiByte, TestoTroppiByte(dimensione, ammessi));
     }
-    if (minima.isValid()) {
-        const int d = Denominatore(info.Larghezza, info.Altezza, minima);
-        if (d > 1) {
-            l.cinfo.scale_denom = static_cast<unsigned int>(d);
-            jpeg_calc_output_dimensions(&l.cinfo);
-        }
-    }
+    l.byteAmmessi = dimensione;
+    l.scansioniAmmesse = ScansioniAmmesseJpeg(info.Larghezza, info.Altezza);
+    esito.Millisecondi = limiti.Millisecondi < 0 ? MillisecondiAmmessiJpeg(info.Larghezza, info.Altezza) : millisecondi;
+    if (esito.Millisecondi > 0) l.scadenzaNs = l.inizioNs + qint64(esito.Millisecondi) * 1000000;
+    const auto dopo = [&](bool letto) {
+        avvisi();
+        if (letto) return esito;
+        auto [e, t] = testo(ErroreJpeg::Dati);
+        if (e == ErroreJpeg::Dati &&
+            (l.gestore.base.msg_code == JERR_NO_BACKING_STORE || l.gestore.base.msg_code == JERR_OUT_OF_MEMORY))
+            e = ErroreJpeg::Memoria;
+        if (e == ErroreJpeg::TroppeScansioni) t = QStringLiteral("too many scans: over %1").arg(l.scansioniAmmesse);
+        return fallisce(e, t);
+    };
+    if (modo == Modo::Coefficienti) return dopo(LeggiCoefficienti(l));
+    // Straight into 32-bit pixels: no second copy of a large picture for the conversion.
+    // Four-channel pictures are CMYK (Adobe's, stored inverted) and are turned to RGB after.
+    if (l.cinfo.num_components == 4) l.cinfo.out_color_space = JCS_CMYK;
+    else l.cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    l.cinfo.scale_num = 1;
+    l.cinfo.scale_denom = limiti.Minima.isValid()
+                              ? static_cast<unsigned int>(Denominatore(info.Larghezza, info.Altezza, limiti.Minima))
+                              : 1;
+    jpeg_calc_output_dimensions(&l.cinfo);
     QImage risultato(static_cast<int>(l.cinfo.output_width), static_cast<int>(l.cinfo.output_height),
                      QImage::Format_RGB32);
     if (risultato.isNull()) {
         jpeg_destroy_decompress(&l.cinfo);
         return fallisce(ErroreJpeg::Memoria, QStringLiteral("not enough memory for the picture"));
     }
-    if (!LeggiRighe(l, risultato.bits(), static_cast<std::size_t>(risultato.bytesPerLine()), millisecondiMassimi)) {
-        const QString testo = QString::fromLocal8Bit(l.gestore.messaggio);
-        if (l.scaduta) return fallisce(ErroreJpeg::Tempo, testo);
-        if (l.gestore.base.msg_code == JERR_NO_BACKING_STORE || l.gestore.base.msg_code == JERR_OUT_OF_MEMORY)
-            return fallisce(ErroreJpeg::Memoria, testo);
-        return fallisce(ErroreJpeg::Dati, testo);
-    }
+    if (!LeggiRighe(l, risultato.bits(), static_cast<std::size_t>(risultato.bytesPerLine()))) return dopo(false);
     if (info.Componenti == 4) DaCmyk(risultato);
     esito.Immagine = risultato;
-    return esito;
+    return dopo(true);
+}
+
+quint32 Leggi32(const uchar* p, bool intel) {
+    return intel ? quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24
+                 : quint32(p[3]) | quint32(p[2]) << 8 | quint32(p[1]) << 16 | quint32(p[0]) << 24;
+}
+
+quint16 Leggi16(const uchar* p, bool intel) {
+    return intel ? quint16(p[0] | p[1] << 8) : quint16(p[1] | p[0] << 8);
+}
+
+// A path opened once as a regular file, then read from that descriptor.
+LetturaJpeg DaPercorso(const QString& percorso, Modo modo, const LimitiJpeg& limiti) {
+    FileRegolare file = FileRegolare::Apri(percorso);
+    if (!file.Aperto()) {
+        LetturaJpeg esito;
+        esito.Errore = ErroreJpeg::Apertura;
+        esito.Testo = file.Rifiuto() == RifiutoFile::NonUnFile ? QStringLiteral("not a file")
+                      : file.Errore().isEmpty()                ? QStringLiteral("no such file")
+                                                               : file.Errore();
+        return esito;
+    }
+    return Decodifica(file.Descrittore(), file.Dimensione(), modo, limiti);
 }
 
 }  // namespace
@@ -297,40 +464,55 @@ int ScansioniAmmesseJpeg(int larghezza, int altezza) {
     return int(std::clamp<qint64>(LimiteBlocchiScansioniJpeg / blocchi, 1, LimiteScansioniJpeg));
 }
 
-int ContaScansioniJpeg(const uchar* d, qint64 n, int limite) {
-    if (n < 2 || d[0] != 0xFF || d[1] != 0xD8) return 0;
-    int scansioni = 0;
-    qint64 i = 2;
-    while (i < n) {
-        while (i < n && d[i] != 0xFF) ++i;  // tolerates junk between segments, as libjpeg does
-        while (i < n && d[i] == 0xFF) ++i;  // fill bytes
-        if (i >= n) break;
-        const uchar m = d[i++];
-        if (m == 0xD9) break;  // end of image
-        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) continue;  // markers without a length
-        if (i + 2 > n) break;
-        const qint64 lunghezza = qint64(d[i]) << 8 | d[i + 1];
-        if (lunghezza < 2) break;
-        i += lunghezza;
-        if (m != 0xDA) continue;
-        if (++scansioni > limite) break;
-        // The entropy-coded data runs to the next marker; 0xFF 0x00 and restarts belong to it.
-        while (i + 1 < n && !(d[i] == 0xFF && Marcatore(d[i + 1]))) ++i;
+qint64 ByteAmmessiJpeg(int larghezza, int altezza) {
+    return MargineByteJpeg + qint64(std::max(larghezza, 0)) * std::max(altezza, 0) * ByteAlPixelJpeg;
+}
+
+int MillisecondiAmmessiJpeg(int larghezza, int altezza) {
+    const qint64 pixel = qint64(std::max(larghezza, 0)) * std::max(altezza, 0);
+    const qint64 ms = (pixel * MillisecondiPerMegapixelJpeg + 999999) / 1000000;
+    return int(std::clamp<qint64>(ms, MillisecondiMinimiJpeg, INT_MAX));
+}
+
+int OrientamentoExif(const uchar* d, qint64 n) {
+    // "Exif\0\0", then the TIFF block: its byte order, 42, the offset of the first directory.
+    if (n < 14 || std::memcmp(d, "Exif\0\0", 6) != 0) return 1;
+    const uchar* tiff = d + 6;
+    const qint64 t = n - 6;
+    const bool intel = tiff[0] == 'I' && tiff[1] == 'I';
+    if (!intel && !(tiff[0] == 'M' && tiff[1] == 'M')) return 1;
+    if (Leggi16(tiff + 2, intel) != 42) return 1;
+    const qint64 cartella = Leggi32(tiff + 4, intel);
+    if (cartella < 8 || cartella + 2 > t) return 1;
+    const int voci = Leggi16(tiff + cartella, intel);
+    for (int i = 0; i < voci; ++i) {
+        const qint64 v = cartella + 2 + qint64(i) * 12;
+        if (v + 12 > t) break;
+        // Tag 0x0112, one SHORT.
+        if (Leggi16(tiff + v, intel) != 0x0112) continue;
+        if (Leggi16(tiff + v + 2, intel) != 3) return 1;
+        const int o = Leggi16(tiff + v + 8, intel);
+        return o >= 1 && o <= 8 ? o : 1;
     }
-    return scansioni;
+    return 1;
 }
 
-int ContaScansioniJpeg(const QString& percorso, int limite) {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    if (file.size() <= 0) return 0;
-    if (const uchar* mappa = file.map(0, file.size())) return ContaScansioniJpeg(mappa, file.size(), limite);
-    const QByteArray dati = file.readAll();
-    return ContaScansioniJpeg(reinterpret_cast<const uchar*>(dati.constData()), dati.size(), limite);
+LetturaJpeg LeggiJpegDa(int descrittore, qint64 dimensione, const LimitiJpeg& limiti) {
+    return Decodifica(descrittore, dimensione, Modo::Pixel, limiti);
 }
 
-LetturaJpeg LeggiJpegLimitata(const QString& percorso, const QSize& minima, int millisecondiMassimi) {
-    return Decodifica(percorso, true, minima, millisecondiMassimi);
+LetturaJpeg LeggiInfoJpegDa(int descrittore, qint64 dimensione, bool orientamento) {
+    LimitiJpeg limiti;
+    limiti.Orientamento = orientamento;
+    return Decodifica(descrittore, dimensione, Modo::Testata, limiti);
+}
+
+LetturaJpeg VerificaJpegDa(int descrittore, qint64 dimensione) {
+    return Decodifica(descrittore, dimensione, Modo::Coefficienti, {});
+}
+
+LetturaJpeg LeggiJpegLimitata(const QString& percorso, const LimitiJpeg& limiti) {
+    return DaPercorso(percorso, Modo::Pixel, limiti);
 }
 
 QImage LeggiJpeg(const QString& percorso, QString* errore) {
@@ -338,13 +520,15 @@ QImage LeggiJpeg(const QString& percorso, QString* errore) {
 }
 
 QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore) {
-    LetturaJpeg esito = Decodifica(percorso, true, minima, 0);
+    LimitiJpeg limiti;
+    limiti.Minima = minima;
+    const LetturaJpeg esito = DaPercorso(percorso, Modo::Pixel, limiti);
     if (errore && esito.Errore != ErroreJpeg::Nessuno) *errore = esito.Testo;
     return esito.Immagine;
 }
 
 bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore) {
-    const LetturaJpeg esito = Decodifica(percorso, false, QSize(), 0);
+    const LetturaJpeg esito = DaPercorso(percorso, Modo::Testata, {});
     if (esito.Errore != ErroreJpeg::Nessuno) {
         if (errore) *errore = esito.Testo;
         return false;

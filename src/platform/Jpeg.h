@@ -16,7 +16,7 @@ inline constexpr int LimiteMegabyteJpeg = 256;
 
 // A progressive picture may hold any number of scans, each a pass over every block: thousands
 // of empty ones in a few hundred KB keep a decoder busy for a minute. Real encoders write
-// about ten; a picture with more than this is refused before decoding.
+// about ten; libjpeg's own count of the scans it meets stops a picture past this.
 inline constexpr int LimiteScansioniJpeg = 100;
 
 // Each scan is a pass over every block, so the largest pictures may hold fewer: a picture of
@@ -25,34 +25,69 @@ inline constexpr qint64 LimiteBlocchiScansioniJpeg = 24 * 1000 * 1000;
 // The scans a progressive picture of that size may hold.
 int ScansioniAmmesseJpeg(int larghezza, int altezza);
 
-// The scans (SOS markers) of JPEG data, counted by walking its markers without decoding;
-// the count stops once it is past limite. 0 for data that is not a JPEG.
-int ContaScansioniJpeg(const uchar* dati, qint64 dimensione, int limite = LimiteScansioniJpeg);
-// The same for a file; -1 when it cannot be read.
-int ContaScansioniJpeg(const QString& percorso, int limite = LimiteScansioniJpeg);
+// The bytes a JPEG of a declared size may take: a photo of pure noise at the highest quality
+// stays under 5 bytes a pixel, and a camera's metadata (EXIF with its thumbnail, ICC profiles,
+// a phone's second pictures and clips) under the allowance. A file past this is refused
+// without being read to its end; before the header says a size, the allowance alone holds.
+inline constexpr qint64 MargineByteJpeg = 48 * 1024 * 1024;
+inline constexpr int ByteAlPixelJpeg = 8;
+qint64 ByteAmmessiJpeg(int larghezza, int altezza);
 
-QImage LeggiJpeg(const QString& percorso, QString* errore = nullptr);
-// For thumbnails: libjpeg decodes at 1/2, 1/4 or 1/8 of the size, the smallest that still
-// covers minima, which is far quicker than the whole picture.
-QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore = nullptr);
+// Decoding time, on the reading thread's processor clock, grows with the pixels: a budget per
+// declared megapixel with a floor, ten times what a quiet machine needs, so a sound 100-megapixel
+// photo passes on a loaded or older machine. The bombs are stopped long before, by their size,
+// their scans or their bytes.
+inline constexpr int MillisecondiMinimiJpeg = 2000;
+inline constexpr int MillisecondiPerMegapixelJpeg = 200;
+int MillisecondiAmmessiJpeg(int larghezza, int altezza);
 
 struct InfoJpeg {
     int Larghezza = 0;
     int Altezza = 0;
     int Componenti = 0;
     bool Progressivo = false;
+    int Orientamento = 1;  // the EXIF orientation tag, 1 to 8; 1 when there is none
 };
-bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore = nullptr);
 
-enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria };
+enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria, TroppiByte };
 
 struct LetturaJpeg {
     QImage Immagine;  // 32-bit RGB; null on any error
     ErroreJpeg Errore = ErroreJpeg::Nessuno;
     QString Testo;    // the error in the system's or libjpeg's words
     InfoJpeg Info;    // as the header declares it, once the header was read
+    int Millisecondi = 0;  // the time limit that held, once the header was read
+    // libjpeg's first warning: the data was damaged and made up for. Troncata: the file ends
+    // early and the rest of the picture is grey.
+    QString Avviso;
+    bool Troncata = false;
 };
 
-// What LeggiJpegRidotta does (minima invalid: the whole picture), and besides the limits on
-// size, memory and scans, decoding stops after millisecondiMassimi (0: no time limit).
-LetturaJpeg LeggiJpegLimitata(const QString& percorso, const QSize& minima, int millisecondiMassimi);
+struct LimitiJpeg {
+    // When valid, decoded at 1/2, 1/4 or 1/8 of the size, still covering this.
+    QSize Minima;
+    // < 0: MillisecondiAmmessiJpeg of the declared size; 0: no time limit.
+    int Millisecondi = -1;
+    bool Orientamento = false;  // read the EXIF orientation tag into Info
+};
+
+// Every read below goes from the first byte through libjpeg, on an open descriptor of a file
+// of dimensione bytes (read with pread, never moved), within the limits on size, memory,
+// scans, bytes and time; header included.
+LetturaJpeg LeggiJpegDa(int descrittore, qint64 dimensione, const LimitiJpeg& limiti = {});
+// Only the header.
+LetturaJpeg LeggiInfoJpegDa(int descrittore, qint64 dimensione, bool orientamento = false);
+// Every compressed block to the end, not turned into pixels: whether the file is whole.
+LetturaJpeg VerificaJpegDa(int descrittore, qint64 dimensione);
+
+// The same by path, opened once as a regular file.
+LetturaJpeg LeggiJpegLimitata(const QString& percorso, const LimitiJpeg& limiti = {});
+QImage LeggiJpeg(const QString& percorso, QString* errore = nullptr);
+// For thumbnails: libjpeg decodes at 1/2, 1/4 or 1/8 of the size, the smallest that still
+// covers minima, which is far quicker than the whole picture.
+QImage LeggiJpegRidotta(const QString& percorso, const QSize& minima, QString* errore = nullptr);
+bool LeggiInfoJpeg(const QString& percorso, InfoJpeg& info, QString* errore = nullptr);
+
+// The orientation tag of an APP1 EXIF segment's body ("Exif\0\0" and a TIFF block); 1 when
+// there is none or it cannot be read.
+int OrientamentoExif(const uchar* dati, qint64 dimensione);

@@ -90,6 +90,10 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::ImmagineMancante, "il file non esiste", "the file does not exist"},
         {V::ImmagineNonFile, "non è un file", "not a file"},
         {V::ImmagineTroppoLenta, "la decodifica richiede più di %1 s", "decoding takes over %1 s"},
+        {V::ImmagineSproporzionata, "file troppo grande per un'immagine di %1 x %2 pixel",
+         "file far too large for a picture of %1 x %2 pixels"},
+        {V::FileTroppoGrandePerImmagine, "file troppo grande per un'immagine", "file far too large for a picture"},
+        {V::ImmagineTroncata, "immagine troncata: ne manca una parte", "picture cut short: part of it is missing"},
         {V::ElencoImmaginiTroppoGrande,
          "Il file dell'elenco immagini è troppo grande per essere un elenco (%2 MB), non è stato letto: "
          "si usano le immagini predefinite.\n%1",

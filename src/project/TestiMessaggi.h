@@ -37,6 +37,9 @@ enum class VoceMessaggio {
     ImmagineMancante,           // a reason: the file is not there
     ImmagineNonFile,            // a reason: a folder, a device or a pipe in its place
     ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
+    ImmagineSproporzionata,     // a reason: %1 x %2 pixels declared, far fewer than the file's bytes
+    FileTroppoGrandePerImmagine, // a reason: a file larger than any picture, or a header that never ends
+    ImmagineTroncata,           // a reason: read, but the file ends early
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
     SessioniSalvateDaParte,     // %1 the copies, one a line
     TestoTagliato,              // %1 the start of the text, %2 its length, %3 what the box holds

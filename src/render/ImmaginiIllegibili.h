@@ -2,9 +2,10 @@
 // Reading a picture file for the renderer, with a memory of the files that failed: a file
 // that cannot be opened or read, is not a picture, is cut short, is too large or has too
 // many scans is tried once, not on every frame, while its size and modification time stay
-// the same, and the user is told once per path. A picture of the project that is gone is
+// the same, and the user is told once per path; so is a picture read but cut short. A picture of the project that is gone is
 // told the same way, once, until it is back.
 #include "platform/LetturaImmagini.h"
+#include "project/MotivoImmagine.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -35,10 +36,3 @@ private:
     QSet<QString> mancanti_;
     QStringList avvisi_;
 };
-
-// "The picture could not be read: <path> (<reason>)", in the interface language.
-QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);
-// Why a picture was not read, in a language (a CodiceLingua): our own words for what our
-// reader refused, the system's or the decoder's for the rest.
-QString MotivoImmagine(const ImmagineLetta& letta, int lingua);
-QString MotivoImmagine(const ImmagineLetta& letta);

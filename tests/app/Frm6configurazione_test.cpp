@@ -291,6 +291,10 @@ TEST(CreaMiniatura, BombsGiveTheGreyThumbnailAndTheirReason) {
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
         {"enorme.png", bombe::PngDichiarato(65500, 65500),
          TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+        {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000),
+         TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteJpeg + 65536),
+         TestoMessaggio(VoceMessaggio::FileTroppoGrandePerImmagine)},
         {"manca.png", QByteArray(), TestoMessaggio(VoceMessaggio::ImmagineMancante)},
     };
     for (const auto& c : casi) {
@@ -309,6 +313,23 @@ TEST(CreaMiniatura, BombsGiveTheGreyThumbnailAndTheirReason) {
     QString motivo = QStringLiteral("left over");
     CreaMiniatura(QString(), &motivo);
     EXPECT_TRUE(motivo.isEmpty());
+}
+
+// A picture cut short is drawn in its thumbnail as far as it goes, with its reason, as a
+// 2 GB header of zeros is refused by its bytes without being read.
+TEST(CreaMiniatura, APictureCutShortIsDrawnWithItsReason) {
+    CasaTemporanea casa;
+    const QByteArray jpeg = bombe::JpegSfumato(640, 360);
+    const QString tagliata = casa.Sotto("tagliata.jpg");
+    ASSERT_TRUE(bombe::Scrivi(tagliata, jpeg.left(jpeg.size() * 2 / 3)));
+    QString motivo;
+    const QImage g = CreaMiniatura(tagliata, &motivo);
+    EXPECT_NE(g.pixel(10, 10), Grigio);
+    EXPECT_EQ(motivo, TestoMessaggio(VoceMessaggio::ImmagineTroncata));
+    const QString zeri = casa.Sotto("zeri.jpg");
+    ASSERT_TRUE(bombe::ScriviTestataSparsa(zeri, qint64(2) << 30));
+    EXPECT_EQ(CreaMiniatura(zeri, &motivo).pixel(80, 45), Grigio);
+    EXPECT_EQ(motivo, TestoMessaggio(VoceMessaggio::FileTroppoGrandePerImmagine));
 }
 
 // A chosen bomb stays chosen (the file may be mended), shows grey with its reason under the

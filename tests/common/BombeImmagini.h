@@ -2,6 +2,8 @@
 // Picture files that declare far more than they hold, made on the spot: a few hundred bytes
 // that claim 65500 x 65500 pixels, or a progressive JPEG of thousands of empty scans. Each
 // answers what a reader does with a hostile file; none is kept on disk.
+#include "platform/Jpeg.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -28,6 +30,22 @@ inline quint32 Crc32(const char* dati, int n) {
         for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
+}
+
+// A picture whose blocks are not all alike, as a photo's are not.
+inline QImage Sfumata(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) riga[x] = qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 0xFF);
+    }
+    return img;
+}
+
+inline QByteArray JpegSfumato(int w, int h, int qualita = 90) {
+    QByteArray jpeg;
+    CodificaJpeg(Sfumata(w, h), jpeg, qualita);
+    return jpeg;
 }
 
 // A small PNG whose header, checksum and all, declares another size.
@@ -93,6 +111,31 @@ inline QByteArray JpegVuoto(int w, int h, int componenti, bool progressivo, int 
     for (int s = 1; progressivo && s < scansioni; ++s) Segmento(d, 0xDA, Byte({1, 1 + (s % componenti), 0x00, 1, 63, 0}));
     d.append(Byte({0xFF, 0xD9}));
     return d;
+}
+
+// An APP1 segment that declares a length of 0 right after the start: a walk of our own over
+// the markers stopped there, while libjpeg reads on into every scan behind it.
+inline QByteArray JpegApp1Nullo(int w, int h, int scansioni) {
+    QByteArray d = JpegVuoto(w, h, 1, true, scansioni);
+    d.insert(2, dettaglio::Byte({0xFF, 0xE1, 0x00, 0x00}));
+    return d;
+}
+
+// A sound picture with comment segments worth byte bytes before its frame header.
+inline QByteArray JpegCommentato(const QByteArray& jpeg, qint64 byte) {
+    QByteArray commenti;
+    commenti.reserve(byte + 65536);
+    const QByteArray corpo(65533, 'c');
+    while (commenti.size() < byte) dettaglio::Segmento(commenti, 0xFE, corpo);
+    QByteArray d = jpeg;
+    d.insert(2, commenti);
+    return d;
+}
+
+// A start marker followed by nothing but zeros to dimensione bytes: a sparse file, no disk used.
+inline bool ScriviTestataSparsa(const QString& percorso, qint64 dimensione) {
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("\xFF\xD8", 2) == 2 && f.resize(dimensione);
 }
 
 inline bool Scrivi(const QString& percorso, const QByteArray& dati) {

@@ -141,6 +141,9 @@ TEST_F(SelettoreFile, BombsGiveTheGreyPreviewAndTheirReason) {
         {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), "picture too large: 65500 x 65500 pixels"},
         {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), "picture with over 48 scans"},
         {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), "picture with over 24 scans"},
+        {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000), "picture with over 24 scans"},
+        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteJpeg + 65536),
+         "file far too large for a picture"},
         {"enorme.png", bombe::PngDichiarato(65500, 65500), "picture too large: 65500 x 65500 pixels"},
     };
     for (const auto& c : casi) ASSERT_TRUE(bombe::Scrivi(radice + "/" + c.nome, c.dati));

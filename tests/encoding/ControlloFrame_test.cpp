@@ -3,13 +3,16 @@
 #include "AiutoCodifica.h"
 #include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
-#include "common/BombeImmagini.h"
+#include "platform/Jpeg.h"
+#include "project/TestiMessaggi.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -188,6 +191,41 @@ TEST(ControlloFrame, HostileFramesAreToldAtOnce) {
         const QString percorso = casa.Sotto(c.nome);
         ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
         EXPECT_EQ(DifettoFrame(percorso, c.jpg, 1), QString::fromLatin1(c.motivo));
+    }
+}
+
+// The frame check holds a frame to the reader's own limits: the scans its size allows, its
+// bytes and its time; a pipe named like a frame is not waited on.
+TEST(ControlloFrame, AFrameMeetsTheReadersOwnLimits) {
+    const struct {
+        const char* nome;
+        std::function<bool(const QString&)> scrivi;
+        QString motivo;  // English
+    } casi[] = {
+        // Under a flat 100, but past the 24 a picture of that size may hold.
+        {"30 scans of 8000 x 8000",
+         [](const QString& p) { return bombe::Scrivi(p, bombe::JpegVuoto(8000, 8000, 1, true, 30)); },
+         TestoMessaggio(VoceMessaggio::TroppeScansioni, 1).arg(ScansioniAmmesseJpeg(8000, 8000))},
+        {"a zero-length APP1 before 10000 scans",
+         [](const QString& p) { return bombe::Scrivi(p, bombe::JpegApp1Nullo(640, 480, 10000)); },
+         TestoMessaggio(VoceMessaggio::TroppeScansioni, 1).arg(LimiteScansioniJpeg)},
+        {"a header of zeros, 2 GB", [](const QString& p) { return bombe::ScriviTestataSparsa(p, qint64(2) << 30); },
+         TestoMessaggio(VoceMessaggio::FileTroppoGrandePerImmagine, 1)},
+        {"a pipe", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+         TestoMessaggio(VoceMessaggio::ImmagineNonFile, 1)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CasaTemporanea casa;
+        const QString cartella = casa.Sotto("Video");
+        ScriviFrame(cartella, 4, true);
+        const ParametriCodifica p = Frame(cartella, 4, true);
+        ASSERT_TRUE(QFile::remove(PercorsoFrame(p, 2)));
+        ASSERT_TRUE(c.scrivi(PercorsoFrame(p, 2)));
+        const auto difettoso = PrimoFrameDifettoso(p, 1);
+        ASSERT_TRUE(difettoso);
+        EXPECT_EQ(difettoso->Numero, 2);
+        EXPECT_EQ(difettoso->Motivo, c.motivo);
     }
 }
 

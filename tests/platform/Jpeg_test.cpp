@@ -129,15 +129,10 @@ TEST(Jpeg, HugeDeclaredSizeIsRefusedAtTheHeader) {
 }
 
 // A 2048 x 2048 progressive picture whose last scan is repeated 4000 times (89 KB) would keep
-// the decoder busy for a long while: it is refused on its markers, before any decoding.
-TEST(Jpeg, ThousandsOfScansAreRefusedAtOnce) {
+// the decoder busy for a long while: libjpeg's own count of the scans it meets stops it.
+TEST(Jpeg, ThousandsOfScansAreRefused) {
     const QString corpus = QFileInfo(__FILE__).absolutePath() + "/../fuzz/corpus/Jpeg/";
     const QString scansioni = corpus + "migliaia_di_scansioni.jpg";
-    EXPECT_EQ(ContaScansioniJpeg(scansioni, 1000000), 4010);
-    EXPECT_EQ(ContaScansioniJpeg(scansioni), LimiteScansioniJpeg + 1);  // the count stops there
-    EXPECT_EQ(ContaScansioniJpeg(corpus + "progressivo.jpg"), 10);
-    EXPECT_EQ(ContaScansioniJpeg(corpus + "piccolo.jpg"), 1);
-    EXPECT_EQ(ContaScansioniJpeg(reinterpret_cast<const uchar*>("GIF89a"), 6), 0);
     for (const bool ridotta : {false, true}) {
         QString errore;
         const QImage letta = ridotta ? LeggiJpegRidotta(scansioni, QSize(48, 28), &errore) : LeggiJpeg(scansioni, &errore);

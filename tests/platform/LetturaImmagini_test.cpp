@@ -8,9 +8,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 
+#include <QElapsedTimer>
+
+#include <atomic>
 #include <csetjmp>
 #include <cstdio>
+#include <thread>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -36,6 +42,8 @@ std::vector<Bomba> Bombe() {
          RifiutoImmagine::TroppeScansioni, {8000, 8000}},
         // Fits the pixel limit, but its coefficients for three full channels would not.
         {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4), RifiutoImmagine::TroppoGrande, {8000, 8000}},
+        // An APP1 of length 0 first: libjpeg counts the scans it reads on into.
+        {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000), RifiutoImmagine::TroppeScansioni, {8000, 8000}},
         {"enorme.png", bombe::PngDichiarato(65500, 65500), RifiutoImmagine::TroppoGrande, {65500, 65500}},
         // A picture in disguise is read for what it is.
         {"jpeg_travestito.png", bombe::JpegVuoto(65500, 65500, 1, false, 1), RifiutoImmagine::TroppoGrande,
@@ -233,6 +241,186 @@ TEST(LetturaImmagini, TheOrientationTagIsFollowedOnlyWhenAsked) {
     OpzioniLettura opzioni;
     opzioni.Orienta = true;
     EXPECT_EQ(LeggiImmagine(percorso, opzioni).Immagine.size(), QSize(20, 40));
+}
+
+// A header that never ends, or a file of gigabytes behind a few bytes of picture: refused by its
+// bytes, without being read to its end.
+TEST(LetturaImmagini, AFileFarLargerThanItsPictureIsRefusedByItsBytes) {
+    CasaTemporanea casa;
+    const QByteArray jpeg = bombe::JpegSfumato(64, 64);
+    ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_2g.jpg"), qint64(2) << 30));
+    ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_100m.jpg"), qint64(100) << 20));
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("commenti.jpg"), bombe::JpegCommentato(jpeg, MargineByteJpeg + 65536)));
+    // A sound picture with a tail of its own (a phone's clip) far beyond its size.
+    QByteArray coda = jpeg;
+    coda.append(QByteArray(int(ByteAmmessiJpeg(64, 64) - jpeg.size() + 1), 'v'));
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("coda.jpg"), coda));
+    const struct {
+        const char* nome;
+        QSize dichiarata;
+    } casi[] = {{"zeri_2g.jpg", {}}, {"zeri_100m.jpg", {}}, {"commenti.jpg", {}}, {"coda.jpg", {64, 64}}};
+    for (const auto& c : casi) {
+        for (const QSize copertura : {QSize(), QSize(160, 90)}) {
+            SCOPED_TRACE(std::string(c.nome) + (copertura.isValid() ? " reduced" : " whole"));
+            OpzioniLettura opzioni;
+            opzioni.Copertura = copertura;
+            const ImmagineLetta letta = LeggiImmagine(casa.Sotto(c.nome), opzioni);
+            EXPECT_EQ(letta.Rifiuto, RifiutoImmagine::TroppiByte) << letta.Dettaglio.toStdString();
+            EXPECT_EQ(letta.Dichiarata, c.dichiarata);
+            EXPECT_TRUE(letta.Immagine.isNull());
+        }
+    }
+    // The same picture with metadata of a camera's size and a tail within the bound is read.
+    coda.chop(2);
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("coda_ammessa.jpg"), coda));
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("exif.jpg"), bombe::JpegCommentato(jpeg, 4 << 20)));
+    for (const char* nome : {"coda_ammessa.jpg", "exif.jpg"}) {
+        const ImmagineLetta letta = LeggiImmagine(casa.Sotto(nome));
+        EXPECT_TRUE(letta.Letta()) << nome << ": " << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), QSize(64, 64)) << nome;
+    }
+}
+
+// Busy threads, bounded and stopped at the end, that take the processors from the reader.
+class CaricoConcorrente {
+public:
+    CaricoConcorrente() {
+        const int quanti = std::clamp(int(std::thread::hardware_concurrency()), 2, 8);
+        for (int i = 0; i < quanti; ++i)
+            fili_.emplace_back([this] {
+                volatile double x = 1;
+                while (!basta_.load(std::memory_order_relaxed)) x = x * 1.0000001 + 1e-9;
+            });
+    }
+    ~CaricoConcorrente() {
+        basta_ = true;
+        for (std::thread& t : fili_) t.join();
+    }
+
+private:
+    std::atomic<bool> basta_{false};
+    std::vector<std::thread> fili_;
+};
+
+// What phones and cameras make passes under load: a 48-megapixel JPEG (a gradient, so its
+// blocks are not all alike) and 137 MB of pixels as PNG and BMP, past Qt's own 128 MB.
+TEST(LetturaImmagini, SoundLargePhotosAreReadUnderACompetingLoad) {
+    CasaTemporanea casa;
+    {
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto("foto48.jpg"), bombe::JpegSfumato(8000, 6000, 92)));
+        QImage grande(6000, 6000, QImage::Format_ARGB32);
+        grande.fill(qRgba(200, 120, 40, 255));
+        ASSERT_TRUE(grande.save(casa.Sotto("grande.png"), "PNG"));
+        ASSERT_TRUE(grande.convertToFormat(QImage::Format_RGB888).save(casa.Sotto("grande.bmp"), "BMP"));
+    }
+    const CaricoConcorrente carico;
+    const struct {
+        const char* nome;
+        QSize copertura;
+        QSize attesa;
+    } casi[] = {
+        {"foto48.jpg", {}, {8000, 6000}},
+        {"foto48.jpg", {160, 90}, {1000, 750}},
+        {"grande.png", {}, {6000, 6000}},
+        {"grande.bmp", {}, {6000, 6000}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        OpzioniLettura opzioni;
+        opzioni.Copertura = c.copertura;
+        const ImmagineLetta letta = LeggiImmagine(casa.Sotto(c.nome), opzioni);
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), c.attesa);
+        EXPECT_FALSE(letta.Troncata);
+    }
+}
+
+// libjpeg fills a cut picture with grey, Qt a cut BMP with black: read, but said.
+TEST(LetturaImmagini, APictureCutShortIsReadAndSaysSo) {
+    CasaTemporanea casa;
+    const QImage img = bombe::Sfumata(64, 48);
+    const QByteArray jpeg = bombe::JpegSfumato(64, 48);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(img.save(&buffer, "BMP"));
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        bool troncata;
+    } casi[] = {
+        {"intera.jpg", jpeg, false},
+        {"tagliata.jpg", jpeg.left(jpeg.size() * 2 / 3), true},
+        {"senza_fine.jpg", jpeg.chopped(2), true},
+        {"intera.bmp", bmp, false},
+        {"tagliata.bmp", bmp.left(bmp.size() - 500), true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto(c.nome), c.dati));
+        const ImmagineLetta letta = LeggiImmagine(casa.Sotto(c.nome));
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), QSize(64, 48));
+        EXPECT_EQ(letta.Troncata, c.troncata);
+    }
+}
+
+// The orientation tag read from the saved APP1 segment, in either byte order.
+TEST(LetturaImmagini, TheExifOrientationIsReadFromEitherByteOrder) {
+    const auto exif = [](bool intel, int tag, int tipo, int valore, int voci = 1) {
+        QByteArray b("Exif\0\0", 6);
+        const auto p16 = [&](int v) {
+            if (intel) b.append(char(v & 0xFF)).append(char(v >> 8));
+            else b.append(char(v >> 8)).append(char(v & 0xFF));
+        };
+        const auto p32 = [&](int v) {
+            if (intel) { p16(v & 0xFFFF); p16(v >> 16); } else { p16(v >> 16); p16(v & 0xFFFF); }
+        };
+        b.append(intel ? "II" : "MM");
+        p16(42);
+        p32(8);
+        p16(voci);
+        p16(tag);
+        p16(tipo);
+        p32(1);
+        p16(valore);
+        p16(0);
+        return b;
+    };
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        int attesa;
+    } casi[] = {
+        {"intel 6", exif(true, 0x0112, 3, 6), 6},
+        {"motorola 8", exif(false, 0x0112, 3, 8), 8},
+        {"another tag", exif(true, 0x0110, 3, 6), 1},
+        {"not a SHORT", exif(true, 0x0112, 4, 6), 1},
+        {"out of range", exif(true, 0x0112, 3, 9), 1},
+        {"more entries than bytes", exif(true, 0x0110, 3, 6, 900), 1},
+        {"cut", exif(true, 0x0112, 3, 6).left(18), 1},
+        {"not EXIF", QByteArray("http://ns.adobe.com/xap/1.0/"), 1},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(OrientamentoExif(reinterpret_cast<const uchar*>(c.dati.constData()), c.dati.size()), c.attesa)
+            << c.nome;
+}
+
+// The budget follows the declared size, with a floor; so does the bound on the bytes.
+TEST(LetturaImmagini, TheTimeAndByteBudgetsFollowTheDeclaredSize) {
+    const struct {
+        int w, h, ms;
+        qint64 byte;
+    } casi[] = {
+        {0, 0, MillisecondiMinimiJpeg, MargineByteJpeg},
+        {64, 64, MillisecondiMinimiJpeg, MargineByteJpeg + 64 * 64 * ByteAlPixelJpeg},
+        {8000, 6000, 48 * MillisecondiPerMegapixelJpeg, MargineByteJpeg + qint64(48000000) * ByteAlPixelJpeg},
+        {10000, 10000, 100 * MillisecondiPerMegapixelJpeg, MargineByteJpeg + qint64(100000000) * ByteAlPixelJpeg},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(MillisecondiAmmessiJpeg(c.w, c.h), c.ms) << c.w;
+        EXPECT_EQ(ByteAmmessiJpeg(c.w, c.h), c.byte) << c.w;
+    }
 }
 
 }  // namespace

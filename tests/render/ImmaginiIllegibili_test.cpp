@@ -108,6 +108,25 @@ TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
     TroppoPerLeggere(scansioni, TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg));
 }
 
+// A picture cut short is drawn as far as it goes, and told once with its reason.
+TEST(ImmaginiIllegibili, APictureCutShortIsDrawnAndToldOnce) {
+    CasaTemporanea casa;
+    const QByteArray jpeg = bombe::JpegSfumato(64, 48);
+    const QString percorso = casa.Sotto("tagliata.jpg");
+    Scrivi(percorso, jpeg.left(jpeg.size() * 2 / 3));
+    CacheImmagini immagini;
+    EXPECT_EQ(immagini.Carica(percorso).size(), QSize(64, 48));
+    EXPECT_EQ(immagini.PrendiAvvisi(),
+              QStringList{MessaggioImmagineIllegibile(percorso, TestoMessaggio(VoceMessaggio::ImmagineTroncata))});
+    ImmaginiIllegibili illegibili;
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
+    // Mended, it is quiet again.
+    Scrivi(percorso, jpeg);
+    EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
+}
+
 // The pictures are read on the calling thread, so root too meets the permission here.
 TEST(ImmaginiIllegibili, AFileWithoutReadPermissionIsToldWithTheReason) {
     CasaTemporanea casa;

@@ -1,0 +1,13 @@
+#pragma once
+// Why a picture was not read (or was read only in part), in the words the windows and the
+// encoding run show: our own for what our reader refused, the system's or the decoder's for
+// the rest.
+#include "platform/LetturaImmagini.h"
+
+#include <QString>
+
+// "The picture could not be read: <path> (<reason>)", in the interface language.
+QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);
+// In a language (a CodiceLingua); empty for a picture read whole.
+QString MotivoImmagine(const ImmagineLetta& letta, int lingua);
+QString MotivoImmagine(const ImmagineLetta& letta);
