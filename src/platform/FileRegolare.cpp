@@ -2,7 +2,9 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +12,7 @@
 FileRegolare::~FileRegolare() { Chiudi(); }
 
 FileRegolare::FileRegolare(FileRegolare&& altro) noexcept
-    : descrittore_(altro.descrittore_), dimensione_(altro.dimensione_), rifiuto_(altro.rifiuto_),
+    : descrittore_(altro.descrittore_), dimensione_(altro.dimensione_), limite_(altro.limite_), rifiuto_(altro.rifiuto_),
       errore_(std::move(altro.errore_)) {
     altro.descrittore_ = -1;
 }
@@ -20,6 +22,7 @@ FileRegolare& FileRegolare::operator=(FileRegolare&& altro) noexcept {
         Chiudi();
         descrittore_ = altro.descrittore_;
         dimensione_ = altro.dimensione_;
+        limite_ = altro.limite_;
         rifiuto_ = altro.rifiuto_;
         errore_ = std::move(altro.errore_);
         altro.descrittore_ = -1;
@@ -72,23 +75,29 @@ FileRegolare FileRegolare::Apri(const QString& percorso, qint64 limiteByte) {
     const int stato = ::fcntl(fd, F_GETFL);
     if (stato >= 0) ::fcntl(fd, F_SETFL, stato & ~O_NONBLOCK);
     file.descrittore_ = fd;
+    file.limite_ = limiteByte;
     return file;
 }
 
-bool FileRegolare::LeggiTutto(QByteArray& dati) {
+bool FileRegolare::LeggiTutto(QByteArray& dati, qint64 massimo) {
     dati.clear();
     if (descrittore_ < 0) return false;
-    dati.resize(dimensione_);
+    // Up to the end of the file, not to the size it gave: some (in /proc) give none.
+    qint64 tetto = limite_ >= 0 ? limite_ : std::numeric_limits<qint64>::max();
+    if (massimo >= 0) tetto = std::min(tetto, massimo);
     qint64 letti = 0;
-    while (letti < dimensione_) {
-        const ssize_t n = ::pread(descrittore_, dati.data() + letti, size_t(dimensione_ - letti), letti);
+    for (;;) {
+        const qint64 voglio = std::min<qint64>(tetto - letti, std::max<qint64>(dimensione_ - letti, 0) + 65536);
+        if (voglio <= 0) break;
+        dati.resize(letti + voglio);
+        const ssize_t n = ::pread(descrittore_, dati.data() + letti, size_t(voglio), letti);
         if (n < 0) {
             if (errno == EINTR) continue;
             errore_ = qt_error_string(errno);
             dati.clear();
             return false;
         }
-        if (n == 0) break;  // the file shrank since the open
+        if (n == 0) break;
         letti += n;
     }
     dati.resize(letti);

@@ -35,14 +35,16 @@ public:
     // Still owned by this object; it stays open until the object goes.
     int Descrittore() const { return descrittore_; }
 
-    // Every byte from the start, up to the size of the open (a file that grew is cut there).
-    // False, with the reason in Errore, on a read error.
-    bool LeggiTutto(QByteArray& dati);
+    // Every byte from the start to the end, but never more than the limit of the open (a file
+    // that grew past it is cut there) nor, when massimo >= 0, than massimo bytes. False, with the reason in Errore, on a read
+    // error.
+    bool LeggiTutto(QByteArray& dati, qint64 massimo = -1);
     void Chiudi();
 
 private:
     int descrittore_ = -1;
     qint64 dimensione_ = 0;
+    qint64 limite_ = -1;
     RifiutoFile rifiuto_ = RifiutoFile::Nessuno;
     QString errore_;
 };

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Windows-1252 code points for bytes 0x80..0x9F; the rest of the range is Latin-1.
@@ -73,21 +77,18 @@ QString DecodificaRiga(const QByteArray& riga, bool* mista) {
 
 LettoreTesto::LettoreTesto(const QByteArray& contenuto) : contenuto_(contenuto) {}
 
-bool LettoreTesto::Apri(const QString& percorso) {
+bool LettoreTesto::Apri(const QString& percorso, qint64 limiteByte) {
     contenuto_.clear();
     posizione_ = 0;
     righeMiste_ = 0;
-    errore_.clear();
-    QFile file(percorso);
-    assente_ = !file.exists();
-    if (!file.open(QIODevice::ReadOnly)) {
-        errore_ = file.errorString();
-        return false;
-    }
-    contenuto_ = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        errore_ = file.errorString();
-        contenuto_.clear();
+    FileRegolare file = FileRegolare::Apri(percorso, limiteByte);
+    rifiuto_ = file.Rifiuto();
+    dimensione_ = file.Dimensione();
+    errore_ = file.Errore();
+    if (!file.Aperto()) return false;
+    if (!file.LeggiTutto(contenuto_)) {
+        rifiuto_ = RifiutoFile::NonApribile;
+        errore_ = file.Errore();
         return false;
     }
     return true;
@@ -126,9 +127,40 @@ bool ScrittoreTesto::Salva(const QString& percorso, QString* errore) const {
     return true;
 }
 
-QStringList LeggiTutteLeRighe(const QString& percorso, bool* ok) {
+bool ScrittoreTesto::SalvaNuovo(const QString& percorso, bool* occupato, QString* errore) const {
+    *occupato = false;
+    const QByteArray nome = QFile::encodeName(percorso);
+    // O_EXCL also refuses a link in the name's place, dangling or not.
+    const int fd = ::open(nome.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) {
+        *occupato = errno == EEXIST;
+        if (errore) *errore = qt_error_string(errno);
+        return false;
+    }
+    qsizetype scritti = 0;
+    int codice = 0;
+    while (scritti < contenuto_.size()) {
+        const ssize_t n = ::write(fd, contenuto_.constData() + scritti, size_t(contenuto_.size() - scritti));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            codice = errno;
+            break;
+        }
+        scritti += n;
+    }
+    if (codice == 0 && ::fsync(fd) != 0) codice = errno;
+    if (::close(fd) != 0 && codice == 0) codice = errno;
+    if (codice != 0) {
+        ::unlink(nome.constData());
+        if (errore) *errore = qt_error_string(codice);
+        return false;
+    }
+    return true;
+}
+
+QStringList LeggiTutteLeRighe(const QString& percorso, bool* ok, qint64 limiteByte) {
     LettoreTesto lettore;
-    const bool aperto = lettore.Apri(percorso);
+    const bool aperto = lettore.Apri(percorso, limiteByte);
     if (ok) *ok = aperto;
     QStringList righe;
     QString riga;

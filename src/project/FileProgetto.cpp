@@ -1,21 +1,30 @@
 #include "project/FileProgetto.h"
 
 #include "platform/CartelleUtente.h"
+#include "platform/FileRegolare.h"
 #include "platform/FileTesto.h"
 #include "platform/Stringhe.h"
 #include "project/Banner.h"
 #include "project/ImpostazioniGlobali.h"
+#include "project/MotivoImmagine.h"
 #include "project/PresetIntro.h"
 #include "project/TestiMessaggi.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -517,13 +526,22 @@ bool LeggiCampoNumero(const QString& riga, const QString& chiave, int& valore, b
     return true;
 }
 
-bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore, const QString& percorso)
+namespace {
+
+ScrittoreTesto ContenutoProgetto(const ImpostazioniProgetto& impostazioni)
 {
     Scrittore s;
     s.Testo(kChiaveTitolo, kTitolo);
     s.Testo(kChiaveVersione, kVersioneScritta);
     Percorri(s, impostazioni, Versione::V23);
-    return s.file.Salva(percorso, errore);
+    return s.file;
+}
+
+}  // namespace
+
+bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore, const QString& percorso)
+{
+    return ContenutoProgetto(impostazioni).Salva(percorso, errore);
 }
 
 EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QString& percorso)
@@ -535,9 +553,9 @@ EsitoCaricamento CaricaProgetto(ImpostazioniProgetto& impostazioni, const QStrin
     // An empty file is no project: nothing to read and nothing worth a copy.
     if (!file.Apri(percorso) || file.Contenuto().isEmpty()) {
         // A file that is there but cannot be read is the user's project all the same.
-        if (!file.Assente() && !file.Errore().isEmpty()) {
+        if (!file.Assente() && file.Rifiuto() != RifiutoFile::Nessuno) {
             esito.Illeggibile = true;
-            esito.ErroreLettura = file.Errore();
+            esito.ErroreLettura = MotivoFile(file.Rifiuto(), file.Dimensione(), file.Errore());
         }
         MostraLinguaNelleCaselle(impostazioni);
         if (applicaLingua) applicaLingua(impostazioni);
@@ -594,20 +612,113 @@ QString Riserva(const QString& cartella) { return cartella.isEmpty() ? CartellaL
 
 QString FileSessioni(const QString& cartella) { return Riserva(cartella) + QLatin1Char('/') + kFileSessioni; }
 
-bool Occupato(const QString& percorso)
+// A list of a few paths: anything larger is not ours.
+constexpr qint64 kLimiteFileSessioni = 1024 * 1024;
+
+// The names a rescue takes: base, base2, base3...
+QString NomeSessione(const QString& base, int n) { return n == 1 ? base : base + QString::number(n); }
+constexpr int kMassimoSessioni = 9999;
+
+// Only the program's own rescue copies, where it puts them, that are still there: a damaged or
+// planted list names nothing else.
+bool CopiaNostra(const QString& percorso, const QString& cartellaRiserva, const QString& progetto)
 {
+    static const QRegularExpression nome(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(kNomeFile + kSuffissoSessione) + QStringLiteral("([2-9]|[1-9][0-9]{1,3})?")));
     const QFileInfo info(percorso);
-    return info.exists() || info.isSymLink();
+    if (!info.isAbsolute() || !nome.match(info.fileName()).hasMatch()) return false;
+    const QString cartella = QDir::cleanPath(info.absolutePath());
+    // Without a project (while a rescue adds its own line) a copy of ours anywhere is kept.
+    const bool sua = progetto.isEmpty() || cartella == QDir::cleanPath(QFileInfo(progetto).absolutePath()) ||
+                     cartella == QDir::cleanPath(Riserva(cartellaRiserva));
+    return sua && QDir::cleanPath(percorso) == percorso && FileRegolare::Apri(percorso).Aperto();
 }
 
-// The first of base, base2, base3... that nothing holds yet.
-QString PrimoLibero(const QString& base)
+// The list as it stands, only the lines that still name one of ours; ok false when the list is
+// there but cannot be used (a pipe, a device, a folder, far too large, unreadable).
+QStringList LeggiSessioni(const QString& cartellaRiserva, const QString& progetto, bool* usabile)
 {
-    for (int n = 1; n <= 9999; ++n) {
-        const QString nome = n == 1 ? base : base + QString::number(n);
-        if (!Occupato(nome)) return nome;
+    LettoreTesto file;
+    const bool letto = file.Apri(FileSessioni(cartellaRiserva), kLimiteFileSessioni);
+    *usabile = letto || file.Assente();
+    QStringList salvate;
+    QString riga;
+    while (file.LeggiRiga(riga))
+        if (!salvate.contains(riga) && CopiaNostra(riga, cartellaRiserva, progetto)) salvate << riga;
+    return salvate;
+}
+
+// Every copy of ours on disk, for when the list itself cannot be used.
+QStringList CopieSulDisco(const QString& cartellaRiserva, const QString& progetto)
+{
+    QStringList trovate;
+    for (const QString& base : {progetto + kSuffissoSessione,
+                                Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione})
+        for (int n = 1; n <= kMassimoSessioni; ++n) {
+            const QString nome = NomeSessione(base, n);
+            if (!QFileInfo(nome).isSymLink() && !QFileInfo::exists(nome)) break;
+            if (!trovate.contains(nome) && CopiaNostra(nome, cartellaRiserva, progetto)) trovate << nome;
+        }
+    return trovate;
+}
+
+// Held while the list is read and written again: two programs ending together each add their
+// own line, neither loses the other's.
+class BloccoSessioni {
+public:
+    explicit BloccoSessioni(const QString& cartellaRiserva)
+        : fd_(::open(QFile::encodeName(Riserva(cartellaRiserva)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
     }
-    return QString();
+    ~BloccoSessioni()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    BloccoSessioni(const BloccoSessioni&) = delete;
+    BloccoSessioni& operator=(const BloccoSessioni&) = delete;
+
+private:
+    int fd_;
+};
+
+// Writes the list anew; whatever stands in its place that is not a folder (a pipe, a link, a
+// device entry, a file far too large) is taken away first.
+bool ScriviSessioni(const QStringList& salvate, const QString& cartellaRiserva, QString* errore)
+{
+    const QString file = FileSessioni(cartellaRiserva);
+    const QFileInfo info(file);
+    // A link is taken away, never followed: the list is written only as a file of its own.
+    if (info.isSymLink() || (info.exists() && !info.isFile() && !info.isDir())) QFile::remove(file);
+    if (salvate.isEmpty()) {
+        if (QFileInfo(file).isDir()) return true;
+        return !QFileInfo::exists(file) || QFile::remove(file);
+    }
+    ScrittoreTesto scrittore;
+    scrittore.Righe(salvate);
+    return scrittore.Salva(file, errore);
+}
+
+// The session goes under the first of base, base2, base3... that it can take for itself.
+bool SalvaSottoNomeLibero(const ScrittoreTesto& contenuto, const QString& base, QString* dove, QStringList& errori)
+{
+    for (int n = 1; n <= kMassimoSessioni; ++n) {
+        const QString nome = NomeSessione(base, n);
+        bool occupato = false;
+        QString errore;
+        if (contenuto.SalvaNuovo(nome, &occupato, &errore)) {
+            *dove = nome;
+            return true;
+        }
+        if (!occupato) {
+            errori << QStringLiteral("%1: %2").arg(nome, errore);
+            return false;
+        }
+    }
+    errori << QStringLiteral("%1: %2").arg(base, qt_error_string(EEXIST));
+    return false;
 }
 
 }  // namespace
@@ -629,41 +740,39 @@ EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& i
     };
     if (!giaUsato.isEmpty()) prova(giaUsato, giaUsato != percorso);
     if (!progettoIlleggibile) prova(percorso, false);
-    prova(PrimoLibero(percorso + kSuffissoSessione), true);
-    prova(PrimoLibero(Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione), true);
+    const ScrittoreTesto contenuto = ContenutoProgetto(impostazioni);
+    for (const QString& base : {percorso + kSuffissoSessione,
+                                Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione}) {
+        if (!esito.Percorso.isEmpty()) break;
+        if (SalvaSottoNomeLibero(contenuto, base, &esito.Percorso, esito.Errori)) esito.DaParte = true;
+    }
 
     if (esito.DaParte && esito.Percorso != giaUsato) {
-        QStringList note = LeggiTutteLeRighe(FileSessioni(cartellaRiserva));
-        note.removeAll(QString());
-        note << esito.Percorso;
-        ScrittoreTesto file;
-        file.Righe(note);
+        const BloccoSessioni blocco(cartellaRiserva);
+        bool usabile = true;
+        QStringList note = LeggiSessioni(cartellaRiserva, QString(), &usabile);
+        if (!usabile) note = CopieSulDisco(cartellaRiserva, percorso);
+        if (!note.contains(esito.Percorso)) note << esito.Percorso;
         QString errore;
-        if (!file.Salva(FileSessioni(cartellaRiserva), &errore))
+        if (!ScriviSessioni(note, cartellaRiserva, &errore))
             esito.Errori << QStringLiteral("%1: %2").arg(FileSessioni(cartellaRiserva), errore);
     }
     return esito;
 }
 
-QStringList SessioniSalvateDaParte(const QString& cartellaRiserva)
+QStringList SessioniSalvateDaParte(const QString& cartellaRiserva, const QString& progetto)
 {
-    QStringList salvate;
-    for (const QString& riga : LeggiTutteLeRighe(FileSessioni(cartellaRiserva)))
-        if (!riga.isEmpty() && !salvate.contains(riga) && QFileInfo(riga).isFile()) salvate << riga;
-    return salvate;
+    bool usabile = true;
+    const QStringList salvate = LeggiSessioni(cartellaRiserva, progetto, &usabile);
+    // A list that cannot be used still leaves every copy of ours to be named.
+    return usabile ? salvate : CopieSulDisco(cartellaRiserva, progetto);
 }
 
-void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva)
+void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva, const QString& progetto)
 {
-    const QString file = FileSessioni(cartellaRiserva);
-    QStringList restano;
-    for (const QString& riga : LeggiTutteLeRighe(file))
-        if (!riga.isEmpty() && !percorsi.contains(riga) && QFileInfo(riga).isFile()) restano << riga;
-    if (restano.isEmpty()) {
-        QFile::remove(file);
-        return;
-    }
-    ScrittoreTesto scrittore;
-    scrittore.Righe(restano);
-    scrittore.Salva(file);
+    const BloccoSessioni blocco(cartellaRiserva);
+    bool usabile = true;
+    QStringList restano = LeggiSessioni(cartellaRiserva, progetto, &usabile);
+    restano.removeIf([&](const QString& p) { return percorsi.contains(p); });
+    ScriviSessioni(restano, cartellaRiserva, nullptr);
 }

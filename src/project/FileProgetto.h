@@ -70,10 +70,15 @@ EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& i
                                                    const QString& percorso = PercorsoFileProgetto(),
                                                    const QString& cartellaRiserva = QString());
 
-// The sessions saved apart that no start has told yet, those still on disk, oldest first.
-QStringList SessioniSalvateDaParte(const QString& cartellaRiserva = QString());
-// Told: they are not told again (the copies stay where they are).
-void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva = QString());
+// The sessions saved apart that no start has told yet, oldest first: only the program's own
+// copies beside the project or in the reserve folder that are still on disk. When the list
+// cannot be used (not a file, far too large), every such copy on disk.
+QStringList SessioniSalvateDaParte(const QString& cartellaRiserva = QString(),
+                                   const QString& progetto = PercorsoFileProgetto());
+// Told: they are not told again (the copies stay where they are). A list that cannot be used is
+// written anew in its place (unless a folder stands there).
+void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva = QString(),
+                       const QString& progetto = PercorsoFileProgetto());
 
 // The two key readers: true when the line starts with the whole key; the value is the rest.
 bool LeggiCampoTesto(const QString& riga, const QString& chiave, QString& valore);

@@ -38,3 +38,16 @@ QString MotivoImmagine(const ImmagineLetta& letta, int lingua) {
 QString MotivoImmagine(const ImmagineLetta& letta) {
     return MotivoImmagine(letta, ImpostazioniGlobali.LinguaCorrente);
 }
+
+QString MotivoFile(RifiutoFile rifiuto, qint64 dimensione, const QString& errore)
+{
+    switch (rifiuto) {
+    case RifiutoFile::Mancante: return TestoMessaggio(VoceMessaggio::ImmagineMancante);
+    case RifiutoFile::NonUnFile: return TestoMessaggio(VoceMessaggio::ImmagineNonFile);
+    case RifiutoFile::TroppoGrande:
+        return TestoMessaggio(VoceMessaggio::FileTroppoGrande).arg((dimensione + 1024 * 1024 - 1) / (1024 * 1024));
+    case RifiutoFile::Nessuno:
+    case RifiutoFile::NonApribile: break;
+    }
+    return errore;
+}

@@ -2,6 +2,7 @@
 // Why a picture was not read (or was read only in part), in the words the windows and the
 // encoding run show: our own for what our reader refused, the system's or the decoder's for
 // the rest.
+#include "platform/FileRegolare.h"
 #include "platform/LetturaImmagini.h"
 
 #include <QString>
@@ -11,3 +12,7 @@ QString MessaggioImmagineIllegibile(const QString& percorso, const QString& moti
 // In a language (a CodiceLingua); empty for a picture read whole.
 QString MotivoImmagine(const ImmagineLetta& letta, int lingua);
 QString MotivoImmagine(const ImmagineLetta& letta);
+
+// Why a file of the program's own (a project, a list, a style) was not read, in the interface
+// language: ours for what was refused before reading, else the system's words.
+QString MotivoFile(RifiutoFile rifiuto, qint64 dimensione, const QString& errore);

@@ -1,6 +1,7 @@
 #include "project/StiliTesto.h"
 
 #include "platform/CartelleUtente.h"
+#include "platform/FileRegolare.h"
 #include "platform/FileTesto.h"
 #include "platform/LetturaImmagini.h"
 #include "platform/Stringhe.h"
@@ -236,10 +237,12 @@ GalleriaStili CaricaGalleriaStili(const QString& cartella)
     });
     for (const QFileInfo& info : files) {
         const QString percorso = cartella + QLatin1Char('/') + info.fileName();
-        QFile file(percorso);
-        if (!file.open(QIODevice::ReadOnly))
+        // A pipe or a device named like a style would hold the start, or never end.
+        FileRegolare file = FileRegolare::Apri(percorso, LimiteFileTesto);
+        QByteArray anteprima;
+        if (!file.Aperto() || !file.LeggiTutto(anteprima, DimensioneAnteprimaStile))
             continue;
-        galleria.Anteprime.append(DecodificaAnteprimaStile(file.read(DimensioneAnteprimaStile)));
+        galleria.Anteprime.append(DecodificaAnteprimaStile(anteprima));
         galleria.Percorsi.append(percorso);
     }
     return galleria;
@@ -274,11 +277,9 @@ EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QByteArra
 
 EsitoStile ApplicaStileTesto(ImpostazioniProgetto& impostazioni, const QString& percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return EsitoStile::NonAperto;
-    const QByteArray contenuto = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    FileRegolare file = FileRegolare::Apri(percorso, LimiteFileTesto);
+    QByteArray contenuto;
+    if (!file.Aperto() || !file.LeggiTutto(contenuto))
         return EsitoStile::NonAperto;
     return ApplicaStileTesto(impostazioni, contenuto, percorso);
 }

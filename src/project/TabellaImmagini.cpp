@@ -1,11 +1,11 @@
 #include "project/TabellaImmagini.h"
 
 #include "platform/CartelleUtente.h"
+#include "platform/FileRegolare.h"
 #include "platform/FileTesto.h"
 #include "project/Banner.h"
 #include "project/TestiMessaggi.h"
 
-#include <QFile>
 
 namespace {
 
@@ -78,14 +78,15 @@ QString CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLa
 {
     const QString percorso = PercorsoElenco(cartellaLavoro);
     QString avviso;
-    QFile file(percorso);
-    if (file.size() > LimiteByteElencoImmagini) {
+    // A pipe or a device in the list's place is not read: the defaults, as for a missing list.
+    FileRegolare file = FileRegolare::Apri(percorso, LimiteByteElencoImmagini);
+    QByteArray inizio;
+    if (file.Rifiuto() == RifiutoFile::TroppoGrande) {
         avviso = TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande)
                      .arg(percorso)
-                     .arg(file.size() / (1024 * 1024));
-    } else if (file.open(QIODevice::ReadOnly)) {
+                     .arg(file.Dimensione() / (1024 * 1024));
+    } else if (file.LeggiTutto(inizio, kMassimoPrimaRiga)) {
         // Only the first two characters count: the first line is read, no more.
-        const QByteArray inizio = file.read(kMassimoPrimaRiga);
         const qsizetype fine = inizio.indexOf('\n');
         if (DecodificaRiga(fine < 0 ? inizio : inizio.left(fine)).startsWith(QLatin1String("OK")))
             return {};

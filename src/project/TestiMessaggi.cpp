@@ -89,6 +89,7 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
         {V::TroppeScansioni, "immagine con più di %1 scansioni", "picture with over %1 scans"},
         {V::ImmagineMancante, "il file non esiste", "the file does not exist"},
         {V::ImmagineNonFile, "non è un file", "not a file"},
+        {V::FileTroppoGrande, "file troppo grande (%1 MB)", "file far too large (%1 MB)"},
         {V::ImmagineTroppoLenta, "la decodifica richiede più di %1 s", "decoding takes over %1 s"},
         {V::ImmagineSproporzionata, "file troppo grande per un'immagine di %1 x %2 pixel",
          "file far too large for a picture of %1 x %2 pixels"},

@@ -36,6 +36,7 @@ enum class VoceMessaggio {
     TroppeScansioni,            // a reason: %1 the limit of scans
     ImmagineMancante,           // a reason: the file is not there
     ImmagineNonFile,            // a reason: a folder, a device or a pipe in its place
+    FileTroppoGrande,           // a reason: %1 the file's size in MB
     ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
     ImmagineSproporzionata,     // a reason: %1 x %2 pixels declared, far fewer than the file's bytes
     FileTroppoGrandePerImmagine, // a reason: a file larger than any picture, or a header that never ends

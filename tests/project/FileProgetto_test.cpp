@@ -1,19 +1,27 @@
 #include "project/FileProgetto.h"
 
 #include "common/CasaTemporanea.h"
+#include "common/PermessiOrdinari.h"
 #include "platform/CartelleUtente.h"
+#include "platform/FileTesto.h"
 #include "project/ImpostazioniGlobali.h"
 #include "project/PresetIntro.h"
 #include "project/TabellaImmagini.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
 #include <climits>
 #include <functional>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -659,20 +667,50 @@ TEST_F(FileProgetto, ANewerVersionLeavesTheDefaults) {
 // A file that is there but gives a read error (a symbolic link to /proc/self/mem reads with
 // EIO, for root too) is told with the system's reason, and no copy is attempted.
 TEST_F(FileProgetto, AFileThatCannotBeReadIsToldWithTheReason) {
-    ASSERT_TRUE(QFile::link("/proc/self/mem", File()));
+    // Each is refused at once, before a byte is read: none may block the start or fill memory.
+    const struct {
+        const char* nome;
+        std::function<void(const QString&)> crea;
+        const char* motivo;  // in Italian, the language of a project not read; empty: the system's words
+    } casi[] = {
+        {"a pipe", [](const QString& f) { ASSERT_EQ(::mkfifo(QFile::encodeName(f).constData(), 0600), 0); }, "non è un file"},
+        {"a link to /dev/zero", [](const QString& f) { ASSERT_TRUE(QFile::link("/dev/zero", f)); }, "non è un file"},
+        {"a folder", [](const QString& f) { ASSERT_TRUE(QDir().mkpath(f)); }, "non è un file"},
+        {"far too large", [](const QString& f) {
+             QFile file(f);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(LimiteFileTesto + 1));  // sparse: no disk used
+         }, "file troppo grande (17 MB)"},
+        {"without permission", [](const QString& f) {
+             ScriviFile(f, "Titolo          : Quenvox progetto\r\n");
+             ASSERT_TRUE(QFile::setPermissions(f, QFile::WriteOwner));
+         }, ""},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        CasaTemporanea qui;
+        const QString file = qui.Sotto("ProgettoQuenvox.txt");
+        caso.crea(file);
+        lingueApplicate.clear();
+        ImpostazioniProgetto p;
+        EsitoCaricamento e;
+        {
+            PermessiOrdinari ordinari;
+            ASSERT_TRUE(ordinari.Motivo().isEmpty()) << ordinari.Motivo().toStdString();
+            e = CaricaProgetto(p, file);
+        }
+        EXPECT_TRUE(e.Illeggibile);
+        EXPECT_FALSE(e.FileAperto);
+        if (*caso.motivo) EXPECT_EQ(e.ErroreLettura, QString::fromUtf8(caso.motivo));
+        else EXPECT_EQ(e.ErroreLettura, qt_error_string(EACCES));
+        EXPECT_FALSE(QFileInfo::exists(file + ".bak"));
+        ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
+        const QString avviso = AvvisoCaricamento(e, file);
+        EXPECT_TRUE(avviso.startsWith("The project file cannot be read:\n" + file + "\n" + e.ErroreLettura))
+            << avviso.toStdString();
+        EXPECT_EQ(lingueApplicate, std::vector<int>{0});
+    }
     ImpostazioniProgetto p;
-    const EsitoCaricamento e = CaricaProgetto(p, File());
-    EXPECT_TRUE(e.Illeggibile);
-    EXPECT_FALSE(e.FileAperto);
-    EXPECT_FALSE(e.ErroreLettura.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(File() + ".bak"));
-    ImpostazioniGlobali.LinguaCorrente = LinguaInglese;
-    const QString avviso = AvvisoCaricamento(e, File());
-    EXPECT_TRUE(avviso.startsWith("The project file cannot be read:\n" + File() + "\n" + e.ErroreLettura))
-        << avviso.toStdString();
-    EXPECT_EQ(lingueApplicate, std::vector<int>{0});
-
-    QFile::remove(File());
     EXPECT_FALSE(CaricaProgetto(p, File()).Illeggibile);  // a missing file is no error
 }
 
@@ -764,15 +802,111 @@ TEST_F(FileProgetto, SessionCopiesAreNumberedNeverOverwrittenAndNoted) {
     EXPECT_FALSE(inPosto.DaParte);
 
     const QStringList note = {progetto + ".nuovo", progetto + ".nuovo2", riserva + "/ProgettoQuenvox.txt.nuovo"};
-    EXPECT_EQ(SessioniSalvateDaParte(riserva), note);
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), note);
     // A copy the user took away is not told; one told is not told again.
     QFile::remove(progetto + ".nuovo");
-    EXPECT_EQ(SessioniSalvateDaParte(riserva), note.mid(1));
-    SessioniSegnalate({note[1]}, riserva);
-    EXPECT_EQ(SessioniSalvateDaParte(riserva), note.mid(2));
-    SessioniSegnalate(note.mid(2), riserva);
-    EXPECT_TRUE(SessioniSalvateDaParte(riserva).isEmpty());
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), note.mid(1));
+    SessioniSegnalate({note[1]}, riserva, progetto);
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), note.mid(2));
+    SessioniSegnalate(note.mid(2), riserva, progetto);
+    EXPECT_TRUE(SessioniSalvateDaParte(riserva, progetto).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(riserva + "/SessioniSalvate.txt"));
+}
+
+// Rescues that end together each take a name of their own and keep their whole session, and
+// every one of them is noted: the name is taken by creating the file, never after a look.
+TEST_F(FileProgetto, RescuesAtOnceNeverShareANameNorLoseANote) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    QDir().mkpath(casa.Sotto("progetto"));
+    QDir().mkpath(riserva);
+    constexpr int Quanti = 12;
+    std::vector<EsitoSalvataggioSessione> esiti(Quanti);
+    std::atomic<bool> via{false};
+    std::vector<std::thread> fili;
+    for (int i = 0; i < Quanti; ++i)
+        fili.emplace_back([&, i] {
+            ImpostazioniProgetto imp;
+            imp.FontSize = 100 + i;
+            while (!via) std::this_thread::yield();
+            esiti[size_t(i)] = SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+        });
+    via = true;
+    for (std::thread& f : fili) f.join();
+    QStringList nomi;
+    for (int i = 0; i < Quanti; ++i) {
+        SCOPED_TRACE(i);
+        const EsitoSalvataggioSessione& e = esiti[size_t(i)];
+        EXPECT_TRUE(e.DaParte);
+        EXPECT_TRUE(e.Errori.isEmpty()) << e.Errori.join("\n").toStdString();
+        EXPECT_FALSE(nomi.contains(e.Percorso)) << e.Percorso.toStdString();
+        nomi << e.Percorso;
+        const QByteArray dentro = LeggiFile(e.Percorso);
+        EXPECT_TRUE(dentro.contains("Font Size       : " + QByteArray::number(100 + i) + "\r\n"));
+        EXPECT_TRUE(dentro.endsWith("Intro10DimMini  : 1\r\n"));  // whole, not cut by another's write
+    }
+    QStringList noti = SessioniSalvateDaParte(riserva, progetto);
+    noti.sort();
+    nomi.sort();
+    EXPECT_EQ(noti, nomi);
+}
+
+// The list of rescued sessions names only the program's own copies that are still there, and a
+// list that cannot be used (a pipe, a device, a folder, far too large) neither hangs nor hides a
+// rescue: it is written anew, or the copies on disk are named.
+TEST_F(FileProgetto, TheListOfRescuesIsNotTrusted) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    const QString lista = riserva + "/SessioniSalvate.txt";
+    QDir().mkpath(casa.Sotto("progetto"));
+    QDir().mkpath(riserva);
+    ScriviFile(progetto + ".nuovo7", "una copia");
+    ScriviFile(casa.Sotto("progetto/altro.txt"), "non nostro");
+    ScriviFile(lista, ("/etc/passwd\r\nProgettoQuenvox.txt.nuovo7\r\n" + progetto + ".nuovo7\r\n" + progetto +
+                       ".nuovo9\r\n" + casa.Sotto("progetto/altro.txt") + "\r\n" + casa.Sotto("progetto/../progetto/") +
+                       "ProgettoQuenvox.txt.nuovo7\r\n" + casa.Sotto("altrove/ProgettoQuenvox.txt.nuovo") + "\r\n")
+                          .toUtf8());
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), QStringList{progetto + ".nuovo7"});
+    QFile::remove(progetto + ".nuovo7");
+    QFile::remove(lista);
+
+    const struct {
+        const char* nome;
+        std::function<void()> crea;
+    } casi[] = {
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(lista).constData(), 0600), 0); }},
+        {"a link to /dev/zero", [&] { ASSERT_TRUE(QFile::link("/dev/zero", lista)); }},
+        {"a link to a file elsewhere", [&] {
+             ScriviFile(casa.Sotto("fuori.txt"), "fuori");
+             ASSERT_TRUE(QFile::link(casa.Sotto("fuori.txt"), lista));
+         }},
+        {"far too large", [&] {
+             QFile file(lista);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(100 * 1024 * 1024));  // sparse: no disk used
+         }},
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(lista)); }},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        caso.crea();
+        EXPECT_TRUE(SessioniSalvateDaParte(riserva, progetto).isEmpty());
+        ImpostazioniProgetto imp;
+        const EsitoSalvataggioSessione e = SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+        ASSERT_EQ(e.Percorso, progetto + ".nuovo");
+        EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), QStringList{e.Percorso});
+        SessioniSegnalate({e.Percorso}, riserva, progetto);
+        const bool cartella = QFileInfo(lista).isDir();
+        // Told once; only a folder in the list's place leaves the copies to be named again.
+        EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto).isEmpty(), !cartella);
+        if (!cartella) {
+            EXPECT_FALSE(QFileInfo::exists(lista) || QFileInfo(lista).isSymLink());
+        }
+        EXPECT_EQ(LeggiFile(casa.Sotto("fuori.txt")), QFileInfo::exists(casa.Sotto("fuori.txt")) ? "fuori" : "");
+        QFile::remove(e.Percorso);
+        QDir(lista).removeRecursively();
+        QFile::remove(lista);
+    }
 }
 
 // A file cut anywhere in the language block (at a line's end or inside a line), read over

@@ -2,6 +2,7 @@
 
 #include "common/CasaTemporanea.h"
 #include "platform/CartelleUtente.h"
+#include "platform/FileTesto.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 
 #include <climits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -264,6 +267,35 @@ TEST(StiliTesto, DoubleClickWithoutAStyleChangesNothing)
     for (int indice : {-1, 0, 1}) {
         ImpostazioniProgetto m = ConFont();
         EXPECT_EQ(ApplicaStileGalleria(m, g, indice), EsitoStile::NonAperto) << indice;
+        EXPECT_EQ(m, ConFont());
+    }
+}
+
+// A pipe, a device or a file far too large named like a style neither holds the start (the
+// gallery) nor the double click: it is left out, or refused as not opened, and nothing changes.
+TEST(StiliTesto, WhatIsNotAFileOfASaneSizeIsNeitherListedNorApplied)
+{
+    CasaTemporanea casa;
+    Scrivi(casa.Sotto("buono.orvstyle"), BloccoColore(0xFFFF0000) + Leggi(Fixture("Strani.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(casa.Sotto("tubo.orvstyle")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(casa.Sotto("tubo.orvstyle"), casa.Sotto("link_tubo.orvstyle")));
+    ASSERT_TRUE(QFile::link("/dev/zero", casa.Sotto("zero.orvstyle")));
+    {
+        QFile enorme(casa.Sotto("enorme.orvstyle"));
+        ASSERT_TRUE(enorme.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(enorme.resize(LimiteFileTesto + 1));  // sparse: no disk used
+    }
+    const GalleriaStili g = CaricaGalleriaStili(casa.Percorso());
+    EXPECT_EQ(g.Percorsi, QStringList{casa.Sotto("buono.orvstyle")});
+
+    // A gallery filled before the file was swapped for one of them.
+    for (const char* nome : {"tubo.orvstyle", "zero.orvstyle", "enorme.orvstyle"}) {
+        SCOPED_TRACE(nome);
+        GalleriaStili scambiata;
+        scambiata.Percorsi << casa.Sotto(nome);
+        scambiata.Anteprime << QImage();
+        ImpostazioniProgetto m = ConFont();
+        EXPECT_EQ(ApplicaStileGalleria(m, scambiata, 0), EsitoStile::NonAperto);
         EXPECT_EQ(m, ConFont());
     }
 }

@@ -5,10 +5,15 @@
 #include "platform/FileTesto.h"
 #include "project/TestiMessaggi.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,6 +59,27 @@ TEST(TabellaImmagini, ListFileFirstLineDecides) {
         TabellaPercorsi t;
         CaricaElencoImmagini(t, casa.Percorso(), kProgramma);
         EXPECT_EQ(!t[0].isEmpty(), c.predefiniti) << c.contenuto;
+    }
+}
+
+// What stands in the list's place and is not a file (a pipe, a device, a folder) is not read and
+// never blocks the start: the default pictures, as with no list.
+TEST(TabellaImmagini, AListThatIsNotAFileGivesTheDefaultsAtOnce) {
+    const struct {
+        const char* nome;
+        std::function<void(const QString&)> crea;
+    } casi[] = {
+        {"a pipe", [](const QString& f) { ASSERT_EQ(::mkfifo(QFile::encodeName(f).constData(), 0600), 0); }},
+        {"a link to /dev/zero", [](const QString& f) { ASSERT_TRUE(QFile::link("/dev/zero", f)); }},
+        {"a folder", [](const QString& f) { ASSERT_TRUE(QDir().mkpath(f)); }},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        CasaTemporanea casa;
+        caso.crea(casa.Sotto("ElencoImmagini.txt"));
+        TabellaPercorsi t;
+        EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).isEmpty());
+        EXPECT_EQ(t[0], "/opt/quenvox/Intro/00 SfondoFlares.png");
     }
 }
 
