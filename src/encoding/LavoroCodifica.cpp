@@ -6,12 +6,14 @@
 #include "project/TestiMessaggi.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 #include <signal.h>
 #include <unistd.h>
@@ -29,7 +31,7 @@ using TestiCodifica::VoceFinestra;
 
 LavoroCodifica::LavoroCodifica(QObject* parent) : QObject(parent) {
     arresto_.setSingleShot(true);
-    connect(&arresto_, &QTimer::timeout, this, [this] { SegnaleGruppo(SIGKILL); });
+    connect(&arresto_, &QTimer::timeout, this, &LavoroCodifica::Incalza);
     // Quitting the program ends the encoder as "Interrompi" does.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &LavoroCodifica::ArrestoSincrono);
@@ -44,6 +46,17 @@ namespace {
 // A flood of output lines reaches the disk in pieces of about this size.
 constexpr qsizetype PezzoLog = 256 * 1024;
 
+// waitForFinished never times out while the process keeps printing (its poll finds output
+// ready every time), so the wait goes one read at a time against a deadline of its own.
+bool AttendiProcesso(QProcess& processo, int millisecondi) {
+    const QDeadlineTimer scadenza(millisecondi);
+    while (processo.state() != QProcess::NotRunning) {
+        if (scadenza.hasExpired()) return false;
+        processo.waitForReadyRead(static_cast<int>(std::clamp<qint64>(scadenza.remainingTime(), 1, 50)));
+    }
+    return true;
+}
+
 }  // namespace
 
 void LavoroCodifica::Log(const QString& riga) {
@@ -52,9 +65,24 @@ void LavoroCodifica::Log(const QString& riga) {
 
 void LavoroCodifica::LogByte(const QByteArray& riga) {
     if (logFallito_) return;
-    logInAttesa_.append(riga);
-    logInAttesa_.append("\r\n");
-    if (logInAttesa_.size() >= PezzoLog) ScriviInAttesa();
+    const qint64 peso = riga.size() + 2;
+    if (!inCoda_ && byteTesta_ + peso <= LimiteTestaLog) {
+        byteTesta_ += peso;
+        logInAttesa_.append(riga);
+        logInAttesa_.append("\r\n");
+        if (logInAttesa_.size() >= PezzoLog) ScriviInAttesa();
+        return;
+    }
+    // Past the head, in order: the end of the run is what tells how it ended.
+    inCoda_ = true;
+    coda_.push_back(riga + "\r\n");
+    byteCoda_ += peso;
+    while (byteCoda_ > LimiteCodaLog && coda_.size() > 1) {
+        byteCoda_ -= coda_.front().size();
+        byteOmessi_ += coda_.front().size();
+        ++righeOmesse_;
+        coda_.pop_front();
+    }
 }
 
 void LavoroCodifica::LogBanner(const char* titolo) {
@@ -82,7 +110,24 @@ void LavoroCodifica::SalvaLog() {
 
 void LavoroCodifica::ChiudiLog() {
     SalvaLog();
+    if (righeOmesse_ > 0)
+        logInAttesa_ += Testo(TestiCodifica::LogOmesso).arg(righeOmesse_).arg(byteOmessi_).toUtf8() + "\r\n";
+    for (const QByteArray& riga : coda_) {
+        logInAttesa_ += riga;
+        if (logInAttesa_.size() >= PezzoLog) ScriviInAttesa();
+    }
+    SalvaLog();
     fileLog_.close();
+    AzzeraCoda();
+}
+
+void LavoroCodifica::AzzeraCoda() {
+    byteTesta_ = 0;
+    inCoda_ = false;
+    coda_.clear();
+    byteCoda_ = 0;
+    righeOmesse_ = 0;
+    byteOmessi_ = 0;
 }
 
 bool LavoroCodifica::ScriviScript(const QString& percorso, const QStringList& righe, QString& errore) {
@@ -106,8 +151,11 @@ void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {
     divisore_ = DivisoreRighe(LimiteRigaLog);
     fileLog_.close();
     logInAttesa_.clear();
+    AzzeraCoda();
     logFallito_ = false;
     gruppo_ = 0;
+    passoArresto_ = 0;
+    anteprimaInAttesa_.clear();
     emit figureAggiornate(figure_);
 
     const QString cartella = parametri_.CartellaVideo;
@@ -221,17 +269,23 @@ void LavoroCodifica::Avviato() {
     LogBanner(TestiCodifica::BannerCodifica);
     SalvaLog();
     // "Interrompi" pressed before the process was there.
-    if (risultato_.Interrotta) {
-        SegnaleGruppo(SIGINT);
-        arresto_.start(attesaArresto_);
-    }
+    if (risultato_.Interrotta) IniziaArresto();
 }
 
 void LavoroCodifica::LeggiUscita() {
     if (!processo_) return;
     const QByteArray blocco = processo_->readAllStandardOutput();
     for (const RigaUscita& riga : divisore_.Aggiungi(blocco)) ElaboraRiga(riga);
+    EmettiAnteprima();
     SalvaLog();
+}
+
+// One preview a read at most: decoding a frame for each of a flood of status lines would hold
+// up the window's events.
+void LavoroCodifica::EmettiAnteprima() {
+    if (anteprimaInAttesa_.isEmpty()) return;
+    const QString frame = std::exchange(anteprimaInAttesa_, QString());
+    if (QFileInfo::exists(frame)) emit anteprima(frame);
 }
 
 void LavoroCodifica::ElaboraRiga(const RigaUscita& uscita) {
@@ -256,10 +310,7 @@ void LavoroCodifica::ElaboraRiga(const RigaUscita& uscita) {
     if (!AggiornaFigure(riga, figure_)) return;
     emit figureAggiornate(figure_);
     const int numero = figure_.NumeroFrame();
-    if (numero >= 1) {
-        const QString frame = PercorsoFrame(parametri_, numero);
-        if (QFileInfo::exists(frame)) emit anteprima(frame);
-    }
+    if (numero >= 1) anteprimaInAttesa_ = PercorsoFrame(parametri_, numero);
     if (parametri_.NumeroFrame > 0) emit progresso(std::clamp(numero, 0, parametri_.NumeroFrame), parametri_.NumeroFrame);
 }
 
@@ -270,6 +321,7 @@ void LavoroCodifica::Finito(int codice, QProcess::ExitStatus stato) {
     gruppo_ = 0;
     LeggiUscita();
     for (const RigaUscita& riga : divisore_.Termina()) ElaboraRiga(riga);
+    EmettiAnteprima();
 
     risultato_.CodiceUscita = stato == QProcess::NormalExit ? codice : -1;
     risultato_.Crash = stato == QProcess::CrashExit && !risultato_.Interrotta;
@@ -414,21 +466,43 @@ void LavoroCodifica::Interrompi() {
         sondaProcesso_->kill();
         return;
     }
-    if (processo_ && gruppo_ > 0 && processo_->state() == QProcess::Running) {
-        SegnaleGruppo(SIGINT);
-        arresto_.start(attesaArresto_);
+    if (processo_ && gruppo_ > 0 && processo_->state() == QProcess::Running) IniziaArresto();
+}
+
+void LavoroCodifica::IniziaArresto() {
+    passoArresto_ = 1;
+    SegnaleGruppo(SIGINT);
+    arresto_.start(attesaArresto_);
+}
+
+// An encoder that ignores SIGINT may still end cleanly at SIGTERM; one that ignores both, and
+// whatever it started, cannot ignore SIGKILL.
+void LavoroCodifica::Incalza() {
+    if (passoArresto_ == 1) {
+        passoArresto_ = 2;
+        SegnaleGruppo(SIGTERM);
+        arresto_.start(AttesaTermine);
+    } else {
+        passoArresto_ = 3;
+        SegnaleGruppo(SIGKILL);
     }
 }
 
+// The same steps with the same delays, waited for here: the program is ending, and its end
+// must come whatever the encoder does.
 void LavoroCodifica::ArrestoSincrono() {
     if (!inCorso_) return;
     Interrompi();
     FermaControllo();
-    if (sondaProcesso_) sondaProcesso_->waitForFinished(1000);
-    if (processo_ && !processo_->waitForFinished(attesaArresto_)) {
-        SegnaleGruppo(SIGKILL);
-        processo_->waitForFinished(1000);
+    if (sondaProcesso_) AttendiProcesso(*sondaProcesso_, AttesaTermine);
+    if (processo_ && processo_->state() == QProcess::Starting) processo_->waitForStarted(AttesaTermine);
+    if (processo_ && passoArresto_ == 0 && gruppo_ > 0) IniziaArresto();
+    while (processo_ && passoArresto_ > 0 &&
+           !AttendiProcesso(*processo_, passoArresto_ == 1 ? attesaArresto_ : AttesaTermine)) {
+        if (passoArresto_ == 3) break;  // not even SIGKILL: nothing more can be done
+        Incalza();
     }
+    arresto_.stop();
 }
 
 QString MotivoFallimento(const RisultatoCodifica& r, int lingua) {

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <deque>
 #include <optional>
 #include <thread>
 
@@ -52,10 +53,14 @@ QString MotivoFallimento(const RisultatoCodifica& risultato, int lingua);
 
 // An encoder may print without end: the log keeps of each line its first LimiteRigaLog bytes
 // and says how many it dropped; the lines given to the window and the failure reason keep
-// their first LimiteRigaFinestra characters and end in an ellipsis when cut. The log goes to
-// disk as the output comes; nothing of the output is kept in memory beyond the line in hand.
+// their first LimiteRigaFinestra characters and end in an ellipsis when cut.
 inline constexpr qsizetype LimiteRigaLog = 64 * 1024;
 inline constexpr qsizetype LimiteRigaFinestra = 2000;
+// And the whole log: its first LimiteTestaLog bytes go to disk as the output comes, its last
+// LimiteCodaLog bytes are held in memory and written at the end, after one line that says how
+// many lines and bytes were left out between them. A long real run writes well under 1 MB.
+inline constexpr qint64 LimiteTestaLog = 8 * 1024 * 1024;
+inline constexpr qint64 LimiteCodaLog = 2 * 1024 * 1024;
 
 class LavoroCodifica : public QObject {
     Q_OBJECT
@@ -74,13 +79,16 @@ public:
     void ImpostaSonda(const QString& programma) { sonda_ = programma; }
     // The language of the reasons the job words itself (a CodiceLingua); English unless set.
     void ImpostaLingua(int lingua) { lingua_ = lingua; }
-    // How long the encoder may take to end after SIGINT before the group gets SIGKILL.
+    // How long the encoder may take to end after SIGINT before the group gets SIGTERM;
+    // SIGKILL follows AttesaTermine later.
     void ImpostaAttesaArresto(int millisecondi) { attesaArresto_ = millisecondi; }
+    static constexpr int AttesaTermine = 1000;
 
     // Starts a run whose video is named after momento; returns at once. The end always
     // comes as terminata, also when the run cannot start. Ignored while a run is going.
     void EseguiCodifica(const QDateTime& momento = QDateTime::currentDateTime());
-    // Ends the whole process group: SIGINT first, SIGKILL after the stop delay.
+    // Ends the whole process group: SIGINT first (ffmpeg's own clean end), SIGTERM after the
+    // stop delay, SIGKILL after AttesaTermine more.
     void Interrompi();
 
     bool InCorso() const { return inCorso_; }
@@ -113,6 +121,7 @@ private:
     void ElaboraRiga(const RigaUscita& riga);
     void ScriviInAttesa();
     void ChiudiLog();
+    void AzzeraCoda();
     void Avviato();
     void Finito(int codice, QProcess::ExitStatus stato);
     void ErroreProcesso(QProcess::ProcessError errore);
@@ -120,14 +129,17 @@ private:
     void ProgrammaMancante(const QString& programma);
     void Concludi();
     void SegnaleGruppo(int segnale);
+    void IniziaArresto();
+    void Incalza();
     void ArrestoSincrono();
+    void EmettiAnteprima();
 
     ParametriCodifica parametri_;
     ParametriCodec codec_;
     QString encoder_ = QStringLiteral("ffmpeg");
     QString sonda_ = QStringLiteral("ffprobe");
     int lingua_ = 1;
-    int attesaArresto_ = 3000;
+    int attesaArresto_ = 2000;
 
     std::thread controllo_;
     std::atomic<bool> annullaControllo_{false};
@@ -137,6 +149,12 @@ private:
     DivisoreRighe divisore_{LimiteRigaLog};
     // The log's lines not yet on disk; the file is opened, anew, at the first write.
     QByteArray logInAttesa_;
+    qint64 byteTesta_ = 0;         // the head's bytes, on disk or about to be
+    bool inCoda_ = false;          // the head is full: lines go to the tail
+    std::deque<QByteArray> coda_;  // each line with its CR LF
+    qint64 byteCoda_ = 0;
+    qint64 righeOmesse_ = 0;
+    qint64 byteOmessi_ = 0;
     QFile fileLog_;
     bool logFallito_ = false;
     QString percorsoLog_;
@@ -147,4 +165,6 @@ private:
     bool inCorso_ = false;
     bool videoEsistevaPrima_ = false;
     qint64 gruppo_ = 0;
+    int passoArresto_ = 0;  // 0 none, then the signal sent last: 1 SIGINT, 2 SIGTERM, 3 SIGKILL
+    QString anteprimaInAttesa_;
 };

@@ -42,6 +42,8 @@ inline constexpr char LogSondaFallita[] = "Il video non è leggibile: %1";
 inline constexpr char LogFrameNelVideo[] = "Frame nel video: %1, attesi %2";
 // After the kept part of a line the encoder printed without end; %1 the bytes dropped.
 inline constexpr char LogRigaTagliata[] = " [riga tagliata: altri %1 byte]";
+// Between the log's head and its tail; %1 the lines, %2 the bytes left out.
+inline constexpr char LogOmesso[] = "[log troppo lungo: omesse qui %1 righe, %2 byte]";
 
 // The encoding window's texts, one per language (Italian, English, Spanish, German, French).
 using Testo5 = std::array<QString, 5>;

@@ -65,6 +65,23 @@ lento|sordo)
     n=0
     while :; do n=$((n + 1)); stato "$n"; sleep 0.05; done
     ;;
+ostinato)
+    # Ignores SIGINT and SIGTERM, as does the child it leaves, and prints without end or pause.
+    trap '' INT TERM
+    sh -c "trap '' INT TERM; while :; do sleep 1; done" &
+    echo "figlio=$!"
+    printf 'partial' > "$ultimo"
+    n=0
+    while :; do n=$((n + 1)); stato "$n"; done
+    ;;
+spazzatura)
+    # FINTO_BYTE bytes of binary garbage, then the error that ends it.
+    stato 1
+    head -c "${FINTO_BYTE:-1000}" /dev/urandom
+    echo
+    echo "Error writing trailer: No space left on device" >&2
+    exit 1
+    ;;
 diluvio)
     # FINTO_RIGHE ordinary lines as fast as the pipe takes them, then the error that ends it.
     stato 1
