@@ -426,9 +426,9 @@ public:
     }
     void DopoLingue(ImpostazioniProgetto& m)
     {
-        // Also when the block was cut: the boxes read give the language (Italian when none of
-        // them is on), and the language applied at the end is the one the boxes show.
-        ImpostazioniGlobali.LinguaCorrente = LinguaDelleCaselle(m);
+        // Only a block read whole gives the language; a cut one leaves Italian, and the boxes
+        // show the language applied at the end whichever it is.
+        if (ok) ImpostazioniGlobali.LinguaCorrente = LinguaDelleCaselle(m);
         MostraLinguaNelleCaselle(m);
         if (ok && applicaLingua) applicaLingua(m);
     }

@@ -914,7 +914,8 @@ TEST_F(FileProgetto, TheListOfRescuesIsNotTrusted) {
 }
 
 // A file cut anywhere in the language block (at a line's end or inside a line), read over
-// boxes that disagree: exactly one box is on afterwards, and it is the language applied last.
+// boxes that disagree: the language stays Italian unless the block was read whole, and exactly
+// one box is on afterwards, the language applied last.
 TEST_F(FileProgetto, AFileCutInTheLanguageBlockLeavesOneBoxOnAndItIsTheLanguage) {
     ImpostazioniProgetto tedesco;
     tedesco.Impostazioni_Lingua0 = false;
@@ -925,14 +926,14 @@ TEST_F(FileProgetto, AFileCutInTheLanguageBlockLeavesOneBoxOnAndItIsTheLanguage)
     ASSERT_EQ(jpg, 2 + 7 + 5);  // title, version, banner, five boxes
     struct Caso {
         QByteArray contenuto;
-        int lingua;  // the language the boxes read so far give
+        int lingua;  // German once the whole block was read, else Italian
     };
     std::vector<Caso> casi;
     for (qsizetype n = 2; n <= jpg + 1; ++n) {
         const QByteArray intere = (righe.mid(0, n).join("\r\n") + "\r\n").toUtf8();
-        // Lingua3's line read gives German; before it no box read is on (those not reached
-        // count as off), and Italian holds.
-        const int lingua = n > Indice(righe, "Lingua3") ? 3 : 0;
+        // A block cut anywhere, even after Lingua3's line, leaves Italian; it counts as whole
+        // once the line after it is there.
+        const int lingua = n > jpg ? 3 : 0;
         casi.push_back({intere, lingua});
         if (n <= jpg) casi.push_back({intere + righe[n].left(18).toUtf8(), lingua});  // the next key without its value
     }
