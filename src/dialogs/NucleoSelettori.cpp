@@ -192,7 +192,9 @@ StoricoCartelle::Stato StoricoCartelle::Carica(const QString& percorso) {
         return stato;
     }
     bool ok = false;
-    QStringList righe = LeggiTutteLeRighe(percorso, &ok);
+    // A history holds folder paths by the hundred; anything far larger is not one.
+    constexpr qint64 kLimiteStorico = 4LL * 1024 * 1024;
+    QStringList righe = LeggiTutteLeRighe(percorso, &ok, kLimiteStorico);
     if (!ok) {
         stato = Stato::Illeggibile;
         return stato;

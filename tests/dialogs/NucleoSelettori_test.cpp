@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+#include <vector>
+
+#include <sys/stat.h>
+
 namespace {
 
 void Crea(const QString& percorso, qint64 byte = 0) {
@@ -203,16 +208,39 @@ TEST(NucleoSelettori, Storico) {
     EXPECT_EQ(Contenuto(file), "/aa\r\n/mm\r\n/zz\r\n");
 }
 
+// A history that is no regular file of a sane size (a folder, a pipe, a link to one, a huge
+// file) is refused at once, never blocks, and is never written over.
 TEST(NucleoSelettori, StoricoIlleggibileMaiSovrascritto) {
-    CasaTemporanea casa;
-    const QString file = casa.Sotto("Quenvox.txt");
-    QDir().mkdir(file);  // exists, but cannot be read as a file
-    StoricoCartelle s;
-    EXPECT_EQ(s.Carica(file), StoricoCartelle::Stato::Illeggibile);
-    EXPECT_TRUE(s.Voci().isEmpty());
-    s.Aggiungi("/home");
-    EXPECT_FALSE(s.Salva());
-    EXPECT_TRUE(QFileInfo(file).isDir());
+    struct Caso {
+        const char* nome;
+        std::function<void(const QString&)> prepara;
+        std::function<bool(const QString&)> intatto;
+    };
+    const std::vector<Caso> casi = {
+        {"folder", [](const QString& f) { QDir().mkdir(f); }, [](const QString& f) { return QFileInfo(f).isDir(); }},
+        {"pipe", [](const QString& f) { ASSERT_EQ(::mkfifo(QFile::encodeName(f).constData(), 0600), 0); },
+         [](const QString& f) { return QFileInfo(f).exists() && !QFileInfo(f).isFile(); }},
+        // A link to a pipe, never to a device: a writer that followed it would replace the device.
+        {"link to a pipe", [](const QString& f) {
+             ASSERT_EQ(::mkfifo(QFile::encodeName(f + ".tubo").constData(), 0600), 0);
+             ASSERT_TRUE(QFile::link(f + ".tubo", f));
+         },
+         [](const QString& f) { return QFileInfo(f).isSymLink() && !QFileInfo(f + ".tubo").isFile(); }},
+        {"huge", [](const QString& f) { QFile g(f); ASSERT_TRUE(g.open(QIODevice::WriteOnly)); g.resize(256LL << 20); },
+         [](const QString& f) { return QFileInfo(f).size() == (256LL << 20); }},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        CasaTemporanea casa;
+        const QString file = casa.Sotto("Quenvox.txt");
+        caso.prepara(file);
+        StoricoCartelle s;
+        EXPECT_EQ(s.Carica(file), StoricoCartelle::Stato::Illeggibile);
+        EXPECT_TRUE(s.Voci().isEmpty());
+        s.Aggiungi("/home");
+        EXPECT_FALSE(s.Salva());
+        EXPECT_TRUE(caso.intatto(file));
+    }
 }
 
 }  // namespace
