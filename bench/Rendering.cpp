@@ -56,6 +56,29 @@ void BM_Frame(benchmark::State& stato) {
     Guarda(b.contesto.CanvasFrame, Nome(stato, "frame100"));
 }
 
+// A text fading in: intro 1's fade, each intro's own look, frames 34 to 66 in turn. The
+// sharpen's colours come from the layers drawn once more at full strength.
+void BM_FrameDissolvenza(benchmark::State& stato) {
+    HostBench host;
+    ImpostazioniProgetto imp = ImpostazioniIntroBench(static_cast<int>(stato.range(0)), stato.range(1) != 0);
+    imp.Intro1Lista = 6;
+    ContestoRendering contesto{host};
+    contesto.Impostazioni = &imp;
+    ImpostazioniGlobali.TotaleFrame = 200;
+    host.Anima = true;
+    contesto.FrameCorrente = 0;
+    DisegnaFrame(contesto);
+    float t = 34;
+    for (auto _ : stato) {
+        contesto.FrameCorrente = t;
+        DisegnaFrame(contesto);
+        t = t >= 66 ? 34 : t + 1;
+    }
+    contesto.FrameCorrente = 50;
+    DisegnaFrame(contesto);
+    Guarda(contesto.CanvasFrame, Nome(stato, "dissolvenza050"));
+}
+
 void BM_Sfondo(benchmark::State& stato) {
     Banco b(static_cast<int>(stato.range(0)), stato.range(1) != 0);
     for (auto _ : stato) DisegnaSfondo(b.contesto);
@@ -110,6 +133,7 @@ void BM_ScriviJpeg1080(benchmark::State& stato) {
 }  // namespace
 
 BENCHMARK(BM_Frame)->ArgsProduct({{1, 10}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameDissolvenza)->ArgsProduct({{1, 10}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sfondo)->ArgsProduct({{1}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreaOggettiTesto)->ArgsProduct({{1}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SalvaFrame)->Args({1, 0})->Unit(benchmark::kMillisecond);

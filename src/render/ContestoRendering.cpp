@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -230,13 +231,30 @@ void PassiFinaliFrame(ContestoRendering& c) {
         c.Host.SegnalaAvviso(avviso);
 }
 
+QRect ZonaEnfatizzata(const QImage& canvas, const QRect& toccato) {
+    return toccato.adjusted(-2, -2, 2, 2).intersected(canvas.rect());
+}
+
+QImage* PreparaPieno(ContestoRendering& c, const QRect& toccato) {
+    QImage& tela = c.CanvasPieno;
+    if (tela.size() != c.CanvasComposizione.size() || tela.format() != QImage::Format_ARGB32_Premultiplied)
+        tela = QImage(c.CanvasComposizione.size(), QImage::Format_ARGB32_Premultiplied);
+    if (tela.isNull()) return nullptr;
+    const QRect zona = ZonaEnfatizzata(tela, toccato);
+    for (int y = zona.top(); y <= zona.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(tela.scanLine(y)) + zona.left(), zona.width(), QRgb(0));
+    return &tela;
+}
+
 // Sharpens what was composed and lays it over the frame. Only the touched area (and a
 // margin of clear pixels) is filtered: everywhere else the result has alpha 0 and shows nothing.
 // The area is filtered in place, in the composition itself, and each part's rows are laid over
 // the frame by the thread that sharpened them, in the same pass.
-void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opacita) {
-    const QRect zona = toccato.adjusted(-2, -2, 2, 2).intersected(c.CanvasComposizione.rect());
+void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opacita, const QImage* pieno) {
+    const QRect zona = ZonaEnfatizzata(c.CanvasComposizione, toccato);
     if (zona.isEmpty()) return;
+    if (pieno && (pieno->size() != c.CanvasComposizione.size() || pieno->format() != QImage::Format_ARGB32_Premultiplied))
+        pieno = nullptr;
     c.ChiudiGraficaComposizione();
     QImage& canvas = c.CanvasComposizione;
     const qsizetype passo = canvas.bytesPerLine();
@@ -246,6 +264,7 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opa
     const QRgb sotto = c.SottoComposizione;
     const QRegion dipinto = c.DipintoComposizione.intersected(zona).translated(-zona.topLeft());
     PerOgniParte(NumeroBande, [&](int i) {
+        std::vector<QRgb> colori(pieno ? static_cast<size_t>(zona.width()) : 0);
         for (int y = zona.height() * i / NumeroBande; y < zona.height() * (i + 1) / NumeroBande; ++y) {
             auto* riga = reinterpret_cast<QRgb*>(inizio + y * passo);
             NonPremoltiplica(riga, riga, zona.width(), sotto);
@@ -254,6 +273,11 @@ void EnfatizzaComposizione(ContestoRendering& c, const QRect& toccato, float opa
                 for (int x = r.left(); x <= r.right(); ++x)
                     if (qAlpha(riga[x]) == 0) riga[x] = 0;
             }
+            if (!pieno) continue;
+            const auto* forte = reinterpret_cast<const QRgb*>(pieno->constScanLine(zona.y() + y)) + zona.x();
+            NonPremoltiplica(forte, colori.data(), zona.width());
+            for (int x = 0; x < zona.width(); ++x)
+                if (qAlpha(forte[x]) != 0) riga[x] = (riga[x] & 0xFF000000u) | (colori[static_cast<size_t>(x)] & 0x00FFFFFFu);
         }
     });
     QImage parte(inizio, zona.width(), zona.height(), passo, QImage::Format_ARGB32);

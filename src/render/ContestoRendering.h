@@ -69,6 +69,10 @@ public:
     QImage CanvasComposizione;
     QRgb SottoComposizione = qRgba(192, 192, 192, 0);
     QRegion DipintoComposizione;
+    // While text fades, the same layers at full strength, premultiplied: the sharpen takes
+    // its colours from here. In 8 bits a faint pixel's colour is lost (at alpha 1 it can be
+    // only black or white), and the sharpened edge beside it would flash as the fade goes on.
+    QImage CanvasPieno;
     QPainter GraficaFrame;         // always open on CanvasFrame
     QPainter GraficaComposizione;  // always open on CanvasComposizione
     QRect RettangoloDestinazione;
@@ -159,5 +163,15 @@ void FermaAnimazione(ContestoRendering& contesto);
 void PassiInizialiFrame(ContestoRendering& contesto);
 void PassiFinaliFrame(ContestoRendering& contesto);
 
+// The part of a canvas that the sharpen of what was drawn inside toccato reads.
+QRect ZonaEnfatizzata(const QImage& canvas, const QRect& toccato);
+
+// CanvasPieno, made the composition's size and cleared where the sharpen of toccato reads it;
+// null if there is no room for it.
+QImage* PreparaPieno(ContestoRendering& contesto, const QRect& toccato);
+
 // Sharpens what was composed inside toccato and lays it over the frame at the given opacity.
-void EnfatizzaComposizione(ContestoRendering& contesto, const QRect& toccato, float opacita = 1.0f);
+// With pieno (the same drawing at full strength), each pixel keeps the composition's alpha and
+// takes the colour it has there, wherever it has one.
+void EnfatizzaComposizione(ContestoRendering& contesto, const QRect& toccato, float opacita = 1.0f,
+                           const QImage* pieno = nullptr);

@@ -42,12 +42,19 @@ void DisegnaRiflesso(ContestoRendering& c, const Riflesso& riflesso, const QRect
     DisegnaConMatrice(c.GraficaFrame, destinazione, capovolta, capovolta.rect(), c.AttributiImmagine);
 }
 
-void DisegnaNitido(ContestoRendering& c, const std::function<QRect(QPainter&)>& disegna) {
+void DisegnaNitido(ContestoRendering& c, const std::function<QRect(QPainter&)>& disegna,
+                   const std::function<void(QPainter&)>& forte) {
     c.ChiudiGraficaComposizione();
     c.CanvasComposizione.fill(0);
     c.SottoComposizione = qRgba(192, 192, 192, 0);
     c.ApriGraficaComposizione();
     const QRect toccato = disegna(c.GraficaComposizione);
     c.DipintoComposizione = toccato;
-    EnfatizzaComposizione(c, toccato);
+    QImage* pieno = forte ? PreparaPieno(c, toccato) : nullptr;
+    if (pieno) {
+        QPainter g(pieno);
+        ImpostaModiGrafica(g);
+        forte(g);
+    }
+    EnfatizzaComposizione(c, toccato, 1.0f, pieno);
 }

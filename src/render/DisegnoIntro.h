@@ -54,5 +54,7 @@ void ScriviRiflesso(ContestoRendering& contesto, const QImage& riflesso);
 void DisegnaRiflesso(ContestoRendering& contesto, const Riflesso& riflesso, const QRectF& destinazione);
 
 // Draws, through disegna, into the composition canvas (cleared first), sharpens what was
-// drawn and lays it over the frame.
-void DisegnaNitido(ContestoRendering& contesto, const std::function<QRect(QPainter&)>& disegna);
+// drawn and lays it over the frame. While the drawing fades, forte draws the same at full
+// strength, where the sharpen takes its colours.
+void DisegnaNitido(ContestoRendering& contesto, const std::function<QRect(QPainter&)>& disegna,
+                   const std::function<void(QPainter&)>& forte = {});

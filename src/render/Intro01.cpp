@@ -250,6 +250,7 @@ DatiIntro1 DatiDaContesto(const ContestoRendering& c) {
 // Draws layers into the frame and, for the sharpen, the same way into the composition. The
 // layers are gathered and laid at the end, in their order: each at its own size and on whole
 // pixels (the usual case) they are laid band by band on every core, both canvases in one pass.
+// While one fades, the sharpen's colours come from the same layers at full strength.
 struct DisegnoLayer {
     struct Posa {
         const LayerTesto* layer;
@@ -261,6 +262,7 @@ struct DisegnoLayer {
     bool enfatizza;
     QRect toccato;
     std::vector<Posa> pose;
+    bool pieno = false;  // CanvasPieno holds this frame's layers at full strength
 
     void Disegna(const LayerTesto& layer, QRect destinazione, int colonne, float alfa) {
         if (layer.Nullo() || destinazione.isEmpty() || colonne == 0) return;
@@ -276,7 +278,14 @@ struct DisegnoLayer {
         if (alfa > 0.0f) c.DipintoComposizione += destinazione;
     }
 
+    static void Dipingi(QPainter& g, const Posa& p, bool forte) {
+        if (p.alfa <= 0.0f) return;
+        DisegnaLayer(g, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(forte ? std::max(p.alfa, 1.0f) : p.alfa));
+    }
+
     void Stendi() {
+        pieno = enfatizza && std::any_of(pose.begin(), pose.end(), [](const Posa& p) { return p.alfa > 0.0f && p.alfa < 1.0f; }) &&
+                PreparaPieno(c, toccato) != nullptr;
         // Scaled, or stronger than the layer (which tints a copy of it), a layer is drawn whole.
         const bool aBande = PittoreNeutro(c.GraficaFrame) && (!enfatizza || PittoreNeutro(c.GraficaComposizione)) &&
                             std::all_of(pose.begin(), pose.end(), [](const Posa& p) {
@@ -284,21 +293,35 @@ struct DisegnoLayer {
                             });
         if (!aBande) {
             for (const Posa& p : pose) {
-                DisegnaLayer(c.GraficaFrame, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
-                if (enfatizza) DisegnaLayer(c.GraficaComposizione, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
+                Dipingi(c.GraficaFrame, p, false);
+                if (enfatizza) Dipingi(c.GraficaComposizione, p, false);
             }
+            if (!pieno) return;
+            QPainter g(&c.CanvasPieno);
+            ImpostaModiGrafica(g);
+            const QPainter& modello = c.GraficaComposizione;
+            if (modello.isActive()) {
+                g.setWorldTransform(modello.worldTransform());
+                g.setCompositionMode(modello.compositionMode());
+                g.setOpacity(modello.opacity());
+                if (modello.hasClipping()) g.setClipRegion(modello.clipRegion());
+            }
+            for (const Posa& p : pose) Dipingi(g, p, true);
             return;
         }
-        const auto stendi = [this](QPainter& g, const QRect& righe) {
-            for (const Posa& p : pose)
-                if (p.destinazione.intersects(righe)) DisegnaLayer(g, p.destinazione, *p.layer, p.sorgente, MatriceColore::Alfa(p.alfa));
+        const auto stendi = [this](bool forte) {
+            return [this, forte](QPainter& g, const QRect& righe) {
+                for (const Posa& p : pose)
+                    if (p.destinazione.intersects(righe)) Dipingi(g, p, forte);
+            };
         };
         PerOgniParte(NumeroBande, [&](int i) {
             const QRect banda = RigheBanda(c.CanvasFrame, i);
-            DisegnaRighe(c.CanvasFrame, banda.top(), banda.bottom() + 1, stendi);
+            DisegnaRighe(c.CanvasFrame, banda.top(), banda.bottom() + 1, stendi(false));
             if (!enfatizza) return;
             const QRect composta = RigheBanda(c.CanvasComposizione, i);
-            DisegnaRighe(c.CanvasComposizione, composta.top(), composta.bottom() + 1, stendi);
+            DisegnaRighe(c.CanvasComposizione, composta.top(), composta.bottom() + 1, stendi(false));
+            if (pieno) DisegnaRighe(c.CanvasPieno, composta.top(), composta.bottom() + 1, stendi(true));
         });
     }
 };
@@ -384,7 +407,7 @@ void DisegnaTesto(ContestoRendering& c) {
     // The zoom's composition is made at full strength; its sharpened copy takes the text's
     // own alpha, or it would show the text while the text itself is still hidden.
     const float opacita = dati.Tipo == 9 ? std::clamp(l.AlfaComposizione, 0.0f, 1.0f) : 1.0f;
-    if (imp.Enfatizzare) EnfatizzaComposizione(c, disegno.toccato, opacita);
+    if (imp.Enfatizzare) EnfatizzaComposizione(c, disegno.toccato, opacita, disegno.pieno ? &c.CanvasPieno : nullptr);
 }
 
 }  // namespace

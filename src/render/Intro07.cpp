@@ -74,10 +74,16 @@ void DisegnaIntro7(ContestoRendering& c) {
     }
 
     if (imp.Enfatizzare && stato >= 2 && stato <= 5 && lw > 0) {
-        DisegnaNitido(c, [&](QPainter& composizione) {
+        const auto disegna = [&](QPainter& composizione) {
             DisegnaLayer(composizione, posto, layer, layer.Rettangolo(), matriceTesto);
             return posto;
-        });
+        };
+        if (!d.ColoreTesto || d.AlfaTesto >= 1.0f) {
+            DisegnaNitido(c, disegna);
+        } else {
+            const MatriceColore piena = MatriceColore::Colori(1.0f, d.TraslazioneTesto, 1.0f);
+            DisegnaNitido(c, disegna, [&](QPainter& forte) { DisegnaLayer(forte, posto, layer, layer.Rettangolo(), piena); });
+        }
     }
     PassiFinaliFrame(c);
 }
