@@ -12,6 +12,7 @@
 #include "controls/Orv_2016_spinnumber.h"
 #include "dialogs/Forvdlgcodificavideo.h"
 #include "dialogs/Forvdlgmessaggi.h"
+#include "encoding/AiutoCodifica.h"
 #include "encoding/LavoroCodifica.h"
 #include "platform/CartelleUtente.h"
 #include "project/ImpostazioniGlobali.h"
@@ -20,12 +21,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
 #include <functional>
+#include <utility>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +57,8 @@ public:
     bool codificaVista = false;
     bool codificaRiuscita = false;
     std::function<void()> allApertura;  // once the main window has opened
+    std::function<void()> inCodifica;   // once the encoder has told its first frame
+    bool chiudeAllaFine = true;         // closes the main window once the video is made
     // Where the run stands, for a failure's message.
     QString Stato() {
         QWidget* m = QApplication::activeModalWidget();
@@ -77,6 +85,11 @@ private:
         }
         if (modale == &codifica) {
             codificaVista = true;
+            if (inCodifica && codifica.Lavoro().InCorso() && codifica.Lavoro().Figure().NumeroFrame() >= 1) {
+                const auto azione = std::exchange(inCodifica, nullptr);
+                azione();
+                return;
+            }
             if (codificaFinita && !codifica.InEsecuzione()) {
                 codificaRiuscita = codifica.CodificaRiuscita();
                 codifica.close();
@@ -89,7 +102,7 @@ private:
             allApertura();
             return;
         }
-        if (codificaVista && !principale.Contesto().CicloAttivo) principale.close();
+        if (chiudeAllaFine && codificaVista && !principale.Contesto().CicloAttivo) principale.close();
     }
 
     Programma& programma;
@@ -173,6 +186,58 @@ TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
     ASSERT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
     EXPECT_EQ(durata, 5);
     EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 5.0f);
+}
+
+// The end of the session while an encoder that ignores SIGINT and SIGTERM, and the child it
+// left, floods the encoding window: the program still ends within seconds, of itself, leaves
+// nothing of the encoder's group running, and the project is saved.
+TEST(PercorsoCompleto, SigtermDuringAnEncoderThatIgnoresEveryStopEndsTheProgramInSeconds) {
+    CasaProgramma ambiente({{"FINTO_MODO", "ostinato"}});
+    qint64 gruppo = 0;
+    QElapsedTimer dalSegnale;
+    {
+        Programma programma;
+        TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
+        codifica.ImpostaEncoder(ProgrammaFinto("finto_ffmpeg.sh"));
+        codifica.ImpostaSonda(ProgrammaFinto("finto_ffprobe.sh"));
+        codifica.ImpostaApertura([](const QUrl&) { return true; });
+        Utente utente(programma);
+        utente.chiudeAllaFine = false;
+        utente.allApertura = [&] {
+            auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
+            ASSERT_NE(durata, nullptr);
+            durata->SetORV_Valore(5);
+            durata->OnCambiamentoValore(durata);
+            auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
+            ASSERT_NE(anima, nullptr);
+            MouseSintetico mouse(anima);
+            mouse.Entra(10, 10);
+            mouse.Click(10, 10);
+        };
+        utente.inCodifica = [&] {
+            gruppo = codifica.Lavoro().GruppoProcessi();
+            dalSegnale.start();
+            ::kill(::getpid(), SIGTERM);
+        };
+        QString stato;
+        ASSERT_TRUE(Esegui(programma, utente, stato)) << "the program did not end: " << stato.toStdString();
+        ASSERT_TRUE(dalSegnale.isValid()) << "the encoder never ran: " << utente.Stato().toStdString();
+        // The stop's own bound is 3 s (SIGINT, SIGTERM after 2 s, SIGKILL 1 s later); the rest is
+        // room for a loaded machine.
+        EXPECT_LT(dalSegnale.elapsed(), 10000);
+        ASSERT_GT(gruppo, 0);
+        EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
+    }
+    Programma secondo;
+    Utente utente(secondo);
+    int durata = 0;
+    utente.allApertura = [&] {
+        durata = secondo.Principale().Impostazioni().ProgettoDurata;
+        secondo.Principale().close();
+    };
+    QString stato;
+    ASSERT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
+    EXPECT_EQ(durata, 5);
 }
 
 }  // namespace
