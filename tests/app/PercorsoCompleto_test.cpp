@@ -132,6 +132,33 @@ bool Esegui(Programma& programma, Utente& utente, QString& stato) {
     return !scaduto;
 }
 
+// Five frames, then Anima: the spinner reports its new value as at the end of a drag.
+void CinqueFrameEAnima(Programma& programma) {
+    auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
+    ASSERT_NE(durata, nullptr);
+    durata->SetORV_Valore(5);
+    durata->OnCambiamentoValore(durata);
+    auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
+    ASSERT_NE(anima, nullptr);
+    MouseSintetico mouse(anima);
+    mouse.Entra(10, 10);
+    mouse.Click(10, 10);
+}
+
+// The duration a new start reads back from the saved project.
+int DurataAllaProssimaApertura() {
+    Programma secondo;
+    Utente utente(secondo);
+    int durata = 0;
+    utente.allApertura = [&] {
+        durata = secondo.Principale().Impostazioni().ProgettoDurata;
+        secondo.Principale().close();
+    };
+    QString stato;
+    EXPECT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
+    return durata;
+}
+
 TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
     CasaProgramma ambiente({{"FINTO_MODO", "ok"}});
     {
@@ -145,18 +172,7 @@ TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
             return true;
         });
         Utente utente(programma);
-        utente.allApertura = [&] {
-            // Five frames: the spinner reports its new value as at the end of a drag.
-            auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
-            ASSERT_NE(durata, nullptr);
-            durata->SetORV_Valore(5);
-            durata->OnCambiamentoValore(durata);
-            auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
-            ASSERT_NE(anima, nullptr);
-            MouseSintetico mouse(anima);
-            mouse.Entra(10, 10);
-            mouse.Click(10, 10);
-        };
+        utente.allApertura = [&] { CinqueFrameEAnima(programma); };
         QString stato;
         ASSERT_TRUE(Esegui(programma, utente, stato)) << "the program did not end: " << stato.toStdString();
         EXPECT_TRUE(utente.codificaVista);
@@ -175,16 +191,7 @@ TEST(PercorsoCompleto, FromStartToVideoAndBackAtTheNextStart) {
         EXPECT_EQ(aperti, QStringList{video.path()}) << "the video's folder is shown once";
         EXPECT_EQ(utente.messaggi.size(), 1);
     }
-    Programma secondo;
-    Utente utente(secondo);
-    int durata = 0;
-    utente.allApertura = [&] {
-        durata = secondo.Principale().Impostazioni().ProgettoDurata;
-        secondo.Principale().close();
-    };
-    QString stato;
-    ASSERT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
-    EXPECT_EQ(durata, 5);
+    EXPECT_EQ(DurataAllaProssimaApertura(), 5);
     EXPECT_EQ(ImpostazioniGlobali.TotaleFrame, 5.0f);
 }
 
@@ -203,17 +210,7 @@ TEST(PercorsoCompleto, SigtermDuringAnEncoderThatIgnoresEveryStopEndsTheProgramI
         codifica.ImpostaApertura([](const QUrl&) { return true; });
         Utente utente(programma);
         utente.chiudeAllaFine = false;
-        utente.allApertura = [&] {
-            auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
-            ASSERT_NE(durata, nullptr);
-            durata->SetORV_Valore(5);
-            durata->OnCambiamentoValore(durata);
-            auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
-            ASSERT_NE(anima, nullptr);
-            MouseSintetico mouse(anima);
-            mouse.Entra(10, 10);
-            mouse.Click(10, 10);
-        };
+        utente.allApertura = [&] { CinqueFrameEAnima(programma); };
         utente.inCodifica = [&] {
             gruppo = codifica.Lavoro().GruppoProcessi();
             dalSegnale.start();
@@ -228,16 +225,7 @@ TEST(PercorsoCompleto, SigtermDuringAnEncoderThatIgnoresEveryStopEndsTheProgramI
         ASSERT_GT(gruppo, 0);
         EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
     }
-    Programma secondo;
-    Utente utente(secondo);
-    int durata = 0;
-    utente.allApertura = [&] {
-        durata = secondo.Principale().Impostazioni().ProgettoDurata;
-        secondo.Principale().close();
-    };
-    QString stato;
-    ASSERT_TRUE(Esegui(secondo, utente, stato)) << "the program did not end: " << stato.toStdString();
-    EXPECT_EQ(durata, 5);
+    EXPECT_EQ(DurataAllaProssimaApertura(), 5);
 }
 
 }  // namespace
