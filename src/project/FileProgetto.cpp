@@ -16,6 +16,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <limits>
 #include <optional>
@@ -615,6 +616,12 @@ QString FileSessioni(const QString& cartella) { return Riserva(cartella) + QLati
 // A list of a few paths: anything larger is not ours.
 constexpr qint64 kLimiteFileSessioni = 1024 * 1024;
 
+// Where a rescue goes, in order: beside the project, then in the work folder.
+std::array<QString, 2> BasiSessione(const QString& progetto, const QString& cartellaRiserva)
+{
+    return {progetto + kSuffissoSessione, Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione};
+}
+
 // The names a rescue takes: base, base2, base3...
 QString NomeSessione(const QString& base, int n) { return n == 1 ? base : base + QString::number(n); }
 constexpr int kMassimoSessioni = 9999;
@@ -652,8 +659,7 @@ QStringList LeggiSessioni(const QString& cartellaRiserva, const QString& progett
 QStringList CopieSulDisco(const QString& cartellaRiserva, const QString& progetto)
 {
     QStringList trovate;
-    for (const QString& base : {progetto + kSuffissoSessione,
-                                Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione})
+    for (const QString& base : BasiSessione(progetto, cartellaRiserva))
         for (int n = 1; n <= kMassimoSessioni; ++n) {
             const QString nome = NomeSessione(base, n);
             if (!QFileInfo(nome).isSymLink() && !QFileInfo::exists(nome)) break;
@@ -741,8 +747,7 @@ EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& i
     if (!giaUsato.isEmpty()) prova(giaUsato, giaUsato != percorso);
     if (!progettoIlleggibile) prova(percorso, false);
     const ScrittoreTesto contenuto = ContenutoProgetto(impostazioni);
-    for (const QString& base : {percorso + kSuffissoSessione,
-                                Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione}) {
+    for (const QString& base : BasiSessione(percorso, cartellaRiserva)) {
         if (!esito.Percorso.isEmpty()) break;
         if (SalvaSottoNomeLibero(contenuto, base, &esito.Percorso, esito.Errori)) esito.DaParte = true;
     }
