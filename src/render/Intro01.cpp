@@ -297,15 +297,9 @@ struct DisegnoLayer {
                 if (enfatizza) Dipingi(c.GraficaComposizione, p, false);
             }
             if (!pieno) return;
+            // Opened as the composition's own painter is: nothing changes that one's modes.
             QPainter g(&c.CanvasPieno);
             ImpostaModiGrafica(g);
-            const QPainter& modello = c.GraficaComposizione;
-            if (modello.isActive()) {
-                g.setWorldTransform(modello.worldTransform());
-                g.setCompositionMode(modello.compositionMode());
-                g.setOpacity(modello.opacity());
-                if (modello.hasClipping()) g.setClipRegion(modello.clipRegion());
-            }
             for (const Posa& p : pose) Dipingi(g, p, true);
             return;
         }
