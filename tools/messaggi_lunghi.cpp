@@ -6,6 +6,7 @@
 #include "SchermoOffscreen.h"
 #include "controls/StileSuggerimenti.h"
 #include "dialogs/Forvdlgmessaggi.h"
+#include "encoding/TestiCodifica.h"
 #include "project/TestiMessaggi.h"
 
 #include <QApplication>
@@ -28,8 +29,11 @@ struct Caso {
 
 QList<Caso> Casi(int lingua) {
     const QString cartella = QStringLiteral("/home/utente/.local/share/Drovaskent/Quenvox/");
-    QStringList salvate;
+    QStringList salvate, ventuno;
     for (int i = 1; i <= 10; ++i) salvate << cartella + QStringLiteral("ProgettoQuenvox.txt.nuovo%1").arg(i);
+    for (int i = 1; i <= 21; ++i) ventuno << cartella + QStringLiteral("ProgettoQuenvox.txt.nuovo%1").arg(i);
+    const QString video = QStringLiteral("/home/utente/Documenti/Drovaskent/Quenvox/Progetti del cliente/"
+                                         "Presentazione aziendale/Video/Video_2026_12_11_10_30_00.mov");
     QString lungo = QStringLiteral("/home/utente/Documenti/Drovaskent/Quenvox/");
     while (lungo.size() < 290) lungo += QStringLiteral("cartella-lunga/");
     lungo += QStringLiteral("stile.txt");
@@ -40,6 +44,10 @@ QList<Caso> Casi(int lingua) {
          TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire, lingua)
              .arg(cartella + QStringLiteral("ProgettoQuenvox.txt"), QStringLiteral("Permission denied"))},
         {"dieci_sessioni", 2, TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte, lingua).arg(salvate.join('\n'))},
+        {"ventuno_sessioni", 2, TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte, lingua).arg(ventuno.join('\n'))},
+        {"video_creato", 2,
+         TestiCodifica::TestoFinestra(TestiCodifica::VoceFinestra::VideoCreato, lingua) + QLatin1Char('\n') +
+             TestiCodifica::TestoFinestra(TestiCodifica::VoceFinestra::FileVideo, lingua).arg(video)},
         {"percorso_300", 1, TestoMessaggio(VoceMessaggio::StileNonValido, lingua).arg(lungo)},
         {"dodici_righe", 2, dodici.join('\n')},
     };

@@ -38,6 +38,8 @@ constexpr int MargineTesto = 16;
 // Lines wider than this tire the eye; a path longer than that wraps.
 constexpr int LarghezzaMassimaTesto = 1100;
 constexpr int LarghezzaBarra = 12;
+// Between the lines and the scroll bar.
+constexpr int DistanzaBarra = 10;
 
 // The box whose run is on screen, if any: every message of the program passes its way.
 TORVDLGMessaggi* boxAperto = nullptr;
@@ -88,6 +90,13 @@ TORVDLGMessaggi::TORVDLGMessaggi(QWidget* owner) : DialogoOrv(owner) {
                                    .arg(LarghezzaBarra));
     scorrimento->viewport()->setAutoFillBackground(false);
     scorrimento->setObjectName(QStringLiteral("Scorrimento"));
+    // Wherever the bar is taken, the view stops on a whole line.
+    QScrollBar* barra = scorrimento->verticalScrollBar();
+    connect(barra, &QScrollBar::valueChanged, this, [this, barra](int valore) {
+        const int riga = std::max(interlinea, 1);
+        const int intera = std::min((valore + riga / 2) / riga * riga, barra->maximum() / riga * riga);
+        if (intera != valore) barra->setValue(intera);
+    });
 
     messaggio = new QLabel;
     messaggio->setObjectName(QStringLiteral("Messaggio"));
@@ -182,44 +191,54 @@ void TORVDLGMessaggi::MostraTesto(const QString& nuovo) {
     const QSize fuori(Larghezza - base.width(), Altezza - base.height());
     const QSize area = AreaDisponibile(this) - fuori;
     const QSize massima(std::min(area.width(), LarghezzaMassimaTesto), area.height());
+    // The step from one line to the next as the label lays its lines, which rounds the
+    // font's own heights its way.
+    const QRect posto(0, 0, 4096, 4096);
+    interlinea = metrica.boundingRect(posto, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("A\nA")).height() -
+                 metrica.boundingRect(posto, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("A")).height();
+    const int barra = LarghezzaBarra + DistanzaBarra;
     const FormaMessaggio forma =
-        FormaDelMessaggio(testoIntero, base, massima, metrica.lineSpacing(), LarghezzaBarra,
+        FormaDelMessaggio(testoIntero, base, massima, interlinea, barra,
                           [&metrica](QStringView t) { return metrica.horizontalAdvance(t.toString()); });
     messaggio->setText(forma.Righe.join(QLatin1Char('\n')));
     messaggio->setToolTip(QString());
+    // Lines that scroll start at the top of their place, so a step of one line shows whole ones.
+    messaggio->setAlignment(forma.Scorre() ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
     Disponi(forma.Larghezza, forma.AltezzaVisibile);
-    messaggio->resize(forma.Larghezza - (forma.Scorre() ? LarghezzaBarra : 0), forma.AltezzaTesto);
+    messaggio->resize(forma.Larghezza - (forma.Scorre() ? barra : 0), forma.AltezzaTesto);
+    scorrimento->verticalScrollBar()->setSingleStep(interlinea);
     scorrimento->verticalScrollBar()->setValue(0);
 }
 
-int TORVDLGMessaggi::MostraMessaggio(int tipo, const QString& testo) {
-    if (!boxAperto) return Esegui(tipo, testo);
+int TORVDLGMessaggi::MostraMessaggio(int tipo, const QString& testo, std::function<void()> visto) {
+    if (!boxAperto) return Esegui(tipo, testo, visto);
     if (!EDomanda(tipo)) {
-        boxAperto->inAttesa.push_back({tipo, testo, LinguaDialogo()});
+        boxAperto->inAttesa.push_back({tipo, testo, LinguaDialogo(), std::move(visto)});
         return RisultatoNessuno;
     }
-    // A question's caller needs the answer now: a box of its own, over the open one.
+    // A question's caller needs the answer now: a box of its own, over the open one. The
+    // notices raised while it is up are shown in it, after the question.
     TORVDLGMessaggi sopra(boxAperto);
     sopra.Inizializza(LinguaDialogo(), Cornice()->Lato1Alternativo(), Cornice()->Lato1AlternativoCaption1(),
                       Cornice()->Lato1AlternativoCaption2());
     TORVDLGMessaggi* sotto = std::exchange(boxAperto, nullptr);
-    const int risposta = sopra.Esegui(tipo, testo);
-    // Notices that came while the question was up are still to come, after the box below.
-    sotto->inAttesa += std::exchange(sopra.inAttesa, {});
+    const int risposta = sopra.Esegui(tipo, testo, visto);
     boxAperto = sotto;
     return risposta;
 }
 
-int TORVDLGMessaggi::Esegui(int tipo, const QString& testo) {
+int TORVDLGMessaggi::Esegui(int tipo, const QString& testo, const std::function<void()>& visto) {
     boxAperto = this;
     Prepara(tipo, testo);
     const int risultato = EseguiModale();
+    if (visto) visto();
     while (!inAttesa.isEmpty()) {
         const Attesa a = inAttesa.takeFirst();
         Inizializza(a.lingua, Cornice()->Lato1Alternativo(), Cornice()->Lato1AlternativoCaption1(),
                     Cornice()->Lato1AlternativoCaption2());
         Prepara(a.tipo, a.testo);
         EseguiModale();
+        if (a.visto) a.visto();
     }
     boxAperto = nullptr;
     return risultato;

@@ -6,11 +6,14 @@
 //
 // One message never replaces another: a notice raised while a box is up (by a redraw behind
 // it, or another window) waits and comes once the open one is answered; a question, whose
-// caller needs its answer at once, comes in a box of its own over the open one.
+// caller needs its answer at once, comes in a box of its own over the open one, and the
+// notices raised while it is up come in that box once it is answered.
 #include "dialogs/DialogoOrv.h"
 
 #include <QList>
 #include <QSize>
+
+#include <functional>
 
 class ORVLRButton;
 class ORV_2016_Check;
@@ -27,7 +30,8 @@ public:
 
     // Returns 1 (Ok), 6 (Si), 7 (No) or 0 (Esc). A kind outside 1..6 shows as a notice. A
     // notice that must wait for an open box returns 0 at once: nobody has seen it yet.
-    int MostraMessaggio(int tipo, const QString& testo);
+    // visto runs once the box that showed the text was closed, also when it had to wait.
+    int MostraMessaggio(int tipo, const QString& testo, std::function<void()> visto = {});
     // The notices waiting for the box now open.
     int InAttesa() const { return int(inAttesa.size()); }
     // Whether "Ancora" was on when the box was answered.
@@ -59,10 +63,11 @@ private:
         int tipo;
         QString testo;
         int lingua;
+        std::function<void()> visto;
     };
 
     // Shows the box and then every notice that came meanwhile.
-    int Esegui(int tipo, const QString& testo);
+    int Esegui(int tipo, const QString& testo, const std::function<void()>& visto);
     void Prepara(int tipo, const QString& testo);
     void MostraTesto(const QString& nuovo);
     // Places the controls around a text place of that size (the box's own at least).
@@ -84,4 +89,5 @@ private:
     QList<Attesa> inAttesa;
     QSize clientBase;
     int larghezzaFinestra;
+    int interlinea = 1;  // of the text's lines
 };

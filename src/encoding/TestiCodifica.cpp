@@ -55,8 +55,6 @@ const std::map<VoceFinestra, Testo5>& Tabella() {
               "Procedimiento interrumpido. ¿Quieres ver el archivo de registro?",
               "Verfahren unterbrochen. Möchten Sie die LOG-Datei sehen wollen?")},
         {VoceFinestra::Arresto, Voce("Interruzione in corso...", "Stopping...", "Deteniendo...", "Wird angehalten...")},
-        {VoceFinestra::CartellaVideo, Voce("Il video è nella cartella:\n%1", "The video is in the folder:\n%1",
-                                           "El vídeo está en la carpeta:\n%1", "Das Video ist im Ordner:\n%1")},
         {VoceFinestra::FileVideo,
          Voce("Il video è:\n%1", "The video is:\n%1", "El vídeo es:\n%1", "Das Video ist:\n%1")},
         {VoceFinestra::FileLog, Voce("Il file di log è:\n%1", "The log file is:\n%1",

@@ -64,7 +64,6 @@ enum class VoceFinestra {
     VideoCreato,
     ProceduraInterrotta,
     Arresto,        // the title while a stopped run ends
-    CartellaVideo,  // %1 the folder, when nothing could open it
     FileVideo,      // %1 the video made, under the news that it was
     FileLog,        // %1 the log file, when nothing could open it
     // Why a frame file is not whole (after "cannot be read").

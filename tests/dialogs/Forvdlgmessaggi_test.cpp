@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -312,4 +313,85 @@ TEST(TORVDLGMessaggi, UnMessaggioNonNeSostituisceUnAltro) {
     EXPECT_EQ(visti, QStringList({"the project is damaged", "save over it?", "the background picture is missing"}));
     EXPECT_EQ(d.InAttesa(), 0);
     EXPECT_FALSE(d.isVisible());
+}
+
+// Whether a row of a grabbed picture holds text: the silver of the lines.
+bool RigaConTesto(const QImage& img, int y, int x0, int x1) {
+    for (int x = std::max(x0, 0); x < std::min(x1, img.width()); ++x)
+        if (qGray(img.pixel(x, y)) > 110) return true;
+    return false;
+}
+
+// The box grows with its text only as far as the screen's work area: past it the lines scroll,
+// and the buttons, their panel and the lines' place all lie inside the window, which lies inside
+// the work area. The view shows whole lines wherever the bar is taken (no line cut at its top or
+// bottom edge), and no line comes near the bar.
+TEST(TORVDLGMessaggi, CresceSoloFinoAllAreaDiLavoro) {
+    QStringList percorsi;
+    for (int i = 1; i <= 60; ++i)
+        percorsi << QStringLiteral("/home/utente/.local/share/Drovaskent/Quenvox/ProgettoQuenvox.txt.nuovo%1").arg(i);
+    TORVDLGMessaggi d;
+    Vista vista;
+    QRect finestra, area, pulsante, pannello, righe;
+    int massimo = -1;
+    std::vector<std::pair<int, QImage>> viste;  // the bar's value, the lines' place as shown
+    Mostra(d, 2, percorsi.join('\n'), vista, [&] {
+        QApplication::processEvents();
+        finestra = d.frameGeometry();
+        area = d.screen()->availableGeometry();
+        pulsante = QRect(d.BTN_3()->mapTo(&d, QPoint(0, 0)), d.BTN_3()->size());
+        pannello = QRect(d.BTN_3()->parentWidget()->mapTo(&d, QPoint(0, 0)), d.BTN_3()->parentWidget()->size());
+        righe = QRect(d.Scorrimento()->mapTo(&d, QPoint(0, 0)), d.Scorrimento()->size());
+        QScrollBar* barra = d.Scorrimento()->verticalScrollBar();
+        massimo = barra->maximum();
+        for (int valore : {0, 1, 40, 101, barra->singleStep() * 3, massimo / 2, massimo}) {
+            barra->setValue(valore);
+            QApplication::processEvents();
+            viste.emplace_back(barra->value(), d.grab().toImage().copy(righe));
+        }
+        d.done(0);
+    });
+    EXPECT_TRUE(area.contains(finestra)) << finestra.width() << "x" << finestra.height();
+    EXPECT_TRUE(d.rect().contains(pulsante));
+    EXPECT_TRUE(d.rect().contains(pannello));
+    EXPECT_LE(righe.bottom(), pannello.top());
+    ASSERT_GT(massimo, 0) << "sixty paths scroll";
+    constexpr int Barra = 12, Distanza = 8;
+    for (const auto& [valore, img] : viste) {
+        SCOPED_TRACE(valore);
+        const int testo = img.width() - Barra;
+        EXPECT_FALSE(RigaConTesto(img, 0, 0, testo)) << "a line cut at the top";
+        EXPECT_FALSE(RigaConTesto(img, img.height() - 1, 0, testo)) << "a line cut at the bottom";
+        bool qualcosa = false;
+        for (int y = 0; y < img.height(); ++y) {
+            qualcosa |= RigaConTesto(img, y, 0, testo);
+            EXPECT_FALSE(RigaConTesto(img, y, testo - Distanza, testo)) << "text by the bar at row " << y;
+        }
+        EXPECT_TRUE(qualcosa);
+    }
+}
+
+// A notice that waits behind an open box is seen only when its own box was shown and closed:
+// whoever marks it told learns so then, not when it was raised.
+TEST(TORVDLGMessaggi, UnAvvisoInAttesaEVistoQuandoEMostrato) {
+    TORVDLGMessaggi d;
+    bool visto = false, vistoPrima = true, vistoMentre = true;
+    QString mostrato;
+    EseguiModale(
+        d,
+        [&] {
+            d.MostraMessaggio(2, "kept apart as: /a/b.nuovo1", [&] { visto = true; });
+            vistoPrima = visto;
+            QTimer::singleShot(0, &d, [&] {
+                mostrato = d.Testo();
+                vistoMentre = visto;
+                Premi(d.BTN_3());
+            });
+            Premi(d.BTN_3());
+        },
+        [&] { return d.MostraMessaggio(1, "the project is damaged"); });
+    EXPECT_FALSE(vistoPrima);
+    EXPECT_EQ(mostrato, "kept apart as: /a/b.nuovo1");
+    EXPECT_FALSE(vistoMentre);
+    EXPECT_TRUE(visto);
 }

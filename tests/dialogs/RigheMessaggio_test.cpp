@@ -10,50 +10,46 @@ int Caratteri(QStringView t) {
 }
 
 const QString A25 = QString(25, QLatin1Char('a'));
-const QString P = QStringLiteral("\u2026");
 
 }  // namespace
 
-TEST(DividiInRighe, WordsWrapLongWordsBreakAndTooMuchIsShortenedInTheMiddle) {
+// Where a line breaks: at spaces; a word wider than the line after a "/", a name wider than the
+// line alone after a "_", "-" or "."; between two characters only inside a piece wider than
+// the line. Every character is kept and no line is wider than its place.
+TEST(AvvolgiTesto, PathsBreakBetweenNamesNeverInsideOne) {
     const struct {
         const char* nome;
         QString testo;
-        int larghezza, righeMassime;
+        int larghezza;
         QStringList righe;
-        bool accorciato;
     } casi[] = {
-        {"fits", "short text", 20, 7, {"short text"}, false},
-        {"nothing", "", 20, 7, {}, false},
-        {"wraps at spaces", "aaa bbb ccc", 7, 7, {"aaa bbb", "ccc"}, false},
-        {"exactly as wide", "aaaaaaa", 7, 1, {"aaaaaaa"}, false},
-        {"the text's own breaks stay", "a\n\nb", 10, 7, {"a", "", "b"}, false},
-        {"a long word wraps at any character", "x " + A25, 10, 7, {"x", "aaaaaaaaaa", "aaaaaaaaaa", "aaaaa"}, false},
-        {"a long word after words starts its own line", "ab cd " + A25.left(12), 10, 7,
-         {"ab cd", "aaaaaaaaaa", "aa"}, false},
-        {"too tall: the long word keeps its ends", "see /" + QString(40, QLatin1Char('b')) + "/end.txt now", 12, 3,
-         {"see", "/bbbbb" + P + "d.txt", "now"}, true},
-        {"still too tall: the last line that fits ends in …", "ab ab ab ab ab ab ab ab", 5, 2, {"ab ab", "ab a" + P},
-         true},
-        {"no limit", QString(30, QLatin1Char('c')), 10, 0,
-         {QString(10, QLatin1Char('c')), QString(10, QLatin1Char('c')), QString(10, QLatin1Char('c'))}, false},
+        {"fits", "short text", 20, {"short text"}},
+        {"nothing", "", 20, {""}},
+        {"wraps at spaces", "aaa bbb ccc", 7, {"aaa bbb", "ccc"}},
+        {"exactly as wide", "aaaaaaa", 7, {"aaaaaaa"}},
+        {"the text's own breaks stay", "a\n\nb", 10, {"a", "", "b"}},
+        {"a path that fits a line alone takes one", "Il file: /home/utente/a.txt", 20,
+         {"Il file:", "/home/utente/a.txt"}},
+        {"a path breaks after a slash, names whole", "/home/utente/Documenti/Drovaskent/Quenvox/Video", 22,
+         {"/home/utente/", "Documenti/Drovaskent/", "Quenvox/Video"}},
+        {"the backup's name stays whole", "Copia: /home/utente/Quenvox/ProgettoQuenvox.txt.bak", 24,
+         {"Copia:", "/home/utente/Quenvox/", "ProgettoQuenvox.txt.bak"}},
+        {"a name too wide alone breaks after _ - .", "/home/u/Video/Video_2026-12-11_10_30_00.mp4", 24,
+         {"/home/u/Video/Video_", "2026-12-11_10_30_00.mp4"}},
+        {"the same name on a narrower line", "/v/Video_2026-12-11_10_30_00.mp4", 12,
+         {"/v/Video_", "2026-12-11_", "10_30_00.mp4"}},
+        {"a piece wider than the line breaks where it must", "/a/" + A25 + "/b", 10,
+         {"/a/", "aaaaaaaaaa", "aaaaaaaaaa", "aaaaa/b"}},
+        {"a long word without a break", "x " + A25, 10, {"x", "aaaaaaaaaa", "aaaaaaaaaa", "aaaaa"}},
+        {"words after the path go on", "/uno/due/tre/quattro ok", 9, {"/uno/due/", "tre/", "quattro", "ok"}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
-        const RigheMessaggio r = DividiInRighe(c.testo, c.larghezza, c.righeMassime, Caratteri);
-        EXPECT_EQ(r.Righe, c.righe);
-        EXPECT_EQ(r.Accorciato, c.accorciato);
-        for (const QString& riga : r.Righe) EXPECT_LE(riga.size(), c.larghezza) << riga.toStdString();
-        if (c.righeMassime > 0) {
-            EXPECT_LE(r.Righe.size(), c.righeMassime);
-        }
+        const QStringList righe = AvvolgiTesto(c.testo, c.larghezza, Caratteri);
+        EXPECT_EQ(righe, c.righe);
+        for (const QString& riga : righe) EXPECT_LE(riga.size(), c.larghezza) << riga.toStdString();
+        EXPECT_EQ(righe.join(QString()).remove(' '), QString(c.testo).remove('\n').remove(' '));
     }
-}
-
-TEST(AccorciaInMezzo, KeepsBothEndsAroundTheEllipsis) {
-    EXPECT_EQ(AccorciaInMezzo("abcdefghij", 10, Caratteri), "abcdefghij");
-    EXPECT_EQ(AccorciaInMezzo("abcdefghij", 7, Caratteri), "abc" + P + "hij");
-    EXPECT_EQ(AccorciaInMezzo("abcdefghij", 6, Caratteri), "abc" + P + "ij");
-    EXPECT_EQ(AccorciaInMezzo("abcdefghij", 1, Caratteri), P);
 }
 
 // A box that grows to hold its text: every character of it is in the lines, no line is wider
@@ -84,5 +80,20 @@ TEST(FormaDelMessaggio, GrowsTallerThenWiderThenScrolls) {
         const int posto = f.Larghezza - (f.Scorre() ? Barra : 0);
         for (const QString& riga : f.Righe) EXPECT_LE(riga.size(), posto) << riga.toStdString();
         EXPECT_EQ(f.Righe.join(QString()).remove(' '), QString(c.testo).remove('\n').remove(' '));
+    }
+}
+
+// Lines taller than the screen leaves scroll in a view of whole lines, over a text as tall as
+// its lines, so the bar's every line step stops with no line cut in half.
+TEST(FormaDelMessaggio, ScrollingShowsWholeLines) {
+    const QSize base(20, 9), massima(40, 20);
+    for (int interlinea : {3, 7}) {
+        SCOPED_TRACE(interlinea);
+        const FormaMessaggio f = FormaDelMessaggio(QStringList(12, "riga").join('\n'), base, massima, interlinea, 2, Caratteri);
+        ASSERT_TRUE(f.Scorre());
+        EXPECT_EQ(f.AltezzaTesto, 12 * interlinea);
+        EXPECT_EQ(f.AltezzaVisibile % interlinea, 0);
+        EXPECT_LE(f.AltezzaVisibile, massima.height());
+        EXPECT_GT(f.AltezzaVisibile + interlinea, massima.height());
     }
 }
