@@ -20,6 +20,10 @@ TFlatEdit::TFlatEdit(QWidget* owner) : QLineEdit(owner) {
     StileFlat::Applica(this, QStringLiteral("QLineEdit"));
     setFrame(false);
     connect(this, &QLineEdit::textEdited, this, &TFlatEdit::Modificato);
+    // Room again: the next key the full box drops is told anew.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (text().size() < maxLength()) pienoDetto_ = false;
+    });
 }
 
 void TFlatEdit::SetText(const QString& testo) {
@@ -40,8 +44,20 @@ void TFlatEdit::ControllaIncolla(qsizetype attesa) {
 }
 
 void TFlatEdit::keyPressEvent(QKeyEvent* e) {
-    if (!e->matches(QKeySequence::Paste) || isReadOnly()) {
+    if (isReadOnly()) {
         QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (!e->matches(QKeySequence::Paste)) {
+        // A key that types a character into a full box is dropped: told once, not at every key.
+        const bool carattere = !e->text().isEmpty() && e->text().front().isPrint() &&
+                               !(e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+        const qsizetype attesa = carattere ? LunghezzaCon(e->text(), selectedText().size()) : 0;
+        QLineEdit::keyPressEvent(e);
+        if (carattere && !pienoDetto_ && attesa > maxLength() && text().size() < attesa) {
+            pienoDetto_ = true;
+            emit Tagliato(attesa);
+        }
         return;
     }
     const qsizetype attesa = LunghezzaCon(QGuiApplication::clipboard()->text(), selectedText().size());

@@ -139,6 +139,37 @@ TEST(TFlatEdit, OgniIngressoCheTagliaLoDice) {
     }
 }
 
+// Keys typed into a full box are dropped, and told once: not at every key, and again once the
+// box had room and is full anew. A key that takes a selection's place fits and is not told.
+TEST(TFlatEdit, DigitareInUnaCasellaPienaLoDiceUnaVolta) {
+    TFlatEdit edit;
+    edit.setMaxLength(10);
+    edit.show();
+    edit.setFocus();
+    edit.SetText("Drovaskent");
+    QTest::keyClick(&edit, Qt::Key_End);
+    QSignalSpy tagli(&edit, &TFlatEdit::Tagliato);
+    QTest::keyClicks(&edit, "xyz");
+    EXPECT_EQ(edit.Text(), "Drovaskent");
+    ASSERT_EQ(tagli.count(), 1);
+    EXPECT_EQ(tagli[0][0].value<qsizetype>(), 11);
+    // Keys that type nothing are not a cut.
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(tagli.count(), 1);
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClicks(&edit, "T");
+    EXPECT_EQ(edit.Text(), "DrovaskenT");
+    EXPECT_EQ(tagli.count(), 1);
+    QTest::keyClicks(&edit, "!");
+    EXPECT_EQ(tagli.count(), 2);
+    edit.setSelection(0, 1);
+    QTest::keyClicks(&edit, "d");
+    EXPECT_EQ(edit.Text(), "drovaskenT");
+    EXPECT_EQ(tagli.count(), 2);
+}
+
 TEST(TFlatMemo, RigheDaCodiceSenzaEventoEDigitazioneConEvento) {
     TFlatMemo memo;
     QSignalSpy spia(&memo, &TFlatMemo::Modificato);
