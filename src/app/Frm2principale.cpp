@@ -778,8 +778,10 @@ void TForm2Principale::InstallaRichiami() {
 void TForm2Principale::PrimaApertura() {
     aperta_ = true;
     caricamento_ = true;
-    const QString avvisoElenco = CaricaElencoImmagini(imp_.TabellaImmagini);
+    const EsitoElencoImmagini elenco = CaricaElencoImmagini(imp_.TabellaImmagini);
     const EsitoCaricamento esito = CaricaProgetto(imp_);
+    // In the language the project has just set.
+    const QString avvisoElenco = elenco.Avviso(ImpostazioniGlobali.LinguaCorrente);
     CentraRidimensionaForm(this, LarghezzaFinestra, AltezzaFinestraStandard);
     CostruisciElencoFont(esito.NomeFontCorrente);
     contesto_->Effetti.SeminaNeve();
@@ -798,9 +800,12 @@ void TForm2Principale::PrimaApertura() {
     if (!avvisoElenco.isEmpty()) SegnalaAvviso(avvisoElenco);
     const QStringList salvate = SessioniSalvateDaParte();
     if (!salvate.isEmpty()) {
-        SegnalaAvviso(TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte).arg(salvate.join(QLatin1Char('\n'))));
-        // A session that ended while the notice was open had nobody to read it.
-        if (!fineSessione_) SessioniSegnalate(salvate);
+        // Told once it was shown, also when it waits behind another box; a session that ended
+        // while it was open had nobody to read it.
+        SegnalaAvviso(TestoMessaggio(VoceMessaggio::SessioniSalvateDaParte).arg(salvate.join(QLatin1Char('\n'))),
+                      [this, salvate] {
+                          if (!fineSessione_) SessioniSegnalate(salvate);
+                      });
     }
     aperturaFinita_ = true;
 }
@@ -997,8 +1002,12 @@ void TForm2Principale::SegnalaErrore(const QString& messaggio) {
 }
 
 void TForm2Principale::SegnalaAvviso(const QString& messaggio) {
+    SegnalaAvviso(messaggio, {});
+}
+
+void TForm2Principale::SegnalaAvviso(const QString& messaggio, std::function<void()> visto) {
     if (porta_)
-        porta_->Messaggio(ImpostazioniGlobali.LinguaCorrente, MessaggioAvviso, messaggio);
+        porta_->Avviso(ImpostazioniGlobali.LinguaCorrente, messaggio, std::move(visto));
     else
         std::fprintf(stderr, "Quenvox: %s\n", qPrintable(messaggio));
 }

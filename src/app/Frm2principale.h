@@ -85,6 +85,8 @@ public:
     void CursoreAttesa(bool attesa) override;
     void SegnalaErrore(const QString& messaggio) override;
     void SegnalaAvviso(const QString& messaggio) override;
+    // visto runs once the notice was shown, also when it waited for another box.
+    void SegnalaAvviso(const QString& messaggio, std::function<void()> visto);
     void AvviaCodifica() override;
 
     // DestinazioneLingua

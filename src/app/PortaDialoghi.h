@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // A colour pick: the answer (6 OK, 7 Cancel, 0 closed) and, on OK, the chosen colours.
 // A one-colour pick returns its colour as Colore1.
 struct EsitoColori {
@@ -37,6 +39,12 @@ public:
     // The message box; tipo is a TipoMessaggio (1 error, 2 notice, 3 question). Returns the
     // answer (6 Yes, 7 No for a question; 1 otherwise; 0 closed).
     virtual int Messaggio(int lingua, int tipo, const QString& testo) = 0;
+    // A notice; visto runs once it was shown and closed, also when it had to wait for a box
+    // already open.
+    virtual void Avviso(int lingua, const QString& testo, std::function<void()> visto) {
+        Messaggio(lingua, 2, testo);
+        if (visto) visto();
+    }
     // The configuration window over the settings (image slots, language boxes). True when an
     // image slot changed, so the preview must be drawn again.
     virtual bool Configura(int lingua, ImpostazioniProgetto& impostazioni) = 0;

@@ -11,6 +11,7 @@
 #include "dialogs/Forvdlgselectdirectory.h"
 #include "encoding/TestiCodifica.h"
 #include "platform/CartelleUtente.h"
+#include "project/MotivoSistema.h"
 
 #include <QDir>
 #include <QTimer>
@@ -76,7 +77,12 @@ EsitoPercorso PortaDialoghiReale::ScegliCartella(int lingua) {
 
 int PortaDialoghiReale::Messaggio(int lingua, int tipo, const QString& testo) {
     messaggi->Inizializza(lingua, true, Parola1, Parola2);
-    return messaggi->MostraMessaggio(tipo, testo);
+    return messaggi->MostraMessaggio(tipo, MotiviSistemaInLingua(testo, lingua));
+}
+
+void PortaDialoghiReale::Avviso(int lingua, const QString& testo, std::function<void()> visto) {
+    messaggi->Inizializza(lingua, true, Parola1, Parola2);
+    messaggi->MostraMessaggio(MessaggioAvviso, MotiviSistemaInLingua(testo, lingua), std::move(visto));
 }
 
 bool PortaDialoghiReale::Configura(int, ImpostazioniProgetto&) {

@@ -24,6 +24,7 @@ public:
     EsitoPercorso ScegliFile(int lingua, const QString& fileAttuale) override;
     EsitoPercorso ScegliCartella(int lingua) override;
     int Messaggio(int lingua, int tipo, const QString& testo) override;
+    void Avviso(int lingua, const QString& testo, std::function<void()> visto) override;
     bool Configura(int lingua, ImpostazioniProgetto& impostazioni) override;
     void ConsegnaImpostazioniCodec(const QString& impostazioni) override;
     QString SceltaCodec(int lingua) override;

@@ -413,7 +413,8 @@ void TORVDLGSceltaCodec::CreaPaginaPreset() {
         s->setGeometry(XEtichette, righe.Y(), XAiuto() - XEtichette - SpazioAiuto, s->height());
         presetWeb << s;
         // The text sits level with the caption's middle.
-        auto* m = MemoAiuto(p, QStringLiteral("PresetMemo%1").arg(i + 1), QStringList{TestoPresetWeb(i + 1)},
+        const AiutoCodec nota[] = {AiutoCodec::PresetYouTube, AiutoCodec::PresetVimeo, AiutoCodec::PresetFacebook};
+        auto* m = MemoAiuto(p, QStringLiteral("PresetMemo%1").arg(i + 1), nota[i],
                             righe.Y() + (s->height() - AltezzaControllo) / 2);
         righe.Avanza(std::max(s->height(), m->height()));
     }

@@ -190,6 +190,12 @@ const std::map<AiutoCodec, Aiuto>& TabellaAiuti() {
           "Tune fits the encoder to the content: film for live action, animation for cartoons and flat colours, "
           "grain to keep film grain, stillimage for slide shows, psnr and ssim for measurements, fastdecode for "
           "slow players, zerolatency for live streaming."}},
+        {AiutoCodec::PresetYouTube,
+         {"Preset adatto per pubblicare il video su YouTube", "Preset suited to publishing the video on YouTube"}},
+        {AiutoCodec::PresetVimeo,
+         {"Preset adatto per pubblicare il video su Vimeo", "Preset suited to publishing the video on Vimeo"}},
+        {AiutoCodec::PresetFacebook,
+         {"Preset adatto per pubblicare il video su Facebook", "Preset suited to publishing the video on Facebook"}},
     };
     return testi;
 }
@@ -205,10 +211,4 @@ QString TestoAiuto(AiutoCodec aiuto, int lingua) {
     return QString::fromUtf8(lingua == 0 ? a.it : a.en);
 }
 
-QString TestoPresetWeb(int preset) {
-    static const char* const testi[] = {"Preset adatto per pubblicare il video su YouTube",
-                                        "Preset adatto per pubblicare il video su Vimeo",
-                                        "Preset adatto per pubblicare il video su Facebook"};
-    return preset >= 1 && preset <= 3 ? QString::fromUtf8(testi[preset - 1]) : QString();
-}
 

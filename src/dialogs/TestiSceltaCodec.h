@@ -36,10 +36,10 @@ enum class AiutoCodec {
     X264Codec,
     X265Codec, X265Qualita, X265Lossless,
     Preset, Crf, X264Lossless, X264Tune,
+    // Beside each publishing preset.
+    PresetYouTube, PresetVimeo, PresetFacebook,
 };
 // The English text.
 QString TestoAiuto(AiutoCodec aiuto);
 // In a language 0..4: Italian for Italian, English for every other language.
 QString TestoAiuto(AiutoCodec aiuto, int lingua);
-// The memo beside each publishing preset (1 YouTube .. 3 Facebook), the same in every language.
-QString TestoPresetWeb(int preset);

@@ -73,30 +73,43 @@ QString PercorsoPredefinitoImmagine(int slot, const QString& cartellaProgramma)
     return {};
 }
 
-QString CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
-                             const QString& cartellaProgramma)
+QString EsitoElencoImmagini::Avviso(int lingua) const
 {
-    const QString percorso = PercorsoElenco(cartellaLavoro);
-    QString avviso;
+    switch (Rifiuto) {
+    case RifiutoFile::TroppoGrande:
+        return TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande, lingua)
+            .arg(Percorso)
+            .arg(Dimensione / (1024 * 1024));
+    case RifiutoFile::NonUnFile: return TestoMessaggio(VoceMessaggio::ElencoImmaginiNonFile, lingua).arg(Percorso);
+    case RifiutoFile::Nessuno:
+    case RifiutoFile::Mancante:
+    case RifiutoFile::NonApribile: break;
+    }
+    return {};
+}
+
+EsitoElencoImmagini CaricaElencoImmagini(TabellaPercorsi& tabella, const QString& cartellaLavoro,
+                                         const QString& cartellaProgramma)
+{
+    EsitoElencoImmagini esito;
+    esito.Percorso = PercorsoElenco(cartellaLavoro);
     // A pipe or a device in the list's place is not read: the defaults, as for a missing list.
-    FileRegolare file = FileRegolare::Apri(percorso, LimiteByteElencoImmagini);
+    FileRegolare file = FileRegolare::Apri(esito.Percorso, LimiteByteElencoImmagini);
+    esito.Rifiuto = file.Rifiuto();
+    esito.Dimensione = file.Dimensione();
     QByteArray inizio;
-    if (file.Rifiuto() == RifiutoFile::TroppoGrande) {
-        avviso = TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande)
-                     .arg(percorso)
-                     .arg(file.Dimensione() / (1024 * 1024));
-    } else if (file.LeggiTutto(inizio, kMassimoPrimaRiga)) {
+    if (file.Rifiuto() == RifiutoFile::Nessuno && file.LeggiTutto(inizio, kMassimoPrimaRiga)) {
         // Only the first two characters count: the first line is read, no more.
         const qsizetype fine = inizio.indexOf('\n');
         if (DecodificaRiga(fine < 0 ? inizio : inizio.left(fine)).startsWith(QLatin1String("OK")))
-            return {};
+            return esito;
     }
     for (int s = 0; s < NumeroSlotPredefiniti; ++s)
         tabella[static_cast<size_t>(s)] = PercorsoPredefinitoImmagine(s, cartellaProgramma);
-    return avviso;
+    return esito;
 }
 
-QString CaricaElencoImmagini(TabellaPercorsi& tabella)
+EsitoElencoImmagini CaricaElencoImmagini(TabellaPercorsi& tabella)
 {
     return CaricaElencoImmagini(tabella, CartellaLavoro, CartellaProgramma);
 }

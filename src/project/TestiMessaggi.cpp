@@ -100,6 +100,11 @@ const std::vector<RigaMessaggio>& TabellaMessaggi() {
          "si usano le immagini predefinite.\n%1",
          "The image list file is far too large to be a list (%2 MB) and was not read: the default "
          "pictures are used.\n%1"},
+        {V::ElencoImmaginiNonFile,
+         "Al posto del file dell'elenco immagini c'è una cartella, una pipe o un dispositivo, che non è "
+         "stato letto: si usano le immagini predefinite.\n%1",
+         "In the place of the image list file there is a folder, a pipe or a device, which was not read: "
+         "the default pictures are used.\n%1"},
         {V::SessioniSalvateDaParte,
          "La sessione precedente, chiusa da un'uscita o da uno spegnimento, non si poteva salvare nel file "
          "del progetto: è conservata a parte come:\n%1",

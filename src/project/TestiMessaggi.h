@@ -42,6 +42,7 @@ enum class VoceMessaggio {
     FileTroppoGrandePerImmagine, // a reason: a file larger than any picture, or a header that never ends
     ImmagineTroncata,           // a reason: read, but the file ends early
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
+    ElencoImmaginiNonFile,      // %1 file: a folder, a pipe or a device in its place
     SessioniSalvateDaParte,     // %1 the copies, one a line
     TestoTagliato,              // %1 the start of the text, %2 its length, %3 what the box holds
 

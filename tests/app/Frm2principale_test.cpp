@@ -428,3 +428,40 @@ TEST(Frm2principale, TextsCutByTheirBoxesAreToldOnceAtStart) {
     Attendi();
     EXPECT_TRUE(b.porta.Messaggi.isEmpty()) << b.porta.Messaggi.join("\n").toStdString();
 }
+
+// The notice of a session saved apart is marked told only once it was shown: while it waits
+// behind another box the copy is still to tell, and a session that ends then leaves it to the
+// next start.
+TEST(TForm2Principale, UnaSessioneAParteEDettaSoloUnaVoltaMostrata) {
+    BancoFinestra b;
+    b.porta.Risposte.push_back(6);
+    b.f->close();
+    const EsitoSalvataggioSessione salvata = SalvaProgettoFineSessione(b.Imp(), true);
+    ASSERT_TRUE(salvata.DaParte) << salvata.Errori.join(' ').toStdString();
+    ASSERT_EQ(SessioniSalvateDaParte(), QStringList{salvata.Percorso});
+    b.porta.Messaggi.clear();
+    b.porta.AvvisiInAttesa = true;
+    b.Apri(false);
+    ASSERT_EQ(b.porta.Visti.size(), 1u);
+    EXPECT_TRUE(b.porta.Messaggi.join('\n').contains(salvata.Percorso));
+    EXPECT_EQ(SessioniSalvateDaParte(), QStringList{salvata.Percorso});
+    b.porta.Visti.front()();
+    EXPECT_TRUE(SessioniSalvateDaParte().isEmpty());
+}
+
+// A picture list that is no list is told at start in the language of the project just read,
+// not in the one the program starts in.
+TEST(TForm2Principale, LElencoImmaginiNonLettoEDettoNellaLinguaDelProgetto) {
+    BancoFinestra b;
+    ASSERT_EQ(ImpostazioniGlobali.LinguaCorrente, LinguaItaliano);  // a new project's language
+    b.porta.Risposte.push_back(6);
+    b.f->close();
+    const QString elenco = CartellaLavoro + QStringLiteral("/ElencoImmagini.txt");
+    QFile::remove(elenco);
+    ASSERT_TRUE(QDir().mkpath(elenco));
+    b.porta.Messaggi.clear();
+    ImpostazioniGlobali.LinguaCorrente = LinguaInglese;  // as the program starts
+    b.Apri(false);
+    EXPECT_EQ(b.porta.Messaggi,
+              QStringList{"2: " + TestoMessaggio(VoceMessaggio::ElencoImmaginiNonFile, LinguaItaliano).arg(elenco)});
+}

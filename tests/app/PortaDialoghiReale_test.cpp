@@ -134,6 +134,37 @@ TEST(PortaDialoghiReale, EachCallRunsItsWindowInTheLanguageGiven) {
     EXPECT_EQ(vista, b.configurazione.get());
 }
 
+// What the system says in a message (errors from the C library, Qt's file errors) reaches the
+// box in the language of the call, errors and notices alike; the rest of the text as it was.
+TEST(PortaDialoghiReale, TheSystemsReasonsComeInTheLanguageOfTheBox) {
+    Banco b;
+    const QString file = QStringLiteral("/home/utente/Documenti/Drovaskent/Quenvox/ProgettoQuenvox.txt");
+    const struct {
+        int lingua;
+        bool avviso;
+        QString testo, mostrato;
+    } casi[] = {
+        {LinguaItaliano, false, "Impossibile scrivere il frame:\n" + file + "\nNo space left on device",
+         "Impossibile scrivere il frame:\n" + file + "\nSpazio esaurito sul dispositivo"},
+        {LinguaItaliano, true, "Existing file " + file + " is not writable",
+         "Il file esistente " + file + " non è scrivibile"},
+        {LinguaInglese, false, file + ": Permission denied", file + ": Permission denied"},
+    };
+    for (const auto& c : casi) {
+        QWidget* vista = nullptr;
+        QString mostrato;
+        Rispondi(
+            [&mostrato](QWidget* m) {
+                mostrato = qobject_cast<TORVDLGMessaggi*>(m)->Testo();
+                m->close();
+            },
+            &vista);
+        if (c.avviso) b.porta->Avviso(c.lingua, c.testo, {});
+        else b.porta->Messaggio(c.lingua, 1, c.testo);
+        EXPECT_EQ(mostrato, c.mostrato);
+    }
+}
+
 TEST(PortaDialoghiReale, APictureChosenThroughTheConfigurationWindowFillsItsSlotAndHistory) {
     Banco b;
     const QString cartella = b.casa.Sotto("Foto");

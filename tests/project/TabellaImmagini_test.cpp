@@ -62,27 +62,6 @@ TEST(TabellaImmagini, ListFileFirstLineDecides) {
     }
 }
 
-// What stands in the list's place and is not a file (a pipe, a device, a folder) is not read and
-// never blocks the start: the default pictures, as with no list.
-TEST(TabellaImmagini, AListThatIsNotAFileGivesTheDefaultsAtOnce) {
-    const struct {
-        const char* nome;
-        std::function<void(const QString&)> crea;
-    } casi[] = {
-        {"a pipe", [](const QString& f) { ASSERT_EQ(::mkfifo(QFile::encodeName(f).constData(), 0600), 0); }},
-        {"a link to /dev/zero", [](const QString& f) { ASSERT_TRUE(QFile::link("/dev/zero", f)); }},
-        {"a folder", [](const QString& f) { ASSERT_TRUE(QDir().mkpath(f)); }},
-    };
-    for (const auto& caso : casi) {
-        SCOPED_TRACE(caso.nome);
-        CasaTemporanea casa;
-        caso.crea(casa.Sotto("ElencoImmagini.txt"));
-        TabellaPercorsi t;
-        EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).isEmpty());
-        EXPECT_EQ(t[0], "/opt/quenvox/Intro/00 SfondoFlares.png");
-    }
-}
-
 TEST(TabellaImmagini, ListFileByteExact) {
     CasaTemporanea casa;
     TabellaPercorsi t;
@@ -119,21 +98,46 @@ TEST(TabellaImmagini, UnwritableFolderIsReported) {
     EXPECT_GT(errore.size(), casa.Sotto("manca/ancora/ElencoImmagini.txt: ").size());
 }
 
-// A list file of 200 MB (sparse, so the test writes nothing) is no list: it is not read, the
-// defaults go in and the user is told; an "OK" list of a normal size says nothing.
-TEST(TabellaImmagini, AFileFarTooLargeForAListIsRefused) {
+// A list file far too large for a list (sparse, so the test writes nothing), or no file at all
+// in its place (a folder, a pipe, a link to a device), is not read and never blocks the start:
+// the defaults go in and the user is told, in the language asked, once the project has set it; an "OK" list of a normal
+// size and a missing one say nothing.
+TEST(TabellaImmagini, WhatIsNoListIsRefusedAndTold) {
+    const struct {
+        const char* nome;
+        std::function<void(const QString&)> prepara;
+        VoceMessaggio voce;
+        int mb;
+    } casi[] = {
+        {"190 MB", [](const QString& p) { ScriviFile(p, "OK\r\n"); QFile(p).resize(190LL * 1024 * 1024); },
+         VoceMessaggio::ElencoImmaginiTroppoGrande, 190},
+        {"1 GB", [](const QString& p) { ScriviFile(p, "OK\r\n"); QFile(p).resize(1024LL * 1024 * 1024); },
+         VoceMessaggio::ElencoImmaginiTroppoGrande, 1024},
+        {"a pipe", [](const QString& p) { ASSERT_EQ(mkfifo(QFile::encodeName(p).constData(), 0600), 0); },
+         VoceMessaggio::ElencoImmaginiNonFile, 0},
+        {"a link to a device", [](const QString& p) { ASSERT_TRUE(QFile::link("/dev/zero", p)); },
+         VoceMessaggio::ElencoImmaginiNonFile, 0},
+        {"a folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, VoceMessaggio::ElencoImmaginiNonFile, 0},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CasaTemporanea casa;
+        const QString percorso = casa.Sotto("ElencoImmagini.txt");
+        c.prepara(percorso);
+        TabellaPercorsi t;
+        const EsitoElencoImmagini esito = CaricaElencoImmagini(t, casa.Percorso(), kProgramma);
+        EXPECT_EQ(t[0], "/opt/quenvox/Intro/00 SfondoFlares.png");
+        for (int lingua : {LinguaItaliano, LinguaInglese}) {
+            QString atteso = TestoMessaggio(c.voce, lingua).arg(percorso);
+            if (c.mb) atteso = atteso.arg(c.mb);
+            EXPECT_EQ(esito.Avviso(lingua), atteso) << lingua;
+        }
+    }
     CasaTemporanea casa;
-    const QString percorso = casa.Sotto("ElencoImmagini.txt");
-    ScriviFile(percorso, "OK\r\n");
     TabellaPercorsi t;
-    EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).isEmpty());
-    EXPECT_TRUE(t[0].isEmpty());
-    QFile f(percorso);
-    ASSERT_TRUE(f.resize(200LL * 1024 * 1024));
-    LinguaTemporanea lingua(LinguaInglese);
-    const QString avviso = CaricaElencoImmagini(t, casa.Percorso(), kProgramma);
-    EXPECT_EQ(avviso, TestoMessaggio(VoceMessaggio::ElencoImmaginiTroppoGrande).arg(percorso).arg(200));
-    EXPECT_EQ(t[0], "/opt/quenvox/Intro/00 SfondoFlares.png");
+    EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).Avviso(LinguaItaliano).isEmpty());
+    ScriviFile(casa.Sotto("ElencoImmagini.txt"), "OK\r\n");
+    EXPECT_TRUE(CaricaElencoImmagini(t, casa.Percorso(), kProgramma).Avviso(LinguaItaliano).isEmpty());
 }
 
 }  // namespace
