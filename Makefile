@@ -4,7 +4,7 @@
 
 # Everything the build finds (find_package in the CMake files) is named here, not left to
 # whatever another package happens to pull in.
-PACKAGES := qt6-base-dev qt6-qpa-plugins libxcb1-dev libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev \
+PACKAGES := qt6-base-dev qt6-qpa-plugins libxcb1-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake g++ make ffmpeg fonts-liberation2 fonts-crosextra-carlito \
             fonts-dejavu-core
 BUILD ?= build

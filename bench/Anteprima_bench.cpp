@@ -1,6 +1,7 @@
 // The live preview as the main window asks for it: one setting changed, then frame 0 drawn
 // and scaled to the window. Every intro after a text, a style and a background change, with
-// its preset look and with the heavy look set over it; and intro 1 with one long line.
+// its preset look and with the heavy look set over it; intro 1 with one long line; and intro 1
+// with three lines as long as the boxes take, its preview and the frames of its animation.
 // Each case reports the median of its previews; the program ends with the table of them.
 #include "BenchComune.h"
 
@@ -29,9 +30,11 @@ struct Misura {
     double cpu = 0;
 };
 
-// (intro, change, heavy) and, for long lines, (length, heavy).
+// (intro, change, heavy) and, for long lines, (length, heavy); for three lines as long as the
+// boxes take, (text motion, heavy): the preview and a frame of the animation.
 std::map<std::tuple<int, int, int>, Misura> mediane;
 std::map<std::tuple<int, int>, Misura> medianeRigaLunga;
+std::map<std::tuple<int, int>, std::pair<Misura, Misura>> medianeTreRighe;
 
 // Every thread of the process: the drawing threads of the raster engine and the file writer.
 double CpuMs() {
@@ -123,6 +126,54 @@ void BM_AnteprimaRigaLunga(benchmark::State& stato) {
     medianeRigaLunga[{lunghezza, pesanti}] = MisuraAnteprime(stato, b, Testo);
 }
 
+// Three lines as long as the boxes take (32767 characters, of which the first 2559 are drawn)
+// at the preset's font size, intro 1 with a text motion: the preview after a change of the
+// first letter, then the frames of the animation after its frame 0.
+void BM_TreRigheLunghe(benchmark::State& stato) {
+    const int tipo = static_cast<int>(stato.range(0));
+    const bool pesanti = stato.range(1) != 0;
+    BancoAnteprima b(1, pesanti);
+    QString riga;
+    while (riga.size() < 32767) riga += QStringLiteral("Drovaskent presenta Quenvox ");
+    riga.truncate(32767);
+    b.imp.Testo1 = b.imp.Testo2 = b.imp.Testo3 = riga;
+    b.imp.Intro1Lista = tipo;
+    EseguiRendering(b.contesto, b.imp);
+    b.contesto.ScritturaFile.Attendi();
+    std::vector<double> pareti, cpu;
+    int passo = 0;
+    for (auto _ : stato) {
+        const auto inizio = std::chrono::steady_clock::now();
+        const double inizioCpu = CpuMs();
+        b.imp.Testo1[0] = passo++ % 2 ? QLatin1Char('D') : QLatin1Char('d');
+        EseguiRendering(b.contesto, b.imp);
+        b.contesto.ScritturaFile.Attendi();
+        const std::chrono::duration<double, std::milli> durata = std::chrono::steady_clock::now() - inizio;
+        pareti.push_back(durata.count());
+        cpu.push_back(CpuMs() - inizioCpu);
+    }
+    const Misura anteprima{Mediana(pareti), Mediana(cpu)};
+    // Frames spread over the animation, each after the one before as a run draws them.
+    b.host.Anima = true;
+    b.contesto.FrameCorrente = 0;
+    DisegnaFrame(b.contesto);
+    pareti.clear();
+    cpu.clear();
+    for (int t = 1; t < 200; t += 9) {
+        const auto inizio = std::chrono::steady_clock::now();
+        const double inizioCpu = CpuMs();
+        b.contesto.FrameCorrente = static_cast<float>(t);
+        DisegnaFrame(b.contesto);
+        const std::chrono::duration<double, std::milli> durata = std::chrono::steady_clock::now() - inizio;
+        pareti.push_back(durata.count());
+        cpu.push_back(CpuMs() - inizioCpu);
+    }
+    const Misura frame{Mediana(pareti), Mediana(cpu)};
+    stato.counters["preview_ms"] = anteprima.parete;
+    stato.counters["frame_ms"] = frame.parete;
+    medianeTreRighe[{tipo, pesanti}] = {anteprima, frame};
+}
+
 }  // namespace
 
 void StampaTabellaAnteprima() {
@@ -161,6 +212,21 @@ void StampaTabellaAnteprima() {
             std::printf("\n");
         }
     }
+    if (!medianeTreRighe.empty()) {
+        std::printf("\nIntro 1, three lines of 32767 characters (2559 drawn), preset font size: preview after a text\n"
+                    "change and a frame of the animation, median ms wall/CPU\n");
+        std::printf("%-6s %15s %15s %15s %15s\n", "motion", "preview", "frame", "preview/heavy", "frame/heavy");
+        for (int tipo = 1; tipo <= 11; ++tipo) {
+            const auto a = medianeTreRighe.find({tipo, 0}), p = medianeTreRighe.find({tipo, 1});
+            if (a == medianeTreRighe.end() && p == medianeTreRighe.end()) continue;
+            std::printf("%-6d", tipo);
+            cella(a == medianeTreRighe.end() ? nullptr : &a->second.first);
+            cella(a == medianeTreRighe.end() ? nullptr : &a->second.second);
+            cella(p == medianeTreRighe.end() ? nullptr : &p->second.first);
+            cella(p == medianeTreRighe.end() ? nullptr : &p->second.second);
+            std::printf("\n");
+        }
+    }
 }
 
 BENCHMARK(BM_AnteprimaDopoModifica)
@@ -171,5 +237,10 @@ BENCHMARK(BM_AnteprimaDopoModifica)
 BENCHMARK(BM_AnteprimaRigaLunga)
     ->ArgsProduct({{250, 1000}, {0, 1}})
     ->ArgNames({"chars", "heavy"})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TreRigheLunghe)
+    ->ArgsProduct({{2, 3, 8, 9, 11}, {0, 1}})
+    ->ArgNames({"motion", "heavy"})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);

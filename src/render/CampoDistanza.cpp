@@ -203,23 +203,33 @@ void CampoDistanza::ScriviStriscia(QImage& pila, int inizio, int f0, int f1, con
 }
 
 void CampoDistanza::ScriviPilaTratti(QImage& pila, const QColor& colore, int larghezzaFine, QPoint spostamento) const {
-    if (pila.size() != dimensione_ || pila.format() != QImage::Format_ARGB32_Premultiplied) return;
+    if (pila.size() != dimensione_) return;
+    ScriviPilaTratti(pila, 0, colore, larghezzaFine, spostamento);
+}
+
+void CampoDistanza::ScriviPilaTratti(QImage& pila, int inizio, const QColor& colore, int larghezzaFine,
+                                     QPoint spostamento) const {
+    const int W = dimensione_.width();
+    if (pila.height() != dimensione_.height() || pila.format() != QImage::Format_ARGB32_Premultiplied || inizio < 0 ||
+        inizio + pila.width() > W)
+        return;
     if (larghezzaFine <= 1 || colore.alpha() == 0) return;
     const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
     // Pixel (x, y) reads the field at (x - dx, y - dy); beyond the field the stack is clear.
-    const int W = dimensione_.width();
-    const int c0 = std::clamp(-spostamento.x(), 0, W), c1 = std::clamp(W - spostamento.x(), 0, W);
+    const int c0 = std::clamp(inizio - spostamento.x(), 0, W), c1 = std::clamp(inizio + pila.width() - spostamento.x(), 0, W);
     std::vector<float> distanze;
-    for (int f0 = c0; f0 < c1; f0 += striscia_) ScriviStriscia(pila, 0, f0, std::min(c1, f0 + striscia_), tabella, spostamento, distanze);
+    for (int f0 = c0; f0 < c1; f0 += striscia_) ScriviStriscia(pila, inizio, f0, std::min(c1, f0 + striscia_), tabella, spostamento, distanze);
 }
 
-void CampoDistanza::DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine) const {
-    if (dimensione_.isEmpty() || larghezzaFine <= 1 || colore.alpha() == 0) return;
-    const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
+void CampoDistanza::DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine, int x0, int x1) const {
     const int W = dimensione_.width();
+    x0 = std::clamp(x0, 0, W);
+    x1 = x1 < 0 ? W : std::clamp(x1, x0, W);
+    if (dimensione_.isEmpty() || x0 >= x1 || larghezzaFine <= 1 || colore.alpha() == 0) return;
+    const std::vector<QRgb> tabella = TabellaTratti(colore, larghezzaFine, limite_);
     std::vector<float> distanze;
-    for (int f0 = 0; f0 < W; f0 += striscia_) {
-        const int f1 = std::min(W, f0 + striscia_);
+    for (int f0 = x0; f0 < x1; f0 += striscia_) {
+        const int f1 = std::min(x1, f0 + striscia_);
         QImage pezzo(f1 - f0, dimensione_.height(), QImage::Format_ARGB32_Premultiplied);
         if (pezzo.isNull()) return;
         pezzo.fill(Qt::transparent);

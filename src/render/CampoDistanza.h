@@ -40,8 +40,13 @@ public:
     // The same stack written over the pixels of destinazione, a picture of the field's size
     // (where the stack is clear they keep what they hold).
     void ScriviPilaTratti(QImage& destinazione, const QColor& colore, int larghezzaFine, QPoint spostamento = {}) const;
-    // The same stack drawn with pittore at (0, 0), a strip of columns at a time.
-    void DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine) const;
+    // The same over destinazione, as tall as the field, which holds its columns from inizio on:
+    // each pixel as the whole picture's would be.
+    void ScriviPilaTratti(QImage& destinazione, int inizio, const QColor& colore, int larghezzaFine,
+                          QPoint spostamento = {}) const;
+    // The same stack drawn with pittore at (0, 0), a strip of columns at a time; only the
+    // columns [x0, x1) when given.
+    void DisegnaPilaTratti(QPainter& pittore, const QColor& colore, int larghezzaFine, int x0 = 0, int x1 = -1) const;
 
 private:
     struct Vicino {

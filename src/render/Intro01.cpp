@@ -284,6 +284,11 @@ struct DisegnoLayer {
     }
 
     void Stendi() {
+        // What the partial layers show of themselves is drawn first, each layer on a core of its own.
+        PerOgniParte(static_cast<int>(pose.size()), [this](int i) {
+            const Posa& p = pose[static_cast<size_t>(i)];
+            if (p.alfa > 0.0f) PreparaLayer(c.GraficaFrame, p.destinazione, *p.layer, p.sorgente);
+        });
         pieno = enfatizza && std::any_of(pose.begin(), pose.end(), [](const Posa& p) { return p.alfa > 0.0f && p.alfa < 1.0f; }) &&
                 PreparaPieno(c, toccato) != nullptr;
         // Scaled, or stronger than the layer (which tints a copy of it), a layer is drawn whole.

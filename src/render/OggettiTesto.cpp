@@ -23,6 +23,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -291,22 +293,24 @@ void AggiornaFile(ContestoRendering& c, const LayerTesto& nuovo, const LayerTest
     scritto = file;
 }
 
-// The distance field of a line's outline, made at most once per render and shared by the
-// glow and the shadow (the shadow's outline is the same one moved by whole pixels).
+// The distance field of a line's outline, made at most once and shared by the glow and the
+// shadow (the shadow's outline is the same one moved by whole pixels). A partial layer's
+// blocks, drawn later and on any thread, share it too.
 class CampoRiga {
 public:
     CampoRiga(const QPainterPath& percorso, QSize dimensione, float limite)
         : percorso_(percorso), dimensione_(dimensione), limite_(limite) {}
-    const CampoDistanza& operator()() {
-        if (!campo_) campo_.emplace(percorso_, dimensione_, limite_);
+    const CampoDistanza& operator()() const {
+        std::call_once(fatto_, [this] { campo_.emplace(percorso_, dimensione_, limite_); });
         return *campo_;
     }
 
 private:
-    const QPainterPath& percorso_;
+    QPainterPath percorso_;
     QSize dimensione_;
     float limite_;
-    std::optional<CampoDistanza> campo_;
+    mutable std::once_flag fatto_;
+    mutable std::optional<CampoDistanza> campo_;
 };
 
 struct Ingressi {
@@ -319,75 +323,226 @@ struct Ingressi {
     int lw, lh, mx, my;
 };
 
-void CreaOmbra(const Ingressi& in, const VoceCacheTesto& voce, CampoRiga& campo, QImage& layer) {
-    const ImpostazioniProgetto& imp = in.imp;
-    layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
-    if (layer.isNull() || !imp.FontShadowCheck) return;
-    const QPainterPath percorso = voce.Percorso.translated(imp.FontShadowOffsetX, imp.FontShadowOffsetY);
-    const int k = (3 * imp.FontShadowSize) / 2;
-    if (k > 1) campo().ScriviPilaTratti(layer, in.c.PennaOmbra.color(), k, QPoint(imp.FontShadowOffsetX, imp.FontShadowOffsetY));
-    QPainter p(&layer);
-    ImpostaModiGrafica(p);
-    RiempiAPezzi(p, PezziSeparati(percorso, 2), QBrush(Qt::black));
-}
+// Everything a line's layers are drawn from, taken by value when they are made: a partial
+// layer, drawn a block at a time over the next frames, is the picture it would have been
+// drawn whole then.
+struct StileRiga {
+    QPainterPath percorso;  // the styled layer's outline, in layer coordinates
+    QSize dimensione;       // of the layer
+    bool logoRiga = false;
+    QImage logo;
+    QRectF postoLogo;
+    bool intro6 = false;
+    bool ombra = false;
+    QPoint spostamentoOmbra;
+    int pilaOmbra = 0;  // the shadow's strokes are 1 .. pilaOmbra - 1 pixels wide
+    QColor coloreOmbra;
+    bool glow = false;
+    int glowSize = 0;
+    QColor coloreGlow;
+    QBrush internoGlow;
+    QBrush riempimento;
+    bool riempi = false;
+    bool outline2 = false, outline1 = false;
+    QPen penna2, penna1;
+};
 
-void CreaOggetto(const Ingressi& in, VoceCacheTesto& voce, int n, CampoRiga& campo, QImage& layer) {
+StileRiga StileDellaRiga(const Ingressi& in, const VoceCacheTesto& voce, int n) {
     const ImpostazioniProgetto& imp = in.imp;
-    ContestoRendering& c = in.c;
-    voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
-    layer = NuovoLayer({0, 0, voce.Geometria.width(), voce.Geometria.height()});
-    if (layer.isNull()) return;
-    QPainter p(&layer);
-    ImpostaModiGrafica(p);
-    const QPainterPath& percorso = voce.Percorso;
-    const bool logoRiga = RigaLogo(c.RigheTesto[n]);
-    if (logoRiga && !in.logo.isNull()) {
-        const QRectF rettangolo(QPointF(in.mx - voce.Geometria.x(), in.my - voce.Geometria.y()), QSizeF(in.lw, in.lh));
-        if (in.intro == 6) {
-            DisegnaConMatrice(p, rettangolo.translated(0, 2), in.logo, in.logo.rect(), MatriceColore::Colori(1.0f, 1.0f, 0.6f));
-            DisegnaConMatrice(p, rettangolo, in.logo, in.logo.rect(), MatriceColore::Colori(0.05f, 0.0f, 0.6f));
-        } else {
-            p.drawImage(rettangolo, in.logo);
-        }
-    }
-    p.setBrush(Qt::NoBrush);
-    // Apart by more than the widest pen reaches.
-    const qreal tratto = std::max({c.PennaOutline1.widthF(), c.PennaOutline2.widthF(), 8.0});
-    const std::vector<QPainterPath> pezzi = PezziSeparati(percorso, tratto / 2 + 2);
-    if (imp.FontGlowCheck) {
-        if (imp.FontGlowSize > 1) campo().DisegnaPilaTratti(p, c.PennaGlow.color(), imp.FontGlowSize);
-        if (!logoRiga) RiempiAPezzi(p, pezzi, c.PennelloGlowInterno);
-        return;
-    }
+    const ContestoRendering& c = in.c;
+    StileRiga s;
+    s.percorso = voce.Percorso;
+    s.dimensione = voce.Geometria.size();
+    s.logoRiga = RigaLogo(c.RigheTesto[n]);
+    if (s.logoRiga) s.logo = in.logo;
+    s.postoLogo = QRectF(QPointF(in.mx - voce.Geometria.x(), in.my - voce.Geometria.y()), QSizeF(in.lw, in.lh));
+    s.intro6 = in.intro == 6;
+    s.ombra = imp.FontShadowCheck;
+    s.spostamentoOmbra = QPoint(imp.FontShadowOffsetX, imp.FontShadowOffsetY);
+    s.pilaOmbra = (3 * imp.FontShadowSize) / 2;
+    s.coloreOmbra = c.PennaOmbra.color();
+    s.glow = imp.FontGlowCheck;
+    s.glowSize = imp.FontGlowSize;
+    s.coloreGlow = c.PennaGlow.color();
+    s.internoGlow = c.PennelloGlowInterno;
     const int a = AlfaPercento(imp.FontOpacita);
-    const QRect limiti = LimitiInteri(percorso);
+    const QRect limiti = LimitiInteri(s.percorso);
     QLinearGradient riempimento(0, limiti.top(), 0, limiti.bottom() + 1);
     riempimento.setColorAt(0.0, ColoreDaControllo(imp.FontColore.Colore1, a));
     riempimento.setColorAt(1.0, ColoreDaControllo(imp.FontColore.Colore2, a));
-    if (imp.FontOutline2Check) {
-        p.setPen(PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF()));
+    s.riempimento = QBrush(riempimento);
+    s.riempi = !s.logoRiga && !imp.FontTrasparente;
+    s.outline2 = imp.FontOutline2Check;
+    s.outline1 = imp.FontOutline1Check;
+    s.penna2 = PennaTonda(c.PennaOutline2, c.PennaOutline2.widthF());
+    s.penna1 = PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF());
+    return s;
+}
+
+// The pieces of an outline with their bounds, for taking those a block of columns touches.
+class PezziRiga {
+public:
+    PezziRiga(const QPainterPath& percorso, qreal distacco) {
+        for (QPainterPath& p : PezziSeparati(percorso, distacco)) pezzi_.emplace_back(p.boundingRect(), std::move(p));
+    }
+    // Those within portata of columns [x0, x1).
+    std::vector<QPainterPath> Tra(int x0, int x1, qreal portata) const {
+        std::vector<QPainterPath> scelti;
+        for (const auto& [limiti, p] : pezzi_)
+            if (limiti.right() + portata >= x0 && limiti.left() - portata <= x1) scelti.push_back(p);
+        return scelti;
+    }
+
+private:
+    std::vector<std::pair<QRectF, QPainterPath>> pezzi_;
+};
+
+// How far from the outline the widest pen reaches: the styled layer's pieces lie apart by
+// more, and a piece farther from a block leaves it clear.
+qreal PortataPenne(const StileRiga& s) {
+    return std::max({s.penna1.widthF(), s.penna2.widthF(), 8.0}) / 2 + 2;
+}
+
+// A painter over a block that holds columns [x0, ...) of the layer, in layer coordinates.
+void ApriSuColonne(QPainter& p, QImage& blocco, int x0) {
+    p.begin(&blocco);
+    ImpostaModiGrafica(p);
+    if (x0 != 0) p.translate(-x0, 0);
+}
+
+// Columns colonne of the shadow layer (all of them for a whole layer).
+QImage DisegnaOmbra(const StileRiga& s, const CampoRiga& campo, const std::vector<QPainterPath>& pezzi,
+                    const QRect& colonne) {
+    QImage layer = NuovoLayer({0, 0, colonne.width(), colonne.height()});
+    if (layer.isNull() || !s.ombra) return layer;
+    if (s.pilaOmbra > 1) campo().ScriviPilaTratti(layer, colonne.x(), s.coloreOmbra, s.pilaOmbra, s.spostamentoOmbra);
+    QPainter p;
+    ApriSuColonne(p, layer, colonne.x());
+    RiempiAPezzi(p, pezzi, QBrush(Qt::black));
+    return layer;
+}
+
+// The logo, the glow or the outer outline of columns [x0, x1): all of the glow's layer, true,
+// or what lies under outline 1 and the fill.
+bool DisegnaSotto(QPainter& p, const StileRiga& s, const CampoRiga& campo, const std::vector<QPainterPath>& pezzi,
+                  int x0, int x1) {
+    if (s.logoRiga && !s.logo.isNull()) {
+        if (s.intro6) {
+            DisegnaConMatrice(p, s.postoLogo.translated(0, 2), s.logo, s.logo.rect(), MatriceColore::Colori(1.0f, 1.0f, 0.6f));
+            DisegnaConMatrice(p, s.postoLogo, s.logo, s.logo.rect(), MatriceColore::Colori(0.05f, 0.0f, 0.6f));
+        } else {
+            p.drawImage(s.postoLogo, s.logo);
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    if (s.glow) {
+        if (s.glowSize > 1) campo().DisegnaPilaTratti(p, s.coloreGlow, s.glowSize, x0, x1);
+        if (!s.logoRiga) RiempiAPezzi(p, pezzi, s.internoGlow);
+        return true;
+    }
+    if (s.outline2) {
+        p.setPen(s.penna2);
         TracciaAPezzi(p, pezzi);
     }
-    if (imp.FontOutline1Check && in.intro == 6) {
+    return false;
+}
+
+void DisegnaSopra(QPainter& p, const StileRiga& s, const std::vector<QPainterPath>& pezzi) {
+    if (s.outline1) {
+        p.setPen(s.penna1);
+        TracciaAPezzi(p, pezzi);
+    }
+    if (s.riempi) RiempiAPezzi(p, pezzi, s.riempimento);
+}
+
+// Columns colonne of the styled layer of a partial line.
+QImage DisegnaOggetto(const StileRiga& s, const CampoRiga& campo, const std::vector<QPainterPath>& pezzi,
+                      const QRect& colonne) {
+    QImage layer = NuovoLayer({0, 0, colonne.width(), colonne.height()});
+    if (layer.isNull()) return layer;
+    QPainter p;
+    ApriSuColonne(p, layer, colonne.x());
+    if (!DisegnaSotto(p, s, campo, pezzi, colonne.left(), colonne.right() + 1)) DisegnaSopra(p, s, pezzi);
+    return layer;
+}
+
+void CreaOmbra(const StileRiga& s, const CampoRiga& campo, QImage& layer) {
+    const std::vector<QPainterPath> pezzi =
+        s.ombra ? PezziSeparati(s.percorso.translated(s.spostamentoOmbra), 2) : std::vector<QPainterPath>();
+    layer = DisegnaOmbra(s, campo, pezzi, QRect(QPoint(0, 0), s.dimensione));
+}
+
+void CreaOggetto(const StileRiga& s, ContestoRendering& c, VoceCacheTesto& voce, const CampoRiga& campo, QImage& layer) {
+    voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
+    layer = NuovoLayer({0, 0, s.dimensione.width(), s.dimensione.height()});
+    if (layer.isNull()) return;
+    QPainter p(&layer);
+    ImpostaModiGrafica(p);
+    const std::vector<QPainterPath> pezzi = PezziSeparati(s.percorso, PortataPenne(s));
+    if (DisegnaSotto(p, s, campo, pezzi, 0, layer.width())) return;
+    if (s.outline1 && s.intro6) {
         // Only the glint changes from frame to frame: the parts around it are kept.
         ContornoBianco(p, pezzi, c);
         p.end();
         voce.SottoLucido = layer;
         voce.MascheraLucido = MascheraMetallo(pezzi, layer.size());
-        if (!logoRiga && !imp.FontTrasparente) {
+        if (s.riempi) {
             voce.SopraLucido = NuovoLayer({0, 0, layer.width(), layer.height()});
             QPainter sopra(&voce.SopraLucido);
             ImpostaModiGrafica(sopra);
-            RiempiAPezzi(sopra, pezzi, riempimento);
+            RiempiAPezzi(sopra, pezzi, s.riempimento);
         }
         layer = ComponiLucido(voce, c);
         return;
     }
-    if (imp.FontOutline1Check) {
-        p.setPen(PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF()));
-        TracciaAPezzi(p, pezzi);
+    DisegnaSopra(p, s, pezzi);
+}
+
+// A partial line's two layers, each drawn a block at a time where a frame shows it. The
+// field and the pieces of the outline are made at the first block either layer draws.
+struct RigaParziale {
+    StileRiga stile;
+    CampoRiga campo;
+    std::once_flag fatti;
+    std::optional<PezziRiga> pezziOmbra, pezziOggetto;
+
+    RigaParziale(StileRiga s, float limite) : stile(std::move(s)), campo(stile.percorso, stile.dimensione, limite) {}
+    void Prepara() {
+        std::call_once(fatti, [this] {
+            if (stile.ombra) pezziOmbra.emplace(stile.percorso.translated(stile.spostamentoOmbra), 2);
+            pezziOggetto.emplace(stile.percorso, PortataPenne(stile));
+        });
     }
-    if (!logoRiga && !imp.FontTrasparente) RiempiAPezzi(p, pezzi, riempimento);
+};
+
+// The rasterizer's coverage at a picture's edge is not quite what it is inside: a block is
+// drawn with a margin of columns on each side, cut off after, so each column it keeps is drawn
+// as the whole picture draws it.
+constexpr int MargineBlocco = 16;
+
+template <class Disegna>
+LayerTesto LayerParziale(const std::shared_ptr<RigaParziale>& riga, Disegna disegna) {
+    return LayerTesto::SuRichiesta(riga->stile.dimensione, [riga, disegna](const QRect& colonne) {
+        riga->Prepara();
+        const QRect largo =
+            colonne.adjusted(-MargineBlocco, 0, MargineBlocco, 0).intersected(QRect(QPoint(0, 0), riga->stile.dimensione));
+        return disegna(*riga, largo).copy(colonne.translated(-largo.x(), 0));
+    });
+}
+
+LayerTesto OmbraParziale(const std::shared_ptr<RigaParziale>& riga) {
+    return LayerParziale(riga, [](const RigaParziale& r, const QRect& colonne) {
+        const std::vector<QPainterPath> pezzi =
+            r.pezziOmbra ? r.pezziOmbra->Tra(colonne.left(), colonne.right() + 1, 2) : std::vector<QPainterPath>();
+        return DisegnaOmbra(r.stile, r.campo, pezzi, colonne);
+    });
+}
+
+LayerTesto OggettoParziale(const std::shared_ptr<RigaParziale>& riga) {
+    return LayerParziale(riga, [](const RigaParziale& r, const QRect& colonne) {
+        const std::vector<QPainterPath> pezzi = r.pezziOggetto->Tra(colonne.left(), colonne.right() + 1, PortataPenne(r.stile));
+        return DisegnaOggetto(r.stile, r.campo, pezzi, colonne);
+    });
 }
 
 // Geometry and outline of a line, kept while its text, font, margins and logo stay.
@@ -411,22 +566,17 @@ void AggiornaForma(const Ingressi& in, VoceCacheTesto& voce, int n) {
     else if (StileLogo(in.imp, n) == 1) voce.Percorso.addRect(QRectF(posto, QSizeF(in.lw, in.lh)));
 }
 
-// Whether a line's layers are kept packed: when very wide, unless the intro draws them scaled
-// (intro 9, intro 1's growing kind), which would unpack them whole every frame, or is intro 6,
-// whose glint redraws the layer of every frame from three whole pictures kept beside it.
-bool Impacchetta(const Ingressi& in, const VoceCacheTesto& voce) {
-    const bool scala = in.intro == 9 || in.intro == 6 || (in.intro == 1 && in.imp.Intro1Lista.Voce() == 8);
-    return voce.Geometria.width() > LayerTesto::LarghezzaIntera && !scala;
-}
-
-LayerTesto Tieni(const Ingressi& in, const VoceCacheTesto& voce, const QImage& disegno) {
-    return Impacchetta(in, voce) ? LayerTesto::Compatto(disegno) : LayerTesto(disegno);
+// Whether a line's layers are partial: when very wide, unless the intro draws the whole layer
+// every frame (intro 9 whole and scaled; intro 6, whose glint redraws the layer of every frame
+// from three whole pictures kept beside it).
+bool Parziale(const Ingressi& in, const VoceCacheTesto& voce) {
+    return voce.Geometria.width() > LayerTesto::LarghezzaIntera && in.intro != 9 && in.intro != 6;
 }
 
 QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
     const ImpostazioniProgetto& imp = in.imp;
     Chiave k;
-    k << voce.ChiaveForma << Impacchetta(in, voce) << imp.FontShadowCheck;
+    k << voce.ChiaveForma << Parziale(in, voce) << imp.FontShadowCheck;
     if (imp.FontShadowCheck)
         k << imp.FontShadowOffsetX << imp.FontShadowOffsetY << imp.FontShadowSize << in.c.PennaOmbra.color();
     return k.Dati();
@@ -437,7 +587,7 @@ QByteArray ChiaveOggetto(const Ingressi& in, const VoceCacheTesto& voce, int n, 
     const ImpostazioniProgetto& imp = in.imp;
     const ContestoRendering& c = in.c;
     Chiave k;
-    k << voce.ChiaveForma << Impacchetta(in, voce) << (in.intro == 6) << imp.FontGlowCheck;
+    k << voce.ChiaveForma << Parziale(in, voce) << (in.intro == 6) << imp.FontGlowCheck;
     if (RigaLogo(c.RigheTesto[n])) k << in.logo.cacheKey();
     if (imp.FontGlowCheck) {
         k << imp.FontGlowSize << c.PennaGlow.color() << c.PennelloGlowInterno.color();
@@ -492,29 +642,45 @@ void CreaOggettiTesto(ContestoRendering& c) {
 
         // Far enough for the wider of the two stacks that may be drawn.
         const float limite = std::max(imp.FontGlowCheck ? imp.FontGlowSize : 0, imp.FontShadowCheck ? (3 * imp.FontShadowSize) / 2 : 0) * 0.5f + 1.0f;
-        CampoRiga campo(voce.Percorso, g.size(), limite);
         const QByteArray ombra = ChiaveOmbra(in, voce);
+        const QByteArray oggetto = ChiaveOggetto(in, voce, n);
+        if (Parziale(in, voce)) {
+            // Nothing is drawn here: each frame draws what it shows. Too wide to write whole,
+            // its files go: an older one would show another text.
+            if (ombra == voce.ChiaveOmbra && oggetto == voce.ChiaveOggetto) continue;
+            const auto riga = std::make_shared<RigaParziale>(StileDellaRiga(in, voce, n), limite);
+            c.LayerOmbra[n] = OmbraParziale(riga);
+            c.LayerOggetto[n] = OggettoParziale(riga);
+            ++c.CacheLayer.Generazione;
+            for (QString* file : {&voce.FileOmbra, &voce.FileOggetto}) file->clear();
+            c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOmbra.arg(n + 1));
+            c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOggetto.arg(n + 1));
+            voce.ChiaveOmbra = ombra;
+            voce.ChiaveOggetto = oggetto;
+            voce.ChiaveLucido.clear();
+            voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
+            continue;
+        }
+        const StileRiga stile = StileDellaRiga(in, voce, n);
+        const CampoRiga campo(voce.Percorso, g.size(), limite);
         if (ombra != voce.ChiaveOmbra) {
             QImage disegno;
-            CreaOmbra(in, voce, campo, disegno);
-            const LayerTesto layer = Tieni(in, voce, disegno);
-            disegno = QImage();
+            CreaOmbra(stile, campo, disegno);
+            const LayerTesto layer(disegno);
             AggiornaFile(c, layer, c.LayerOmbra[n], voce.FileOmbra, NomiRendering::LayerOmbra, n + 1);
             c.LayerOmbra[n] = layer;
             voce.ChiaveOmbra = ombra;
         }
-        const QByteArray oggetto = ChiaveOggetto(in, voce, n);
         if (oggetto != voce.ChiaveOggetto) {
             QImage disegno;
             const QByteArray parti = ChiaveOggetto(in, voce, n, false);
             if (!voce.SottoLucido.isNull() && parti == voce.ChiaveLucido) {
                 disegno = ComponiLucido(voce, c);
             } else {
-                CreaOggetto(in, voce, n, campo, disegno);
+                CreaOggetto(stile, c, voce, campo, disegno);
                 voce.ChiaveLucido = parti;
             }
-            const LayerTesto layer = Tieni(in, voce, disegno);
-            disegno = QImage();
+            const LayerTesto layer(disegno);
             AggiornaFile(c, layer, c.LayerOggetto[n], voce.FileOggetto, NomiRendering::LayerOggetto, n + 1);
             if (!(layer == c.LayerOggetto[n])) ++c.CacheLayer.Generazione;
             c.LayerOggetto[n] = layer;

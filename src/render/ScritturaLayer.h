@@ -21,8 +21,9 @@ public:
     ScritturaLayer& operator=(const ScritturaLayer&) = delete;
 
     void Accoda(const QString& file, const QImage& immagine, int qualita) { Accoda(file, LayerTesto(immagine), qualita); }
-    // A packed layer is unpacked here, when its turn comes.
     void Accoda(const QString& file, const LayerTesto& immagine, int qualita);
+    // Removes the file, after what is being written and in place of what waits for it.
+    void Rimuovi(const QString& file) { Accoda(file, LayerTesto(), -1); }
     // Returns once every queued picture is in its file.
     void Attendi();
 

@@ -318,31 +318,46 @@ INSTANTIATE_TEST_SUITE_P(Intro, OgniFrame, ::testing::Values(1, 6, 7, 8, 9, 10))
 
 namespace {
 
-// A line too wide to keep whole is kept packed, but whole again as soon as the intro draws it
-// scaled: a packed layer there would be unpacked whole at every frame. Short lines stay kept
-// across the same switch.
-TEST(CacheTesto, UnaRigaLungaImpacchettataSoloSeDisegnataInScala) {
+// A line too wide to make whole is partial, drawn only where a frame shows it, unless the intro
+// draws the whole layer every frame (intros 6 and 9): there it is made whole. Drawn block by
+// block, the partial layers hold the very pixels of the whole ones, shadow and styled text alike,
+// in a style with every pass; short lines stay kept across the same switches. Its files go
+// (an older one would show another text); a whole one is written again.
+TEST(CacheTesto, UnaRigaLungaParzialeSalvoDoveDisegnataIntera) {
+  for (bool glow : {false, true}) {
+    SCOPED_TRACE(glow ? "glow" : "outlines");
     BancoRendering b;
     StilePieno(b.imp);
-    b.imp.Testo1 = QStringLiteral("Quenvox ").repeated(90);
+    b.imp.FontGlowCheck = glow;
+    b.imp.FontGlowSize = 12;
+    // Edges of every slant fall on the edges of the blocks a partial layer is drawn in.
+    b.imp.Testo1 = QStringLiteral("Quenvox Wq!|gy ").repeated(50);
     b.imp.Intro1Lista = 2;
+    b.imp.IntroLista = 9;
     CreaOggettiTesto(b.contesto);
     ASSERT_GT(b.contesto.LayerOggetto[0].Larghezza(), LayerTesto::LarghezzaIntera);
-    EXPECT_TRUE(b.contesto.LayerOggetto[0].Impacchettato());
-    EXPECT_TRUE(b.contesto.LayerOmbra[0].Impacchettato());
+    ASSERT_FALSE(b.contesto.LayerOggetto[0].Parziale());
     const QImage intera = b.contesto.LayerOggetto[0].Immagine();
+    const QImage interaOmbra = b.contesto.LayerOmbra[0].Immagine();
+    b.contesto.ScritturaFile.Attendi();
+    ASSERT_TRUE(QFile::exists(File(NomiRendering::LayerOggetto, 1)));
     const qint64 breve = b.contesto.LayerOggetto[1].Chiave();
     // Intro 6 last: its layers are drawn apart, short lines too.
-    for (const auto& [intro, tipo, impacchettato] : {std::tuple{1, 8, false}, {9, 2, false}, {8, 2, true}, {1, 2, true}, {6, 2, false}}) {
+    for (const auto& [intro, tipo, parziale] : {std::tuple{1, 8, true}, {9, 2, false}, {8, 2, true}, {1, 2, true}, {6, 2, false}}) {
         b.imp.IntroLista = intro;
         b.imp.Intro1Lista = tipo;
         CreaOggettiTesto(b.contesto);
-        EXPECT_EQ(b.contesto.LayerOggetto[0].Impacchettato(), impacchettato) << intro << "/" << tipo;
-        EXPECT_EQ(b.contesto.LayerOmbra[0].Impacchettato(), impacchettato) << intro << "/" << tipo;
+        b.contesto.ScritturaFile.Attendi();
+        EXPECT_EQ(b.contesto.LayerOggetto[0].Parziale(), parziale) << intro << "/" << tipo;
+        EXPECT_EQ(b.contesto.LayerOmbra[0].Parziale(), parziale) << intro << "/" << tipo;
+        EXPECT_EQ(QFile::exists(File(NomiRendering::LayerOggetto, 1)), !parziale) << intro << "/" << tipo;
+        EXPECT_EQ(QFile::exists(File(NomiRendering::LayerOmbra, 1)), !parziale) << intro << "/" << tipo;
         if (intro == 6) continue;
-        EXPECT_EQ(b.contesto.LayerOggetto[0].Immagine(), intera) << intro << "/" << tipo;
+        EXPECT_TRUE(b.contesto.LayerOggetto[0].Immagine() == intera) << intro << "/" << tipo;
+        EXPECT_TRUE(b.contesto.LayerOmbra[0].Immagine() == interaOmbra) << intro << "/" << tipo;
         EXPECT_EQ(b.contesto.LayerOggetto[1].Chiave(), breve) << intro << "/" << tipo;
     }
+  }
 }
 
 }  // namespace

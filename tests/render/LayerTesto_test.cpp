@@ -4,7 +4,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -28,38 +31,60 @@ QImage Picture(int w = LayerTesto::LarghezzaIntera + 811, int h = 37) {
     return img;
 }
 
-TEST(LayerTesto, UnPezzoComeLaFiguraIntera) {
+// A partial layer drawn from a picture, counting the columns it was asked to draw.
+struct Parziale {
+    std::shared_ptr<int> colonne = std::make_shared<int>(0);
+    LayerTesto layer;
+    explicit Parziale(const QImage& figura) {
+        layer = LayerTesto::SuRichiesta(figura.size(), [figura, conta = colonne](const QRect& r) {
+            EXPECT_EQ(r.top(), 0);
+            EXPECT_EQ(r.height(), figura.height());
+            *conta += r.width();
+            return figura.copy(r);
+        });
+    }
+};
+
+// Any part of a partial layer holds the picture's pixels; only the blocks a part touches are
+// drawn, once, and a frame later they are found drawn.
+TEST(LayerTesto, UnaParteComeLaFiguraIntera) {
     const QImage figura = Picture();
-    const LayerTesto layer = LayerTesto::Compatto(figura);
-    ASSERT_TRUE(layer.Impacchettato());
-    EXPECT_EQ(layer.Dimensione(), figura.size());
-    EXPECT_EQ(layer.Immagine(), figura);
-    // Inside one tile, across tiles both ways, at the edges, partly outside.
+    Parziale p(figura);
+    ASSERT_TRUE(p.layer.Parziale());
+    EXPECT_EQ(p.layer.Dimensione(), figura.size());
+    EXPECT_EQ(*p.colonne, 0);  // nothing drawn until asked
+    // Inside one block, across blocks, at the edges, partly outside.
     const QRect parti[] = {{3, 2, 10, 5},         {250, 10, 20, 12},      {0, 0, 1920, 37},     {7000, 15, 2000, 3},
                            {figura.width() - 5, 30, 5, 7}, {-40, -3, 100, 50}, {figura.width() - 9, 0, 400, 37}};
-    for (int giro = 0; giro < 2; ++giro)  // the second time from the tiles kept unpacked
-        for (const QRect& r : parti) EXPECT_EQ(layer.Parte(r), figura.copy(r.intersected(figura.rect()))) << r.x() << "," << r.y();
-    EXPECT_TRUE(layer.Parte(QRect(figura.width(), 0, 10, 10)).isNull());
+    for (const QRect& r : parti) {
+        const int prima = *p.colonne;
+        EXPECT_EQ(p.layer.Parte(r), figura.copy(r.intersected(figura.rect()))) << r.x() << "," << r.y();
+        // At most the blocks of 256 columns it touches.
+        const QRect dentro = r.intersected(figura.rect());
+        EXPECT_LE(*p.colonne - prima, (dentro.right() / 256 - dentro.left() / 256 + 1) * 256) << r.x();
+    }
+    // A frame later the same part is drawn no more.
+    const int prima = *p.colonne;
+    EXPECT_EQ(p.layer.Parte({7000, 0, 1920, 37}), figura.copy(7000, 0, 1920, 37));
+    EXPECT_EQ(*p.colonne, prima);
+    EXPECT_TRUE(p.layer.Parte(QRect(figura.width(), 0, 10, 10)).isNull());
+    EXPECT_EQ(Parziale(figura).layer.Immagine(), figura);
 }
 
-TEST(LayerTesto, UnaFiguraNonTroppoLargaRestaIntera) {
+TEST(LayerTesto, UgualeSoloASeStessoSeParziale) {
     const QImage figura = Picture(LayerTesto::LarghezzaIntera, 20);
-    const LayerTesto layer = LayerTesto::Compatto(figura);
-    EXPECT_FALSE(layer.Impacchettato());
-    EXPECT_EQ(layer.Chiave(), figura.cacheKey());
+    const LayerTesto intera(figura);
+    EXPECT_FALSE(intera.Parziale());
+    EXPECT_EQ(intera.Chiave(), figura.cacheKey());
+    EXPECT_TRUE(intera == LayerTesto(figura.copy()));
     EXPECT_TRUE(LayerTesto().Nullo());
     EXPECT_EQ(LayerTesto().Dimensione(), QSize(0, 0));
-}
-
-TEST(LayerTesto, UgualeSeUgualiIPixel) {
-    const QImage figura = Picture();
-    QImage altra = figura.copy();
-    altra.setPixel(5000, 20, qRgba(1, 2, 3, 4));
-    const LayerTesto a = LayerTesto::Compatto(figura), b = LayerTesto::Compatto(figura.copy());
-    EXPECT_TRUE(a == b);
-    EXPECT_NE(a.Chiave(), b.Chiave());  // drawn twice: a layer made anew
-    EXPECT_FALSE(a == LayerTesto::Compatto(altra));
-    EXPECT_FALSE(a == LayerTesto(figura));
+    const Parziale a(figura), b(figura);
+    EXPECT_TRUE(a.layer == LayerTesto(a.layer));
+    EXPECT_FALSE(a.layer == b.layer);  // made twice: a layer made anew
+    EXPECT_NE(a.layer.Chiave(), b.layer.Chiave());
+    EXPECT_FALSE(a.layer == intera);
+    EXPECT_TRUE(LayerTesto::SuRichiesta(QSize(0, 5), [](const QRect&) { return QImage(); }).Nullo());
 }
 
 // Every way the intros draw a layer gives the very pixels of the whole picture drawn the same
@@ -70,6 +95,7 @@ struct CasoDisegno {
     QRectF sorgente;  // empty: the whole layer
     MatriceColore matrice;
     QPointF spostamento;  // of the painter
+    bool esatto = true;   // the very bytes of the whole picture
 };
 
 void PrintTo(const CasoDisegno& c, std::ostream* os) { *os << c.nome; }
@@ -92,8 +118,25 @@ TEST_P(DisegnaLayerCome, LaFiguraIntera) {
         return tela;
     };
     const QImage attesa = disegna(LayerTesto(figura));
-    EXPECT_EQ(disegna(LayerTesto::Compatto(figura)), attesa);
+    const Parziale parziale(figura);
+    const QImage disegnata = disegna(parziale.layer);
     EXPECT_NE(attesa, vuota) << "nothing drawn";
+    if (c.esatto) {
+        EXPECT_EQ(disegnata, attesa);
+        // Only the columns that land on the canvas were drawn, and the blocks around them.
+        EXPECT_LE(*parziale.colonne, vuota.width() + 2 * 256);
+        return;
+    }
+    // Scaled, or moved by part of a pixel, the part is sampled as the whole: within a unit
+    // of rounding of the scale worked out anew for it.
+    int scarto = 0;
+    for (int y = 0; y < attesa.height(); ++y)
+        for (int x = 0; x < attesa.width(); ++x) {
+            const QRgb p = attesa.pixel(x, y), q = disegnata.pixel(x, y);
+            scarto = std::max({scarto, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    EXPECT_LE(scarto, 1);
 }
 
 const double L = LayerTesto::LarghezzaIntera + 811;
@@ -107,9 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDisegno{"source_inside", {10, 10, 500, 30}, {4000, 5, 500, 30}, MatriceColore::Alfa(0.3f), {}},
         CasoDisegno{"tinted", {-7000, 0, L, 37}, {}, MatriceColore::Colori(1.0f, 0.2f, 0.7f), {}},
         CasoDisegno{"painter_moved", {0, 0, L, 37}, {}, MatriceColore::Identita(), {-3000, 25}},
-        CasoDisegno{"scaled", {-50, 5, L / 20, 60}, {}, MatriceColore::Alfa(0.8f), {}},
-        CasoDisegno{"half_pixel", {-4000.5, 10.5, L, 37}, {}, MatriceColore::Identita(), {}},
-        CasoDisegno{"painter_half_pixel", {-4000, 10, L, 37}, {}, MatriceColore::Identita(), {0.5, 0}}),
+        CasoDisegno{"scaled", {-50, 5, L / 20, 60}, {}, MatriceColore::Alfa(0.8f), {}, false},
+        CasoDisegno{"scaled_about_its_middle", {-2000, 5, L * 0.6, 37 * 0.6}, {}, MatriceColore::Alfa(0.6f), {}, false},
+        CasoDisegno{"half_pixel", {-4000.5, 10.5, L, 37}, {}, MatriceColore::Identita(), {}, false},
+        CasoDisegno{"painter_half_pixel", {-4000, 10, L, 37}, {}, MatriceColore::Identita(), {0.5, 0}, false}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

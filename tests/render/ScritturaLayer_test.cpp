@@ -35,25 +35,23 @@ TEST(ScritturaLayer, QuelloInCodaEScrittoPrimaDellaFine) {
     EXPECT_EQ(QImage(a).pixel(0, 0), qRgba(0, 200, 0, 255));
 }
 
-// A very wide layer goes to its file a band at a time: the file holds its pixels, as the
-// whole picture's file would, straight alpha and all.
-TEST(ScritturaLayer, UnLayerImpacchettatoComeLaFiguraIntera) {
+// A file removed goes after what is being written, and in place of the picture that waited
+// for it: no older picture of it is left behind.
+TEST(ScritturaLayer, UnFileRimossoNonTornaDallaCoda) {
     CasaTemporanea casa;
-    QImage figura(LayerTesto::LarghezzaIntera + 300, 21, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < figura.height(); ++y)
-        for (int x = 0; x < figura.width(); ++x)
-            figura.setPixel(x, y, qPremultiply(qRgba(x * 7 & 0xFF, y * 11 & 0xFF, (x + y) & 0xFF, (x / 3 + y) & 0xFF)));
-    const LayerTesto layer = LayerTesto::Compatto(figura);
-    ASSERT_TRUE(layer.Impacchettato());
     const QString a = casa.Sotto(QStringLiteral("a.png")), b = casa.Sotto(QStringLiteral("b.png"));
     ScritturaLayer scrittura;
-    scrittura.Accoda(a, layer, 80);
-    scrittura.Accoda(b, figura, 80);
+    scrittura.Accoda(a, Tinta(qRgba(0, 200, 0, 255)), 80);
     scrittura.Attendi();
-    const QImage letta(a), intera(b);
-    ASSERT_EQ(letta.size(), figura.size());
-    EXPECT_EQ(letta.convertToFormat(QImage::Format_ARGB32), intera.convertToFormat(QImage::Format_ARGB32));
-    EXPECT_EQ(letta.convertToFormat(QImage::Format_ARGB32_Premultiplied), figura);
+    ASSERT_TRUE(QFile::exists(a));
+    for (int i = 0; i < 20; ++i) {
+        scrittura.Accoda(a, Tinta(qRgba(i, 0, 0, 255)), 80);
+        scrittura.Accoda(b, Tinta(qRgba(0, 0, i, 255)), 80);
+        scrittura.Rimuovi(a);
+    }
+    scrittura.Attendi();
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_EQ(QImage(b).pixel(0, 0), qRgba(0, 0, 19, 255));
 }
 
 TEST(ScritturaLayer, SenzaNullaDaScrivereNonAspetta) {
