@@ -1,8 +1,8 @@
 #pragma once
 // The message box: a title by kind, one of three icons, the text, the answer buttons and,
 // for kinds 4 to 6, the "Ancora" check box. The box shows every word of its text: a long path
-// wraps, and a text taller than the box grows it, taller and wider, up to the screen's work
-// area; past that the lines scroll.
+// wraps between its names, and a text taller than the box grows it, taller and wider, up to the
+// screen's work area; past that the lines scroll, whole lines in view.
 //
 // One message never replaces another: a notice raised while a box is up (by a redraw behind
 // it, or another window) waits and comes once the open one is answered; a question, whose
