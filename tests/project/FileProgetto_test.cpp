@@ -3,6 +3,7 @@
 #include "common/CasaTemporanea.h"
 #include "common/LimiteFile.h"
 #include "common/PermessiOrdinari.h"
+#include "common/VariabiliAmbiente.h"
 #include "platform/CartelleUtente.h"
 #include "platform/FileTesto.h"
 #include "project/ImpostazioniGlobali.h"
@@ -164,11 +165,10 @@ protected:
         PercorsoOutput = "/casa/utente/Documenti/Drovaskent/Quenvox";
         ImpostazioniGlobali.LinguaCorrente = 1;
         // The home folder and the system's temporary folder, where the last rescues go, are the test's own.
-        for (const char* v : {"HOME", "TMPDIR"}) ambientePrima.push_back({v, qgetenv(v)});
         QDir().mkpath(Casa());
         QDir().mkpath(Temporanea());
-        qputenv("HOME", QFile::encodeName(Casa()));
-        qputenv("TMPDIR", QFile::encodeName(Temporanea()));
+        ambiente.Imposta("HOME", QFile::encodeName(Casa()));
+        ambiente.Imposta("TMPDIR", QFile::encodeName(Temporanea()));
     }
     void TearDown() override {
         InstallaApplicaLingua({});
@@ -176,7 +176,6 @@ protected:
         ImpostazioniGlobali.TotaleFrame = 200.0f;
         ImpostazioniGlobali.LinguaCorrente = 0;
         PercorsoOutput = percorsoPrima;
-        for (const auto& [nome, valore] : ambientePrima) qputenv(nome, valore);
     }
     QString File() const { return casa.Sotto("ProgettoQuenvox.txt"); }
     QString Casa() const { return casa.Sotto("casa"); }
@@ -185,7 +184,7 @@ protected:
     QString Privata() const { return Temporanea() + "/quenvox-" + QString::number(::geteuid()); }
 
     CasaTemporanea casa;
-    std::vector<std::pair<const char*, QByteArray>> ambientePrima;
+    VariabiliAmbiente ambiente;
     QString percorsoPrima;
     std::vector<int> lingueApplicate;
     int rese = 0;
