@@ -6,7 +6,7 @@
 # whatever another package happens to pull in.
 PACKAGES := qt6-base-dev qt6-qpa-plugins libxcb1-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev cmake g++ make ffmpeg fonts-liberation2 fonts-crosextra-carlito \
-            fonts-dejavu-core
+            fonts-dejavu-core xvfb openbox libx11-dev libxtst-dev
 BUILD ?= build
 JOBS ?= $(shell nproc)
 

@@ -8,6 +8,7 @@
 #include "app/SegnaliSessione.h"
 #include "app/VerInfo.h"
 #include "platform/CartelleUtente.h"
+#include "platform/ChiusureX11.h"
 #include "platform/ValoriProgramma.h"
 #include "project/ApplicaLingua.h"
 #include "project/FileProgetto.h"
@@ -114,12 +115,29 @@ Programma::Programma() {
     });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, principale.get(),
                      [this](QSessionManager&) { principale->SalvaPerFineSessione(); });
+    InstallaChiusure();
 }
 
 Programma::~Programma() {
+    chiusure.reset();
     segnali.reset();
     // The reader must not reach windows that are going.
     InstallaApplicaLingua({});
+}
+
+void Programma::InstallaChiusure() {
+    // The window manager's close of the main window while the encoding window holds it
+    // modal is the encoding window's request; Qt alone would drop it.
+    chiusure = std::make_unique<ChiusureX11>([this](WId finestra) {
+        return principale->isVisible() && principale->winId() == finestra && porta->InoltraChiusura();
+    });
+    // So is a click on the main window's own close button, which Qt drops the same way.
+    chiusure->ImpostaClic([this](WId finestra, QPoint punto) {
+        const QWidget* modale = QApplication::activeModalWidget();
+        return modale && modale != principale.get() && principale->isVisible() && principale->winId() == finestra &&
+               principale->ClicBloccato(punto);
+    });
+    qApp->installNativeEventFilter(chiusure.get());
 }
 
 void Programma::ImpostaValoriAvvio() {

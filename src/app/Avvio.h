@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ChiusureX11;
 class PortaDialoghiReale;
 class SegnaliSessione;
 class TForm1Splash;
@@ -34,6 +35,7 @@ public:
 private:
     void ImpostaValoriAvvio();
     void PreparaCartelle();
+    void InstallaChiusure();
 
     QStringList errori;
     std::unique_ptr<TForm1Splash> splash;
@@ -41,4 +43,5 @@ private:
     std::unique_ptr<TForm6Configurazione> configurazione;
     std::unique_ptr<PortaDialoghiReale> porta;
     std::unique_ptr<SegnaliSessione> segnali;
+    std::unique_ptr<ChiusureX11> chiusure;
 };

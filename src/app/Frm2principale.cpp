@@ -939,7 +939,9 @@ bool TForm2Principale::SalvaAllaFineSessione() {
 }
 
 bool TForm2Principale::ClicBloccato(QPoint punto) {
-    if (!isVisible() || !porta_ || !cornice_->SuPulsanteChiudi(punto)) return false;
+    // X counts device pixels; the frame lays its buttons out in logical ones.
+    const QPoint logico = (QPointF(punto) / devicePixelRatioF()).toPoint();
+    if (!isVisible() || !porta_ || !cornice_->SuPulsanteChiudi(cornice_->mapFrom(this, logico))) return false;
     return porta_->InoltraChiusura();
 }
 

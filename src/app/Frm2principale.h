@@ -97,7 +97,7 @@ public:
 
     // A left click that a modal window (the encoding window) kept from this window: on the
     // frame's close button it is the close request the window manager's close would be.
-    // True when it was taken.
+    // punto is in the window's device pixels, as X gives it. True when it was taken.
     bool ClicBloccato(QPoint punto);
 
 public slots:

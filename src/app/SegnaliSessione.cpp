@@ -12,7 +12,8 @@ namespace {
 
 // The handler may only write a byte: the event loop reads it and does the rest.
 int coppia[2] = {-1, -1};
-constexpr int kSegnali[] = {SIGTERM, SIGHUP};
+// Ctrl+C in the terminal that started the program ends the session as a logout does.
+constexpr int kSegnali[] = {SIGTERM, SIGHUP, SIGINT};
 
 void AllArrivo(int) {
     const char byte = 1;

@@ -1,7 +1,7 @@
 #pragma once
-// The end of the session reaching the program: SIGTERM (a logout, a shutdown) and SIGHUP (the
-// terminal it was started from is gone) arrive as one call on the event loop, where the
-// project can be saved as the close saves it. The system's default handling comes back when
+// The end of the session reaching the program: SIGTERM (a logout, a shutdown), SIGHUP (the
+// terminal it was started from is gone) and SIGINT (Ctrl+C in that terminal) arrive as one
+// call on the event loop, where the project can be saved as the close saves it. The system's default handling comes back when
 // the object goes.
 #include <QObject>
 

@@ -9,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -46,8 +45,10 @@ namespace {
 // A flood of output lines reaches the disk in pieces of about this size.
 constexpr qsizetype PezzoLog = 256 * 1024;
 
-// waitForFinished never times out while the process keeps printing (its poll finds output
-// ready every time), so the wait goes one read at a time against a deadline of its own.
+// QProcess::waitForFinished looks at its deadline only when a wait finds no output ready: an
+// encoder that always has more printed by the time the last read is done could hold it past
+// its time (a race a loaded machine may or may not run into). Here the deadline is looked at
+// before every read, whatever the output does.
 bool AttendiProcesso(QProcess& processo, int millisecondi) {
     const QDeadlineTimer scadenza(millisecondi);
     while (processo.state() != QProcess::NotRunning) {
@@ -132,15 +133,9 @@ void LavoroCodifica::AzzeraCoda() {
 
 bool LavoroCodifica::ScriviScript(const QString& percorso, const QStringList& righe, QString& errore) {
     // Written with LF alone: a CR would end up inside the shell's words.
-    QSaveFile file(percorso);
     QByteArray contenuto;
     for (const QString& r : righe) contenuto += r.toUtf8() + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() || !file.commit()) {
-        errore = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SalvaContenuto(percorso, contenuto, &errore);
 }
 
 void LavoroCodifica::EseguiCodifica(const QDateTime& momento) {

@@ -1,10 +1,13 @@
 #include "platform/FileTesto.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -43,6 +46,53 @@ int SequenzaUtf8(const QByteArray& riga, qsizetype i, char32_t& codice) {
     }
     if (codice < minimo || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF)) return 0;
     return n;
+}
+
+// Every byte, then onto the disk: 0, or the system's error code.
+int ScriviTutto(int fd, const QByteArray& contenuto) {
+    qsizetype scritti = 0;
+    while (scritti < contenuto.size()) {
+        const ssize_t n = ::write(fd, contenuto.constData() + scritti, size_t(contenuto.size() - scritti));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        scritti += n;
+    }
+    return ::fsync(fd) != 0 ? errno : 0;
+}
+
+bool SalvaAttraversoIlFile(const QString& percorso, const QByteArray& contenuto, QString* errore) {
+    QSaveFile file(percorso);
+    // Unbuffered: a buffered write that fails (a full disk) only at the commit would still put
+    // the cut file in place of the whole one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contenuto) != contenuto.size() ||
+        !file.commit()) {
+        if (errore) *errore = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+// The link itself is replaced by the file, in one rename; whatever it pointed at is not touched.
+bool SostituisciLink(const QString& percorso, const QByteArray& contenuto, QString* errore) {
+    const QByteArray nome = QFile::encodeName(percorso);
+    QByteArray provvisorio = nome + ".XXXXXX";
+    const int fd = ::mkostemp(provvisorio.data(), O_CLOEXEC);
+    if (fd < 0) {
+        if (errore) *errore = qt_error_string(errno);
+        return false;
+    }
+    int codice = ::fchmod(fd, 0644) != 0 ? errno : ScriviTutto(fd, contenuto);
+    if (::close(fd) != 0 && codice == 0) codice = errno;
+    if (codice == 0 && ::rename(provvisorio.constData(), nome.constData()) != 0) codice = errno;
+    if (codice != 0) {
+        ::unlink(provvisorio.constData());
+        if (errore) *errore = qt_error_string(codice);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -118,13 +168,18 @@ void ScrittoreTesto::Righe(const QStringList& righe) {
 }
 
 bool ScrittoreTesto::Salva(const QString& percorso, QString* errore) const {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto_) != contenuto_.size() || !file.commit()) {
-        if (errore) *errore = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SalvaContenuto(percorso, contenuto_, errore);
+}
+
+bool SalvaContenuto(const QString& percorso, const QByteArray& contenuto, QString* errore) {
+    // A link is written through only to a regular file (a file kept elsewhere on purpose); a
+    // link to a pipe, a device, a folder or to nothing is itself replaced, so nothing in
+    // another folder ever turns into this file.
+    const QFileInfo info(percorso);
+    if (!info.isSymLink()) return SalvaAttraversoIlFile(percorso, contenuto, errore);
+    const QString finale = info.canonicalFilePath();
+    if (finale.isEmpty() || !QFileInfo(finale).isFile()) return SostituisciLink(percorso, contenuto, errore);
+    return SalvaAttraversoIlFile(finale, contenuto, errore);
 }
 
 bool ScrittoreTesto::SalvaNuovo(const QString& percorso, bool* occupato, QString* errore) const {
@@ -137,20 +192,10 @@ bool ScrittoreTesto::SalvaNuovo(const QString& percorso, bool* occupato, QString
         if (errore) *errore = qt_error_string(errno);
         return false;
     }
-    qsizetype scritti = 0;
-    int codice = 0;
-    while (scritti < contenuto_.size()) {
-        const ssize_t n = ::write(fd, contenuto_.constData() + scritti, size_t(contenuto_.size() - scritti));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            codice = errno;
-            break;
-        }
-        scritti += n;
-    }
-    if (codice == 0 && ::fsync(fd) != 0) codice = errno;
+    int codice = ScriviTutto(fd, contenuto_);
     if (::close(fd) != 0 && codice == 0) codice = errno;
     if (codice != 0) {
+        // Half a file under this name would pass for a whole one.
         ::unlink(nome.constData());
         if (errore) *errore = qt_error_string(codice);
         return false;

@@ -55,7 +55,9 @@ public:
     void Riga(const QString& testo);
     void Righe(const QStringList& righe);
     const QByteArray& Contenuto() const { return contenuto_; }
-    // False, with the system's reason in errore, when the file cannot be written.
+    // False, with the system's reason in errore, when the file cannot be written. A link in
+    // the file's place is written through only when it leads to a regular file; any other
+    // link is replaced by the file.
     bool Salva(const QString& percorso, QString* errore = nullptr) const;
     // Only where nothing is yet, the name taken at the creation itself, so two programs never
     // write one file: false with occupato set when something holds the name. A write that
@@ -65,6 +67,9 @@ public:
 private:
     QByteArray contenuto_;
 };
+
+// Writes the bytes in place of the file through a temporary one, as ScrittoreTesto::Salva does.
+bool SalvaContenuto(const QString& percorso, const QByteArray& contenuto, QString* errore = nullptr);
 
 // Every line of a file; an unreadable file gives an empty list and ok false.
 QStringList LeggiTutteLeRighe(const QString& percorso, bool* ok = nullptr, qint64 limiteByte = LimiteFileTesto);

@@ -13,10 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <limits>
 #include <optional>
@@ -25,6 +23,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -446,10 +445,9 @@ private:
 void TieniBackup(const QString& percorso, const QByteArray& contenuto, EsitoCaricamento& esito)
 {
     const QString copia = percorso + QStringLiteral(".bak");
-    QSaveFile destinazione(copia);
-    if (!destinazione.open(QIODevice::WriteOnly) || destinazione.write(contenuto) != contenuto.size()
-        || !destinazione.commit()) {
-        esito.ErroreBackup = copia + QStringLiteral(": ") + destinazione.errorString();
+    QString errore;
+    if (!SalvaContenuto(copia, contenuto, &errore)) {
+        esito.ErroreBackup = copia + QStringLiteral(": ") + errore;
         return;
     }
     esito.PercorsoBackup = copia;
@@ -609,62 +607,117 @@ QString AvvisoCaricamento(const EsitoCaricamento& esito, const QString& percorso
 
 namespace {
 
-QString Riserva(const QString& cartella) { return cartella.isEmpty() ? CartellaLavoro : cartella; }
-
-QString FileSessioni(const QString& cartella) { return Riserva(cartella) + QLatin1Char('/') + kFileSessioni; }
+QString Riserva(const QString& cartella) { return QDir::cleanPath(cartella.isEmpty() ? CartellaLavoro : cartella); }
 
 // A list of a few paths: anything larger is not ours.
 constexpr qint64 kLimiteFileSessioni = 1024 * 1024;
 
-// Where a rescue goes, in order: beside the project, then in the work folder.
-std::array<QString, 2> BasiSessione(const QString& progetto, const QString& cartellaRiserva)
+// The last place for a rescue, when every folder of the user's own is read-only or full: a folder
+// of the user's alone in the system's temporary folder, which a logout leaves as it is (unlike the
+// runtime folder, which it empties). Made only when asked; empty, with the reason, when it cannot
+// be made or is not the user's alone (another user made it first, or a link stands there).
+QString CartellaTemporanea(bool crea, QString* errore = nullptr)
 {
-    return {progetto + kSuffissoSessione, Riserva(cartellaRiserva) + QLatin1Char('/') + kNomeFile + kSuffissoSessione};
+    const QString cartella =
+        QDir::cleanPath(QDir::tempPath() + QStringLiteral("/quenvox-") + QString::number(::geteuid()));
+    const QByteArray nome = QFile::encodeName(cartella);
+    const auto rifiuta = [&](const QString& motivo) {
+        if (errore) *errore = QStringLiteral("%1: %2").arg(cartella, motivo);
+        return QString();
+    };
+    if (crea && ::mkdir(nome.constData(), 0700) != 0 && errno != EEXIST) return rifiuta(qt_error_string(errno));
+    struct stat info {};
+    if (::lstat(nome.constData(), &info) != 0) return rifiuta(qt_error_string(errno));
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0)
+        return rifiuta(QStringLiteral("not a folder of this user's alone"));
+    return cartella;
 }
+
+// The folders a rescue may lie in, clean, in the order they are tried: beside the project, the
+// work folder, the home folder, then the temporary one when it is there.
+QStringList CartelleSessione(const QString& progetto, const QString& cartellaRiserva)
+{
+    QStringList cartelle;
+    for (const QString& c : {QFileInfo(progetto).absolutePath(), Riserva(cartellaRiserva), QDir::homePath(),
+                             CartellaTemporanea(false)}) {
+        const QString pulita = QDir::cleanPath(c);
+        if (!c.isEmpty() && !cartelle.contains(pulita)) cartelle << pulita;
+    }
+    return cartelle;
+}
+
+QString BaseSessione(const QString& cartella) { return cartella + QLatin1Char('/') + kNomeFile + kSuffissoSessione; }
 
 // The names a rescue takes: base, base2, base3...
 QString NomeSessione(const QString& base, int n) { return n == 1 ? base : base + QString::number(n); }
 constexpr int kMassimoSessioni = 9999;
 
-// Only the program's own rescue copies, where it puts them, that are still there: a damaged or
-// planted list names nothing else.
-bool CopiaNostra(const QString& percorso, const QString& cartellaRiserva, const QString& progetto)
+const QRegularExpression& NomeCopia()
 {
     static const QRegularExpression nome(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(kNomeFile + kSuffissoSessione) + QStringLiteral("([2-9]|[1-9][0-9]{1,3})?")));
-    const QFileInfo info(percorso);
-    if (!info.isAbsolute() || !nome.match(info.fileName()).hasMatch()) return false;
-    const QString cartella = QDir::cleanPath(info.absolutePath());
-    // Without a project (while a rescue adds its own line) a copy of ours anywhere is kept.
-    const bool sua = progetto.isEmpty() || cartella == QDir::cleanPath(QFileInfo(progetto).absolutePath()) ||
-                     cartella == QDir::cleanPath(Riserva(cartellaRiserva));
-    return sua && QDir::cleanPath(percorso) == percorso && FileRegolare::Apri(percorso).Aperto();
+    return nome;
 }
 
-// The list as it stands, only the lines that still name one of ours; ok false when the list is
-// there but cannot be used (a pipe, a device, a folder, far too large, unreadable).
-QStringList LeggiSessioni(const QString& cartellaRiserva, const QString& progetto, bool* usabile)
+// Only the program's own rescue copies, in the folders it puts them (any folder when cartelle is
+// null), still there as files of their own: a damaged or planted list names nothing else.
+bool CopiaNostra(const QString& percorso, const QStringList* cartelle)
+{
+    const QFileInfo info(percorso);
+    if (!info.isAbsolute() || !NomeCopia().match(info.fileName()).hasMatch()) return false;
+    if (cartelle && !cartelle->contains(QDir::cleanPath(info.absolutePath()))) return false;
+    return !info.isSymLink() && FileRegolare::Apri(percorso).Aperto();
+}
+
+// The lists of rescues not told yet: the work folder's, and the temporary folder's when a rescue
+// could not note itself in the work folder.
+QStringList CartelleListe(const QString& cartellaRiserva)
+{
+    QStringList cartelle = {Riserva(cartellaRiserva)};
+    const QString temporanea = CartellaTemporanea(false);
+    if (!temporanea.isEmpty() && !cartelle.contains(temporanea)) cartelle << temporanea;
+    return cartelle;
+}
+
+QString FileSessioni(const QString& cartella) { return cartella + QLatin1Char('/') + kFileSessioni; }
+
+// One list as it stands, only the lines that still name one of ours, each once and spelled clean
+// (a folder given with a trailing or a double slash names the same copy); usabile false when the
+// list is there but cannot be used (a pipe, a device, a folder, far too large, unreadable).
+QStringList LeggiSessioni(const QString& cartellaLista, const QStringList* cartelle, bool* usabile)
 {
     LettoreTesto file;
-    const bool letto = file.Apri(FileSessioni(cartellaRiserva), kLimiteFileSessioni);
+    const bool letto = file.Apri(FileSessioni(cartellaLista), kLimiteFileSessioni);
     *usabile = letto || file.Assente();
     QStringList salvate;
     QString riga;
-    while (file.LeggiRiga(riga))
-        if (!salvate.contains(riga) && CopiaNostra(riga, cartellaRiserva, progetto)) salvate << riga;
+    while (file.LeggiRiga(riga)) {
+        const QString pulita = QDir::cleanPath(riga);
+        if (!salvate.contains(pulita) && CopiaNostra(pulita, cartelle)) salvate << pulita;
+    }
     return salvate;
 }
 
-// Every copy of ours on disk, for when the list itself cannot be used.
+// Every copy of ours on disk, for when a list cannot be used: whatever copies the user took
+// away, those left are all found.
 QStringList CopieSulDisco(const QString& cartellaRiserva, const QString& progetto)
 {
+    const QStringList cartelle = CartelleSessione(progetto, cartellaRiserva);
     QStringList trovate;
-    for (const QString& base : BasiSessione(progetto, cartellaRiserva))
-        for (int n = 1; n <= kMassimoSessioni; ++n) {
-            const QString nome = NomeSessione(base, n);
-            if (!QFileInfo(nome).isSymLink() && !QFileInfo::exists(nome)) break;
-            if (!trovate.contains(nome) && CopiaNostra(nome, cartellaRiserva, progetto)) trovate << nome;
+    for (const QString& cartella : cartelle) {
+        QList<std::pair<int, QString>> numerate;
+        const QStringList voci = QDir(cartella).entryList({kNomeFile + kSuffissoSessione + QLatin1Char('*')},
+                                                          QDir::AllEntries | QDir::System | QDir::Hidden);
+        for (const QString& voce : voci) {
+            const QRegularExpressionMatch m = NomeCopia().match(voce);
+            if (!m.hasMatch()) continue;
+            const QString nome = cartella + QLatin1Char('/') + voce;
+            if (CopiaNostra(nome, &cartelle)) numerate.append({m.captured(1).isEmpty() ? 1 : m.captured(1).toInt(), nome});
         }
+        std::sort(numerate.begin(), numerate.end());
+        for (const auto& [numero, nome] : numerate)
+            if (!trovate.contains(nome)) trovate << nome;
+    }
     return trovate;
 }
 
@@ -672,8 +725,8 @@ QStringList CopieSulDisco(const QString& cartellaRiserva, const QString& progett
 // own line, neither loses the other's.
 class BloccoSessioni {
 public:
-    explicit BloccoSessioni(const QString& cartellaRiserva)
-        : fd_(::open(QFile::encodeName(Riserva(cartellaRiserva)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    explicit BloccoSessioni(const QString& cartella)
+        : fd_(::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
@@ -692,9 +745,9 @@ private:
 
 // Writes the list anew; whatever stands in its place that is not a folder (a pipe, a link, a
 // device entry, a file far too large) is taken away first.
-bool ScriviSessioni(const QStringList& salvate, const QString& cartellaRiserva, QString* errore)
+bool ScriviSessioni(const QStringList& salvate, const QString& cartellaLista, QString* errore)
 {
-    const QString file = FileSessioni(cartellaRiserva);
+    const QString file = FileSessioni(cartellaLista);
     const QFileInfo info(file);
     // A link is taken away, never followed: the list is written only as a file of its own.
     if (info.isSymLink() || (info.exists() && !info.isFile() && !info.isDir())) QFile::remove(file);
@@ -705,6 +758,19 @@ bool ScriviSessioni(const QStringList& salvate, const QString& cartellaRiserva, 
     ScrittoreTesto scrittore;
     scrittore.Righe(salvate);
     return scrittore.Salva(file, errore);
+}
+
+// Adds a rescue to one list; false, with the reason, when the list cannot be written there.
+bool AnnotaSessione(const QString& copia, const QString& cartellaLista, const QString& cartellaRiserva,
+                    const QString& progetto, QString* errore)
+{
+    const BloccoSessioni blocco(cartellaLista);
+    bool usabile = true;
+    // Any copy of ours the list holds stays, wherever its project was.
+    QStringList note = LeggiSessioni(cartellaLista, nullptr, &usabile);
+    if (!usabile) note = CopieSulDisco(cartellaRiserva, progetto);
+    if (!note.contains(copia)) note << copia;
+    return ScriviSessioni(note, cartellaLista, errore);
 }
 
 // The session goes under the first of base, base2, base3... that it can take for itself.
@@ -747,37 +813,64 @@ EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& i
     if (!giaUsato.isEmpty()) prova(giaUsato, giaUsato != percorso);
     if (!progettoIlleggibile) prova(percorso, false);
     const ScrittoreTesto contenuto = ContenutoProgetto(impostazioni);
-    for (const QString& base : BasiSessione(percorso, cartellaRiserva)) {
-        if (!esito.Percorso.isEmpty()) break;
-        if (SalvaSottoNomeLibero(contenuto, base, &esito.Percorso, esito.Errori)) esito.DaParte = true;
+    const auto salvaIn = [&](const QString& cartella) {
+        if (esito.Percorso.isEmpty() && SalvaSottoNomeLibero(contenuto, BaseSessione(cartella), &esito.Percorso, esito.Errori))
+            esito.DaParte = true;
+    };
+    for (const QString& cartella : CartelleSessione(percorso, cartellaRiserva)) salvaIn(cartella);
+    if (esito.Percorso.isEmpty()) {
+        // Every folder of the user's own is read-only or full: the session is not lost for that.
+        QString errore;
+        const QString temporanea = CartellaTemporanea(true, &errore);
+        if (temporanea.isEmpty())
+            esito.Errori << errore;
+        else
+            salvaIn(temporanea);
     }
 
     if (esito.DaParte && esito.Percorso != giaUsato) {
-        const BloccoSessioni blocco(cartellaRiserva);
-        bool usabile = true;
-        QStringList note = LeggiSessioni(cartellaRiserva, QString(), &usabile);
-        if (!usabile) note = CopieSulDisco(cartellaRiserva, percorso);
-        if (!note.contains(esito.Percorso)) note << esito.Percorso;
+        // Noted in the work folder, or else beside the temporary rescues, so a start finds it.
         QString errore;
-        if (!ScriviSessioni(note, cartellaRiserva, &errore))
-            esito.Errori << QStringLiteral("%1: %2").arg(FileSessioni(cartellaRiserva), errore);
+        bool annotata = AnnotaSessione(esito.Percorso, Riserva(cartellaRiserva), cartellaRiserva, percorso, &errore);
+        if (!annotata) {
+            esito.Errori << QStringLiteral("%1: %2").arg(FileSessioni(Riserva(cartellaRiserva)), errore);
+            QString erroreTemporanea;
+            const QString temporanea = CartellaTemporanea(true, &erroreTemporanea);
+            if (temporanea.isEmpty())
+                esito.Errori << erroreTemporanea;
+            else if (!AnnotaSessione(esito.Percorso, temporanea, cartellaRiserva, percorso, &errore))
+                esito.Errori << QStringLiteral("%1: %2").arg(FileSessioni(temporanea), errore);
+        }
     }
     return esito;
 }
 
 QStringList SessioniSalvateDaParte(const QString& cartellaRiserva, const QString& progetto)
 {
-    bool usabile = true;
-    const QStringList salvate = LeggiSessioni(cartellaRiserva, progetto, &usabile);
+    const QStringList cartelle = CartelleSessione(progetto, cartellaRiserva);
+    QStringList salvate;
+    bool tutteUsabili = true;
+    for (const QString& cartellaLista : CartelleListe(cartellaRiserva)) {
+        bool usabile = true;
+        for (const QString& copia : LeggiSessioni(cartellaLista, &cartelle, &usabile))
+            if (!salvate.contains(copia)) salvate << copia;
+        tutteUsabili = tutteUsabili && usabile;
+    }
     // A list that cannot be used still leaves every copy of ours to be named.
-    return usabile ? salvate : CopieSulDisco(cartellaRiserva, progetto);
+    if (!tutteUsabili)
+        for (const QString& copia : CopieSulDisco(cartellaRiserva, progetto))
+            if (!salvate.contains(copia)) salvate << copia;
+    return salvate;
 }
 
 void SessioniSegnalate(const QStringList& percorsi, const QString& cartellaRiserva, const QString& progetto)
 {
-    const BloccoSessioni blocco(cartellaRiserva);
-    bool usabile = true;
-    QStringList restano = LeggiSessioni(cartellaRiserva, progetto, &usabile);
-    restano.removeIf([&](const QString& p) { return percorsi.contains(p); });
-    ScriviSessioni(restano, cartellaRiserva, nullptr);
+    const QStringList cartelle = CartelleSessione(progetto, cartellaRiserva);
+    for (const QString& cartellaLista : CartelleListe(cartellaRiserva)) {
+        const BloccoSessioni blocco(cartellaLista);
+        bool usabile = true;
+        QStringList restano = LeggiSessioni(cartellaLista, &cartelle, &usabile);
+        restano.removeIf([&](const QString& p) { return percorsi.contains(p); });
+        ScriviSessioni(restano, cartellaLista, nullptr);
+    }
 }

@@ -57,8 +57,10 @@ bool SalvaProgetto(const ImpostazioniProgetto& impostazioni, QString* errore = n
 // The end of the session (a logout, a shutdown) saves with nobody there to answer. A project
 // that could not be read at start is never saved over: the session goes beside it as
 // "ProgettoQuenvox.txt.nuovo", then ".nuovo2", ".nuovo3"..., never over an earlier session's
-// copy; when the project's folder cannot be written, the same names in the work folder. A
-// session saved apart is noted in the work folder, for the next start to tell where it lies.
+// copy; when the project's folder cannot be written, the same names in the work folder, then in
+// the home folder, then in a folder of the user's alone in the system's temporary folder
+// ("quenvox-" and the user's number). A session saved apart is noted in the work folder (or,
+// when that cannot be written, in that temporary folder), for the next start to tell where it lies.
 struct EsitoSalvataggioSessione {
     QString Percorso;      // where the session went; empty when it could go nowhere
     bool DaParte = false;  // a copy apart, not the project file itself
@@ -71,8 +73,8 @@ EsitoSalvataggioSessione SalvaProgettoFineSessione(const ImpostazioniProgetto& i
                                                    const QString& cartellaRiserva = QString());
 
 // The sessions saved apart that no start has told yet, oldest first: only the program's own
-// copies beside the project or in the reserve folder that are still on disk. When the list
-// cannot be used (not a file, far too large), every such copy on disk.
+// copies in the folders above that are still on disk. When a list cannot be used (not a file,
+// far too large), every such copy on disk as well.
 QStringList SessioniSalvateDaParte(const QString& cartellaRiserva = QString(),
                                    const QString& progetto = PercorsoFileProgetto());
 // Told: they are not told again (the copies stay where they are). A list that cannot be used is

@@ -1,33 +1,33 @@
 #pragma once
-// A home of its own for each start of the program, so the user folders begin empty: HOME and
-// the XDG data and config folders in a fresh folder, and a short splash. The program-wide
-// values start as a fresh process has them, whatever an earlier test left. Further variables
-// (the stand-in encoder's mode) are set too; everything is put back at the end.
+// A home of its own for each start of the program, so the user folders begin empty: HOME, the
+// XDG data and config folders and the system's temporary folder (TMPDIR, where the last rescues
+// go) in a fresh folder, and a short splash. The program-wide values start as a fresh process
+// has them, whatever an earlier test left. Further variables (the stand-in encoder's mode) are
+// set too; everything is put back at the end.
 #include "app/Frm1splash.h"
 #include "common/CasaTemporanea.h"
+#include "common/VariabiliAmbiente.h"
 #include "project/ImpostazioniGlobali.h"
 
-#include <QByteArray>
+#include <QDir>
 
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 class CasaProgramma {
 public:
     explicit CasaProgramma(std::initializer_list<std::pair<const char*, const char*>> altre = {}) {
-        for (const char* v : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) vecchie.push_back({v, qgetenv(v)});
-        for (const auto& [nome, valore] : altre) vecchie.push_back({nome, qgetenv(nome)});
-        qputenv("HOME", casa.Percorso().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
-        for (const auto& [nome, valore] : altre) qputenv(nome, valore);
+        ambiente.Imposta("HOME", casa.Percorso().toLocal8Bit());
+        ambiente.Imposta("XDG_DATA_HOME", casa.Sotto(".local/share").toLocal8Bit());
+        ambiente.Imposta("XDG_CONFIG_HOME", casa.Sotto(".config").toLocal8Bit());
+        QDir().mkpath(casa.Sotto("tmp"));
+        ambiente.Imposta("TMPDIR", casa.Sotto("tmp").toLocal8Bit());
+        for (const auto& [nome, valore] : altre) ambiente.Imposta(nome, valore);
         ImpostazioniGlobali = BloccoImpostazioniGlobali{};
         InizializzaImpostazioni();
         DurataSplash = 10;
     }
     ~CasaProgramma() {
-        for (const auto& [nome, valore] : vecchie) qputenv(nome, valore);
         ImpostazioniGlobali = globali;
         DurataSplash = 3000;
     }
@@ -38,6 +38,6 @@ public:
 
 private:
     CasaTemporanea casa;
-    std::vector<std::pair<const char*, QByteArray>> vecchie;
+    VariabiliAmbiente ambiente;
     const BloccoImpostazioniGlobali globali = ImpostazioniGlobali;
 };

@@ -7,6 +7,7 @@
 #include "app/Frm2principale.h"
 #include "app/PortaDialoghiReale.h"
 #include "CasaProgramma.h"
+#include "UtenteFinto.h"
 #include "common/MouseSintetico.h"
 #include "controls/Orv_2016_check.h"
 #include "controls/Orv_2016_spinnumber.h"
@@ -34,116 +35,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The source name may be relative to where the tests were compiled (build/tests), which is not
-// where the test runs from.
-QString ProgrammaFinto(const char* nome) {
-    const QDir compilazione(QCoreApplication::applicationDirPath() + QStringLiteral("/../tests"));
-    return QFileInfo(compilazione.filePath(QStringLiteral(__FILE__))).absolutePath() +
-           QStringLiteral("/../encoding/dati/") + QString::fromLatin1(nome);
-}
-
-
-// Plays the user: step by step on a short timer, answering whatever window is up.
-class Utente : public QObject {
-public:
-    explicit Utente(Programma& p) : programma(p) {
-        QObject::connect(&passo, &QTimer::timeout, this, [this] { Passo(); });
-        QObject::connect(&p.Porta().CodificaVideo().Lavoro(), &LavoroCodifica::terminata, this,
-                         [this] { codificaFinita = true; });
-        passo.start(10);
-    }
-    QStringList messaggi;
-    bool codificaVista = false;
-    bool codificaRiuscita = false;
-    std::function<void()> allApertura;  // once the main window has opened
-    std::function<void()> inCodifica;   // once the encoder has told its first frame
-    bool chiudeAllaFine = true;         // closes the main window once the video is made
-    // Where the run stands, for a failure's message.
-    QString Stato() {
-        QWidget* m = QApplication::activeModalWidget();
-        return QStringLiteral("modal %1, encoding window shown %2 running %3 ended %4, main window shown %5 "
-                              "looping %6, messages: %7")
-            .arg(m ? QString::fromLatin1(m->metaObject()->className()) : QStringLiteral("none"))
-            .arg(programma.Porta().CodificaVideo().isVisible())
-            .arg(programma.Porta().CodificaVideo().InEsecuzione())
-            .arg(codificaFinita)
-            .arg(programma.Principale().isVisible())
-            .arg(programma.Principale().Contesto().CicloAttivo)
-            .arg(messaggi.join(QStringLiteral(" | ")));
-    }
-
-private:
-    void Passo() {
-        TForm2Principale& principale = programma.Principale();
-        TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
-        QWidget* modale = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<TORVDLGMessaggi*>(modale)) {
-            messaggi << box->Testo();
-            box->close();
-            return;
-        }
-        if (modale == &codifica) {
-            codificaVista = true;
-            if (inCodifica && codifica.Lavoro().InCorso() && codifica.Lavoro().Figure().NumeroFrame() >= 1) {
-                const auto azione = std::exchange(inCodifica, nullptr);
-                azione();
-                return;
-            }
-            if (codificaFinita && !codifica.InEsecuzione()) {
-                codificaRiuscita = codifica.CodificaRiuscita();
-                codifica.close();
-            }
-            return;
-        }
-        if (!principale.isVisible() || !principale.Aperta()) return;
-        if (!aperta) {
-            aperta = true;
-            allApertura();
-            return;
-        }
-        if (chiudeAllaFine && codificaVista && !principale.Contesto().CicloAttivo) principale.close();
-    }
-
-    Programma& programma;
-    QTimer passo;
-    bool aperta = false;
-    bool codificaFinita = false;
-};
-
-// Runs the program to its end; false, with where it stood, when it hung.
-bool Esegui(Programma& programma, Utente& utente, QString& stato) {
-    bool scaduto = false;
-    QTimer guardia;
-    guardia.setSingleShot(true);
-    QObject::connect(&guardia, &QTimer::timeout, [&] {
-        scaduto = true;
-        stato = utente.Stato();
-        while (QWidget* m = QApplication::activeModalWidget()) {
-            m->close();
-            if (m->isVisible()) break;
-        }
-        programma.Principale().close();
-        QCoreApplication::exit(1);
-    });
-    guardia.start(60000);
-    programma.Avvia();
-    QApplication::exec();
-    return !scaduto;
-}
-
-// Five frames, then Anima: the spinner reports its new value as at the end of a drag.
-void CinqueFrameEAnima(Programma& programma) {
-    auto* durata = programma.Principale().Controllo<ORV_2016_SpinNumber>("ProgettoDurata");
-    ASSERT_NE(durata, nullptr);
-    durata->SetORV_Valore(5);
-    durata->OnCambiamentoValore(durata);
-    auto* anima = programma.Principale().Controllo<ORV_2016_Check>("Anima");
-    ASSERT_NE(anima, nullptr);
-    MouseSintetico mouse(anima);
-    mouse.Entra(10, 10);
-    mouse.Click(10, 10);
-}
 
 // The duration a new start reads back from the saved project.
 int DurataAllaProssimaApertura() {
@@ -204,10 +95,7 @@ TEST(PercorsoCompleto, SigtermDuringAnEncoderThatIgnoresEveryStopEndsTheProgramI
     QElapsedTimer dalSegnale;
     {
         Programma programma;
-        TORVDLGCodificaVideo& codifica = programma.Porta().CodificaVideo();
-        codifica.ImpostaEncoder(ProgrammaFinto("finto_ffmpeg.sh"));
-        codifica.ImpostaSonda(ProgrammaFinto("finto_ffprobe.sh"));
-        codifica.ImpostaApertura([](const QUrl&) { return true; });
+        TORVDLGCodificaVideo& codifica = CodificaFinta(programma);
         Utente utente(programma);
         utente.chiudeAllaFine = false;
         utente.allApertura = [&] { CinqueFrameEAnima(programma); };
@@ -226,6 +114,45 @@ TEST(PercorsoCompleto, SigtermDuringAnEncoderThatIgnoresEveryStopEndsTheProgramI
         EXPECT_EQ(AttendiGruppoVuoto(gruppo), 0);
     }
     EXPECT_EQ(DurataAllaProssimaApertura(), 5);
+}
+
+// Ctrl+C in the terminal (SIGINT), a logout (SIGTERM) and a lost terminal (SIGHUP) end the
+// session alike while the frames are drawn and while the encoder runs: the program ends of
+// itself and the project, with the duration just set, is kept.
+TEST(PercorsoCompleto, EverySignalThatEndsTheSessionKeepsTheProjectDuringTheFramesAndTheEncode) {
+    const struct {
+        const char* nome;
+        int segnale;
+    } segnali[] = {{"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}};
+    for (const auto& s : segnali) {
+        for (const bool inCodifica : {false, true}) {
+            SCOPED_TRACE(std::string(s.nome) + (inCodifica ? " during the encode" : " during the frames"));
+            // Long enough that the frames are still being drawn when the signal comes.
+            const int frame = inCodifica ? 5 : 300;
+            CasaProgramma ambiente({{"FINTO_MODO", "lento"}});
+            bool inviato = false;
+            {
+                Programma programma;
+                CodificaFinta(programma);
+                Utente utente(programma);
+                utente.chiudeAllaFine = false;
+                utente.allApertura = [&] { FrameEAnima(programma, frame); };
+                const auto invia = [&] {
+                    inviato = true;
+                    ::kill(::getpid(), s.segnale);
+                };
+                if (inCodifica)
+                    utente.inCodifica = invia;
+                else
+                    utente.nelCiclo = invia;
+                QString stato;
+                ASSERT_TRUE(Esegui(programma, utente, stato)) << "the program did not end: " << stato.toStdString();
+                ASSERT_TRUE(inviato) << utente.Stato().toStdString();
+                EXPECT_EQ(utente.codificaVista, inCodifica);
+            }
+            EXPECT_EQ(DurataAllaProssimaApertura(), frame);
+        }
+    }
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include "app/PortaDialoghiReale.h"
 #include "CasaProgramma.h"
 #include "CorsaProgramma.h"
+#include "common/MouseSintetico.h"
 #include "common/PermessiOrdinari.h"
+#include "controls/Orvlrbutton.h"
 #include "dialogs/Forvdlgmessaggi.h"
 #include "platform/CartelleUtente.h"
 #include "project/FileProgetto.h"
@@ -79,6 +81,13 @@ private:
 QString InizioMessaggio(VoceMessaggio voce) {
     const QString testo = TestoMessaggio(voce);
     return testo.left(testo.indexOf(QLatin1Char('%')));
+}
+
+// Whether a box shows the close's question over a project that could not be read: told by its
+// end, since the start's notice begins with the same words.
+bool DomandaSostituire(TORVDLGMessaggi& box) {
+    const QString fine = TestoMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire).section(QLatin1Char('%'), -1).mid(1);
+    return SenzaSpazi(box.Messaggio()->text()).endsWith(SenzaSpazi(fine));
 }
 
 bool DialogoAperto(const QWidget& principale) {
@@ -154,9 +163,10 @@ TEST(SalvataggioSessione, RescuedSessionsAreNeverOverwrittenAndToldAtTheNextStar
     }
 }
 
-// SIGTERM while a question or a dialog waits for the user: it ends unanswered, and the
-// session is saved as any other end of the session saves it.
-TEST(SalvataggioSessione, SigtermWithAQuestionOrADialogOpenSavesTheSession) {
+// The end of the session (SIGTERM, SIGHUP, or Ctrl+C's SIGINT) while a question or a dialog
+// waits for the user: it ends unanswered, and the session is saved as any other end of the
+// session saves it.
+TEST(SalvataggioSessione, TheSessionsEndWithAQuestionOrADialogOpenSavesTheSession) {
     struct Caso {
         const char* nome;
         bool illeggibile;
@@ -169,55 +179,63 @@ TEST(SalvataggioSessione, SigtermWithAQuestionOrADialogOpenSavesTheSession) {
         {"the configuration window", false,
          [](Programma& p) { p.Porta().Configura(ImpostazioniGlobali.LinguaCorrente, p.Principale().Impostazioni()); }},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
-        CasaProgramma casa;
-        Messaggi messaggi;
-        Programma programma;
-        if (c.illeggibile) ProgettoIlleggibile();
-        bool apertoAllArrivo = false;
-        // The close's question is the one box left open; any other dialog is found the same way.
-        messaggi.Risposta = [&](TORVDLGMessaggi& box) {
-            if (!SenzaSpazi(box.Messaggio()->text())
-                     .startsWith(SenzaSpazi(InizioMessaggio(VoceMessaggio::ProgettoIlleggibileSostituire))))
-                return false;
-            apertoAllArrivo = true;
-            ::kill(::getpid(), SIGTERM);
-            return true;
-        };
-        QTimer dialogo;
-        dialogo.setInterval(5);
-        QObject::connect(&dialogo, &QTimer::timeout, [&] {
-            if (!c.illeggibile && DialogoAperto(programma.Principale())) {
-                dialogo.stop();
+    const struct {
+        const char* nome;
+        int numero;
+    } segnali[] = {{"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}};
+    for (const auto& segnale : segnali) {
+        for (const Caso& c : casi) {
+            SCOPED_TRACE(std::string(c.nome) + ", " + segnale.nome);
+            CasaProgramma casa;
+            Messaggi messaggi;
+            Programma programma;
+            if (c.illeggibile) ProgettoIlleggibile();
+            bool apertoAllArrivo = false;
+            // The close's question is the one box left open; any other dialog is found the same way.
+            messaggi.Risposta = [&](TORVDLGMessaggi& box) {
+                if (!DomandaSostituire(box)) return false;
                 apertoAllArrivo = true;
-                ::kill(::getpid(), SIGTERM);
-            }
-        });
-        ASSERT_TRUE(Sessione(programma, [&] {
-            programma.Principale().Impostazioni().FontSize = 144;
-            programma.Principale().AggiornaViste();
-            dialogo.start();
-            c.apri(programma);
-        }));
-        EXPECT_TRUE(apertoAllArrivo);
-        EXPECT_FALSE(DialogoAperto(programma.Principale()));
-        const QString salvato = c.illeggibile ? PercorsoFileProgetto() + ".nuovo" : PercorsoFileProgetto();
-        EXPECT_TRUE(Contenuto(salvato).contains(RigaDimensione(144))) << salvato.toStdString();
+                ::kill(::getpid(), segnale.numero);
+                return true;
+            };
+            QTimer dialogo;
+            dialogo.setInterval(5);
+            QObject::connect(&dialogo, &QTimer::timeout, [&] {
+                if (!c.illeggibile && DialogoAperto(programma.Principale())) {
+                    dialogo.stop();
+                    apertoAllArrivo = true;
+                    ::kill(::getpid(), segnale.numero);
+                }
+            });
+            ASSERT_TRUE(Sessione(programma, [&] {
+                programma.Principale().Impostazioni().FontSize = 144;
+                programma.Principale().AggiornaViste();
+                dialogo.start();
+                c.apri(programma);
+            }));
+            EXPECT_TRUE(apertoAllArrivo);
+            EXPECT_FALSE(DialogoAperto(programma.Principale()));
+            const QString salvato = c.illeggibile ? PercorsoFileProgetto() + ".nuovo" : PercorsoFileProgetto();
+            EXPECT_TRUE(Contenuto(salvato).contains(RigaDimensione(144))) << salvato.toStdString();
+        }
     }
 }
 
 // A project folder that cannot be written: the session goes to the work folder, and the next
 // start tells where. Also as root: a file in the folder's place, or the folder read-only with
-// this thread unable to pass over permissions.
+// this thread unable to pass over permissions; and with the data folder spelled with double
+// slashes and a trailing one, as an XDG_DATA_HOME may be written.
 TEST(SalvataggioSessione, UnwritableProjectFolderSendsTheSessionToTheWorkFolder) {
     struct Caso {
         const char* nome;
         bool solaLettura;  // else a file in the folder's place
+        bool barre;        // XDG_DATA_HOME with "//" and a final "/"
     };
-    for (const Caso c : {Caso{"a file in the folder's place", false}, Caso{"a read-only folder", true}}) {
+    for (const Caso c : {Caso{"a file in the folder's place", false, false}, Caso{"a read-only folder", true, false},
+                         Caso{"a data folder spelled with extra slashes", false, true}}) {
         SCOPED_TRACE(c.nome);
         CasaProgramma casa;
+        if (c.barre) qputenv("XDG_DATA_HOME", casa.Sotto("/.local//share/").toLocal8Bit());
         QString cartella;
         QString copia;
         {
@@ -267,8 +285,89 @@ TEST(SalvataggioSessione, UnwritableProjectFolderSendsTheSessionToTheWorkFolder)
         ASSERT_TRUE(Sessione(programma, [&] { programma.Principale().close(); }));
         const QStringList salvate = messaggi.Testi.filter(".nuovo");
         ASSERT_EQ(salvate.size(), 1) << messaggi.Testi.join("|").toStdString();
-        EXPECT_TRUE(salvate[0].contains(SenzaSpazi(copia)));
+        EXPECT_TRUE(salvate[0].contains(SenzaSpazi(QDir::cleanPath(copia)))) << salvate[0].toStdString();
     }
+}
+
+// The project's folder and the work folder both read-only (as full ones refuse a copy too): the
+// session goes to the home folder, or, when that is read-only as well, to a folder of the user's
+// alone in the system's temporary folder; the next start names it like any rescue.
+TEST(SalvataggioSessione, NoWritableFolderOfTheProgramsSendsTheSessionHomeOrToTheTemporaryFolder) {
+    for (const bool casaBloccata : {false, true}) {
+        SCOPED_TRACE(casaBloccata ? "the home folder read-only too" : "the home folder writable");
+        CasaProgramma casa;
+        QStringList bloccate;
+        QString copia;
+        {
+            Programma programma;
+            bloccate = {PercorsoOutputPredefinito, CartellaLavoro};
+            if (casaBloccata) bloccate << QDir::homePath();
+            copia = casaBloccata ? casa.Sotto("tmp/quenvox-%1/ProgettoQuenvox.txt.nuovo").arg(::geteuid())
+                                 : casa.Sotto("ProgettoQuenvox.txt.nuovo");
+            std::unique_ptr<PermessiOrdinari> permessi;
+            QString saltato;
+            ASSERT_TRUE(Sessione(programma, [&] {
+                permessi = std::make_unique<PermessiOrdinari>();
+                for (const QString& cartella : bloccate) {
+                    ASSERT_EQ(::chmod(QFile::encodeName(cartella).constData(), 0555), 0);
+                    QFile prova(cartella + "/prova");
+                    if (prova.open(QIODevice::WriteOnly)) {
+                        prova.remove();
+                        saltato = permessi->Motivo().isEmpty() ? QStringLiteral("the thread passes over permissions")
+                                                               : permessi->Motivo();
+                    }
+                }
+                CambiaETermina(programma, 166);
+            }));
+            permessi.reset();
+            for (const QString& cartella : bloccate) ::chmod(QFile::encodeName(cartella).constData(), 0755);
+            if (!saltato.isEmpty()) GTEST_SKIP() << "a read-only folder stays writable here: " << saltato.toStdString();
+        }
+        EXPECT_TRUE(Contenuto(copia).contains(RigaDimensione(166))) << copia.toStdString();
+        Messaggi messaggi;
+        Programma programma;
+        ASSERT_TRUE(Sessione(programma, [&] { programma.Principale().close(); }));
+        const QStringList salvate = messaggi.Testi.filter(".nuovo");
+        ASSERT_EQ(salvate.size(), 1) << messaggi.Testi.join("|").toStdString();
+        EXPECT_TRUE(salvate[0].contains(SenzaSpazi(copia))) << salvate[0].toStdString();
+    }
+}
+
+// The project file is a link to a pipe in another folder: the start says it cannot be read, and
+// a Yes to the close's question to replace it saves the project in the link's place, never
+// through the link: the pipe stays a pipe.
+TEST(SalvataggioSessione, AYesToReplaceAProjectLinkedToAPipeLeavesThePipeAlone) {
+    CasaProgramma casa;
+    const QString tubo = casa.Sotto("altrove/tubo");
+    {
+        Programma p;
+        ASSERT_TRUE(QDir().mkpath(casa.Sotto("altrove")));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+        QFile::remove(PercorsoFileProgetto());
+        ASSERT_TRUE(QFile::link(tubo, PercorsoFileProgetto()));
+    }
+    Messaggi messaggi;
+    bool chiesto = false;
+    messaggi.Risposta = [&](TORVDLGMessaggi& box) {
+        if (!DomandaSostituire(box)) return false;
+        chiesto = true;
+        MouseSintetico si(box.BTN_1());
+        si.Entra(50, 14);
+        si.Click(50, 14);
+        return true;
+    };
+    Programma programma;
+    ASSERT_TRUE(Sessione(programma, [&] {
+        programma.Principale().Impostazioni().FontSize = 177;
+        programma.Principale().AggiornaViste();
+        programma.Principale().close();
+    }));
+    EXPECT_TRUE(chiesto) << messaggi.Testi.join("|").toStdString();
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(tubo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_FALSE(QFileInfo(PercorsoFileProgetto()).isSymLink());
+    EXPECT_TRUE(Contenuto(PercorsoFileProgetto()).contains(RigaDimensione(177)));
 }
 
 // A project cut short that also names a background picture no longer there: the preview drawn

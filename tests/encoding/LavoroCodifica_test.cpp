@@ -415,6 +415,32 @@ TEST_F(LavoroFinto, DestroyingTheJobDuringARunEndsTheEncoder) {
     }
 }
 
+// An encoder that ignores SIGINT but ends cleanly at SIGTERM is given that chance, by the stop
+// of "Interrompi" and by the program's end alike, before anything kills it.
+TEST_F(LavoroFinto, TheStopSendsSigtermBeforeItKills) {
+    for (const bool allaFine : {false, true}) {
+        SCOPED_TRACE(allaFine ? "the program's end" : "Interrompi");
+        if (!lavoro_) {
+            lavoro_ = std::make_unique<LavoroCodifica>();
+            Imposta(cartella_);
+        }
+        Modo("termina");
+        lavoro_->ImpostaAttesaArresto(300);
+        Registro reg(*lavoro_);
+        lavoro_->EseguiCodifica();
+        ASSERT_TRUE(AttendiFinche([&] { return lavoro_->Figure().NumeroFrame() >= 2; }));
+        const QString log = lavoro_->Risultato().PercorsoLog;
+        if (allaFine) {
+            lavoro_.reset();
+        } else {
+            lavoro_->Interrompi();
+            ASSERT_TRUE(AttendiFinche([&] { return reg.Fini > 0; }));
+            EXPECT_TRUE(lavoro_->Risultato().Interrotta);
+        }
+        EXPECT_TRUE(LeggiTutteLeRighe(log).contains("chiuso al SIGTERM"));
+    }
+}
+
 // Far more output than any run writes: the log keeps its head and its tail, with one line
 // between them that says how much was left out, and the end of the run stays in it.
 TEST_F(LavoroFinto, AFloodOfGarbageKeepsTheLogToItsBound) {

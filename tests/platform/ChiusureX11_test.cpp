@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -120,4 +121,60 @@ TEST(ChiusureX11, ALeftClickReleasedReachesTheClickHandler) {
     visti.clear();
     EXPECT_FALSE(filtro.nativeEventFilter(xcb, &pressione, nullptr));
     EXPECT_TRUE(visti.empty());
+}
+
+// Where the server has XInput 2, Qt asks for its events and the release comes as one of them
+// (a generic event of XInput's opcode, as xcb lays it out: the wire's first 32 bytes, xcb's full
+// sequence number, then the 16.16 fixed-point coordinates); only XInput's left-button release
+// reaches the click handler, with its point in whole pixels.
+TEST(ChiusureX11, AnXInputReleaseReachesTheClickHandler) {
+    constexpr quint8 OpcodeXI = 131;
+    ChiusureX11 filtro(Protocolli, Chiudi, [](WId) { return false; }, OpcodeXI);
+    std::vector<std::pair<WId, QPoint>> visti;
+    filtro.ImpostaClic([&](WId w, QPoint p) {
+        visti.push_back({w, p});
+        return true;
+    });
+    const auto evento = [](quint8 opcode, uint16_t tipo, uint32_t tasto, uint32_t finestra, double x, double y) {
+        std::vector<unsigned char> e(96, 0);
+        const auto scrivi = [&](size_t dove, auto valore) { std::memcpy(e.data() + dove, &valore, sizeof valore); };
+        scrivi(0, uint8_t(XCB_GE_GENERIC));
+        scrivi(1, opcode);
+        scrivi(4, uint32_t(16));  // length, in 4-byte units past the first 32 bytes
+        scrivi(8, tipo);
+        scrivi(10, uint16_t(2));  // the master pointer
+        scrivi(16, tasto);
+        scrivi(20, uint32_t(1));  // root
+        scrivi(24, finestra);
+        scrivi(32, uint32_t(0xDEADBEEF));  // xcb's full sequence number
+        scrivi(36, int32_t(x * 65536));
+        scrivi(40, int32_t(y * 65536));
+        scrivi(44, int32_t(x * 65536));
+        scrivi(48, int32_t(y * 65536));
+        return e;
+    };
+    const QByteArray xcb("xcb_generic_event_t");
+    using Visti = std::vector<std::pair<WId, QPoint>>;
+    const struct {
+        const char* nome;
+        std::vector<unsigned char> evento;
+        Visti attesi;
+    } casi[] = {
+        {"the left button's release", evento(OpcodeXI, 5, 1, 93, 1230.75, 14.5), Visti{{WId(93), QPoint(1230, 14)}}},
+        {"a press", evento(OpcodeXI, 4, 1, 94, 10, 10), {}},
+        {"the right button", evento(OpcodeXI, 5, 3, 95, 10, 10), {}},
+        {"another extension", evento(OpcodeXI + 1, 5, 1, 96, 10, 10), {}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        visti.clear();
+        auto e = c.evento;
+        EXPECT_EQ(filtro.nativeEventFilter(xcb, e.data(), nullptr), !c.attesi.empty());
+        EXPECT_EQ(visti, c.attesi);
+    }
+    // Without XInput on the server nothing is taken for it.
+    ChiusureX11 senza(Protocolli, Chiudi, [](WId) { return false; });
+    senza.ImpostaClic([&](WId, QPoint) { return true; });
+    auto e = evento(0, 5, 1, 97, 10, 10);
+    EXPECT_FALSE(senza.nativeEventFilter(xcb, e.data(), nullptr));
 }

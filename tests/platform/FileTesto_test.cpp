@@ -1,10 +1,17 @@
 #include "platform/FileTesto.h"
 
 #include "common/CasaTemporanea.h"
+#include "common/LimiteFile.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -101,6 +108,75 @@ TEST(FileTesto, FailedSaveReportsAndKeepsNothingHalfWritten) {
     bool ok = true;
     EXPECT_TRUE(LeggiTutteLeRighe(casa.Sotto("none.txt"), &ok).isEmpty());
     EXPECT_FALSE(ok);
+}
+
+// A write that fails half-way (a full disk) leaves nothing under the name: half a file there
+// would pass for a whole one, and the next writer would have to pick another name.
+TEST(FileTesto, ANewFileWhoseWriteFailsIsNotLeftBehind) {
+    CasaTemporanea casa;
+    ScrittoreTesto s;
+    for (int i = 0; i < 200; ++i) s.Riga(QString(60, QLatin1Char('x')));
+    const QString nuovo = casa.Sotto("nuovo.txt");
+    const QString sostituito = casa.Sotto("sostituito.txt");
+    ASSERT_TRUE(QFile(sostituito).open(QIODevice::WriteOnly));
+    {
+        LimiteFile pieno(4096);
+        ASSERT_TRUE(pieno.Attivo());
+        bool occupato = true;
+        QString errore;
+        EXPECT_FALSE(s.SalvaNuovo(nuovo, &occupato, &errore));
+        EXPECT_FALSE(occupato);
+        EXPECT_EQ(errore, qt_error_string(EFBIG));
+        EXPECT_FALSE(s.Salva(sostituito, &errore));
+    }
+    EXPECT_FALSE(QFileInfo::exists(nuovo));
+    EXPECT_EQ(QFileInfo(sostituito).size(), 0);
+    EXPECT_EQ(QDir(casa.Percorso()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{"sostituito.txt"});
+}
+
+// A link in the file's place is written through only to a regular file; a link to a pipe, a
+// folder or nothing is replaced itself, and what it pointed at, in another folder, stays as it was.
+TEST(FileTesto, AFileIsWrittenThroughALinkOnlyToARegularFile) {
+    const struct {
+        const char* nome;
+        std::function<void(const QString& bersaglio)> crea;
+        bool attraverso;  // the target gets the text, the link stays
+    } casi[] = {
+        {"a regular file", [](const QString& b) { ASSERT_TRUE(QFile(b).open(QIODevice::WriteOnly)); }, true},
+        {"a pipe", [](const QString& b) { ASSERT_EQ(::mkfifo(QFile::encodeName(b).constData(), 0600), 0); }, false},
+        {"a folder", [](const QString& b) { ASSERT_TRUE(QDir().mkpath(b)); }, false},
+        {"nothing", [](const QString&) {}, false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CasaTemporanea casa;
+        ASSERT_TRUE(QDir().mkpath(casa.Sotto("altrove")));
+        ASSERT_TRUE(QDir().mkpath(casa.Sotto("qui")));
+        const QString bersaglio = casa.Sotto("altrove/bersaglio");
+        const QString link = casa.Sotto("qui/file.txt");
+        c.crea(bersaglio);
+        ASSERT_TRUE(QFile::link(bersaglio, link));
+        struct stat prima {};
+        const bool cera = ::lstat(QFile::encodeName(bersaglio).constData(), &prima) == 0;
+
+        ScrittoreTesto s;
+        s.Riga("nuovo");
+        QString errore;
+        ASSERT_TRUE(s.Salva(link, &errore)) << errore.toStdString();
+        EXPECT_EQ(QFileInfo(link).isSymLink(), c.attraverso);
+        EXPECT_EQ(Leggi(link), "nuovo\r\n");
+        if (c.attraverso) continue;
+        struct stat dopo {};
+        EXPECT_EQ(::lstat(QFile::encodeName(bersaglio).constData(), &dopo) == 0, cera);
+        if (cera) {
+            EXPECT_EQ(dopo.st_mode, prima.st_mode);
+            EXPECT_EQ(dopo.st_ino, prima.st_ino);
+        }
+        // Nothing else was left beside the file.
+        EXPECT_EQ(QDir(casa.Sotto("qui")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList{"file.txt"});
+    }
 }
 
 }  // namespace

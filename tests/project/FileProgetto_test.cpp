@@ -1,7 +1,9 @@
 #include "project/FileProgetto.h"
 
 #include "common/CasaTemporanea.h"
+#include "common/LimiteFile.h"
 #include "common/PermessiOrdinari.h"
+#include "common/VariabiliAmbiente.h"
 #include "platform/CartelleUtente.h"
 #include "platform/FileTesto.h"
 #include "project/ImpostazioniGlobali.h"
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +48,15 @@ QStringList Righe(const QByteArray& contenuto) {
     QStringList righe = QString::fromUtf8(contenuto).split("\r\n");
     if (!righe.isEmpty() && righe.last().isEmpty()) righe.removeLast();
     return righe;
+}
+
+bool ContieneDimensione(const QString& percorso, int dimensione) {
+    return LeggiFile(percorso).contains("Font Size       : " + QByteArray::number(dimensione) + "\r\n");
+}
+
+// The rescue copies in a folder, whatever they are.
+QStringList CopieIn(const QString& cartella) {
+    return QDir(cartella).entryList({"ProgettoQuenvox.txt.nuovo*"}, QDir::AllEntries | QDir::System | QDir::Hidden);
 }
 
 QByteArray Unisci(const QStringList& righe) { return (righe.join("\r\n") + "\r\n").toUtf8(); }
@@ -152,6 +164,11 @@ protected:
         percorsoPrima = PercorsoOutput;
         PercorsoOutput = "/casa/utente/Documenti/Drovaskent/Quenvox";
         ImpostazioniGlobali.LinguaCorrente = 1;
+        // The home folder and the system's temporary folder, where the last rescues go, are the test's own.
+        QDir().mkpath(Casa());
+        QDir().mkpath(Temporanea());
+        ambiente.Imposta("HOME", QFile::encodeName(Casa()));
+        ambiente.Imposta("TMPDIR", QFile::encodeName(Temporanea()));
     }
     void TearDown() override {
         InstallaApplicaLingua({});
@@ -161,8 +178,13 @@ protected:
         PercorsoOutput = percorsoPrima;
     }
     QString File() const { return casa.Sotto("ProgettoQuenvox.txt"); }
+    QString Casa() const { return casa.Sotto("casa"); }
+    QString Temporanea() const { return casa.Sotto("tmp"); }
+    // The user's own folder in the temporary folder.
+    QString Privata() const { return Temporanea() + "/quenvox-" + QString::number(::geteuid()); }
 
     CasaTemporanea casa;
+    VariabiliAmbiente ambiente;
     QString percorsoPrima;
     std::vector<int> lingueApplicate;
     int rese = 0;
@@ -911,6 +933,226 @@ TEST_F(FileProgetto, TheListOfRescuesIsNotTrusted) {
         QDir(lista).removeRecursively();
         QFile::remove(lista);
     }
+}
+
+// The project's folder and the work folder cannot be written (a file in each one's place, so
+// also for root): with the home folder blocked too, the session goes to a folder of the user's
+// alone in the temporary folder, made for it; with the home folder free, to the home folder.
+// The list, which the work folder cannot hold, is kept in the private folder, and a start names
+// both copies until it has told them.
+TEST_F(FileProgetto, ASessionIsKeptWhenNoFolderOfTheUsersOwnCanBeWritten) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    ScriviFile(casa.Sotto("progetto"), "un file");
+    ScriviFile(riserva, "un file");
+    ImpostazioniProgetto imp;
+    imp.FontSize = 131;
+    qputenv("HOME", QFile::encodeName(casa.Sotto("progetto")));
+    const EsitoSalvataggioSessione inTemporanea = SalvaProgettoFineSessione(imp, false, QString(), progetto, riserva);
+    qputenv("HOME", QFile::encodeName(Casa()));
+    EXPECT_EQ(inTemporanea.Percorso, Privata() + "/ProgettoQuenvox.txt.nuovo");
+    EXPECT_TRUE(inTemporanea.DaParte);
+    EXPECT_TRUE(ContieneDimensione(inTemporanea.Percorso, 131));
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(Privata()).constData(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    EXPECT_TRUE(QFileInfo(Privata() + "/SessioniSalvate.txt").isFile());
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), QStringList{inTemporanea.Percorso});
+
+    imp.FontSize = 132;
+    const EsitoSalvataggioSessione inCasa = SalvaProgettoFineSessione(imp, false, QString(), progetto, riserva);
+    EXPECT_EQ(inCasa.Percorso, Casa() + "/ProgettoQuenvox.txt.nuovo");
+    EXPECT_TRUE(inCasa.DaParte);
+    EXPECT_TRUE(ContieneDimensione(inCasa.Percorso, 132));
+
+    const QStringList entrambe = {inTemporanea.Percorso, inCasa.Percorso};
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), entrambe);
+    SessioniSegnalate(entrambe, riserva, progetto);
+    EXPECT_TRUE(SessioniSalvateDaParte(riserva, progetto).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(inCasa.Percorso));
+    EXPECT_TRUE(QFileInfo::exists(inTemporanea.Percorso));
+}
+
+// Under the private folder's name a folder others may enter, a link or a file is never used: the
+// session then fails with the reason rather than go where another user could read or swap it.
+TEST_F(FileProgetto, APrivateFolderThatIsNotTheUsersAloneIsNeverUsed) {
+    const struct {
+        const char* nome;
+        std::function<void()> crea;
+    } casi[] = {
+        {"a folder others may enter", [&] {
+             ASSERT_TRUE(QDir().mkpath(Privata()));
+             ASSERT_EQ(::chmod(QFile::encodeName(Privata()).constData(), 0755), 0);
+         }},
+        {"a link to a folder of the user's", [&] {
+             ASSERT_EQ(::mkdir(QFile::encodeName(casa.Sotto("altra")).constData(), 0700), 0);
+             ASSERT_TRUE(QFile::link(casa.Sotto("altra"), Privata()));
+         }},
+        {"a file", [&] { ScriviFile(Privata(), "x"); }},
+    };
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    ScriviFile(casa.Sotto("progetto"), "un file");
+    ScriviFile(riserva, "un file");
+    qputenv("HOME", QFile::encodeName(riserva));
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        c.crea();
+        ImpostazioniProgetto imp;
+        const EsitoSalvataggioSessione e = SalvaProgettoFineSessione(imp, false, QString(), progetto, riserva);
+        EXPECT_TRUE(e.Percorso.isEmpty()) << e.Percorso.toStdString();
+        ASSERT_FALSE(e.Errori.isEmpty());
+        EXPECT_TRUE(e.Errori.last().startsWith(Privata() + ": ")) << e.Errori.join("\n").toStdString();
+        EXPECT_TRUE(CopieIn(Privata()).isEmpty());
+        EXPECT_TRUE(CopieIn(casa.Sotto("altra")).isEmpty());
+        EXPECT_TRUE(SessioniSalvateDaParte(riserva, progetto).isEmpty());
+        QFile::remove(Privata());
+        QDir(Privata()).removeRecursively();
+    }
+}
+
+// A disk that fills while a rescue is written leaves no half copy in any folder to pass for a
+// session: nothing is named, and once there is room the next rescue takes the first name.
+TEST_F(FileProgetto, ARescueWhoseWriteFailsLeavesNoHalfCopyAnywhere) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    QDir().mkpath(casa.Sotto("progetto"));
+    QDir().mkpath(riserva);
+    ImpostazioniProgetto imp;
+    EsitoSalvataggioSessione pieno;
+    {
+        LimiteFile limite(4096);
+        ASSERT_TRUE(limite.Attivo());
+        pieno = SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+    }
+    EXPECT_TRUE(pieno.Percorso.isEmpty());
+    ASSERT_EQ(pieno.Errori.size(), 4) << pieno.Errori.join("\n").toStdString();
+    for (const QString& errore : pieno.Errori) EXPECT_TRUE(errore.endsWith(qt_error_string(EFBIG))) << errore.toStdString();
+    for (const QString& cartella : {casa.Sotto("progetto"), riserva, Casa(), Privata()})
+        EXPECT_TRUE(CopieIn(cartella).isEmpty()) << cartella.toStdString();
+    EXPECT_TRUE(SessioniSalvateDaParte(riserva, progetto).isEmpty());
+    EXPECT_EQ(SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva).Percorso, progetto + ".nuovo");
+}
+
+// The list names only copies of ours: a file of a copy's name in another folder, and a folder, a
+// pipe or a link under a copy's name in the program's own folders are not named; a copy listed
+// twice, or spelled two ways, is named once.
+TEST_F(FileProgetto, TheListNamesOnlyTheProgramsOwnCopiesEachOnce) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    const QString riserva = casa.Sotto("lavoro");
+    QDir().mkpath(casa.Sotto("progetto"));
+    QDir().mkpath(casa.Sotto("altrove"));
+    QDir().mkpath(riserva);
+    ScriviFile(progetto + ".nuovo", "nostra");
+    ScriviFile(casa.Sotto("altrove/ProgettoQuenvox.txt.nuovo"), "non nostra");
+    ASSERT_TRUE(QDir().mkpath(progetto + ".nuovo2"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(progetto + ".nuovo3").constData(), 0600), 0);
+    ScriviFile(casa.Sotto("altrove/vero.txt"), "altrove");
+    ASSERT_TRUE(QFile::link(casa.Sotto("altrove/vero.txt"), progetto + ".nuovo4"));
+    const QStringList righe = {
+        progetto + ".nuovo",
+        casa.Sotto("altrove/ProgettoQuenvox.txt.nuovo"),
+        progetto + ".nuovo2",
+        progetto + ".nuovo3",
+        progetto + ".nuovo4",
+        progetto + ".nuovo",
+        casa.Percorso() + "//progetto/./ProgettoQuenvox.txt.nuovo",
+    };
+    ScriviFile(riserva + "/SessioniSalvate.txt", Unisci(righe));
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), QStringList{progetto + ".nuovo"});
+
+    // The same copy noted in the temporary folder's list as well is still named once.
+    ASSERT_EQ(::mkdir(QFile::encodeName(Privata()).constData(), 0700), 0);
+    ScriviFile(Privata() + "/SessioniSalvate.txt", Unisci({progetto + ".nuovo"}));
+    EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), QStringList{progetto + ".nuovo"});
+
+    // A list written anew holds each copy once, so repeats never pile up in it.
+    ImpostazioniProgetto imp;
+    const EsitoSalvataggioSessione e = SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+    ASSERT_EQ(e.Percorso, progetto + ".nuovo5");
+    const QStringList scritte = Righe(LeggiFile(riserva + "/SessioniSalvate.txt"));
+    EXPECT_EQ(scritte.count(progetto + ".nuovo"), 1) << scritte.join("\n").toStdString();
+    EXPECT_EQ(scritte.count(e.Percorso), 1);
+}
+
+// A list that cannot be used hides no copy on disk, not even past one the user deleted: a start
+// names every copy still there, and the next rescue writes the list anew with all of them.
+TEST_F(FileProgetto, AListThatCannotBeUsedHidesNoCopyOnDisk) {
+    const struct {
+        const char* nome;
+        std::function<void(const QString& lista)> guasta;
+    } casi[] = {
+        {"far too large", [](const QString& lista) {
+             QFile file(lista);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(100 * 1024 * 1024));  // sparse: no disk used
+         }},
+        {"a pipe", [](const QString& lista) {
+             QFile::remove(lista);
+             ASSERT_EQ(::mkfifo(QFile::encodeName(lista).constData(), 0600), 0);
+         }},
+        {"a folder", [](const QString& lista) {
+             QFile::remove(lista);
+             ASSERT_TRUE(QDir().mkpath(lista));
+         }},
+    };
+    int n = 0;
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString cartella = casa.Sotto(QString("caso%1").arg(++n));
+        const QString progetto = cartella + "/progetto/ProgettoQuenvox.txt";
+        const QString riserva = cartella + "/lavoro";
+        QDir().mkpath(cartella + "/progetto");
+        QDir().mkpath(riserva);
+        ImpostazioniProgetto imp;
+        for (int i = 1; i <= 3; ++i) SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+        const QStringList tre = {progetto + ".nuovo", progetto + ".nuovo2", progetto + ".nuovo3"};
+        ASSERT_EQ(SessioniSalvateDaParte(riserva, progetto), tre);
+        QFile::remove(progetto + ".nuovo");
+        c.guasta(riserva + "/SessioniSalvate.txt");
+        EXPECT_EQ(SessioniSalvateDaParte(riserva, progetto), tre.mid(1));
+
+        const EsitoSalvataggioSessione nuova = SalvaProgettoFineSessione(imp, true, QString(), progetto, riserva);
+        ASSERT_EQ(nuova.Percorso, progetto + ".nuovo");
+        QStringList nominate = SessioniSalvateDaParte(riserva, progetto);
+        nominate.sort();
+        EXPECT_EQ(nominate, tre);
+        QDir(Privata()).removeRecursively();
+    }
+}
+
+// Folders spelled with a trailing or a double slash (an XDG_DATA_HOME that ends in "/") name
+// the same copies, also in a list an older start wrote that way: paths are compared clean on
+// both sides.
+TEST_F(FileProgetto, RescuesAreNamedHoweverTheirFoldersAreSpelled) {
+    const QString progetto = casa.Sotto("progetto/ProgettoQuenvox.txt");
+    QDir().mkpath(casa.Sotto("progetto"));
+    QDir().mkpath(casa.Sotto("lavoro"));
+    const QString progetti[] = {progetto, casa.Percorso() + "//progetto///ProgettoQuenvox.txt"};
+    const QString riserve[] = {casa.Sotto("lavoro"), casa.Sotto("lavoro/"), casa.Sotto("lavoro//"),
+                               casa.Percorso() + "//lavoro", casa.Sotto("./lavoro/.")};
+    ImpostazioniProgetto imp;
+    for (const QString& salvataggio : riserve) {
+        SCOPED_TRACE(salvataggio.toStdString());
+        const EsitoSalvataggioSessione e =
+            SalvaProgettoFineSessione(imp, true, QString(), progetti[1], salvataggio);
+        ASSERT_EQ(e.Percorso, progetto + ".nuovo");
+        for (const QString& lettura : riserve)
+            for (const QString& p : progetti)
+                EXPECT_EQ(SessioniSalvateDaParte(lettura, p), QStringList{e.Percorso})
+                    << lettura.toStdString() << " " << p.toStdString();
+        SessioniSegnalate({e.Percorso}, riserve[2], progetti[1]);
+        EXPECT_TRUE(SessioniSalvateDaParte(salvataggio, progetto).isEmpty());
+        QFile::remove(e.Percorso);
+    }
+    // A work folder's copy, in a list an older start wrote with the slashes as they came.
+    ScriviFile(casa.Sotto("lavoro/ProgettoQuenvox.txt.nuovo"), "copia");
+    ScriviFile(casa.Sotto("lavoro/SessioniSalvate.txt"),
+               (casa.Percorso() + "//lavoro//ProgettoQuenvox.txt.nuovo\r\n").toUtf8());
+    EXPECT_EQ(SessioniSalvateDaParte(casa.Sotto("lavoro/"), progetto),
+              QStringList{casa.Sotto("lavoro/ProgettoQuenvox.txt.nuovo")});
 }
 
 // A file cut anywhere in the language block (at a line's end or inside a line), read over

@@ -74,6 +74,14 @@ ostinato)
     n=0
     while :; do n=$((n + 1)); stato "$n"; done
     ;;
+termina)
+    # Ignores SIGINT; at SIGTERM it says so and ends, as an encoder that closes its video cleanly.
+    trap '' INT
+    trap 'echo "chiuso al SIGTERM"; exit 0' TERM
+    printf 'partial' > "$ultimo"
+    n=0
+    while :; do n=$((n + 1)); stato "$n"; sleep 0.05; done
+    ;;
 spazzatura)
     # FINTO_BYTE bytes of binary garbage, then the error that ends it.
     stato 1
