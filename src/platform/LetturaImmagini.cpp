@@ -106,15 +106,7 @@ ImmagineLetta DaPng(DispositivoLimitato& dispositivo, Scadenza& scadenza, const 
         esito.Rifiuto = Ammessa(t.Dimensione, 32, dispositivo, scadenza, opzioni);
         return esito.Rifiuto == RifiutoImmagine::Nessuno;
     };
-    const auto avanti = [&] {
-        switch (scadenza.Controlla()) {
-        case FineLettura::Nessuna: return true;
-        case FineLettura::Tempo: esito.Rifiuto = RifiutoImmagine::TroppoLenta; break;
-        case FineLettura::Interrotta: esito.Rifiuto = RifiutoImmagine::Interrotta; break;
-        }
-        return false;
-    };
-    const LetturaPng letta = LeggiPng(dispositivo, accetta, avanti);
+    const LetturaPng letta = LeggiPng(dispositivo, accetta);
     if (dispositivo.Fermato() != DispositivoLimitato::Fermata::Nessuna) {
         ImmagineLetta fermata = Fermata(dispositivo, esito.Dichiarata);
         fermata.Formato = esito.Formato;
@@ -279,7 +271,6 @@ ImmagineLetta EsitoJpeg(const LetturaJpeg& letta) {
 
 ImmagineLetta LeggiImmagine(const FileRegolare& file, const OpzioniLettura& opzioni) {
     if (!file.Aperto()) return EsitoFile(file);
-    if (LettureImmaginiInterrotte()) return Rifiutata(RifiutoImmagine::Interrotta);
     Scadenza scadenza(opzioni.MillisecondiMassimi < 0 ? MillisecondiMinimiImmagine : opzioni.MillisecondiMassimi);
     DispositivoLimitato dispositivo(file.Descrittore(), file.Dimensione(), scadenza);
     // Until a header tells a size, the allowance for metadata is all a file may be read for.

@@ -12,7 +12,6 @@ struct StatoPng {
     QIODevice* dispositivo = nullptr;
     LetturaPng* esito = nullptr;
     const std::function<bool(const TestataPng&)>* accetta = nullptr;
-    const std::function<bool()>* avanti = nullptr;
     int ultimaPassata = 0;
     bool rifiutato = false;  // the device refused a read
     bool fermato = false;    // the caller said stop
@@ -65,10 +64,6 @@ void Testata(png_structp png, png_infop info) {
 
 void Riga(png_structp png, png_bytep nuova, png_uint_32 riga, int passata) {
     StatoPng* s = Stato(png);
-    if (!(*s->avanti)()) {
-        s->fermato = true;
-        png_error(png, "stopped");
-    }
     QImage& immagine = s->esito->Immagine;
     if (nuova && riga < png_uint_32(immagine.height())) png_progressive_combine_row(png, immagine.scanLine(int(riga)), nuova);
     // The last pass passes every row, those it does not hold too.
@@ -100,14 +95,12 @@ void Decodifica(png_structp png, png_infop info, StatoPng& s) {
 
 }  // namespace
 
-LetturaPng LeggiPng(QIODevice& dispositivo, const std::function<bool(const TestataPng&)>& accetta,
-                    const std::function<bool()>& avanti) {
+LetturaPng LeggiPng(QIODevice& dispositivo, const std::function<bool(const TestataPng&)>& accetta) {
     LetturaPng esito;
     auto stato = std::make_unique<StatoPng>();
     stato->dispositivo = &dispositivo;
     stato->esito = &esito;
     stato->accetta = &accetta;
-    stato->avanti = &avanti;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, stato.get(), Errore, Avviso);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {

@@ -1,8 +1,9 @@
 #pragma once
-// PNG through libpng, row by row, from any device: the caller sees the header before a pixel is
-// made, and is asked between rows whether to go on. Reading stops at the last row, so a tail of
-// compressed data that inflates to gigabytes is never inflated; a file that ends or breaks
-// before the last row gives the rows that came.
+// PNG through libpng, handed the file a block at a time from any device (whose reads are where
+// the time is checked): the caller sees the header before a pixel is made. Nothing past the
+// last row is inflated, and reading stops there, so a tail of compressed data that would
+// inflate to gigabytes costs nothing; a file that ends or breaks before the last row gives the
+// rows that came.
 #include <QImage>
 #include <QIODevice>
 #include <QSize>
@@ -27,6 +28,5 @@ struct LetturaPng {
     QString Errore;        // libpng's words, when it stopped
 };
 
-// accetta sees the header and may stop before any pixel; avanti is asked before every row.
-LetturaPng LeggiPng(QIODevice& dispositivo, const std::function<bool(const TestataPng&)>& accetta,
-                    const std::function<bool()>& avanti);
+// accetta sees the header and may stop before any pixel.
+LetturaPng LeggiPng(QIODevice& dispositivo, const std::function<bool(const TestataPng&)>& accetta);
