@@ -78,19 +78,7 @@ QByteArray Gonfiato2() { return bombe::PngGonfiato(64, 64, qint64(2) << 20); }
 QByteArray BmpEnorme() { return bombe::BmpDichiarato(16000, 16000); }
 
 // An icon whose one picture is the inflating PNG.
-QByteArray IcoGonfiato() {
-    const QByteArray png = Gonfiato20();
-    QByteArray ico(6 + 16, '\0');
-    qToLittleEndian<quint16>(1, ico.data() + 2);
-    qToLittleEndian<quint16>(1, ico.data() + 4);
-    ico[6] = 64;
-    ico[7] = 64;
-    qToLittleEndian<quint16>(1, ico.data() + 10);
-    qToLittleEndian<quint16>(32, ico.data() + 12);
-    qToLittleEndian<quint32>(quint32(png.size()), ico.data() + 14);
-    qToLittleEndian<quint32>(22, ico.data() + 18);
-    return ico + png;
-}
+QByteArray IcoGonfiato() { return bombe::IconaDiPng(Gonfiato20()); }
 
 // A 64x64 GIF whose image data is 20 MB of clear codes: work for the decoder, no pixel.
 QByteArray GifSgomberi() {

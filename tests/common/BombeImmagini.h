@@ -275,9 +275,10 @@ struct ErroreJpegC {
 };
 }  // namespace dettaglio
 
-// A baseline JPEG of a phone's size written row by row, never whole in memory: a gradient, so
-// its blocks are not all alike. The orientation tag, when not 1, goes in an EXIF block.
-inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita = 85, int orientamento = 1) {
+// A baseline JPEG written row by row, never whole in memory: componenti channels in spazio (RGB
+// or CMYK), each row from riga. The orientation tag, when not 1, goes in an EXIF block.
+inline bool ScriviJpegDaRighe(const QString& percorso, int w, int h, int componenti, J_COLOR_SPACE spazio, int qualita,
+                              const std::function<void(int y, uchar* riga)>& riga, int orientamento = 1) {
     std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
     if (!f) return false;
     jpeg_compress_struct cinfo{};
@@ -286,7 +287,7 @@ inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita 
     errore.base.error_exit = [](j_common_ptr i) {
         std::longjmp(reinterpret_cast<dettaglio::ErroreJpegC*>(i->err)->salto, 1);
     };
-    std::vector<uchar> riga(size_t(w) * 3);
+    std::vector<uchar> dati(size_t(w) * size_t(componenti));
     if (setjmp(errore.salto)) {
         jpeg_destroy_compress(&cinfo);
         std::fclose(f);
@@ -296,8 +297,8 @@ inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita 
     jpeg_stdio_dest(&cinfo, f);
     cinfo.image_width = JDIMENSION(w);
     cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
+    cinfo.input_components = componenti;
+    cinfo.in_color_space = spazio;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, qualita, TRUE);
     cinfo.dct_method = JDCT_IFAST;
@@ -310,18 +311,38 @@ inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita 
                           unsigned(corpo.size()));
     }
     while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = int(cinfo.next_scanline);
-        for (int x = 0; x < w; ++x) {
-            riga[size_t(x) * 3] = uchar(x * 255 / w);
-            riga[size_t(x) * 3 + 1] = uchar(y * 255 / h);
-            riga[size_t(x) * 3 + 2] = uchar((x ^ y) & 0xFF);
-        }
-        JSAMPROW r = riga.data();
+        riga(int(cinfo.next_scanline), dati.data());
+        JSAMPROW r = dati.data();
         jpeg_write_scanlines(&cinfo, &r, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     return std::fclose(f) == 0;
+}
+
+// A phone's photo: a gradient, so its blocks are not all alike.
+inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita = 85, int orientamento = 1) {
+    return ScriviJpegDaRighe(percorso, w, h, 3, JCS_RGB, qualita, [w, h](int y, uchar* riga) {
+        for (int x = 0; x < w; ++x) {
+            riga[size_t(x) * 3] = uchar(x * 255 / w);
+            riga[size_t(x) * 3 + 1] = uchar(y * 255 / h);
+            riga[size_t(x) * 3 + 2] = uchar((x ^ y) & 0xFF);
+        }
+    }, orientamento);
+}
+
+// An icon whose one picture is the given PNG: Qt reads such a picture from memory.
+inline QByteArray IconaDiPng(const QByteArray& png) {
+    QByteArray ico(6 + 16, '\0');
+    qToLittleEndian<quint16>(1, ico.data() + 2);
+    qToLittleEndian<quint16>(1, ico.data() + 4);
+    ico[6] = 64;
+    ico[7] = 64;
+    qToLittleEndian<quint16>(1, ico.data() + 10);
+    qToLittleEndian<quint16>(32, ico.data() + 12);
+    qToLittleEndian<quint32>(quint32(png.size()), ico.data() + 14);
+    qToLittleEndian<quint32>(22, ico.data() + 18);
+    return ico + png;
 }
 
 }  // namespace bombe

@@ -186,42 +186,11 @@ TEST(LetturaImmagini, APictureInMemoryIsCheckedLikeAFile) {
 }
 
 // libjpeg's CMYK, stored inverted as Adobe writes it.
-struct ErroreC {
-    jpeg_error_mgr base;
-    std::jmp_buf salto;
-};
-
 bool ScriviCmyk(const QString& percorso, int w, int h, const uchar cmyk[4]) {
-    std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
-    if (!f) return false;
-    jpeg_compress_struct cinfo{};
-    ErroreC errore{};
-    cinfo.err = jpeg_std_error(&errore.base);
-    errore.base.error_exit = [](j_common_ptr i) { std::longjmp(reinterpret_cast<ErroreC*>(i->err)->salto, 1); };
-    if (setjmp(errore.salto)) {
-        jpeg_destroy_compress(&cinfo);
-        std::fclose(f);
-        return false;
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, f);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uchar> riga(size_t(w) * 4);
-    for (int x = 0; x < w; ++x)
-        for (int k = 0; k < 4; ++k) riga[size_t(x) * 4 + size_t(k)] = cmyk[k];
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = riga.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    return std::fclose(f) == 0;
+    return bombe::ScriviJpegDaRighe(percorso, w, h, 4, JCS_CMYK, 100, [w, cmyk](int, uchar* riga) {
+        for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 4; ++k) riga[size_t(x) * 4 + size_t(k)] = cmyk[k];
+    });
 }
 
 TEST(LetturaImmagini, ACmykJpegComesAsRgb) {
@@ -469,24 +438,11 @@ qint64 MillisecondiProcessore(const std::function<void()>& lavoro) {
 
 // A 64 x 64 PNG whose compressed data goes on for 20 MB, about 20 GB inflated: its rows are all
 // there is to draw, and nothing after them is inflated.
-// An icon whose picture is that PNG: Qt would inflate it in memory, out of reach of any check.
-QByteArray IconaDi(const QByteArray& png) {
-    QByteArray ico(6 + 16, '\0');
-    qToLittleEndian<quint16>(1, ico.data() + 2);
-    qToLittleEndian<quint16>(1, ico.data() + 4);
-    ico[6] = 64;
-    ico[7] = 64;
-    qToLittleEndian<quint16>(1, ico.data() + 10);
-    qToLittleEndian<quint16>(32, ico.data() + 12);
-    qToLittleEndian<quint32>(quint32(png.size()), ico.data() + 14);
-    qToLittleEndian<quint32>(22, ico.data() + 18);
-    return ico + png;
-}
-
+// The same PNG inside an icon: Qt would inflate it in memory, out of reach of any check.
 TEST(LetturaImmagini, APngThatInflatesPastItsRowsIsReadWithoutItsExcess) {
     CasaTemporanea casa;
     const QByteArray gonfiato = bombe::PngGonfiato(64, 64, 20 << 20);
-    for (const auto& [nome, dati] : {std::pair("gonfiato.png", gonfiato), std::pair("gonfiato.ico", IconaDi(gonfiato))})
+    for (const auto& [nome, dati] : {std::pair("gonfiato.png", gonfiato), std::pair("gonfiato.ico", bombe::IconaDiPng(gonfiato))})
     for (const QSize copertura : {QSize(), QSize(160, 90)}) {
         SCOPED_TRACE(nome);
         const QString percorso = casa.Sotto(nome);
