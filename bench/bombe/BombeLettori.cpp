@@ -1,5 +1,6 @@
-// What hostile picture files cost each reader of the program: the time and the peak memory of
-// one read, each case in a child process of its own so that no case inherits another's peak.
+// What hostile picture files, and sound photos of every size a phone or camera makes, cost each
+// reader of the program: the wall and processor time and the peak memory of one read, each case
+// in a child process of its own so that no case inherits another's peak.
 //   quenvox_bombe                  the table
 //   quenvox_bombe <bomb> <reader>  one case, one line of figures (what the table runs)
 // The files are made on the spot, as the tests make them.
@@ -12,6 +13,7 @@
 #include "dialogs/ListaPannello.h"
 #include "platform/LetturaImmagini.h"
 #include "project/ImpostazioniGlobali.h"
+#include "platform/Grafica.h"
 #include "render/CacheImmagini.h"
 
 #include "comune/MisureProcesso.h"
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtEndian>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,9 +67,50 @@ QByteArray BmpTagliato() {
     img.save(&buffer, "BMP");
     return bmp.left(bmp.size() / 2);
 }
-QByteArray Foto48() { return bombe::JpegSfumato(8000, 6000, 92); }
 QByteArray Png6000() { return bombe::Png(6000, 6000); }
 QByteArray PngEnorme() { return bombe::PngDichiarato(65500, 65500); }
+QByteArray PngTagliato() {
+    const QByteArray png = bombe::Png(1920, 1080);
+    return png.left(png.size() / 2);
+}
+QByteArray Gonfiato20() { return bombe::PngGonfiato(64, 64, qint64(20) << 20); }
+QByteArray Gonfiato2() { return bombe::PngGonfiato(64, 64, qint64(2) << 20); }
+QByteArray BmpEnorme() { return bombe::BmpDichiarato(16000, 16000); }
+
+// An icon whose one picture is the inflating PNG.
+QByteArray IcoGonfiato() { return bombe::IconaDiPng(Gonfiato20()); }
+
+// A 64x64 GIF whose image data is 20 MB of clear codes: work for the decoder, no pixel.
+QByteArray GifSgomberi() {
+    QByteArray gif("GIF89a", 6);
+    const char schermo[] = {64, 0, 64, 0, char(0x80), 0, 0, 0, 0, 0, char(0xFF), char(0xFF), char(0xFF)};
+    gif.append(schermo, sizeof schermo);
+    const char immagine[] = {0x2C, 0, 0, 0, 0, 64, 0, 64, 0, 0, 2};
+    gif.append(immagine, sizeof immagine);
+    // The 3-bit clear code 4 over and over, least significant bit first.
+    QByteArray blocco(1, char(0xFF));
+    for (int i = 0; i < 85; ++i) blocco.append("\x24\x49\x92", 3);
+    for (qint64 n = 0; n < (qint64(20) << 20); n += blocco.size()) gif.append(blocco);
+    gif.append('\0').append(';');
+    return gif;
+}
+
+template <int W, int H>
+bool Foto(const QString& percorso) {
+    return bombe::ScriviJpegARighe(percorso, W, H);
+}
+
+template <bool Bit16>
+bool Png8000(const QString& percorso) {
+    return bombe::ScriviPngARighe(percorso, 8000, 8000, Bit16, Bit16, [](int y, uchar* rgba) {
+        for (int x = 0; x < 8000; ++x) {
+            rgba[x * 4] = uchar(x / 32);
+            rgba[x * 4 + 1] = uchar(y / 32);
+            rgba[x * 4 + 2] = uchar(x ^ y);
+            rgba[x * 4 + 3] = 255;
+        }
+    });
+}
 
 const Bomba Bombe[] = {
     {"JPEG declaring 65500x65500", "enorme.jpg", ScriviDati<Enorme>},
@@ -84,15 +128,28 @@ const Bomba Bombe[] = {
     {"64x64 JPEG, 100 MB of comments", "commenti.jpg", ScriviDati<Commenti>},
     {"1920x1080 JPEG cut in half", "tagliata.jpg", ScriviDati<Tagliata>},
     {"1920x1080 BMP cut in half", "tagliata.bmp", ScriviDati<BmpTagliato>},
+    {"1920x1080 PNG cut in half", "tagliata.png", ScriviDati<PngTagliato>},
     {"a pipe named like a picture", "tubo.jpg",
      [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
-    // Sound pictures the readers must take.
-    {"sound 8000x6000 JPEG (48 MP)", "foto48.jpg", ScriviDati<Foto48>},
-    {"sound 6000x6000 PNG (137 MB)", "grande.png", ScriviDati<Png6000>},
     {"PNG declaring 65500x65500", "enorme.png", ScriviDati<PngEnorme>},
+    {"64x64 PNG inflating to 2 GB", "gonfiato2.png", ScriviDati<Gonfiato2>},
+    {"64x64 PNG inflating to 20 GB", "gonfiato20.png", ScriviDati<Gonfiato20>},
+    {"ICO of a PNG inflating to 20 GB", "gonfiato.ico", ScriviDati<IcoGonfiato>},
+    {"64x64 GIF, 20 MB of clear codes", "sgomberi.gif", ScriviDati<GifSgomberi>},
+    {"BMP declaring 16000x16000", "enorme.bmp", ScriviDati<BmpEnorme>},
+    // Sound pictures the readers must take.
+    {"sound 6000x4000 JPEG (24 MP)", "foto24.jpg", Foto<6000, 4000>},
+    {"sound 8000x6000 JPEG (48 MP)", "foto48.jpg", Foto<8000, 6000>},
+    {"sound 9248x6936 JPEG (64 MP)", "foto64.jpg", Foto<9248, 6936>},
+    {"sound 12000x9000 JPEG (108 MP)", "foto108.jpg", Foto<12000, 9000>},
+    {"sound 16320x12240 JPEG (200 MP)", "foto200.jpg", Foto<16320, 12240>},
+    {"sound 6000x6000 PNG (137 MB)", "grande.png", ScriviDati<Png6000>},
+    {"sound 8000x8000 PNG", "png8000.png", Png8000<false>},
+    {"sound 8000x8000 PNG, 16-bit, interlaced", "png8000_16.png", Png8000<true>},
 };
 
-const char* const Lettori[] = {"renderer", "thumbnail", "chooser preview", "encoding preview", "frame check"};
+const char* const Lettori[] = {"renderer, own size", "renderer, background", "thumbnail", "chooser preview",
+                               "encoding preview", "frame check"};
 
 // One read by one reader; prints ms, the peak growth in kB and the answer.
 int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
@@ -104,26 +161,33 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
     ImpostazioniGlobali.LinguaCorrente = 1;
     TORVDLGOpenDialog selettore;
     const long prima = PiccoKb();
+    const double cpuPrima = MsCpu();
     QElapsedTimer orologio;
     QString risposta;
     double ms = 0;
     switch (lettore) {
-    case 0: {
+    case 0:
+    case 1: {
         CacheImmagini cache;
         orologio.start();
-        const bool letta = !cache.Carica(percorso).isNull();
+        const QImage letta = lettore == 0 ? cache.Carica(percorso, Assenza::Segnalata)
+                                          : cache.CaricaScalata(percorso, QSize(1920, 1080), Assenza::Segnalata);
         ms = double(orologio.nsecsElapsed()) / 1e6;
         // A picture cut short is drawn and told.
-        risposta = cache.PrendiAvvisi().value(0, letta ? QStringLiteral("read") : QString());
+        const QSize propria = DimensionePropria(letta);
+        risposta = cache.PrendiAvvisi().value(
+            0, letta.isNull() ? QString()
+                              : QStringLiteral("read, %1x%2 pixels drawn as %3x%4")
+                                    .arg(letta.width()).arg(letta.height()).arg(propria.width()).arg(propria.height()));
         break;
     }
-    case 1: {
+    case 2: {
         orologio.start();
         CreaMiniatura(percorso, &risposta);
         ms = double(orologio.nsecsElapsed()) / 1e6;
         break;
     }
-    case 2: {
+    case 3: {
         // The click on the file in the chooser's list, timed inside the running dialog.
         QDir::setCurrent(cartella.path());
         selettore.Inizializza(1, true, QStringLiteral("QV"), QStringLiteral("Intro"),
@@ -141,7 +205,7 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
         selettore.Esegui(uscita);
         break;
     }
-    case 4: {
+    case 5: {
         const bool jpg = percorso.endsWith(QLatin1String(".jpg"));
         orologio.start();
         const std::optional<QString> difetto = DifettoFrame(percorso, jpg, 1);
@@ -158,7 +222,7 @@ int EseguiCaso(int argc, char** argv, const Bomba& bomba, int lettore) {
     }
     }
     if (risposta.isEmpty()) risposta = QStringLiteral("read");
-    std::printf("%.2f %ld %s\n", ms, PiccoKb() - prima, risposta.simplified().toUtf8().constData());
+    std::printf("%.2f %.2f %ld %s\n", ms, MsCpu() - cpuPrima, PiccoKb() - prima, risposta.simplified().toUtf8().constData());
     return 0;
 }
 
@@ -171,19 +235,21 @@ int main(int argc, char** argv) {
         if (b < 0 || b >= int(std::size(Bombe)) || l < 0 || l >= int(std::size(Lettori))) return 2;
         return EseguiCaso(argc, argv, Bombe[b], l);
     }
-    std::printf("%-36s %-17s %10s %14s  %s\n", "file", "reader", "ms", "peak +MB", "answer");
+    std::printf("%-40s %-21s %10s %10s %10s  %s\n", "file", "reader", "ms", "cpu ms", "peak +MB", "answer");
     for (int b = 0; b < int(std::size(Bombe)); ++b) {
         for (int l = 0; l < int(std::size(Lettori)); ++l) {
             int esito = 0;
             const std::string riga = RigaDelCasoAParte(std::to_string(b) + " " + std::to_string(l), esito);
-            double ms = 0;
+            double ms = 0, cpu = 0;
             long picco = 0;
             char risposta[512] = {};
-            if (std::sscanf(riga.c_str(), "%lf %ld %511[^\n]", &ms, &picco, risposta) != 3) {
-                std::printf("%-36s %-17s failed (exit status %d)\n", Bombe[b].nome, Lettori[l], esito);
+            if (std::sscanf(riga.c_str(), "%lf %lf %ld %511[^\n]", &ms, &cpu, &picco, risposta) != 4) {
+                std::printf("%-40s %-21s failed (exit status %d)\n", Bombe[b].nome, Lettori[l], esito);
                 continue;
             }
-            std::printf("%-36s %-17s %10.2f %14.1f  %s\n", Bombe[b].nome, Lettori[l], ms, picco / 1024.0, risposta);
+            std::printf("%-40s %-21s %10.2f %10.2f %10.1f  %s\n", Bombe[b].nome, Lettori[l], ms, cpu, picco / 1024.0,
+                        risposta);
+            std::fflush(stdout);
         }
     }
     return 0;

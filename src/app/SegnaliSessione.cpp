@@ -1,5 +1,7 @@
 #include "app/SegnaliSessione.h"
 
+#include "platform/LimitiImmagini.h"
+
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -16,6 +18,9 @@ int coppia[2] = {-1, -1};
 constexpr int kSegnali[] = {SIGTERM, SIGHUP, SIGINT};
 
 void AllArrivo(int) {
+    // A picture being read on the window thread stops at its next read or row, so the save
+    // comes without waiting for it.
+    InterrompiLettureImmagini();
     const char byte = 1;
     [[maybe_unused]] const ssize_t scritti = ::write(coppia[0], &byte, 1);
 }
@@ -32,6 +37,7 @@ SegnaliSessione::SegnaliSessione(std::function<void()> allaFine, QObject* parent
     connect(notifica_, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t letti = ::read(coppia[1], &byte, 1);
+        RiprendiLettureImmagini();
         if (allaFine_) allaFine_();
     });
     struct sigaction azione {};

@@ -258,7 +258,6 @@ void TORVDLGOpenDialog::MostraAnteprima(const QString& percorso) {
     // megapixels is never decoded whole for it; what the bounded reader refuses stays grey.
     OpzioniLettura opzioni;
     opzioni.Copertura = QSize(LarghezzaAnteprima, AltezzaAnteprima);
-    opzioni.Orienta = true;
     const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
     if (letta.Letta()) {
         QPainter p(&anteprima);

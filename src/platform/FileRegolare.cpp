@@ -42,11 +42,23 @@ FileRegolare FileRegolare::Apri(const QString& percorso, qint64 limiteByte) {
         return file;
     }
     const QByteArray nome = QFile::encodeName(percorso);
-    // Non-blocking, so a pipe opens at once instead of waiting for a writer.
+    // What the path is, before it is opened: opening a device (a tape, a modem, a watchdog) may
+    // do something of its own, so anything but a regular file is refused unopened.
+    struct stat prima {};
+    if (::stat(nome.constData(), &prima) != 0) {
+        const int codice = errno;
+        file.rifiuto_ = (codice == ENOENT || codice == ENOTDIR) ? RifiutoFile::Mancante : RifiutoFile::NonApribile;
+        file.errore_ = qt_error_string(codice);
+        return file;
+    }
+    if (!S_ISREG(prima.st_mode)) {
+        file.rifiuto_ = RifiutoFile::NonUnFile;
+        return file;
+    }
+    // Non-blocking, so a pipe put in its place since opens at once instead of waiting for a writer.
     const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int codice = errno;
-        // A socket, or a device with nothing behind it, cannot even be opened.
         file.rifiuto_ = (codice == ENOENT || codice == ENOTDIR) ? RifiutoFile::Mancante
                         : (codice == ENXIO || codice == ENODEV) ? RifiutoFile::NonUnFile
                                                                  : RifiutoFile::NonApribile;
@@ -60,7 +72,8 @@ FileRegolare FileRegolare::Apri(const QString& percorso, qint64 limiteByte) {
         ::close(fd);
         return file;
     }
-    if (!S_ISREG(info.st_mode)) {
+    // The file opened must be the file looked at: not something swapped in between.
+    if (!S_ISREG(info.st_mode) || info.st_dev != prima.st_dev || info.st_ino != prima.st_ino) {
         file.rifiuto_ = RifiutoFile::NonUnFile;
         ::close(fd);
         return file;

@@ -1,8 +1,8 @@
 #pragma once
 // Opens a file for reading once, and only when it is a regular file: a pipe, a device, a socket
-// or a folder is refused at once (a pipe is opened without waiting for a writer), and whatever
-// is read afterwards comes from the very file that was checked, never from a second open by
-// path that a swap in between could send elsewhere.
+// or a folder is refused at once, without being opened (opening some devices does something of
+// its own), and whatever is read afterwards comes from the very file that was checked: the
+// descriptor is the file looked at, never something swapped in between.
 #include <QByteArray>
 #include <QString>
 

@@ -616,6 +616,10 @@ void ScalaSoloSse2(bool solo) {
 #endif
 }
 
+QSize DimensionePropria(const QImage& immagine) {
+    return immagine.deviceIndependentSize().toSize();
+}
+
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione) {
     if (sorgente.isNull() || dimensione.isEmpty()) return {};
     const QImage src = Premoltiplicata(sorgente);

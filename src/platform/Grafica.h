@@ -53,6 +53,10 @@ void ImpostaBlend(QGradient& gradiente, const QColor& inizio, const QColor& fine
 
 // The whole image scaled to dimensione with a prefiltered bicubic kernel (wider when
 // shrinking, so no detail aliases). Result ARGB32 premultiplied.
+// The size a picture is laid out at: its own, even when a large photo was decoded smaller
+// and carries the ratio (its device pixel ratio) that gives it back.
+QSize DimensionePropria(const QImage& immagine);
+
 QImage ScalaAltaQualita(const QImage& sorgente, const QSize& dimensione);
 
 // The whole image scaled to dimensione for a picture shown on screen, where speed counts more

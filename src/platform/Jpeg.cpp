@@ -151,8 +151,7 @@ struct LetturaC {
     qint64 dimensione;     // the file's size at the open: nothing past it is read
     qint64 posizione;      // the file offset of the byte after the buffer
     qint64 byteAmmessi;    // no byte past this offset is read
-    qint64 inizioNs;       // on the thread's processor time
-    qint64 scadenzaNs;     // 0: no limit
+    Scadenza scadenza;     // on the thread's processor time; no destructor, safe to jump over
     int scansioniAmmesse;  // 0: no limit
     ErroreJpeg motivo;     // why our own checks stopped libjpeg
     int avviso;            // the code of libjpeg's first warning, -1 when none
@@ -161,14 +160,6 @@ struct LetturaC {
 };
 
 LetturaC* Lettura(j_common_ptr info) { return reinterpret_cast<LetturaC*>(info); }
-
-// The decoding thread's own processor time, not the wall clock's: on a loaded machine a sound
-// picture is not refused as too slow because other programs had the processor.
-qint64 OraNs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
 
 [[noreturn]] void Ferma(LetturaC* l, ErroreJpeg motivo, const char* testo) {
     l->motivo = motivo;
@@ -179,7 +170,11 @@ qint64 OraNs() {
 // Called as libjpeg reads bytes, works through rows and meets scans: past a limit the
 // decoding leaves through the error exit, as any damaged data would.
 void Controlla(LetturaC* l) {
-    if (l->scadenzaNs != 0 && OraNs() >= l->scadenzaNs) Ferma(l, ErroreJpeg::Tempo, "decoding took too long");
+    switch (l->scadenza.Controlla()) {
+    case FineLettura::Nessuna: break;
+    case FineLettura::Tempo: Ferma(l, ErroreJpeg::Tempo, "decoding took too long");
+    case FineLettura::Interrotta: Ferma(l, ErroreJpeg::Interrotta, "stopped: the session is ending");
+    }
     if (l->scansioniAmmesse > 0 && l->cinfo.input_scan_number > l->scansioniAmmesse)
         Ferma(l, ErroreJpeg::TroppeScansioni, "too many scans");
 }
@@ -256,7 +251,7 @@ bool LeggiTestata(LetturaC& l, bool orientamento) {
     jpeg_create_decompress(&l.cinfo);
     // A progressive picture keeps every coefficient of the whole picture: past this libjpeg
     // would need a backing store, which it has not, and stops with an error.
-    l.cinfo.mem->max_memory_to_use = long(LimiteMegabyteJpeg) * 1024 * 1024;
+    l.cinfo.mem->max_memory_to_use = long(LimiteMegabyteImmagine) * 1024 * 1024;
     l.sorgente.init_source = InizioSorgente;
     l.sorgente.fill_input_buffer = RiempiSorgente;
     l.sorgente.skip_input_data = SaltaSorgente;
@@ -309,15 +304,16 @@ void DaCmyk(QImage& immagine) {
     }
 }
 
-bool EntroLimite(qint64 larghezza, qint64 altezza) {
-    return larghezza * altezza * 4 <= qint64(LimiteMegabyteJpeg) * 1024 * 1024;
-}
-
-// The largest power-of-two reduction (1, 2, 4 or 8) whose result still covers minima.
+// The largest power-of-two reduction (1, 2, 4 or 8) whose result still covers minima, then as
+// far as the memory limit needs: 0 when even 1/8 is past it.
 int Denominatore(int larghezza, int altezza, const QSize& minima) {
-    int d = 8;
-    while (d > 1 && ((larghezza + d - 1) / d < minima.width() || (altezza + d - 1) / d < minima.height())) d /= 2;
-    return d;
+    int d = 1;
+    if (minima.isValid()) {
+        d = 8;
+        while (d > 1 && ((larghezza + d - 1) / d < minima.width() || (altezza + d - 1) / d < minima.height())) d /= 2;
+    }
+    while (d <= 8 && OltreLimiteMemoria((larghezza + d - 1) / d, (altezza + d - 1) / d)) d *= 2;
+    return d <= 8 ? d : 0;
 }
 
 int Orientamento(const jpeg_decompress_struct& cinfo) {
@@ -332,7 +328,7 @@ int Orientamento(const jpeg_decompress_struct& cinfo) {
 enum class Modo { Testata, Coefficienti, Pixel };
 
 // The largest picture the pixel limit lets through, for the bytes a file may have at all.
-qint64 ByteMassimiJpeg() { return MargineByteJpeg + qint64(LimiteMegabyteJpeg) * 1024 * 1024 / 4 * ByteAlPixelJpeg; }
+qint64 ByteMassimiJpeg() { return MargineByteImmagine + LimitePixelJpeg * ByteAlPixelImmagine; }
 
 QString TestoTroppiByte(qint64 dimensione, qint64 ammessi) {
     return QStringLiteral("file far larger than its picture: %1 bytes (at most %2)").arg(dimensione).arg(ammessi);
@@ -354,10 +350,9 @@ LetturaJpeg Decodifica(int descrittore, qint64 dimensione, Modo modo, const Limi
     LetturaC& l = *lettura;
     l.descrittore = descrittore;
     l.dimensione = dimensione;
-    l.byteAmmessi = std::min(dimensione, MargineByteJpeg);
-    l.inizioNs = OraNs();
-    const int millisecondi = limiti.Millisecondi < 0 ? MillisecondiMinimiJpeg : limiti.Millisecondi;
-    if (millisecondi > 0) l.scadenzaNs = l.inizioNs + qint64(millisecondi) * 1000000;
+    l.byteAmmessi = std::min(dimensione, MargineByteImmagine);
+    const int millisecondi = limiti.Millisecondi < 0 ? MillisecondiMinimiImmagine : limiti.Millisecondi;
+    l.scadenza = Scadenza(millisecondi);
     const auto testo = [&l](ErroreJpeg predefinito) {
         const ErroreJpeg e = l.motivo != ErroreJpeg::Nessuno ? l.motivo : predefinito;
         if (e == ErroreJpeg::Dati && l.gestore.base.msg_code == JERR_FILE_READ && l.gestore.errnoSistema != 0)
@@ -386,22 +381,22 @@ LetturaJpeg Decodifica(int descrittore, qint64 dimensione, Modo modo, const Limi
         return esito;
     }
     // A few hundred bytes may declare 65500 x 65500 pixels: refused before any work.
-    if (!EntroLimite(info.Larghezza, info.Altezza)) {
+    if (qint64(info.Larghezza) * info.Altezza > LimitePixelJpeg) {
         jpeg_destroy_decompress(&l.cinfo);
-        return fallisce(ErroreJpeg::TroppoGrande, QStringLiteral("picture too large: %1 x %2 pixels (at most %3 MB)")
+        return fallisce(ErroreJpeg::TroppoGrande, QStringLiteral("picture too large: %1 x %2 pixels (at most %3)")
                                                       .arg(info.Larghezza)
                                                       .arg(info.Altezza)
-                                                      .arg(LimiteMegabyteJpeg));
+                                                      .arg(LimitePixelJpeg));
     }
-    const qint64 ammessi = ByteAmmessiJpeg(info.Larghezza, info.Altezza);
+    const qint64 ammessi = ByteAmmessiImmagine(info.Larghezza, info.Altezza);
     if (dimensione > ammessi) {
         jpeg_destroy_decompress(&l.cinfo);
         return fallisce(ErroreJpeg::TroppiByte, TestoTroppiByte(dimensione, ammessi));
     }
     l.byteAmmessi = dimensione;
     l.scansioniAmmesse = ScansioniAmmesseJpeg(info.Larghezza, info.Altezza);
-    esito.Millisecondi = limiti.Millisecondi < 0 ? MillisecondiAmmessiJpeg(info.Larghezza, info.Altezza) : millisecondi;
-    if (esito.Millisecondi > 0) l.scadenzaNs = l.inizioNs + qint64(esito.Millisecondi) * 1000000;
+    esito.Millisecondi = limiti.Millisecondi < 0 ? MillisecondiAmmessiImmagine(info.Larghezza, info.Altezza) : millisecondi;
+    l.scadenza.Imposta(esito.Millisecondi);
     const auto dopo = [&](bool letto) {
         avvisi();
         if (letto) return esito;
@@ -417,10 +412,17 @@ LetturaJpeg Decodifica(int descrittore, qint64 dimensione, Modo modo, const Limi
     // Four-channel pictures are CMYK (Adobe's, stored inverted) and are turned to RGB after.
     if (l.cinfo.num_components == 4) l.cinfo.out_color_space = JCS_CMYK;
     else l.cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    // The size to cover is the upright picture's: a photo turned a quarter swaps it.
+    QSize minima = limiti.Minima;
+    if (minima.isValid() && info.Orientamento >= 5) minima.transpose();
+    const int d = Denominatore(info.Larghezza, info.Altezza, minima);
+    if (d == 0) {
+        jpeg_destroy_decompress(&l.cinfo);
+        return fallisce(ErroreJpeg::TroppoGrande, QStringLiteral("picture too large even at 1/8"));
+    }
+    esito.Riduzione = d;
     l.cinfo.scale_num = 1;
-    l.cinfo.scale_denom = limiti.Minima.isValid()
-                              ? static_cast<unsigned int>(Denominatore(info.Larghezza, info.Altezza, limiti.Minima))
-                              : 1;
+    l.cinfo.scale_denom = static_cast<unsigned int>(d);
     jpeg_calc_output_dimensions(&l.cinfo);
     QImage risultato(static_cast<int>(l.cinfo.output_width), static_cast<int>(l.cinfo.output_height),
                      QImage::Format_RGB32);
@@ -462,16 +464,6 @@ LetturaJpeg DaPercorso(const QString& percorso, Modo modo, const LimitiJpeg& lim
 int ScansioniAmmesseJpeg(int larghezza, int altezza) {
     const qint64 blocchi = std::max<qint64>(1, (qint64(larghezza) + 7) / 8 * ((qint64(altezza) + 7) / 8));
     return int(std::clamp<qint64>(LimiteBlocchiScansioniJpeg / blocchi, 1, LimiteScansioniJpeg));
-}
-
-qint64 ByteAmmessiJpeg(int larghezza, int altezza) {
-    return MargineByteJpeg + qint64(std::max(larghezza, 0)) * std::max(altezza, 0) * ByteAlPixelJpeg;
-}
-
-int MillisecondiAmmessiJpeg(int larghezza, int altezza) {
-    const qint64 pixel = qint64(std::max(larghezza, 0)) * std::max(altezza, 0);
-    const qint64 ms = (pixel * MillisecondiPerMegapixelJpeg + 999999) / 1000000;
-    return int(std::clamp<qint64>(ms, MillisecondiMinimiJpeg, INT_MAX));
 }
 
 int OrientamentoExif(const uchar* d, qint64 n) {

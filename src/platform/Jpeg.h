@@ -6,13 +6,16 @@
 #include <QSize>
 #include <QString>
 
+#include "platform/LimitiImmagini.h"
+
 bool ScriviJpeg(const QImage& immagine, const QString& percorso, int qualita = 90, QString* errore = nullptr);
 // The same file's bytes, in memory.
 bool CodificaJpeg(const QImage& immagine, QByteArray& uscita, int qualita = 90, QString* errore = nullptr);
 
-// Pictures whose pixels would take more than this are refused at the header, as Qt's own
-// image readers refuse theirs: a tiny damaged file may declare 65500 x 65500 pixels.
-inline constexpr int LimiteMegabyteJpeg = 256;
+// A JPEG may declare more pixels than the memory limit holds, since it is decoded smaller
+// (1/2, 1/4, 1/8) when it is too large or drawn smaller: a phone's 200-megapixel photo is read,
+// a few hundred damaged bytes declaring 65500 x 65500 are refused at the header.
+inline constexpr qint64 LimitePixelJpeg = 250LL * 1000 * 1000;
 
 // A progressive picture may hold any number of scans, each a pass over every block: thousands
 // of empty ones in a few hundred KB keep a decoder busy for a minute. Real encoders write
@@ -25,22 +28,6 @@ inline constexpr qint64 LimiteBlocchiScansioniJpeg = 24 * 1000 * 1000;
 // The scans a progressive picture of that size may hold.
 int ScansioniAmmesseJpeg(int larghezza, int altezza);
 
-// The bytes a JPEG of a declared size may take: a photo of pure noise at the highest quality
-// stays under 5 bytes a pixel, and a camera's metadata (EXIF with its thumbnail, ICC profiles,
-// a phone's second pictures and clips) under the allowance. A file past this is refused
-// without being read to its end; before the header says a size, the allowance alone holds.
-inline constexpr qint64 MargineByteJpeg = 48 * 1024 * 1024;
-inline constexpr int ByteAlPixelJpeg = 8;
-qint64 ByteAmmessiJpeg(int larghezza, int altezza);
-
-// Decoding time, on the reading thread's processor clock, grows with the pixels: a budget per
-// declared megapixel with a floor, ten times what a quiet machine needs, so a sound 100-megapixel
-// photo passes on a loaded or older machine. The bombs are stopped long before, by their size,
-// their scans or their bytes.
-inline constexpr int MillisecondiMinimiJpeg = 2000;
-inline constexpr int MillisecondiPerMegapixelJpeg = 200;
-int MillisecondiAmmessiJpeg(int larghezza, int altezza);
-
 struct InfoJpeg {
     int Larghezza = 0;
     int Altezza = 0;
@@ -49,7 +36,7 @@ struct InfoJpeg {
     int Orientamento = 1;  // the EXIF orientation tag, 1 to 8; 1 when there is none
 };
 
-enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria, TroppiByte };
+enum class ErroreJpeg { Nessuno, Apertura, Dati, TroppoGrande, TroppeScansioni, Tempo, Memoria, TroppiByte, Interrotta };
 
 struct LetturaJpeg {
     QImage Immagine;  // 32-bit RGB; null on any error
@@ -57,6 +44,7 @@ struct LetturaJpeg {
     QString Testo;    // the error in the system's or libjpeg's words
     InfoJpeg Info;    // as the header declares it, once the header was read
     int Millisecondi = 0;  // the time limit that held, once the header was read
+    int Riduzione = 1;     // decoded at 1/Riduzione of the declared size
     // libjpeg's first warning: the data was damaged and made up for. Troncata: the file ends
     // early and the rest of the picture is grey.
     QString Avviso;
@@ -64,9 +52,11 @@ struct LetturaJpeg {
 };
 
 struct LimitiJpeg {
-    // When valid, decoded at 1/2, 1/4 or 1/8 of the size, still covering this.
+    // When valid, decoded at 1/2, 1/4 or 1/8 of the size, still covering this (in the picture's
+    // upright frame when the orientation tag is read). A picture past the memory limit is
+    // decoded smaller in any case.
     QSize Minima;
-    // < 0: MillisecondiAmmessiJpeg of the declared size; 0: no time limit.
+    // < 0: MillisecondiAmmessiImmagine of the declared size; 0: no time limit.
     int Millisecondi = -1;
     bool Orientamento = false;  // read the EXIF orientation tag into Info
 };

@@ -1,13 +1,16 @@
 #include "platform/LetturaImmagini.h"
 
-#include <QBuffer>
-#include <QFile>
+#include "platform/DispositivoLimitato.h"
+#include "platform/Png.h"
+
 #include <QImageReader>
 #include <QTransform>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -28,11 +31,6 @@ ImmagineLetta Rifiutata(RifiutoImmagine rifiuto, const QString& dettaglio = {}, 
     esito.Dettaglio = dettaglio;
     esito.Dichiarata = dichiarata;
     return esito;
-}
-
-bool OltreLimite(const QSize& dimensione) {
-    return dimensione.isValid() &&
-           qint64(dimensione.width()) * dimensione.height() * 4 > qint64(LimiteMegabyteImmagine) * 1024 * 1024;
 }
 
 // The EXIF orientation tag as Qt names its turns.
@@ -59,6 +57,31 @@ QImage Orientata(const QImage& immagine, QImageIOHandler::Transformations verso)
     return girata;
 }
 
+// Why the device refused a read, as the reader tells it.
+ImmagineLetta Fermata(const DispositivoLimitato& dispositivo, const QSize& dichiarata) {
+    using F = DispositivoLimitato::Fermata;
+    switch (dispositivo.Fermato()) {
+    case F::Tempo: return Rifiutata(RifiutoImmagine::TroppoLenta, {}, dichiarata);
+    case F::Interrotta: return Rifiutata(RifiutoImmagine::Interrotta, {}, dichiarata);
+    case F::TroppiByte: return Rifiutata(RifiutoImmagine::TroppiByte, {}, dichiarata);
+    case F::ErroreLettura: return Rifiutata(RifiutoImmagine::NonApribile, dispositivo.Errore(), dichiarata);
+    case F::Nessuna: break;
+    }
+    return {};
+}
+
+// What a declared size may have, before any pixel is made: its memory, its bytes, its time.
+RifiutoImmagine Ammessa(const QSize& dichiarata, int bitPerPixel, DispositivoLimitato& dispositivo, Scadenza& scadenza,
+                        const OpzioniLettura& opzioni) {
+    if (OltreLimiteMemoria(dichiarata.width(), dichiarata.height(), bitPerPixel)) return RifiutoImmagine::TroppoGrande;
+    const qint64 byte = ByteAmmessiImmagine(dichiarata.width(), dichiarata.height());
+    if (dispositivo.size() > byte) return RifiutoImmagine::TroppiByte;
+    dispositivo.LimitaByte(byte);
+    scadenza.Imposta(opzioni.MillisecondiMassimi < 0 ? MillisecondiAmmessiImmagine(dichiarata.width(), dichiarata.height())
+                                                     : opzioni.MillisecondiMassimi);
+    return RifiutoImmagine::Nessuno;
+}
+
 ImmagineLetta DaJpeg(const FileRegolare& file, const OpzioniLettura& opzioni) {
     LimitiJpeg limiti;
     limiti.Minima = opzioni.Copertura;
@@ -66,35 +89,140 @@ ImmagineLetta DaJpeg(const FileRegolare& file, const OpzioniLettura& opzioni) {
     limiti.Orientamento = opzioni.Orienta;
     const LetturaJpeg letta = LeggiJpegDa(file.Descrittore(), file.Dimensione(), limiti);
     ImmagineLetta esito = EsitoJpeg(letta);
-    if (esito.Letta() && opzioni.Orienta) esito.Immagine = Orientata(esito.Immagine, Verso(letta.Info.Orientamento));
+    if (!esito.Letta()) return esito;
+    const QImageIOHandler::Transformations verso = opzioni.Orienta ? Verso(letta.Info.Orientamento)
+                                                                   : QImageIOHandler::TransformationNone;
+    esito.Immagine = Orientata(esito.Immagine, verso);
+    if (verso.testFlag(QImageIOHandler::TransformationRotate90)) esito.Propria.transpose();
     return esito;
 }
 
-// Any other format through Qt's readers, once the declared size is known to fit.
-ImmagineLetta DaQt(QImageReader& lettore, bool orienta) {
-    LimiteQt();
-    lettore.setAutoTransform(orienta);
-    const QSize dichiarata = lettore.size();
-    if (OltreLimite(dichiarata)) return Rifiutata(RifiutoImmagine::TroppoGrande, {}, dichiarata);
+ImmagineLetta DaPng(DispositivoLimitato& dispositivo, Scadenza& scadenza, const OpzioniLettura& opzioni) {
     ImmagineLetta esito;
+    esito.Formato = "png";
+    esito.Rifiuto = RifiutoImmagine::Nessuno;
+    const auto accetta = [&](const TestataPng& t) {
+        esito.Dichiarata = t.Dimensione;
+        esito.Rifiuto = Ammessa(t.Dimensione, 32, dispositivo, scadenza, opzioni);
+        return esito.Rifiuto == RifiutoImmagine::Nessuno;
+    };
+    const LetturaPng letta = LeggiPng(dispositivo, accetta);
+    if (dispositivo.Fermato() != DispositivoLimitato::Fermata::Nessuna) {
+        ImmagineLetta fermata = Fermata(dispositivo, esito.Dichiarata);
+        fermata.Formato = esito.Formato;
+        return fermata;
+    }
+    if (!esito.Letta()) {
+        esito.Immagine = QImage();
+        return esito;
+    }
+    if (letta.Immagine.isNull()) {
+        esito.Rifiuto = RifiutoImmagine::Illeggibile;
+        esito.Dettaglio = letta.Errore;
+        return esito;
+    }
+    esito.Immagine = letta.Immagine;
+    esito.Troncata = letta.Parziale;
+    esito.Dettaglio = letta.Errore;
+    esito.Propria = esito.Immagine.size();
+    esito.Millisecondi = scadenza.Millisecondi();
+    return esito;
+}
+
+// The depth Qt would decode a format's pixels to: a 16-bit PNG or TIFF takes 64 bits a pixel.
+int BitQt(QImage::Format formato) {
+    const int bit = formato == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(formato).bitsPerPixel();
+    return std::max(bit, 32);
+}
+
+// Any other format through Qt's readers, once the declared size is known to fit.
+ImmagineLetta DaQt(DispositivoLimitato& dispositivo, const QByteArray& formato, Scadenza& scadenza,
+                   const OpzioniLettura& opzioni) {
+    LimiteQt();
+    QImageReader lettore(&dispositivo, formato);
+    lettore.setAutoTransform(opzioni.Orienta);
+    const QSize dichiarata = lettore.size();
+    if (dispositivo.Fermato() != DispositivoLimitato::Fermata::Nessuna) return Fermata(dispositivo, dichiarata);
+    ImmagineLetta esito;
+    esito.Formato = formato;
     esito.Dichiarata = dichiarata;
-    esito.Immagine = lettore.read();
-    if (esito.Immagine.isNull()) {
+    if (dichiarata.isValid()) {
+        esito.BitPerPixel = BitQt(lettore.imageFormat());
+        esito.Rifiuto = Ammessa(dichiarata, esito.BitPerPixel, dispositivo, scadenza, opzioni);
+        if (!esito.Letta()) return esito;
+    }
+    QImage immagine;
+    const bool letta = lettore.read(&immagine) && !immagine.isNull();
+    // Some of Qt's readers take a refused read for the end of the file and answer with what
+    // they have: a stop of ours is a refusal all the same.
+    if (dispositivo.Fermato() != DispositivoLimitato::Fermata::Nessuna) {
+        ImmagineLetta fermata = Fermata(dispositivo, dichiarata);
+        fermata.Formato = formato;
+        return fermata;
+    }
+    if (!letta) {
         esito.Rifiuto = RifiutoImmagine::Illeggibile;
         esito.Dettaglio = lettore.errorString();
+        return esito;
     }
+    esito.Immagine = immagine;
+    esito.Propria = immagine.size();
+    esito.Millisecondi = scadenza.Millisecondi();
     return esito;
 }
 
 // Qt draws a BMP cut short with its missing rows black, without a word: its header says how
 // many bytes there should be.
-bool BmpTroncato(const FileRegolare& file) {
-    QByteArray inizio(54, '\0');
-    const ssize_t n = ::pread(file.Descrittore(), inizio.data(), size_t(inizio.size()), 0);
-    if (n <= 0) return false;
-    inizio.resize(n);
-    const TestataBmp testata = LeggiTestataBmp(inizio);
-    return testata.Valida && testata.DatiAttesi >= 0 && file.Dimensione() < testata.InizioDati + testata.DatiAttesi;
+bool BmpTroncato(const DispositivoLimitato& dispositivo) {
+    const TestataBmp testata = LeggiTestataBmp(dispositivo.Inizio(54));
+    return testata.Valida && testata.DatiAttesi >= 0 && dispositivo.size() < testata.InizioDati + testata.DatiAttesi;
+}
+
+// Qt's readers whose work follows the bytes they read, checked read by read, or the pixels
+// they declare. Others (a vector drawing, whose drawing may take any time after one read) are
+// not taken.
+bool FormatoAmmesso(const QByteArray& formato) {
+    static const QByteArray ammessi[] = {"bmp", "gif", "ico", "cur", "pbm", "pgm", "ppm", "xbm",
+                                         "xpm", "tif", "tiff", "webp", "tga", "wbmp"};
+    return std::find(std::begin(ammessi), std::end(ammessi), formato) != std::end(ammessi);
+}
+
+// An icon whose first picture is a PNG: Qt inflates it from memory, where no read is checked,
+// so it goes through our own PNG reader. Null when the first picture is not a PNG.
+std::unique_ptr<DispositivoLimitato> PngDellIcona(const DispositivoLimitato& dispositivo) {
+    const QByteArray testa = dispositivo.Inizio(6 + 16);
+    if (testa.size() < 22 || qFromLittleEndian<quint16>(testa.constData() + 4) == 0) return nullptr;
+    const qint64 lunghezza = qFromLittleEndian<quint32>(testa.constData() + 6 + 8);
+    const qint64 inizio = qFromLittleEndian<quint32>(testa.constData() + 6 + 12);
+    auto parte = dispositivo.Parte(inizio, lunghezza);
+    if (!parte->Inizio(8).startsWith("\x89PNG\r\n\x1a\n")) return nullptr;
+    return parte;
+}
+
+// Every format but JPEG, from the device; formato empty: as the content says.
+ImmagineLetta DaDispositivo(DispositivoLimitato& dispositivo, QByteArray formato, Scadenza& scadenza,
+                            const OpzioniLettura& opzioni) {
+    if (formato.isEmpty()) formato = QImageReader::imageFormat(&dispositivo);
+    if (dispositivo.Fermato() != DispositivoLimitato::Fermata::Nessuna) return Fermata(dispositivo, {});
+    dispositivo.seek(0);
+    if (formato.isEmpty()) return Rifiutata(RifiutoImmagine::FormatoSconosciuto);
+    if (formato == "png") return DaPng(dispositivo, scadenza, opzioni);
+    if (!FormatoAmmesso(formato)) {
+        ImmagineLetta esito = Rifiutata(RifiutoImmagine::FormatoNonAmmesso);
+        esito.Formato = formato;
+        return esito;
+    }
+    if (formato == "ico" || formato == "cur") {
+        if (const auto png = PngDellIcona(dispositivo)) {
+            png->LimitaByte(MargineByteImmagine);
+            ImmagineLetta esito = DaPng(*png, scadenza, opzioni);
+            esito.Formato = formato;
+            return esito;
+        }
+    }
+    ImmagineLetta esito = DaQt(dispositivo, formato, scadenza, opzioni);
+    if (esito.Letta() && formato == "bmp") esito.Troncata = BmpTroncato(dispositivo);
+    return esito;
 }
 
 quint32 Parola32(const QByteArray& b, int i) { return qFromLittleEndian<quint32>(b.constData() + i); }
@@ -115,42 +243,46 @@ ImmagineLetta EsitoFile(const FileRegolare& file) {
 
 ImmagineLetta EsitoJpeg(const LetturaJpeg& letta) {
     const QSize dichiarata = letta.Info.Larghezza > 0 ? QSize(letta.Info.Larghezza, letta.Info.Altezza) : QSize();
+    ImmagineLetta esito;
     switch (letta.Errore) {
     case ErroreJpeg::Nessuno: break;
-    case ErroreJpeg::Apertura: return Rifiutata(RifiutoImmagine::NonApribile, letta.Testo);
-    case ErroreJpeg::Dati: return Rifiutata(RifiutoImmagine::Illeggibile, letta.Testo, dichiarata);
-    case ErroreJpeg::TroppoGrande:
-    case ErroreJpeg::Memoria: return Rifiutata(RifiutoImmagine::TroppoGrande, letta.Testo, dichiarata);
-    case ErroreJpeg::TroppeScansioni: return Rifiutata(RifiutoImmagine::TroppeScansioni, letta.Testo, dichiarata);
-    case ErroreJpeg::Tempo: return Rifiutata(RifiutoImmagine::TroppoLenta, letta.Testo, dichiarata);
-    case ErroreJpeg::TroppiByte: return Rifiutata(RifiutoImmagine::TroppiByte, letta.Testo, dichiarata);
+    case ErroreJpeg::Apertura: esito = Rifiutata(RifiutoImmagine::NonApribile, letta.Testo); break;
+    case ErroreJpeg::Dati: esito = Rifiutata(RifiutoImmagine::Illeggibile, letta.Testo, dichiarata); break;
+    case ErroreJpeg::TroppoGrande: esito = Rifiutata(RifiutoImmagine::TroppiPixel, letta.Testo, dichiarata); break;
+    case ErroreJpeg::Memoria: esito = Rifiutata(RifiutoImmagine::TroppaMemoria, letta.Testo, dichiarata); break;
+    case ErroreJpeg::TroppeScansioni:
+        esito = Rifiutata(RifiutoImmagine::TroppeScansioni, letta.Testo, dichiarata);
+        break;
+    case ErroreJpeg::Tempo: esito = Rifiutata(RifiutoImmagine::TroppoLenta, letta.Testo, dichiarata); break;
+    case ErroreJpeg::TroppiByte: esito = Rifiutata(RifiutoImmagine::TroppiByte, letta.Testo, dichiarata); break;
+    case ErroreJpeg::Interrotta: esito = Rifiutata(RifiutoImmagine::Interrotta, letta.Testo, dichiarata); break;
     }
-    ImmagineLetta esito;
+    esito.Formato = "jpeg";
+    if (!esito.Letta()) return esito;
     esito.Dichiarata = dichiarata;
     esito.Immagine = letta.Immagine;
     esito.Troncata = letta.Troncata;
     esito.Dettaglio = letta.Avviso;
+    esito.Propria = dichiarata;
+    esito.Riduzione = letta.Riduzione;
+    esito.Millisecondi = letta.Millisecondi;
     return esito;
 }
 
 ImmagineLetta LeggiImmagine(const FileRegolare& file, const OpzioniLettura& opzioni) {
     if (!file.Aperto()) return EsitoFile(file);
+    Scadenza scadenza(opzioni.MillisecondiMassimi < 0 ? MillisecondiMinimiImmagine : opzioni.MillisecondiMassimi);
+    DispositivoLimitato dispositivo(file.Descrittore(), file.Dimensione(), scadenza);
+    // Until a header tells a size, the allowance for metadata is all a file may be read for.
+    dispositivo.LimitaByte(MargineByteImmagine);
     char inizio[16];
     // A file that cannot be read (a read error) says why.
     if (::pread(file.Descrittore(), inizio, sizeof inizio, 0) < 0)
         return Rifiutata(RifiutoImmagine::NonApribile, qt_error_string(errno));
-    QFile qfile;
-    // Qt's readers read the same descriptor; it stays open for its owner.
-    if (!qfile.open(file.Descrittore(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        return Rifiutata(RifiutoImmagine::NonApribile, qfile.errorString());
-    QImageReader lettore(&qfile);
-    const QByteArray formato = lettore.format();
+    const QByteArray formato = QImageReader::imageFormat(&dispositivo);
+    dispositivo.seek(0);
     if (formato == "jpeg") return DaJpeg(file, opzioni);
-    qfile.seek(0);
-    QImageReader daCapo(&qfile, formato);
-    ImmagineLetta esito = DaQt(daCapo, opzioni.Orienta);
-    if (esito.Letta() && formato == "bmp") esito.Troncata = BmpTroncato(file);
-    return esito;
+    return DaDispositivo(dispositivo, formato, scadenza, opzioni);
 }
 
 ImmagineLetta LeggiImmagine(const QString& percorso, const OpzioniLettura& opzioni) {
@@ -158,11 +290,10 @@ ImmagineLetta LeggiImmagine(const QString& percorso, const OpzioniLettura& opzio
 }
 
 ImmagineLetta LeggiImmagine(const QByteArray& dati, const char* formato) {
-    QBuffer buffer;
-    buffer.setData(dati);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader lettore(&buffer, formato);
-    return DaQt(lettore, false);
+    Scadenza scadenza;
+    DispositivoLimitato dispositivo(dati, scadenza);
+    dispositivo.LimitaByte(MargineByteImmagine);
+    return DaDispositivo(dispositivo, QByteArray(formato).toLower(), scadenza, OpzioniLettura{});
 }
 
 TestataBmp LeggiTestataBmp(const QByteArray& testa) {

@@ -9,28 +9,44 @@ QString MessaggioImmagineIllegibile(const QString& percorso, const QString& moti
     return TestoMessaggio(VoceMessaggio::ImmagineIllegibile).arg(percorso, motivo);
 }
 
+QString MessaggioImmagine(const QString& percorso, const ImmagineLetta& letta) {
+    if (letta.Letta()) return letta.Troncata ? TestoMessaggio(VoceMessaggio::ImmagineInParte).arg(percorso) : QString();
+    return MessaggioImmagineIllegibile(percorso, MotivoImmagine(letta));
+}
+
 QString MotivoImmagine(const ImmagineLetta& letta, int lingua) {
     const QSize& d = letta.Dichiarata;
+    const auto testo = [lingua](VoceMessaggio voce) { return TestoMessaggio(voce, lingua); };
     switch (letta.Rifiuto) {
-    case RifiutoImmagine::Nessuno:
-        return letta.Troncata ? TestoMessaggio(VoceMessaggio::ImmagineTroncata, lingua) : QString();
-    case RifiutoImmagine::Mancante: return TestoMessaggio(VoceMessaggio::ImmagineMancante, lingua);
-    case RifiutoImmagine::NonUnFile: return TestoMessaggio(VoceMessaggio::ImmagineNonFile, lingua);
+    case RifiutoImmagine::Nessuno: return letta.Troncata ? testo(VoceMessaggio::ImmagineTroncata) : QString();
+    case RifiutoImmagine::Mancante: return testo(VoceMessaggio::ImmagineMancante);
+    case RifiutoImmagine::NonUnFile: return testo(VoceMessaggio::ImmagineNonFile);
     case RifiutoImmagine::TroppoGrande:
-        return TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande, lingua).arg(d.width()).arg(d.height());
+        return testo(VoceMessaggio::ImmagineTroppoGrande).arg(d.width()).arg(d.height()).arg(LimiteMegabyteImmagine);
+    case RifiutoImmagine::TroppiPixel:
+        return testo(VoceMessaggio::ImmagineTroppiPixel).arg(d.width()).arg(d.height()).arg(LimitePixelJpeg / 1000000);
+    case RifiutoImmagine::TroppaMemoria:
+        return testo(VoceMessaggio::ImmagineTroppaMemoria).arg(d.width()).arg(d.height()).arg(LimiteMegabyteImmagine);
     case RifiutoImmagine::TroppeScansioni:
-        return TestoMessaggio(VoceMessaggio::TroppeScansioni, lingua)
+        return testo(VoceMessaggio::TroppeScansioni)
             .arg(d.isValid() ? ScansioniAmmesseJpeg(d.width(), d.height()) : LimiteScansioniJpeg);
     case RifiutoImmagine::TroppoLenta: {
         // The budget of its size; before the header told one, the floor.
-        const int ms = d.isValid() ? MillisecondiAmmessiJpeg(d.width(), d.height()) : MillisecondiMinimiJpeg;
-        return TestoMessaggio(VoceMessaggio::ImmagineTroppoLenta, lingua).arg(QLocale::c().toString(ms / 1000.0));
+        const int ms = d.isValid() ? MillisecondiAmmessiImmagine(d.width(), d.height()) : MillisecondiMinimiImmagine;
+        return testo(VoceMessaggio::ImmagineTroppoLenta).arg(QLocale::c().toString(ms / 1000.0));
     }
     case RifiutoImmagine::TroppiByte:
-        return d.isValid() ? TestoMessaggio(VoceMessaggio::ImmagineSproporzionata, lingua).arg(d.width()).arg(d.height())
-                           : TestoMessaggio(VoceMessaggio::FileTroppoGrandePerImmagine, lingua);
-    case RifiutoImmagine::NonApribile:
-    case RifiutoImmagine::Illeggibile: break;
+        return d.isValid() ? testo(VoceMessaggio::ImmagineSproporzionata).arg(d.width()).arg(d.height())
+                           : testo(VoceMessaggio::FileTroppoGrandePerImmagine);
+    case RifiutoImmagine::Interrotta: return testo(VoceMessaggio::ImmagineInterrotta);
+    case RifiutoImmagine::FormatoSconosciuto: return testo(VoceMessaggio::ImmagineFormatoSconosciuto);
+    case RifiutoImmagine::FormatoNonAmmesso:
+        return testo(VoceMessaggio::ImmagineFormatoNonAmmesso).arg(QString::fromLatin1(letta.Formato.toUpper()));
+    case RifiutoImmagine::Illeggibile:
+        // The decoder's own words are in English and name a symptom; the format is the fact.
+        return letta.Formato.isEmpty() ? testo(VoceMessaggio::ImmagineFormatoSconosciuto)
+                                       : testo(VoceMessaggio::ImmagineDanneggiata).arg(QString::fromLatin1(letta.Formato.toUpper()));
+    case RifiutoImmagine::NonApribile: break;
     }
     return letta.Dettaglio;
 }

@@ -9,6 +9,9 @@
 
 // "The picture could not be read: <path> (<reason>)", in the interface language.
 QString MessaggioImmagineIllegibile(const QString& percorso, const QString& motivo);
+// What the renderer tells of a picture: the one above for a refused one, "drawn only in part"
+// for one cut short; empty for a picture read whole.
+QString MessaggioImmagine(const QString& percorso, const ImmagineLetta& letta);
 // In a language (a CodiceLingua); empty for a picture read whole.
 QString MotivoImmagine(const ImmagineLetta& letta, int lingua);
 QString MotivoImmagine(const ImmagineLetta& letta);

@@ -12,7 +12,7 @@ enum class VoceMessaggio {
     CartellaFrameNonCreata,     // %1 folder, %2 reason
     NonUnaCartella,             // a reason: the path is taken by a file
     ImmagineIllegibile,         // %1 file, %2 reason
-    ImmagineTroppoGrande,       // a reason: %1 x %2 pixels
+    ImmagineTroppoGrande,       // a reason: %1 x %2 pixels, %3 the memory limit in MB
     RigaTroppoLunga,            // %1 line, %2 its length, %3 the limit
     FrameMancante,              // %1 number, %2 file
     FrameIllegibile,            // %1 number, %2 file, %3 reason
@@ -40,7 +40,14 @@ enum class VoceMessaggio {
     ImmagineTroppoLenta,        // a reason: %1 the limit in seconds
     ImmagineSproporzionata,     // a reason: %1 x %2 pixels declared, far fewer than the file's bytes
     FileTroppoGrandePerImmagine, // a reason: a file larger than any picture, or a header that never ends
-    ImmagineTroncata,           // a reason: read, but the file ends early
+    ImmagineTroncata,           // a reason: read, but the file ends or breaks early
+    ImmagineInParte,            // %1 file: a picture cut short, drawn as far as it goes
+    ImmagineTroppiPixel,        // a reason: %1 x %2 pixels, %3 the limit in megapixels
+    ImmagineTroppaMemoria,      // a reason: %1 x %2 pixels, %3 the memory limit in MB
+    ImmagineInterrotta,         // a reason: the session is ending
+    ImmagineFormatoSconosciuto, // a reason: not a picture in a known format
+    ImmagineFormatoNonAmmesso,  // a reason: %1 a format read elsewhere but not taken here
+    ImmagineDanneggiata,        // a reason: %1 the format
     ElencoImmaginiTroppoGrande, // %1 file, %2 its size in MB
     ElencoImmaginiNonFile,      // %1 file: a folder, a pipe or a device in its place
     SessioniSalvateDaParte,     // %1 the copies, one a line

@@ -4,38 +4,56 @@
 
 #include <QFileInfo>
 
-CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso, Assenza assenza) {
+namespace {
+
+QString Chiave(const QString& percorso, const QSize& copertura) {
+    return copertura.isValid() ? QStringLiteral("%1\n%2x%3").arg(percorso).arg(copertura.width()).arg(copertura.height())
+                               : percorso;
+}
+
+}  // namespace
+
+CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso, Assenza assenza, const QSize& copertura) {
     if (percorso.isEmpty()) return nullptr;
     const QFileInfo info(percorso);
+    const QString chiave = Chiave(percorso, copertura);
     // A file that is there but cannot be read is told like one that cannot be decoded.
     if (!info.isFile()) {
-        voci_.remove(percorso);
+        voci_.remove(chiave);
         if (assenza == Assenza::Segnalata) illegibili_.Mancante(percorso, info);
         return nullptr;
     }
-    auto it = voci_.find(percorso);
+    auto it = voci_.find(chiave);
     if (it != voci_.end() && it->modificato == info.lastModified() && it->dimensioneFile == info.size())
         return &*it;
-    QImage img = illegibili_.Leggi(percorso, info);
-    if (img.isNull()) {
-        voci_.remove(percorso);
+    // Drawn into a known size, a large JPEG is decoded only as large as that needs.
+    OpzioniLettura opzioni;
+    opzioni.Copertura = copertura;
+    const ImmagineLetta letta = illegibili_.Leggi(percorso, info, opzioni);
+    if (letta.Immagine.isNull()) {
+        voci_.remove(chiave);
         return nullptr;
     }
+    const QImage& img = letta.Immagine;
     Voce v;
     v.modificato = info.lastModified();
     v.dimensioneFile = info.size();
     v.immagine = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                        : img.convertToFormat(QImage::Format_RGB32);
-    return &*voci_.insert(percorso, v);
+    // Decoded smaller than its own size only because of the memory limit: it is still drawn
+    // at its own size.
+    if (!copertura.isValid() && letta.Propria.isValid() && letta.Propria.width() > img.width())
+        v.immagine.setDevicePixelRatio(qreal(img.width()) / letta.Propria.width());
+    return &*voci_.insert(chiave, v);
 }
 
 QImage CacheImmagini::Carica(const QString& percorso, Assenza assenza) {
-    Voce* v = Trova(percorso, assenza);
+    Voce* v = Trova(percorso, assenza, QSize());
     return v ? v->immagine : QImage();
 }
 
 QImage CacheImmagini::CaricaScalata(const QString& percorso, const QSize& dimensione, Assenza assenza) {
-    Voce* v = Trova(percorso, assenza);
+    Voce* v = Trova(percorso, assenza, dimensione);
     if (!v) return {};
     if (v->scalata.size() != dimensione) v->scalata = ScalaAltaQualita(v->immagine, dimensione);
     return v->scalata;

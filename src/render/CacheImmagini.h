@@ -16,7 +16,8 @@ enum class Assenza { Taciuta, Segnalata };
 
 class CacheImmagini {
 public:
-    // The picture of a file, or a null image when it cannot be read.
+    // The picture of a file, or a null image when it cannot be read. A photo too large for the
+    // memory limit comes smaller, with a device pixel ratio that keeps its own size.
     QImage Carica(const QString& percorso, Assenza assenza = Assenza::Taciuta);
     // The picture scaled with high quality to dimensione (kept as well).
     QImage CaricaScalata(const QString& percorso, const QSize& dimensione, Assenza assenza = Assenza::Taciuta);
@@ -31,7 +32,7 @@ private:
         QImage immagine;
         QImage scalata;
     };
-    Voce* Trova(const QString& percorso, Assenza assenza);
+    Voce* Trova(const QString& percorso, Assenza assenza, const QSize& copertura);
     QHash<QString, Voce> voci_;
     ImmaginiIllegibili illegibili_;
 };

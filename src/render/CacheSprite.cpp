@@ -57,7 +57,7 @@ bool CacheSprite::Aggiorna(const QString& percorso, QImage& immagine) {
     for (const QString& k : chiavi)
         if (k.section(QLatin1Char('|'), 2) == percorso) derivate_.remove(k);
 
-    const QImage letta = illegibili_.Leggi(percorso, info);
+    const QImage letta = illegibili_.Leggi(percorso, info).Immagine;
     if (letta.isNull()) return false;
     auto* s = new Sorgente{letta, info.size(), info.lastModified()};
     immagine = letta;

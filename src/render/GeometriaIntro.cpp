@@ -98,7 +98,8 @@ InchiostroLogo MisuraInchiostro(const QImage& immagine, int scala, QSize catena)
     InchiostroLogo i;
     if (immagine.isNull()) return i;
     const QImage logo = ConAlfa(immagine);  // once, for the three scans below
-    const QSize d(logo.width() * scala / 100, logo.height() * scala / 100);
+    const QSize propria = DimensionePropria(immagine);
+    const QSize d(propria.width() * scala / 100, propria.height() * scala / 100);
     i.Fondo = FineInchiostro(logo, d);
     if (catena.width() > 0) {
         // The chains' columns in the logo, as the layout puts them.

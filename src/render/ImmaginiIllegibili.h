@@ -18,8 +18,8 @@ class QFileInfo;
 
 class ImmaginiIllegibili {
 public:
-    // The picture of an existing file, or a null image when it cannot be read.
-    QImage Leggi(const QString& percorso, const QFileInfo& info);
+    // The picture of an existing file, or what kept it from being read (a null image).
+    ImmagineLetta Leggi(const QString& percorso, const QFileInfo& info, const OpzioniLettura& opzioni = {});
     // A picture the project names is not there (or is not a file): told once per path.
     void Mancante(const QString& percorso, const QFileInfo& info);
     // The messages for the user not handed out yet; the list is emptied.
@@ -30,7 +30,7 @@ private:
         QDateTime modificato;
         qint64 dimensione = -1;
     };
-    void Segnala(const QString& percorso, const QString& motivo);
+    void Segnala(const QString& percorso, const QString& messaggio);
     QHash<QString, Fallimento> falliti_;
     QSet<QString> segnalati_;
     QSet<QString> mancanti_;

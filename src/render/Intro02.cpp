@@ -12,7 +12,7 @@ void DisegnaIntro2(ContestoRendering& c) {
     const QImage ombra = CaricaSlot(c, SlotIntro::Ombra);
     const QImage catena = CaricaSlot(c, SlotIntro::Catena);
     const float s = TempoCoreografia(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
-    const LayoutIntro2 l = CalcolaLayoutIntro2(s, imp.Intro2_Oscillazioni, imp.Intro2_Smorzamento, logo.size(),
+    const LayoutIntro2 l = CalcolaLayoutIntro2(s, imp.Intro2_Oscillazioni, imp.Intro2_Smorzamento, DimensionePropria(logo),
                                                imp.Intro2LogoScala, catena.size(), ImpostazioniGlobali.LarghezzaFrame,
                                                ImpostazioniGlobali.AltezzaFrame,
                                                MisuraInchiostro(logo, imp.Intro2LogoScala, catena.size()));

@@ -11,7 +11,7 @@ void DisegnaIntro3(ContestoRendering& c) {
     const QImage logo = CaricaImmagine(c, imp.Intro3LogoDaUtilizzare, Assenza::Segnalata);
     const QImage ombra = CaricaSlot(c, SlotIntro::Ombra);
     const float s = TempoIntro3(c.FrameCorrente, ImpostazioniGlobali.TotaleFrame, c.Anima());
-    const LayoutIntro3 l = CalcolaLayoutIntro3(s, logo.size(), imp.Intro3LogoScala, ombra.height(),
+    const LayoutIntro3 l = CalcolaLayoutIntro3(s, DimensionePropria(logo), imp.Intro3LogoScala, ombra.height(),
                                                ImpostazioniGlobali.LarghezzaFrame, ImpostazioniGlobali.AltezzaFrame,
                                                MisuraInchiostro(logo, imp.Intro3LogoScala));
     QPainter& g = c.GraficaFrame;

@@ -38,8 +38,8 @@ void DisegnaIntro5(ContestoRendering& c) {
     if (!logo.isNull()) {
         const int W = ImpostazioniGlobali.LarghezzaFrame;
         const int pavimento = ImpostazioniGlobali.LineaPavimento;
-        const int lw = imp.Intro5LogoScala * logo.width() / 100;
-        const int lh = logo.height() * imp.Intro5LogoScala / 100;
+        const int lw = imp.Intro5LogoScala * DimensionePropria(logo).width() / 100;
+        const int lh = DimensionePropria(logo).height() * imp.Intro5LogoScala / 100;
         if (lw > 0 && lh > 0) {
             const int x = (W - lw) / 2;
             c.GraficaFrame.drawImage(QRect(x, pavimento + 20 - lh, lw, lh), logo);

@@ -614,8 +614,8 @@ void CreaOggettiTesto(ContestoRendering& c) {
     // A logo that is gone is told only when a line stands for it.
     const bool usato = std::any_of(c.RigheTesto.begin(), c.RigheTesto.end(), RigaLogo);
     in.logo = imp.Logo.isEmpty() ? QImage() : c.Immagini.Carica(imp.Logo, usato ? Assenza::Segnalata : Assenza::Taciuta);
-    in.lw = in.logo.width();
-    in.lh = in.logo.height();
+    in.lw = DimensionePropria(in.logo).width();
+    in.lh = DimensionePropria(in.logo).height();
     if (in.intro == 6) {
         in.lw = in.lw * imp.Intro6LogoScala / 100;
         in.lh = in.lh * imp.Intro6LogoScala / 100;

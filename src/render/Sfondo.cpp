@@ -49,20 +49,23 @@ void Flares(ContestoRendering& c, int larghezza, int altezza) {
     QPainter& g = c.GraficaFrame;
     const QImage immagine = c.Imp().TabellaImmagini[0].isEmpty() ? QImage() : c.Immagini.Carica(c.Imp().TabellaImmagini[0], Assenza::Segnalata);
     const QRectF tutto(0, 0, larghezza, altezza);
+    // At its own scale: the source rectangle in its pixels, fewer when it was decoded smaller.
+    const qreal rapporto = immagine.isNull() ? 1.0 : immagine.devicePixelRatio();
+    const QRectF sorgente(0, 0, larghezza * rapporto, altezza * rapporto);
     // The whole-frame picture, at its own scale from the top-left corner: with a plain alpha
     // up to 1 (no tinted copy to make) it is laid band by band under the rays, so the drawing
     // thread does not blend 2M pixels; a tint would be made once per band, so it stays here.
     const MatriceColore& matrice = c.AttributiImmagine;
     float alfa = 1.0f;
     const bool aBande = !immagine.isNull() && matrice.SoloAlfa(&alfa) && alfa <= 1.0f && PittoreNeutro(g);
-    if (!immagine.isNull() && !aBande) DisegnaConMatrice(g, tutto, immagine, tutto, matrice);
+    if (!immagine.isNull() && !aBande) DisegnaConMatrice(g, tutto, immagine, sorgente, matrice);
     c.EffettoLineeFlare.Aggiorna();
     std::vector<LetturaLinea> linee;
     linee.reserve(static_cast<size_t>(c.EffettoLineeFlare.Numero()));
     for (int i = 0; i < c.EffettoLineeFlare.Numero(); ++i) linee.push_back(c.EffettoLineeFlare.LeggiLinea(i));
     // A thousand long strokes a frame: drawn band by band on every core.
     DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& banda) {
-        if (aBande) DisegnaConMatrice(g, tutto, immagine, tutto, matrice);
+        if (aBande) DisegnaConMatrice(g, tutto, immagine, sorgente, matrice);
         QPen penna(QColor(153, 170, 242, 4));
         penna.setCapStyle(Qt::FlatCap);
         for (const LetturaLinea& l : linee) {

@@ -284,16 +284,17 @@ TEST(CreaMiniatura, BombsGiveTheGreyThumbnailAndTheirReason) {
         QString motivo;
     } casi[] = {
         {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
-         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+         TestoMessaggio(VoceMessaggio::ImmagineTroppiPixel).arg(65500).arg(65500).arg(250)},
         {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000),
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(5600, 5600))},
         {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
         {"enorme.png", bombe::PngDichiarato(65500, 65500),
-         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500).arg(256)},
+        {"testo.png", QByteArray("not a picture at all"), TestoMessaggio(VoceMessaggio::ImmagineFormatoSconosciuto)},
         {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000),
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
-        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteJpeg + 65536),
+        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteImmagine + 65536),
          TestoMessaggio(VoceMessaggio::FileTroppoGrandePerImmagine)},
         {"manca.png", QByteArray(), TestoMessaggio(VoceMessaggio::ImmagineMancante)},
     };
@@ -341,7 +342,7 @@ TEST_F(Configurazione, AChosenPictureThatIsRefusedIsToldAtOnce) {
     Scheda(5);
     porta.risposte.push_back({1, bomba});
     finestra->CercaClick(2);
-    const QString motivo = TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500);
+    const QString motivo = TestoMessaggio(VoceMessaggio::ImmagineTroppiPixel).arg(65500).arg(65500).arg(250);
     EXPECT_EQ(impostazioni.TabellaImmagini[11], bomba);
     EXPECT_EQ(finestra->Image[1]->Immagine().pixel(80, 45), Grigio);
     EXPECT_EQ(finestra->Image[1]->toolTip(), motivo);
@@ -489,6 +490,30 @@ TEST_F(Configurazione, ShowingCentresTheWindowAtItsSize) {
     EXPECT_TRUE(finestra->rect().contains(salva)) << salva.x() << "," << salva.y();
     EXPECT_GT(salva.right(), 400 - 60);
     EXPECT_GT(salva.bottom(), 400 - 100);
+}
+
+}  // namespace
+
+namespace {
+
+// A PNG whose data inflates to gigabytes past its rows is drawn at once, and a photo taken
+// upright is shown upright as its orientation tag says.
+TEST(CreaMiniatura, AnInflatingPngIsDrawnAtOnceAndAPhotoUpright) {
+    CasaTemporanea casa;
+    const QString gonfiato = casa.Sotto("gonfiato.png");
+    ASSERT_TRUE(bombe::Scrivi(gonfiato, bombe::PngGonfiato(64, 64, 20 << 20)));
+    const qint64 inizio = TempoProcessoreNs();
+    QString motivo = QStringLiteral("left over");
+    const QImage g = CreaMiniatura(gonfiato, &motivo);
+    EXPECT_LT((TempoProcessoreNs() - inizio) / 1000000, 1000);
+    EXPECT_NE(g.pixel(80, 45), Grigio);
+    EXPECT_TRUE(motivo.isEmpty());
+    // Stored 40 x 20 with its red half on the left, turned a quarter clockwise: red on top.
+    const QString foto = casa.Sotto("girata.jpg");
+    ASSERT_TRUE(bombe::Scrivi(foto, bombe::JpegOrientato(bombe::MetaRossaMetaBlu(40, 20), 6)));
+    const QImage m = CreaMiniatura(foto);
+    EXPECT_GT(qRed(m.pixel(120, 10)), 200);
+    EXPECT_GT(qBlue(m.pixel(40, 80)), 200);
 }
 
 }  // namespace

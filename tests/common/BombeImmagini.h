@@ -11,6 +11,15 @@
 #include <QString>
 #include <QtEndian>
 
+#include <csetjmp>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <jpeglib.h>
+#include <png.h>
+#include <zlib.h>
+
 namespace bombe {
 
 inline QByteArray Png(int w = 8, int h = 8) {
@@ -132,6 +141,24 @@ inline QByteArray JpegCommentato(const QByteArray& jpeg, qint64 byte) {
     return d;
 }
 
+// A JPEG of the picture with an EXIF orientation tag: a camera held sideways stores it so.
+inline QByteArray JpegOrientato(const QImage& immagine, int orientamento) {
+    QByteArray jpeg;
+    CodificaJpeg(immagine, jpeg, 95);
+    QByteArray exif("\xFF\xE1\x00\x22" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0", 28);
+    exif.append(char(orientamento)).append(QByteArray(7, '\0'));
+    jpeg.insert(2, exif);
+    return jpeg;
+}
+
+// Left half red, right half blue: which way it was turned shows at a glance.
+inline QImage MetaRossaMetaBlu(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, x < w / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return img;
+}
+
 // A start marker followed by nothing but zeros to dimensione bytes: a sparse file, no disk used.
 inline bool ScriviTestataSparsa(const QString& percorso, qint64 dimensione) {
     QFile f(percorso);
@@ -141,6 +168,181 @@ inline bool ScriviTestataSparsa(const QString& percorso, qint64 dimensione) {
 inline bool Scrivi(const QString& percorso, const QByteArray& dati) {
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(dati) == dati.size();
+}
+
+namespace dettaglio {
+inline void Blocco(QByteArray& png, const char* tipo, const QByteArray& corpo) {
+    char n[4];
+    qToBigEndian<quint32>(quint32(corpo.size()), n);
+    png.append(n, 4);
+    QByteArray tc(tipo, 4);
+    tc.append(corpo);
+    png.append(tc);
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(tc.constData()), uInt(tc.size()))), n);
+    png.append(n, 4);
+}
+inline QByteArray Comprimi(z_stream& z, const QByteArray& dati, int modo) {
+    QByteArray uscita(int(deflateBound(&z, uLong(dati.size()))) + 64, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(dati.constData()));
+    z.avail_in = uInt(dati.size());
+    z.next_out = reinterpret_cast<Bytef*>(uscita.data());
+    z.avail_out = uInt(uscita.size());
+    deflate(&z, modo);
+    uscita.resize(uscita.size() - int(z.avail_out));
+    return uscita;
+}
+}  // namespace dettaglio
+
+// A sound w x h PNG whose compressed data goes on past its last row: a megabyte of zeros after
+// another, each compressed to about a kilobyte, up to byteCompressi bytes in all. A reader that
+// inflates what follows the rows spends a thousand times the file's bytes on nothing.
+inline QByteArray PngGonfiato(int w, int h, qint64 byteCompressi) {
+    using namespace dettaglio;
+    QByteArray righe;
+    for (int y = 0; y < h; ++y) {
+        righe.append('\0');
+        for (int x = 0; x < w; ++x) righe.append(char(x * 4)).append(char(y * 4)).append(char(90)).append(char(255));
+    }
+    z_stream z{};
+    deflateInit(&z, 9);
+    QByteArray dati = Comprimi(z, righe, Z_FULL_FLUSH);
+    const QByteArray zeri(1 << 20, '\0');
+    // After a full flush nothing refers back: the same megabyte gives the same bytes, again and again.
+    const QByteArray pezzo = Comprimi(z, zeri, Z_FULL_FLUSH);
+    uLong adler = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(righe.constData()), uInt(righe.size()));
+    const uLong adlerZeri = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(zeri.constData()), uInt(zeri.size()));
+    adler = adler32_combine(adler, adlerZeri, zeri.size());
+    for (qint64 n = dati.size() + pezzo.size(); n + pezzo.size() < byteCompressi; n += pezzo.size()) {
+        dati.append(pezzo);
+        adler = adler32_combine(adler, adlerZeri, zeri.size());
+    }
+    dati.append(pezzo);
+    QByteArray coda = Comprimi(z, QByteArray(), Z_FINISH);
+    deflateEnd(&z);
+    qToBigEndian<quint32>(quint32(adler), coda.data() + coda.size() - 4);
+    dati.append(coda);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray ihdr(13, '\0');
+    qToBigEndian<quint32>(quint32(w), ihdr.data());
+    qToBigEndian<quint32>(quint32(h), ihdr.data() + 4);
+    ihdr[8] = 8;
+    ihdr[9] = 6;
+    Blocco(png, "IHDR", ihdr);
+    Blocco(png, "IDAT", dati);
+    Blocco(png, "IEND", QByteArray());
+    return png;
+}
+
+// A PNG written row by row, never whole in memory: 16 bits a channel when asked, interlaced when
+// asked, each row's pixels from riga (RGBA, 8 bits a channel).
+inline bool ScriviPngARighe(const QString& percorso, int w, int h, bool bit16, bool interlacciata,
+                            const std::function<void(int y, uchar* rgba)>& riga) {
+    std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
+    if (!f) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<uchar> rgba(size_t(w) * 4), uscita(size_t(w) * (bit16 ? 8 : 4));
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_set_compression_level(png, 1);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), bit16 ? 16 : 8, PNG_COLOR_TYPE_RGBA,
+                 interlacciata ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    const int passate = interlacciata ? png_set_interlace_handling(png) : 1;
+    for (int p = 0; p < passate; ++p)
+        for (int y = 0; y < h; ++y) {
+            riga(y, rgba.data());
+            for (size_t i = 0; i < rgba.size(); ++i) {
+                if (bit16) uscita[2 * i] = uscita[2 * i + 1] = rgba[i];
+                else uscita[i] = rgba[i];
+            }
+            png_write_row(png, uscita.data());
+        }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0;
+}
+
+namespace dettaglio {
+struct ErroreJpegC {
+    jpeg_error_mgr base;
+    std::jmp_buf salto;
+};
+}  // namespace dettaglio
+
+// A baseline JPEG written row by row, never whole in memory: componenti channels in spazio (RGB
+// or CMYK), each row from riga. The orientation tag, when not 1, goes in an EXIF block.
+inline bool ScriviJpegDaRighe(const QString& percorso, int w, int h, int componenti, J_COLOR_SPACE spazio, int qualita,
+                              const std::function<void(int y, uchar* riga)>& riga, int orientamento = 1) {
+    std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
+    if (!f) return false;
+    jpeg_compress_struct cinfo{};
+    dettaglio::ErroreJpegC errore{};
+    cinfo.err = jpeg_std_error(&errore.base);
+    errore.base.error_exit = [](j_common_ptr i) {
+        std::longjmp(reinterpret_cast<dettaglio::ErroreJpegC*>(i->err)->salto, 1);
+    };
+    std::vector<uchar> dati(size_t(w) * size_t(componenti));
+    if (setjmp(errore.salto)) {
+        jpeg_destroy_compress(&cinfo);
+        std::fclose(f);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, f);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = componenti;
+    cinfo.in_color_space = spazio;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, qualita, TRUE);
+    cinfo.dct_method = JDCT_IFAST;
+    jpeg_start_compress(&cinfo, TRUE);
+    if (orientamento != 1) {
+        const char exif[] = "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0";
+        QByteArray corpo(exif, sizeof exif - 1);
+        corpo.append(char(orientamento)).append(QByteArray(7, '\0'));
+        jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(corpo.constData()),
+                          unsigned(corpo.size()));
+    }
+    while (cinfo.next_scanline < cinfo.image_height) {
+        riga(int(cinfo.next_scanline), dati.data());
+        JSAMPROW r = dati.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(f) == 0;
+}
+
+// A phone's photo: a gradient, so its blocks are not all alike.
+inline bool ScriviJpegARighe(const QString& percorso, int w, int h, int qualita = 85, int orientamento = 1) {
+    return ScriviJpegDaRighe(percorso, w, h, 3, JCS_RGB, qualita, [w, h](int y, uchar* riga) {
+        for (int x = 0; x < w; ++x) {
+            riga[size_t(x) * 3] = uchar(x * 255 / w);
+            riga[size_t(x) * 3 + 1] = uchar(y * 255 / h);
+            riga[size_t(x) * 3 + 2] = uchar((x ^ y) & 0xFF);
+        }
+    }, orientamento);
+}
+
+// An icon whose one picture is the given PNG: Qt reads such a picture from memory.
+inline QByteArray IconaDiPng(const QByteArray& png) {
+    QByteArray ico(6 + 16, '\0');
+    qToLittleEndian<quint16>(1, ico.data() + 2);
+    qToLittleEndian<quint16>(1, ico.data() + 4);
+    ico[6] = 64;
+    ico[7] = 64;
+    qToLittleEndian<quint16>(1, ico.data() + 10);
+    qToLittleEndian<quint16>(32, ico.data() + 12);
+    qToLittleEndian<quint32>(quint32(png.size()), ico.data() + 14);
+    qToLittleEndian<quint32>(22, ico.data() + 18);
+    return ico + png;
 }
 
 }  // namespace bombe

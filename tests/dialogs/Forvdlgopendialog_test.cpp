@@ -138,13 +138,15 @@ TEST_F(SelettoreFile, BombsGiveTheGreyPreviewAndTheirReason) {
         QByteArray dati;
         QString motivo;  // in English, the dialog's language here
     } casi[] = {
-        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), "picture too large: 65500 x 65500 pixels"},
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
+         "picture too large: 65500 x 65500 pixels (over 250 megapixels)"},
         {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), "picture with over 48 scans"},
         {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), "picture with over 24 scans"},
         {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000), "picture with over 24 scans"},
-        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteJpeg + 65536),
+        {"commenti.jpg", bombe::JpegCommentato(bombe::JpegSfumato(64, 64), MargineByteImmagine + 65536),
          "file far too large for a picture"},
-        {"enorme.png", bombe::PngDichiarato(65500, 65500), "picture too large: 65500 x 65500 pixels"},
+        {"enorme.png", bombe::PngDichiarato(65500, 65500), "picture too large: 65500 x 65500 pixels (over 256 MB of memory)"},
+        {"testo.png", QByteArray("not a picture at all"), "not a picture in a known format"},
     };
     for (const auto& c : casi) ASSERT_TRUE(bombe::Scrivi(radice + "/" + c.nome, c.dati));
     QString uscita;
@@ -161,6 +163,20 @@ TEST_F(SelettoreFile, BombsGiveTheGreyPreviewAndTheirReason) {
         if (!grab.isEmpty()) d.grab().save(grab + "/selettore_bomba.png");
         Clicca("a.png");
         EXPECT_EQ(d.Anteprima().pixelColor(194, 126), QColor(Qt::red));
+        EXPECT_TRUE(d.MotivoAnteprima().isEmpty());
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+}
+
+// A PNG whose data inflates to gigabytes past its rows shows at once: its rows are read, no more.
+TEST_F(SelettoreFile, AnInflatingPngShowsAtOnce) {
+    ASSERT_TRUE(bombe::Scrivi(radice + "/gonfiato.png", bombe::PngGonfiato(64, 64, 20 << 20)));
+    QString uscita;
+    Esegui(uscita, [&] {
+        const qint64 inizio = TempoProcessoreNs();
+        Clicca("gonfiato.png");
+        EXPECT_LT((TempoProcessoreNs() - inizio) / 1000000, 1000);
+        EXPECT_NE(d.Anteprima().pixelColor(194, 126), QColor(80, 80, 80));
         EXPECT_TRUE(d.MotivoAnteprima().isEmpty());
         QTest::keyClick(&d, Qt::Key_Escape);
     });

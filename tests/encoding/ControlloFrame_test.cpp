@@ -184,7 +184,7 @@ TEST(ControlloFrame, HostileFramesAreToldAtOnce) {
         const char* motivo;
     } casi[] = {
         {"scansioni.jpg", bombe::JpegVuoto(1920, 1080, 3, true, 10000), true, "picture with over 100 scans"},
-        {"enorme.bmp", rle, false, "picture too large: 16000 x 16000 pixels"},
+        {"enorme.bmp", rle, false, "picture too large: 16000 x 16000 pixels (over 256 MB of memory)"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);

@@ -10,6 +10,7 @@
 
 #include <cstring>
 
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -68,6 +69,39 @@ TEST(FileRegolare, RefusesAtOnceWhatIsNotARegularFile) {
     EXPECT_EQ(FileRegolare::Apri("/dev/null").Rifiuto(), RifiutoFile::NonUnFile);
     EXPECT_EQ(FileRegolare::Apri(QString()).Rifiuto(), RifiutoFile::Mancante);
     ::close(s);
+}
+
+// Opening a device may do something of its own, so what is not a regular file is never opened:
+// the system reports no open of a pipe, of a link to it or of a folder, while a file is opened.
+TEST(FileRegolare, WhatIsNotARegularFileIsRefusedWithoutBeingOpened) {
+    CasaTemporanea casa;
+    const QString fifo = casa.Sotto("tubo.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, casa.Sotto("link_tubo.png")));
+    const QString cartella = casa.Sotto("cartella.png");
+    ASSERT_TRUE(QDir().mkpath(cartella));
+    const QString file = casa.Sotto("file.png");
+    Scrivi(file, "dodici byte!");
+    const int avvisi = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(avvisi, 0);
+    for (const QString& p : {fifo, cartella, file})
+        ASSERT_GE(::inotify_add_watch(avvisi, QFile::encodeName(p).constData(), IN_OPEN), 0);
+    const auto aperture = [avvisi] {
+        alignas(inotify_event) char dati[4096];
+        int quante = 0;
+        for (ssize_t n; (n = ::read(avvisi, dati, sizeof dati)) > 0;)
+            for (char* p = dati; p < dati + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+                ++quante;
+        return quante;
+    };
+    for (const char* nome : {"tubo.png", "link_tubo.png", "cartella.png"}) {
+        SCOPED_TRACE(nome);
+        EXPECT_EQ(FileRegolare::Apri(casa.Sotto(nome)).Rifiuto(), RifiutoFile::NonUnFile);
+        EXPECT_EQ(aperture(), 0);
+    }
+    EXPECT_TRUE(FileRegolare::Apri(file).Aperto());
+    EXPECT_EQ(aperture(), 1);
+    ::close(avvisi);
 }
 
 TEST(FileRegolare, ReadsTheWholeFileWithinItsLimit) {

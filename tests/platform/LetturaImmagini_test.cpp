@@ -1,5 +1,7 @@
 #include "platform/LetturaImmagini.h"
 
+#include "platform/DispositivoLimitato.h"
+
 #include "common/BombeImmagini.h"
 #include "common/CasaTemporanea.h"
 #include "common/PermessiOrdinari.h"
@@ -9,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QBuffer>
+
+#include <functional>
 
 #include <QElapsedTimer>
 
@@ -22,6 +27,14 @@
 
 namespace {
 
+QByteArray Salvata(const QImage& immagine, const char* formato) {
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    immagine.save(&buffer, formato);
+    return dati;
+}
+
 struct Bomba {
     const char* nome;
     QByteArray dati;
@@ -32,7 +45,7 @@ struct Bomba {
 // Every hostile file a reader may meet, each refused before its pixels are made.
 std::vector<Bomba> Bombe() {
     return {
-        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), RifiutoImmagine::TroppoGrande, {65500, 65500}},
+        {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1), RifiutoImmagine::TroppiPixel, {65500, 65500}},
         {"scansioni_5600.jpg", bombe::JpegVuoto(5600, 5600, 3, true, 10000), RifiutoImmagine::TroppeScansioni,
          {5600, 5600}},
         {"scansioni_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000), RifiutoImmagine::TroppeScansioni,
@@ -41,12 +54,12 @@ std::vector<Bomba> Bombe() {
         {"passate_8000.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
          RifiutoImmagine::TroppeScansioni, {8000, 8000}},
         // Fits the pixel limit, but its coefficients for three full channels would not.
-        {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4), RifiutoImmagine::TroppoGrande, {8000, 8000}},
+        {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4), RifiutoImmagine::TroppaMemoria, {8000, 8000}},
         // An APP1 of length 0 first: libjpeg counts the scans it reads on into.
         {"app1_nullo.jpg", bombe::JpegApp1Nullo(8000, 8000, 10000), RifiutoImmagine::TroppeScansioni, {8000, 8000}},
         {"enorme.png", bombe::PngDichiarato(65500, 65500), RifiutoImmagine::TroppoGrande, {65500, 65500}},
         // A picture in disguise is read for what it is.
-        {"jpeg_travestito.png", bombe::JpegVuoto(65500, 65500, 1, false, 1), RifiutoImmagine::TroppoGrande,
+        {"jpeg_travestito.png", bombe::JpegVuoto(65500, 65500, 1, false, 1), RifiutoImmagine::TroppiPixel,
          {65500, 65500}},
         {"enorme.bmp", bombe::BmpDichiarato(16000, 16000), RifiutoImmagine::TroppoGrande, {16000, 16000}},
     };
@@ -124,7 +137,8 @@ TEST(LetturaImmagini, WhatIsNotAReadablePictureFileSaysWhy) {
     CasaTemporanea casa;
     ASSERT_TRUE(bombe::Scrivi(casa.Sotto("testo.png"), "not a picture at all"));
     const QByteArray png = bombe::Png(64, 48);
-    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("troncato.png"), png.left(png.size() / 2)));
+    // Cut inside its header: nothing to draw.
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("troncato.png"), png.left(30)));
     QDir(casa.Percorso()).mkdir(QStringLiteral("cartella.png"));
     const struct {
         QString percorso;
@@ -134,7 +148,7 @@ TEST(LetturaImmagini, WhatIsNotAReadablePictureFileSaysWhy) {
         {casa.Sotto("manca.png"), RifiutoImmagine::Mancante},
         {casa.Sotto("cartella.png"), RifiutoImmagine::NonUnFile},
         {QStringLiteral("/dev/zero"), RifiutoImmagine::NonUnFile},
-        {casa.Sotto("testo.png"), RifiutoImmagine::Illeggibile},
+        {casa.Sotto("testo.png"), RifiutoImmagine::FormatoSconosciuto},
         {casa.Sotto("troncato.png"), RifiutoImmagine::Illeggibile},
     };
     for (const auto& c : casi) {
@@ -172,42 +186,11 @@ TEST(LetturaImmagini, APictureInMemoryIsCheckedLikeAFile) {
 }
 
 // libjpeg's CMYK, stored inverted as Adobe writes it.
-struct ErroreC {
-    jpeg_error_mgr base;
-    std::jmp_buf salto;
-};
-
 bool ScriviCmyk(const QString& percorso, int w, int h, const uchar cmyk[4]) {
-    std::FILE* f = std::fopen(QFile::encodeName(percorso).constData(), "wb");
-    if (!f) return false;
-    jpeg_compress_struct cinfo{};
-    ErroreC errore{};
-    cinfo.err = jpeg_std_error(&errore.base);
-    errore.base.error_exit = [](j_common_ptr i) { std::longjmp(reinterpret_cast<ErroreC*>(i->err)->salto, 1); };
-    if (setjmp(errore.salto)) {
-        jpeg_destroy_compress(&cinfo);
-        std::fclose(f);
-        return false;
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, f);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uchar> riga(size_t(w) * 4);
-    for (int x = 0; x < w; ++x)
-        for (int k = 0; k < 4; ++k) riga[size_t(x) * 4 + size_t(k)] = cmyk[k];
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = riga.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    return std::fclose(f) == 0;
+    return bombe::ScriviJpegDaRighe(percorso, w, h, 4, JCS_CMYK, 100, [w, cmyk](int, uchar* riga) {
+        for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 4; ++k) riga[size_t(x) * 4 + size_t(k)] = cmyk[k];
+    });
 }
 
 TEST(LetturaImmagini, ACmykJpegComesAsRgb) {
@@ -224,8 +207,9 @@ TEST(LetturaImmagini, ACmykJpegComesAsRgb) {
     EXPECT_LT(c.blue(), 15);
 }
 
-// A camera's orientation tag turns the picture when asked, and only then.
-TEST(LetturaImmagini, TheOrientationTagIsFollowedOnlyWhenAsked) {
+// A camera's orientation tag turns the picture, so a photo taken upright is drawn upright,
+// unless the caller asks for the pixels as stored; a size to cover is the upright one.
+TEST(LetturaImmagini, TheOrientationTagIsFollowedUnlessAskedNotTo) {
     CasaTemporanea casa;
     QImage larga(40, 20, QImage::Format_RGB32);
     larga.fill(Qt::white);
@@ -237,10 +221,15 @@ TEST(LetturaImmagini, TheOrientationTagIsFollowedOnlyWhenAsked) {
     jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
     const QString percorso = casa.Sotto("girata.jpg");
     ASSERT_TRUE(bombe::Scrivi(percorso, jpeg));
-    EXPECT_EQ(LeggiImmagine(percorso).Immagine.size(), QSize(40, 20));
+    EXPECT_EQ(LeggiImmagine(percorso).Immagine.size(), QSize(20, 40));
+    EXPECT_EQ(LeggiImmagine(percorso).Propria, QSize(20, 40));
     OpzioniLettura opzioni;
-    opzioni.Orienta = true;
-    EXPECT_EQ(LeggiImmagine(percorso, opzioni).Immagine.size(), QSize(20, 40));
+    opzioni.Orienta = false;
+    EXPECT_EQ(LeggiImmagine(percorso, opzioni).Immagine.size(), QSize(40, 20));
+    // Upright 20 x 40: covering 10 x 20 allows half, not the quarter a stored 40 x 20 would.
+    OpzioniLettura ridotta;
+    ridotta.Copertura = QSize(10, 20);
+    EXPECT_EQ(LeggiImmagine(percorso, ridotta).Immagine.size(), QSize(10, 20));
 }
 
 // A header that never ends, or a file of gigabytes behind a few bytes of picture: refused by its
@@ -250,15 +239,22 @@ TEST(LetturaImmagini, AFileFarLargerThanItsPictureIsRefusedByItsBytes) {
     const QByteArray jpeg = bombe::JpegSfumato(64, 64);
     ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_2g.jpg"), qint64(2) << 30));
     ASSERT_TRUE(bombe::ScriviTestataSparsa(casa.Sotto("zeri_100m.jpg"), qint64(100) << 20));
-    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("commenti.jpg"), bombe::JpegCommentato(jpeg, MargineByteJpeg + 65536)));
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("commenti.jpg"), bombe::JpegCommentato(jpeg, MargineByteImmagine + 65536)));
     // A sound picture with a tail of its own (a phone's clip) far beyond its size.
     QByteArray coda = jpeg;
-    coda.append(QByteArray(int(ByteAmmessiJpeg(64, 64) - jpeg.size() + 1), 'v'));
+    coda.append(QByteArray(int(ByteAmmessiImmagine(64, 64) - jpeg.size() + 1), 'v'));
     ASSERT_TRUE(bombe::Scrivi(casa.Sotto("coda.jpg"), coda));
+    // The same bound for every format.
+    for (const char* formato : {"png", "bmp"}) {
+        QByteArray altra = Salvata(bombe::Sfumata(64, 64), formato);
+        altra.append(QByteArray(int(ByteAmmessiImmagine(64, 64) - altra.size() + 1), 'v'));
+        ASSERT_TRUE(bombe::Scrivi(casa.Sotto(QStringLiteral("coda.%1").arg(formato)), altra));
+    }
     const struct {
         const char* nome;
         QSize dichiarata;
-    } casi[] = {{"zeri_2g.jpg", {}}, {"zeri_100m.jpg", {}}, {"commenti.jpg", {}}, {"coda.jpg", {64, 64}}};
+    } casi[] = {{"zeri_2g.jpg", {}}, {"zeri_100m.jpg", {}}, {"commenti.jpg", {}}, {"coda.jpg", {64, 64}},
+                {"coda.png", {64, 64}}, {"coda.bmp", {64, 64}}};
     for (const auto& c : casi) {
         for (const QSize copertura : {QSize(), QSize(160, 90)}) {
             SCOPED_TRACE(std::string(c.nome) + (copertura.isValid() ? " reduced" : " whole"));
@@ -344,11 +340,18 @@ TEST(LetturaImmagini, APictureCutShortIsReadAndSaysSo) {
     QBuffer buffer(&bmp);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(img.save(&buffer, "BMP"));
+    QByteArray png;
+    QBuffer bufferPng(&png);
+    bufferPng.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(img.save(&bufferPng, "PNG"));
     const struct {
         const char* nome;
         QByteArray dati;
         bool troncata;
     } casi[] = {
+        {"intera.png", png, false},
+        {"tagliata.png", png.left(png.size() * 2 / 3), true},
+
         {"intera.jpg", jpeg, false},
         {"tagliata.jpg", jpeg.left(jpeg.size() * 2 / 3), true},
         {"senza_fine.jpg", jpeg.chopped(2), true},
@@ -412,14 +415,163 @@ TEST(LetturaImmagini, TheTimeAndByteBudgetsFollowTheDeclaredSize) {
         int w, h, ms;
         qint64 byte;
     } casi[] = {
-        {0, 0, MillisecondiMinimiJpeg, MargineByteJpeg},
-        {64, 64, MillisecondiMinimiJpeg, MargineByteJpeg + 64 * 64 * ByteAlPixelJpeg},
-        {8000, 6000, 48 * MillisecondiPerMegapixelJpeg, MargineByteJpeg + qint64(48000000) * ByteAlPixelJpeg},
-        {10000, 10000, 100 * MillisecondiPerMegapixelJpeg, MargineByteJpeg + qint64(100000000) * ByteAlPixelJpeg},
+        {0, 0, MillisecondiMinimiImmagine, MargineByteImmagine},
+        {64, 64, MillisecondiMinimiImmagine, MargineByteImmagine + 64 * 64 * ByteAlPixelImmagine},
+        {8000, 6000, 48 * MillisecondiPerMegapixelImmagine, MargineByteImmagine + qint64(48000000) * ByteAlPixelImmagine},
+        {10000, 10000, 100 * MillisecondiPerMegapixelImmagine, MargineByteImmagine + qint64(100000000) * ByteAlPixelImmagine},
     };
     for (const auto& c : casi) {
-        EXPECT_EQ(MillisecondiAmmessiJpeg(c.w, c.h), c.ms) << c.w;
-        EXPECT_EQ(ByteAmmessiJpeg(c.w, c.h), c.byte) << c.w;
+        EXPECT_EQ(MillisecondiAmmessiImmagine(c.w, c.h), c.ms) << c.w;
+        EXPECT_EQ(ByteAmmessiImmagine(c.w, c.h), c.byte) << c.w;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+qint64 MillisecondiProcessore(const std::function<void()>& lavoro) {
+    const qint64 inizio = TempoProcessoreNs();
+    lavoro();
+    return (TempoProcessoreNs() - inizio) / 1000000;
+}
+
+// A 64 x 64 PNG whose compressed data goes on for 20 MB, about 20 GB inflated: its rows are all
+// there is to draw, and nothing after them is inflated.
+// The same PNG inside an icon: Qt would inflate it in memory, out of reach of any check.
+TEST(LetturaImmagini, APngThatInflatesPastItsRowsIsReadWithoutItsExcess) {
+    CasaTemporanea casa;
+    const QByteArray gonfiato = bombe::PngGonfiato(64, 64, 20 << 20);
+    for (const auto& [nome, dati] : {std::pair("gonfiato.png", gonfiato), std::pair("gonfiato.ico", bombe::IconaDiPng(gonfiato))})
+    for (const QSize copertura : {QSize(), QSize(160, 90)}) {
+        SCOPED_TRACE(nome);
+        const QString percorso = casa.Sotto(nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, dati));
+        OpzioniLettura opzioni;
+        opzioni.Copertura = copertura;
+        ImmagineLetta letta;
+        // Inflating it all takes minutes: a second of this thread's processor is far more than enough.
+        EXPECT_LT(MillisecondiProcessore([&] { letta = LeggiImmagine(percorso, opzioni); }), 1000);
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), QSize(64, 64));
+        EXPECT_EQ(letta.Immagine.pixel(10, 20), qRgba(40, 80, 90, 255));
+        EXPECT_FALSE(letta.Troncata);
+    }
+}
+
+// Every format is held to the budget of its declared size, checked as it reads: not only JPEG.
+TEST(LetturaImmagini, EveryFormatIsHeldToTheTimeBudgetOfItsSize) {
+    CasaTemporanea casa;
+    const QImage grande = bombe::Sfumata(3300, 3300);
+    const struct {
+        const char* nome;
+        QByteArray dati;
+    } casi[] = {
+        {"grande.png", Salvata(grande, "PNG")},
+        {"grande.bmp", Salvata(grande.convertToFormat(QImage::Format_RGB888), "BMP")},
+        {"grande.ppm", Salvata(grande, "PPM")},
+        {"grande.jpg", bombe::JpegSfumato(3300, 3300)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
+        // Past its floor: 0.2 s a megapixel of what it declares.
+        const ImmagineLetta letta = LeggiImmagine(percorso);
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Millisecondi, MillisecondiAmmessiImmagine(3300, 3300));
+        EXPECT_GT(letta.Millisecondi, MillisecondiMinimiImmagine);
+        // A budget far below what its pixels take stops it while it reads.
+        OpzioniLettura stretta;
+        stretta.MillisecondiMassimi = 1;
+        const ImmagineLetta fermata = LeggiImmagine(percorso, stretta);
+        EXPECT_EQ(fermata.Rifiuto, RifiutoImmagine::TroppoLenta);
+        EXPECT_TRUE(fermata.Immagine.isNull());
+    }
+}
+
+// What phones shoot: 108 megapixels, past what the memory limit holds whole, decoded at half
+// its size for a picture drawn at its own, and smaller still for one drawn into a frame.
+TEST(LetturaImmagini, APhonesPhotoIsDecodedSmallerUnderACompetingLoad) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("foto108.jpg");
+    ASSERT_TRUE(bombe::ScriviJpegARighe(percorso, 12000, 9000));
+    const CaricoConcorrente carico;
+    const struct {
+        QSize copertura;
+        QSize attesa;
+        int riduzione;
+    } casi[] = {
+        {{}, {6000, 4500}, 2},
+        {{1920, 1080}, {3000, 2250}, 4},
+        {{160, 90}, {1500, 1125}, 8},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.riduzione);
+        OpzioniLettura opzioni;
+        opzioni.Copertura = c.copertura;
+        const ImmagineLetta letta = LeggiImmagine(percorso, opzioni);
+        ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+        EXPECT_EQ(letta.Immagine.size(), c.attesa);
+        EXPECT_EQ(letta.Riduzione, c.riduzione);
+        EXPECT_EQ(letta.Propria, QSize(12000, 9000));
+    }
+    // Past what a phone shoots, the declared size alone refuses it.
+    ASSERT_TRUE(bombe::Scrivi(casa.Sotto("oltre.jpg"), bombe::JpegVuoto(16384, 16384, 3, false, 1)));
+    const ImmagineLetta oltre = LeggiImmagine(casa.Sotto("oltre.jpg"));
+    EXPECT_EQ(oltre.Rifiuto, RifiutoImmagine::TroppiPixel);
+}
+
+// A 16-bit interlaced PNG with transparency comes as 8-bit ARGB, pass by pass, whole.
+TEST(LetturaImmagini, ASixteenBitInterlacedPngIsRead) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("sedici.png");
+    ASSERT_TRUE(bombe::ScriviPngARighe(percorso, 300, 200, true, true, [](int y, uchar* rgba) {
+        for (int x = 0; x < 300; ++x) {
+            rgba[x * 4] = uchar(x / 2);
+            rgba[x * 4 + 1] = uchar(y);
+            rgba[x * 4 + 2] = 7;
+            rgba[x * 4 + 3] = x < 150 ? 255 : 0;
+        }
+    }));
+    const ImmagineLetta letta = LeggiImmagine(percorso);
+    ASSERT_TRUE(letta.Letta()) << letta.Dettaglio.toStdString();
+    EXPECT_EQ(letta.Immagine.size(), QSize(300, 200));
+    EXPECT_EQ(letta.Immagine.pixel(101, 33), qRgba(50, 33, 7, 255));
+    EXPECT_EQ(qAlpha(letta.Immagine.pixel(200, 33)), 0);
+}
+
+// When the session ends every read stops, in every format, and reads go on once it is resumed.
+TEST(LetturaImmagini, ReadsStopWhileTheSessionEnds) {
+    CasaTemporanea casa;
+    const QImage img = bombe::Sfumata(64, 48);
+    const struct {
+        const char* nome;
+        QByteArray dati;
+    } casi[] = {
+        {"a.png", Salvata(img, "PNG")},
+        {"a.bmp", Salvata(img, "BMP")},
+        {"a.jpg", bombe::JpegSfumato(64, 48)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        ASSERT_TRUE(bombe::Scrivi(percorso, c.dati));
+        InterrompiLettureImmagini();
+        EXPECT_EQ(LeggiImmagine(percorso).Rifiuto, RifiutoImmagine::Interrotta);
+        // Below the reader's own check at the start: at the first read.
+        const FileRegolare file = FileRegolare::Apri(percorso);
+        if (std::string(c.nome) == "a.jpg") {
+            EXPECT_EQ(LeggiJpegDa(file.Descrittore(), file.Dimensione()).Errore, ErroreJpeg::Interrotta);
+        } else {
+            const Scadenza scadenza;
+            DispositivoLimitato dispositivo(file.Descrittore(), file.Dimensione(), scadenza);
+            char byte = 0;
+            EXPECT_EQ(dispositivo.read(&byte, 1), -1);
+            EXPECT_EQ(dispositivo.Fermato(), DispositivoLimitato::Fermata::Interrotta);
+        }
+        RiprendiLettureImmagini();
+        EXPECT_TRUE(LeggiImmagine(percorso).Letta());
     }
 }
 

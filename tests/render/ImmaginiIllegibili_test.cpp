@@ -64,7 +64,7 @@ TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
         const char* motivo;  // empty: any reason
     } casi[] = {
         {"testo.png", "not a picture at all", ""},
-        {"troncato.png", png.left(png.size() / 2), ""},
+        {"troncato.png", png.left(30), "PNG"},
         {"enorme.png", PngDichiarato(20000, 20000), "20000 x 20000"},
     };
     CasaTemporanea casa;
@@ -73,13 +73,13 @@ TEST(ImmaginiIllegibili, EachKindOfBadFileIsToldOnceWithItsReason) {
         SCOPED_TRACE(c.nome);
         const QString percorso = casa.Sotto(c.nome);
         Scrivi(percorso, c.dati);
-        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
         const QStringList avvisi = illegibili.PrendiAvvisi();
         ASSERT_EQ(avvisi.size(), 1);
         EXPECT_TRUE(avvisi[0].startsWith(MessaggioImmagineIllegibile(percorso, QString()).chopped(2)));
         EXPECT_TRUE(avvisi[0].contains(QLatin1String(c.motivo))) << avvisi[0].toStdString();
         EXPECT_FALSE(avvisi[0].endsWith(QStringLiteral("()")));
-        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+        EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
         EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
     }
 }
@@ -108,23 +108,35 @@ TEST(ImmaginiIllegibili, AReadErrorAndEndlessScansAreToldWithTheirReason) {
     TroppoPerLeggere(scansioni, TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(LimiteScansioniJpeg));
 }
 
-// A picture cut short is drawn as far as it goes, and told once with its reason.
+// A picture cut short, whatever its format, is drawn as far as it goes, and told once as drawn
+// in part, not as a picture that could not be read.
 TEST(ImmaginiIllegibili, APictureCutShortIsDrawnAndToldOnce) {
     CasaTemporanea casa;
     const QByteArray jpeg = bombe::JpegSfumato(64, 48);
-    const QString percorso = casa.Sotto("tagliata.jpg");
-    Scrivi(percorso, jpeg.left(jpeg.size() * 2 / 3));
-    CacheImmagini immagini;
-    EXPECT_EQ(immagini.Carica(percorso).size(), QSize(64, 48));
-    EXPECT_EQ(immagini.PrendiAvvisi(),
-              QStringList{MessaggioImmagineIllegibile(percorso, TestoMessaggio(VoceMessaggio::ImmagineTroncata))});
-    ImmaginiIllegibili illegibili;
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
-    EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
-    // Mended, it is quiet again.
-    Scrivi(percorso, jpeg);
-    EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
-    EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
+    const QByteArray png = Png();
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(bombe::Sfumata(64, 48).save(&buffer, "BMP"));
+    const struct {
+        const char* nome;
+        QByteArray intera;
+    } casi[] = {{"tagliata.jpg", jpeg}, {"tagliata.png", png}, {"tagliata.bmp", bmp}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString percorso = casa.Sotto(c.nome);
+        Scrivi(percorso, c.intera.left(c.intera.size() * 2 / 3));
+        CacheImmagini immagini;
+        EXPECT_EQ(immagini.Carica(percorso).size(), QSize(64, 48));
+        EXPECT_EQ(immagini.PrendiAvvisi(), QStringList{TestoMessaggio(VoceMessaggio::ImmagineInParte).arg(percorso)});
+        ImmaginiIllegibili illegibili;
+        for (int i = 0; i < 3; ++i) EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
+        EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
+        // Mended, it is quiet again.
+        Scrivi(percorso, c.intera);
+        EXPECT_FALSE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
+        EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
+    }
 }
 
 // The pictures are read on the calling thread, so root too meets the permission here.
@@ -144,10 +156,10 @@ TEST(ImmaginiIllegibili, FailureIsRememberedUntilTheFileChanges) {
     const QString percorso = casa.Sotto("logo.png");
     const QByteArray buono = Png();
     QByteArray rotto = buono;
-    for (qsizetype i = rotto.size() / 3; i < rotto.size() - 20; ++i) rotto[i] = 0;
+    for (qsizetype i = 12; i < rotto.size() - 20; ++i) rotto[i] = 0;
     Scrivi(percorso, rotto);
     ImmaginiIllegibili illegibili;
-    ASSERT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    ASSERT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
     EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
 
     // The good bytes under the same size and time: taken as the file that failed.
@@ -157,22 +169,22 @@ TEST(ImmaginiIllegibili, FailureIsRememberedUntilTheFileChanges) {
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(quando, QFileDevice::FileModificationTime));
     f.close();
-    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
 
     // A new time: read again, and a later failure is told again.
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(quando.addSecs(5), QFileDevice::FileModificationTime));
     f.close();
-    EXPECT_EQ(illegibili.Leggi(percorso, QFileInfo(percorso)).size(), QSize(64, 48));
+    EXPECT_EQ(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.size(), QSize(64, 48));
     Scrivi(percorso, "broken again");
-    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).isNull());
+    EXPECT_TRUE(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.isNull());
     EXPECT_EQ(illegibili.PrendiAvvisi().size(), 1);
 }
 
 TEST(ImmaginiIllegibili, BothCachesReportTheirOwnFiles) {
     CasaTemporanea casa;
     const QString percorso = casa.Sotto("rotto.png");
-    Scrivi(percorso, Png().left(100));
+    Scrivi(percorso, Png().left(30));
     CacheImmagini immagini;
     CacheSprite sprite;
     for (int i = 0; i < 3; ++i) {
@@ -211,16 +223,16 @@ TEST(ImmaginiIllegibili, BombsAreRefusedWithTheirReason) {
         QString motivo;
     } casi[] = {
         {"enorme.jpg", bombe::JpegVuoto(65500, 65500, 3, false, 1),
-         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+         TestoMessaggio(VoceMessaggio::ImmagineTroppiPixel).arg(65500).arg(65500).arg(250)},
         {"scansioni.jpg", bombe::JpegVuoto(8000, 8000, 1, true, 10000),
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
         // Within the scans of a small picture, but each of them a pass over a million blocks.
         {"passate.jpg", bombe::JpegVuoto(8000, 8000, 1, true, LimiteScansioniJpeg),
          TestoMessaggio(VoceMessaggio::TroppeScansioni).arg(ScansioniAmmesseJpeg(8000, 8000))},
         {"coefficienti.jpg", bombe::JpegVuoto(8000, 8000, 3, true, 4),
-         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(8000).arg(8000)},
+         TestoMessaggio(VoceMessaggio::ImmagineTroppaMemoria).arg(8000).arg(8000).arg(256)},
         {"enorme.png", bombe::PngDichiarato(65500, 65500),
-         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500)},
+         TestoMessaggio(VoceMessaggio::ImmagineTroppoGrande).arg(65500).arg(65500).arg(256)},
     };
     CasaTemporanea casa;
     for (const auto& c : casi) {
@@ -276,6 +288,50 @@ TEST(ImmaginiIllegibili, TheIntrosOwnBackgroundsAndLogosAreToldWhenGone) {
         if (intro != 6) attesi << MessaggioImmagineIllegibile(b.logo, TestoMessaggio(VoceMessaggio::ImmagineMancante));
         EXPECT_EQ(b.host.Errori, attesi);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A read given up because the session ends says nothing of the file: it is neither told nor
+// remembered as failed, and it is read as soon as reads go on.
+TEST(ImmaginiIllegibili, AReadStoppedByTheEndOfTheSessionIsNotAFailure) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("logo.png");
+    Scrivi(percorso, Png());
+    ImmaginiIllegibili illegibili;
+    InterrompiLettureImmagini();
+    EXPECT_EQ(illegibili.Leggi(percorso, QFileInfo(percorso)).Rifiuto, RifiutoImmagine::Interrotta);
+    RiprendiLettureImmagini();
+    EXPECT_TRUE(illegibili.PrendiAvvisi().isEmpty());
+    EXPECT_EQ(illegibili.Leggi(percorso, QFileInfo(percorso)).Immagine.size(), QSize(64, 48));
+}
+
+// The renderer's reader: a PNG inflating to gigabytes past its rows is drawn at once, a photo
+// taken upright is drawn upright, and a phone's 108-megapixel photo is taken: decoded smaller,
+// it keeps its own size where it is drawn at its own size, and fills the frame as a background.
+TEST(CacheImmagini, InflatingUprightAndPhonePicturesAreTaken) {
+    CasaTemporanea casa;
+    const QString gonfiato = casa.Sotto("gonfiato.png");
+    ASSERT_TRUE(bombe::Scrivi(gonfiato, bombe::PngGonfiato(64, 64, 20 << 20)));
+    const QString girata = casa.Sotto("girata.jpg");
+    ASSERT_TRUE(bombe::Scrivi(girata, bombe::JpegOrientato(bombe::MetaRossaMetaBlu(40, 20), 6)));
+    const QString foto = casa.Sotto("foto108.jpg");
+    ASSERT_TRUE(bombe::ScriviJpegARighe(foto, 12000, 9000));
+    CacheImmagini immagini;
+    const qint64 inizio = TempoProcessoreNs();
+    EXPECT_EQ(immagini.Carica(gonfiato).size(), QSize(64, 64));
+    EXPECT_LT((TempoProcessoreNs() - inizio) / 1000000, 1000);
+    const QImage upright = immagini.Carica(girata);
+    ASSERT_EQ(upright.size(), QSize(20, 40));
+    EXPECT_GT(qRed(upright.pixel(10, 5)), 200);
+    EXPECT_GT(qBlue(upright.pixel(10, 35)), 200);
+    const QImage logo = immagini.Carica(foto, Assenza::Segnalata);
+    EXPECT_EQ(logo.size(), QSize(6000, 4500));
+    EXPECT_EQ(DimensionePropria(logo), QSize(12000, 9000));
+    EXPECT_EQ(immagini.CaricaScalata(foto, QSize(1920, 1080), Assenza::Segnalata).size(), QSize(1920, 1080));
+    EXPECT_TRUE(immagini.PrendiAvvisi().isEmpty());
 }
 
 }  // namespace
