@@ -49,4 +49,11 @@ SegnaliSessione::SegnaliSessione(std::function<void()> allaFine, QObject* parent
 
 SegnaliSessione::~SegnaliSessione() {
     for (int segnale : kSegnali) std::signal(segnale, SIG_DFL);
+    // A signal whose call never came goes with the object: left behind, it would stop every
+    // picture read from now on and call the next object's end at once.
+    char byte = 0;
+    if (coppia[1] >= 0)
+        while (::recv(coppia[1], &byte, 1, MSG_DONTWAIT) > 0) {
+        }
+    RiprendiLettureImmagini();
 }

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
+
 #include <csignal>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +41,29 @@ TEST(LettureInterrotte, ASigtermStopsPictureReadsUntilTheSaveHasRun) {
     EXPECT_FALSE(interrottaAlSalvataggio);
     EXPECT_FALSE(LettureImmaginiInterrotte());
     EXPECT_TRUE(LeggiImmagine(percorso).Letta());
+}
+
+// A signal whose call never came, since the object went first (a test's program that ends
+// at once, say): nothing of it outlives the object, neither the stop of the reads nor a call
+// of the next one's.
+TEST(LettureInterrotte, ASignalNotYetHandledDiesWithItsObject) {
+    CasaTemporanea casa;
+    const QString percorso = casa.Sotto("a.png");
+    ASSERT_TRUE(bombe::Scrivi(percorso, bombe::Png(64, 48)));
+    {
+        SegnaliSessione segnali([] { ADD_FAILURE() << "called after its object went"; });
+        ::kill(::getpid(), SIGTERM);
+        // Waited for without the events, so its call never comes.
+        QDeadlineTimer limite(LimiteAttesaMs);
+        while (!LettureImmaginiInterrotte() && !limite.hasExpired()) std::this_thread::yield();
+        ASSERT_TRUE(LettureImmaginiInterrotte());
+    }
+    EXPECT_FALSE(LettureImmaginiInterrotte());
+    EXPECT_TRUE(LeggiImmagine(percorso).Letta());
+    int chiamate = 0;
+    SegnaliSessione seguente([&] { ++chiamate; });
+    QTest::qWait(200);
+    EXPECT_EQ(chiamate, 0) << "the next object took the old signal for its own";
 }
 
 }  // namespace
