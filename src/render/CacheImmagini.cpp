@@ -29,21 +29,22 @@ CacheImmagini::Voce* CacheImmagini::Trova(const QString& percorso, Assenza assen
     // Drawn into a known size, a large JPEG is decoded only as large as that needs.
     OpzioniLettura opzioni;
     opzioni.Copertura = copertura;
-    const ImmagineLetta letta = illegibili_.Leggi(percorso, info, opzioni);
+    ImmagineLetta letta = illegibili_.Leggi(percorso, info, opzioni);
     if (letta.Immagine.isNull()) {
         voci_.remove(chiave);
         return nullptr;
     }
-    const QImage& img = letta.Immagine;
-    Voce v;
-    v.modificato = info.lastModified();
-    v.dimensioneFile = info.size();
-    v.immagine = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                                       : img.convertToFormat(QImage::Format_RGB32);
+    // The one copy of the pixels, converted in place: a photo of 200 MB is never held twice.
+    QImage img = std::move(letta.Immagine);
+    img.convertTo(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     // Decoded smaller than its own size only because of the memory limit: it is still drawn
     // at its own size.
     if (!copertura.isValid() && letta.Propria.isValid() && letta.Propria.width() > img.width())
-        v.immagine.setDevicePixelRatio(qreal(img.width()) / letta.Propria.width());
+        img.setDevicePixelRatio(qreal(img.width()) / letta.Propria.width());
+    Voce v;
+    v.modificato = info.lastModified();
+    v.dimensioneFile = info.size();
+    v.immagine = std::move(img);
     return &*voci_.insert(chiave, v);
 }
 
