@@ -88,6 +88,18 @@ TEST(LayerTesto, UgualeSoloASeStessoSeParziale) {
     EXPECT_TRUE(LayerTesto::SuRichiesta(QSize(0, 5), [](const QRect&) { return QImage(); }).Nullo());
 }
 
+// The largest difference of a channel between two pictures of the same size.
+int ScartoMassimo(const QImage& a, const QImage& b) {
+    int scarto = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            scarto = std::max({scarto, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    return scarto;
+}
+
 // Every way the intros draw a layer gives the very pixels of the whole picture drawn the same
 // way, on and off the canvas, at any strength, tinted, scaled.
 struct CasoDisegno {
@@ -130,14 +142,7 @@ TEST_P(DisegnaLayerCome, LaFiguraIntera) {
     }
     // Scaled, or moved by part of a pixel, the part is sampled as the whole: within a unit
     // of rounding of the scale worked out anew for it.
-    int scarto = 0;
-    for (int y = 0; y < attesa.height(); ++y)
-        for (int x = 0; x < attesa.width(); ++x) {
-            const QRgb p = attesa.pixel(x, y), q = disegnata.pixel(x, y);
-            scarto = std::max({scarto, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-        }
-    EXPECT_LE(scarto, 1);
+    EXPECT_LE(ScartoMassimo(attesa, disegnata), 1);
 }
 
 const double L = LayerTesto::LarghezzaIntera + 811;
@@ -166,13 +171,7 @@ TEST(LayerTesto, PiccolissimaDaCopieRidotte) {
             return tela;
         };
         const QImage attesa = disegna(LayerTesto(figura)), disegnata = disegna(parziale.layer);
-        int scarto = 0;
-        for (int y = 0; y < attesa.height(); ++y)
-            for (int x = 0; x < attesa.width(); ++x) {
-                const QRgb a = attesa.pixel(x, y), d = disegnata.pixel(x, y);
-                scarto = std::max({scarto, std::abs(qRed(a) - qRed(d)), std::abs(qGreen(a) - qGreen(d)), std::abs(qBlue(a) - qBlue(d))});
-            }
-        EXPECT_LE(scarto, 8);
+        EXPECT_LE(ScartoMassimo(attesa, disegnata), 8);
         // Each column at its own size once, whatever the frames ask after.
         EXPECT_LE(*parziale.colonne, w + 2 * 16 * 256);
     }
