@@ -1,7 +1,7 @@
 // The live preview as the main window asks for it: one setting changed, then frame 0 drawn
 // and scaled to the window. Every intro after a text, a style and a background change, with
-// its preset look and with the heavy look set over it; intro 1 with one long line; and intro 1
-// with three lines as long as the boxes take, its preview and the frames of its animation.
+// its preset look and with the heavy look set over it; intro 1 with one long line; and every
+// intro with three lines as long as the boxes take, its preview and the frames of its animation.
 // Each case reports the median of its previews; the program ends with the table of them.
 #include "BenchComune.h"
 
@@ -30,11 +30,15 @@ struct Misura {
     double cpu = 0;
 };
 
-// (intro, change, heavy) and, for long lines, (length, heavy); for three lines as long as the
-// boxes take, (text motion, heavy): the preview and a frame of the animation.
+// (intro, change, heavy) and, for long lines, (length, heavy); for three lines, (intro, text
+// motion, as long as the boxes take, heavy): the preview, a frame of the animation (median) and
+// its slowest frame.
 std::map<std::tuple<int, int, int>, Misura> mediane;
 std::map<std::tuple<int, int>, Misura> medianeRigaLunga;
-std::map<std::tuple<int, int>, std::pair<Misura, Misura>> medianeTreRighe;
+struct TreRighe {
+    Misura anteprima, frame, peggiore;
+};
+std::map<std::tuple<int, int, int, int>, TreRighe> medianeTreRighe;
 
 // Every thread of the process: the drawing threads of the raster engine and the file writer.
 double CpuMs() {
@@ -126,26 +130,38 @@ void BM_AnteprimaRigaLunga(benchmark::State& stato) {
     medianeRigaLunga[{lunghezza, pesanti}] = MisuraAnteprime(stato, b, Testo);
 }
 
-// Three lines as long as the boxes take (32767 characters, of which the first 2559 are drawn)
-// at the preset's font size, intro 1 with a text motion: the preview after a change of the
-// first letter, then the frames of the animation after its frame 0.
+// Three lines as long as the boxes take (32767 characters, of which the first 2559 are drawn),
+// or the preset's short lines beside them, at the preset's font size, in every intro (intro 1
+// with a text motion): the preview after a change of the first letter, then the frames of the
+// animation from its frame 0. Heavy is the heavy look with both outlines on.
 void BM_TreRigheLunghe(benchmark::State& stato) {
-    const int tipo = static_cast<int>(stato.range(0));
-    const bool pesanti = stato.range(1) != 0;
-    BancoAnteprima b(1, pesanti);
-    QString riga;
-    while (riga.size() < 32767) riga += QStringLiteral("Drovaskent presenta Quenvox ");
-    riga.truncate(32767);
-    b.imp.Testo1 = b.imp.Testo2 = b.imp.Testo3 = riga;
-    b.imp.Intro1Lista = tipo;
+    const int intro = static_cast<int>(stato.range(0));
+    const int tipo = static_cast<int>(stato.range(1));
+    const bool lunghe = stato.range(2) != 0;
+    const bool pesanti = stato.range(3) != 0;
+    BancoAnteprima b(intro, pesanti);
+    if (pesanti) {
+        b.imp.FontOutline1Check = b.imp.FontOutline2Check = true;
+        b.imp.FontOutline1Size = b.imp.FontOutline2Size = 10;
+    }
+    if (lunghe) {
+        QString riga;
+        while (riga.size() < 32767) riga += QStringLiteral("Drovaskent presenta Quenvox ");
+        riga.truncate(32767);
+        b.imp.Testo1 = b.imp.Testo2 = b.imp.Testo3 = riga;
+    } else if (b.imp.Testo1.isEmpty()) {
+        b.imp.Testo1 = QStringLiteral("Quenvox");
+    }
+    if (intro == 1) b.imp.Intro1Lista = tipo;
     EseguiRendering(b.contesto, b.imp);
     b.contesto.ScritturaFile.Attendi();
     std::vector<double> pareti, cpu;
     int passo = 0;
+    const QChar prima = b.imp.Testo1[0];
     for (auto _ : stato) {
         const auto inizio = std::chrono::steady_clock::now();
         const double inizioCpu = CpuMs();
-        b.imp.Testo1[0] = passo++ % 2 ? QLatin1Char('D') : QLatin1Char('d');
+        b.imp.Testo1[0] = passo++ % 2 ? prima : QLatin1Char('d');
         EseguiRendering(b.contesto, b.imp);
         b.contesto.ScritturaFile.Attendi();
         const std::chrono::duration<double, std::milli> durata = std::chrono::steady_clock::now() - inizio;
@@ -167,10 +183,14 @@ void BM_TreRigheLunghe(benchmark::State& stato) {
         pareti.push_back(durata.count());
         cpu.push_back(CpuMs() - inizioCpu);
     }
-    const Misura frame{Mediana(pareti), Mediana(cpu)};
-    stato.counters["preview_ms"] = anteprima.parete;
-    stato.counters["frame_ms"] = frame.parete;
-    medianeTreRighe[{tipo, pesanti}] = {anteprima, frame};
+    TreRighe r;
+    r.anteprima = anteprima;
+    r.frame = {Mediana(pareti), Mediana(cpu)};
+    r.peggiore = {*std::max_element(pareti.begin(), pareti.end()), *std::max_element(cpu.begin(), cpu.end())};
+    stato.counters["preview_ms"] = r.anteprima.parete;
+    stato.counters["frame_ms"] = r.frame.parete;
+    stato.counters["worst_frame_ms"] = r.peggiore.parete;
+    medianeTreRighe[{intro, tipo, lunghe, pesanti}] = r;
 }
 
 }  // namespace
@@ -212,19 +232,23 @@ void StampaTabellaAnteprima() {
         }
     }
     if (!medianeTreRighe.empty()) {
-        std::printf("\nIntro 1, three lines of 32767 characters (2559 drawn), preset font size: preview after a text\n"
-                    "change and a frame of the animation, median ms wall/CPU\n");
-        std::printf("%-6s %15s %15s %15s %15s\n", "motion", "preview", "frame", "preview/heavy", "frame/heavy");
-        for (int tipo = 1; tipo <= 11; ++tipo) {
-            const auto a = medianeTreRighe.find({tipo, 0}), p = medianeTreRighe.find({tipo, 1});
-            if (a == medianeTreRighe.end() && p == medianeTreRighe.end()) continue;
-            std::printf("%-6d", tipo);
-            cella(a == medianeTreRighe.end() ? nullptr : &a->second.first);
-            cella(a == medianeTreRighe.end() ? nullptr : &a->second.second);
-            cella(p == medianeTreRighe.end() ? nullptr : &p->second.first);
-            cella(p == medianeTreRighe.end() ? nullptr : &p->second.second);
-            std::printf("\n");
-        }
+        std::printf("\nThree lines of 32767 characters (2559 drawn) or the preset's short ones, preset font size:\n"
+                    "preview after a text change, a frame of the animation (median) and its slowest frame,\n"
+                    "ms wall/CPU; heavy: glow, shadow and both outlines\n");
+        std::printf("%-12s %-8s %15s %15s %15s\n", "intro/motion", "lines", "preview", "frame", "slowest frame");
+        for (int pesanti = 0; pesanti <= 1; ++pesanti)
+            for (const auto& [chiave, r] : medianeTreRighe) {
+                const auto [intro, tipo, lunghe, p] = chiave;
+                if (p != pesanti) continue;
+                char nome[16];
+                if (intro == 1) std::snprintf(nome, sizeof nome, "1/%d", tipo);
+                else std::snprintf(nome, sizeof nome, "%d", intro);
+                std::printf("%-12s %-8s", nome, lunghe ? (p ? "long/H" : "long") : (p ? "short/H" : "short"));
+                cella(&r.anteprima);
+                cella(&r.frame);
+                cella(&r.peggiore);
+                std::printf("\n");
+            }
     }
 }
 
@@ -239,7 +263,8 @@ BENCHMARK(BM_AnteprimaRigaLunga)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreRigheLunghe)
-    ->ArgsProduct({{2, 3, 8, 9, 11}, {0, 1}})
-    ->ArgNames({"motion", "heavy"})
+    ->ArgsProduct({{1}, {2, 3, 8, 9, 11}, {0, 1}, {0, 1}})
+    ->ArgsProduct({benchmark::CreateDenseRange(2, 10, 1), {1}, {0, 1}, {0, 1}})
+    ->ArgNames({"intro", "motion", "long", "heavy"})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);

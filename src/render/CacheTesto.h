@@ -10,6 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+struct RigaParziale;
 
 struct VoceCacheTesto {
     QByteArray ChiaveForma;    // text, font, margins, logo size: the geometry and outlines
@@ -24,6 +27,8 @@ struct VoceCacheTesto {
     QImage SottoLucido;        // everything under the grey stroke
     QImage MascheraLucido;     // the stroke's coverage
     QImage SopraLucido;        // the fill over it (null without one)
+    // A very wide line: what its partial layers are drawn from.
+    std::shared_ptr<RigaParziale> Parziale;
 };
 
 struct CacheTesto {

@@ -119,6 +119,8 @@ void DisegnaIntro6(ContestoRendering& c) {
     // core, in the same order. A scaled flash goes as it always went, straight on the frame.
     const bool aBande = PittoreNeutro(c.GraficaFrame) &&
                         std::all_of(lampi.begin(), lampi.end(), [](const Sprite& s) { return s.dove.size() == s.immagine->size(); });
+    // What a very wide layer shows of itself is drawn once, before the bands share it.
+    if (!scoperto.isEmpty()) PreparaLayer(c.GraficaFrame, scoperto, layer, QRect(0, 0, e, lh));
     if (aBande) {
         if (!scoperto.isEmpty() || !lampi.empty() || !nuvole.empty())
             DisegnaABande(c.CanvasFrame, [&](QPainter& g, const QRect& zona) {

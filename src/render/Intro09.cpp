@@ -5,29 +5,57 @@
 #include "render/Intro.h"
 #include "render/OggettiTesto.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace {
 
 // Text object k (0-based) opened to the width factor f about the centre, with its reflection.
 void DisegnaOggetto(ContestoRendering& c, int k, float f) {
     const GeometriaRiga& geo = c.GeometriaOggetti[static_cast<size_t>(k)];
-    if (c.LayerOggetto[static_cast<size_t>(k)].Nullo() || geo.Larghezza <= 0 || geo.Altezza <= 0) return;
-    // Opened and reflected whole: a packed layer is unpacked for the frame.
-    const QImage layer = c.LayerOggetto[static_cast<size_t>(k)].Immagine();
+    const LayerTesto& oggetto = c.LayerOggetto[static_cast<size_t>(k)];
+    if (oggetto.Nullo() || geo.Larghezza <= 0 || geo.Altezza <= 0) return;
     const int W = ImpostazioniGlobali.LarghezzaFrame, H = ImpostazioniGlobali.AltezzaFrame;
     const float larghezza = geo.Larghezza * f;
     const int x = TroncaIntero((W - larghezza) * 0.5f);
     // Every layer ends on the horizontal centre line.
     const int y = H / 2 - geo.Altezza;
     const int w = TroncaIntero(larghezza);
-    if (w > 0) DisegnaConMatrice(c.GraficaFrame, QRect(x, y, w, geo.Altezza), layer, layer.rect(), MatriceColore::Identita());
+    // Opened and reflected whole; of a very wide layer only the columns that land in the
+    // frame, with two more on each side for the sampling of their edges.
+    QRect colonne = oggetto.Rettangolo();
+    if (oggetto.Parziale()) {
+        if (w <= 0) return;
+        const double scala = static_cast<double>(geo.Larghezza) / larghezza;
+        const int c0 = static_cast<int>(std::floor((std::max(x, 0) - x) * scala)) - 2;
+        const int c1 = static_cast<int>(std::ceil((std::min<double>(W, x + larghezza) - x) * scala)) + 2;
+        colonne = QRect(c0, 0, c1 - c0, geo.Altezza).intersected(oggetto.Rettangolo());
+        if (colonne.isEmpty()) return;
+    }
+    const QImage layer = oggetto.Parziale() ? oggetto.Parte(colonne) : oggetto.Immagine();
+    // Where the columns go, at the opened width (the reflection) and at its whole pixels (the text).
+    const auto posto = [&](double largo) {
+        if (!oggetto.Parziale()) return std::pair<double, double>(x, largo);
+        return std::pair<double, double>(x + colonne.left() * largo / geo.Larghezza, colonne.width() * largo / geo.Larghezza);
+    };
+    if (w > 0) {
+        if (oggetto.Parziale()) {
+            const auto [da, largo] = posto(w);
+            DisegnaConMatrice(c.GraficaFrame, QRectF(da, y, largo, geo.Altezza), layer, layer.rect(), MatriceColore::Identita());
+        } else {
+            DisegnaConMatrice(c.GraficaFrame, QRect(x, y, w, geo.Altezza), layer, layer.rect(), MatriceColore::Identita());
+        }
+    }
     const int rh = geo.Altezza / 2;
-    const Riflesso riflesso = CreaRiflesso(layer, geo.Larghezza, rh, ModoRiflesso::ScalaAlfa);
+    const Riflesso riflesso = CreaRiflesso(layer, colonne.width(), rh, ModoRiflesso::ScalaAlfa);
     // Nothing visible in it: it would land far above the frame.
     if (riflesso.PrimaRigaVisibile == 99999 || larghezza <= 0.0f) {
         ScriviRiflesso(c, riflesso.Immagine);
         return;
     }
-    DisegnaRiflesso(c, riflesso, QRectF(x, H / 2 - 3 * riflesso.PrimaRigaVisibile, larghezza, rh));
+    const auto [da, largo] = posto(larghezza);
+    DisegnaRiflesso(c, riflesso, QRectF(da, H / 2 - 3 * riflesso.PrimaRigaVisibile, largo, rh));
 }
 
 }  // namespace

@@ -33,6 +33,11 @@ struct LayerTesto::Blocchi {
     // One caller draws at a time, so no block is drawn twice; the others then find it kept.
     mutable std::mutex mutex;
     mutable std::map<int, QImage> tenuti;
+    // Reduced copies, by level (each half the size of the one before) and block: a block of
+    // level k holds the same columns as the block of that number, 2^k times narrower and
+    // lower. Kept while the picture lives: a line drawn small over many frames is drawn at its
+    // own size once.
+    mutable std::map<int, std::map<int, QImage>> ridotti;
 };
 
 LayerTesto LayerTesto::SuRichiesta(QSize dimensione, Disegnatore disegna) {
@@ -110,6 +115,65 @@ QImage LayerTesto::Parte(const QRect& richiesta) const {
     return uscita;
 }
 
+QImage LayerTesto::Ridotta(const QRect& richiesta, int livello, QRect* colonne) const {
+    const QRect parte = richiesta.intersected(Rettangolo());
+    if (!blocchi_ || parte.isEmpty() || livello < 1 || livello > LivelloMassimo) return {};
+    const Blocchi& b = *blocchi_;
+    const int k0 = parte.left() / ColonneBlocco, k1 = parte.right() / ColonneBlocco;
+    const QRect coperte = QRect(k0 * ColonneBlocco, 0, (k1 - k0 + 1) * ColonneBlocco, b.dimensione.height()).intersected(Rettangolo());
+    // The blocks still missing at the first level are drawn at their own size, a run at a
+    // time, without keeping them among the frame's blocks.
+    {
+        std::lock_guard<std::mutex> blocco(b.mutex);
+        auto& primo = b.ridotti[1];
+        for (int k = k0; k <= k1;) {
+            if (primo.count(k)) {
+                ++k;
+                continue;
+            }
+            int fine = k;
+            while (fine < k1 && fine - k + 1 < BlocchiPerDisegno && !primo.count(fine + 1)) ++fine;
+            const QRect r = QRect(k * ColonneBlocco, 0, (fine - k + 1) * ColonneBlocco, b.dimensione.height()).intersected(Rettangolo());
+            const QImage disegno = b.disegna(r);
+            if (disegno.size() != r.size() || disegno.format() != QImage::Format_ARGB32_Premultiplied) return {};
+            for (int j = k; j <= fine; ++j) {
+                const int x = (j - k) * ColonneBlocco;
+                const QImage pezzo = disegno.copy(x, 0, std::min(ColonneBlocco, r.width() - x), r.height());
+                primo[j] = pezzo.scaled((pezzo.width() + 1) / 2, (pezzo.height() + 1) / 2, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+            }
+            k = fine + 1;
+        }
+        // Each further level from the one before.
+        for (int l = 2; l <= livello; ++l) {
+            auto& sopra = b.ridotti[l - 1];
+            auto& qui = b.ridotti[l];
+            for (int k = k0; k <= k1; ++k) {
+                if (qui.count(k)) continue;
+                const QImage& prima = sopra[k];
+                if (prima.isNull()) return {};
+                qui[k] = prima.scaled((prima.width() + 1) / 2, (prima.height() + 1) / 2, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+            }
+        }
+    }
+    std::lock_guard<std::mutex> blocco(b.mutex);
+    const auto& qui = b.ridotti[livello];
+    int larghezza = 0;
+    for (int k = k0; k <= k1; ++k) larghezza += qui.at(k).width();
+    QImage uscita(larghezza, qui.at(k0).height(), QImage::Format_ARGB32_Premultiplied);
+    if (uscita.isNull()) return uscita;
+    int x = 0;
+    for (int k = k0; k <= k1; ++k) {
+        const QImage& pezzo = qui.at(k);
+        for (int y = 0; y < uscita.height() && y < pezzo.height(); ++y)
+            std::memcpy(uscita.scanLine(y) + static_cast<qsizetype>(x) * 4, pezzo.constScanLine(y), static_cast<size_t>(pezzo.width()) * 4);
+        x += pezzo.width();
+    }
+    if (colonne) *colonne = coperte;
+    return uscita;
+}
+
 bool LayerTesto::operator==(const LayerTesto& altro) const {
     if (!blocchi_ && !altro.blocchi_) return immagine_ == altro.immagine_;
     return blocchi_ == altro.blocchi_;
@@ -172,6 +236,21 @@ QRectF Dispositivo(const QPainter& grafica) {
     return d ? QRectF(0, 0, d->width(), d->height()) : QRectF();
 }
 
+// A part wider than two pictures that are made whole, drawn at least twice smaller, is taken
+// from a reduced copy: at its own size it would draw the whole line every frame.
+constexpr int ColonneSenzaRiduzione = 2 * LayerTesto::LarghezzaIntera;
+
+// The level of reduced copy a part is drawn from (0: its own pixels): the largest whose pixels
+// are still no fewer than those they land on.
+int LivelloRiduzione(const QTransform& t, const QRectF& destinazione, const QRectF& sorgente, const QRect& parte) {
+    if (parte.width() <= ColonneSenzaRiduzione || destinazione.isEmpty()) return 0;
+    const qreal sx = sorgente.width() / (destinazione.width() * std::hypot(t.m11(), t.m12()));
+    const qreal sy = sorgente.height() / (destinazione.height() * std::hypot(t.m21(), t.m22()));
+    const qreal scala = std::min(sx, sy);
+    if (!(scala >= 2.0)) return 0;
+    return std::min(LayerTesto::LivelloMassimo, static_cast<int>(std::floor(std::log2(scala))));
+}
+
 }  // namespace
 
 void DisegnaLayer(QPainter& grafica, const QRectF& destinazione, const LayerTesto& layer, const QRectF& sorgente,
@@ -180,13 +259,29 @@ void DisegnaLayer(QPainter& grafica, const QRectF& destinazione, const LayerTest
         DisegnaConMatrice(grafica, destinazione, layer.Immagine(), sorgente, matrice);
         return;
     }
-    const auto p = ParteSulDispositivo(grafica.combinedTransform(), Dispositivo(grafica), destinazione, layer, sorgente);
+    const QTransform t = grafica.combinedTransform();
+    const auto p = ParteSulDispositivo(t, Dispositivo(grafica), destinazione, layer, sorgente);
     if (!p) return;
+    if (const int livello = LivelloRiduzione(t, destinazione, sorgente, p->parte)) {
+        QRect colonne;
+        const QImage ridotta = layer.Ridotta(p->parte, livello, &colonne);
+        if (!ridotta.isNull()) {
+            // The source rectangle in the reduced copy's pixels.
+            const qreal fx = static_cast<qreal>(ridotta.width()) / colonne.width();
+            const qreal fy = static_cast<qreal>(ridotta.height()) / colonne.height();
+            const QRectF sotto((sorgente.x() - colonne.x()) * fx, sorgente.y() * fy, sorgente.width() * fx, sorgente.height() * fy);
+            DisegnaConMatrice(grafica, destinazione, ridotta, sotto, matrice);
+            return;
+        }
+    }
     DisegnaConMatrice(grafica, p->dove, layer.Parte(p->parte), p->sorgente, matrice);
 }
 
 void PreparaLayer(const QPainter& grafica, const QRectF& destinazione, const LayerTesto& layer, const QRectF& sorgente) {
     if (!layer.Parziale()) return;
-    if (const auto p = ParteSulDispositivo(grafica.combinedTransform(), Dispositivo(grafica), destinazione, layer, sorgente))
-        layer.Prepara(p->parte);
+    const QTransform t = grafica.combinedTransform();
+    const auto p = ParteSulDispositivo(t, Dispositivo(grafica), destinazione, layer, sorgente);
+    if (!p) return;
+    if (const int livello = LivelloRiduzione(t, destinazione, sorgente, p->parte)) layer.Ridotta(p->parte, livello);
+    else layer.Prepara(p->parte);
 }

@@ -42,6 +42,11 @@ public:
     // Draws beforehand the pixels of parte, so that the Parte calls of a frame's threads find
     // them drawn.
     void Prepara(const QRect& parte) const;
+    // Reduced copies of a partial picture, each level half the size of the one before.
+    static constexpr int LivelloMassimo = 6;
+    // The columns that cover parte, as tall as the picture, 2^livello times smaller (null for
+    // a whole picture); colonne gets the columns of the picture it holds.
+    QImage Ridotta(const QRect& parte, int livello, QRect* colonne = nullptr) const;
 
     // The same picture: the same pixels, or the same partial picture.
     bool operator==(const LayerTesto& altro) const;
@@ -55,7 +60,8 @@ private:
 // DisegnaConMatrice for a layer. A partial layer is drawn only where it lands on the device:
 // at its own size on whole pixels exactly that part; scaled or moved by a fraction of a pixel
 // that part with a margin of source pixels around it, so its edges are sampled as the whole
-// picture's would be.
+// picture's would be; drawn so small that many canvas widths of it land on the device, from a
+// reduced copy.
 void DisegnaLayer(QPainter& grafica, const QRectF& destinazione, const LayerTesto& layer, const QRectF& sorgente,
                   const MatriceColore& matrice);
 // Draws beforehand the part of a partial layer that DisegnaLayer with these arguments would

@@ -96,10 +96,10 @@ QImage NuovoLayer(const GeometriaRiga& g) {
 }
 
 // Intro 6's outline: a white copy two pixels lower, under the grey stroke with its glint.
-void ContornoBianco(QPainter& g, const std::vector<QPainterPath>& pezzi, ContestoRendering& c) {
+void ContornoBianco(QPainter& g, const std::vector<QPainterPath>& pezzi, const QPen& penna1) {
     g.save();
     g.translate(0, 2);
-    QPen bianca = PennaTonda(c.PennaOutline1, c.PennaOutline1.widthF());
+    QPen bianca = penna1;
     bianca.setColor(QColor(255, 255, 255, 200));
     g.setPen(bianca);
     g.setBrush(Qt::NoBrush);
@@ -122,11 +122,13 @@ QLinearGradient LucidoIntro6(const QPainterPath& percorso, const ContestoRenderi
 
 // Where the 8-pixel grey stroke covers the layer, as alpha: the glint of every frame is
 // painted through it instead of stroking the outline again.
-QImage MascheraMetallo(const std::vector<QPainterPath>& pezzi, QSize dimensione) {
+// A picture that holds the columns from x0 on is drawn in layer coordinates.
+QImage MascheraMetallo(const std::vector<QPainterPath>& pezzi, QSize dimensione, int x0 = 0) {
     QImage maschera(dimensione, QImage::Format_ARGB32_Premultiplied);
     maschera.fill(Qt::transparent);
     QPainter g(&maschera);
     ImpostaModiGrafica(g);
+    if (x0 != 0) g.translate(-x0, 0);
     QPen metallo(QBrush(Qt::white), 8);
     metallo.setJoinStyle(Qt::RoundJoin);
     g.setPen(metallo);
@@ -138,17 +140,34 @@ QImage MascheraMetallo(const std::vector<QPainterPath>& pezzi, QSize dimensione)
 // Intro 6's layer for the frame in hand from its kept parts: what lies under the grey stroke,
 // the stroke in the frame's glint, and the fill over it. Every step is row by row, so the
 // rows are made in parts on every core.
-QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
-    const QImage& sotto = voce.SottoLucido;
+// Painters as plain as the one that drew the whole layer at once.
+void PittoreSemplice(QPainter& g) {
+    g.setRenderHint(QPainter::Antialiasing, false);
+    g.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+// One row of the glint across the whole layer: it runs from left to right only, so every row
+// of the layer holds the same pixels.
+QImage RigaLucido(const QBrush& lucido, int larghezza) {
+    QImage riga(larghezza, 1, QImage::Format_ARGB32_Premultiplied);
+    if (riga.isNull()) return riga;
+    DisegnaRighe(riga, 0, 1, [&](QPainter& t, const QRect&) {
+        PittoreSemplice(t);
+        t.setCompositionMode(QPainter::CompositionMode_Source);
+        t.fillRect(riga.rect(), lucido);
+    });
+    return riga;
+}
+
+// The same over pictures that hold the layer's columns from x0 on, the glint taken from its
+// row across the whole layer (RigaLucido) in place of the brush.
+QImage ComponiLucido(const QImage& sotto, const QImage& maschera, const QImage& sopraLucido, const QBrush& lucido,
+                     const QImage& rigaLucido = {}, int x0 = 0) {
     QImage layer(sotto.size(), QImage::Format_ARGB32_Premultiplied);
     QImage tinta(sotto.size(), QImage::Format_ARGB32_Premultiplied);
     if (sotto.isNull() || layer.isNull() || tinta.isNull() || sotto.format() != layer.format()) return {};
-    const QBrush lucido(LucidoIntro6(voce.Percorso, c));
-    // Painters as plain as the one that drew the whole layer at once.
-    const auto semplice = [](QPainter& g) {
-        g.setRenderHint(QPainter::Antialiasing, false);
-        g.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    };
+    if (!rigaLucido.isNull() && (x0 < 0 || x0 + sotto.width() > rigaLucido.width())) return {};
+    const auto semplice = PittoreSemplice;
     PerOgniParte(NumeroBande, [&](int i) {
         const QRect righe = RigheBanda(layer, i);
         if (righe.isEmpty()) return;
@@ -158,23 +177,35 @@ QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
         DisegnaRighe(tinta, y0, y1, [&](QPainter& t, const QRect&) {
             semplice(t);
             t.setCompositionMode(QPainter::CompositionMode_Source);
-            t.fillRect(tinta.rect(), lucido);
+            if (rigaLucido.isNull()) {
+                t.fillRect(tinta.rect(), lucido);
+            } else {
+                for (int y = y0; y < y1; ++y)
+                    std::memcpy(const_cast<uchar*>(tinta.constScanLine(y)), rigaLucido.constScanLine(0) + static_cast<qsizetype>(x0) * 4,
+                                static_cast<size_t>(tinta.width()) * 4);
+            }
             t.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            t.drawImage(0, 0, voce.MascheraLucido);
+            t.drawImage(0, 0, maschera);
         });
         DisegnaRighe(layer, y0, y1, [&](QPainter& g, const QRect&) {
             semplice(g);
             g.drawImage(0, 0, tinta);
-            if (!voce.SopraLucido.isNull()) g.drawImage(0, 0, voce.SopraLucido);
+            if (!sopraLucido.isNull()) g.drawImage(0, 0, sopraLucido);
         });
     });
     return layer;
 }
 
+QImage ComponiLucido(const VoceCacheTesto& voce, const ContestoRendering& c) {
+    return ComponiLucido(voce.SottoLucido, voce.MascheraLucido, voce.SopraLucido, QBrush(LucidoIntro6(voce.Percorso, c)));
+}
+
 void SemiIntro6(ContestoRendering& c) {
     for (auto& colonna : c.GrigliaOccupazione) colonna.fill(0);
     // A colour is 0 premultiplied exactly where it is 0 straight: read as the layer is kept.
-    const QImage layer = c.LayerOggetto[0].Immagine().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Only the layer's top-left corner that the cells cover: a very wide layer is never whole.
+    const QImage layer = c.LayerOggetto[0].Parte(QRect(0, 0, ColonneGriglia * 16, RigheGriglia * 8))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* riga = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         for (int x = 0; x < layer.width(); ++x) {
@@ -455,15 +486,29 @@ void DisegnaSopra(QPainter& p, const StileRiga& s, const std::vector<QPainterPat
     if (s.riempi) RiempiAPezzi(p, pezzi, s.riempimento);
 }
 
-// Columns colonne of the styled layer of a partial line.
+// Columns colonne of the styled layer of a partial line; in intro 6 with its outline, the
+// glint of the frame (its row across the layer) composed as the whole layer's is.
 QImage DisegnaOggetto(const StileRiga& s, const CampoRiga& campo, const std::vector<QPainterPath>& pezzi,
-                      const QRect& colonne) {
+                      const QRect& colonne, const QImage& rigaLucido) {
     QImage layer = NuovoLayer({0, 0, colonne.width(), colonne.height()});
     if (layer.isNull()) return layer;
     QPainter p;
     ApriSuColonne(p, layer, colonne.x());
-    if (!DisegnaSotto(p, s, campo, pezzi, colonne.left(), colonne.right() + 1)) DisegnaSopra(p, s, pezzi);
-    return layer;
+    if (DisegnaSotto(p, s, campo, pezzi, colonne.left(), colonne.right() + 1)) return layer;
+    if (!(s.outline1 && s.intro6)) {
+        DisegnaSopra(p, s, pezzi);
+        return layer;
+    }
+    ContornoBianco(p, pezzi, s.penna1);
+    p.end();
+    QImage sopra;
+    if (s.riempi) {
+        sopra = NuovoLayer({0, 0, layer.width(), layer.height()});
+        QPainter g;
+        ApriSuColonne(g, sopra, colonne.x());
+        RiempiAPezzi(g, pezzi, s.riempimento);
+    }
+    return ComponiLucido(layer, MascheraMetallo(pezzi, layer.size(), colonne.x()), sopra, QBrush(), rigaLucido, colonne.x());
 }
 
 void CreaOmbra(const StileRiga& s, const CampoRiga& campo, QImage& layer) {
@@ -482,7 +527,7 @@ void CreaOggetto(const StileRiga& s, ContestoRendering& c, VoceCacheTesto& voce,
     if (DisegnaSotto(p, s, campo, pezzi, 0, layer.width())) return;
     if (s.outline1 && s.intro6) {
         // Only the glint changes from frame to frame: the parts around it are kept.
-        ContornoBianco(p, pezzi, c);
+        ContornoBianco(p, pezzi, s.penna1);
         p.end();
         voce.SottoLucido = layer;
         voce.MascheraLucido = MascheraMetallo(pezzi, layer.size());
@@ -498,8 +543,11 @@ void CreaOggetto(const StileRiga& s, ContestoRendering& c, VoceCacheTesto& voce,
     DisegnaSopra(p, s, pezzi);
 }
 
+}  // namespace
+
 // A partial line's two layers, each drawn a block at a time where a frame shows it. The
-// field and the pieces of the outline are made at the first block either layer draws.
+// field and the pieces of the outline are made at the first block either layer draws, and
+// kept while only intro 6's glint changes.
 struct RigaParziale {
     StileRiga stile;
     CampoRiga campo;
@@ -514,6 +562,8 @@ struct RigaParziale {
         });
     }
 };
+
+namespace {
 
 // The rasterizer's coverage at a picture's edge is not quite what it is inside: a block is
 // drawn with a margin of columns on each side, cut off after, so each column it keeps is drawn
@@ -538,10 +588,10 @@ LayerTesto OmbraParziale(const std::shared_ptr<RigaParziale>& riga) {
     });
 }
 
-LayerTesto OggettoParziale(const std::shared_ptr<RigaParziale>& riga) {
-    return LayerParziale(riga, [](const RigaParziale& r, const QRect& colonne) {
+LayerTesto OggettoParziale(const std::shared_ptr<RigaParziale>& riga, const QImage& rigaLucido) {
+    return LayerParziale(riga, [rigaLucido](const RigaParziale& r, const QRect& colonne) {
         const std::vector<QPainterPath> pezzi = r.pezziOggetto->Tra(colonne.left(), colonne.right() + 1, PortataPenne(r.stile));
-        return DisegnaOggetto(r.stile, r.campo, pezzi, colonne);
+        return DisegnaOggetto(r.stile, r.campo, pezzi, colonne, rigaLucido);
     });
 }
 
@@ -566,11 +616,9 @@ void AggiornaForma(const Ingressi& in, VoceCacheTesto& voce, int n) {
     else if (StileLogo(in.imp, n) == 1) voce.Percorso.addRect(QRectF(posto, QSizeF(in.lw, in.lh)));
 }
 
-// Whether a line's layers are partial: when very wide, unless the intro draws the whole layer
-// every frame (intro 9 whole and scaled; intro 6, whose glint redraws the layer of every frame
-// from three whole pictures kept beside it).
-bool Parziale(const Ingressi& in, const VoceCacheTesto& voce) {
-    return voce.Geometria.width() > LayerTesto::LarghezzaIntera && in.intro != 9 && in.intro != 6;
+// Whether a line's layers are partial: when very wide.
+bool Parziale(const Ingressi&, const VoceCacheTesto& voce) {
+    return voce.Geometria.width() > LayerTesto::LarghezzaIntera;
 }
 
 QByteArray ChiaveOmbra(const Ingressi& in, const VoceCacheTesto& voce) {
@@ -648,19 +696,25 @@ void CreaOggettiTesto(ContestoRendering& c) {
             // Nothing is drawn here: each frame draws what it shows. Too wide to write whole,
             // its files go: an older one would show another text.
             if (ombra == voce.ChiaveOmbra && oggetto == voce.ChiaveOggetto) continue;
-            const auto riga = std::make_shared<RigaParziale>(StileDellaRiga(in, voce, n), limite);
-            c.LayerOmbra[n] = OmbraParziale(riga);
-            c.LayerOggetto[n] = OggettoParziale(riga);
+            // Intro 6's glint alone changed: the same line with the glint of this frame.
+            const QByteArray parti = ChiaveOggetto(in, voce, n, false);
+            if (!voce.Parziale || ombra != voce.ChiaveOmbra || parti != voce.ChiaveLucido) {
+                voce.Parziale = std::make_shared<RigaParziale>(StileDellaRiga(in, voce, n), limite);
+                c.LayerOmbra[n] = OmbraParziale(voce.Parziale);
+                for (QString* file : {&voce.FileOmbra, &voce.FileOggetto}) file->clear();
+                c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOmbra.arg(n + 1));
+                c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOggetto.arg(n + 1));
+            }
+            const bool lucido = in.intro == 6 && imp.FontOutline1Check;
+            c.LayerOggetto[n] = OggettoParziale(voce.Parziale, lucido ? RigaLucido(QBrush(LucidoIntro6(voce.Percorso, c)), g.width()) : QImage());
             ++c.CacheLayer.Generazione;
-            for (QString* file : {&voce.FileOmbra, &voce.FileOggetto}) file->clear();
-            c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOmbra.arg(n + 1));
-            c.ScritturaFile.Rimuovi(PercorsoOutput + NomiRendering::LayerOggetto.arg(n + 1));
             voce.ChiaveOmbra = ombra;
             voce.ChiaveOggetto = oggetto;
-            voce.ChiaveLucido.clear();
+            voce.ChiaveLucido = parti;
             voce.SottoLucido = voce.MascheraLucido = voce.SopraLucido = QImage();
             continue;
         }
+        voce.Parziale.reset();
         const StileRiga stile = StileDellaRiga(in, voce, n);
         const CampoRiga campo(voce.Percorso, g.size(), limite);
         if (ombra != voce.ChiaveOmbra) {

@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Intro, FrameTesto, ::testing::Values(
     Caso{1, 2, Stile::Predefinito, true, "fd2ccd943450 104de6839118 8c9bb834f97f e1a4ba11dfa3 60559e3a17c9 104de6839118 104de6839118 104de6839118 24eb80fddb20"},
     Caso{1, 2, Stile::Bagliore, true, "bca7aeda6b6e 020e5c7d9d99 8c9bb834f97f 9efc56160189 2205ee43e60a 020e5c7d9d99 020e5c7d9d99 020e5c7d9d99 3897dac94aca"},
     Caso{1, 3, Stile::Contorni, true, "cdc0321d6bf7 95de8df69053 8c9bb834f97f f67aca4efe51 86c915c5fbfc 5d22ec0651f9 95de8df69053 1e4904ba9805 b0e54c03d17d"},
-    Caso{1, 8, Stile::Predefinito, true, "fd2ccd943450 43534c16368e 8c9bb834f97f b1068e7237bf 1d076ce16f87 5ccf557692a4 43534c16368e 43534c16368e ec4b4a8540f5"},
+    Caso{1, 8, Stile::Predefinito, true, "fd2ccd943450 43534c16368e 8c9bb834f97f fdfd9346b5d0 1d076ce16f87 5ccf557692a4 43534c16368e 43534c16368e ec4b4a8540f5"},
     Caso{1, 8, Stile::Bagliore, false, "136297f80c33 9fb57667c96f 8c9bb834f97f 0d1a39b93f59 83b3cd2b39b5 2570c85cb459 9fb57667c96f 9fb57667c96f d54de234cfd5"},
     Caso{1, 9, Stile::Bagliore, true, "bca7aeda6b6e 4e52b7d7d6b9 8c9bb834f97f 8c9bb834f97f a30a6c199438 57d3de9b04a4 ad50a3a501f2 5278b3ecc7c9 8c9bb834f97f"},
     Caso{1, 9, Stile::Predefinito, false, "d6ab9446e319 b560bb30665a 8c9bb834f97f 8c9bb834f97f ff428c2f006c f2eb4f6bd596 491c1fb5b457 683361cbb57e 8c9bb834f97f"},

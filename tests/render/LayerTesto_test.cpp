@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -87,6 +88,18 @@ TEST(LayerTesto, UgualeSoloASeStessoSeParziale) {
     EXPECT_TRUE(LayerTesto::SuRichiesta(QSize(0, 5), [](const QRect&) { return QImage(); }).Nullo());
 }
 
+// The largest difference of a channel between two pictures of the same size.
+int ScartoMassimo(const QImage& a, const QImage& b) {
+    int scarto = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            scarto = std::max({scarto, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    return scarto;
+}
+
 // Every way the intros draw a layer gives the very pixels of the whole picture drawn the same
 // way, on and off the canvas, at any strength, tinted, scaled.
 struct CasoDisegno {
@@ -129,17 +142,40 @@ TEST_P(DisegnaLayerCome, LaFiguraIntera) {
     }
     // Scaled, or moved by part of a pixel, the part is sampled as the whole: within a unit
     // of rounding of the scale worked out anew for it.
-    int scarto = 0;
-    for (int y = 0; y < attesa.height(); ++y)
-        for (int x = 0; x < attesa.width(); ++x) {
-            const QRgb p = attesa.pixel(x, y), q = disegnata.pixel(x, y);
-            scarto = std::max({scarto, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-        }
-    EXPECT_LE(scarto, 1);
+    EXPECT_LE(ScartoMassimo(attesa, disegnata), 1);
 }
 
 const double L = LayerTesto::LarghezzaIntera + 811;
+
+// A line drawn so small that many canvas widths of it land on the canvas (a zoom's first
+// frames) is drawn at its own size once: the frames after take reduced copies of it, and show
+// what the whole picture drawn small shows, within the rounding of a smooth picture.
+TEST(LayerTesto, PiccolissimaDaCopieRidotte) {
+    const int w = 5 * LayerTesto::LarghezzaIntera + 77, h = 41;
+    QImage figura(w, h, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            figura.setPixel(x, y, qPremultiply(qRgba(128 + static_cast<int>(100 * std::sin(x / 900.0)), 128 + static_cast<int>(100 * std::cos(x / 1300.0)),
+                                                     y * 6, 255 - y * 3)));
+    const Parziale parziale(figura);
+    QImage vuota(1920, 60, QImage::Format_ARGB32_Premultiplied);
+    vuota.fill(qRgba(30, 60, 90, 255));
+    for (double scala : {0.02, 0.05, 0.11, 0.3}) {
+        SCOPED_TRACE(scala);
+        const QRectF dove((1920 - w * scala) / 2, 10, w * scala, h * scala);
+        const auto disegna = [&](const LayerTesto& layer) {
+            QImage tela = vuota.copy();
+            QPainter p(&tela);
+            p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            DisegnaLayer(p, dove, layer, QRectF(figura.rect()), MatriceColore::Alfa(0.7f));
+            return tela;
+        };
+        const QImage attesa = disegna(LayerTesto(figura)), disegnata = disegna(parziale.layer);
+        EXPECT_LE(ScartoMassimo(attesa, disegnata), 8);
+        // Each column at its own size once, whatever the frames ask after.
+        EXPECT_LE(*parziale.colonne, w + 2 * 16 * 256);
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Modi, DisegnaLayerCome,
